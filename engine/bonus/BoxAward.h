@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/state/GameState.h"
+
+#include <QColor>
+#include <QString>
+#include <cstdint>
+
+class QImage;
+
+namespace slotmachine {
+
+// What a game's award step sees after a box of the bonus game has been opened.
+struct BoxAward {
+    GameState& state;
+    std::int32_t BonusPrize = 0;   // the prize of this bonus: 0 until a box holding more than 0 opens
+    QImage* prizePicture = nullptr; // the prize picture, where the prize text goes; null draws nothing
+    bool stockAwarded = false;      // a game that awards holds or nudges only once may note it here
+};
+
+// Writes `text` onto the prize picture with its top-left corner at (40, 200), in a
+// 24-point bold font of `color` over the picture.
+void drawPrizeText(QImage& picture, const QString& text, QColor color);
+
+// The credit award: once a prize box has been opened, the prize text reads
+// "<prize> Credits!" and the prize becomes the pending win.
+void awardCreditPrize(BoxAward& award, QColor textColor);
+
+} // namespace slotmachine

@@ -1,0 +1,41 @@
+#include "engine/bonus/BoxBonusRound.h"
+
+#include "engine/game/Game.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/state/ClampedMath.h"
+
+namespace slotmachine {
+
+namespace {
+constexpr int EmptyBoxSound = 4;
+constexpr int PrizeBoxSound = 5;
+} // namespace
+
+BoxBonusRound::BoxBonusRound(SlotMachine& machine, QImage* prizePicture)
+    : machine_(machine), award_{machine.state(), 0, prizePicture, false} {}
+
+std::int32_t BoxBonusRound::open(int position) {
+    if (position < 1 || position > BoxCount) {
+        return 0;
+    }
+    opened_ = true;
+    const std::int32_t value = machine_.state().BoxValues[static_cast<std::size_t>(position - 1)];
+    if (value <= 0) {
+        machine_.playSound(EmptyBoxSound, false);
+    } else {
+        award_.BonusPrize = value;
+        machine_.playSound(PrizeBoxSound, false);
+    }
+    machine_.game().awardBox(award_);
+    return value;
+}
+
+void BoxBonusRound::close() {
+    // A prize of 1 stands for a holds or nudges box, which pays no credits.
+    if (award_.BonusPrize > 1) {
+        GameState& s = machine_.state();
+        s.BonusWon = addClamped(s.BonusWon, award_.BonusPrize);
+    }
+}
+
+} // namespace slotmachine

@@ -1,0 +1,21 @@
+#include "engine/display/ReelGeometry.h"
+
+namespace slotmachine {
+
+std::int32_t scaleUnit(std::int32_t layoutWidth, std::int32_t v) {
+    const double factor = layoutWidth * 0.00125;
+    return static_cast<std::int32_t>(factor * v);
+}
+
+ReelGeometry ReelGeometry::forLayoutWidth(std::int32_t layoutWidth, std::int32_t motionHeight) {
+    ReelGeometry g;
+    g.layoutWidth = layoutWidth;
+    g.ReelLeft = g.ScaleUnit(258);
+    g.ReelTop = g.ScaleUnit(272);
+    g.SymbolSize = g.ScaleUnit(76);
+    g.ReelPitch = g.ScaleUnit(104);
+    g.StripHeight = g.ScaleUnit(motionHeight);
+    return g;
+}
+
+} // namespace slotmachine

@@ -1,0 +1,58 @@
+// Bet One and Bet Five: coins move from Credits onto the coming spin, and the coin
+// that reaches the game's limit starts the spin.
+#include "engine/audio/Audio.h"
+#include "engine/display/MachineDisplay.h"
+#include "engine/game/Game.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/shell/Dialogs.h"
+
+namespace slotmachine {
+
+namespace {
+constexpr int CoinSound = 1;
+}
+
+void SlotMachine::betOne() {
+    GameState& s = state();
+    if (s.Busy || operationRunning_) {
+        return;
+    }
+    if (s.Credits < 1) {
+        dialogs().information(QStringLiteral("You are out of credits...better borrow some!"));
+        return;
+    }
+    const std::int32_t limit = game().values().coinLimit;
+    if (s.Coins >= limit) {
+        return;
+    }
+    playSound(CoinSound, false);
+    s.Coins += 1;
+    s.Credits -= 1;
+    display().ShowCredits();
+    display().ShowCoins();
+    game().coinBet(*this);
+    if (s.Coins == limit) {
+        runSpinCommand();
+    }
+}
+
+void SlotMachine::betFive() {
+    GameState& s = state();
+    if (s.Busy || operationRunning_) {
+        return;
+    }
+    const std::int32_t limit = game().values().coinLimit;
+    while (s.Credits >= 1 && s.Coins < limit) {
+        s.Coins += 1;
+        s.Credits -= 1;
+        display().ShowCredits();
+        display().ShowCoins();
+        game().coinBet(*this);
+        playSound(CoinSound, false);
+    }
+    if (s.Coins == limit) {
+        runSpinCommand();
+    }
+}
+
+} // namespace slotmachine

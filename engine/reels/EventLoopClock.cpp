@@ -1,0 +1,32 @@
+#include "engine/reels/EventLoopClock.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <chrono>
+#include <thread>
+
+namespace slotmachine {
+
+EventLoopClock::EventLoopClock() { elapsed_.start(); }
+
+std::int64_t EventLoopClock::now() const { return elapsed_.elapsed(); }
+
+void EventLoopClock::waitUntil(std::int64_t deadline) {
+    for (std::int64_t remaining = deadline - now(); remaining > 0; remaining = deadline - now()) {
+        if (QCoreApplication::instance() == nullptr) {
+            // No event loop to keep alive (a command-line tool): just sleep.
+            std::this_thread::sleep_for(std::chrono::milliseconds(remaining));
+            continue;
+        }
+        QEventLoop loop;
+        QTimer wake;
+        wake.setSingleShot(true);
+        wake.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
+        wake.start(static_cast<int>(remaining));
+        loop.exec();
+    }
+}
+
+} // namespace slotmachine

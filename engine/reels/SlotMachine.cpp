@@ -1,0 +1,80 @@
+#include "engine/reels/SlotMachine.h"
+
+#include "engine/audio/Audio.h"
+#include "engine/display/MachineDisplay.h"
+#include "engine/game/Game.h"
+#include "engine/reels/Clock.h"
+#include "engine/reels/ReelStrips.h"
+#include "engine/state/NewGame.h"
+
+#include <cmath>
+
+namespace slotmachine {
+
+SlotMachine::SlotMachine(const MachineParts& parts) : parts_(parts) {}
+
+void SlotMachine::powerOn() {
+    GameState& s = state();
+    s.Busy = true;
+    s.Spins = 0;
+    fillStrips(s, game().values());
+    s.Coins = 0;
+    s.LastCoins = 0;
+    resetGameTotals(s, game().values());
+    display().FullRepaint();
+    s.MusicOn = true;
+    s.SoundOn = true;
+}
+
+bool SlotMachine::newGame() {
+    if (operationRunning_) {
+        return false;
+    }
+    resetGameTotals(state(), game().values());
+    display().FullRepaint();
+    return true;
+}
+
+bool SlotMachine::keyDown(int virtualKey) {
+    switch (virtualKey) {
+    case KeyEnter:
+    case KeySpace:
+        spin();
+        return true;
+    case KeyBetOne:
+        betOne();
+        return true;
+    case KeyBetFive:
+        betFive();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SlotMachine::Delay(double seconds) {
+    Clock& c = clock();
+    c.waitUntil(c.now() + std::llround(seconds * 1000.0));
+}
+
+void SlotMachine::playSound(int number, bool waitForEnd) {
+    if (state().SoundOn) {
+        parts_.audio.playSound(number, waitForEnd);
+    }
+}
+
+void SlotMachine::playWinSound() {
+    if (state().SoundOn) {
+        parts_.audio.playWinSound();
+    }
+}
+
+void SlotMachine::ShowBonusMeter() {
+    GameState& s = state();
+    if (s.BonusPts > FullBonusPoints) {
+        s.BonusPts = FullBonusPoints;
+    }
+    display().ShowBonusMeter();
+}
+
+} // namespace slotmachine

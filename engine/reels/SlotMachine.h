@@ -1,0 +1,141 @@
+#pragma once
+
+#include "engine/display/ReelGeometry.h"
+#include "engine/state/GameState.h"
+
+#include <array>
+#include <cstdint>
+
+namespace slotmachine {
+
+class Audio;
+class BonusGame;
+class Clock;
+class Dialogs;
+class Game;
+class MachineDisplay;
+class MachineTimers;
+class Random;
+
+// Everything the machine works with. The program hands it the window's display,
+// timers and dialogs; tests and the simulator hand it fakes or blank ones.
+struct MachineParts {
+    GameState& state;
+    Game& game;
+    Random& random;
+    Clock& clock;
+    Audio& audio;
+    Dialogs& dialogs;
+    MachineDisplay& display;
+    MachineTimers& timers;
+    BonusGame& bonusGame;
+};
+
+// What the last spin played and paid, for the simulator and the statistics.
+struct SpinOutcome {
+    std::int32_t coins = 0;      // coins the spin was played with
+    std::int32_t lineWin = 0;    // pay of the payline (or paylines)
+    std::int32_t bonusPrize = 0; // credits won in a bonus game played by this spin
+    bool bonusPlayed = false;
+};
+
+// Virtual key codes that the machine answers.
+inline constexpr int KeyEnter = 13;
+inline constexpr int KeySpace = 32;
+inline constexpr int KeyBetOne = 66;  // B
+inline constexpr int KeyBetFive = 77; // M
+
+// The slot engine: bets, the spin command, the reels' outcome, the evaluation and
+// the count-up of wins, working on one game state for one game's rules.
+class SlotMachine {
+public:
+    explicit SlotMachine(const MachineParts& parts);
+    SlotMachine(const SlotMachine&) = delete;
+    SlotMachine& operator=(const SlotMachine&) = delete;
+
+    GameState& state() { return parts_.state; }
+    const GameState& state() const { return parts_.state; }
+    Game& game() { return parts_.game; }
+    const Game& game() const { return parts_.game; }
+    Random& random() { return parts_.random; }
+    Clock& clock() { return parts_.clock; }
+    MachineDisplay& display() { return parts_.display; }
+    MachineTimers& timers() { return parts_.timers; }
+    Dialogs& dialogs() { return parts_.dialogs; }
+
+    const ReelGeometry& geometry() const { return geometry_; }
+    void setGeometry(const ReelGeometry& geometry) { geometry_ = geometry; }
+
+    // --- Games ---------------------------------------------------------------
+    // The game's part of program start: busy while starting, the reels filled and
+    // at their initial stops, no coins bet, a new game, sound and music on.
+    void powerOn();
+    // The new game reset: fresh totals, coins already bet stay bet, the machine
+    // repainted. Refused (false) while a spin or another machine operation runs.
+    bool newGame();
+    // Whether commands that replace the game (new game, open, borrow) may run now.
+    bool canReplaceGame() const { return !operationRunning_; }
+
+    // --- Player commands -------------------------------------------------------
+    // Each is dropped while Busy is set or another machine operation runs.
+    void betOne();
+    void betFive();
+    void spin();
+    // Enter and Space spin, B bets one, M bets five; true when the key is one of them.
+    bool keyDown(int virtualKey);
+
+    // --- Steps that game rules build on ------------------------------------------
+    // Reads the payline, adds bonus points, pays the line and plays a due bonus game.
+    void evaluatePayline();
+    // Moves all of SpinWin into Credits in steps of 25, 10, 5 and 1.
+    void countUp();
+    // Shuffles the boxes, plays the bonus game, clears the points and counts the prize.
+    void playBoxBonus();
+    // Waits on the machine's clock while events go on being handled.
+    void Delay(double seconds);
+    // Sound effects; nothing is played, and nothing waited for, while sound is off.
+    void playSound(int number, bool waitForEnd);
+    void playWinSound();
+    // Limits the bonus points to 12 and draws the bonus meter.
+    void ShowBonusMeter();
+    // Lets one machine operation (a spin, a nudge) run at a time. While one runs,
+    // bets, spins and commands that replace the game are refused.
+    bool operationRunning() const { return operationRunning_; }
+    class Operation {
+    public:
+        explicit Operation(SlotMachine& machine)
+            : machine_(machine), owns_(!machine.operationRunning_) {
+            machine_.operationRunning_ = true;
+        }
+        ~Operation() {
+            if (owns_) {
+                machine_.operationRunning_ = false;
+            }
+        }
+        Operation(const Operation&) = delete;
+        Operation& operator=(const Operation&) = delete;
+        // False when another operation was already running: the caller must stop.
+        explicit operator bool() const { return owns_; }
+
+    private:
+        SlotMachine& machine_;
+        bool owns_;
+    };
+
+    const SpinOutcome& lastSpin() const { return outcome_; }
+    // For game evaluations that replace the engine's.
+    void noteLineWin(std::int32_t win) { outcome_.lineWin = win; }
+
+private:
+    void runSpinCommand();
+    void repeatLastBet();
+    void animateReels();
+
+    MachineParts parts_;
+    ReelGeometry geometry_;
+    bool operationRunning_ = false;
+    SpinOutcome outcome_;
+    std::array<std::int32_t, ReelCount> motionOffsets_{};
+};
+
+} // namespace slotmachine

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/shell/Dialogs.h"
+
+class QWidget;
+
+namespace slotmachine {
+
+// The player's message boxes as Qt shows them, titled with the game's name.
+class QtDialogs final : public Dialogs {
+public:
+    QtDialogs(QString title, QWidget* parent = nullptr) : title_(std::move(title)), parent_(parent) {}
+
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void information(const QString& text) override;
+    void error(const QString& text) override;
+
+private:
+    QString title_;
+    QWidget* parent_;
+};
+
+} // namespace slotmachine

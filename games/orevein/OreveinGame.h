@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/game/Game.h"
+#include "games/orevein/OreveinSymbols.h"
+
+namespace slotmachine::orevein {
+
+const GameValues& oreveinValues();
+// The Orevein pay rules, in the order in which they are tried.
+std::span<const PayRule> oreveinPayRules();
+
+// Orevein Slots: five coins on one payline; Up and Down symbols; bonus symbols
+// that fill a meter to 12 and open the box bonus; a bonus-clear symbol.
+class OreveinGame final : public Game {
+public:
+    OreveinGame();
+
+    const GameValues& values() const override { return oreveinValues(); }
+    const Paytable& paytable() const override { return paytable_; }
+
+    int symbolNumber(int reel, int position) const override;
+    // The bonus-clear symbol reads as no symbol at all.
+    int paylineSymbol(const SlotMachine& machine, int reel, int position) const override;
+
+private:
+    Paytable paytable_;
+    CellTable cells_;
+};
+
+} // namespace slotmachine::orevein

@@ -1,0 +1,235 @@
+#include "tools/sim/Simulation.h"
+
+#include "engine/audio/Audio.h"
+#include "engine/bonus/RandomPickBonus.h"
+#include "engine/display/MachineDisplay.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/reels/Random.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/reels/VirtualClock.h"
+#include "engine/shell/Dialogs.h"
+#include "engine/state/LoanDesk.h"
+#include "games/Catalog.h"
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdio>
+#include <ostream>
+#include <stdexcept>
+
+namespace slotmachine::sim {
+
+namespace {
+
+constexpr std::int32_t LoanChip = 1000;
+
+// The simulator never expects a message box: one means the engine refused a spin.
+class UnexpectedDialogs final : public Dialogs {
+public:
+    void information(const QString& text) override { throw std::runtime_error(text.toStdString()); }
+    void error(const QString& text) override { throw std::runtime_error(text.toStdString()); }
+};
+
+template <typename T>
+bool parseNumber(const std::string& text, T& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+std::string joinedGameNames() {
+    std::string names;
+    for (std::string_view name : gameNames()) {
+        if (!names.empty()) {
+            names += ", ";
+        }
+        names += name;
+    }
+    return names;
+}
+
+std::string formatFraction(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.6f", value);
+    return buffer;
+}
+
+} // namespace
+
+std::string usage() {
+    return "usage: slots-sim --game NAME --coins N --spins M [--seed S]\n"
+           "Plays M spins of N coins each through the slot engine and prints the figures\n"
+           "as one line of JSON.\n"
+           "  --game NAME  the game to play: " +
+           joinedGameNames() +
+           "\n"
+           "  --coins N    coins per spin, from 1 to the game's coin limit\n"
+           "  --spins M    how many spins to play, at least 1\n"
+           "  --seed S     seed of the random generator, 0 to 4294967295\n"
+           "               (default: the time of day, as the games seed it)\n";
+}
+
+ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
+    ParsedArguments result;
+    Options options;
+    bool haveGame = false, haveCoins = false, haveSpins = false, haveSeed = false;
+
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::string value;
+        bool haveValue = false;
+        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            haveValue = true;
+        }
+        if (name == "--help" || name == "-h") {
+            result.helpAsked = true;
+            return result;
+        }
+        if (name != "--game" && name != "--coins" && name != "--spins" && name != "--seed") {
+            result.error = "unknown argument '" + arguments[i] + "'";
+            return result;
+        }
+        if (!haveValue) {
+            if (i + 1 >= arguments.size()) {
+                result.error = name + " needs a value";
+                return result;
+            }
+            value = arguments[++i];
+        }
+        if (name == "--game") {
+            options.game = value;
+            haveGame = true;
+        } else if (name == "--coins") {
+            if (!parseNumber(value, options.coins) || options.coins < 1) {
+                result.error = "--coins must be a whole number of at least 1, not '" + value + "'";
+                return result;
+            }
+            haveCoins = true;
+        } else if (name == "--spins") {
+            if (!parseNumber(value, options.spins) || options.spins < 1) {
+                result.error = "--spins must be a whole number of at least 1, not '" + value + "'";
+                return result;
+            }
+            haveSpins = true;
+        } else {
+            if (!parseNumber(value, options.seed)) {
+                result.error = "--seed must be a whole number from 0 to 4294967295, not '" + value + "'";
+                return result;
+            }
+            haveSeed = true;
+        }
+    }
+
+    if (!haveGame || !haveCoins || !haveSpins) {
+        result.error = "--game, --coins and --spins are required";
+        return result;
+    }
+    const auto game = makeGame(options.game);
+    if (!game) {
+        result.error = "unknown game '" + options.game + "' (games: " + joinedGameNames() + ")";
+        return result;
+    }
+    const std::int32_t limit = game->values().coinLimit;
+    if (options.coins > limit) {
+        result.error = options.game + " takes at most " + std::to_string(limit) + " coins a spin";
+        return result;
+    }
+    if (!haveSeed) {
+        Random clockSeeded;
+        clockSeeded.seedFromTimeOfDay();
+        options.seed = clockSeeded.state();
+    }
+    result.options = options;
+    return result;
+}
+
+Figures simulate(const Options& options) {
+    const auto game = makeGame(options.game);
+    if (!game) {
+        throw std::invalid_argument("unknown game '" + options.game + "'");
+    }
+    GameState state;
+    Random random(options.seed);
+    VirtualClock clock;
+    SilentAudio audio;
+    UnexpectedDialogs dialogs;
+    BlankDisplay display;
+    TimerFlags timers;
+    RandomPickBonus bonus;
+    SlotMachine machine({state, *game, random, clock, audio, dialogs, display, timers, bonus});
+    machine.powerOn();
+
+    Figures figures;
+    const auto started = std::chrono::steady_clock::now();
+    for (std::int64_t spin = 0; spin < options.spins; ++spin) {
+        if (state.Credits < options.coins) {
+            if (!borrow(state, std::max(LoanChip, options.coins)).done) {
+                // The loan desk is full after billions of credits lost: start afresh.
+                machine.newGame();
+            }
+            ++figures.loans;
+        }
+        if (spin == 0) {
+            // The first bet is placed coin by coin; every later spin repeats it.
+            for (std::int32_t coin = 0; coin < options.coins; ++coin) {
+                machine.betOne();
+            }
+            if (state.Coins > 0) {
+                machine.spin();
+            }
+        } else {
+            machine.spin();
+        }
+        const SpinOutcome& outcome = machine.lastSpin();
+        if (outcome.coins != options.coins) {
+            throw std::runtime_error("the engine played a spin of " + std::to_string(outcome.coins) + " coins");
+        }
+        figures.totalBet += outcome.coins;
+        figures.totalWon += outcome.lineWin + outcome.bonusPrize;
+        figures.lineHits += outcome.lineWin > 0 ? 1 : 0;
+        figures.bonusGames += outcome.bonusPlayed ? 1 : 0;
+        ++figures.spins;
+    }
+    figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    return figures;
+}
+
+std::string toJson(const Options& options, const Figures& figures) {
+    const double spins = static_cast<double>(figures.spins);
+    const double rtp = figures.totalBet > 0 ? static_cast<double>(figures.totalWon) / figures.totalBet : 0.0;
+    const double hitFrequency = figures.spins > 0 ? figures.lineHits / spins : 0.0;
+    const double perSecond = figures.seconds > 0 ? spins / figures.seconds : 0.0;
+    // The game name has been checked against the catalog, so it needs no escaping.
+    return "{\"game\":\"" + options.game + "\",\"coins\":" + std::to_string(options.coins) +
+           ",\"spins\":" + std::to_string(figures.spins) + ",\"seed\":" + std::to_string(options.seed) +
+           ",\"total_bet\":" + std::to_string(figures.totalBet) + ",\"total_won\":" +
+           std::to_string(figures.totalWon) + ",\"rtp\":" + formatFraction(rtp) +
+           ",\"hit_frequency\":" + formatFraction(hitFrequency) +
+           ",\"bonus_games\":" + std::to_string(figures.bonusGames) +
+           ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) + "}";
+}
+
+int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = parseArguments(arguments);
+    if (parsed.helpAsked) {
+        out << usage();
+        return 0;
+    }
+    if (!parsed.options) {
+        err << "slots-sim: " << parsed.error << "\n" << usage();
+        return 2;
+    }
+    try {
+        const Figures figures = simulate(*parsed.options);
+        out << toJson(*parsed.options, figures) << "\n";
+        return 0;
+    } catch (const std::exception& e) {
+        err << "slots-sim: " << e.what() << "\n";
+        return 1;
+    }
+}
+
+} // namespace slotmachine::sim

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace slotmachine::sim {
+
+struct Options {
+    std::string game;
+    std::int32_t coins = 0;
+    std::int64_t spins = 0;
+    std::uint32_t seed = 0;
+};
+
+struct Figures {
+    std::int64_t spins = 0;
+    std::int64_t totalBet = 0;
+    std::int64_t totalWon = 0;    // line wins and bonus prizes
+    std::int64_t lineHits = 0;    // spins that paid a line win
+    std::int64_t bonusGames = 0;
+    std::int64_t loans = 0;       // times the simulator went to the loan desk
+    double seconds = 0.0;         // real time the spins took
+};
+
+struct ParsedArguments {
+    std::optional<Options> options; // set when the arguments are good
+    bool helpAsked = false;
+    std::string error; // what is wrong with them otherwise
+};
+
+ParsedArguments parseArguments(const std::vector<std::string>& arguments);
+
+std::string usage();
+
+// Plays the spins through the slot engine with a virtual clock, no sound and no
+// drawing, borrowing at the loan desk whenever the credits do not cover a bet.
+// Throws std::runtime_error if the engine refuses a spin it should have played.
+Figures simulate(const Options& options);
+
+// One line of JSON with the options and the figures.
+std::string toJson(const Options& options, const Figures& figures);
+
+// The whole command: returns the exit status (0, or 2 for bad arguments, 1 for a failure).
+int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+} // namespace slotmachine::sim
