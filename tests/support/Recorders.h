@@ -1,0 +1,126 @@
+#pragma once
+
+// Stand-ins for the machine's window, sound and dialogs that write what the
+// engine asks of them into one shared log, so tests can check both effects and
+// their order.
+
+#include "engine/audio/Audio.h"
+#include "engine/bonus/BonusGame.h"
+#include "engine/display/MachineDisplay.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/reels/VirtualClock.h"
+#include "engine/shell/Dialogs.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace slotmachine::testing {
+
+using EventLog = std::vector<std::string>;
+
+class RecordingDisplay final : public MachineDisplay {
+public:
+    explicit RecordingDisplay(EventLog& log) : log_(log) {}
+    void ShowCredits() override { log_.push_back("ShowCredits"); }
+    void ShowCoins() override { log_.push_back("ShowCoins"); }
+    void ShowWinnings(std::int32_t counted) override { log_.push_back("ShowWinnings " + std::to_string(counted)); }
+    void DrawCaption(const QString& text, std::int32_t x, bool right) override {
+        log_.push_back("DrawCaption " + text.toStdString() + " " + std::to_string(x) + (right ? " right" : " left"));
+    }
+    void ShowBonusMeter() override { log_.push_back("ShowBonusMeter"); }
+    void DrawButton(MachineButton button, bool lit) override {
+        static const char* names[] = {"BetOne", "BetFive", "Spin"};
+        log_.push_back(std::string("DrawButton ") + names[static_cast<int>(button)] + (lit ? " lit" : " dim"));
+    }
+    void DrawLamp(Lamp lamp, bool lit) override {
+        static const char* names[] = {"TitleGlass", "TitleStrip", "CoinSign"};
+        log_.push_back(std::string("DrawLamp ") + names[static_cast<int>(lamp)] + (lit ? " lit" : " unlit"));
+    }
+    void FullRepaint() override { log_.push_back("FullRepaint"); }
+
+private:
+    EventLog& log_;
+};
+
+// Sounds take time on the machine's clock as real ones would: a sound that is
+// waited for lasts `waitedSoundMs` (the win sound `winSoundMs`).
+class RecordingAudio final : public Audio {
+public:
+    RecordingAudio(EventLog& log, VirtualClock& clock) : log_(log), clock_(clock) {}
+    void playSound(int number, bool waitForEnd) override {
+        log_.push_back("Sound " + std::to_string(number) + (waitForEnd ? " wait" : ""));
+        if (waitForEnd) {
+            clock_.waitUntil(clock_.now() + waitedSoundMs);
+        }
+    }
+    void playWinSound() override {
+        log_.push_back("WinSound");
+        clock_.waitUntil(clock_.now() + winSoundMs);
+    }
+    void startDueTrack() override { log_.push_back("StartDueTrack"); }
+
+    std::int64_t waitedSoundMs = 400;
+    std::int64_t winSoundMs = 1500;
+
+private:
+    EventLog& log_;
+    VirtualClock& clock_;
+};
+
+class RecordingTimers final : public MachineTimers {
+public:
+    explicit RecordingTimers(EventLog& log) : log_(log) {}
+    void start(MachineTimer timer) override {
+        log_.push_back("Start Timer" + std::to_string(static_cast<int>(timer)));
+        flags_.start(timer);
+    }
+    void stop(MachineTimer timer) override {
+        log_.push_back("Stop Timer" + std::to_string(static_cast<int>(timer)));
+        flags_.stop(timer);
+    }
+    bool isActive(MachineTimer timer) const override { return flags_.isActive(timer); }
+
+private:
+    EventLog& log_;
+    TimerFlags flags_;
+};
+
+// Message boxes are answered at once and remembered.
+class ScriptedDialogs final : public Dialogs {
+public:
+    explicit ScriptedDialogs(EventLog& log) : log_(log) {}
+    void information(const QString& text) override {
+        messages.push_back(text.toStdString());
+        log_.push_back("Message " + text.toStdString());
+    }
+    void error(const QString& text) override {
+        messages.push_back(text.toStdString());
+        log_.push_back("Error " + text.toStdString());
+    }
+    std::vector<std::string> messages;
+
+private:
+    EventLog& log_;
+};
+
+// The bonus game as a test scripts it: whatever `onPlay` does stands for the
+// player's choice in the window.
+class ScriptedBonusGame final : public BonusGame {
+public:
+    explicit ScriptedBonusGame(EventLog& log) : log_(log) {}
+    void play(SlotMachine& machine) override {
+        log_.push_back("BonusGame");
+        ++plays;
+        if (onPlay) {
+            onPlay(machine);
+        }
+    }
+    std::function<void(SlotMachine&)> onPlay;
+    int plays = 0;
+
+private:
+    EventLog& log_;
+};
+
+} // namespace slotmachine::testing
