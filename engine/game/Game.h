@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/display/MachineTimers.h"
 #include "engine/game/GameValues.h"
 #include "engine/game/Paytable.h"
 
@@ -71,6 +72,8 @@ public:
     virtual bool pointerPressBeforeButtons(SlotMachine& machine, int x, int y);
     // Runs last for every pointer press.
     virtual void pointerPressAfterButtons(SlotMachine& machine, int x, int y);
+    // A tick of one of the timers the game runs for its features (Timer6 to Timer8).
+    virtual void timerTick(SlotMachine& machine, MachineTimer timer);
     // Once the machine window exists, and when it closes.
     virtual void windowCreated(SlotMachine& machine);
     virtual void closing(SlotMachine& machine);

@@ -67,12 +67,17 @@ void SlotMachine::evaluatePayline() {
     }
 }
 
-void SlotMachine::playBoxBonus() {
+void SlotMachine::runBonusGame() {
     GameState& s = state();
     refillAndShuffleBoxes(s, game().values(), random());
     parts_.bonusGame.play(*this);
     outcome_.bonusPlayed = true;
     outcome_.bonusPrize = std::max(0, s.SpinWin);
+}
+
+void SlotMachine::playBoxBonus() {
+    GameState& s = state();
+    runBonusGame();
     s.BonusPts = 0;
     ShowBonusMeter();
     if (s.SpinWin > 0) {

@@ -89,8 +89,12 @@ public:
     void evaluatePayline();
     // Moves all of SpinWin into Credits in steps of 25, 10, 5 and 1.
     void countUp();
-    // Shuffles the boxes, plays the bonus game, clears the points and counts the prize.
+    // The engine's box bonus step: runBonusGame, then the points emptied and the
+    // prize counted up.
     void playBoxBonus();
+    // Refills and shuffles the boxes and plays the bonus game until it has closed;
+    // a credit prize is then pending in SpinWin.
+    void runBonusGame();
     // Waits on the machine's clock while events go on being handled.
     void Delay(double seconds);
     // Sound effects; nothing is played, and nothing waited for, while sound is off.
