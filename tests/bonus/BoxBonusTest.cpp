@@ -1,0 +1,212 @@
+#include "engine/bonus/BoxBonusRound.h"
+#include "engine/bonus/BoxShuffle.h"
+#include "engine/reels/Random.h"
+#include "games/orevein/OreveinGame.h"
+#include "tests/support/TestMachine.h"
+
+#include <QColor>
+#include <QImage>
+#include <algorithm>
+#include <array>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+
+using namespace slotmachine;
+using slotmachine::testing::TestMachine;
+
+namespace {
+
+using Boxes = std::array<std::int32_t, BoxCount>;
+
+constexpr Boxes OreveinBoxes = {250, 100, 50, 50, 25, 10, 0, 0};
+
+Boxes sorted(Boxes boxes) {
+    std::sort(boxes.begin(), boxes.end());
+    return boxes;
+}
+
+Boxes shuffled(std::uint32_t seed) {
+    GameState state;
+    Random random(seed);
+    refillAndShuffleBoxes(state, orevein::oreveinValues(), random);
+    return state.BoxValues;
+}
+
+std::unique_ptr<TestMachine> oreveinMachine() {
+    auto m = std::make_unique<TestMachine>(std::make_unique<orevein::OreveinGame>());
+    m->state.BoxValues = OreveinBoxes; // in their unshuffled order, so positions are known
+    return m;
+}
+
+bool isPrizeYellow(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) < 80;
+}
+
+QImage darkPicture() {
+    QImage picture(640, 480, QImage::Format_RGB32);
+    picture.fill(QColor(20, 20, 40));
+    return picture;
+}
+
+struct YellowCount {
+    int inTextBand = 0; // right of x 40 and below y 200
+    int elsewhere = 0;
+    int nearTextCorner = 0; // within the first line's height and a few glyphs from (40, 200)
+};
+
+YellowCount countYellow(const QImage& picture) {
+    YellowCount count;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (!isPrizeYellow(picture.pixel(x, y))) {
+                continue;
+            }
+            if (x >= 40 && y >= 200) {
+                ++count.inTextBand;
+                if (x < 100 && y < 250) {
+                    ++count.nearTextCorner;
+                }
+            } else {
+                ++count.elsewhere;
+            }
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TEST(BoxBonusTest, ShuffleGivesAPermutationOfTheGameBoxes) {
+    ASSERT_EQ(orevein::oreveinValues().boxValues, OreveinBoxes);
+    for (const std::uint32_t seed : {0u, 1u, 77u, 4000000000u}) {
+        GameState state;
+        state.BoxValues = {999, 999, 999, 999, 999, 999, 999, 999}; // whatever the last bonus left
+        Random random(seed);
+        refillAndShuffleBoxes(state, orevein::oreveinValues(), random);
+        EXPECT_EQ(sorted(state.BoxValues), sorted(OreveinBoxes)) << "seed " << seed;
+    }
+}
+
+TEST(BoxBonusTest, ShuffleDependsOnlyOnTheGenerator) {
+    EXPECT_EQ(shuffled(12345), shuffled(12345));
+
+    std::set<Boxes> orders;
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        orders.insert(shuffled(seed));
+    }
+    // 20 seeds among 10080 distinct orders: nearly all of them differ.
+    EXPECT_GE(orders.size(), 15u);
+}
+
+TEST(BoxBonusTest, EveryValueReachesEveryBox) {
+    GameState state;
+    Random random(31337);
+    std::array<std::set<std::int32_t>, BoxCount> seen;
+    for (int round = 0; round < 300; ++round) {
+        refillAndShuffleBoxes(state, orevein::oreveinValues(), random);
+        for (std::size_t p = 0; p < BoxCount; ++p) {
+            seen[p].insert(state.BoxValues[p]);
+        }
+    }
+    const std::set<std::int32_t> all(OreveinBoxes.begin(), OreveinBoxes.end());
+    for (std::size_t p = 0; p < BoxCount; ++p) {
+        EXPECT_EQ(seen[p], all) << "box " << p + 1;
+    }
+}
+
+TEST(BoxBonusTest, EmptyBoxPaysNothing) {
+    auto m = oreveinMachine();
+    m->state.BonusWon = 77;
+    m->state.SpinWin = 0;
+    BoxBonusRound round(m->machine, nullptr);
+
+    EXPECT_EQ(round.open(7), 0);
+    EXPECT_TRUE(round.anyOpened());
+    EXPECT_EQ(m->count("Sound 4"), 1);
+    EXPECT_EQ(m->count("Sound 5"), 0);
+    EXPECT_EQ(round.BonusPrize(), 0);
+    EXPECT_EQ(m->state.SpinWin, 0);
+
+    round.close();
+    EXPECT_EQ(m->state.BonusWon, 77);
+    EXPECT_EQ(m->state.SpinWin, 0);
+}
+
+TEST(BoxBonusTest, PrizeBoxBecomesThePendingWin) {
+    auto m = oreveinMachine();
+    m->state.BonusWon = 100;
+    const std::int32_t credits = m->state.Credits;
+    BoxBonusRound round(m->machine, nullptr);
+
+    EXPECT_EQ(round.open(5), 25);
+    EXPECT_EQ(m->count("Sound 5"), 1);
+    EXPECT_EQ(m->count("Sound 4"), 0);
+    EXPECT_EQ(round.BonusPrize(), 25);
+    EXPECT_EQ(m->state.SpinWin, 25);
+    // The engine counts the win in after the game; the round itself does not.
+    EXPECT_EQ(m->state.Credits, credits);
+    EXPECT_EQ(m->state.BonusWon, 100);
+
+    round.close();
+    EXPECT_EQ(m->state.BonusWon, 125);
+}
+
+TEST(BoxBonusTest, LaterPrizeReplacesTheEarlierOne) {
+    auto m = oreveinMachine();
+    BoxBonusRound round(m->machine, nullptr);
+    round.open(5); // 25
+    round.open(1); // 250
+    EXPECT_EQ(round.BonusPrize(), 250);
+    EXPECT_EQ(m->state.SpinWin, 250);
+
+    // An empty box after a prize keeps the prize.
+    round.open(8);
+    EXPECT_EQ(round.BonusPrize(), 250);
+    EXPECT_EQ(m->state.SpinWin, 250);
+
+    round.close();
+    EXPECT_EQ(m->state.BonusWon, 250);
+}
+
+TEST(BoxBonusTest, PositionsOutsideTheBoardOpenNothing) {
+    auto m = oreveinMachine();
+    m->state.BoxValues.fill(50);
+    BoxBonusRound round(m->machine, nullptr);
+    for (const int position : {0, 9, -1, 100}) {
+        EXPECT_EQ(round.open(position), 0) << position;
+    }
+    EXPECT_FALSE(round.anyOpened());
+    EXPECT_EQ(round.BonusPrize(), 0);
+    EXPECT_EQ(m->state.SpinWin, 0);
+    EXPECT_TRUE(m->log.empty());
+    round.close();
+    EXPECT_EQ(m->state.BonusWon, 0);
+
+    // Positions 1 and 8 are the ends of the board.
+    EXPECT_EQ(round.open(1), 50);
+    EXPECT_EQ(round.open(8), 50);
+}
+
+TEST(BoxBonusTest, PrizeTextIsWrittenInYellowBelowAndRightOfItsCorner) {
+    auto m = oreveinMachine();
+    QImage picture = darkPicture();
+    BoxBonusRound round(m->machine, &picture);
+    round.open(5);
+
+    const YellowCount yellow = countYellow(picture);
+    EXPECT_GT(yellow.inTextBand, 100);
+    EXPECT_GT(yellow.nearTextCorner, 0);
+    EXPECT_EQ(yellow.elsewhere, 0);
+    EXPECT_EQ(m->state.SpinWin, 25);
+}
+
+TEST(BoxBonusTest, EmptyBoxLeavesThePrizePictureAlone) {
+    auto m = oreveinMachine();
+    QImage picture = darkPicture();
+    const QImage before = picture.copy();
+    BoxBonusRound round(m->machine, &picture);
+    round.open(7);
+    round.open(8);
+    EXPECT_EQ(picture, before);
+}
