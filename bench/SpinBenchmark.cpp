@@ -51,8 +51,12 @@ void spinRepeatedly(benchmark::State& bench, const char* gameName, std::int32_t 
     bench.SetItemsProcessed(bench.iterations());
 }
 
-void BM_OreveinSpinOneCoin(benchmark::State& bench) { spinRepeatedly(bench, "orevein", 1); }
-void BM_OreveinSpinFiveCoins(benchmark::State& bench) { spinRepeatedly(bench, "orevein", 5); }
+void BM_OreveinSpinOneCoin(benchmark::State& bench) {
+    spinRepeatedly(bench, "orevein", 1);
+}
+void BM_OreveinSpinFiveCoins(benchmark::State& bench) {
+    spinRepeatedly(bench, "orevein", 5);
+}
 
 void BM_OreveinPaytableLookup(benchmark::State& bench) {
     auto game = makeGame("orevein");

@@ -4,7 +4,9 @@
 
 namespace slotmachine {
 
-std::vector<std::string_view> gameNames() { return {"orevein"}; }
+std::vector<std::string_view> gameNames() {
+    return {"orevein"};
+}
 
 std::unique_ptr<Game> makeGame(std::string_view name) {
     if (name == "orevein") {

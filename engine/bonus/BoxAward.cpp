@@ -17,8 +17,8 @@ void drawPrizeText(QImage& picture, const QString& text, QColor color) {
     painter.setFont(font);
     painter.setPen(color);
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.drawText(QRect(40, 200, picture.width() - 40, picture.height() - 200), Qt::AlignLeft | Qt::AlignTop,
-                     text);
+    painter.drawText(QRect(40, 200, picture.width() - 40, picture.height() - 200),
+                     Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 void awardCreditPrize(BoxAward& award, QColor textColor) {

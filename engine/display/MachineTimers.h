@@ -31,7 +31,9 @@ class TimerFlags final : public MachineTimers {
 public:
     void start(MachineTimer timer) override { running_.set(static_cast<std::size_t>(timer)); }
     void stop(MachineTimer timer) override { running_.reset(static_cast<std::size_t>(timer)); }
-    bool isActive(MachineTimer timer) const override { return running_.test(static_cast<std::size_t>(timer)); }
+    bool isActive(MachineTimer timer) const override {
+        return running_.test(static_cast<std::size_t>(timer));
+    }
 
 private:
     std::bitset<9> running_;

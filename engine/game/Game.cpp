@@ -11,22 +11,36 @@ int Game::paylineSymbol(const SlotMachine& machine, int reel, int position) cons
     return codeAt(machine.state(), reel, position);
 }
 
-bool Game::reelSpins(const SlotMachine&, int) const { return true; }
+bool Game::reelSpins(const SlotMachine&, int) const {
+    return true;
+}
 
 void Game::coinBet(SlotMachine&) {}
 void Game::spinStarting(SlotMachine&) {}
 void Game::buttonsDimmed(SlotMachine&) {}
 void Game::reelFeatures(SlotMachine&, int) {}
-void Game::evaluate(SlotMachine& machine) { machine.evaluatePayline(); }
+void Game::evaluate(SlotMachine& machine) {
+    machine.evaluatePayline();
+}
 void Game::spinSettled(SlotMachine&) {}
 
-int Game::bonusPoints(SlotMachine&) { return 0; }
-void Game::awardBox(BoxAward& award) { awardCreditPrize(award, QColor(255, 255, 0)); }
+int Game::bonusPoints(SlotMachine&) {
+    return 0;
+}
+void Game::awardBox(BoxAward& award) {
+    awardCreditPrize(award, QColor(255, 255, 0));
+}
 
-void Game::drawPayline(QPainter& painter, const ReelGeometry& geometry) const { drawRedPayline(painter, geometry); }
-bool Game::showsBonusMeter() const { return true; }
+void Game::drawPayline(QPainter& painter, const ReelGeometry& geometry) const {
+    drawRedPayline(painter, geometry);
+}
+bool Game::showsBonusMeter() const {
+    return true;
+}
 void Game::repaintStep(SlotMachine&, RepaintStep) {}
-bool Game::pointerPressBeforeButtons(SlotMachine&, int, int) { return false; }
+bool Game::pointerPressBeforeButtons(SlotMachine&, int, int) {
+    return false;
+}
 void Game::pointerPressAfterButtons(SlotMachine&, int, int) {}
 void Game::timerTick(SlotMachine&, MachineTimer) {}
 void Game::windowCreated(SlotMachine&) {}

@@ -8,9 +8,13 @@
 
 namespace slotmachine {
 
-EventLoopClock::EventLoopClock() { elapsed_.start(); }
+EventLoopClock::EventLoopClock() {
+    elapsed_.start();
+}
 
-std::int64_t EventLoopClock::now() const { return elapsed_.elapsed(); }
+std::int64_t EventLoopClock::now() const {
+    return elapsed_.elapsed();
+}
 
 void EventLoopClock::waitUntil(std::int64_t deadline) {
     for (std::int64_t remaining = deadline - now(); remaining > 0; remaining = deadline - now()) {
@@ -25,7 +29,11 @@ void EventLoopClock::waitUntil(std::int64_t deadline) {
         wake.setTimerType(Qt::PreciseTimer);
         QObject::connect(&wake, &QTimer::timeout, &loop, &QEventLoop::quit);
         wake.start(static_cast<int>(remaining));
-        loop.exec();
+        if (loop.exec() != 0) {
+            // The application is shutting down and event loops return at once:
+            // sleep rather than spin until the deadline.
+            std::this_thread::sleep_for(std::chrono::milliseconds(deadline - now()));
+        }
     }
 }
 

@@ -8,8 +8,12 @@
 namespace slotmachine {
 
 // Reel positions run from 1 to 30 and wrap around: after 30 comes 1.
-constexpr int nextPosition(int position) { return position >= StripLength ? 1 : position + 1; }
-constexpr int previousPosition(int position) { return position <= 1 ? StripLength : position - 1; }
+constexpr int nextPosition(int position) {
+    return position >= StripLength ? 1 : position + 1;
+}
+constexpr int previousPosition(int position) {
+    return position <= 1 ? StripLength : position - 1;
+}
 
 // True for a text of exactly 30 decimal digits.
 bool isValidStrip(std::string_view strip);
@@ -33,6 +37,8 @@ inline int rowPosition(const GameState& state, int reel, int row) {
 }
 
 // The strip position on the payline, the middle row, of `reel`.
-inline int paylinePosition(const GameState& state, int reel) { return rowPosition(state, reel, 1); }
+inline int paylinePosition(const GameState& state, int reel) {
+    return rowPosition(state, reel, 1);
+}
 
 } // namespace slotmachine

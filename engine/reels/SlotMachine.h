@@ -107,9 +107,10 @@ public:
     bool operationRunning() const { return operationRunning_; }
     class Operation {
     public:
-        explicit Operation(SlotMachine& machine)
-            : machine_(machine), owns_(!machine.operationRunning_) {
-            machine_.operationRunning_ = true;
+        explicit Operation(SlotMachine& machine) : machine_(machine), owns_(!machine.operationRunning_) {
+            if (owns_) {
+                machine_.operationRunning_ = true;
+            }
         }
         ~Operation() {
             if (owns_) {

@@ -4,8 +4,12 @@
 
 namespace slotmachine {
 
-void QtDialogs::information(const QString& text) { QMessageBox::information(parent_, title_, text); }
+void QtDialogs::information(const QString& text) {
+    QMessageBox::information(parent_, title_, text);
+}
 
-void QtDialogs::error(const QString& text) { QMessageBox::critical(parent_, title_, text); }
+void QtDialogs::error(const QString& text) {
+    QMessageBox::critical(parent_, title_, text);
+}
 
 } // namespace slotmachine

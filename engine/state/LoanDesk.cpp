@@ -21,7 +21,8 @@ LoanResult payBack(GameState& state, std::int32_t amount) {
         return {false, QStringLiteral("There is nothing to pay back.")};
     }
     if (amount > state.Credits) {
-        return {false, QStringLiteral("You do not have %1 credits!").arg(static_cast<double>(amount), 7, 'f', 2)};
+        return {false,
+                QStringLiteral("You do not have %1 credits!").arg(static_cast<double>(amount), 7, 'f', 2)};
     }
     if (amount > state.Borrowed) {
         return {false, QStringLiteral("You cannot pay back more credits than you have borrowed!")};

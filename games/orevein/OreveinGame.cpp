@@ -35,9 +35,13 @@ constexpr PayRule PayRules[] = {
 
 } // namespace
 
-const GameValues& oreveinValues() { return Values; }
+const GameValues& oreveinValues() {
+    return Values;
+}
 
-std::span<const PayRule> oreveinPayRules() { return PayRules; }
+std::span<const PayRule> oreveinPayRules() {
+    return PayRules;
+}
 
 OreveinGame::OreveinGame() : paytable_(PayRules), cells_(buildCellTable(Values.strips)) {}
 

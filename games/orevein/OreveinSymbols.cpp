@@ -9,18 +9,35 @@ namespace {
 
 constexpr MarkedPosition Marks[] = {
     // reel 0
-    {0, 1, Mark::Up}, {0, 7, Mark::Up}, {0, 9, Mark::Up}, {0, 29, Mark::Up},
-    {0, 15, Mark::Down}, {0, 19, Mark::Down}, {0, 25, Mark::Down},
+    {0, 1, Mark::Up},
+    {0, 7, Mark::Up},
+    {0, 9, Mark::Up},
+    {0, 29, Mark::Up},
+    {0, 15, Mark::Down},
+    {0, 19, Mark::Down},
+    {0, 25, Mark::Down},
     {0, 21, Mark::Bonus},
     {0, 11, Mark::Clear},
     // reel 1
-    {1, 3, Mark::Up}, {1, 7, Mark::Up}, {1, 19, Mark::Up},
-    {1, 11, Mark::Down}, {1, 23, Mark::Down}, {1, 29, Mark::Down},
-    {1, 5, Mark::Bonus}, {1, 13, Mark::Bonus}, {1, 25, Mark::Bonus},
+    {1, 3, Mark::Up},
+    {1, 7, Mark::Up},
+    {1, 19, Mark::Up},
+    {1, 11, Mark::Down},
+    {1, 23, Mark::Down},
+    {1, 29, Mark::Down},
+    {1, 5, Mark::Bonus},
+    {1, 13, Mark::Bonus},
+    {1, 25, Mark::Bonus},
     // reel 2
-    {2, 7, Mark::Up}, {2, 11, Mark::Up}, {2, 17, Mark::Up},
-    {2, 1, Mark::Down}, {2, 21, Mark::Down}, {2, 23, Mark::Down}, {2, 25, Mark::Down},
-    {2, 3, Mark::Bonus}, {2, 27, Mark::Bonus},
+    {2, 7, Mark::Up},
+    {2, 11, Mark::Up},
+    {2, 17, Mark::Up},
+    {2, 1, Mark::Down},
+    {2, 21, Mark::Down},
+    {2, 23, Mark::Down},
+    {2, 25, Mark::Down},
+    {2, 3, Mark::Bonus},
+    {2, 27, Mark::Bonus},
     {2, 15, Mark::Clear},
 };
 
@@ -48,8 +65,8 @@ int markedCell(Mark mark, int code, int reel, int position) {
         }
         break;
     }
-    throw std::logic_error("marked position " + std::to_string(position) + " of reel " + std::to_string(reel) +
-                           " holds a symbol that cannot carry its mark");
+    throw std::logic_error("marked position " + std::to_string(position) + " of reel " +
+                           std::to_string(reel) + " holds a symbol that cannot carry its mark");
 }
 
 } // namespace
@@ -71,7 +88,9 @@ std::string_view symbolName(int code) {
     }
 }
 
-std::span<const MarkedPosition> markedPositions() { return Marks; }
+std::span<const MarkedPosition> markedPositions() {
+    return Marks;
+}
 
 CellTable buildCellTable(const std::array<std::string_view, ReelCount>& strips) {
     CellTable cells{};
@@ -84,7 +103,8 @@ CellTable buildCellTable(const std::array<std::string_view, ReelCount>& strips) 
         }
     }
     for (const MarkedPosition& m : Marks) {
-        const int code = strips[static_cast<std::size_t>(m.reel)][static_cast<std::size_t>(m.position - 1)] - '0';
+        const int code =
+            strips[static_cast<std::size_t>(m.reel)][static_cast<std::size_t>(m.position - 1)] - '0';
         cells[static_cast<std::size_t>(m.reel)][static_cast<std::size_t>(m.position)] =
             static_cast<std::int8_t>(markedCell(m.mark, code, m.reel, m.position));
     }

@@ -10,9 +10,9 @@
 namespace slotmachine::orevein {
 
 // Symbol codes on the Orevein strips.
-inline constexpr int Nugget = 0;  // the top symbol: pays alone, in pairs and three of a kind
-inline constexpr int Ingot = 1;   // pays three of a kind only
-inline constexpr int Cart = 2;    // the three minor symbols: three of a kind, or any mix of them
+inline constexpr int Nugget = 0; // the top symbol: pays alone, in pairs and three of a kind
+inline constexpr int Ingot = 1;  // pays three of a kind only
+inline constexpr int Cart = 2;   // the three minor symbols: three of a kind, or any mix of them
 inline constexpr int Lantern = 3;
 inline constexpr int Pickaxe = 4;
 inline constexpr int Blank = 9;

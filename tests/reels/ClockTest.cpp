@@ -31,7 +31,8 @@ TEST(EventLoopClock, WaitsUntilTheDeadlineWhileHandlingEvents) {
     bool timerFired = false;
     bool queuedCallRan = false;
     QTimer::singleShot(5, [&] { timerFired = true; });
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [&] { queuedCallRan = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&] { queuedCallRan = true; }, Qt::QueuedConnection);
 
     const std::int64_t start = clock.now();
     clock.waitUntil(start + 40);

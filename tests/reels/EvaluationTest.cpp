@@ -73,8 +73,8 @@ TEST_F(Evaluation, BonusPointsAreAddedOneByOneUpToTwelve) {
     EXPECT_EQ(m.count("Start Timer3"), 0);
     EXPECT_EQ(s.BonusPts, 0);
     // Meter, point sound, meter, point sound, then the game, then the emptied meter.
-    EXPECT_EQ(m.log, (EventLog{"ShowBonusMeter", "Sound 6 wait", "ShowBonusMeter", "Sound 6 wait", "BonusGame",
-                               "ShowBonusMeter"}));
+    EXPECT_EQ(m.log, (EventLog{"ShowBonusMeter", "Sound 6 wait", "ShowBonusMeter", "Sound 6 wait",
+                               "BonusGame", "ShowBonusMeter"}));
 }
 
 TEST_F(Evaluation, ANegativeRuleClearsThePoints) {

@@ -29,7 +29,8 @@ struct SpinCommand : ::testing::Test {
             }
             int line[ReelCount];
             for (int reel = 0; reel < ReelCount; ++reel) {
-                line[reel] = m.game().paylineSymbol(m.machine, reel, nextPosition(copy.ReelStop[static_cast<std::size_t>(reel)]));
+                line[reel] = m.game().paylineSymbol(
+                    m.machine, reel, nextPosition(copy.ReelStop[static_cast<std::size_t>(reel)]));
             }
             if ((m.game().paytable().pay(line[0], line[1], line[2]) > 0) == wins) {
                 m.random.seed(seed);
@@ -59,17 +60,25 @@ TEST_F(SpinCommand, LosingSpinRunsItsStepsInOrder) {
     m.machine.spin();
 
     const EventLog expected{
-        "Stop Timer2", "Stop Timer3", "Stop Timer5",
-        "DrawLamp TitleGlass lit", "DrawLamp TitleStrip lit",
-        "DrawButton BetOne dim", "DrawButton BetFive dim", "DrawButton Spin dim",
+        "Stop Timer2",
+        "Stop Timer3",
+        "Stop Timer5",
+        "DrawLamp TitleGlass lit",
+        "DrawLamp TitleStrip lit",
+        "DrawButton BetOne dim",
+        "DrawButton BetFive dim",
+        "DrawButton Spin dim",
         "DrawLamp CoinSign lit",
-        "DrawButton BetOne lit", "DrawButton BetFive lit", "DrawButton Spin lit",
-        "Start Timer2", "Start Timer5",
+        "DrawButton BetOne lit",
+        "DrawButton BetFive lit",
+        "DrawButton Spin lit",
+        "Start Timer2",
+        "Start Timer5",
     };
     EXPECT_EQ(m.log, expected);
-    EXPECT_EQ(hookLog, (EventLog{"Hook spinStarting", "Hook buttonsDimmed", "Hook reelFeatures 0",
-                                 "Hook reelFeatures 1", "Hook reelFeatures 2", "Hook evaluate",
-                                 "Hook spinSettled"}));
+    EXPECT_EQ(hookLog,
+              (EventLog{"Hook spinStarting", "Hook buttonsDimmed", "Hook reelFeatures 0",
+                        "Hook reelFeatures 1", "Hook reelFeatures 2", "Hook evaluate", "Hook spinSettled"}));
     EXPECT_TRUE(busyDuringEvaluation);
     EXPECT_FALSE(s.Busy);
     EXPECT_EQ(s.Coins, 0);
@@ -178,7 +187,8 @@ TEST_F(SpinCommand, StopsCoverEveryPositionAndNothingElse) {
     }
     for (int reel = 0; reel < ReelCount; ++reel) {
         for (int stop = 1; stop <= StripLength; ++stop) {
-            EXPECT_GT(seen[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)], 40) << reel << "/" << stop;
+            EXPECT_GT(seen[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop)], 40)
+                << reel << "/" << stop;
         }
     }
 }

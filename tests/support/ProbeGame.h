@@ -24,7 +24,9 @@ public:
     void coinBet(SlotMachine&) override { log_.push_back("Hook coinBet"); }
     void spinStarting(SlotMachine&) override { log_.push_back("Hook spinStarting"); }
     void buttonsDimmed(SlotMachine&) override { log_.push_back("Hook buttonsDimmed"); }
-    void reelFeatures(SlotMachine&, int reel) override { log_.push_back("Hook reelFeatures " + std::to_string(reel)); }
+    void reelFeatures(SlotMachine&, int reel) override {
+        log_.push_back("Hook reelFeatures " + std::to_string(reel));
+    }
     void evaluate(SlotMachine& m) override {
         log_.push_back("Hook evaluate");
         Game::evaluate(m);

@@ -24,14 +24,18 @@ public:
     explicit RecordingDisplay(EventLog& log) : log_(log) {}
     void ShowCredits() override { log_.push_back("ShowCredits"); }
     void ShowCoins() override { log_.push_back("ShowCoins"); }
-    void ShowWinnings(std::int32_t counted) override { log_.push_back("ShowWinnings " + std::to_string(counted)); }
+    void ShowWinnings(std::int32_t counted) override {
+        log_.push_back("ShowWinnings " + std::to_string(counted));
+    }
     void DrawCaption(const QString& text, std::int32_t x, bool right) override {
-        log_.push_back("DrawCaption " + text.toStdString() + " " + std::to_string(x) + (right ? " right" : " left"));
+        log_.push_back("DrawCaption " + text.toStdString() + " " + std::to_string(x) +
+                       (right ? " right" : " left"));
     }
     void ShowBonusMeter() override { log_.push_back("ShowBonusMeter"); }
     void DrawButton(MachineButton button, bool lit) override {
         static const char* names[] = {"BetOne", "BetFive", "Spin"};
-        log_.push_back(std::string("DrawButton ") + names[static_cast<int>(button)] + (lit ? " lit" : " dim"));
+        log_.push_back(std::string("DrawButton ") + names[static_cast<int>(button)] +
+                       (lit ? " lit" : " dim"));
     }
     void DrawLamp(Lamp lamp, bool lit) override {
         static const char* names[] = {"TitleGlass", "TitleStrip", "CoinSign"};

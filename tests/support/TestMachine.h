@@ -24,11 +24,14 @@ public:
     void setPayline(int p0, int p1, int p2) {
         const int positions[] = {p0, p1, p2};
         for (int reel = 0; reel < ReelCount; ++reel) {
-            state.ReelStop[static_cast<std::size_t>(reel)] = positions[reel] == 1 ? StripLength : positions[reel] - 1;
+            state.ReelStop[static_cast<std::size_t>(reel)] =
+                positions[reel] == 1 ? StripLength : positions[reel] - 1;
         }
     }
 
-    int count(const std::string& event) const { return static_cast<int>(std::count(log.begin(), log.end(), event)); }
+    int count(const std::string& event) const {
+        return static_cast<int>(std::count(log.begin(), log.end(), event));
+    }
 
     // Index of the first log entry equal to `event`, or -1.
     int indexOf(const std::string& event) const {

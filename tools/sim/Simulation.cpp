@@ -31,8 +31,7 @@ public:
     void error(const QString& text) override { throw std::runtime_error(text.toStdString()); }
 };
 
-template <typename T>
-bool parseNumber(const std::string& text, T& value) {
+template <typename T> bool parseNumber(const std::string& text, T& value) {
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return ec == std::errc() && ptr == end && !text.empty();
@@ -185,7 +184,8 @@ Figures simulate(const Options& options) {
         }
         const SpinOutcome& outcome = machine.lastSpin();
         if (outcome.coins != options.coins) {
-            throw std::runtime_error("the engine played a spin of " + std::to_string(outcome.coins) + " coins");
+            throw std::runtime_error("the engine played a spin of " + std::to_string(outcome.coins) +
+                                     " coins");
         }
         figures.totalBet += outcome.coins;
         figures.totalWon += outcome.lineWin + outcome.bonusPrize;
@@ -205,8 +205,8 @@ std::string toJson(const Options& options, const Figures& figures) {
     // The game name has been checked against the catalog, so it needs no escaping.
     return "{\"game\":\"" + options.game + "\",\"coins\":" + std::to_string(options.coins) +
            ",\"spins\":" + std::to_string(figures.spins) + ",\"seed\":" + std::to_string(options.seed) +
-           ",\"total_bet\":" + std::to_string(figures.totalBet) + ",\"total_won\":" +
-           std::to_string(figures.totalWon) + ",\"rtp\":" + formatFraction(rtp) +
+           ",\"total_bet\":" + std::to_string(figures.totalBet) +
+           ",\"total_won\":" + std::to_string(figures.totalWon) + ",\"rtp\":" + formatFraction(rtp) +
            ",\"hit_frequency\":" + formatFraction(hitFrequency) +
            ",\"bonus_games\":" + std::to_string(figures.bonusGames) +
            ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) + "}";

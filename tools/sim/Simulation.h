@@ -18,11 +18,11 @@ struct Options {
 struct Figures {
     std::int64_t spins = 0;
     std::int64_t totalBet = 0;
-    std::int64_t totalWon = 0;    // line wins and bonus prizes
-    std::int64_t lineHits = 0;    // spins that paid a line win
+    std::int64_t totalWon = 0; // line wins and bonus prizes
+    std::int64_t lineHits = 0; // spins that paid a line win
     std::int64_t bonusGames = 0;
-    std::int64_t loans = 0;       // times the simulator went to the loan desk
-    double seconds = 0.0;         // real time the spins took
+    std::int64_t loans = 0; // times the simulator went to the loan desk
+    double seconds = 0.0;   // real time the spins took
 };
 
 struct ParsedArguments {
