@@ -46,7 +46,9 @@ void SlotMachine::evaluatePayline() {
         s.BonusPts = 0;
         ShowBonusMeter();
     } else if (points > 0) {
-        points = std::min(points, FullBonusPoints - s.BonusPts);
+        // Worked out in 64 bits: a damaged record may hold any number of points.
+        points = static_cast<int>(
+            std::clamp<std::int64_t>(std::int64_t{FullBonusPoints} - s.BonusPts, 0, points));
         for (int i = 0; i < points; ++i) {
             s.BonusPts += 1;
             ShowBonusMeter();
