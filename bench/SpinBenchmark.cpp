@@ -20,6 +20,7 @@ namespace {
 class NoDialogs final : public Dialogs {
 public:
     void information(const QString&) override {}
+    void plain(const QString&) override {}
     void error(const QString&) override {}
 };
 
@@ -34,6 +35,7 @@ void spinRepeatedly(benchmark::State& bench, const char* gameName, std::int32_t 
     TimerFlags timers;
     RandomPickBonus bonus;
     SlotMachine machine({state, *game, random, clock, audio, dialogs, display, timers, bonus});
+    machine.setAnimated(false);
     machine.powerOn();
     for (std::int32_t i = 0; i < coins; ++i) {
         machine.betOne();

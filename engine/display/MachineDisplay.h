@@ -14,13 +14,14 @@ inline constexpr std::int32_t CoinsMeterLeft = 250;
 inline constexpr std::int32_t WinningsMeterRight = 440;
 inline constexpr std::int32_t CreditsMeterRight = 620;
 
-// What the engine's commands draw on the machine while they run: the meters, the
-// buttons and the lamps. Each call draws from the current game state. The machine
-// window implements it on its surface; the simulator draws nothing.
+// What the engine draws on the machine: the meters, the buttons, the lamps, the
+// reels at rest and in motion. Each call draws from the current game state. The
+// machine window implements it on its surface; the simulator draws nothing.
 class MachineDisplay {
 public:
     virtual ~MachineDisplay() = default;
 
+    // --- Meters ----------------------------------------------------------------
     virtual void ShowCredits() = 0;
     // Clears the Winnings meter, redraws the "Coins" caption, then the Coins meter.
     virtual void ShowCoins() = 0;
@@ -29,10 +30,26 @@ public:
     virtual void DrawCaption(const QString& text, std::int32_t designX, bool rightAnchored) = 0;
     // The bonus meter from the bonus points, which the engine has limited to 12.
     virtual void ShowBonusMeter() = 0;
+    virtual void DrawPayline() = 0;
+
+    // --- Buttons, lamps, pictures ------------------------------------------------
     virtual void DrawButton(MachineButton button, bool lit) = 0;
     virtual void DrawLamp(Lamp lamp, bool lit) = 0;
-    // Redraws the whole machine at once.
-    virtual void FullRepaint() = 0;
+    // The machine picture over the whole machine: the first step of a full repaint.
+    virtual void DrawMachinePicture() = 0;
+    virtual void DrawLogo() = 0;
+
+    // --- Reels -----------------------------------------------------------------
+    // The three visible symbols of a reel from its stop, then the payline.
+    virtual void DrawReelAtRest(int reel) = 0;
+    // A spinning reel: its column filled from the motion picture starting at row
+    // `offset`, wrapping around; then the payline.
+    virtual void DrawSpinFrame(int reel, std::int32_t offset) = 0;
+    // Takes the pixels of a reel that has just stopped for its bounce and draws them
+    // back one pixel lower; then the payline.
+    virtual void HoldReelPicture(int reel) = 0;
+    // Draws the taken pixels `dy` window pixels below the reel's top; then the payline.
+    virtual void DrawHeldReel(int reel, int dy) = 0;
 };
 
 // Draws nothing: for the simulator and for code that runs without a window.
@@ -43,9 +60,15 @@ public:
     void ShowWinnings(std::int32_t) override {}
     void DrawCaption(const QString&, std::int32_t, bool) override {}
     void ShowBonusMeter() override {}
+    void DrawPayline() override {}
     void DrawButton(MachineButton, bool) override {}
     void DrawLamp(Lamp, bool) override {}
-    void FullRepaint() override {}
+    void DrawMachinePicture() override {}
+    void DrawLogo() override {}
+    void DrawReelAtRest(int) override {}
+    void DrawSpinFrame(int, std::int32_t) override {}
+    void HoldReelPicture(int) override {}
+    void DrawHeldReel(int, int) override {}
 };
 
 } // namespace slotmachine

@@ -13,6 +13,10 @@ inline constexpr std::int32_t DesignMotionHeight = 456;
 // `layoutWidth` pixels wide: the width times 0.00125 first, that times v, truncated.
 std::int32_t scaleUnit(std::int32_t layoutWidth, std::int32_t v);
 
+// The layout width for an area of the screen: the width of the largest 4:3 area
+// that fits it, so the whole machine is on screen also on wide screens.
+std::int32_t layoutWidthFor(std::int32_t areaWidth, std::int32_t areaHeight);
+
 // Where the reels lie in window pixels, derived once from the layout width.
 struct ReelGeometry {
     std::int32_t layoutWidth = DesignWidth;

@@ -17,6 +17,11 @@ std::int64_t EventLoopClock::now() const {
 }
 
 void EventLoopClock::waitUntil(std::int64_t deadline) {
+    if (deadline <= now() && QCoreApplication::instance() != nullptr) {
+        // Already late (a slow frame): still let painting and input through once.
+        QCoreApplication::processEvents();
+        return;
+    }
     for (std::int64_t remaining = deadline - now(); remaining > 0; remaining = deadline - now()) {
         if (QCoreApplication::instance() == nullptr) {
             // No event loop to keep alive (a command-line tool): just sleep.

@@ -21,7 +21,7 @@ void SlotMachine::powerOn() {
     s.Coins = 0;
     s.LastCoins = 0;
     resetGameTotals(s, game().values());
-    display().FullRepaint();
+    FullRepaint();
     s.MusicOn = true;
     s.SoundOn = true;
 }
@@ -31,7 +31,7 @@ bool SlotMachine::newGame() {
         return false;
     }
     resetGameTotals(state(), game().values());
-    display().FullRepaint();
+    FullRepaint();
     return true;
 }
 
@@ -53,18 +53,21 @@ bool SlotMachine::keyDown(int virtualKey) {
 }
 
 void SlotMachine::Delay(double seconds) {
+    if (shuttingDown_) {
+        return;
+    }
     Clock& c = clock();
     c.waitUntil(c.now() + std::llround(seconds * 1000.0));
 }
 
 void SlotMachine::playSound(int number, bool waitForEnd) {
-    if (state().SoundOn) {
+    if (state().SoundOn && !shuttingDown_) {
         parts_.audio.playSound(number, waitForEnd);
     }
 }
 
 void SlotMachine::playWinSound() {
-    if (state().SoundOn) {
+    if (state().SoundOn && !shuttingDown_) {
         parts_.audio.playWinSound();
     }
 }

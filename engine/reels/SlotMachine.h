@@ -66,6 +66,18 @@ public:
     const ReelGeometry& geometry() const { return geometry_; }
     void setGeometry(const ReelGeometry& geometry) { geometry_ = geometry; }
 
+    // Whether spins show their reel animation frame by frame. The simulator, which
+    // draws nothing and hears nothing, turns it off and gets the same outcomes.
+    void setAnimated(bool animated) { animated_ = animated; }
+
+    // The window is closing: a running animation ends at once and whatever is left
+    // of a spin settles without sounds and without waiting.
+    void beginShutdown() {
+        shuttingDown_ = true;
+        state().StopReels = true;
+    }
+    bool shuttingDown() const { return shuttingDown_; }
+
     // --- Games ---------------------------------------------------------------
     // The game's part of program start: busy while starting, the reels filled and
     // at their initial stops, no coins bet, a new game, sound and music on.
@@ -83,6 +95,10 @@ public:
     void spin();
     // Enter and Space spin, B bets one, M bets five; true when the key is one of them.
     bool keyDown(int virtualKey);
+
+    // Redraws the whole machine in its fixed order: machine picture, reels, meters,
+    // captions, bonus meter, payline, buttons lit, logo, with the game's own steps.
+    void FullRepaint();
 
     // --- Steps that game rules build on ------------------------------------------
     // Reads the payline, adds bonus points, pays the line and plays a due bonus game.
@@ -135,10 +151,13 @@ private:
     void runSpinCommand();
     void repeatLastBet();
     void animateReels();
+    void showAnimation(const std::array<bool, ReelCount>& spinning);
 
     MachineParts parts_;
     ReelGeometry geometry_;
     bool operationRunning_ = false;
+    bool animated_ = true;
+    bool shuttingDown_ = false;
     SpinOutcome outcome_;
     std::array<std::int32_t, ReelCount> motionOffsets_{};
 };

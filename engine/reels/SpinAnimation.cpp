@@ -1,27 +1,81 @@
 // The reels' part of a spin: the stake is counted, the stops are chosen and the
-// spin is counted. Each spinning reel draws its starting offset into the motion
-// picture before its stop, so the generator's sequence is that of the animation.
+// spin is counted, then the reels are shown spinning and stopping left to right,
+// each with a click and a small bounce. Each spinning reel draws its starting
+// offset into the motion picture before its stop.
+#include "engine/display/MachineDisplay.h"
 #include "engine/game/Game.h"
+#include "engine/reels/Clock.h"
 #include "engine/reels/Random.h"
+#include "engine/reels/ReelAnimation.h"
 #include "engine/reels/SlotMachine.h"
 #include "engine/state/ClampedMath.h"
 
 namespace slotmachine {
 
+namespace {
+
+// Pixels a stopped reel's picture sits below its place in the bounce frames that
+// follow the frame in which it was taken.
+constexpr int BounceOffsets[] = {2, 1, 0, -1, -2, -1, 0};
+
+} // namespace
+
 void SlotMachine::animateReels() {
     GameState& s = state();
     s.Busy = true;
     s.TotalBets = addClamped(s.TotalBets, s.Coins);
+    std::array<bool, ReelCount> spinning{};
     for (int reel = 0; reel < ReelCount; ++reel) {
-        if (!game().reelSpins(*this, reel)) {
+        const auto r = static_cast<std::size_t>(reel);
+        spinning[r] = game().reelSpins(*this, reel);
+        if (!spinning[r]) {
             continue;
         }
-        const auto r = static_cast<std::size_t>(reel);
         motionOffsets_[r] = random()(geometry_.StripHeight);
         s.ReelStop[r] = random()(StripLength) + 1;
     }
     s.StopReels = false;
     s.Spins = addClamped(s.Spins, 1);
+    if (animated_ && !shuttingDown_) {
+        showAnimation(spinning);
+    }
+}
+
+void SlotMachine::showAnimation(const std::array<bool, ReelCount>& spinning) {
+    GameState& s = state();
+    Clock& c = clock();
+    MachineDisplay& d = display();
+    const std::int32_t step = geometry_.ScaleUnit(MotionStep);
+    std::int64_t last = c.now();
+    for (int frame = 1; frame <= AnimationFrames; ++frame) {
+        // A slow frame delays the ones after it rather than being skipped.
+        c.waitUntil(last + FrameMs);
+        if (s.StopReels) {
+            return; // the window is closing: not one more frame, no more clicks
+        }
+        last = c.now();
+        for (int reel = 0; reel < ReelCount; ++reel) {
+            const auto r = static_cast<std::size_t>(reel);
+            if (!spinning[r]) {
+                continue;
+            }
+            const int k = reelFrame(frame, reel);
+            if (k <= LastSpinningFrame) {
+                d.DrawSpinFrame(reel, motionOffsets_[r]);
+                motionOffsets_[r] -= step;
+                if (motionOffsets_[r] < 0) {
+                    motionOffsets_[r] += geometry_.StripHeight;
+                }
+            } else if (k == StopFrame) {
+                playSound(0, false);
+                d.DrawReelAtRest(reel);
+            } else if (k == StopFrame + 1) {
+                d.HoldReelPicture(reel);
+            } else if (k <= StopFrame + 1 + static_cast<int>(std::size(BounceOffsets))) {
+                d.DrawHeldReel(reel, BounceOffsets[k - StopFrame - 2]);
+            }
+        }
+    }
 }
 
 } // namespace slotmachine

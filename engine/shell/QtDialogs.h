@@ -14,6 +14,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void information(const QString& text) override;
+    void plain(const QString& text) override;
     void error(const QString& text) override;
 
 private:

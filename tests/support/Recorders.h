@@ -41,7 +41,23 @@ public:
         static const char* names[] = {"TitleGlass", "TitleStrip", "CoinSign"};
         log_.push_back(std::string("DrawLamp ") + names[static_cast<int>(lamp)] + (lit ? " lit" : " unlit"));
     }
-    void FullRepaint() override { log_.push_back("FullRepaint"); }
+    void DrawPayline() override { log_.push_back("DrawPayline"); }
+    void DrawMachinePicture() override { log_.push_back("DrawMachinePicture"); }
+    void DrawLogo() override { log_.push_back("DrawLogo"); }
+    void DrawReelAtRest(int reel) override { log_.push_back("DrawReelAtRest " + std::to_string(reel)); }
+    void DrawSpinFrame(int reel, std::int32_t offset) override {
+        if (logFrames) {
+            log_.push_back("DrawSpinFrame " + std::to_string(reel) + " " + std::to_string(offset));
+        }
+    }
+    void HoldReelPicture(int reel) override { log_.push_back("HoldReelPicture " + std::to_string(reel)); }
+    void DrawHeldReel(int reel, int dy) override {
+        if (logFrames) {
+            log_.push_back("DrawHeldReel " + std::to_string(reel) + " " + std::to_string(dy));
+        }
+    }
+    // Spin and bounce frames are many; tests that look at them turn this on.
+    bool logFrames = false;
 
 private:
     EventLog& log_;
@@ -97,6 +113,10 @@ public:
     void information(const QString& text) override {
         messages.push_back(text.toStdString());
         log_.push_back("Message " + text.toStdString());
+    }
+    void plain(const QString& text) override {
+        messages.push_back(text.toStdString());
+        log_.push_back("Plain " + text.toStdString());
     }
     void error(const QString& text) override {
         messages.push_back(text.toStdString());

@@ -11,11 +11,13 @@ namespace slotmachine::testing {
 
 // A slot machine with recording stand-ins around it, powered on like a program
 // at start (fresh game, reels at their initial stops) for the game it is given.
+// Spins skip the reel animation's frames unless a test turns them on.
 class TestMachine {
 public:
     explicit TestMachine(std::unique_ptr<Game> game, std::uint32_t seed = 1)
         : game_(std::move(game)), random(seed), audio(log, clock), dialogs(log), display(log), timers(log),
           bonus(log), machine({state, *game_, random, clock, audio, dialogs, display, timers, bonus}) {
+        machine.setAnimated(false);
         machine.powerOn();
         log.clear();
     }

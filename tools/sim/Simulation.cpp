@@ -28,6 +28,7 @@ constexpr std::int32_t LoanChip = 1000;
 class UnexpectedDialogs final : public Dialogs {
 public:
     void information(const QString& text) override { throw std::runtime_error(text.toStdString()); }
+    void plain(const QString& text) override { throw std::runtime_error(text.toStdString()); }
     void error(const QString& text) override { throw std::runtime_error(text.toStdString()); }
 };
 
@@ -159,6 +160,7 @@ Figures simulate(const Options& options) {
     TimerFlags timers;
     RandomPickBonus bonus;
     SlotMachine machine({state, *game, random, clock, audio, dialogs, display, timers, bonus});
+    machine.setAnimated(false);
     machine.powerOn();
 
     Figures figures;

@@ -1,0 +1,1 @@
+// Resources only: the pictures are compiled in beside this file.

@@ -1,0 +1,41 @@
+#include "engine/display/BlinkingLamps.h"
+
+#include "engine/display/MachineDisplay.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/reels/Random.h"
+#include "engine/reels/SlotMachine.h"
+
+namespace slotmachine {
+
+void BlinkingLamps::Timer2Timer() {
+    MachineDisplay& d = machine_.display();
+    if (machine_.state().Coins > 0 || machine_.timers().isActive(MachineTimer::Timer3)) {
+        SpinBlink = !SpinBlink;
+        d.DrawButton(MachineButton::BetOne, true);
+        d.DrawButton(MachineButton::Spin, SpinBlink);
+        d.DrawButton(MachineButton::BetFive, true);
+        return;
+    }
+    int next = AttractButton;
+    while (next == AttractButton) {
+        next = machine_.random()(3);
+    }
+    AttractButton = next;
+    d.DrawButton(MachineButton::BetOne, AttractButton == 0);
+    d.DrawButton(MachineButton::Spin, AttractButton == 1);
+    d.DrawButton(MachineButton::BetFive, AttractButton == 2);
+}
+
+void BlinkingLamps::Timer3Timer() {
+    MachineDisplay& d = machine_.display();
+    d.DrawLamp(Lamp::TitleStrip, GlassPhase);
+    GlassPhase = !GlassPhase;
+    d.DrawLamp(Lamp::TitleGlass, GlassPhase);
+}
+
+void BlinkingLamps::Timer5Timer() {
+    SignPhase = !SignPhase;
+    machine_.display().DrawLamp(Lamp::CoinSign, SignPhase);
+}
+
+} // namespace slotmachine

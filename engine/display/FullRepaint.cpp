@@ -1,0 +1,33 @@
+// The full repaint of the machine, in its fixed order.
+#include "engine/display/MachineDisplay.h"
+#include "engine/game/Game.h"
+#include "engine/reels/SlotMachine.h"
+
+namespace slotmachine {
+
+void SlotMachine::FullRepaint() {
+    MachineDisplay& d = display();
+    Game& g = game();
+    d.DrawMachinePicture();
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        d.DrawReelAtRest(reel);
+    }
+    d.ShowCredits();
+    d.ShowCoins();
+    g.repaintStep(*this, RepaintStep::AfterMeters);
+    d.DrawCaption(QStringLiteral("Credits"), CreditsMeterRight, true);
+    d.DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
+    d.DrawCaption(QStringLiteral("Winnings"), WinningsMeterRight, true);
+    g.repaintStep(*this, RepaintStep::AfterCaptions);
+    if (g.showsBonusMeter()) {
+        ShowBonusMeter();
+    }
+    d.DrawPayline();
+    d.DrawButton(MachineButton::BetOne, true);
+    d.DrawButton(MachineButton::BetFive, true);
+    d.DrawButton(MachineButton::Spin, true);
+    g.repaintStep(*this, RepaintStep::AfterButtons);
+    d.DrawLogo();
+}
+
+} // namespace slotmachine

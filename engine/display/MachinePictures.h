@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QString>
+#include <optional>
+
+namespace slotmachine {
+
+// Every picture the machine window draws from, by the names the games know them by.
+struct MachinePictures {
+    QImage Image1;      // the machine, background of the whole window (800x600)
+    QImage Image2;      // motion picture of a spinning reel (76 wide)
+    QImage Image3;      // the symbol sheet, four 76-pixel cells to a row
+    QImage BonusBMP;    // the bonus meter's 13 cells of 78x59
+    QImage Bet1But;     // buttons: upper half dimmed, lower half lit
+    QImage Bet5But;
+    QImage SpinBut;
+    QImage Dimmed;      // the title glass unlit
+    QImage Dimmed2;     // the title strip unlit
+    QImage Bet1bDimmed; // the coin sign unlit
+    QImage DigitsSmall; // red and green digit strips, 16 and 32 pixels to a glyph
+    QImage DigitsLarge;
+    QImage GreenSmall;
+    QImage GreenLarge;
+    QImage SealLogo; // the publisher's logo and its AND mask
+    QImage SealMask;
+};
+
+// The program's own pictures, from the resources compiled into it under
+// ":/machine/". The symbol sheet is not among them: it only exists as a file.
+MachinePictures builtInPictures();
+
+// A picture that may replace a built-in one, and the file that holds it.
+struct ReplaceablePicture {
+    QImage MachinePictures::*picture;
+    const char* fileName;
+};
+
+// The pictures that files beside the program can replace, in the order they are loaded.
+inline constexpr ReplaceablePicture ReplaceablePictures[] = {
+    {&MachinePictures::Image1, "tester.bmp"},       {&MachinePictures::Image2, "motionx.bmp"},
+    {&MachinePictures::BonusBMP, "bonusx.bmp"},     {&MachinePictures::Bet1But, "Bet1But.bmp"},
+    {&MachinePictures::Bet5But, "Bet5But.bmp"},     {&MachinePictures::SpinBut, "SpinBut.bmp"},
+    {&MachinePictures::Dimmed, "DIMMEDX.bmp"},      {&MachinePictures::Dimmed2, "DIMMED2X.bmp"},
+    {&MachinePictures::Bet1bDimmed, "BET1B.bmp"},
+};
+
+// The path of the file in `dir` whose name equals `name` without regard to case,
+// or an empty string when there is none. `name` may hold a folder part ("art/x.bmp"),
+// which is matched the same way.
+QString findFileIgnoringCase(const QDir& dir, const QString& name);
+
+// Replaces each built-in picture that has a readable file beside the program. A
+// file that exists but is not a picture keeps the built-in one.
+void loadReplacementPictures(MachinePictures& pictures, const QDir& programDir);
+
+// The symbol sheet `prefix` + ".bmp" beside the program; nothing when it is missing
+// or cannot be read as a picture.
+std::optional<QImage> loadSymbolSheet(const QDir& programDir, const QString& prefix);
+
+} // namespace slotmachine

@@ -1,0 +1,254 @@
+#include "engine/display/MachineSurface.h"
+
+#include "engine/display/Digits.h"
+#include "engine/display/MachineLayout.h"
+#include "engine/game/Game.h"
+#include "engine/state/GameState.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace slotmachine {
+
+namespace {
+
+QImage stretched(const QImage& picture, const ReelGeometry& g) {
+    const int w = std::max(1, g.ScaleUnit(picture.width()));
+    const int h = std::max(1, g.ScaleUnit(picture.height()));
+    return picture.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The meter captions: 10 points, bold on screens of low resolution; 8 points
+// regular on small layouts.
+QFont captionFont(const SurfaceScreen& screen) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    const bool small = screen.layoutWidth < 900;
+    const double points = small ? 8 : 10;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * screen.logicalDpi / 72.0))));
+    font.setBold(!small && screen.logicalDpi < 100);
+    return font;
+}
+
+const DesignRect& placeOf(MachineButton button) {
+    switch (button) {
+    case MachineButton::BetOne:
+        return BetOneButtonPlace;
+    case MachineButton::BetFive:
+        return BetFiveButtonPlace;
+    case MachineButton::Spin:
+        break;
+    }
+    return SpinButtonPlace;
+}
+
+} // namespace
+
+MachineSurface::MachineSurface(const GameState& state, const Game& game, MachinePictures pictures, SurfaceScreen screen)
+    : state_(state), game_(game), pictures_(std::move(pictures)), screen_(screen),
+      geometry_(ReelGeometry::forLayoutWidth(screen.layoutWidth, pictures_.Image2.height())) {
+    const QRect machine = MachinePlace.scaled(geometry_);
+    surface_ = QImage(machine.size(), QImage::Format_RGB32);
+    surface_.fill(Qt::black);
+    machineCopy_ = pictures_.Image1.scaled(machine.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                       .convertToFormat(QImage::Format_RGB32);
+    SymbolCopy = stretched(pictures_.Image3, geometry_);
+    MotionCopy = stretched(pictures_.Image2, geometry_);
+}
+
+void MachineSurface::markChanged(const QRect& rect) {
+    if (changed) {
+        changed(rect.intersected(surface_.rect()));
+    }
+}
+
+QRect MachineSurface::reelColumn(int reel) const {
+    const ReelGeometry& g = geometry_;
+    return {g.ReelLeft + reel * g.ReelPitch, g.ReelTop, g.SymbolSize, 3 * g.SymbolSize};
+}
+
+// --- Meters ------------------------------------------------------------------
+
+void MachineSurface::drawMeter(std::int32_t value, std::int32_t designX, bool green, bool rightAnchored) {
+    QPainter painter(&surface_);
+    markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX), ScaleUnit(MeterTop),
+                           green, rightAnchored));
+}
+
+void MachineSurface::ShowCredits() {
+    drawMeter(state_.Credits, CreditsMeterRight, true, true);
+}
+
+void MachineSurface::ShowCoins() {
+    const QRect box = WinningsClearBox.scaled(geometry_);
+    {
+        QPainter painter(&surface_);
+        painter.fillRect(box, Qt::black);
+    }
+    markChanged(box);
+    DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
+    drawMeter(state_.Coins, CoinsMeterLeft, true, false);
+}
+
+void MachineSurface::ShowWinnings(std::int32_t counted) {
+    drawMeter(counted, WinningsMeterRight, false, true);
+}
+
+void MachineSurface::DrawCaption(const QString& text, std::int32_t designX, bool rightAnchored) {
+    QPainter painter(&surface_);
+    const QFont font = captionFont(screen_);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(text);
+    const int x = rightAnchored ? ScaleUnit(designX) - width : ScaleUnit(designX);
+    const int top = ScaleUnit(CaptionTop);
+    const QRect area(x, top, width, metrics.height());
+    // Redrawn over the machine picture's own pixels, so a caption drawn again and
+    // again keeps its soft edges instead of thickening.
+    painter.drawImage(area, machineCopy_, area);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(x, top + metrics.ascent(), text);
+    markChanged(area);
+}
+
+void MachineSurface::ShowBonusMeter() {
+    const int points = std::clamp(state_.BonusPts, 0, FullBonusPoints);
+    const QRect source(0, (FullBonusPoints - points) * BonusCellHeight, BonusCellWidth, BonusCellHeight);
+    const int l = ScaleUnit(BonusMeterBox.left);
+    const int r = ScaleUnit(BonusMeterBox.right);
+    const int t = ScaleUnit(BonusMeterBox.top);
+    const int b = ScaleUnit(BonusMeterBox.bottom);
+    const QRect target(l + (r - l - BonusCellWidth) / 2, t + (b - t - BonusCellHeight) / 2, BonusCellWidth,
+                       BonusCellHeight);
+    QPainter painter(&surface_);
+    painter.drawImage(target.topLeft(), pictures_.BonusBMP, source);
+    markChanged(target);
+}
+
+void MachineSurface::DrawPayline() {
+    QPainter painter(&surface_);
+    game_.drawPayline(painter, geometry_);
+    // Every game's paylines lie across the reel windows.
+    const QRect reels = reelColumn(0).united(reelColumn(2));
+    markChanged(QRect(ScaleUnit(230), reels.top(), ScaleUnit(340), reels.height()));
+}
+
+// --- Buttons, lamps, pictures ------------------------------------------------------
+
+void MachineSurface::DrawButton(MachineButton button, bool lit) {
+    const QImage& picture = button == MachineButton::BetOne    ? pictures_.Bet1But
+                            : button == MachineButton::BetFive ? pictures_.Bet5But
+                                                               : pictures_.SpinBut;
+    // The halves are measured on the Bet One picture and cut from all three alike.
+    const int width = pictures_.Bet1But.width();
+    const int half = pictures_.Bet1But.height() / 2;
+    const QRect source = lit ? QRect(0, half, width, pictures_.Bet1But.height() - half) : QRect(0, 0, width, half);
+    const QRect target = placeOf(button).scaled(geometry_);
+    QPainter painter(&surface_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, picture, source);
+    markChanged(target);
+}
+
+void MachineSurface::DrawLamp(Lamp lamp, bool lit) {
+    const DesignRect& place = lamp == Lamp::TitleGlass   ? TitleGlassPlace
+                              : lamp == Lamp::TitleStrip ? TitleStripPlace
+                                                         : CoinSignPlace;
+    const QImage& unlit = lamp == Lamp::TitleGlass   ? pictures_.Dimmed
+                          : lamp == Lamp::TitleStrip ? pictures_.Dimmed2
+                                                     : pictures_.Bet1bDimmed;
+    const QRect target = place.scaled(geometry_);
+    QPainter painter(&surface_);
+    if (lit) {
+        painter.drawImage(target, machineCopy_, target);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, unlit);
+    }
+    markChanged(target);
+}
+
+void MachineSurface::DrawMachinePicture() {
+    QPainter painter(&surface_);
+    painter.drawImage(0, 0, machineCopy_);
+    markChanged(surface_.rect());
+}
+
+void MachineSurface::DrawLogo() {
+    const QRect target(LogoMargin, LogoMargin, pictures_.SealLogo.width(), pictures_.SealLogo.height());
+    QPainter painter(&surface_);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(target.topLeft(), pictures_.SealMask);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(target.topLeft(), pictures_.SealLogo);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    markChanged(target);
+}
+
+// --- Reels ---------------------------------------------------------------------
+
+void MachineSurface::DrawReelAtRest(int reel) {
+    const int size = geometry_.SymbolSize;
+    const QRect column = reelColumn(reel);
+    {
+        QPainter painter(&surface_);
+        int position = state_.ReelStop[static_cast<std::size_t>(reel)];
+        for (int row = 0; row < 3; ++row) {
+            const int n = game_.symbolNumber(reel, position);
+            const QRect cell(column.left(), column.top() + row * size, size, size);
+            const QRect source((n % 4) * size, (n / 4) * size, size, size);
+            if (!SymbolCopy.rect().contains(source)) {
+                // A sheet too small for this symbol: an empty reel face, not stale pixels.
+                painter.fillRect(cell, Qt::white);
+            }
+            painter.drawImage(cell, SymbolCopy, source);
+            position = position >= StripLength ? 1 : position + 1;
+        }
+    }
+    markChanged(column);
+    DrawPayline();
+}
+
+void MachineSurface::DrawSpinFrame(int reel, std::int32_t offset) {
+    const QRect column = reelColumn(reel);
+    const int strip = MotionCopy.height();
+    {
+        QPainter painter(&surface_);
+        // The motion picture is an endless loop: the column is filled from `offset`
+        // down, starting again at the top of the picture when it runs out.
+        int source = strip > 0 ? ((offset % strip) + strip) % strip : 0;
+        for (int y = 0; y < column.height() && strip > 0;) {
+            const int rows = std::min(strip - source, column.height() - y);
+            painter.drawImage(QRect(column.left(), column.top() + y, column.width(), rows), MotionCopy,
+                              QRect(0, source, column.width(), rows));
+            y += rows;
+            source = 0;
+        }
+    }
+    markChanged(column);
+    DrawPayline();
+}
+
+void MachineSurface::HoldReelPicture(int reel) {
+    const QRect column = reelColumn(reel);
+    // The lowest rows are left out, so the picture can move down without dragging
+    // the frame below the reel along.
+    heldReels_[static_cast<std::size_t>(reel)] =
+        surface_.copy(column.left(), column.top(), column.width(), column.height() - 8);
+    DrawHeldReel(reel, 1);
+}
+
+void MachineSurface::DrawHeldReel(int reel, int dy) {
+    const QImage& held = heldReels_[static_cast<std::size_t>(reel)];
+    const QRect column = reelColumn(reel);
+    {
+        QPainter painter(&surface_);
+        painter.drawImage(column.left(), column.top() + dy, held);
+    }
+    markChanged(QRect(column.left(), column.top() + dy, held.width(), held.height()));
+    DrawPayline();
+}
+
+} // namespace slotmachine

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "engine/display/MachineDisplay.h"
+#include "engine/display/MachinePictures.h"
+#include "engine/display/ReelGeometry.h"
+
+#include <QImage>
+#include <QRect>
+#include <array>
+#include <functional>
+
+namespace slotmachine {
+
+class Game;
+struct GameState;
+
+// What the surface needs to know of the screen it is shown on.
+struct SurfaceScreen {
+    std::int32_t layoutWidth = DesignWidth; // the width every design coordinate scales to
+    double logicalDpi = 96;                 // chooses the caption font
+};
+
+// The window surface: one persistent picture of the whole machine that every
+// drawing operation paints on, as onto a window without a back buffer. The window
+// only copies the rectangles reported through `changed` to the screen.
+class MachineSurface final : public MachineDisplay {
+public:
+    // `pictures` must hold the symbol sheet (Image3).
+    MachineSurface(const GameState& state, const Game& game, MachinePictures pictures, SurfaceScreen screen);
+
+    const QImage& image() const { return surface_; }
+    const ReelGeometry& geometry() const { return geometry_; }
+    const MachinePictures& pictures() const { return pictures_; }
+    std::int32_t ScaleUnit(std::int32_t v) const { return geometry_.ScaleUnit(v); }
+
+    // Told of every rectangle drawn over, in surface pixels.
+    std::function<void(const QRect&)> changed;
+
+    void ShowCredits() override;
+    void ShowCoins() override;
+    void ShowWinnings(std::int32_t counted) override;
+    void DrawCaption(const QString& text, std::int32_t designX, bool rightAnchored) override;
+    void ShowBonusMeter() override;
+    void DrawPayline() override;
+    void DrawButton(MachineButton button, bool lit) override;
+    void DrawLamp(Lamp lamp, bool lit) override;
+    void DrawMachinePicture() override;
+    void DrawLogo() override;
+    void DrawReelAtRest(int reel) override;
+    void DrawSpinFrame(int reel, std::int32_t offset) override;
+    void HoldReelPicture(int reel) override;
+    void DrawHeldReel(int reel, int dy) override;
+
+    // The digits of a meter in this surface's layout (the borrow window draws its
+    // numbers the same way on its own surface).
+    void drawMeter(std::int32_t value, std::int32_t designX, bool green, bool rightAnchored);
+
+private:
+    QRect reelColumn(int reel) const;
+    void markChanged(const QRect& rect);
+
+    const GameState& state_;
+    const Game& game_;
+    MachinePictures pictures_;
+    SurfaceScreen screen_;
+    ReelGeometry geometry_;
+    QImage surface_;
+    QImage machineCopy_; // Image1 stretched to the machine's size
+    QImage SymbolCopy;   // the symbol sheet stretched by ScaleUnit
+    QImage MotionCopy;   // the motion picture stretched by ScaleUnit
+    std::array<QImage, 3> heldReels_;
+};
+
+} // namespace slotmachine

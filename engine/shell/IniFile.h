@@ -1,0 +1,8 @@
+#pragma once
+
+// SimpleIni for the settings and record files. Keys and values are kept as the
+// UTF-8 bytes they are, so no character conversion library is needed.
+#ifndef SI_NO_CONVERSION
+#define SI_NO_CONVERSION
+#endif
+#include <SimpleIni.h>

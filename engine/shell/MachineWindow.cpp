@@ -1,0 +1,246 @@
+#include "engine/shell/MachineWindow.h"
+
+#include "engine/display/PictureChecks.h"
+#include "engine/display/PointerInput.h"
+#include "engine/game/Game.h"
+#include "engine/records/GameRecords.h"
+#include "engine/shell/MachineView.h"
+#include "engine/shell/PublisherPage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+namespace slotmachine {
+
+namespace {
+
+constexpr int TimerIntervals[] = {250, 200, 300, 100, 400, 300, 300, 300};
+
+// The machine's keys by their virtual key codes, whatever the shift state.
+int virtualKeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return KeyEnter;
+    case Qt::Key_Space:
+        return KeySpace;
+    case Qt::Key_B:
+        return KeyBetOne;
+    case Qt::Key_M:
+        return KeyBetFive;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+std::unique_ptr<TForm1> TForm1::create(Game& game, GameRecords& records, const QString& programPath) {
+    std::unique_ptr<TForm1> window(new TForm1(game, records, programPath));
+    if (!window->FormCreate()) {
+        return nullptr;
+    }
+    return window;
+}
+
+TForm1::TForm1(Game& game, GameRecords& records, const QString& programPath)
+    : game_(game), records_(records), programPath_(programPath), dialogs_(QString(), this) {
+    for (std::size_t i = 0; i < timers_.size(); ++i) {
+        timers_[i].setInterval(TimerIntervals[i]);
+    }
+    timer(MachineTimer::Timer1).setSingleShot(true);
+}
+
+TForm1::~TForm1() {
+    for (QTimer& t : timers_) {
+        t.stop();
+    }
+}
+
+QTimer& TForm1::timer(MachineTimer which) {
+    return timers_[static_cast<std::size_t>(which) - 1];
+}
+
+const QTimer& TForm1::timer(MachineTimer which) const {
+    return timers_[static_cast<std::size_t>(which) - 1];
+}
+
+void TForm1::start(MachineTimer which) {
+    timer(which).start();
+}
+
+void TForm1::stop(MachineTimer which) {
+    timer(which).stop();
+}
+
+bool TForm1::isActive(MachineTimer which) const {
+    return timer(which).isActive();
+}
+
+bool TForm1::FormCreate() {
+    random_.seedFromTimeOfDay();
+    values_ = startupValuesFor(game_.values(), programPath_);
+    state_.Busy = true;
+    applyTestingIni(values_);
+    setWindowTitle(values_.GameTitle);
+    dialogs_ = QtDialogs(values_.GameTitle, this);
+    createMenu();
+
+    // The machine is laid out for the largest 4:3 area below the title and menu.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen->availableGeometry();
+    const int chrome = menuBar()->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const qreal ratio = screen->devicePixelRatio();
+    const int layoutWidth = std::max(
+        DesignWidth / 4, layoutWidthFor(static_cast<int>((available.width() - 10) * ratio),
+                                        static_cast<int>((available.height() - 10 - chrome) * ratio)));
+
+    std::optional<MachinePictures> pictures =
+        prepareMachinePictures(builtInPictures(), QDir(values_.ProgramDir), values_.SoundPrefix, screen->depth(), dialogs_);
+    if (!pictures) {
+        return false;
+    }
+    surface_ = std::make_unique<MachineSurface>(state_, game_, std::move(*pictures),
+                                                SurfaceScreen{layoutWidth, screen->logicalDotsPerInch()});
+    machine_ = std::make_unique<SlotMachine>(
+        MachineParts{state_, game_, random_, clock_, audio_, dialogs_, *surface_, *this, bonusGame_});
+    machine_->setGeometry(surface_->geometry());
+    lamps_ = std::make_unique<BlinkingLamps>(*machine_);
+
+    view_ = new MachineView(this);
+    setCentralWidget(view_);
+    view_->setSurface(&surface_->image());
+    surface_->changed = [this](const QRect& r) { view_->surfaceChanged(r); };
+    view_->pressed = [this](QPoint p) { FormMouseDown(p); };
+
+    connect(&timer(MachineTimer::Timer1), &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(&timer(MachineTimer::Timer2), &QTimer::timeout, this, [this] { lamps_->Timer2Timer(); });
+    connect(&timer(MachineTimer::Timer3), &QTimer::timeout, this, [this] { lamps_->Timer3Timer(); });
+    connect(&timer(MachineTimer::Timer5), &QTimer::timeout, this, [this] { lamps_->Timer5Timer(); });
+    for (const MachineTimer t : {MachineTimer::Timer6, MachineTimer::Timer7, MachineTimer::Timer8}) {
+        connect(&timer(t), &QTimer::timeout, this, [this, t] { game_.timerTick(*machine_, t); });
+    }
+
+    placeWindow();
+    machine_->powerOn();
+    records_.loadCurrentGame(state_);
+    machine_->FullRepaint();
+    game_.windowCreated(*machine_);
+
+    start(MachineTimer::Timer1);
+    start(MachineTimer::Timer2);
+    start(MachineTimer::Timer5);
+
+    const int surfaceWidth = static_cast<int>(surface_->image().width() / ratio);
+    const int surfaceHeight = static_cast<int>(surface_->image().height() / ratio);
+    resize(std::max(width(), surfaceWidth), std::max(height(), surfaceHeight + menuBar()->sizeHint().height()));
+    move(available.left() + (available.width() - frameGeometry().width()) / 2,
+         available.top() + (available.height() - frameGeometry().height()) / 2);
+    if (screen->logicalDotsPerInch() < 100) {
+        showMaximized();
+    } else {
+        show();
+    }
+    view_->setFocus();
+    return true;
+}
+
+void TForm1::createMenu() {
+    File1 = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction* NewGame1 = File1->addAction(QStringLiteral("&New Game"));
+    connect(NewGame1, &QAction::triggered, this, [this] {
+        if (machine_ && machine_->newGame()) {
+            machine_->FullRepaint();
+        }
+    });
+    File1->addSeparator();
+    QAction* Exit1 = File1->addAction(QStringLiteral("E&xit"));
+    connect(Exit1, &QAction::triggered, this, [this] {
+        state_.StopReels = true;
+        close();
+    });
+}
+
+void TForm1::placeWindow() {
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(available.width() - 10, available.height() - 10);
+    move(available.topLeft());
+}
+
+template <typename Command>
+void TForm1::runCommand(Command command) {
+    command();
+    if (closing_ && !machine_->operationRunning()) {
+        finishClose();
+    }
+}
+
+void TForm1::FormMouseDown(QPoint position) {
+    if (closing_) {
+        return;
+    }
+    bool logo = false;
+    runCommand([&] { logo = slotmachine::FormMouseDown(*machine_, position.x(), position.y(),
+                                                       surface_->pictures().SealLogo.width()); });
+    if (logo && !closing_) {
+        openPublisherPage(values_, dialogs_);
+    }
+}
+
+void TForm1::FormKeyDown(int virtualKey) {
+    if (closing_) {
+        return;
+    }
+    runCommand([&] { machine_->keyDown(virtualKey); });
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    const int key = virtualKeyOf(*event);
+    if (key == 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    FormKeyDown(key);
+}
+
+void TForm1::Timer1Timer() {
+    stop(MachineTimer::Timer1);
+    machine_->playSound(7, false);
+    state_.Busy = false;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    hide();
+    QCoreApplication::processEvents();
+    for (QTimer& t : timers_) {
+        t.stop();
+    }
+    // A spin still running ends its animation at once and settles without sounds
+    // or waits; the game is stored once it has.
+    machine_->beginShutdown();
+    if (!machine_->operationRunning()) {
+        finishClose();
+    }
+}
+
+void TForm1::finishClose() {
+    if (closeDone_) {
+        return;
+    }
+    closeDone_ = true;
+    game_.closing(*machine_);
+    records_.storeCurrentGame(state_);
+    QCoreApplication::quit();
+}
+
+} // namespace slotmachine

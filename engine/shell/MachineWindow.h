@@ -1,0 +1,86 @@
+#pragma once
+
+#include "engine/audio/Audio.h"
+#include "engine/bonus/RandomPickBonus.h"
+#include "engine/display/BlinkingLamps.h"
+#include "engine/display/MachineSurface.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/reels/EventLoopClock.h"
+#include "engine/reels/Random.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/shell/QtDialogs.h"
+#include "engine/shell/StartupValues.h"
+#include "engine/state/GameState.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+class QMenu;
+
+namespace slotmachine {
+
+class Game;
+class GameRecords;
+class MachineView;
+
+// The machine window: hosts the machine's surface, its timers and its menu, and
+// passes keys and pointer presses to the engine.
+class TForm1 final : public QMainWindow, public MachineTimers {
+public:
+    // Creates the window and runs its start-up. Null when the program must end
+    // (the symbol sheet is missing; the player has been told).
+    static std::unique_ptr<TForm1> create(Game& game, GameRecords& records, const QString& programPath);
+    ~TForm1() override;
+
+    SlotMachine& machine() { return *machine_; }
+    MachineSurface& surface() { return *surface_; }
+    const StartupValues& startupValues() const { return values_; }
+
+    void start(MachineTimer timer) override;
+    void stop(MachineTimer timer) override;
+    bool isActive(MachineTimer timer) const override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    TForm1(Game& game, GameRecords& records, const QString& programPath);
+    bool FormCreate();
+    void createMenu();
+    void placeWindow();
+    void FormMouseDown(QPoint position);
+    void FormKeyDown(int virtualKey);
+    void Timer1Timer();
+    // Runs a player's command; a close that came while it ran is finished after it.
+    template <typename Command>
+    void runCommand(Command command);
+    void finishClose();
+    QTimer& timer(MachineTimer which);
+    const QTimer& timer(MachineTimer which) const;
+
+    Game& game_;
+    GameRecords& records_;
+    QString programPath_;
+    StartupValues values_;
+    GameState state_;
+    Random random_;
+    EventLoopClock clock_;
+    SilentAudio audio_;
+    QtDialogs dialogs_;
+    RandomPickBonus bonusGame_;
+    std::unique_ptr<MachineSurface> surface_;
+    std::unique_ptr<SlotMachine> machine_;
+    std::unique_ptr<BlinkingLamps> lamps_;
+    MachineView* view_ = nullptr;
+    QMenu* File1 = nullptr;
+
+    // Timer1 to Timer8; game timers (Timer6 to Timer8) tick the game's hook.
+    std::array<QTimer, 8> timers_;
+    bool closing_ = false;
+    bool closeDone_ = false;
+};
+
+} // namespace slotmachine

@@ -1,0 +1,73 @@
+#include "engine/shell/ProgramStart.h"
+
+#include "engine/game/Game.h"
+#include "engine/records/GameRecords.h"
+#include "engine/shell/DisplayCheck.h"
+#include "engine/shell/MachineWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <cstdio>
+#include <exception>
+
+namespace slotmachine {
+
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Errors that no handler catches end the operation that raised them, with a
+// message, and the program goes on.
+class SlotApplication final : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& e) {
+            QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+int runSlotProgram(int argc, char** argv, Game& game) {
+    const GameValues& values = game.values();
+    const QString title = fromView(values.title);
+    if (const QString problem = missingDisplayMessage(title); !problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
+        return 1;
+    }
+    SlotApplication app(argc, argv);
+    QApplication::setApplicationName(fromView(values.programName));
+    QApplication::setApplicationDisplayName(title);
+
+    // One copy per game: a lock left by a copy that crashed is taken over.
+    QString lockDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (lockDir.isEmpty()) {
+        lockDir = QDir::tempPath();
+    }
+    QLockFile lock(QDir(lockDir).filePath(fromView(values.lockName) + QStringLiteral(".lock")));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(200)) {
+        return 0;
+    }
+
+    // The window decides when the program ends: only after the game is stored.
+    QApplication::setQuitOnLastWindowClosed(false);
+    NoGameRecords records;
+    std::unique_ptr<TForm1> window = TForm1::create(game, records, QCoreApplication::applicationFilePath());
+    if (!window) {
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+} // namespace slotmachine

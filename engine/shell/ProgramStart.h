@@ -1,0 +1,12 @@
+#pragma once
+
+namespace slotmachine {
+
+class Game;
+
+// A game's whole program: at most one copy runs per desktop session (a second one
+// ends silently within about 200 ms), the machine window opens and the program
+// runs until it closes. Returns the process's exit status.
+int runSlotProgram(int argc, char** argv, Game& game);
+
+} // namespace slotmachine

@@ -1,0 +1,33 @@
+#include "engine/shell/PublisherPage.h"
+
+#include "engine/shell/Dialogs.h"
+#include "engine/shell/StartupValues.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#ifndef SLOTS_PUBLISHER_PAGE
+#define SLOTS_PUBLISHER_PAGE "publisher.html"
+#endif
+
+namespace slotmachine {
+
+void openPublisherPage(const StartupValues& values, Dialogs& dialogs) {
+    const QString address = QStringLiteral(SLOTS_PUBLISHER_PAGE);
+    QUrl url(address);
+    if (url.isRelative()) {
+        const QString path = QDir(values.ProgramDir).filePath(address);
+        if (!QFileInfo::exists(path)) {
+            dialogs.error(QStringLiteral("The publisher's page (%1) could not be found.").arg(path));
+            return;
+        }
+        url = QUrl::fromLocalFile(path);
+    }
+    if (!QDesktopServices::openUrl(url)) {
+        dialogs.error(QStringLiteral("No web browser could be started to show %1.").arg(url.toString()));
+    }
+}
+
+} // namespace slotmachine
