@@ -37,7 +37,7 @@ void applyTestingIni(StartupValues& values) {
     if (path.isEmpty()) {
         return;
     }
-    CSimpleIniCaseA ini;
+    CSimpleIniA ini; // case-insensitive sections and keys
     ini.SetUnicode(true);
     if (ini.LoadFile(QFile::encodeName(path).constData()) < 0) {
         return;

@@ -1,0 +1,227 @@
+// What the machine surface draws, read back pixel by pixel.
+#include "engine/display/Digits.h"
+#include "engine/display/MachineSurface.h"
+#include "engine/state/GameState.h"
+#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticPictures.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace slotmachine;
+using namespace slotmachine::testing;
+
+namespace {
+
+// Orevein's rules with every strip position drawn as its own cell, so a cell's
+// colour tells which position a row shows.
+class PositionGame final : public Game {
+public:
+    const GameValues& values() const override { return orevein_.values(); }
+    const Paytable& paytable() const override { return orevein_.paytable(); }
+    int symbolNumber(int, int position) const override { return position % 16; }
+
+private:
+    orevein::OreveinGame orevein_;
+};
+
+struct Surface : ::testing::Test {
+    GameState state;
+    PositionGame game;
+    std::unique_ptr<MachineSurface> surface;
+
+    void layOut(int layoutWidth, MachinePictures pictures = syntheticPictures()) {
+        surface = std::make_unique<MachineSurface>(state, game, std::move(pictures), SurfaceScreen{layoutWidth, 96});
+        surface->DrawMachinePicture();
+    }
+    QColor at(int x, int y) const { return surface->image().pixelColor(x, y); }
+    int su(int v) const { return surface->ScaleUnit(v); }
+};
+
+} // namespace
+
+TEST_F(Surface, CreditsAreRightAnchoredWithOneCellClearedToTheLeft) {
+    layOut(800);
+    state.Credits = 1000;
+    surface->ShowCredits();
+    // Four 16x21 glyphs from 556 to 620 at y 43: 1, 0, 0, 0.
+    EXPECT_EQ(at(556, 43), glyphColour(1, true));
+    EXPECT_EQ(at(619, 63), glyphColour(0, true));
+    EXPECT_EQ(at(620, 50), machineColour());
+    EXPECT_EQ(at(540, 43), QColor(Qt::black));
+    EXPECT_EQ(at(555, 63), QColor(Qt::black));
+    EXPECT_EQ(at(539, 50), machineColour());
+    EXPECT_EQ(at(560, 64), machineColour());
+
+    // Losing a digit leaves no stale glyph: 999 clears the cell where the 1 was.
+    state.Credits = 999;
+    surface->ShowCredits();
+    EXPECT_EQ(at(560, 50), QColor(Qt::black));
+    EXPECT_EQ(at(572, 50), glyphColour(9, true));
+}
+
+TEST_F(Surface, AFallOfSeveralDigitsClearsOnlyOneCell) {
+    layOut(800);
+    state.Credits = 10000;
+    surface->ShowCredits();
+    state.Credits = 5;
+    surface->ShowCredits();
+    EXPECT_EQ(at(610, 50), glyphColour(5, true));
+    EXPECT_EQ(at(590, 50), QColor(Qt::black));
+    // The older glyphs further left stay until the next full repaint.
+    EXPECT_EQ(at(575, 50), glyphColour(0, true));
+    EXPECT_EQ(at(545, 50), glyphColour(1, true));
+}
+
+TEST_F(Surface, CoinsAreLeftAnchoredAndBlankTheWinnings) {
+    layOut(800);
+    surface->ShowWinnings(250);
+    EXPECT_EQ(at(439, 50), glyphColour(0, false));
+    state.Coins = 3;
+    surface->ShowCoins();
+    EXPECT_EQ(at(250, 43), glyphColour(3, true));
+    EXPECT_EQ(at(265, 63), glyphColour(3, true));
+    EXPECT_EQ(at(270, 50), QColor(Qt::black));
+    EXPECT_EQ(at(281, 50), QColor(Qt::black));
+    EXPECT_EQ(at(282, 50), machineColour());
+    // Every bet blanks the Winnings box.
+    EXPECT_EQ(at(439, 50), QColor(Qt::black));
+    EXPECT_EQ(at(449, 73), QColor(Qt::black));
+    EXPECT_EQ(at(450, 50), machineColour());
+}
+
+TEST_F(Surface, LargeLayoutsUseLargeGlyphsAtScaledAnchors) {
+    layOut(1024);
+    state.Credits = 7;
+    state.Coins = 2;
+    surface->ShowCredits();
+    surface->ShowCoins();
+    surface->ShowWinnings(4);
+    // Anchors 793, 320 and 563 at top 55; glyphs 32x42.
+    EXPECT_EQ(at(793 - 32, 55), glyphColour(7, true));
+    EXPECT_EQ(at(792, 96), glyphColour(7, true));
+    EXPECT_EQ(at(793, 60), machineColour());
+    EXPECT_EQ(at(320, 55), glyphColour(2, true));
+    EXPECT_EQ(at(563 - 1, 70), glyphColour(4, false));
+    EXPECT_EQ(at(563 - 33, 70), QColor(Qt::black));
+
+    EXPECT_EQ(digitCellFor(999).width, 16);
+    EXPECT_EQ(digitCellFor(1000).width, 32);
+    EXPECT_EQ(digitCellFor(10000).width, 32);
+    EXPECT_EQ(digitCellFor(25000).width, 32);
+}
+
+TEST_F(Surface, BonusMeterShowsTheCellForThePointsCentredInItsBox) {
+    layOut(1024);
+    // Box 578..656 x 223..282 scales to 739..839 x 285..360; the 78x59 cell sits in its middle.
+    const int left = su(578) + (su(656) - su(578) - 78) / 2;
+    const int top = su(223) + (su(282) - su(223) - 59) / 2;
+    state.BonusPts = 0;
+    surface->ShowBonusMeter();
+    EXPECT_EQ(at(left, top), bonusColour(12));
+    EXPECT_EQ(at(left + 77, top + 58), bonusColour(12));
+    EXPECT_EQ(at(left - 1, top), machineColour());
+    EXPECT_EQ(at(left + 78, top + 58), machineColour());
+    state.BonusPts = 1;
+    surface->ShowBonusMeter();
+    EXPECT_EQ(at(left + 30, top + 30), bonusColour(11));
+    state.BonusPts = 12;
+    surface->ShowBonusMeter();
+    EXPECT_EQ(at(left + 30, top + 30), bonusColour(0));
+}
+
+TEST_F(Surface, ButtonsShowTheirLitOrDimmedHalfInTheirScaledPlace) {
+    layOut(1024);
+    surface->DrawButton(MachineButton::Spin, true);
+    surface->DrawButton(MachineButton::BetOne, false);
+    EXPECT_EQ(at(su(577) + 5, su(293) + 5), litHalf());
+    EXPECT_EQ(at(su(655) - 5, su(352) - 5), litHalf());
+    EXPECT_EQ(at(su(577) + 5, su(362) + 5), dimmedHalf());
+    EXPECT_EQ(at(su(577) - 1, su(362) + 5), machineColour());
+    EXPECT_EQ(at(su(577) + 5, su(432) + 5), machineColour()); // Bet Five untouched
+
+    // A replacement Spin picture of another size is cut by the Bet One picture's halves.
+    MachinePictures odd = syntheticPictures();
+    odd.SpinBut = filled(78, 200, dimmedHalf());
+    QPainter(&odd.SpinBut).fillRect(0, 59, 78, 141, litHalf());
+    layOut(800, odd);
+    surface->DrawButton(MachineButton::Spin, true);
+    EXPECT_EQ(at(600, 300), litHalf());
+}
+
+TEST_F(Surface, LampsAreTheMachinePictureWhenLitAndTheirOwnPictureWhenNot) {
+    layOut(800);
+    surface->DrawLamp(Lamp::TitleGlass, false);
+    surface->DrawLamp(Lamp::CoinSign, false);
+    EXPECT_EQ(at(247, 98), unlitColour());
+    EXPECT_EQ(at(548, 262), unlitColour());
+    EXPECT_EQ(at(549, 262), machineColour());
+    EXPECT_EQ(at(600, 150), unlitColour());
+    surface->DrawLamp(Lamp::TitleGlass, true);
+    EXPECT_EQ(at(300, 150), machineColour());
+    EXPECT_EQ(at(600, 150), unlitColour());
+}
+
+TEST_F(Surface, LogoIsMaskedOntoTheMachineUnscaled) {
+    layOut(1024);
+    surface->DrawLogo();
+    EXPECT_EQ(at(5, 5), logoColour());
+    EXPECT_EQ(at(64, 124), logoColour());
+    EXPECT_EQ(at(4, 5), machineColour());
+    // Where the mask is white the machine shows through the logo's black.
+    EXPECT_EQ(at(100, 60), machineColour());
+}
+
+TEST_F(Surface, AReelAtRestShowsThreePositionsWrappingAfterThirty) {
+    layOut(800);
+    state.ReelStop = {30, 5, 1};
+    surface->DrawReelAtRest(0);
+    surface->DrawReelAtRest(1);
+    // Reel 0 from stop 30: positions 30, 1, 2 top to bottom.
+    EXPECT_EQ(at(258, 272), symbolColour(30 % 16));
+    EXPECT_EQ(at(333, 347), symbolColour(30 % 16));
+    EXPECT_EQ(at(300, 360), symbolColour(1));
+    EXPECT_EQ(at(300, 499), symbolColour(2));
+    // Reel 1 at 362: positions 5, 6, 7.
+    EXPECT_EQ(at(362, 300), symbolColour(5));
+    EXPECT_EQ(at(437, 460), symbolColour(7));
+    EXPECT_EQ(at(361, 300), machineColour());
+    // The payline is drawn over the middle row.
+    EXPECT_EQ(at(300, 386), QColor(255, 0, 0));
+}
+
+TEST_F(Surface, ASpinFrameNearTheEndOfTheMotionPictureWrapsToItsStart) {
+    layOut(800);
+    // Offset 400 of 456: rows 400..455 (cell 5), then rows 0..171 (cells 0, 1, 2).
+    surface->DrawSpinFrame(1, 400);
+    EXPECT_EQ(at(380, 272), motionColour(5));
+    EXPECT_EQ(at(380, 272 + 55), motionColour(5));
+    EXPECT_EQ(at(380, 272 + 56), motionColour(0));
+    EXPECT_EQ(at(380, 272 + 56 + 76), motionColour(1));
+    EXPECT_EQ(at(380, 499), motionColour(2));
+
+    // A motion picture shorter than the column loops as often as needed.
+    MachinePictures shortMotion = syntheticPictures();
+    shortMotion.Image2 = cells(1, 2, 76, 76, motionColour);
+    layOut(800, shortMotion);
+    surface->DrawSpinFrame(0, 100);
+    EXPECT_EQ(at(300, 272), motionColour(1));
+    EXPECT_EQ(at(300, 272 + 52), motionColour(0));
+    EXPECT_EQ(at(300, 272 + 52 + 152), motionColour(0));
+}
+
+TEST_F(Surface, ABouncingReelMovesItsPixelsAndLeavesTheBottomRowsAlone) {
+    layOut(800);
+    state.ReelStop = {10, 1, 1};
+    surface->DrawReelAtRest(0);
+    surface->HoldReelPicture(0);
+    // Drawn back one pixel lower: the top row now repeats the first symbol's top.
+    EXPECT_EQ(at(300, 272 + 76), symbolColour(10));
+    EXPECT_EQ(at(300, 272 + 77), symbolColour(11));
+    // Two pixels higher: the boundary between the first two symbols moves up by two.
+    surface->DrawHeldReel(0, -2);
+    EXPECT_EQ(at(300, 272 + 73), symbolColour(10));
+    EXPECT_EQ(at(300, 272 + 74), symbolColour(11));
+    // The picture leaves out the column's last 8 rows, so what lies below it stays.
+    EXPECT_EQ(at(300, 499), symbolColour(12));
+}
