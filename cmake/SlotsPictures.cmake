@@ -42,10 +42,11 @@ function(slots_render_motion outputs_var)
   set(${outputs_var} ${${outputs_var}} ${ARG_OUTPUT} PARENT_SCOPE)
 endfunction()
 
-# slots_add_picture_resources(<target> BASE <dir> FILES <files...>)
-# Compiles rendered pictures into <target>'s resources under ":/machine/".
+# slots_add_picture_resources(<target> FOLDER <name> BASE <dir> FILES <files...>)
+# Compiles rendered pictures into <target>'s resources under ":/pictures/<name>/".
 function(slots_add_picture_resources target)
-  cmake_parse_arguments(ARG "" "BASE" "FILES" ${ARGN})
+  cmake_parse_arguments(ARG "" "FOLDER;BASE" "FILES" ${ARGN})
   set_source_files_properties(${ARG_FILES} PROPERTIES GENERATED TRUE)
-  qt_add_resources(${target} "${target}_pictures" PREFIX "/machine" BASE ${ARG_BASE} FILES ${ARG_FILES})
+  qt_add_resources(${target} "${target}_pictures" PREFIX "/pictures/${ARG_FOLDER}" BASE ${ARG_BASE}
+    FILES ${ARG_FILES})
 endfunction()

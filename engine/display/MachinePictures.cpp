@@ -12,29 +12,31 @@ QImage forDrawing(const QImage& image) {
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
-QImage resourcePicture(const char* name) {
-    return forDrawing(QImage(QStringLiteral(":/machine/%1.png").arg(QLatin1String(name))));
+QImage resourcePicture(const QString& folder, const char* name) {
+    return forDrawing(QImage(QStringLiteral(":/pictures/%1/%2.png").arg(folder, QLatin1String(name))));
 }
 
 } // namespace
 
-MachinePictures builtInPictures() {
+MachinePictures builtInPictures(const QString& programName) {
+    const QString game = programName;
+    const QString shared = QStringLiteral("shared");
     MachinePictures p;
-    p.Image1 = resourcePicture("Image1");
-    p.Image2 = resourcePicture("Image2");
-    p.BonusBMP = resourcePicture("BonusBMP");
-    p.Bet1But = resourcePicture("Bet1But");
-    p.Bet5But = resourcePicture("Bet5But");
-    p.SpinBut = resourcePicture("SpinBut");
-    p.Dimmed = resourcePicture("Dimmed");
-    p.Dimmed2 = resourcePicture("Dimmed2");
-    p.Bet1bDimmed = resourcePicture("Bet1bDimmed");
-    p.DigitsSmall = resourcePicture("DigitsSmall");
-    p.DigitsLarge = resourcePicture("DigitsLarge");
-    p.GreenSmall = resourcePicture("GreenSmall");
-    p.GreenLarge = resourcePicture("GreenLarge");
-    p.SealLogo = resourcePicture("SealLogo");
-    p.SealMask = resourcePicture("SealMask");
+    p.Image1 = resourcePicture(game, "Image1");
+    p.Image2 = resourcePicture(game, "Image2");
+    p.BonusBMP = resourcePicture(game, "BonusBMP");
+    p.Bet1But = resourcePicture(game, "Bet1But");
+    p.Bet5But = resourcePicture(game, "Bet5But");
+    p.SpinBut = resourcePicture(game, "SpinBut");
+    p.Dimmed = resourcePicture(game, "Dimmed");
+    p.Dimmed2 = resourcePicture(game, "Dimmed2");
+    p.Bet1bDimmed = resourcePicture(game, "Bet1bDimmed");
+    p.DigitsSmall = resourcePicture(shared, "DigitsSmall");
+    p.DigitsLarge = resourcePicture(shared, "DigitsLarge");
+    p.GreenSmall = resourcePicture(shared, "GreenSmall");
+    p.GreenLarge = resourcePicture(shared, "GreenLarge");
+    p.SealLogo = resourcePicture(shared, "SealLogo");
+    p.SealMask = resourcePicture(shared, "SealMask");
     return p;
 }
 

@@ -27,9 +27,10 @@ struct MachinePictures {
     QImage SealMask;
 };
 
-// The program's own pictures, from the resources compiled into it under
-// ":/machine/". The symbol sheet is not among them: it only exists as a file.
-MachinePictures builtInPictures();
+// The pictures compiled into the program: the game's own under
+// ":/pictures/<program name>/", the ones every machine shares under
+// ":/pictures/shared/". The symbol sheet is not among them: it only exists as a file.
+MachinePictures builtInPictures(const QString& programName);
 
 // A picture that may replace a built-in one, and the file that holds it.
 struct ReplaceablePicture {

@@ -100,8 +100,13 @@ bool TForm1::FormCreate() {
         DesignWidth / 4, layoutWidthFor(static_cast<int>((available.width() - 10) * ratio),
                                         static_cast<int>((available.height() - 10 - chrome) * ratio)));
 
-    std::optional<MachinePictures> pictures =
-        prepareMachinePictures(builtInPictures(), QDir(values_.ProgramDir), values_.SoundPrefix, screen->depth(), dialogs_);
+    // The built-in pictures are filed under the game's own program name, which a
+    // renamed program file does not change.
+    const GameValues& gameValues = game_.values();
+    const QString builtInFolder =
+        QString::fromUtf8(gameValues.programName.data(), static_cast<qsizetype>(gameValues.programName.size()));
+    std::optional<MachinePictures> pictures = prepareMachinePictures(
+        builtInPictures(builtInFolder), QDir(values_.ProgramDir), values_.SoundPrefix, screen->depth(), dialogs_);
     if (!pictures) {
         return false;
     }

@@ -1,0 +1,160 @@
+// slots-snapshot: renders a game's machine offscreen into PNG files in a few
+// states (idle, mid-spin, after a win with the win lamps on) at the layout widths
+// asked for, for review and for the README's screenshot.
+#include "engine/audio/Audio.h"
+#include "engine/bonus/RandomPickBonus.h"
+#include "engine/display/BlinkingLamps.h"
+#include "engine/display/MachineSurface.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/display/PictureChecks.h"
+#include "engine/reels/Random.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/reels/VirtualClock.h"
+#include "engine/shell/Dialogs.h"
+#include "games/Catalog.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+#include <optional>
+
+using namespace slotmachine;
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: slots-snapshot --game NAME --media DIR --out DIR [--width PIXELS]...\n"
+    "  --media  the folder that holds the game's symbol sheet (its program's folder)\n"
+    "  --width  layout widths to render (default 800 and 1920)\n";
+
+class PrintedDialogs final : public Dialogs {
+public:
+    void information(const QString& text) override { print(text); }
+    void plain(const QString& text) override { print(text); }
+    void error(const QString& text) override { print(text); }
+
+private:
+    static void print(const QString& text) { std::fprintf(stderr, "slots-snapshot: %s\n", qPrintable(text)); }
+};
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct Options {
+    QString game;
+    QString media;
+    QString out;
+    QList<int> widths;
+};
+
+std::optional<Options> parse(const QStringList& args) {
+    Options o;
+    for (qsizetype i = 0; i + 1 < args.size(); i += 2) {
+        const QString& key = args[i];
+        const QString& value = args[i + 1];
+        if (key == QLatin1String("--game")) {
+            o.game = value;
+        } else if (key == QLatin1String("--media")) {
+            o.media = value;
+        } else if (key == QLatin1String("--out")) {
+            o.out = value;
+        } else if (key == QLatin1String("--width")) {
+            bool ok = false;
+            const int w = value.toInt(&ok);
+            if (!ok || w < 200 || w > 8000) {
+                return std::nullopt;
+            }
+            o.widths.append(w);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (args.size() % 2 != 0 || o.game.isEmpty() || o.media.isEmpty() || o.out.isEmpty()) {
+        return std::nullopt;
+    }
+    if (o.widths.isEmpty()) {
+        o.widths = {800, 1920};
+    }
+    return o;
+}
+
+bool save(const MachineSurface& surface, const QString& path) {
+    if (!surface.image().save(path)) {
+        std::fprintf(stderr, "slots-snapshot: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Renders the three states at one layout width.
+bool renderAt(Game& game, const MachinePictures& pictures, int width, const QString& outDir, const QString& name) {
+    GameState state;
+    Random random(20261207);
+    VirtualClock clock;
+    SilentAudio audio;
+    PrintedDialogs dialogs;
+    TimerFlags timers;
+    RandomPickBonus bonus;
+    MachineSurface surface(state, game, pictures, SurfaceScreen{width, 96});
+    SlotMachine machine({state, game, random, clock, audio, dialogs, surface, timers, bonus});
+    machine.setGeometry(surface.geometry());
+    BlinkingLamps lamps(machine);
+    const QString stem = QDir(outDir).filePath(QStringLiteral("%1-%2-%3.png").arg(name));
+    const QString w = QString::number(width);
+
+    machine.powerOn();
+    lamps.Timer2Timer();
+    lamps.Timer5Timer();
+    bool ok = save(surface, stem.arg(QStringLiteral("idle"), w));
+
+    // Mid-spin: the first reel has stopped, the second bounces, the third still spins.
+    int waits = 0;
+    clock.setDuringWait([&] {
+        if (++waits == 31) {
+            ok = save(surface, stem.arg(QStringLiteral("spin"), w)) && ok;
+        }
+    });
+    machine.betFive();
+    clock.setDuringWait(nullptr);
+
+    // Spins until one pays, then shows the win lamps and the blinking Spin button.
+    for (int spin = 0; spin < 1000 && machine.lastSpin().lineWin == 0; ++spin) {
+        machine.betFive();
+    }
+    lamps.Timer3Timer();
+    lamps.Timer3Timer();
+    lamps.Timer2Timer();
+    return save(surface, stem.arg(QStringLiteral("win"), w)) && ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const std::optional<Options> options = parse(QCoreApplication::arguments().mid(1));
+    if (!options) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    std::unique_ptr<Game> game = makeGame(options->game.toStdString());
+    if (!game) {
+        std::fprintf(stderr, "slots-snapshot: no game is called %s\n", qPrintable(options->game));
+        return 2;
+    }
+    const GameValues& values = game->values();
+    PrintedDialogs dialogs;
+    std::optional<MachinePictures> pictures = prepareMachinePictures(
+        builtInPictures(fromView(values.programName)), QDir(options->media), fromView(values.soundPrefix), 24, dialogs);
+    if (!pictures) {
+        return 1;
+    }
+    QDir().mkpath(options->out);
+    bool ok = true;
+    for (const int width : options->widths) {
+        ok = renderAt(*game, *pictures, width, options->out, options->game) && ok;
+    }
+    return ok ? 0 : 1;
+}
