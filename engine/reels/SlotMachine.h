@@ -37,6 +37,8 @@ struct SpinOutcome {
     std::int32_t lineWin = 0;    // pay of the payline (or paylines)
     std::int32_t bonusPrize = 0; // credits won in a bonus game played by this spin
     bool bonusPlayed = false;
+    // Milliseconds from the spin command to the last reel at rest.
+    std::int64_t msToReelsAtRest = 0;
 };
 
 // Virtual key codes that the machine answers.

@@ -4,6 +4,7 @@
 #include "engine/display/MachineDisplay.h"
 #include "engine/display/MachineTimers.h"
 #include "engine/game/Game.h"
+#include "engine/reels/Clock.h"
 #include "engine/reels/SlotMachine.h"
 #include "engine/shell/Dialogs.h"
 
@@ -35,6 +36,7 @@ void SlotMachine::runSpinCommand() {
     }
     GameState& s = state();
     Game& g = game();
+    const std::int64_t startedAt = clock().now();
 
     if (s.MusicTrack >= 10) {
         parts_.audio.startDueTrack();
@@ -61,6 +63,7 @@ void SlotMachine::runSpinCommand() {
     outcome_ = SpinOutcome{};
     outcome_.coins = s.Coins;
     animateReels();
+    outcome_.msToReelsAtRest = clock().now() - startedAt;
     for (int reel = 0; reel < ReelCount; ++reel) {
         g.reelFeatures(*this, reel);
     }

@@ -61,6 +61,9 @@ void MachineView::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const QRectF source((part.topLeft() - machine.topLeft()) * ratio, part.size() * ratio);
     painter.drawImage(part, *surface_, source);
+    if (painted) {
+        painted();
+    }
 }
 
 void MachineView::mousePressEvent(QMouseEvent* event) {

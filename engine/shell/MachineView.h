@@ -24,6 +24,8 @@ public:
     QPoint toSurface(QPointF viewPosition) const;
 
     std::function<void(QPoint surfacePosition)> pressed;
+    // After the machine has been copied to the screen.
+    std::function<void()> painted;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

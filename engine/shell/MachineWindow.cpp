@@ -9,11 +9,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
 #include <algorithm>
+#include <cstdio>
 
 namespace slotmachine {
 
@@ -122,6 +124,14 @@ bool TForm1::FormCreate() {
     view_->setSurface(&surface_->image());
     surface_->changed = [this](const QRect& r) { view_->surfaceChanged(r); };
     view_->pressed = [this](QPoint p) { FormMouseDown(p); };
+    trace_ = qEnvironmentVariableIsSet("SLOTS_TRACE");
+    view_->painted = [this] {
+        if (trace_ && !firstPaintTraced_) {
+            firstPaintTraced_ = true;
+            std::fprintf(stderr, "slots-trace first-paint epoch-ms=%lld\n",
+                         static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+        }
+    };
 
     connect(&timer(MachineTimer::Timer1), &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(&timer(MachineTimer::Timer2), &QTimer::timeout, this, [this] { lamps_->Timer2Timer(); });
@@ -179,7 +189,12 @@ void TForm1::placeWindow() {
 
 template <typename Command>
 void TForm1::runCommand(Command command) {
+    const std::int32_t spinsBefore = state_.Spins;
     command();
+    if (trace_ && state_.Spins != spinsBefore) {
+        std::fprintf(stderr, "slots-trace spin reels-at-rest-ms=%lld\n",
+                     static_cast<long long>(machine_->lastSpin().msToReelsAtRest));
+    }
     if (closing_ && !machine_->operationRunning()) {
         finishClose();
     }

@@ -79,6 +79,10 @@ private:
 
     // Timer1 to Timer8; game timers (Timer6 to Timer8) tick the game's hook.
     std::array<QTimer, 8> timers_;
+    // SLOTS_TRACE in the environment makes the window report its timings on
+    // standard error, for the benchmarks.
+    bool trace_ = false;
+    bool firstPaintTraced_ = false;
     bool closing_ = false;
     bool closeDone_ = false;
 };
