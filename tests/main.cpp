@@ -1,5 +1,5 @@
-// Runs every test headless: Qt draws offscreen and SDL plays to a dummy device.
-#include <QGuiApplication>
+// Runs every test headless (windows included): Qt draws offscreen and SDL plays to a dummy device.
+#include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
         qputenv("SDL_AUDIODRIVER", "dummy");
     }
     ::testing::InitGoogleTest(&argc, argv);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -231,7 +231,10 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 void TForm1::Timer1Timer() {
     stop(MachineTimer::Timer1);
     machine_->playSound(7, false);
-    state_.Busy = false;
+    // A spin started in the first moments after start-up keeps its Busy.
+    if (!machine_->operationRunning()) {
+        state_.Busy = false;
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

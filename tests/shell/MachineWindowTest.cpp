@@ -1,0 +1,108 @@
+// The machine window as a player drives it: keys, the close in the middle of a
+// spin, and the game handed to the record store.
+#include "engine/records/GameRecords.h"
+#include "engine/shell/MachineWindow.h"
+#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticPictures.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace slotmachine;
+using namespace slotmachine::testing;
+
+namespace {
+
+class RecordingRecords final : public GameRecords {
+public:
+    void loadCurrentGame(GameState& state) override {
+        ++loads;
+        state.Credits = 777;
+    }
+    void storeCurrentGame(const GameState& state) override {
+        stored.push_back(state);
+    }
+    int loads = 0;
+    std::vector<GameState> stored;
+};
+
+struct MachineWindow : ::testing::Test {
+    QTemporaryDir dir;
+    orevein::OreveinGame game;
+    RecordingRecords records;
+
+    std::unique_ptr<TForm1> open() {
+        cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
+        return TForm1::create(game, records, dir.filePath(QStringLiteral("orevein-slots")));
+    }
+    static void press(QWidget& window, Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+};
+
+} // namespace
+
+TEST_F(MachineWindow, StartsWithTheStoredGameAndTheBuiltInPictures) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(records.loads, 1);
+    EXPECT_EQ(window->machine().state().Credits, 777);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots"));
+    EXPECT_FALSE(window->surface().pictures().Image1.isNull());
+    EXPECT_FALSE(window->surface().pictures().SealLogo.isNull());
+    EXPECT_TRUE(window->isActive(MachineTimer::Timer2));
+    EXPECT_TRUE(window->isActive(MachineTimer::Timer5));
+    EXPECT_FALSE(window->isActive(MachineTimer::Timer3));
+}
+
+TEST_F(MachineWindow, EndsWithoutAWindowWhenTheSymbolSheetIsMissing) {
+    // The two messages wait for the player; here each is closed as it shows.
+    auto closeBoxes = std::make_unique<QTimer>();
+    QObject::connect(closeBoxes.get(), &QTimer::timeout, [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->inherits("QMessageBox") && w->isVisible()) {
+                w->close();
+            }
+        }
+    });
+    closeBoxes->start(20);
+    auto window = TForm1::create(game, records, dir.filePath(QStringLiteral("orevein-slots")));
+    EXPECT_FALSE(window);
+    EXPECT_EQ(records.loads, 0);
+    EXPECT_TRUE(records.stored.empty());
+}
+
+TEST_F(MachineWindow, ClosingDuringASpinSettlesItFirstAndStoresTheGameOnce) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    press(*window, Qt::Key_B);
+    ASSERT_EQ(state.Coins, 1);
+    bool closedDuringSpin = false;
+    bool busyDuringSpin = false;
+    QTimer::singleShot(300, [&] {
+        closedDuringSpin = window->machine().operationRunning();
+        // The start timer has fired meanwhile, yet the spin keeps its Busy.
+        busyDuringSpin = state.Busy;
+        window->close();
+    });
+    press(*window, Qt::Key_Return); // returns when the spin has settled
+    EXPECT_TRUE(closedDuringSpin);
+    EXPECT_TRUE(busyDuringSpin);
+    ASSERT_EQ(records.stored.size(), 1u);
+    const GameState& stored = records.stored.front();
+    EXPECT_EQ(stored.Spins, 1);
+    EXPECT_EQ(stored.TotalBets, 1);
+    EXPECT_FALSE(stored.Busy);
+    EXPECT_EQ(stored.Coins, 0);
+    EXPECT_EQ(stored.SpinWin, 0);
+    // The window is closed: further keys start nothing.
+    press(*window, Qt::Key_Return);
+    EXPECT_EQ(state.Spins, 1);
+    EXPECT_EQ(records.stored.size(), 1u);
+}
