@@ -8,9 +8,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#ifndef SLOTS_PUBLISHER_PAGE
-#define SLOTS_PUBLISHER_PAGE "publisher.html"
-#endif
 
 namespace slotmachine {
 

@@ -1,12 +1,14 @@
 // The machine window as a player drives it: keys, the close in the middle of a
 // spin, and the game handed to the record store.
 #include "engine/records/GameRecords.h"
+#include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindow.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/SyntheticPictures.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -105,4 +107,20 @@ TEST_F(MachineWindow, ClosingDuringASpinSettlesItFirstAndStoresTheGameOnce) {
     press(*window, Qt::Key_Return);
     EXPECT_EQ(state.Spins, 1);
     EXPECT_EQ(records.stored.size(), 1u);
+}
+
+TEST(MachineViewPlacement, CentresTheMachineAndTakesPressesRelativeToIt) {
+    const QImage surface = filled(800, 600, machineColour());
+    MachineView view;
+    view.resize(1000, 700);
+    view.setSurface(&surface);
+    QPoint pressedAt(-1, -1);
+    view.pressed = [&](QPoint p) { pressedAt = p; };
+    EXPECT_EQ(view.machineOrigin(), QPoint(100, 50));
+    EXPECT_EQ(view.toSurface(QPointF(100, 50)), QPoint(0, 0));
+    EXPECT_EQ(view.toSurface(QPointF(99.5, 50)), QPoint(-1, 0));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(700, 350), QPointF(700, 350), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&view, &press);
+    EXPECT_EQ(pressedAt, QPoint(600, 300));
 }
