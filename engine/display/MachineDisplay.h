@@ -53,7 +53,7 @@ public:
 };
 
 // Draws nothing: for the simulator and for code that runs without a window.
-class BlankDisplay final : public MachineDisplay {
+class BlankDisplay : public MachineDisplay {
 public:
     void ShowCredits() override {}
     void ShowCoins() override {}

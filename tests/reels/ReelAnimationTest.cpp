@@ -13,7 +13,7 @@ using namespace slotmachine::testing;
 namespace {
 
 // When each reel was drawn how, in milliseconds on the machine's clock.
-class TimelineDisplay final : public MachineDisplay {
+class TimelineDisplay final : public BlankDisplay {
 public:
     explicit TimelineDisplay(const Clock& clock) : clock_(clock) {}
     struct Event {
@@ -28,16 +28,6 @@ public:
     void DrawReelAtRest(int reel) override { note("rest", reel, 0); }
     void HoldReelPicture(int reel) override { note("hold", reel, 1); }
     void DrawHeldReel(int reel, int dy) override { note("bounce", reel, dy); }
-    void ShowCredits() override {}
-    void ShowCoins() override {}
-    void ShowWinnings(std::int32_t) override {}
-    void DrawCaption(const QString&, std::int32_t, bool) override {}
-    void ShowBonusMeter() override {}
-    void DrawPayline() override {}
-    void DrawButton(MachineButton, bool) override {}
-    void DrawLamp(Lamp, bool) override {}
-    void DrawMachinePicture() override {}
-    void DrawLogo() override {}
 
     std::vector<Event> of(int reel, const std::string& what) const {
         std::vector<Event> out;
