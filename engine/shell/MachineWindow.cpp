@@ -93,15 +93,7 @@ bool TForm1::FormCreate() {
     dialogs_ = QtDialogs(values_.GameTitle, this);
     createMenu();
 
-    // The machine is laid out for the largest 4:3 area below the title and menu.
     QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect available = screen->availableGeometry();
-    const int chrome = menuBar()->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const qreal ratio = screen->devicePixelRatio();
-    const int layoutWidth = std::max(
-        DesignWidth / 4, layoutWidthFor(static_cast<int>((available.width() - 10) * ratio),
-                                        static_cast<int>((available.height() - 10 - chrome) * ratio)));
-
     // The built-in pictures are filed under the game's own program name, which a
     // renamed program file does not change.
     const GameValues& gameValues = game_.values();
@@ -113,12 +105,37 @@ bool TForm1::FormCreate() {
         return false;
     }
     surface_ = std::make_unique<MachineSurface>(state_, game_, std::move(*pictures),
-                                                SurfaceScreen{layoutWidth, screen->logicalDotsPerInch()});
+                                                SurfaceScreen{layoutWidthOn(*screen), screen->logicalDotsPerInch()});
     machine_ = std::make_unique<SlotMachine>(
         MachineParts{state_, game_, random_, clock_, audio_, dialogs_, *surface_, *this, bonusGame_});
     machine_->setGeometry(surface_->geometry());
     lamps_ = std::make_unique<BlinkingLamps>(*machine_);
+    createView();
+    connectTimers();
 
+    machine_->powerOn();
+    records_.loadCurrentGame(state_);
+    machine_->FullRepaint();
+    game_.windowCreated(*machine_);
+
+    start(MachineTimer::Timer1);
+    start(MachineTimer::Timer2);
+    start(MachineTimer::Timer5);
+    showCentred(*screen);
+    return true;
+}
+
+int TForm1::layoutWidthOn(const QScreen& screen) const {
+    // The largest 4:3 area below the title and the menu, in device pixels.
+    const QRect available = screen.availableGeometry();
+    const int chrome = menuBar()->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const qreal ratio = screen.devicePixelRatio();
+    const int width = layoutWidthFor(static_cast<int>((available.width() - 10) * ratio),
+                                     static_cast<int>((available.height() - 10 - chrome) * ratio));
+    return std::max(DesignWidth / 4, width);
+}
+
+void TForm1::createView() {
     view_ = new MachineView(this);
     setCentralWidget(view_);
     view_->setSurface(&surface_->image());
@@ -132,7 +149,9 @@ bool TForm1::FormCreate() {
                          static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
         }
     };
+}
 
+void TForm1::connectTimers() {
     connect(&timer(MachineTimer::Timer1), &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(&timer(MachineTimer::Timer2), &QTimer::timeout, this, [this] { lamps_->Timer2Timer(); });
     connect(&timer(MachineTimer::Timer3), &QTimer::timeout, this, [this] { lamps_->Timer3Timer(); });
@@ -140,51 +159,35 @@ bool TForm1::FormCreate() {
     for (const MachineTimer t : {MachineTimer::Timer6, MachineTimer::Timer7, MachineTimer::Timer8}) {
         connect(&timer(t), &QTimer::timeout, this, [this, t] { game_.timerTick(*machine_, t); });
     }
+}
 
-    placeWindow();
-    machine_->powerOn();
-    records_.loadCurrentGame(state_);
-    machine_->FullRepaint();
-    game_.windowCreated(*machine_);
-
-    start(MachineTimer::Timer1);
-    start(MachineTimer::Timer2);
-    start(MachineTimer::Timer5);
-
-    const int surfaceWidth = static_cast<int>(surface_->image().width() / ratio);
-    const int surfaceHeight = static_cast<int>(surface_->image().height() / ratio);
-    resize(std::max(width(), surfaceWidth), std::max(height(), surfaceHeight + menuBar()->sizeHint().height()));
+void TForm1::showCentred(const QScreen& screen) {
+    // Ten pixels smaller than the screen's free area, and never smaller than the machine.
+    const QRect available = screen.availableGeometry();
+    const QSizeF machine = QSizeF(surface_->image().size()) / screen.devicePixelRatio();
+    resize(std::max(available.width() - 10, static_cast<int>(machine.width())),
+           std::max(available.height() - 10, static_cast<int>(machine.height()) + menuBar()->sizeHint().height()));
     move(available.left() + (available.width() - frameGeometry().width()) / 2,
          available.top() + (available.height() - frameGeometry().height()) / 2);
-    if (screen->logicalDotsPerInch() < 100) {
+    // Screens of low resolution get the whole screen.
+    if (screen.logicalDotsPerInch() < 100) {
         showMaximized();
     } else {
         show();
     }
     view_->setFocus();
-    return true;
 }
 
 void TForm1::createMenu() {
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* NewGame1 = File1->addAction(QStringLiteral("&New Game"));
-    connect(NewGame1, &QAction::triggered, this, [this] {
-        if (machine_ && machine_->newGame()) {
-            machine_->FullRepaint();
-        }
-    });
+    connect(NewGame1, &QAction::triggered, this, [this] { machine_->newGame(); });
     File1->addSeparator();
     QAction* Exit1 = File1->addAction(QStringLiteral("E&xit"));
     connect(Exit1, &QAction::triggered, this, [this] {
         state_.StopReels = true;
         close();
     });
-}
-
-void TForm1::placeWindow() {
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    resize(available.width() - 10, available.height() - 10);
-    move(available.topLeft());
 }
 
 template <typename Command>

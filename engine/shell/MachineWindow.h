@@ -18,6 +18,7 @@
 #include <memory>
 
 class QMenu;
+class QScreen;
 
 namespace slotmachine {
 
@@ -50,7 +51,10 @@ private:
     TForm1(Game& game, GameRecords& records, const QString& programPath);
     bool FormCreate();
     void createMenu();
-    void placeWindow();
+    int layoutWidthOn(const QScreen& screen) const;
+    void createView();
+    void connectTimers();
+    void showCentred(const QScreen& screen);
     void FormMouseDown(QPoint position);
     void FormKeyDown(int virtualKey);
     void Timer1Timer();
