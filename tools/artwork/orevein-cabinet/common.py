@@ -1,0 +1,196 @@
+"""Shared drawing helpers for the Orevein cabinet art generator.
+
+Everything returns SVG fragments as strings. Only SVG Tiny 1.2 features that
+Qt's renderer understands are used: paths and basic shapes, linear/radial
+gradients, opacity, transforms and <use>. Lettering is converted to paths from
+the DejaVu outlines so that strokes and user-space gradients work and the
+pictures do not depend on the fonts installed where they are rendered.
+"""
+import math
+import random
+
+from fontTools.pens.svgPathPen import SVGPathPen
+from fontTools.pens.transformPen import TransformPen
+from fontTools.ttLib import TTFont
+
+FONT_DIR = "/usr/share/fonts/truetype/dejavu/"
+FONT_FILES = {
+    "sans-bold": "DejaVuSans-Bold.ttf",
+    "sans": "DejaVuSans.ttf",
+    "serif-bold": "DejaVuSerif-Bold.ttf",
+    "serifcond-bold": "DejaVuSerifCondensed-Bold.ttf",
+    "sanscond-bold": "DejaVuSansCondensed-Bold.ttf",
+}
+_fonts = {}
+
+
+def num(v):
+    s = f"{v:.2f}".rstrip("0").rstrip(".")
+    return "0" if s in ("-0", "") else s
+
+
+def _font(name):
+    if name not in _fonts:
+        _fonts[name] = TTFont(FONT_DIR + FONT_FILES[name])
+    return _fonts[name]
+
+
+def text_width(text, font, size, sx=1.0, spacing=0.0):
+    f = _font(font)
+    cmap = f.getBestCmap()
+    scale = size / f["head"].unitsPerEm
+    adv = sum(f["hmtx"][cmap[ord(c)]][0] for c in text) * scale * sx
+    return adv + spacing * (len(text) - 1)
+
+
+def text_path(text, font, size, x, y, anchor="middle", sx=1.0, spacing=0.0):
+    """Path data of `text` with its baseline at y, anchored at x."""
+    f = _font(font)
+    cmap = f.getBestCmap()
+    gs = f.getGlyphSet()
+    scale = size / f["head"].unitsPerEm
+    width = text_width(text, font, size, sx, spacing)
+    cx = x - {"start": 0, "middle": width / 2, "end": width}[anchor]
+    pen = SVGPathPen(gs, ntos=num)
+    for c in text:
+        name = cmap[ord(c)]
+        gs[name].draw(TransformPen(pen, (scale * sx, 0, 0, -scale, cx, y)))
+        cx += f["hmtx"][name][0] * scale * sx + spacing
+    return pen.getCommands()
+
+
+def cap_height(font, size):
+    f = _font(font)
+    g = f["glyf"]["H"]
+    return g.yMax * size / f["head"].unitsPerEm
+
+
+# ---------------------------------------------------------------- gradients
+
+def lin(gid, stops, x1=0, y1=0, x2=0, y2=1, user=False, spread=None):
+    units = ' gradientUnits="userSpaceOnUse"' if user else ""
+    sp = f' spreadMethod="{spread}"' if spread else ""
+    s = f'<linearGradient id="{gid}" x1="{num(x1)}" y1="{num(y1)}" x2="{num(x2)}" y2="{num(y2)}"{units}{sp}>'
+    return s + _stops(stops) + "</linearGradient>"
+
+
+def rad(gid, stops, cx=0.5, cy=0.5, r=0.5, fx=None, fy=None, user=False, transform=None):
+    units = ' gradientUnits="userSpaceOnUse"' if user else ""
+    f = ""
+    if fx is not None:
+        f = f' fx="{num(fx)}" fy="{num(fy)}"'
+    t = f' gradientTransform="{transform}"' if transform else ""
+    s = f'<radialGradient id="{gid}" cx="{num(cx)}" cy="{num(cy)}" r="{num(r)}"{f}{units}{t}>'
+    return s + _stops(stops) + "</radialGradient>"
+
+
+def _stops(stops):
+    out = []
+    for st in stops:
+        off, col = st[0], st[1]
+        op = f' stop-opacity="{num(st[2])}"' if len(st) > 2 else ""
+        out.append(f'<stop offset="{num(off)}" stop-color="{col}"{op}/>')
+    return "".join(out)
+
+
+# ---------------------------------------------------------------- shapes
+
+def rect(x0, y0, x1, y1, fill, r=0, extra=""):
+    rr = f' rx="{num(r)}" ry="{num(r)}"' if r else ""
+    return (f'<rect x="{num(x0)}" y="{num(y0)}" width="{num(x1 - x0)}" height="{num(y1 - y0)}"'
+            f'{rr} fill="{fill}"{extra}/>')
+
+
+def circle(cx, cy, r, fill, extra=""):
+    return f'<circle cx="{num(cx)}" cy="{num(cy)}" r="{num(r)}" fill="{fill}"{extra}/>'
+
+
+def ellipse(cx, cy, rx, ry, fill, extra=""):
+    return f'<ellipse cx="{num(cx)}" cy="{num(cy)}" rx="{num(rx)}" ry="{num(ry)}" fill="{fill}"{extra}/>'
+
+
+def path(d, fill, extra=""):
+    return f'<path d="{d}" fill="{fill}"{extra}/>'
+
+
+def poly(points, fill, extra=""):
+    pts = " ".join(f"{num(x)},{num(y)}" for x, y in points)
+    return f'<polygon points="{pts}" fill="{fill}"{extra}/>'
+
+
+def frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r=0, ir=0):
+    """A ring: outer rounded rect minus inner rounded rect (even-odd)."""
+    return rrect_d(x0, y0, x1, y1, r) + " " + rrect_d(ix0, iy0, ix1, iy1, ir)
+
+
+def rrect_d(x0, y0, x1, y1, r=0):
+    if r <= 0:
+        return f"M{num(x0)} {num(y0)}H{num(x1)}V{num(y1)}H{num(x0)}Z"
+    return (f"M{num(x0 + r)} {num(y0)}H{num(x1 - r)}Q{num(x1)} {num(y0)} {num(x1)} {num(y0 + r)}"
+            f"V{num(y1 - r)}Q{num(x1)} {num(y1)} {num(x1 - r)} {num(y1)}H{num(x0 + r)}"
+            f"Q{num(x0)} {num(y1)} {num(x0)} {num(y1 - r)}V{num(y0 + r)}Q{num(x0)} {num(y0)} {num(x0 + r)} {num(y0)}Z")
+
+
+def blob_d(cx, cy, rx, ry, seed, n=9, jitter=0.22):
+    """A smooth irregular lump (a nugget) as closed quadratic path data."""
+    rnd = random.Random(seed)
+    pts = []
+    for i in range(n):
+        a = 2 * math.pi * i / n + rnd.uniform(-0.2, 0.2)
+        k = 1 + rnd.uniform(-jitter, jitter)
+        pts.append((cx + rx * k * math.cos(a), cy + ry * k * math.sin(a)))
+    mids = [((pts[i][0] + pts[(i + 1) % n][0]) / 2, (pts[i][1] + pts[(i + 1) % n][1]) / 2) for i in range(n)]
+    d = f"M{num(mids[-1][0])} {num(mids[-1][1])}"
+    for i in range(n):
+        d += f"Q{num(pts[i][0])} {num(pts[i][1])} {num(mids[i][0])} {num(mids[i][1])}"
+    return d + "Z"
+
+
+def clip_polygon(points, x0, y0, x1, y1):
+    """Sutherland-Hodgman clip of a polygon to an axis-aligned rectangle."""
+    def clip(pts, inside, inter):
+        out = []
+        for i in range(len(pts)):
+            cur, prev = pts[i], pts[i - 1]
+            if inside(cur):
+                if not inside(prev):
+                    out.append(inter(prev, cur))
+                out.append(cur)
+            elif inside(prev):
+                out.append(inter(prev, cur))
+        return out
+
+    def ix(xc):
+        return lambda p, q: (xc, p[1] + (q[1] - p[1]) * (xc - p[0]) / (q[0] - p[0]))
+
+    def iy(yc):
+        return lambda p, q: (p[0] + (q[0] - p[0]) * (yc - p[1]) / (q[1] - p[1]), yc)
+
+    pts = points
+    for inside, inter in ((lambda p: p[0] >= x0, ix(x0)), (lambda p: p[0] <= x1, ix(x1)),
+                          (lambda p: p[1] >= y0, iy(y0)), (lambda p: p[1] <= y1, iy(y1))):
+        if not pts:
+            break
+        pts = clip(pts, inside, inter)
+    return pts
+
+
+def rays(cx, cy, count, length, x0, y0, x1, y1, fill, opacity, phase=0.0, width=0.5):
+    """Alternating sun-ray wedges from (cx, cy), clipped to a rectangle."""
+    out = []
+    for i in range(count):
+        a0 = phase + 2 * math.pi * i / count
+        a1 = a0 + 2 * math.pi / count * width
+        tri = [(cx, cy), (cx + length * math.cos(a0), cy + length * math.sin(a0)),
+               (cx + length * math.cos(a1), cy + length * math.sin(a1))]
+        c = clip_polygon(tri, x0, y0, x1, y1)
+        if len(c) >= 3:
+            out.append(poly(c, fill, f' fill-opacity="{num(opacity)}"'))
+    return "".join(out)
+
+
+def svg_doc(w, h, title, defs, body):
+    return (f'<?xml version="1.0" encoding="UTF-8"?>\n'
+            f'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"'
+            f' version="1.2" baseProfile="tiny" width="{w}" height="{h}" viewBox="0 0 {w} {h}">\n'
+            f'<title>{title}</title>\n<defs>\n{defs}\n</defs>\n{body}\n</svg>\n')

@@ -1,0 +1,470 @@
+"""The whole Orevein cabinet, 800x600, with every lamp drawn lit."""
+import math
+import random
+
+from common import *
+from lamps import (nugget, sparkle, pickaxe, ingot, ore_cart, lantern, lantern_defs,
+                   title_glass, coin_sign, title_strip)
+from panel import button_half, cell_face, cell_glass, bonus_defs
+
+W, H = 800, 600
+
+# Places the program draws on; they must match its layout exactly.
+TITLE_GLASS = (247, 98, 549, 263)
+COIN_SIGN = (560, 99, 644, 184)
+BONUS_BOX = (578, 223, 656, 282)
+BUTTONS = {"spin": (577, 293, 655, 352), "bet1": (577, 362, 655, 421), "bet5": (577, 432, 655, 491)}
+REEL_X = (258, 362, 466)
+REEL_W = 76
+REEL_TOP, REEL_BOTTOM = 272, 500
+PAYLINE_Y = 386
+TITLE_STRIP = (225, 545, 654, 590)
+METER_BLACK = (236, 36, 634, 84)   # holds the meter's own black 240..630 x 40..80
+
+
+def material_defs():
+    return "\n".join([
+        # walnut cabinet wood
+        lin("wood", [(0, "#26140a"), (0.35, "#3a2212"), (0.7, "#2e190c"), (1, "#1c0e06")], 0, 0, 1, 0),
+        lin("woodV", [(0, "#3a2212"), (0.5, "#2c180b"), (1, "#1a0d05")]),
+        lin("woodPanel", [(0, "#1a0d06"), (0.5, "#24130a"), (1, "#1e0f07")], 0, 0, 1, 1),
+        lin("woodBevelUp", [(0, "#5a3820"), (1, "#24130a")]),
+        lin("woodBevelDown", [(0, "#0c0603"), (1, "#4a2e18")]),
+        # brass
+        lin("brassUp", [(0, "#fff3c0"), (0.2, "#f0c460"), (0.55, "#b57e26"), (1, "#6a4210")]),
+        lin("brassDown", [(0, "#4a2c08"), (0.45, "#8a5e1c"), (1, "#f6d27a")]),
+        lin("brassBar", [(0, "#fff0b0"), (0.25, "#e6b450"), (0.6, "#a06c1e"), (0.8, "#c89038"), (1, "#5a3a0c")]),
+        lin("brassH", [(0, "#6a4210"), (0.3, "#f6d27a"), (0.5, "#fff3c0"), (0.7, "#d8a440"), (1, "#5a3a0c")], 0, 0, 1, 0),
+        lin("chromeUp", [(0, "#ffffff"), (0.25, "#dcdce4"), (0.6, "#8a8a96"), (1, "#4a4a54")]),
+        lin("chromeDown", [(0, "#3a3a44"), (0.5, "#8a8a96"), (1, "#f0f0f6")]),
+        # dark bronze face plate
+        lin("bronze", [(0, "#5e3e1c"), (0.25, "#4a2f14"), (0.7, "#3a240e"), (1, "#2a1908")], 0, 0, 0.35, 1),
+        lin("bronzeEdge", [(0, "#c89a50"), (1, "#3a240c")]),
+        rad("rivet", [(0, "#fff6d0"), (0.35, "#e8b850"), (0.8, "#8a5a18"), (1, "#3a2006")], fx=0.32, fy=0.28),
+        rad("rivetIron", [(0, "#c8c4bc"), (0.4, "#6a6660"), (1, "#1e1c1a")], fx=0.32, fy=0.28),
+        # glass and recesses
+        lin("meterGlass", [(0, "#1c140e"), (0.25, "#0a0705"), (1, "#000000")]),
+        lin("recess", [(0, "#000000"), (1, "#1e140c")]),
+        rad("bayGlow", [(0, "#ffd890", 0.16), (1, "#ffb040", 0)]),
+        lin("reelFace", [(0, "#3a2c1c"), (0.1, "#9a8c70"), (0.24, "#e4dac2"), (0.5, "#fffcf2"),
+                         (0.76, "#e4dac2"), (0.9, "#9a8c70"), (1, "#3a2c1c")]),
+        lin("reelSide", [(0, "#000000", 0.28), (0.18, "#000000", 0), (0.82, "#000000", 0), (1, "#000000", 0.28)], 0, 0, 1, 0),
+        lin("payArrow", [(0, "#ff6a4a"), (0.5, "#e0180c"), (1, "#7a0800")]),
+        # lamps and bulbs
+        rad("bulb", [(0, "#ffffff"), (0.3, "#fff7c8"), (0.75, "#ffc02c"), (1, "#b85e00")], fx=0.38, fy=0.33),
+        rad("bulbWarm", [(0, "#ffffff"), (0.3, "#ffe6b0"), (0.75, "#ff8a2a"), (1, "#a83a00")], fx=0.38, fy=0.33),
+        rad("bulbHalo", [(0, "#ffd860", 0.7), (0.4, "#ffb030", 0.3), (1, "#ff9000", 0)]),
+        rad("goldHi", [(0, "#fffbe0"), (0.35, "#ffd648"), (0.8, "#d8900e"), (1, "#8a4e04")], fx=0.35, fy=0.3),
+        rad("goldDim", [(0, "#e8c060"), (0.5, "#b0801c"), (1, "#5a3a06")], fx=0.35, fy=0.3),
+        lin("steel", [(0, "#f4f4f8"), (0.5, "#b8bcc8"), (1, "#6a6e7a")]),
+        rad("veinGlow", [(0, "#ffd050", 0.55), (1, "#ff9a00", 0)]),
+        lin("rock", [(0, "#2a1a10"), (0.3, "#3a2616"), (0.6, "#2e1c10"), (1, "#140a05")], 0, 146, 0, 482, user=True),
+        lin("cart", [(0, "#6e6a72"), (1, "#3a363e")]),
+        lin("plaque", [(0, "#f6d682"), (0.5, "#c89434"), (1, "#8a5c18")]),
+        lin("tray", [(0, "#0a0604"), (0.7, "#1e140c"), (1, "#2a1c10")]),
+        lin("trayLip", [(0, "#fff0b0"), (0.3, "#e0aa44"), (0.7, "#9a661c"), (1, "#4a2e08")]),
+        lin("grille", [(0, "#1a1410"), (1, "#0c0806")]),
+        lin("sheen", [(0, "#ffffff", 0.16), (1, "#ffffff", 0)]),
+        rad("spotUp", [(0, "#ffcf70", 0.22), (1, "#ff9a20", 0)]),
+    ])
+
+
+def rivet(x, y, r=2.4, grad="rivet"):
+    return (circle(x + 0.6, y + 0.8, r + 0.3, "#000000", ' fill-opacity="0.5"') +
+            circle(x, y, r, f"url(#{grad})"))
+
+
+def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
+    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+
+
+def bezel(opening, w_out=4, w_in=3, r=5, outer="brassUp", inner="brassDown", shadow=True):
+    """A moulded window frame around `opening`: a raised outer half lit from
+    above, an inner half sloping down into the window, and a dark lip."""
+    x0, y0, x1, y1 = opening
+    t = w_out + w_in
+    out = []
+    if shadow:
+        for i, op in enumerate((0.35, 0.2, 0.1)):
+            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + t + 2 + i, "#000000", r=r + 1,
+                            extra=f' fill-opacity="{num(op)}"'))
+    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + t, x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, f"url(#{outer})", r, 2))
+    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, x0, y0, x1, y1, f"url(#{inner})", 2, 0))
+    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + t - 0.5, "none", r=r,
+                    extra=' stroke="#fff6d0" stroke-opacity="0.45" stroke-width="0.8"'))
+    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none", extra=' stroke="#000000" stroke-opacity="0.7" stroke-width="1"'))
+    return "\n".join(out)
+
+
+def wood_grain(x0, y0, x1, y1, seed, vertical=True, count=None):
+    """Faint wavy grain lines across a wooden surface."""
+    rnd = random.Random(seed)
+    out = []
+    span = (x1 - x0) if vertical else (y1 - y0)
+    n = count or max(3, int(span / 7))
+    for i in range(n):
+        p = (x0 if vertical else y0) + (i + rnd.uniform(0.2, 0.8)) * span / n
+        amp = rnd.uniform(0.6, 2.2)
+        length = (y1 - y0) if vertical else (x1 - x0)
+        segs = max(2, int(length / 60))
+        if vertical:
+            d = f"M{num(p)} {num(y0)}"
+            for k in range(segs):
+                ya = y0 + (k + 0.5) * length / segs
+                yb = y0 + (k + 1) * length / segs
+                d += f"Q{num(p + amp * (1 if k % 2 else -1))} {num(ya)} {num(p)} {num(yb)}"
+        else:
+            d = f"M{num(x0)} {num(p)}"
+            for k in range(segs):
+                xa = x0 + (k + 0.5) * length / segs
+                xb = x0 + (k + 1) * length / segs
+                d += f"Q{num(xa)} {num(p + amp * (1 if k % 2 else -1))} {num(xb)} {num(p)}"
+        dark = rnd.random() < 0.65
+        out.append(path(d, "none", f' stroke="{"#0a0502" if dark else "#7a4a26"}"'
+                                   f' stroke-opacity="{num(rnd.uniform(0.18, 0.35) if dark else rnd.uniform(0.06, 0.12))}"'
+                                   f' stroke-width="{num(rnd.uniform(0.5, 1.4))}"'))
+    return "\n".join(out)
+
+
+def wood_panel(x0, y0, x1, y1, seed, bevel=4):
+    """A recessed wooden panel with a bevelled edge."""
+    out = [ring(x0, y0, x1, y1, x0 + bevel, y0 + bevel, x1 - bevel, y1 - bevel, "url(#woodBevelDown)"),
+           rect(x0 + bevel, y0 + bevel, x1 - bevel, y1 - bevel, "url(#woodPanel)"),
+           wood_grain(x0 + bevel, y0 + bevel, x1 - bevel, y1 - bevel, seed, vertical=(y1 - y0) > (x1 - x0)),
+           rect(x0 + 0.5, y0 + 0.5, x1 - 0.5, y1 - 0.5, "none", extra=' stroke="#000000" stroke-opacity="0.5"')]
+    return "\n".join(out)
+
+
+# ---------------------------------------------------------------- sections
+
+def cabinet_shell():
+    out = ["<!-- cabinet shell: walnut body, crown and header rail -->",
+           rect(4, 0, 796, 600, "url(#wood)"),
+           wood_grain(4, 0, 796, 600, 1, vertical=True, count=70),
+           rect(4, 0, 796, 6, "url(#brassBar)"),
+           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.45"'),
+           # left header: a plain dark panel behind the publisher's logo
+           wood_panel(12, 12, 216, 120, 2, bevel=5),
+           wood_panel(652, 14, 786, 84, 3)]
+    # header rail under the meter panel
+    out.append(rect(216, 88, 796, 96, "url(#brassBar)"))
+    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.45"'))
+    # the bar under the logo panel, level with the pillar capitals
+    out.append(rect(4, 124, 222, 131, "url(#brassBar)"))
+    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.4"'))
+    for x in range(690, 745, 38):
+        out.append(rivet(x, 92, 2))
+    # base kick strip
+    out.append(rect(4, 596, 796, 600, "#0c0704"))
+    return "\n".join(out)
+
+
+def header_emblem():
+    cx, cy = 719, 49
+    out = ["<!-- header emblem: crossed pickaxes over a nugget -->",
+           circle(cx + 1, cy + 2, 31, "#000000", ' fill-opacity="0.45"'),
+           circle(cx, cy, 30, "url(#brassUp)"),
+           circle(cx, cy, 26, "url(#brassDown)"),
+           circle(cx, cy, 23.5, "#1a0e06"),
+           circle(cx, cy, 23.5, "url(#spotUp)")]
+    for ang in (-40, 40):
+        out.append(pickaxe(cx, cy - 6, ang, 30, "#a0622a", "#3a200a", "url(#steel)", "#2a2c34", "#ffffff"))
+    out.append(nugget(cx, cy + 11, 8, 6, 77, "url(#goldHi)", 0.75, "#7a4204"))
+    for a in range(0, 360, 45):
+        x = cx + 28 * math.cos(math.radians(a + 22.5))
+        y = cy + 28 * math.sin(math.radians(a + 22.5))
+        out.append(circle(x, y, 1.1, "#3a2006"))
+    return "\n".join(out)
+
+
+def meter_panel():
+    x0, y0, x1, y1 = 233, 17, 637, 83
+    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
+           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
+           rect(x0, y0, x1, y1, "url(#meterGlass)"),
+           rect(*METER_BLACK, "#000000"),
+           # a faint reflection along the very top of the glass, clear of the captions
+           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
+    for x in (x0 - 4, x1 + 4):
+        for y in (y0 - 4, y1 + 4):
+            pass
+    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
+        out.append(rivet(x, y, 1.8))
+    return "\n".join(out)
+
+
+def pillar(x0, seed, top):
+    x1 = x0 + 50
+    cx = x0 + 25
+    out = [f"<!-- {'left' if x0 < 400 else 'right'} pillar with chaser lamps -->",
+           rect(x0, top, x1, 596, "url(#wood)"),
+           wood_grain(x0, top, x1, 596, seed, vertical=True, count=8),
+           rect(x0, top, x0 + 4, 596, "url(#brassH)"),
+           rect(x1 - 4, top, x1, 596, "url(#brassH)"),
+           # capital and base bands
+           rect(x0, 124, x1, 131, "url(#brassBar)"),
+           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.4"'),
+           rect(x0, 586, x1, 596, "url(#brassBar)"),
+           # lamp channel
+           rect(cx - 13, 138, cx + 13, 583, "url(#brassDown)", r=6),
+           rect(cx - 11, 140, cx + 11, 581, "url(#recess)", r=5)]
+    n = 21
+    for i in range(n):
+        y = 150 + i * (570 - 150) / (n - 1)
+        out.append(circle(cx, y, 12, "url(#bulbHalo)"))
+    for i in range(n):
+        y = 150 + i * (570 - 150) / (n - 1)
+        out.append(circle(cx, y, 7, "#2a1804"))
+        out.append(circle(cx, y, 6, "url(#bulb)" if i % 2 == 0 else "url(#bulbWarm)"))
+        out.append(circle(cx - 1.8, y - 2, 1.5, "#ffffff", ' fill-opacity="0.9"'))
+    return "\n".join(out)
+
+
+def art_panel():
+    """Left wing: a backlit glass showing a cut through the rock and its vein of gold."""
+    gx0, gy0, gx1, gy1 = 72, 146, 204, 482
+    arch_top = gy0
+    arch_spring = gy0 + 40
+    out = ["<!-- left wing: backlit vein-of-gold glass -->"]
+    # rock strata
+    inner = (f"M{gx0} {gy1}V{arch_spring}Q{gx0} {gy0} {num((gx0 + gx1) / 2)} {gy0}Q{gx1} {gy0} {gx1} {arch_spring}V{gy1}Z")
+    out.append(path(inner, "url(#rock)"))
+    rnd = random.Random(5)
+    y = gy0 + 60
+    shades = ["#3e2818", "#2a1a0e", "#4a301c", "#24160c", "#3a2414", "#2e1c10", "#452c18"]
+    k = 0
+    while y < gy1 - 10:
+        hgt = rnd.uniform(28, 50)
+        a, b2 = rnd.uniform(-12, 12), rnd.uniform(-12, 12)
+        d = (f"M{gx0} {num(y)}C{num(gx0 + 40)} {num(y + a)} {num(gx1 - 40)} {num(y + b2)} {gx1} {num(y - 4)}"
+             f"V{num(y + hgt)}C{num(gx1 - 40)} {num(y + hgt + b2)} {num(gx0 + 40)} {num(y + hgt + a)} {gx0} {num(y + hgt)}Z")
+        out.append(path(d, shades[k % len(shades)], ' fill-opacity="0.8"'))
+        y += hgt
+        k += 1
+    # embedded pebbles
+    for i in range(26):
+        x = rnd.uniform(gx0 + 6, gx1 - 6)
+        yy = rnd.uniform(gy0 + 50, gy1 - 50)
+        out.append(ellipse(x, yy, rnd.uniform(1.5, 4), rnd.uniform(1, 2.5), "#5a3c24", f' fill-opacity="{num(rnd.uniform(0.3, 0.6))}"'))
+    # the vein: a glowing zigzag of gold across the rock
+    vein = [(gx0, 250), (100, 262), (118, 248), (140, 282), (162, 270), (184, 306), (gx1, 300)]
+    vein2 = [(gx0, 360), (96, 350), (120, 372), (146, 356), (170, 384), (gx1, 376)]
+    for v, wdt in ((vein, 9), (vein2, 6)):
+        d = "M" + " L".join(f"{num(x)} {num(yy)}" for x, yy in v)
+        out.append(path(d, "none", f' stroke="#ffb020" stroke-opacity="0.18" stroke-width="{wdt * 3.2}" stroke-linejoin="round" stroke-linecap="round"'))
+        out.append(path(d, "none", f' stroke="#ffc840" stroke-opacity="0.3" stroke-width="{wdt * 1.9}" stroke-linejoin="round" stroke-linecap="round"'))
+        out.append(path(d, "none", f' stroke="#7a4204" stroke-width="{wdt + 2}" stroke-linejoin="round" stroke-linecap="round"'))
+        out.append(path(d, "none", f' stroke="#f6c040" stroke-width="{wdt}" stroke-linejoin="round" stroke-linecap="round"'))
+        out.append(path(d, "none", f' stroke="#fff4c0" stroke-width="{wdt * 0.3}" stroke-linejoin="round" stroke-linecap="round"'))
+    for i, (x, yy, rx) in enumerate(((96, 262, 7), (140, 282, 9), (176, 300, 6), (118, 370, 6), (158, 362, 5), (188, 378, 5))):
+        out.append(nugget(x, yy, rx, rx * 0.75, 200 + i, "url(#goldHi)", 0.8, "#7a4204"))
+    # pickaxe driven into the vein
+    out.append(pickaxe(150, 300, -60, 56, "#a0622a", "#3a200a", "url(#steel)", "#2a2c34", "#ffffff"))
+    # lantern hanging from the arch
+    out.append(path(f"M138 {gy0}V{gy0 + 14}", "none", ' stroke="#1a1410" stroke-width="1.6"'))
+    out.append(lantern(138, gy0 + 16, 34, True, "lanternHalo"))
+    # rails and an ore cart at the bottom
+    out.append(rect(gx0, 462, gx1, 482, "#1a0e06"))
+    for i in range(7):
+        x = gx0 + 8 + i * 20
+        out.append(rect(x, 466, x + 10, 470, "#4a2e16"))
+    out.append(rect(gx0, 462, gx1, 464.5, "#8a8690"))
+    out.append(rect(gx0, 462, gx1, 463, "#e0dce8", extra=' fill-opacity="0.7"'))
+    out.append(ore_cart(138, 428, 86, 26, "url(#cart)", "#1e1a20", "#9a9aa4", "#e0e0e8", "#2a2628",
+                        "url(#goldHi)", "#7a4204", 0.8, 300))
+    for (x, yy, r) in ((100, 170, 5), (180, 226, 4), (92, 326, 4), (190, 338, 4.5), (112, 404, 4), (172, 412, 3.5)):
+        out.append(sparkle(x, yy, r, "#fff8d8", 0.9))
+    # frame with an arched top
+    fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 8, gx1 + 8, gy1 + 8
+    outer = (f"M{fx0} {fy1}V{arch_spring}Q{fx0} {fy0} {num((fx0 + fx1) / 2)} {fy0}Q{fx1} {fy0} {fx1} {arch_spring}V{fy1}Z")
+    mid = (f"M{gx0 - 3} {gy1 + 3}V{arch_spring}Q{gx0 - 3} {gy0 - 3} {num((gx0 + gx1) / 2)} {gy0 - 3}"
+           f"Q{gx1 + 3} {gy0 - 3} {gx1 + 3} {arch_spring}V{gy1 + 3}Z")
+    inner = (f"M{gx0} {gy1}V{arch_spring}Q{gx0} {gy0} {num((gx0 + gx1) / 2)} {gy0}Q{gx1} {gy0} {gx1} {arch_spring}V{gy1}Z")
+    # cover the rock outside the arch with wood, then the frame
+    out.append(path(outer, "#000000", ' fill-opacity="0.4" transform="translate(1.5,2.5)"'))
+    out.append(path(outer + " " + mid, "url(#brassUp)", ' fill-rule="evenodd"'))
+    out.append(path(mid + " " + inner, "url(#brassDown)", ' fill-rule="evenodd"'))
+    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
+    # glass sheen
+    out.append(poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)], "url(#sheen)"))
+    for (x, yy) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, arch_spring + 6), (fx1 - 4, arch_spring + 6)):
+        out.append(rivet(x, yy, 1.8))
+    return "\n".join(out)
+
+
+def coin_tray():
+    x0, y0, x1, y1 = 64, 538, 212, 594
+    out = ["<!-- coin tray -->",
+           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=8, extra=' fill-opacity="0.5"'),
+           rect(x0, y0, x1, y1, "url(#brassUp)", r=8),
+           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=5)]
+    # coins lying in the tray
+    rnd = random.Random(9)
+    for i in range(13):
+        x = rnd.uniform(x0 + 16, x1 - 16)
+        y = rnd.uniform(y0 + 20, y1 - 20)
+        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'))
+        out.append(ellipse(x, y, 7, 3.4, "url(#goldHi)", ' stroke="#7a4204" stroke-width="0.6"'))
+        out.append(ellipse(x, y - 0.3, 4.6, 2, "none", ' stroke="#8a5208" stroke-opacity="0.6" stroke-width="0.5"'))
+    # rounded front lip
+    out.append(path(f"M{x0} {y1 - 16}Q{(x0 + x1) / 2} {y1 - 10} {x1} {y1 - 16}V{y1 - 6}Q{x1} {y1} {x1 - 6} {y1}H{x0 + 6}Q{x0} {y1} {x0} {y1 - 6}Z",
+                    "url(#trayLip)"))
+    out.append(path(f"M{x0 + 4} {y1 - 14.5}Q{(x0 + x1) / 2} {y1 - 8.5} {x1 - 4} {y1 - 14.5}", "none",
+                    ' stroke="#fff6d0" stroke-opacity="0.8" stroke-width="1"'))
+    return "\n".join(out)
+
+
+def right_wing():
+    out = ["<!-- right wing: lantern, coin entry and speaker -->"]
+    # bracket and lantern
+    out.append(rect(703, 101, 711, 108, "url(#brassUp)", r=1.5))
+    out.append(path("M707 108V116", "none", ' stroke="#1a1410" stroke-width="1.6"'))
+    out.append(lantern(707, 118, 40, True, "lanternHalo"))
+    # coin entry plate
+    x0, y0, x1, y1 = 676, 214, 738, 322
+    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
+    out.append(rect(x0, y0, x1, y1, "url(#brassUp)", r=7))
+    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#brassDown)", r=5))
+    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#plaque)", r=4))
+    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#3a2006"))
+    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#brassDown)", r=4))
+    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
+    # lit arrow pointing down at the slot
+    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#payArrow)", ' stroke="#5a0800" stroke-width="0.8"'))
+    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
+        out.append(rivet(x, y, 1.6))
+    # speaker grille
+    x0, y0, x1, y1 = 676, 340, 738, 500
+    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
+    out.append(rect(x0, y0, x1, y1, "url(#brassUp)", r=7))
+    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=5))
+    for row in range(15):
+        for col in range(5):
+            x = x0 + 13 + col * 9 + (4.5 if row % 2 else 0)
+            if x > x1 - 10:
+                continue
+            y = y0 + 12 + row * 9.8
+            out.append(circle(x, y + 0.6, 2.6, "#4a3420", ' fill-opacity="0.6"'))
+            out.append(circle(x, y, 2.4, "#000000"))
+    # lower wing panel
+    out.append(wood_panel(672, 538, 742, 594, 4, bevel=3))
+    out.append(circle(707, 566, 7, "url(#brassUp)"))
+    out.append(circle(707, 566, 5, "url(#brassDown)"))
+    out.append(rect(706, 562, 708, 570, "#1a0e04", r=1))
+    return "\n".join(out)
+
+
+def face_plate():
+    x0, y0, x1, y1 = 222, 90, 668, 516
+    out = ["<!-- face plate: riveted bronze around the glass, reels and controls -->",
+           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.55"'),
+           rect(x0, y0, x1, y1, "url(#bronzeEdge)", r=7),
+           rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, "url(#bronze)", r=6)]
+    # brushed streaks
+    rnd = random.Random(12)
+    for i in range(40):
+        yy = rnd.uniform(y0 + 4, y1 - 4)
+        out.append(path(f"M{x0 + 3} {num(yy)}H{x1 - 3}", "none",
+                        f' stroke="{"#ffffff" if i % 3 else "#000000"}" stroke-opacity="{num(rnd.uniform(0.015, 0.04))}" stroke-width="{num(rnd.uniform(0.5, 1.5))}"'))
+    for x in (229, 661):
+        for y in range(110, 505, 36):
+            if (x == 661 and y > 200) or abs(y - PAYLINE_Y) < 18:
+                continue
+            out.append(rivet(x, y, 2))
+    for x in range(250, 560, 36):
+        out.append(rivet(x, 510, 2))
+    return "\n".join(out)
+
+
+def reels():
+    out = ["<!-- reel bay: a dark recess holding the three reel windows -->"]
+    out.append(rect(238, 262, 562, 511, "#000000", r=6, extra=' fill-opacity="0.5"'))
+    out.append(rect(239, 262, 561, 510, "url(#brassUp)", r=6))
+    out.append(rect(242, 262, 558, 507, "url(#brassDown)", r=4))
+    out.append(rect(244, 262, 556, 505, "url(#recess)", r=3))
+    out.append(rect(244, 262, 556, 505, "url(#bayGlow)", r=3))
+    for x in REEL_X:
+        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
+        out.append(bezel(o, w_out=3, w_in=2, r=4, outer="chromeUp", inner="chromeDown"))
+        out.append(rect(*o, "url(#reelFace)"))
+        out.append(rect(*o, "url(#reelSide)"))
+    # the posts between the reels: brass rods with rivets
+    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
+        cx = (xa + xb) / 2
+        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#brassH)", r=3))
+        for y in (282, 490):
+            out.append(rivet(cx, y, 2.4))
+    # payline pointers
+    y = PAYLINE_Y
+    out.append(poly([(230, y - 9), (241, y), (230, y + 9)], "url(#payArrow)", ' stroke="#ffe08a" stroke-width="1.2" stroke-linejoin="round"'))
+    out.append(poly([(568, y - 9), (557, y), (568, y + 9)], "url(#payArrow)", ' stroke="#ffe08a" stroke-width="1.2" stroke-linejoin="round"'))
+    return "\n".join(out)
+
+
+def lamp_glass(opening, content_defs, content_body, note):
+    x0, y0, x1, y1 = opening
+    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=3 if x1 - x0 > 100 else 2, r=6) + "\n"
+            f'<g transform="translate({x0},{y0})">\n{content_body}\n</g>')
+
+
+def right_controls():
+    out = ["<!-- bonus meter box and button housings -->"]
+    # plaque over the bonus meter
+    px0, py0, px1, py1 = 574, 195, 660, 213
+    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
+    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#5a3a0c" stroke-width="0.8"'))
+    out.append(path(text_path("ORE BONUS", "sans-bold", 10, (px0 + px1) / 2, py1 - 5, spacing=0.8), "#3a2006"))
+    for x in (px0 + 4, px1 - 4):
+        out.append(circle(x, (py0 + py1) / 2, 1.3, "#5a3a0c"))
+    # bonus window
+    out.append(bezel(BONUS_BOX, w_out=4, w_in=2, r=5))
+    bx, by = BONUS_BOX[0], BONUS_BOX[1]
+    cell = "".join(cell_face(0)) + cell_glass(0)
+    out.append(f'<g transform="translate({bx},{by})">{cell}</g>')
+    # button wells: one recessed iron strip with three brass collars
+    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
+    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
+    for name, (x0, y0, x1, y1) in BUTTONS.items():
+        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#brassUp)", 6, 4))
+        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#brassDown)", 4, 0))
+        bd, bb = button_half(name, False, 0, prefix=name)
+        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
+    return "\n".join(out)
+
+
+def title_strip_section(strip_body):
+    x0, y0, x1, y1 = TITLE_STRIP
+    out = ["<!-- deck rail and the lit title strip -->",
+           rect(54, 518, 746, 531, "url(#brassBar)"),
+           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
+    for x in range(66, 740, 40):
+        out.append(rivet(x, 524.5, 1.8))
+    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
+    out.append(f'<g transform="translate({x0},{y0})">\n{strip_body}\n</g>')
+    return "\n".join(out)
+
+
+def machine_svg():
+    tg_d, tg_b = title_glass(True)
+    cs_d, cs_b = coin_sign(True)
+    ts_d, ts_b = title_strip(True)
+    defs = [material_defs(), lantern_defs(), bonus_defs(), tg_d, cs_d, ts_d]
+    for name in BUTTONS:
+        bd, _ = button_half(name, False, 0, prefix=name)
+        defs.append(bd)
+    body = [rect(0, 0, W, H, "#000000"),
+            cabinet_shell(),
+            header_emblem(),
+            meter_panel(),
+            pillar(4, 20, 131),
+            pillar(746, 21, 99),
+            art_panel(),
+            coin_tray(),
+            right_wing(),
+            face_plate(),
+            reels(),
+            lamp_glass(TITLE_GLASS, tg_d, tg_b, "title glass (lit)"),
+            lamp_glass(COIN_SIGN, cs_d, cs_b, "coin sign (lit)"),
+            right_controls(),
+            title_strip_section(ts_b)]
+    return svg_doc(W, H, "Orevein Slots cabinet, lamps lit", "\n".join(defs), "\n".join(body))
