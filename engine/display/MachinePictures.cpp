@@ -45,6 +45,10 @@ QString findFileIgnoringCase(const QDir& dir, const QString& name) {
     const QStringList parts = name.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const bool last = i + 1 == parts.size();
+        if (!last && (parts[i] == QLatin1String(".") || parts[i] == QLatin1String(".."))) {
+            current = QDir(current.filePath(parts[i]));
+            continue;
+        }
         const QFileInfoList entries =
             current.entryInfoList(last ? QDir::Files : QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         QString match;

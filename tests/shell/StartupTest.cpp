@@ -83,6 +83,14 @@ TEST_F(Startup, ReplacementPicturesAreFoundWithoutRegardToCase) {
     EXPECT_EQ(surface.geometry().StripHeight, scaleUnit(1024, 608));
 }
 
+TEST_F(Startup, TheFilePrefixMayNameAFolder) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Art/Mine")));
+    writePicture(QStringLiteral("Art/Mine/Ore.bmp"), cells(4, 4, 76, 76, symbolColour));
+    EXPECT_TRUE(loadSymbolSheet(QDir(dir.path()), QStringLiteral("art/mine/ore")));
+    EXPECT_TRUE(loadSymbolSheet(QDir(dir.filePath(QStringLiteral("Art"))), QStringLiteral("../Art/Mine/Ore")));
+    EXPECT_FALSE(loadSymbolSheet(QDir(dir.path()), QStringLiteral("art/ore")));
+}
+
 TEST_F(Startup, AMissingSymbolSheetEndsTheProgramAfterTwoMessages) {
     const auto pictures = prepareMachinePictures(syntheticPictures(), QDir(dir.path()), QStringLiteral("Orev"), 8, dialogs);
     EXPECT_FALSE(pictures.has_value());
