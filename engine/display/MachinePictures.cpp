@@ -19,7 +19,7 @@ QImage resourcePicture(const QString& folder, const char* name) {
 } // namespace
 
 MachinePictures builtInPictures(const QString& programName) {
-    const QString game = programName;
+    const QString& game = programName;
     const QString shared = QStringLiteral("shared");
     MachinePictures p;
     p.Image1 = resourcePicture(game, "Image1");

@@ -40,7 +40,8 @@ QImage renderSvg(const QString& path, QSize size, QColor background, QString& er
 
 namespace {
 
-// A fixed palette keeps indexed pictures identical from build to build.
+// The palette is chosen deterministically (most frequent colours, ties by value),
+// so indexed pictures come out the same from build to build.
 QImage toIndexed(const QImage& image, int colours) {
     QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     // Most frequent colours first, quantised to 4 bits per channel so that the
