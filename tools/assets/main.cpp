@@ -1,6 +1,9 @@
 // slots-assets: renders the games' artwork sources into the pictures the programs
-// load. The build runs it once per picture; each run writes one or two files.
+// load, synthesizes their sound effects and composes their music. The build runs it
+// once per picture, once per game's set of sounds and once per music track.
 #include "tools/assets/PictureRendering.h"
+#include "tools/assets/music/MusicCommand.h"
+#include "tools/assets/sound/SoundCommand.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -15,7 +18,9 @@ constexpr const char* Usage =
     "usage:\n"
     "  slots-assets render SOURCE.svg OUT WIDTHxHEIGHT [rgb|16|256|mono]\n"
     "  slots-assets logo SOURCE.svg PICTURE-OUT MASK-OUT WIDTHxHEIGHT\n"
-    "  slots-assets motion SHEET OUT CELL BLUR CELL-NUMBERS (comma separated)\n";
+    "  slots-assets motion SHEET OUT CELL BLUR CELL-NUMBERS (comma separated)\n"
+    "  slots-assets sounds GAME OUT-PREFIX\n"
+    "  slots-assets music SCORE OUT.mid\n";
 
 int fail(const QString& message) {
     std::fprintf(stderr, "slots-assets: %s\n", message.toLocal8Bit().constData());
@@ -123,6 +128,12 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("motion")) {
         return motion(args);
+    }
+    if (command == QLatin1String("sounds")) {
+        return runSoundsCommand(args);
+    }
+    if (command == QLatin1String("music")) {
+        return runMusicCommand(args);
     }
     return fail(QString::fromLatin1(Usage));
 }

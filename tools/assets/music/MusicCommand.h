@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+namespace slotmachine::assets {
+
+// slots-assets music SCORE OUT.mid: composes the track written in SCORE into a
+// Standard MIDI File. Returns the process exit status.
+int runMusicCommand(const QStringList& args);
+
+} // namespace slotmachine::assets
