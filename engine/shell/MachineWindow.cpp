@@ -42,16 +42,17 @@ int virtualKeyOf(const QKeyEvent& event) {
 
 } // namespace
 
-std::unique_ptr<TForm1> TForm1::create(Game& game, GameRecords& records, const QString& programPath) {
-    std::unique_ptr<TForm1> window(new TForm1(game, records, programPath));
+std::unique_ptr<TForm1> TForm1::create(Game& game, GameRecords& records, AudioOutputs audio,
+                                       const QString& programPath) {
+    std::unique_ptr<TForm1> window(new TForm1(game, records, audio, programPath));
     if (!window->FormCreate()) {
         return nullptr;
     }
     return window;
 }
 
-TForm1::TForm1(Game& game, GameRecords& records, const QString& programPath)
-    : game_(game), records_(records), programPath_(programPath), dialogs_(QString(), this) {
+TForm1::TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath)
+    : game_(game), records_(records), programPath_(programPath), audioOutputs_(audio), dialogs_(QString(), this) {
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         timers_[i].setInterval(TimerIntervals[i]);
     }
@@ -106,8 +107,10 @@ bool TForm1::FormCreate() {
     }
     surface_ = std::make_unique<MachineSurface>(state_, game_, std::move(*pictures),
                                                 SurfaceScreen{layoutWidthOn(*screen), screen->logicalDotsPerInch()});
+    audio_ = std::make_unique<MachineAudio>(state_, audioOutputs_, dialogs_, values_.ProgramDir, values_.SoundPrefix);
+    audio_->effects().loadHeldSounds();
     machine_ = std::make_unique<SlotMachine>(
-        MachineParts{state_, game_, random_, clock_, audio_, dialogs_, *surface_, *this, bonusGame_});
+        MachineParts{state_, game_, random_, clock_, *audio_, dialogs_, *surface_, *this, bonusGame_});
     machine_->setGeometry(surface_->geometry());
     lamps_ = std::make_unique<BlinkingLamps>(*machine_);
     createView();
@@ -120,6 +123,7 @@ bool TForm1::FormCreate() {
 
     start(MachineTimer::Timer1);
     start(MachineTimer::Timer2);
+    start(MachineTimer::Timer4);
     start(MachineTimer::Timer5);
     showCentred(*screen);
     return true;
@@ -155,6 +159,7 @@ void TForm1::connectTimers() {
     connect(&timer(MachineTimer::Timer1), &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(&timer(MachineTimer::Timer2), &QTimer::timeout, this, [this] { lamps_->Timer2Timer(); });
     connect(&timer(MachineTimer::Timer3), &QTimer::timeout, this, [this] { lamps_->Timer3Timer(); });
+    connect(&timer(MachineTimer::Timer4), &QTimer::timeout, this, [this] { audio_->music().startDueTrack(); });
     connect(&timer(MachineTimer::Timer5), &QTimer::timeout, this, [this] { lamps_->Timer5Timer(); });
     for (const MachineTimer t : {MachineTimer::Timer6, MachineTimer::Timer7, MachineTimer::Timer8}) {
         connect(&timer(t), &QTimer::timeout, this, [this, t] { game_.timerTick(*machine_, t); });
@@ -188,6 +193,28 @@ void TForm1::createMenu() {
         state_.StopReels = true;
         close();
     });
+
+    Options1 = menuBar()->addMenu(QStringLiteral("&Options"));
+    Sound1 = Options1->addAction(QStringLiteral("Sound"));
+    Sound1->setCheckable(true);
+    Sound1->setChecked(true);
+    connect(Sound1, &QAction::triggered, this, [this] { Sound1Click(); });
+    Music1 = Options1->addAction(QStringLiteral("Music"));
+    Music1->setCheckable(true);
+    Music1->setChecked(true);
+    connect(Music1, &QAction::triggered, this, [this] { Music1Click(); });
+}
+
+void TForm1::Sound1Click() {
+    // A sound already playing plays on.
+    state_.SoundOn = !state_.SoundOn;
+    Sound1->setChecked(state_.SoundOn);
+}
+
+void TForm1::Music1Click() {
+    state_.MusicOn = !state_.MusicOn;
+    Music1->setChecked(state_.MusicOn);
+    audio_->music().musicSwitched();
 }
 
 template <typename Command>
@@ -233,6 +260,9 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 
 void TForm1::Timer1Timer() {
     stop(MachineTimer::Timer1);
+    if (state_.MusicOn) {
+        audio_->music().startMusic();
+    }
     machine_->playSound(7, false);
     // A spin started in the first moments after start-up keeps its Busy.
     if (!machine_->operationRunning()) {
@@ -251,6 +281,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     for (QTimer& t : timers_) {
         t.stop();
     }
+    audioOutputs_.music.close();
+    audioOutputs_.effects.silence();
     // A spin still running ends its animation at once and settles without sounds
     // or waits; the game is stored once it has.
     machine_->beginShutdown();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/audio/Audio.h"
+#include "engine/audio/AudioOutput.h"
+#include "engine/audio/MachineAudio.h"
 #include "engine/bonus/RandomPickBonus.h"
 #include "engine/display/BlinkingLamps.h"
 #include "engine/display/MachineSurface.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <memory>
 
+class QAction;
 class QMenu;
 class QScreen;
 
@@ -32,10 +34,12 @@ class TForm1 final : public QMainWindow, public MachineTimers {
 public:
     // Creates the window and runs its start-up. Null when the program must end
     // (the symbol sheet is missing; the player has been told).
-    static std::unique_ptr<TForm1> create(Game& game, GameRecords& records, const QString& programPath);
+    static std::unique_ptr<TForm1> create(Game& game, GameRecords& records, AudioOutputs audio,
+                                          const QString& programPath);
     ~TForm1() override;
 
     SlotMachine& machine() { return *machine_; }
+    MachineAudio& audio() { return *audio_; }
     MachineSurface& surface() { return *surface_; }
     const StartupValues& startupValues() const { return values_; }
 
@@ -48,7 +52,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TForm1(Game& game, GameRecords& records, const QString& programPath);
+    TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath);
     bool FormCreate();
     void createMenu();
     int layoutWidthOn(const QScreen& screen) const;
@@ -58,6 +62,8 @@ private:
     void FormMouseDown(QPoint position);
     void FormKeyDown(int virtualKey);
     void Timer1Timer();
+    void Sound1Click();
+    void Music1Click();
     // Runs a player's command; a close that came while it ran is finished after it.
     template <typename Command>
     void runCommand(Command command);
@@ -72,7 +78,8 @@ private:
     GameState state_;
     Random random_;
     EventLoopClock clock_;
-    SilentAudio audio_;
+    AudioOutputs audioOutputs_;
+    std::unique_ptr<MachineAudio> audio_;
     QtDialogs dialogs_;
     RandomPickBonus bonusGame_;
     std::unique_ptr<MachineSurface> surface_;
@@ -80,6 +87,9 @@ private:
     std::unique_ptr<BlinkingLamps> lamps_;
     MachineView* view_ = nullptr;
     QMenu* File1 = nullptr;
+    QMenu* Options1 = nullptr;
+    QAction* Sound1 = nullptr;
+    QAction* Music1 = nullptr;
 
     // Timer1 to Timer8; game timers (Timer6 to Timer8) tick the game's hook.
     std::array<QTimer, 8> timers_;

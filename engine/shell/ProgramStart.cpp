@@ -1,5 +1,6 @@
 #include "engine/shell/ProgramStart.h"
 
+#include "engine/audio/sdl/SdlAudio.h"
 #include "engine/game/Game.h"
 #include "engine/records/GameRecords.h"
 #include "engine/shell/DisplayCheck.h"
@@ -63,7 +64,9 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     // The window decides when the program ends: only after the game is stored.
     QApplication::setQuitOnLastWindowClosed(false);
     NoGameRecords records;
-    std::unique_ptr<TForm1> window = TForm1::create(game, records, QCoreApplication::applicationFilePath());
+    SdlAudio audio;
+    std::unique_ptr<TForm1> window =
+        TForm1::create(game, records, audio.outputs(), QCoreApplication::applicationFilePath());
     if (!window) {
         return 1;
     }

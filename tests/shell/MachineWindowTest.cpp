@@ -4,9 +4,14 @@
 #include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindow.h"
 #include "games/orevein/OreveinGame.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -35,10 +40,13 @@ struct MachineWindow : ::testing::Test {
     QTemporaryDir dir;
     orevein::OreveinGame game;
     RecordingRecords records;
+    EventLog audioLog;
+    RecordingEffects effects{audioLog};
+    RecordingMusic music{audioLog};
 
     std::unique_ptr<TForm1> open() {
         cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-        return TForm1::create(game, records, dir.filePath(QStringLiteral("orevein-slots")));
+        return TForm1::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
     }
     static void press(QWidget& window, Qt::Key key) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
@@ -72,7 +80,7 @@ TEST_F(MachineWindow, EndsWithoutAWindowWhenTheSymbolSheetIsMissing) {
         }
     });
     closeBoxes->start(20);
-    auto window = TForm1::create(game, records, dir.filePath(QStringLiteral("orevein-slots")));
+    auto window = TForm1::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
     EXPECT_FALSE(window);
     EXPECT_EQ(records.loads, 0);
     EXPECT_TRUE(records.stored.empty());
@@ -107,6 +115,61 @@ TEST_F(MachineWindow, ClosingDuringASpinSettlesItFirstAndStoresTheGameOnce) {
     press(*window, Qt::Key_Return);
     EXPECT_EQ(state.Spins, 1);
     EXPECT_EQ(records.stored.size(), 1u);
+}
+
+TEST_F(MachineWindow, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSoundAndMusic) {
+    QFile track(dir.filePath(QStringLiteral("Orev2.mid")));
+    ASSERT_TRUE(track.open(QIODevice::WriteOnly));
+    track.close();
+    auto window = open();
+    ASSERT_TRUE(window);
+    const std::string programDir = (dir.path() + QLatin1Char('/')).toStdString();
+    // Sounds 0 and 3 are read at start (here they do not exist).
+    EXPECT_EQ(audioLog, (EventLog{"Keep 0 bytes", "Keep 0 bytes"}));
+    EXPECT_TRUE(window->isActive(MachineTimer::Timer4));
+
+    // The start timer makes the first track due and plays the start soundItem;
+    // Timer4 opens the track within 100 ms.
+    QEventLoop wait;
+    QTimer::singleShot(400, &wait, &QEventLoop::quit);
+    wait.exec();
+    EXPECT_EQ(audioLog, (EventLog{"Keep 0 bytes", "Keep 0 bytes", "PlayFile " + programDir + "Orev7.wav",
+                                  "Open " + programDir + "Orev2.mid"}));
+    GameState& state = window->machine().state();
+    EXPECT_FALSE(state.Busy);
+
+    QMenu* options = nullptr;
+    QStringList menus;
+    for (QAction* action : window->menuBar()->actions()) {
+        menus << action->text();
+        if (action->text() == QStringLiteral("&Options")) {
+            options = action->menu();
+        }
+    }
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options")}));
+    ASSERT_NE(options, nullptr);
+    const QList<QAction*> items = options->actions();
+    ASSERT_EQ(items.size(), 2);
+    QAction* soundItem = items[0];
+    QAction* musicItem = items[1];
+    EXPECT_EQ(soundItem->text(), QStringLiteral("Sound"));
+    EXPECT_EQ(musicItem->text(), QStringLiteral("Music"));
+    EXPECT_TRUE(soundItem->isCheckable() && soundItem->isChecked());
+    EXPECT_TRUE(musicItem->isCheckable() && musicItem->isChecked());
+
+    audioLog.clear();
+    soundItem->trigger();
+    EXPECT_FALSE(state.SoundOn);
+    EXPECT_FALSE(soundItem->isChecked());
+    EXPECT_TRUE(audioLog.empty()) << "switching soundItem off leaves the musicItem alone";
+    musicItem->trigger();
+    EXPECT_FALSE(state.MusicOn);
+    EXPECT_FALSE(musicItem->isChecked());
+    musicItem->trigger();
+    EXPECT_TRUE(state.MusicOn && musicItem->isChecked());
+    EXPECT_EQ(audioLog, (EventLog{"Close", "Open " + programDir + "Orev2.mid"}));
+    soundItem->trigger();
+    EXPECT_TRUE(state.SoundOn && soundItem->isChecked());
 }
 
 TEST(MachineViewPlacement, CentresTheMachineAndTakesPressesRelativeToIt) {

@@ -5,12 +5,14 @@
 // their order.
 
 #include "engine/audio/Audio.h"
+#include "engine/audio/AudioOutput.h"
 #include "engine/bonus/BonusGame.h"
 #include "engine/display/MachineDisplay.h"
 #include "engine/display/MachineTimers.h"
 #include "engine/reels/VirtualClock.h"
 #include "engine/shell/Dialogs.h"
 
+#include <QStringList>
 #include <functional>
 #include <string>
 #include <vector>
@@ -86,6 +88,48 @@ public:
 private:
     EventLog& log_;
     VirtualClock& clock_;
+};
+
+// An audio back end's effects channel that logs what it is asked to play.
+class RecordingEffects final : public EffectsOutput {
+public:
+    explicit RecordingEffects(EventLog& log) : log_(log) {}
+    int keep(const QByteArray& fileImage) override {
+        log_.push_back("Keep " + std::to_string(fileImage.size()) + " bytes");
+        kept.push_back(fileImage);
+        return static_cast<int>(kept.size()) - 1;
+    }
+    void playKept(int handle) override { log_.push_back("PlayKept " + std::to_string(handle)); }
+    void playFile(const QString& path, bool waitForEnd) override {
+        log_.push_back("PlayFile " + path.toStdString() + (waitForEnd ? " wait" : ""));
+    }
+    void silence() override { log_.push_back("Silence"); }
+    std::vector<QByteArray> kept;
+
+private:
+    EventLog& log_;
+};
+
+// An audio back end's music player that logs the tracks it opens; a track whose
+// path is in `failing` cannot be played.
+class RecordingMusic final : public MusicOutput {
+public:
+    explicit RecordingMusic(EventLog& log) : log_(log) {}
+    bool openAndPlay(const QString& path, QString& error) override {
+        log_.push_back("Open " + path.toStdString());
+        opened.push_back(path);
+        if (failing.contains(path)) {
+            error = QStringLiteral("no music device");
+            return false;
+        }
+        return true;
+    }
+    void close() override { log_.push_back("Close"); }
+    QStringList opened;
+    QStringList failing;
+
+private:
+    EventLog& log_;
 };
 
 class RecordingTimers final : public MachineTimers {
