@@ -1,0 +1,38 @@
+#include "tools/assets/sound/SoundSet.h"
+
+#include "games/orevein/sound/OreveinSounds.h"
+#include "tools/assets/sound/Mastering.h"
+
+namespace slotmachine::sound {
+
+const std::vector<GameSounds>& gameSoundSets() {
+    // A new game's sounds: one line here, its recipe file in the CMake list.
+    static const std::vector<GameSounds> sets{
+        orevein::oreveinSounds(),
+    };
+    return sets;
+}
+
+const GameSounds* findGameSounds(std::string_view game) {
+    for (const GameSounds& set : gameSoundSets()) {
+        if (set.game == game) {
+            return &set;
+        }
+    }
+    return nullptr;
+}
+
+Wave render(const SoundRecipe& recipe) {
+    return finish(recipe.mix(), {.maxSeconds = recipe.maxSeconds, .trimDb = recipe.trimDb});
+}
+
+std::vector<FinishedSound> render(const GameSounds& set) {
+    std::vector<FinishedSound> finished;
+    finished.reserve(set.sounds.size());
+    for (const SoundRecipe& recipe : set.sounds) {
+        finished.push_back({recipe.name, render(recipe)});
+    }
+    return finished;
+}
+
+} // namespace slotmachine::sound
