@@ -33,6 +33,9 @@ void chooseSoundFont() {
 } // namespace
 
 SdlAudio::SdlAudio() {
+    // SDL would otherwise take SIGINT and SIGTERM for an event queue that nothing
+    // reads, and the program could no longer be ended by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (subsystem_) {
         Mix_Init(MIX_INIT_MID);
