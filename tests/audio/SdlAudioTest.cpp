@@ -3,7 +3,13 @@
 // through FluidSynth report their ends so that the ring moves on.
 #include "engine/audio/MachineAudio.h"
 #include "engine/audio/sdl/SdlAudio.h"
+#include "engine/display/MachineDisplay.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/reels/Random.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/reels/VirtualClock.h"
 #include "engine/state/GameState.h"
+#include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
 
 #include <QDataStream>
@@ -133,6 +139,36 @@ TEST_F(SdlAudioTest, WithoutADeviceTheGameIsSilentButWaitsKeepTheirTime) {
         EXPECT_TRUE(sdl.outputs().music.openAndPlay(path("Orev0.mid"), error)) << "no error box without a device";
     }
     qputenv("SDL_AUDIODRIVER", driver);
+}
+
+TEST_F(SdlAudioTest, AWinWaitsForTheWinSoundUnlessSoundIsOff) {
+    writeTone(path("OrevWin.wav"), 500);
+    SdlAudio sdl;
+    GameState state;
+    orevein::OreveinGame game;
+    Random random(1);
+    VirtualClock clock; // the count-up's steps take no real time, the sound does
+    EventLog log;
+    ScriptedDialogs dialogs(log);
+    BlankDisplay display;
+    TimerFlags timers;
+    ScriptedBonusGame bonus(log);
+    MachineAudio audio(state, sdl.outputs(), dialogs, dir.path() + QLatin1Char('/'), QStringLiteral("Orev"));
+    SlotMachine machine({state, game, random, clock, audio, dialogs, display, timers, bonus});
+    machine.powerOn();
+
+    const auto winTwoNuggets = [&] {
+        state.ReelStop = {22, 14, 1}; // a Nugget on the first two reels of the payline
+        state.Coins = 1;
+        return timed([&] { machine.evaluatePayline(); });
+    };
+    const qint64 withSound = winTwoNuggets();
+    EXPECT_EQ(machine.lastSpin().lineWin, 50);
+    EXPECT_GE(withSound, 480);
+    state.SoundOn = false;
+    EXPECT_LT(winTwoNuggets(), 100) << "straight to the count-up";
+    EXPECT_EQ(machine.lastSpin().lineWin, 50);
+    EXPECT_EQ(state.Credits, 1100);
 }
 
 // FluidSynth lets a track ring out for two seconds after its last event, so each
