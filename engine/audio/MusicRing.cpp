@@ -46,7 +46,7 @@ void MusicRing::chooseNextTrack() {
 }
 
 void MusicRing::startMusic() {
-    state_.MusicTrack = -1;
+    state_.MusicTrack = NotChosen;
     chooseNextTrack();
     state_.MusicTrack += Due;
 }
@@ -70,6 +70,9 @@ void MusicRing::musicSwitched() {
         output_.close();
     } else if (isTrackNumber(state_.MusicTrack)) {
         openAndPlay(state_.MusicTrack);
+    } else if (state_.MusicTrack == NotChosen) {
+        // Music was switched off before the start timer chose a track, and on again.
+        startMusic();
     }
 }
 

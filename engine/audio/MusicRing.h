@@ -20,6 +20,7 @@ public:
     static constexpr int TrackCount = 5;
     static constexpr int Due = 10;
     static constexpr int NoTracks = 9;
+    static constexpr int NotChosen = -1;
 
     // Track n is programDir + prefix + n + ".mid".
     MusicRing(GameState& state, MusicOutput& output, Dialogs& dialogs, const QString& programDir,

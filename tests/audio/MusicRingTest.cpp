@@ -113,6 +113,17 @@ TEST_F(MusicRingTest, MusicOffStopsTheTrackAndOnAgainRestartsTheSameOne) {
     EXPECT_EQ(state.MusicTrack, 1);
 }
 
+TEST_F(MusicRingTest, MusicSwitchedOffBeforeTheStartTimerStartsWhenSwitchedOnAgain) {
+    withTracks({3});
+    state.MusicOn = false; // the start timer then leaves the ring alone
+    ring().musicSwitched();
+    state.MusicOn = true;
+    ring().musicSwitched();
+    ring().startDueTrack();
+    ASSERT_EQ(music.opened.size(), 1);
+    EXPECT_EQ(trackOf(music.opened.back()), 3);
+}
+
 TEST_F(MusicRingTest, ATrackDueWhileMusicIsOffWaitsUntilItIsOnAgain) {
     withTracks({0, 1});
     ring().startMusic();
