@@ -69,11 +69,11 @@ SdlEffects::Sound SdlEffects::decode(const QByteArray& fileImage) const {
         }
         return sound;
     }
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wave{};
     Uint8* samples = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV_RW(stream, 1, &spec, &samples, &bytes) != nullptr) {
-        sound.lengthMs = lengthMs(bytes, spec.freq, spec.format, spec.channels);
+    if (SDL_LoadWAV_RW(stream, 1, &wave, &samples, &bytes) != nullptr) {
+        sound.lengthMs = lengthMs(bytes, wave.freq, wave.format, wave.channels);
         sound.valid = true;
         SDL_FreeWAV(samples);
     }
