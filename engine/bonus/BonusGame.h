@@ -10,7 +10,12 @@ class SlotMachine;
 class BonusGame {
 public:
     virtual ~BonusGame() = default;
-    virtual void play(SlotMachine& machine) = 0;
+    // True when the player opened a box; false when the game was closed before
+    // (the program is closing), in which case the bonus is still due.
+    virtual bool play(SlotMachine& machine) = 0;
+    // The program is closing: a game still on screen closes at once. A box already
+    // opened keeps its prize.
+    virtual void closeNow() {}
 };
 
 } // namespace slotmachine

@@ -6,10 +6,11 @@
 
 namespace slotmachine {
 
-void RandomPickBonus::play(SlotMachine& machine) {
+bool RandomPickBonus::play(SlotMachine& machine) {
     BoxBonusRound round(machine, nullptr);
     round.open(1 + machine.random()(BoxCount));
     round.close();
+    return true;
 }
 
 } // namespace slotmachine

@@ -9,7 +9,7 @@ namespace slotmachine {
 // bonus games this way.
 class RandomPickBonus final : public BonusGame {
 public:
-    void play(SlotMachine& machine) override;
+    bool play(SlotMachine& machine) override;
 };
 
 } // namespace slotmachine

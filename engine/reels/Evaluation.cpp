@@ -64,22 +64,28 @@ void SlotMachine::evaluatePayline() {
         playWinSound();
         countUp();
     }
-    if (s.BonusPts >= FullBonusPoints) {
+    // A bonus that falls due while the program closes stays due for the next spin.
+    if (s.BonusPts >= FullBonusPoints && !shuttingDown_) {
         playBoxBonus();
     }
 }
 
-void SlotMachine::runBonusGame() {
+bool SlotMachine::runBonusGame() {
     GameState& s = state();
     refillAndShuffleBoxes(s, game().values(), random());
-    parts_.bonusGame.play(*this);
+    if (!parts_.bonusGame.play(*this)) {
+        return false;
+    }
     outcome_.bonusPlayed = true;
     outcome_.bonusPrize = std::max(0, s.SpinWin);
+    return true;
 }
 
 void SlotMachine::playBoxBonus() {
     GameState& s = state();
-    runBonusGame();
+    if (!runBonusGame()) {
+        return; // closed unopened: the points stay, and the next spin opens it again
+    }
     s.BonusPts = 0;
     ShowBonusMeter();
     if (s.SpinWin > 0) {

@@ -108,11 +108,11 @@ public:
     // Moves all of SpinWin into Credits in steps of 25, 10, 5 and 1.
     void countUp();
     // The engine's box bonus step: runBonusGame, then the points emptied and the
-    // prize counted up.
+    // prize counted up. A game closed before a box was opened leaves the points.
     void playBoxBonus();
     // Refills and shuffles the boxes and plays the bonus game until it has closed;
-    // a credit prize is then pending in SpinWin.
-    void runBonusGame();
+    // a credit prize is then pending in SpinWin. False when no box was opened.
+    bool runBonusGame();
     // Waits on the machine's clock while events go on being handled.
     void Delay(double seconds);
     // Sound effects; nothing is played, and nothing waited for, while sound is off.

@@ -177,13 +177,16 @@ private:
 class ScriptedBonusGame final : public BonusGame {
 public:
     explicit ScriptedBonusGame(EventLog& log) : log_(log) {}
-    void play(SlotMachine& machine) override {
+    bool play(SlotMachine& machine) override {
         log_.push_back("BonusGame");
         ++plays;
         if (onPlay) {
             onPlay(machine);
         }
+        return boxOpened;
     }
+    // False plays a game closed before a box was opened.
+    bool boxOpened = true;
     std::function<void(SlotMachine&)> onPlay;
     int plays = 0;
 
