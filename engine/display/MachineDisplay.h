@@ -50,6 +50,17 @@ public:
     virtual void HoldReelPicture(int reel) = 0;
     // Draws the taken pixels `dy` window pixels below the reel's top; then the payline.
     virtual void DrawHeldReel(int reel, int dy) = 0;
+
+    // --- Reels moved by a feature, one cell up or down ----------------------------
+    // Fills the reel's move picture, four cells high, with the symbols of strip
+    // positions `first` and the three after it, top to bottom; then the payline.
+    virtual void FillMovePicture(int reel, int first) = 0;
+    // Copies three cells' height of the move picture, from its row `top` down, over
+    // the reel's column; then the payline.
+    virtual void DrawMoveFrame(int reel, std::int32_t top) = 0;
+    // Takes the reel column's pixels, all but its lowest `cut` rows, for the settle
+    // bounce that DrawHeldReel shows; then the payline.
+    virtual void TakeReelPicture(int reel, std::int32_t cut) = 0;
 };
 
 // Draws nothing: for the simulator and for code that runs without a window.
@@ -69,6 +80,9 @@ public:
     void DrawSpinFrame(int, std::int32_t) override {}
     void HoldReelPicture(int) override {}
     void DrawHeldReel(int, int) override {}
+    void FillMovePicture(int, int) override {}
+    void DrawMoveFrame(int, std::int32_t) override {}
+    void TakeReelPicture(int, std::int32_t) override {}
 };
 
 } // namespace slotmachine

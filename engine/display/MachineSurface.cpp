@@ -3,6 +3,7 @@
 #include "engine/display/Digits.h"
 #include "engine/display/MachineLayout.h"
 #include "engine/game/Game.h"
+#include "engine/reels/ReelStrips.h"
 #include "engine/state/GameState.h"
 
 #include <QFont>
@@ -189,6 +190,17 @@ void MachineSurface::DrawLogo() {
 
 // --- Reels ---------------------------------------------------------------------
 
+void MachineSurface::drawSymbol(QPainter& painter, int reel, int position, const QRect& cell) const {
+    const int size = geometry_.SymbolSize;
+    const int n = game_.symbolNumber(reel, position);
+    const QRect source((n % 4) * size, (n / 4) * size, size, size);
+    if (!SymbolCopy.rect().contains(source)) {
+        // A sheet too small for this symbol: an empty reel face, not stale pixels.
+        painter.fillRect(cell, Qt::white);
+    }
+    painter.drawImage(cell, SymbolCopy, source);
+}
+
 void MachineSurface::DrawReelAtRest(int reel) {
     const int size = geometry_.SymbolSize;
     const QRect column = reelColumn(reel);
@@ -196,15 +208,8 @@ void MachineSurface::DrawReelAtRest(int reel) {
         QPainter painter(&surface_);
         int position = state_.ReelStop[static_cast<std::size_t>(reel)];
         for (int row = 0; row < 3; ++row) {
-            const int n = game_.symbolNumber(reel, position);
-            const QRect cell(column.left(), column.top() + row * size, size, size);
-            const QRect source((n % 4) * size, (n / 4) * size, size, size);
-            if (!SymbolCopy.rect().contains(source)) {
-                // A sheet too small for this symbol: an empty reel face, not stale pixels.
-                painter.fillRect(cell, Qt::white);
-            }
-            painter.drawImage(cell, SymbolCopy, source);
-            position = position >= StripLength ? 1 : position + 1;
+            drawSymbol(painter, reel, position, QRect(column.left(), column.top() + row * size, size, size));
+            position = nextPosition(position);
         }
     }
     markChanged(column);
@@ -248,6 +253,39 @@ void MachineSurface::DrawHeldReel(int reel, int dy) {
         painter.drawImage(column.left(), column.top() + dy, held);
     }
     markChanged(QRect(column.left(), column.top() + dy, held.width(), held.height()));
+    DrawPayline();
+}
+
+void MachineSurface::FillMovePicture(int reel, int first) {
+    const int size = geometry_.SymbolSize;
+    QImage& picture = movePictures_[static_cast<std::size_t>(reel)];
+    picture = QImage(size, 4 * size, QImage::Format_RGB32);
+    {
+        QPainter painter(&picture);
+        int position = first;
+        for (int row = 0; row < 4; ++row) {
+            drawSymbol(painter, reel, position, QRect(0, row * size, size, size));
+            position = nextPosition(position);
+        }
+    }
+    DrawPayline();
+}
+
+void MachineSurface::DrawMoveFrame(int reel, std::int32_t top) {
+    const QImage& picture = movePictures_[static_cast<std::size_t>(reel)];
+    const QRect column = reelColumn(reel);
+    {
+        QPainter painter(&surface_);
+        painter.drawImage(column.topLeft(), picture, QRect(0, top, column.width(), column.height()));
+    }
+    markChanged(column);
+    DrawPayline();
+}
+
+void MachineSurface::TakeReelPicture(int reel, std::int32_t cut) {
+    const QRect column = reelColumn(reel);
+    heldReels_[static_cast<std::size_t>(reel)] =
+        surface_.copy(column.left(), column.top(), column.width(), std::max(0, column.height() - cut));
     DrawPayline();
 }
 

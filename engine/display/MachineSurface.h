@@ -50,6 +50,9 @@ public:
     void DrawSpinFrame(int reel, std::int32_t offset) override;
     void HoldReelPicture(int reel) override;
     void DrawHeldReel(int reel, int dy) override;
+    void FillMovePicture(int reel, int first) override;
+    void DrawMoveFrame(int reel, std::int32_t top) override;
+    void TakeReelPicture(int reel, std::int32_t cut) override;
 
     // The digits of a meter in this surface's layout (the borrow window draws its
     // numbers the same way on its own surface).
@@ -57,6 +60,8 @@ public:
 
 private:
     QRect reelColumn(int reel) const;
+    // Draws the symbol of strip position `position` into `cell`.
+    void drawSymbol(QPainter& painter, int reel, int position, const QRect& cell) const;
     void markChanged(const QRect& rect);
 
     const GameState& state_;
@@ -69,6 +74,7 @@ private:
     QImage SymbolCopy;   // the symbol sheet stretched by ScaleUnit
     QImage MotionCopy;   // the motion picture stretched by ScaleUnit
     std::array<QImage, 3> heldReels_;
+    std::array<QImage, 3> movePictures_;
 };
 
 } // namespace slotmachine

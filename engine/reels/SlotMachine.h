@@ -113,6 +113,14 @@ public:
     // Refills and shuffles the boxes and plays the bonus game until it has closed;
     // a credit prize is then pending in SpinWin. False when no box was opened.
     bool runBonusGame();
+    // A feature's move of a reel by one cell: down brings the position above the
+    // top row in (the stop goes back one, 1 wraps to 30), up the one below the
+    // bottom row. The picture slides in eight steps and the reel settles with a
+    // bounce; the stop changes either way, drawn or not.
+    void moveReelDown(int reel);
+    void moveReelUp(int reel);
+    // The bounce of a reel that a feature has moved.
+    void settleBounce(int reel);
     // Waits on the machine's clock while events go on being handled.
     void Delay(double seconds);
     // Sound effects; nothing is played, and nothing waited for, while sound is off.
@@ -154,6 +162,8 @@ private:
     void repeatLastBet();
     void animateReels();
     void showAnimation(const std::array<bool, ReelCount>& spinning);
+    // Slides the reel's picture one cell, from the cells of `first` on.
+    void slideReel(int reel, int first, bool down);
 
     MachineParts parts_;
     ReelGeometry geometry_;

@@ -20,6 +20,21 @@ constexpr GameValues Values{
     .boxValues = {250, 100, 50, 50, 25, 10, 0, 0},
 };
 
+constexpr int BonusClearedSound = 2;
+constexpr int DropSound = 8;
+constexpr int RiseSound = 9;
+
+bool isUpCell(int cell) {
+    return cell >= FirstUpCell && cell < FirstDownCell;
+}
+bool isDownCell(int cell) {
+    return cell >= FirstDownCell && cell < FirstBonusCell;
+}
+// The bonus symbols' cells hold the symbols worth 3, 2 and 1 points.
+int bonusPointsOf(int cell) {
+    return cell >= FirstBonusCell && cell < ClearCell ? 3 - (cell - FirstBonusCell) : 0;
+}
+
 constexpr SymbolSet Minor = symbolSet({Cart, Lantern, Pickaxe});
 
 constexpr PayRule PayRules[] = {
@@ -54,6 +69,35 @@ int OreveinGame::paylineSymbol(const SlotMachine& machine, int reel, int positio
         return NoSymbol;
     }
     return codeAt(machine.state(), reel, position);
+}
+
+void OreveinGame::reelFeatures(SlotMachine& machine, int reel) {
+    const GameState& s = machine.state();
+    if (isDownCell(symbolNumber(reel, rowPosition(s, reel, 0)))) {
+        machine.playSound(DropSound, false);
+        machine.moveReelDown(reel);
+    }
+    if (isUpCell(symbolNumber(reel, rowPosition(s, reel, 2)))) {
+        machine.playSound(RiseSound, false);
+        machine.moveReelUp(reel);
+    }
+}
+
+int OreveinGame::bonusPoints(SlotMachine& machine) {
+    const GameState& s = machine.state();
+    int points = 0;
+    bool cleared = false;
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        const int cell = symbolNumber(reel, paylinePosition(s, reel));
+        cleared = cleared || cell == ClearCell;
+        points += bonusPointsOf(cell);
+    }
+    if (!cleared) {
+        return points;
+    }
+    machine.playSound(BonusClearedSound, true);
+    // Any negative number clears; with no points there is nothing to clear.
+    return s.BonusPts == 0 ? 0 : -1;
 }
 
 } // namespace slotmachine::orevein

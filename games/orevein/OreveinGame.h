@@ -22,6 +22,13 @@ public:
     // The bonus-clear symbol reads as no symbol at all.
     int paylineSymbol(const SlotMachine& machine, int reel, int position) const override;
 
+    // A Down symbol in the top row drops onto the payline, then an Up symbol in
+    // the bottom row rises onto it.
+    void reelFeatures(SlotMachine& machine, int reel) override;
+    // Bonus symbols on the payline add their points; the bonus-clear symbol takes
+    // all points away, with its sound played to the end.
+    int bonusPoints(SlotMachine& machine) override;
+
 private:
     Paytable paytable_;
     CellTable cells_;

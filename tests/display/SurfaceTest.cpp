@@ -225,3 +225,42 @@ TEST_F(Surface, ABouncingReelMovesItsPixelsAndLeavesTheBottomRowsAlone) {
     // The picture leaves out the column's last 8 rows, so what lies below it stays.
     EXPECT_EQ(at(300, 499), symbolColour(12));
 }
+
+TEST_F(Surface, AMovedReelSlidesThroughItsFourCellPicture) {
+    layOut(800);
+    state.ReelStop = {14, 1, 1};
+    // A drop to stop 14 starts one cell down the picture of positions 14 to 17,
+    // where the column still looks as it did at stop 15.
+    surface->FillMovePicture(0, 14);
+    surface->DrawMoveFrame(0, 76);
+    EXPECT_EQ(at(300, 272), symbolColour(15));
+    EXPECT_EQ(at(300, 499), symbolColour(17 % 16));
+    // Half way: the boundary between 14 and 15 lies 40 rows into the column.
+    surface->DrawMoveFrame(0, 36);
+    EXPECT_EQ(at(300, 272 + 39), symbolColour(14));
+    EXPECT_EQ(at(300, 272 + 40), symbolColour(15));
+    // At the end the column is exactly the reel at rest at its new stop.
+    surface->DrawMoveFrame(0, 0);
+    const QImage moved = surface->image().copy(258, 272, 76, 228);
+    surface->DrawReelAtRest(0);
+    EXPECT_EQ(surface->image().copy(258, 272, 76, 228), moved);
+    EXPECT_EQ(at(300, 386), QColor(255, 0, 0)) << "the payline is drawn over each frame";
+}
+
+TEST_F(Surface, ASettlingReelLeavesOffItsScaledBottomRows) {
+    layOut(1600);
+    state.ReelStop = {10, 1, 1};
+    surface->DrawReelAtRest(0);
+    surface->TakeReelPicture(0, su(8));
+    // Another stop drawn meanwhile shows through wherever the taken picture does not reach.
+    state.ReelStop = {20, 1, 1};
+    surface->DrawReelAtRest(0);
+    surface->DrawHeldReel(0, 0);
+    const int x = su(300);
+    const int bottom = su(272) + 3 * su(76) - 1;
+    EXPECT_EQ(at(x, su(272) + 10), symbolColour(10));
+    EXPECT_EQ(at(x, bottom - su(8)), symbolColour(12));
+    EXPECT_EQ(at(x, bottom - su(8) + 1), symbolColour(22 % 16));
+    // (The stretched sheet blends the rows at a cell's edge, so stay clear of it.)
+    EXPECT_EQ(at(x, bottom - 4), symbolColour(22 % 16));
+}

@@ -58,6 +58,15 @@ public:
             log_.push_back("DrawHeldReel " + std::to_string(reel) + " " + std::to_string(dy));
         }
     }
+    void FillMovePicture(int reel, int first) override {
+        log_.push_back("FillMovePicture " + std::to_string(reel) + " " + std::to_string(first));
+    }
+    void DrawMoveFrame(int reel, std::int32_t top) override {
+        log_.push_back("DrawMoveFrame " + std::to_string(reel) + " " + std::to_string(top));
+    }
+    void TakeReelPicture(int reel, std::int32_t cut) override {
+        log_.push_back("TakeReelPicture " + std::to_string(reel) + " " + std::to_string(cut));
+    }
     // Spin and bounce frames are many; tests that look at them turn this on.
     bool logFrames = false;
 

@@ -1,8 +1,11 @@
 #include "tools/sim/Simulation.h"
 
+#include "engine/reels/ReelStrips.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/TestMachine.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
@@ -195,29 +198,82 @@ TEST(SimulationTest, LineWinsScaleWithTheBet) {
     }
 }
 
-TEST(SimulationTest, ResultsAgreeWithTheStripsAndPaytable) {
-    // Every reel stops on each of its 30 positions alike, so the 27000 paylines
-    // of the strips are equally likely.
+TEST(SimulationTest, ResultsAgreeWithTheStripsFeaturesAndPaytable) {
+    // Each reel stops on each of its 30 positions alike, and its features then move
+    // it on its own, so the paylines after the features follow from each reel alone.
     TestMachine m(std::make_unique<orevein::OreveinGame>());
-    const Game& game = m.game();
+    Game& game = m.game();
+    std::array<std::array<int, StripLength>, ReelCount> settled{};
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        for (int stop = 1; stop <= StripLength; ++stop) {
+            m.state.ReelStop[static_cast<std::size_t>(reel)] = stop;
+            game.reelFeatures(m.machine, reel);
+            settled[static_cast<std::size_t>(reel)][static_cast<std::size_t>(stop - 1)] =
+                m.state.ReelStop[static_cast<std::size_t>(reel)];
+        }
+    }
+
+    // The line pays, and the chances of each bonus point outcome of one spin.
+    constexpr int Full = FullBonusPoints;
     std::int64_t payTotal = 0;
     std::int64_t hits = 0;
-    for (int p0 = 1; p0 <= StripLength; ++p0) {
-        for (int p1 = 1; p1 <= StripLength; ++p1) {
-            for (int p2 = 1; p2 <= StripLength; ++p2) {
-                const std::int32_t pay = game.paytable().pay(game.paylineSymbol(m.machine, 0, p0),
-                                                             game.paylineSymbol(m.machine, 1, p1),
-                                                             game.paylineSymbol(m.machine, 2, p2));
+    std::int64_t clears = 0;
+    std::array<std::int64_t, Full + 1> gains{}; // spins adding k points (0 = none)
+    for (const int s0 : settled[0]) {
+        for (const int s1 : settled[1]) {
+            for (const int s2 : settled[2]) {
+                m.state.ReelStop = {s0, s1, s2};
+                const std::int32_t pay =
+                    game.paytable().pay(game.paylineSymbol(m.machine, 0, paylinePosition(m.state, 0)),
+                                        game.paylineSymbol(m.machine, 1, paylinePosition(m.state, 1)),
+                                        game.paylineSymbol(m.machine, 2, paylinePosition(m.state, 2)));
                 payTotal += pay;
                 hits += pay > 0 ? 1 : 0;
+                m.state.BonusPts = 1;
+                const int d = game.bonusPoints(m.machine);
+                if (d < 0) {
+                    ++clears;
+                } else {
+                    ++gains[static_cast<std::size_t>(std::min(d, Full))];
+                }
             }
         }
     }
     constexpr double Lines = StripLength * StripLength * StripLength;
-    const double expectedReturn = static_cast<double>(payTotal) / Lines;
+    const double expectedLineReturn = static_cast<double>(payTotal) / Lines;
     const double expectedHitFrequency = static_cast<double>(hits) / Lines;
-    ASSERT_GT(expectedReturn, 0.0);
-    ASSERT_GT(expectedHitFrequency, 0.0);
+    ASSERT_GT(expectedLineReturn, 0.0);
+    ASSERT_GT(clears, 0);
+
+    // The points carried from spin to spin form a chain over 0 to 11; twelve plays
+    // the bonus game and starts again from 0. Its steady state gives the bonus rate.
+    std::array<double, Full> share{};
+    share[0] = 1.0;
+    double bonusRate = 0.0;
+    for (int round = 0; round < 5000; ++round) {
+        std::array<double, Full> next{};
+        bonusRate = 0.0;
+        for (int points = 0; points < Full; ++points) {
+            const double p = share[static_cast<std::size_t>(points)];
+            next[0] += p * static_cast<double>(clears) / Lines;
+            for (int k = 0; k <= Full; ++k) {
+                const double q = p * static_cast<double>(gains[static_cast<std::size_t>(k)]) / Lines;
+                if (points + k >= Full) {
+                    bonusRate += q;
+                    next[0] += q;
+                } else {
+                    next[static_cast<std::size_t>(points + k)] += q;
+                }
+            }
+        }
+        share = next;
+    }
+    // A box picked at random holds the mean of the eight values.
+    double boxMean = 0.0;
+    for (const std::int32_t value : orevein::oreveinValues().boxValues) {
+        boxMean += value / 8.0;
+    }
+    ASSERT_GT(bonusRate, 0.0);
 
     // The top prize makes the return noisy: its standard deviation over these
     // spins is about 0.006.
@@ -227,6 +283,8 @@ TEST(SimulationTest, ResultsAgreeWithTheStripsAndPaytable) {
     ASSERT_EQ(figures.totalBet, Spins);
     const double rtp = static_cast<double>(figures.totalWon) / static_cast<double>(figures.totalBet);
     const double hitFrequency = static_cast<double>(figures.lineHits) / static_cast<double>(figures.spins);
+    const double bonusFrequency = static_cast<double>(figures.bonusGames) / static_cast<double>(figures.spins);
     EXPECT_NEAR(hitFrequency, expectedHitFrequency, 0.003);
-    EXPECT_NEAR(rtp, expectedReturn, 0.03);
+    EXPECT_NEAR(bonusFrequency, bonusRate, bonusRate * 0.03);
+    EXPECT_NEAR(rtp, expectedLineReturn + bonusRate * boxMean, 0.03);
 }
