@@ -1,7 +1,10 @@
 // slots-snapshot: renders a game's machine offscreen into PNG files in a few
-// states (idle, mid-spin, after a win with the win lamps on) at the layout widths
-// asked for, for review and for the README's screenshot.
+// states (idle, mid-spin, after a win with the win lamps on, the bonus meter full)
+// at the layout widths asked for, and its three bonus game pictures, for review
+// and for the README's screenshot.
 #include "engine/audio/Audio.h"
+#include "engine/bonus/BonusPictures.h"
+#include "engine/bonus/BoxAward.h"
 #include "engine/bonus/RandomPickBonus.h"
 #include "engine/display/BlinkingLamps.h"
 #include "engine/display/MachineSurface.h"
@@ -79,13 +82,21 @@ std::optional<Options> parse(const QStringList& args) {
     return o;
 }
 
-bool save(const MachineSurface& surface, const QString& path) {
-    if (!surface.image().save(path)) {
+bool savePicture(const QImage& picture, const QString& path) {
+    if (picture.isNull()) {
+        std::fprintf(stderr, "slots-snapshot: no picture for %s\n", qPrintable(path));
+        return false;
+    }
+    if (!picture.save(path)) {
         std::fprintf(stderr, "slots-snapshot: cannot write %s\n", qPrintable(path));
         return false;
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+bool save(const MachineSurface& surface, const QString& path) {
+    return savePicture(surface.image(), path);
 }
 
 // Renders the three states at one layout width.
@@ -126,7 +137,27 @@ bool renderAt(Game& game, const MachinePictures& pictures, int width, const QStr
     lamps.Timer3Timer();
     lamps.Timer3Timer();
     lamps.Timer2Timer();
-    return save(surface, stem.arg(QStringLiteral("win"), w)) && ok;
+    ok = save(surface, stem.arg(QStringLiteral("win"), w)) && ok;
+
+    // The bonus meter full, as it shows just before the bonus game opens.
+    state.BonusPts = FullBonusPoints;
+    machine.FullRepaint();
+    return save(surface, stem.arg(QStringLiteral("bonusmeter"), w)) && ok;
+}
+
+// The bonus game's pictures as the program shows them, replacement files in the
+// media folder included; the prize picture carries the game's own prize text.
+bool renderBonusPictures(Game& game, const QDir& mediaDir, const QString& outDir, const QString& name) {
+    BonusPictures pictures = builtInBonusPictures(fromView(game.values().programName));
+    loadBonusOverrides(pictures, mediaDir);
+    GameState state;
+    QImage prize = pictures.Image3;
+    BoxAward award{state, 250, &prize};
+    game.awardBox(award);
+    const QString stem = QDir(outDir).filePath(QStringLiteral("%1-bonus-%2.png").arg(name));
+    bool ok = savePicture(pictures.Image1, stem.arg(QStringLiteral("board")));
+    ok = savePicture(pictures.Image2, stem.arg(QStringLiteral("empty"))) && ok;
+    return savePicture(prize, stem.arg(QStringLiteral("prize"))) && ok;
 }
 
 } // namespace
@@ -152,7 +183,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QDir().mkpath(options->out);
-    bool ok = true;
+    bool ok = renderBonusPictures(*game, QDir(options->media), options->out, options->game);
     for (const int width : options->widths) {
         ok = renderAt(*game, *pictures, width, options->out, options->game) && ok;
     }
