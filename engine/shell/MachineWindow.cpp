@@ -109,8 +109,9 @@ bool TForm1::FormCreate() {
                                                 SurfaceScreen{layoutWidthOn(*screen), screen->logicalDotsPerInch()});
     audio_ = std::make_unique<MachineAudio>(state_, audioOutputs_, dialogs_, values_.ProgramDir, values_.SoundPrefix);
     audio_->effects().loadHeldSounds();
+    bonusGame_ = std::make_unique<BoxBonusWindow>(builtInFolder, values_.ProgramDir);
     machine_ = std::make_unique<SlotMachine>(
-        MachineParts{state_, game_, random_, clock_, *audio_, dialogs_, *surface_, *this, bonusGame_});
+        MachineParts{state_, game_, random_, clock_, *audio_, dialogs_, *surface_, *this, *bonusGame_});
     machine_->setGeometry(surface_->geometry());
     lamps_ = std::make_unique<BlinkingLamps>(*machine_);
     createView();
@@ -286,6 +287,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // A spin still running ends its animation at once and settles without sounds
     // or waits; the game is stored once it has.
     machine_->beginShutdown();
+    // A bonus window on screen closes too; an unopened bonus stays due.
+    bonusGame_->closeNow();
     if (!machine_->operationRunning()) {
         finishClose();
     }

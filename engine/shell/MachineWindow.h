@@ -2,7 +2,7 @@
 
 #include "engine/audio/AudioOutput.h"
 #include "engine/audio/MachineAudio.h"
-#include "engine/bonus/RandomPickBonus.h"
+#include "engine/bonus/BoxBonusWindow.h"
 #include "engine/display/BlinkingLamps.h"
 #include "engine/display/MachineSurface.h"
 #include "engine/display/MachineTimers.h"
@@ -81,7 +81,7 @@ private:
     AudioOutputs audioOutputs_;
     std::unique_ptr<MachineAudio> audio_;
     QtDialogs dialogs_;
-    RandomPickBonus bonusGame_;
+    std::unique_ptr<BoxBonusWindow> bonusGame_;
     std::unique_ptr<MachineSurface> surface_;
     std::unique_ptr<SlotMachine> machine_;
     std::unique_ptr<BlinkingLamps> lamps_;

@@ -1,5 +1,6 @@
 // The machine window as a player drives it: keys, the close in the middle of a
 // spin, and the game handed to the record store.
+#include "engine/bonus/TrickForm.h"
 #include "engine/records/GameRecords.h"
 #include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindow.h"
@@ -170,6 +171,42 @@ TEST_F(MachineWindow, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSoundAndM
     EXPECT_EQ(audioLog, (EventLog{"Close", "Open " + programDir + "Orev2.mid"}));
     soundItem->trigger();
     EXPECT_TRUE(state.SoundOn && soundItem->isChecked());
+}
+
+TEST_F(MachineWindow, TheBonusWindowOpensAtTwelvePointsAndItsPrizeIsCounted) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.BonusPts = 12;
+    QTimer::singleShot(0, [] {
+        auto* form = dynamic_cast<TTrickForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr);
+        // Five of the eight boxes: at least three hold a prize, the last one found counts.
+        for (const Qt::Key key : {Qt::Key_N, Qt::Key_W, Qt::Key_Y, Qt::Key_E, Qt::Key_A}) {
+            press(*form, key);
+        }
+        form->Timer1Timer();
+    });
+    window->machine().playBoxBonus();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(state.BonusPts, 0);
+    EXPECT_GT(state.BonusWon, 0);
+    EXPECT_EQ(state.SpinWin, 0);
+    EXPECT_EQ(state.Credits, 777 + state.BonusWon);
+}
+
+TEST_F(MachineWindow, ClosingDuringTheBonusLeavesItDue) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.BonusPts = 12;
+    QTimer::singleShot(0, [&] { window->close(); });
+    window->machine().playBoxBonus();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(records.stored.front().BonusPts, 12);
+    EXPECT_EQ(records.stored.front().BonusWon, 0);
+    EXPECT_EQ(state.BonusPts, 12);
 }
 
 TEST(MachineViewPlacement, CentresTheMachineAndTakesPressesRelativeToIt) {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/bonus/BonusGame.h"
+
+#include <QString>
+
+namespace slotmachine {
+
+class TTrickForm;
+
+// The box bonus game in its own window (TTrickForm), shown modally over the
+// machine. The pictures are read afresh for every game: the built-in ones, then
+// the "bonus1.bmp" to "bonus3.bmp" beside the program.
+class BoxBonusWindow final : public BonusGame {
+public:
+    // `builtInFolder`: the program name the built-in pictures are filed under.
+    BoxBonusWindow(QString builtInFolder, QString programDir);
+
+    bool play(SlotMachine& machine) override;
+    void closeNow() override;
+
+    // The window on screen, or null.
+    TTrickForm* form() const { return form_; }
+
+private:
+    QString builtInFolder_;
+    QString programDir_;
+    TTrickForm* form_ = nullptr;
+    bool closing_ = false;
+};
+
+} // namespace slotmachine

@@ -1,0 +1,248 @@
+#include "engine/bonus/TrickForm.h"
+
+#include "engine/reels/Random.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/shell/Dialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+#include <cstddef>
+
+namespace slotmachine {
+
+namespace {
+
+constexpr int CloseDelayMs = 3000;
+constexpr int StartSoundDelayMs = 200;
+constexpr int StartSound = 7;
+
+// The boxes on the board: two columns of four, each box 86 pixels square (both
+// bounds count). The left column holds positions 1 to 4, the right one 5 to 8.
+constexpr int BoxColumnLeft[] = {400, 505};
+constexpr int BoxRowTop[] = {30, 125, 220, 315};
+constexpr int BoxSpan = 85;
+
+// The index of the box whose span holds v, or -1.
+template <std::size_t N>
+int spanIndex(const int (&starts)[N], int v) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (v >= starts[i] && v <= starts[i] + BoxSpan) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// The box at (x, y) on the board, 1 to 8, or 0 between and around the boxes.
+int boxAt(int x, int y) {
+    const int column = spanIndex(BoxColumnLeft, x);
+    const int row = spanIndex(BoxRowTop, y);
+    return column < 0 || row < 0 ? 0 : column * 4 + row + 1;
+}
+
+// Keys that open a fixed box, whether or not one has been opened already.
+int letterBox(int key) {
+    switch (key) {
+    case Qt::Key_N:
+        return 1;
+    case Qt::Key_W:
+        return 3;
+    case Qt::Key_Y:
+        return 4;
+    case Qt::Key_E:
+        return 5;
+    case Qt::Key_A:
+    case Qt::Key_R:
+        return 7;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+TrickScreen TrickScreen::of(const QScreen& screen) {
+    return {screen.geometry(), screen.logicalDotsPerInch()};
+}
+
+TrickScreen TrickScreen::primary() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? TrickScreen{} : of(*screen);
+}
+
+TTrickForm::TTrickForm(SlotMachine& machine, const PictureLoader& loadPictures, const TrickScreen& screen,
+                       QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &image3_.picture) {
+    timer1_.setInterval(CloseDelayMs);
+    timer2_.setInterval(StartSoundDelayMs);
+    connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { Timer2Timer(); });
+    FormCreate(loadPictures, screen);
+}
+
+TTrickForm::~TTrickForm() {
+    timer1_.stop();
+    timer2_.stop();
+}
+
+void TTrickForm::FormCreate(const PictureLoader& loadPictures, const TrickScreen& screen) {
+    resize(screen.geometry.size());
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    move(screen.geometry.left() + (screen.geometry.width() - width()) / 2,
+         screen.geometry.top() + (screen.geometry.height() - height()) / 2);
+    if (screen.logicalDpi < 100) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+
+    setUpdatesEnabled(false);
+    BonusPictures pictures = loadPictures ? loadPictures() : BonusPictures{};
+    image1_.picture = std::move(pictures.Image1);
+    image2_.picture = std::move(pictures.Image2);
+    image3_.picture = std::move(pictures.Image3);
+    const QSize board = image1_.size();
+    image1_.place = QPoint((width() - board.width()) / 2, (height() - board.height()) / 2);
+    image2_.place = image1_.place;
+    image3_.place = image1_.place;
+    setUpdatesEnabled(true);
+
+    image1_.visible = true;
+    image2_.visible = false;
+    image3_.visible = false;
+    timer2_.start();
+}
+
+void TTrickForm::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    for (const TrickPicture* p : {&image1_, &image2_, &image3_}) {
+        if (p->visible && !p->picture.isNull()) {
+            painter.drawImage(p->place, p->picture);
+        }
+    }
+}
+
+void TTrickForm::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = event->position();
+    const QPoint p(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    // The topmost visible picture takes the press; only the board answers it.
+    if ((image3_.visible && image3_.rect().contains(p)) || (image2_.visible && image2_.rect().contains(p))) {
+        return;
+    }
+    if (image1_.visible && image1_.rect().contains(p)) {
+        Image1MouseDown(p.x() - image1_.place.x(), p.y() - image1_.place.y());
+        return;
+    }
+    FormMouseDown();
+}
+
+void TTrickForm::Image1MouseDown(int x, int y) {
+    if (!image1_.visible) {
+        return;
+    }
+    if (const int position = boxAt(x, y); position != 0) {
+        openBox(position);
+    }
+}
+
+void TTrickForm::FormMouseDown() {
+    if (image1_.visible) {
+        machine_.dialogs().information(QStringLiteral("Click on one of the Boxes!"));
+    } else {
+        accept();
+    }
+}
+
+void TTrickForm::keyPressEvent(QKeyEvent* event) {
+    // Nothing goes on to QDialog, which would close the window on Escape.
+    event->accept();
+    FormKeyDown(event->key());
+}
+
+void TTrickForm::FormKeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        if (image1_.visible) {
+            openBox(1 + machine_.random()(7));
+        }
+        return;
+    }
+    if (const int position = letterBox(key); position != 0) {
+        openBox(position);
+    }
+}
+
+void TTrickForm::openBox(int position) {
+    if (finished_) {
+        return;
+    }
+    const std::int32_t value = round_.open(position);
+    TrickPicture& shown = value <= 0 ? image2_ : image3_;
+    const QRect changed = image1_.rect().united(shown.rect());
+    shown.visible = true;
+    image1_.visible = false;
+    // The prize text was drawn onto the picture itself.
+    update(changed);
+    // A second box does not put off the close.
+    if (!timer1_.isActive()) {
+        timer1_.start();
+    }
+}
+
+void TTrickForm::Timer1Timer() {
+    accept();
+}
+
+void TTrickForm::Timer2Timer() {
+    timer2_.stop();
+    machine_.playSound(StartSound, false);
+}
+
+void TTrickForm::closeEvent(QCloseEvent* event) {
+    // A close from outside (a window manager's close) counts only once the player
+    // has chosen; before that only closeNow() ends the game.
+    if (!round_.anyOpened()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    accept();
+}
+
+void TTrickForm::closeNow() {
+    if (finished_) {
+        return;
+    }
+    // A message box shown on top runs an event loop of its own, which would keep
+    // this one waiting until the player answered it.
+    for (QWidget* top = QApplication::activeModalWidget(); top != nullptr && top != this;) {
+        if (!top->close() || QApplication::activeModalWidget() == top) {
+            break;
+        }
+        top = QApplication::activeModalWidget();
+    }
+    done(round_.anyOpened() ? Accepted : Rejected);
+}
+
+void TTrickForm::done(int result) {
+    if (!finished_) {
+        FormClose();
+    }
+    QDialog::done(result);
+}
+
+void TTrickForm::FormClose() {
+    finished_ = true;
+    timer1_.stop();
+    timer2_.stop();
+    round_.close();
+}
+
+} // namespace slotmachine

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "engine/bonus/BonusPictures.h"
+#include "engine/bonus/BoxBonusRound.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+
+class QScreen;
+
+namespace slotmachine {
+
+class SlotMachine;
+
+// The screen the bonus window covers.
+struct TrickScreen {
+    QRect geometry{0, 0, 640, 480};
+    qreal logicalDpi = 96;
+
+    static TrickScreen of(const QScreen& screen);
+    // The primary screen; without one, a 640 by 480 screen.
+    static TrickScreen primary();
+};
+
+// One of the bonus window's pictures and where it stands on the window.
+struct TrickPicture {
+    QImage picture;
+    QPoint place;
+    bool visible = false;
+
+    // A missing picture draws nothing but takes the room of a 640 by 480 one.
+    QSize size() const { return picture.isNull() ? QSize(640, 480) : picture.size(); }
+    QRect rect() const { return {place, size()}; }
+};
+
+// The box bonus window: the box board (Image1) covers the screen on black; a box
+// opened by pointer or key shows the empty picture (Image2) or the prize picture
+// (Image3) with the prize written on it, and the window closes 3 s later or at a
+// press outside the picture. Only closeNow() ends it before a box is opened.
+class TTrickForm final : public QDialog {
+public:
+    using PictureLoader = std::function<BonusPictures()>;
+
+    TTrickForm(SlotMachine& machine, const PictureLoader& loadPictures, const TrickScreen& screen,
+               QWidget* parent = nullptr);
+    ~TTrickForm() override;
+
+    // Stacked in this order, Image3 on top.
+    const TrickPicture& Image1() const { return image1_; }
+    const TrickPicture& Image2() const { return image2_; }
+    const TrickPicture& Image3() const { return image3_; }
+    const QTimer& Timer1() const { return timer1_; }
+    const QTimer& Timer2() const { return timer2_; }
+
+    std::int32_t BonusPrize() const { return round_.BonusPrize(); }
+    bool boxOpened() const { return round_.anyOpened(); }
+    // The game has finished (and its prize, if any, has been added to BonusWon).
+    bool finished() const { return finished_; }
+
+    // The handlers; x and y of Image1MouseDown are relative to the board.
+    void Image1MouseDown(int x, int y);
+    void FormMouseDown();
+    void FormKeyDown(int key); // a Qt::Key
+    void Timer1Timer();
+    void Timer2Timer();
+
+    // The program is closing: a box already opened ends the game as usual,
+    // otherwise the game is abandoned unplayed.
+    void closeNow();
+
+    void done(int result) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate(const PictureLoader& loadPictures, const TrickScreen& screen);
+    void FormClose();
+    void openBox(int position);
+
+    SlotMachine& machine_;
+    TrickPicture image1_;
+    TrickPicture image2_;
+    TrickPicture image3_;
+    BoxBonusRound round_; // draws the prize onto image3_
+    QTimer timer1_;
+    QTimer timer2_;
+    bool finished_ = false;
+};
+
+} // namespace slotmachine

@@ -1,0 +1,207 @@
+// The box bonus window as a player drives it: boxes by pointer and key, the
+// pictures shown, when it closes and what the game pays.
+#include "engine/bonus/BoxBonusWindow.h"
+#include "engine/bonus/TrickForm.h"
+#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticPictures.h"
+#include "tests/support/TestMachine.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <set>
+#include <thread>
+
+using namespace slotmachine;
+using namespace slotmachine::testing;
+
+namespace {
+
+const QImage Board = filled(640, 480, QColor(30, 90, 30));
+const QImage Prize = filled(640, 480, QColor(20, 20, 40));
+const TrickScreen Screen800{QRect(0, 0, 800, 600), 120};
+
+BonusPictures testPictures() { return {Board, filled(640, 480, QColor(90, 30, 30)), Prize}; }
+
+void press(QWidget& w, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(at), QPointF(at), button, button, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &event);
+}
+
+void key(QWidget& w, int k) {
+    QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &event);
+}
+
+struct TrickForm : ::testing::Test {
+    TestMachine m{std::make_unique<orevein::OreveinGame>()};
+    // Each box holds 100 + its position, so a prize tells which box was opened.
+    TrickForm() { m.state.BoxValues = {101, 102, 103, 104, 105, 106, 107, 108}; }
+
+    std::unique_ptr<TTrickForm> form(const TrickScreen& screen = Screen800,
+                                     TTrickForm::PictureLoader pictures = testPictures) {
+        return std::make_unique<TTrickForm>(m.machine, pictures, screen);
+    }
+    // The box opened by a press at (x, y) on the board, or by key k; 0 for none.
+    int boxAt(int x, int y) {
+        auto f = form();
+        press(*f, f->Image1().place + QPoint(x, y));
+        return f->boxOpened() ? f->BonusPrize() - 100 : 0;
+    }
+    int boxOf(int k) {
+        auto f = form();
+        key(*f, k);
+        return f->boxOpened() ? f->BonusPrize() - 100 : 0;
+    }
+};
+
+} // namespace
+
+TEST_F(TrickForm, CoversTheScreenWithTheBoardCentred) {
+    auto f = form(TrickScreen{QRect(0, 0, 1024, 768), 120});
+    EXPECT_EQ(f->size(), QSize(1024, 768));
+    EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(f->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(f->Image1().place, QPoint(192, 144));
+    EXPECT_TRUE(f->Image1().visible && !f->Image2().visible && !f->Image3().visible);
+    EXPECT_TRUE(f->Timer2().isActive());
+    EXPECT_FALSE(f->Timer1().isActive());
+    EXPECT_TRUE(form(TrickScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
+
+    // Without pictures the board keeps the place of a 640 x 480 one, and works.
+    auto blank = form(TrickScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
+    EXPECT_EQ(blank->Image1().place, QPoint(80, 60));
+    press(*blank, QPoint(80 + 400, 60 + 30));
+    EXPECT_EQ(blank->BonusPrize(), 101);
+}
+
+TEST_F(TrickForm, BoxesAnswerWithinTheirBoundsOnly) {
+    const int cases[][3] = {
+        {400, 30, 1},  {485, 115, 1}, {399, 30, 0},  {486, 30, 0},  {400, 29, 0},  {400, 116, 0},
+        {400, 124, 0}, {400, 125, 2}, {485, 210, 2}, {400, 211, 0}, {400, 220, 3}, {485, 305, 3},
+        {400, 315, 4}, {485, 400, 4}, {400, 401, 0}, {504, 30, 0},  {505, 30, 5},  {590, 125, 6},
+        {591, 125, 0}, {505, 220, 7}, {590, 400, 8}, {0, 0, 0},     {639, 479, 0},
+    };
+    for (const auto& [x, y, box] : cases) {
+        EXPECT_EQ(boxAt(x, y), box) << "at " << x << ", " << y;
+    }
+    auto f = form();
+    press(*f, f->Image1().place + QPoint(505, 315), Qt::RightButton);
+    EXPECT_EQ(f->BonusPrize(), 108) << "any button opens a box";
+}
+
+TEST_F(TrickForm, LetterKeysOpenFixedBoxesEvenAfterAnOpening) {
+    const int keys[][2] = {{Qt::Key_N, 1}, {Qt::Key_W, 3}, {Qt::Key_Y, 4}, {Qt::Key_E, 5},
+                           {Qt::Key_A, 7}, {Qt::Key_R, 7}, {Qt::Key_B, 0}, {Qt::Key_1, 0}};
+    for (const auto& [k, box] : keys) {
+        EXPECT_EQ(boxOf(k), box) << "key " << k;
+    }
+    m.log.clear();
+    auto f = form();
+    key(*f, Qt::Key_Escape);
+    EXPECT_FALSE(f->finished()) << "Escape does not close the window";
+    key(*f, Qt::Key_N);
+    key(*f, Qt::Key_E);
+    key(*f, Qt::Key_Return); // the board is gone: Enter opens nothing
+    EXPECT_EQ(f->BonusPrize(), 105);
+    EXPECT_EQ(m.state.SpinWin, 105);
+    EXPECT_EQ(m.log, (EventLog{"Sound 5", "Sound 5"}));
+}
+
+TEST_F(TrickForm, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
+    std::set<int> opened;
+    const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
+    for (int i = 0; i < 300; ++i) {
+        auto f = form(Screen800, [] { return BonusPictures{}; });
+        key(*f, keys[i % 3]);
+        opened.insert(f->BonusPrize() - 100);
+        key(*f, keys[(i + 1) % 3]);
+    }
+    EXPECT_EQ(opened, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(m.count("Sound 5"), 300);
+}
+
+TEST_F(TrickForm, AnEmptyBoxShowsNoTextAndALaterPrizeStaysOnTop) {
+    m.state.BoxValues[2] = 0;
+    m.state.BonusWon = 40;
+    auto f = form();
+    key(*f, Qt::Key_W);
+    EXPECT_TRUE(f->Image2().visible && !f->Image1().visible && !f->Image3().visible);
+    EXPECT_EQ(f->Image3().picture, Prize);
+    EXPECT_EQ(m.state.SpinWin, 0);
+
+    key(*f, Qt::Key_N);
+    EXPECT_TRUE(f->Image2().visible && f->Image3().visible);
+    EXPECT_NE(f->Image3().picture, Prize) << "the prize is written on the picture";
+    EXPECT_EQ(m.state.SpinWin, 101);
+    key(*f, Qt::Key_W);
+    const QImage shown = f->grab().toImage();
+    EXPECT_EQ(shown.pixel(80 + 600, 60 + 20), Prize.pixel(0, 0));
+    EXPECT_EQ(shown.pixelColor(10, 10), QColor(Qt::black));
+    EXPECT_EQ(m.state.BonusWon, 40) << "paid when the window closes";
+    f->closeNow(); // the program closing keeps an opened prize
+    EXPECT_EQ(f->result(), QDialog::Accepted);
+    f->Timer1Timer();
+    EXPECT_EQ(m.state.BonusWon, 141);
+}
+
+TEST_F(TrickForm, ASecondBoxDoesNotPutOffTheClose) {
+    auto f = form();
+    key(*f, Qt::Key_N);
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    key(*f, Qt::Key_E);
+    EXPECT_TRUE(f->Timer1().isActive());
+    // A coarse timer may run 5 % long: 3150 - 400 at most, unless it was restarted.
+    EXPECT_LE(f->Timer1().remainingTime(), 2800);
+}
+
+TEST_F(TrickForm, PressesBesideThePictureAskForABoxThenClose) {
+    auto f = form();
+    press(*f, QPoint(10, 10));
+    EXPECT_EQ(m.dialogs.messages, (std::vector<std::string>{"Click on one of the Boxes!"}));
+    f->close();
+    EXPECT_FALSE(f->finished()) << "nothing but closeNow ends an unplayed game";
+    key(*f, Qt::Key_Y);
+    press(*f, f->Image1().place + QPoint(400, 30)); // on the prize picture: nothing
+    EXPECT_FALSE(f->finished());
+    press(*f, QPoint(799, 599));
+    EXPECT_TRUE(f->finished());
+    EXPECT_EQ(f->result(), QDialog::Accepted);
+
+    // A 640 x 480 screen leaves no room beside the picture.
+    auto small = form(TrickScreen{QRect(0, 0, 640, 480), 120});
+    press(*small, QPoint(639, 479));
+    key(*small, Qt::Key_N);
+    press(*small, QPoint(0, 0));
+    EXPECT_EQ(m.dialogs.messages.size(), 1u);
+    EXPECT_FALSE(small->finished());
+}
+
+TEST_F(TrickForm, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(Board.save(dir.filePath(QStringLiteral("BONUS1.bmp")), "BMP"));
+    BoxBonusWindow bonus(QStringLiteral("no-such-program"), dir.path() + QLatin1Char('/'));
+    bool replaced = false;
+    QTimer::singleShot(0, [&] {
+        TTrickForm* f = bonus.form();
+        ASSERT_EQ(QApplication::activeModalWidget(), f);
+        replaced = f->Image1().picture == Board && f->Image2().picture.isNull();
+        key(*f, Qt::Key_E);
+    });
+    EXPECT_TRUE(bonus.play(m.machine)); // Timer1 closes it after 3 s
+    EXPECT_TRUE(replaced);
+    EXPECT_EQ(bonus.form(), nullptr);
+    EXPECT_EQ(m.state.BonusWon, 105);
+    EXPECT_GT(m.indexOf("DrawMachinePicture"), m.indexOf("Sound 5")) << "the machine is repainted after";
+
+    // The program closing: an unopened game is abandoned, and no other one shows.
+    QTimer::singleShot(0, [&] { bonus.closeNow(); });
+    EXPECT_FALSE(bonus.play(m.machine));
+    EXPECT_FALSE(bonus.play(m.machine));
+    EXPECT_EQ(m.state.BonusWon, 105);
+    EXPECT_EQ(m.count("Sound 5"), 1);
+}
