@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace slotmachine {
 
@@ -18,6 +19,15 @@ public:
 
     // An error box with an OK button, for failures the player should know about.
     virtual void error(const QString& text) = 0;
+
+    // A text input box with OK and Cancel, offering `value` for editing. The text
+    // entered, or nothing when the player cancelled. Where nobody can answer (the
+    // tools) the box counts as cancelled.
+    virtual std::optional<QString> textInput(const QString& title, const QString& prompt,
+                                             const QString& value) {
+        (void)title, (void)prompt, (void)value;
+        return std::nullopt;
+    }
 };
 
 } // namespace slotmachine

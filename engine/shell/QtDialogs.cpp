@@ -1,5 +1,7 @@
 #include "engine/shell/QtDialogs.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace slotmachine {
@@ -15,6 +17,15 @@ void QtDialogs::plain(const QString& text) {
 
 void QtDialogs::error(const QString& text) {
     QMessageBox::critical(parent_, title_, text);
+}
+
+std::optional<QString> QtDialogs::textInput(const QString& title, const QString& prompt, const QString& value) {
+    bool ok = false;
+    QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, value, &ok);
+    if (!ok) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 } // namespace slotmachine

@@ -16,6 +16,7 @@ public:
     void information(const QString& text) override;
     void plain(const QString& text) override;
     void error(const QString& text) override;
+    std::optional<QString> textInput(const QString& title, const QString& prompt, const QString& value) override;
 
 private:
     QString title_;

@@ -11,9 +11,11 @@
 #include "engine/display/MachineTimers.h"
 #include "engine/reels/VirtualClock.h"
 #include "engine/shell/Dialogs.h"
+#include "engine/shell/HelpViewer.h"
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -175,10 +177,27 @@ public:
         messages.push_back(text.toStdString());
         log_.push_back("Error " + text.toStdString());
     }
+    // Answers the next input box with `inputAnswer`: the offered value is
+    // recorded, and nullopt stands for Cancel.
+    std::optional<QString> textInput(const QString& title, const QString&, const QString& value) override {
+        log_.push_back("Input " + title.toStdString() + " [" + value.toStdString() + "]");
+        offeredInputs.push_back(value.toStdString());
+        return inputAnswer;
+    }
     std::vector<std::string> messages;
+    std::vector<std::string> offeredInputs;
+    std::optional<QString> inputAnswer;
 
 private:
     EventLog& log_;
+};
+
+// The help topics asked for; 0 stands for the manual's contents.
+class RecordingHelp final : public HelpViewer {
+public:
+    void showContents() override { shown.push_back(0); }
+    void showTopic(int topic) override { shown.push_back(topic); }
+    std::vector<int> shown;
 };
 
 // The bonus game as a test scripts it: whatever `onPlay` does stands for the
