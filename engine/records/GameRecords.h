@@ -1,24 +1,47 @@
 #pragma once
 
+#include <QString>
+#include <stdexcept>
+
 namespace slotmachine {
 
 struct GameState;
 
-// Where the running game lives between runs of the program: read once at start,
-// written when the program closes.
+// Sections of a record file: the eight game slots by index 0 to 7, and the
+// running game.
+inline constexpr int GameSlotCount = 8;
+inline constexpr int CurrentGameIndex = 8;
+
+// "GameNo1" to "GameNo8" for the slots, "CurrentGame" for the running game.
+QString sectionName(int index);
+
+// A write that did not reach the disk. The file keeps what it held before.
+class RecordWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Where games are kept: the running game between runs of the program, and the
+// saved games. Reading loads a section straight into the live game, writing
+// stores the live game; nothing stays open between calls.
 class GameRecords {
 public:
     virtual ~GameRecords() = default;
-    // Reads the stored running game into `state`; leaves it as it is when none is stored.
-    virtual void loadCurrentGame(GameState& state) = 0;
-    virtual void storeCurrentGame(const GameState& state) = 0;
-};
 
-// Keeps nothing: every start is a new game.
-class NoGameRecords final : public GameRecords {
-public:
-    void loadCurrentGame(GameState&) override {}
-    void storeCurrentGame(const GameState&) override {}
+    // Loads the section's totals into `state`, each value that is absent or out of
+    // range as its default, and keeps its name and date for gameName and gameDate.
+    virtual void readGame(int index, GameState& state) = 0;
+    // Stores the totals of `state` under `name` with today's date. Throws
+    // RecordWriteError when the file cannot be written.
+    virtual void writeGame(int index, const GameState& state, const QString& name) = 0;
+
+    // The name (at most 30 characters) and date (at most 10) of the last game read.
+    virtual QString gameName() const = 0;
+    virtual QString gameDate() const = 0;
+
+    void loadCurrentGame(GameState& state) { readGame(CurrentGameIndex, state); }
+    // The running game is always stored under the name "CurrentGame".
+    void storeCurrentGame(const GameState& state) { writeGame(CurrentGameIndex, state, sectionName(CurrentGameIndex)); }
 };
 
 } // namespace slotmachine

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/records/GameRecords.h"
+#include "engine/state/GameState.h"
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+class QLocale;
+
+namespace slotmachine {
+
+// Longest game name and date that a read keeps, and the longest text value read
+// at all: a longer one is not a value this program wrote and reads as its default.
+inline constexpr int MaxGameNameLength = 30;
+inline constexpr int MaxGameDateLength = 10;
+inline constexpr int MaxTextValueLength = 1023;
+
+// The record file of one program: a settings file of sections and "key=value"
+// lines, sections and keys compared without regard to case. Every read loads the
+// whole file afresh; every write replaces the whole file at once (a crash leaves
+// the old file or the new one, never a mix), keeping the sections and keys it does
+// not know.
+class RecordFile final : public GameRecords {
+public:
+    // `stock` names the game's stock of holds or nudges, kept under the key
+    // "Nudges"; null for a game without one, which neither writes nor reads it.
+    RecordFile(QString path, std::int32_t GameState::*stock, QString dateSeparator,
+               std::function<QDate()> today = &QDate::currentDate);
+
+    void readGame(int index, GameState& state) override;
+    void writeGame(int index, const GameState& state, const QString& name) override;
+    QString gameName() const override { return gameName_; }
+    QString gameDate() const override { return gameDate_; }
+
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+    std::int32_t GameState::*stock_;
+    QString dateSeparator_;
+    std::function<QDate()> today_;
+    QString gameName_;
+    QString gameDate_;
+};
+
+// The record file of a program: its base name + ".ini" in the user's settings folder.
+QString recordFilePath(const QString& programBaseName);
+
+// The separator of the locale's short date format ("/" when it has none).
+QString dateSeparatorOf(const QLocale& locale);
+
+// "mm/dd/yy" with the given separator.
+QString formatGameDate(QDate date, const QString& separator);
+
+// A stored integer: decimal with an optional minus sign; hexadecimal after "0x"
+// or "0X" (with at least one digit) or after "$". Nothing for text that is not
+// an integer or does not fit into 32 bits.
+std::optional<std::int32_t> parseRecordInteger(std::string_view text);
+
+} // namespace slotmachine
