@@ -175,7 +175,7 @@ QString dateSeparatorOf(const QLocale& locale) {
     for (const QChar c : format) {
         if (c == QLatin1Char('\'')) {
             quoted = !quoted;
-        } else if (!quoted && !c.isLetterOrNumber()) {
+        } else if (!quoted && !c.isLetterOrNumber() && !c.isSpace()) {
             return QString(c);
         }
     }

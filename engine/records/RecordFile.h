@@ -51,7 +51,8 @@ private:
 // The record file of a program: its base name + ".ini" in the user's settings folder.
 QString recordFilePath(const QString& programBaseName);
 
-// The separator of the locale's short date format ("/" when it has none).
+// The separator of the locale's short date format; "/" when it has none, as a
+// format with month names and spaces has not.
 QString dateSeparatorOf(const QLocale& locale);
 
 // "mm/dd/yy" with the given separator.

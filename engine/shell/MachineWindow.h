@@ -9,6 +9,7 @@
 #include "engine/reels/EventLoopClock.h"
 #include "engine/reels/Random.h"
 #include "engine/reels/SlotMachine.h"
+#include "engine/shell/HelpViewer.h"
 #include "engine/shell/QtDialogs.h"
 #include "engine/shell/StartupValues.h"
 #include "engine/state/GameState.h"
@@ -20,12 +21,14 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QScreen;
 
 namespace slotmachine {
 
 class Game;
 class GameRecords;
+class HelpViewer;
 class MachineView;
 
 // The machine window: hosts the machine's surface, its timers and its menu, and
@@ -62,8 +65,27 @@ private:
     void FormMouseDown(QPoint position);
     void FormKeyDown(int virtualKey);
     void Timer1Timer();
+    // The menu's commands.
+    void NewGame1Click();
+    void OpenGame1Click();
+    void SaveGame1Click();
+    void Exit1Click();
     void Sound1Click();
     void Music1Click();
+    void Borrow1Click();
+    void Stats1Click();
+    void Payoffs1Click();
+    void Version1Click();
+    void GameManual1Click();
+    void PublisherHomepage1Click();
+    void CompanyInformation1Click();
+    // New Game, Open Game, Save Game and Borrow wait while a spin or bonus game runs.
+    bool canReplaceGame() const;
+    void updateCommandAvailability();
+    void showLoadSave(bool saveMode);
+    // Writes the running game to the record file; a failure is reported once.
+    void storeRunningGame();
+    GameState gameToStore() const;
     // Runs a player's command; a close that came while it ran is finished after it.
     template <typename Command>
     void runCommand(Command command);
@@ -86,10 +108,17 @@ private:
     std::unique_ptr<SlotMachine> machine_;
     std::unique_ptr<BlinkingLamps> lamps_;
     MachineView* view_ = nullptr;
+    QMenuBar* MainMenu1 = nullptr;
     QMenu* File1 = nullptr;
     QMenu* Options1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* NewGame1 = nullptr;
+    QAction* OpenGame1 = nullptr;
+    QAction* SaveGame1 = nullptr;
     QAction* Sound1 = nullptr;
     QAction* Music1 = nullptr;
+    QAction* Borrow1 = nullptr;
+    std::unique_ptr<HelpViewer> help_;
 
     // Timer1 to Timer8; game timers (Timer6 to Timer8) tick the game's hook.
     std::array<QTimer, 8> timers_;
@@ -98,7 +127,9 @@ private:
     bool trace_ = false;
     bool firstPaintTraced_ = false;
     bool closing_ = false;
+    bool closeStarted_ = false;
     bool closeDone_ = false;
+    bool storeFailureShown_ = false;
 };
 
 } // namespace slotmachine

@@ -2,12 +2,15 @@
 
 #include "engine/audio/sdl/SdlAudio.h"
 #include "engine/game/Game.h"
-#include "engine/records/GameRecords.h"
+#include "engine/records/RecordFile.h"
 #include "engine/shell/DisplayCheck.h"
 #include "engine/shell/MachineWindow.h"
+#include "engine/shell/StartupValues.h"
+#include "engine/shell/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -63,13 +66,16 @@ int runSlotProgram(int argc, char** argv, Game& game) {
 
     // The window decides when the program ends: only after the game is stored.
     QApplication::setQuitOnLastWindowClosed(false);
-    NoGameRecords records;
+    const QString programPath = QCoreApplication::applicationFilePath();
+    RecordFile records(recordFilePath(startupValuesFor(values, programPath).ProgramBaseName), values.stock,
+                       dateSeparatorOf(QLocale::system()));
     SdlAudio audio;
-    std::unique_ptr<TForm1> window =
-        TForm1::create(game, records, audio.outputs(), QCoreApplication::applicationFilePath());
+    std::unique_ptr<TForm1> window = TForm1::create(game, records, audio.outputs(), programPath);
     if (!window) {
         return 1;
     }
+    // Asked to end (logout, kill): close as the player would, so the game is kept.
+    TerminationSignals termination([&window] { window->close(); });
     return QApplication::exec();
 }
 

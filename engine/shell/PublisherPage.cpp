@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QUrl>
 
-
 namespace slotmachine {
 
 void openPublisherPage(const StartupValues& values, Dialogs& dialogs) {
@@ -23,7 +22,9 @@ void openPublisherPage(const StartupValues& values, Dialogs& dialogs) {
         url = QUrl::fromLocalFile(path);
     }
     if (!QDesktopServices::openUrl(url)) {
-        dialogs.error(QStringLiteral("No web browser could be started to show %1.").arg(url.toString()));
+        dialogs.error(QStringLiteral("Could not find a web browser on your system!"));
+        dialogs.information(QStringLiteral("Please visit Brightplay, the makers of this game, at\n%1")
+                                .arg(url.toDisplayString()));
     }
 }
 

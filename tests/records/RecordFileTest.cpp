@@ -213,6 +213,7 @@ TEST(RecordDates, FollowTheUsersDateSeparator) {
     EXPECT_EQ(dateSeparatorOf(QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("/"));
     EXPECT_EQ(dateSeparatorOf(QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("."));
     EXPECT_EQ(dateSeparatorOf(QLocale(QLocale::Swedish, QLocale::Sweden)), QStringLiteral("-"));
+    EXPECT_EQ(dateSeparatorOf(QLocale::c()), QStringLiteral("/"));
 }
 
 TEST(RecordIntegers, CoverTheWholeThirtyTwoBitRange) {

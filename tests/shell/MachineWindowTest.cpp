@@ -13,26 +13,34 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace slotmachine;
 using namespace slotmachine::testing;
 
 namespace {
 
+// The running game only: reads give 777 credits, writes are kept.
 class RecordingRecords final : public GameRecords {
 public:
-    void loadCurrentGame(GameState& state) override {
+    void readGame(int index, GameState& state) override {
+        EXPECT_EQ(index, CurrentGameIndex);
         ++loads;
         state.Credits = 777;
     }
-    void storeCurrentGame(const GameState& state) override {
+    void writeGame(int index, const GameState& state, const QString& name) override {
+        EXPECT_EQ(index, CurrentGameIndex);
+        EXPECT_EQ(name, QStringLiteral("CurrentGame"));
         stored.push_back(state);
     }
+    QString gameName() const override { return {}; }
+    QString gameDate() const override { return {}; }
     int loads = 0;
     std::vector<GameState> stored;
 };
@@ -52,6 +60,32 @@ struct MachineWindow : ::testing::Test {
     static void press(QWidget& window, Qt::Key key) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &event);
+    }
+    // The menus with their items' captions, separators as "-".
+    static std::vector<QStringList> menuTree(TForm1& window) {
+        std::vector<QStringList> tree;
+        for (QAction* menu : window.menuBar()->actions()) {
+            QStringList items{menu->text()};
+            for (QAction* item : menu->menu()->actions()) {
+                items << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            }
+            tree.push_back(items);
+        }
+        return tree;
+    }
+    static QAction* menuItem(TForm1& window, const QString& menu, const QString& item) {
+        for (QAction* m : window.menuBar()->actions()) {
+            if (m->text() == menu) {
+                emit m->menu()->aboutToShow();
+                for (QAction* i : m->menu()->actions()) {
+                    if (i->text() == item) {
+                        return i;
+                    }
+                }
+            }
+        }
+        ADD_FAILURE() << "no menu item " << item.toStdString();
+        return nullptr;
     }
 };
 
@@ -147,10 +181,10 @@ TEST_F(MachineWindow, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSoundAndM
             options = action->menu();
         }
     }
-    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options")}));
+    EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"), QStringLiteral("&Help")}));
     ASSERT_NE(options, nullptr);
     const QList<QAction*> items = options->actions();
-    ASSERT_EQ(items.size(), 2);
+    ASSERT_EQ(items.size(), 5);
     QAction* soundItem = items[0];
     QAction* musicItem = items[1];
     EXPECT_EQ(soundItem->text(), QStringLiteral("Sound"));
@@ -223,4 +257,100 @@ TEST(MachineViewPlacement, CentresTheMachineAndTakesPressesRelativeToIt) {
                       Qt::RightButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&view, &press);
     EXPECT_EQ(pressedAt, QPoint(600, 300));
+}
+
+TEST_F(MachineWindow, TheMenuHoldsEveryCommandInItsOrder) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    const std::vector<QStringList> expected{
+        {"&File", "&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"},
+        {"&Options", "Sound", "Music", "&Borrow", "&Stats", "&Payoffs"},
+        {"&Help", "Version", "-", "&Orevein Slots Manual", "-", "&Brightplay Homepage", "-", "&Company Information"},
+    };
+    EXPECT_EQ(menuTree(*window), expected);
+}
+
+TEST_F(MachineWindow, CommandsThatReplaceTheGameWaitForTheSpinAndOthersDoNot) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    press(*window, Qt::Key_B);
+    std::map<QString, bool> enabledDuringSpin;
+    std::int32_t creditsAfterNewGame = 0;
+    QTimer::singleShot(300, [&] {
+        for (const auto& [menu, item] : std::vector<std::pair<QString, QString>>{{"&File", "&New Game"},
+                                                                                {"&File", "&Open Game"},
+                                                                                {"&File", "&Save Game"},
+                                                                                {"&Options", "&Borrow"},
+                                                                                {"&Options", "&Stats"},
+                                                                                {"&Options", "&Payoffs"},
+                                                                                {"&Options", "Sound"}}) {
+            enabledDuringSpin[item] = menuItem(*window, menu, item)->isEnabled();
+        }
+        // Even when triggered, New Game leaves the spin's game alone.
+        menuItem(*window, QStringLiteral("&File"), QStringLiteral("&New Game"))->trigger();
+        creditsAfterNewGame = state.Credits;
+    });
+    press(*window, Qt::Key_Return);
+    EXPECT_FALSE(enabledDuringSpin["&New Game"]);
+    EXPECT_FALSE(enabledDuringSpin["&Open Game"]);
+    EXPECT_FALSE(enabledDuringSpin["&Save Game"]);
+    EXPECT_FALSE(enabledDuringSpin["&Borrow"]);
+    EXPECT_TRUE(enabledDuringSpin["&Stats"]);
+    EXPECT_TRUE(enabledDuringSpin["&Payoffs"]);
+    EXPECT_TRUE(enabledDuringSpin["Sound"]);
+    EXPECT_EQ(creditsAfterNewGame, 776);
+    EXPECT_EQ(state.Spins, 1);
+    // Between spins they are there again.
+    EXPECT_TRUE(menuItem(*window, QStringLiteral("&File"), QStringLiteral("&New Game"))->isEnabled());
+    EXPECT_TRUE(menuItem(*window, QStringLiteral("&Options"), QStringLiteral("&Borrow"))->isEnabled());
+}
+
+TEST_F(MachineWindow, EverySettledSpinAndNewGameIsStoredAndABetNotSpunStaysThePlayers) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    press(*window, Qt::Key_B);
+    EXPECT_TRUE(records.stored.empty()) << "a bet alone is not a settled spin";
+    press(*window, Qt::Key_Return);
+    ASSERT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(records.stored.back().Spins, 1);
+    EXPECT_EQ(records.stored.back().Credits, state.Credits);
+
+    menuItem(*window, QStringLiteral("&File"), QStringLiteral("&New Game"))->trigger();
+    ASSERT_EQ(records.stored.size(), 2u);
+    EXPECT_EQ(records.stored.back().Spins, 0);
+    EXPECT_EQ(records.stored.back().Credits, 1000);
+
+    press(*window, Qt::Key_M); // five coins bet and the spin runs
+    press(*window, Qt::Key_B);
+    press(*window, Qt::Key_B);
+    ASSERT_EQ(state.Coins, 2);
+    const std::int32_t onTheMachine = state.Credits;
+    window->close();
+    ASSERT_EQ(records.stored.size(), 4u);
+    EXPECT_EQ(records.stored.back().Credits, onTheMachine + 2);
+    EXPECT_EQ(records.stored.back().Coins, 0);
+    EXPECT_EQ(records.stored.back().Spins, 1);
+}
+
+TEST_F(MachineWindow, TheVersionBoxNamesTheGameAndItsVersion) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        box->accept();
+    });
+    menuItem(*window, QStringLiteral("&Help"), QStringLiteral("Version"))->trigger();
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], QStringLiteral("Orevein Slots"));
+    EXPECT_EQ(lines[1], QStringLiteral("Version:  2.0"));
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("Brightplay")));
+    EXPECT_TRUE(lines[3].contains(QStringLiteral("2026")));
 }

@@ -1,0 +1,103 @@
+#include "engine/records/StatsForm.h"
+
+#include "engine/records/GameStatistics.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+namespace slotmachine {
+
+namespace {
+
+constexpr QSize ClientSize(632, 207);
+constexpr int PointSize = 10;
+// The least room between a caption and its value, and the smallest font a value
+// may shrink to when even that room is too narrow for it.
+constexpr int CaptionGap = 6;
+constexpr qreal MinPointSize = 6.0;
+
+} // namespace
+
+TStatsForm::TStatsForm(const GameState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle(QStringLiteral("Your Game Statistics"));
+    QFont sans = font();
+    sans.setPointSize(PointSize);
+    sans.setBold(false);
+    setFont(sans);
+    setFixedSize(ClientSize);
+
+    Label11 = addRow(QStringLiteral("Spins:"), {12, 14}, 225, 14, 56);
+    Label12 = addRow(QStringLiteral("Credits:"), {12, 70}, 225, 70, 56);
+    Label13 = addRow(QStringLiteral("Borrowed:"), {12, 126}, 225, 126, 56);
+    Label27 = addRow(QStringLiteral("Total Bets:"), {340, 14}, 553, 14, 56);
+    Label14 = addRow(QStringLiteral("Payoffs:"), {340, 46}, 553, 46, 56);
+    Label22 = addRow(QStringLiteral("Normal:"), {364, 70}, 475, 70, 110);
+    Label16 = addRow(QStringLiteral("Bonus:"), {364, 94}, 475, 94, 110);
+    Label25 = addRow(QStringLiteral("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
+
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1->setGeometry(536, 168, 89, 33);
+    BitBtn1->setDefault(true);
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+
+    FormCreate(state);
+
+    if (const QScreen* screen = this->screen(); screen != nullptr) {
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())
+                 .topLeft());
+    }
+}
+
+QLabel* TStatsForm::addRow(const QString& caption, QPoint captionAt, int x, int y, int width) {
+    auto* value = new QLabel(this);
+    QFont bold = font();
+    bold.setBold(true);
+    value->setFont(bold);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setGeometry(x, y, width, value->fontMetrics().height());
+
+    auto* label = new QLabel(caption, this);
+    label->move(captionAt);
+    label->adjustSize();
+    label->resize(label->width(), value->height());
+
+    rows_[rowCount_++] = Row{label, value, x + width, width};
+    return value;
+}
+
+void TStatsForm::FormCreate(const GameState& state) {
+    const QLocale locale;
+    const GameStatistics s = gameStatistics(state);
+    setValue(Label11, statisticsNumber(s.Spins, locale));
+    setValue(Label12, statisticsNumber(s.Credits, locale));
+    setValue(Label13, statisticsNumber(s.Borrowed, locale));
+    setValue(Label14, statisticsNumber(s.Payoffs, locale));
+    setValue(Label22, statisticsNumber(s.Normal, locale));
+    setValue(Label25, statisticsPercentage(s.PayoffPercentage, locale));
+    setValue(Label27, statisticsNumber(s.TotalBets, locale));
+    setValue(Label16, statisticsNumber(s.BonusWon, locale));
+}
+
+// The design's widths were made for a narrower font: a value grows to the left
+// as far as its caption allows, and only a value wider still gets a smaller font.
+void TStatsForm::setValue(QLabel* value, const QString& text) {
+    const auto row =
+        std::find_if(rows_.begin(), rows_.end(), [value](const Row& r) { return r.value == value; });
+    value->setText(text);
+    const int room = row->right - (row->caption->geometry().right() + 1 + CaptionGap);
+    QFont f = value->font();
+    while (value->sizeHint().width() > room && f.pointSizeF() > MinPointSize) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        value->setFont(f);
+    }
+    const int width = std::min(std::max(value->sizeHint().width(), row->minWidth), std::max(room, 0));
+    value->setGeometry(row->right - width, value->y(), width, value->height());
+}
+
+} // namespace slotmachine

@@ -1,0 +1,205 @@
+#include "engine/shell/BorrowWindow.h"
+
+#include "engine/display/Digits.h"
+#include "engine/state/LoanDesk.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <algorithm>
+#include <iterator>
+
+namespace slotmachine {
+
+namespace {
+
+constexpr int ClientWidth = 582;
+constexpr int ClientHeight = 300;
+
+struct Chip {
+    std::int32_t amount;
+    const char* picture; // under ":/pictures/shared/"
+    const char* label;   // shown instead when the picture is missing
+    int left;
+};
+constexpr Chip Chips[] = {
+    {1000, "Chip1000", "$1,000", 89},
+    {100, "Chip100", "$100", 201},
+    {10, "Chip10", "$10", 313},
+    {1, "Chip1", "$1", 425},
+};
+constexpr int ChipTop = 104;
+constexpr QSize ChipButton(80, 57);
+constexpr QSize ChipPicture(72, 50);
+
+// The meters: captions at the top, digits below them; Borrowed starts at the left
+// margin, Credits ends at the right one.
+constexpr int CaptionTop = 20;
+constexpr int DigitsTop = 40;
+constexpr int BorrowedLeft = 20;
+constexpr int CreditsRightMargin = 30;
+constexpr int CreditsCaptionRightMargin = 35;
+constexpr int MaxDigits = 10; // the 32-bit limit
+constexpr int SmallGlyphLayoutWidth = 800;
+
+const QString HelpText = QStringLiteral(
+    "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button "
+    "representing the amount to borrow (or pay back).\n\nTo switch between \"borrow\" and \"pay back\" select the "
+    "mode.");
+
+// The glyphs follow the machine's layout width, but the window has a fixed size:
+// ten-digit values of both meters, each with the black cell DrawDigits clears
+// beside it, must fit side by side. Large glyphs (32 wide) need 754 pixels, more
+// than the window has, so a large machine shows the window's meters in the small
+// glyphs of an 800-pixel layout.
+int meterLayoutWidth(int layoutWidth) {
+    const int cell = digitCellFor(layoutWidth).width;
+    const int needed = BorrowedLeft + 2 * (MaxDigits + 1) * cell + CreditsRightMargin;
+    return needed <= ClientWidth ? layoutWidth : SmallGlyphLayoutWidth;
+}
+
+// The chip on the button's face: the picture is drawn on black, which turns
+// transparent (the drawing itself never uses pure black).
+QIcon chipIcon(const char* name) {
+    QImage image(QStringLiteral(":/pictures/shared/%1.png").arg(QLatin1String(name)));
+    if (image.isNull()) {
+        return {};
+    }
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::replace(line, line + image.width(), qRgb(0, 0, 0), qRgba(0, 0, 0, 0));
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
+
+} // namespace
+
+TBorrowC::TBorrowC(GameState& state, const MachinePictures& pictures, int layoutWidth, Dialogs& dialogs,
+                   HelpViewer& help, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(state), pictures_(pictures), digitLayoutWidth_(meterLayoutWidth(layoutWidth)), dialogs_(dialogs),
+      help_(help) {
+    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setFixedSize(ClientWidth, ClientHeight);
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    setFont(font);
+    QPalette text = palette();
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        text.setColor(role, Qt::black);
+    }
+    setPalette(text);
+
+    for (int tag = 0; tag < 4; ++tag) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("BitBtn%1").arg(tag + 1));
+        button->setGeometry(QRect(QPoint(Chips[tag].left, ChipTop), ChipButton));
+        button->setFocusPolicy(Qt::StrongFocus);
+        const QIcon icon = chipIcon(Chips[tag].picture);
+        if (icon.isNull()) {
+            button->setText(QString::fromUtf8(Chips[tag].label));
+        } else {
+            button->setIcon(icon);
+            button->setIconSize(ChipPicture);
+        }
+        button->setToolTip(QString::fromUtf8(Chips[tag].label));
+        connect(button, &QToolButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
+        chips_[tag] = button;
+    }
+
+    label1_ = new QLabel(QStringLiteral("Mode:"), this);
+    QFont modeFont = font;
+    modeFont.setPointSize(14);
+    label1_->setFont(modeFont);
+    QPalette red = label1_->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    label1_->setPalette(red);
+    label1_->move(56, 192);
+    label1_->adjustSize();
+
+    radioButton1_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    radioButton1_->setGeometry(147, 192, 190, 33);
+    radioButton1_->setChecked(true);
+    radioButton2_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    radioButton2_->setGeometry(355, 192, 190, 33);
+
+    // The desktop's icons where it has a theme; Qt's own help icon reads poorly this small.
+    bitBtn7_ = new QPushButton(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("&Help"), this);
+    bitBtn7_->setGeometry(10, 246, 127, 46);
+    bitBtn7_->setAutoDefault(false);
+    connect(bitBtn7_, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
+    okBtn_ = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok")), QStringLiteral("&OK"), this);
+    okBtn_->setGeometry(442, 246, 127, 46);
+    okBtn_->setDefault(true);
+    connect(okBtn_, &QPushButton::clicked, this, &QDialog::accept);
+
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+}
+
+void TBorrowC::BitBtn1Click(int tag) {
+    if (tag < 0 || tag >= static_cast<int>(std::size(Chips))) {
+        return;
+    }
+    const std::int32_t amount = Chips[tag].amount;
+    const LoanResult result = radioButton2_->isChecked() ? payBack(state_, amount) : borrow(state_, amount);
+    if (!result.done) {
+        dialogs_.information(result.refusal);
+        return;
+    }
+    update();
+}
+
+void TBorrowC::BitBtn7Click() {
+    dialogs_.information(HelpText);
+}
+
+void TBorrowC::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Button));
+
+    QFont bold = font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    const QFontMetrics metrics(bold);
+    const QString credits = QStringLiteral("Credits:");
+    const int baseline = CaptionTop + metrics.ascent();
+    painter.drawText(width() - metrics.horizontalAdvance(credits) - CreditsCaptionRightMargin, baseline, credits);
+    painter.drawText(BorrowedLeft, baseline, QStringLiteral("Borrowed:"));
+
+    DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Credits, width() - CreditsRightMargin, DigitsTop,
+               false, true);
+    DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Borrowed, BorrowedLeft, DigitsTop, true, false);
+}
+
+void TBorrowC::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F1) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    const QWidget* focused = focusWidget();
+    const bool onControls = std::find(chips_.begin(), chips_.end(), focused) != chips_.end() ||
+                            focused == radioButton1_ || focused == radioButton2_;
+    help_.showTopic(onControls ? HelpBorrowControls : HelpBorrowWindow);
+}
+
+void TBorrowC::showEvent(QShowEvent* event) {
+    // Every opening starts in borrow mode.
+    radioButton1_->setChecked(true);
+    QDialog::showEvent(event);
+}
+
+} // namespace slotmachine

@@ -1,0 +1,80 @@
+#include "engine/shell/PaychartWindow.h"
+
+#include "engine/display/MachinePictures.h"
+#include "engine/shell/Dialogs.h"
+#include "engine/shell/HelpViewer.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QStyle>
+
+namespace slotmachine {
+
+namespace {
+
+const QString ChartFile = QStringLiteral("Paychart.bmp");
+// The window's size when it has no picture to take its size from.
+constexpr QSize DesignClientSize(632, 413);
+
+} // namespace
+
+TPaychart::TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      dialogs_(dialogs), help_(help) {
+    setWindowTitle(QStringLiteral("Payoff Chart"));
+    Image1 = new QLabel(this);
+    Image1->move(0, 0);
+    FormCreate(programDir);
+
+    if (const QScreen* screen = this->screen(); screen != nullptr) {
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())
+                 .topLeft());
+    }
+}
+
+void TPaychart::FormCreate(const QString& programDir) {
+    const QDir dir(programDir);
+    QString failure;
+
+    setUpdatesEnabled(false);
+    const QString path = findFileIgnoringCase(dir, ChartFile);
+    QImage chart;
+    if (path.isEmpty()) {
+        failure = QStringLiteral("The pay chart picture %1 could not be found.").arg(dir.filePath(ChartFile));
+    } else {
+        QImageReader reader(path);
+        chart = reader.read();
+        if (chart.isNull()) {
+            failure = QStringLiteral("The pay chart picture %1 could not be read: %2.")
+                          .arg(path, reader.errorString());
+        }
+    }
+    const QSize client = chart.isNull() ? DesignClientSize : chart.size();
+    if (!chart.isNull()) {
+        Image1->setPixmap(QPixmap::fromImage(chart));
+    }
+    Image1->resize(client);
+    setFixedSize(client);
+    setUpdatesEnabled(true);
+
+    // Reported once drawing runs again: the message box runs an event loop of its own.
+    if (!failure.isEmpty()) {
+        dialogs_.error(failure);
+    }
+}
+
+void TPaychart::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Help) {
+        event->accept();
+        help_.showTopic(HelpPayChart);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace slotmachine

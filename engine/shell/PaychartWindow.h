@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+
+namespace slotmachine {
+
+class Dialogs;
+class HelpViewer;
+
+// The pay chart window: the picture "Paychart.bmp" from beside the program,
+// shown at its own size with nothing drawn over it. F1 opens its help topic.
+class TPaychart final : public QDialog {
+public:
+    TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr);
+
+    QLabel* Image1 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate(const QString& programDir);
+
+    Dialogs& dialogs_;
+    HelpViewer& help_;
+};
+
+} // namespace slotmachine

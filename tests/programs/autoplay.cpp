@@ -1,0 +1,122 @@
+// slots-autoplay: plays Orevein Slots by itself, as a player pressing keys would,
+// storing its games in a given record file; and checks a record file that such a
+// game left behind. The kill-during-play test kills it at random moments.
+//
+//   slots-autoplay PROGRAM-PATH RECORD-FILE        play until killed
+//   slots-autoplay --check RECORD-FILE MIN-SPINS   exit 0 when the file holds a whole game
+#include "engine/audio/sdl/SdlAudio.h"
+#include "engine/bonus/TrickForm.h"
+#include "engine/records/RecordFile.h"
+#include "engine/shell/IniFile.h"
+#include "engine/shell/MachineWindow.h"
+#include "games/orevein/OreveinGame.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <cstdio>
+#include <map>
+#include <string>
+
+using namespace slotmachine;
+
+namespace {
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "slots-autoplay: %s\n", message.c_str());
+    return 1;
+}
+
+void press(QWidget* target, Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+int play(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    orevein::OreveinGame game;
+    RecordFile records(QString::fromLocal8Bit(argv[2]), nullptr, QStringLiteral("/"));
+    SdlAudio audio;
+    std::unique_ptr<TForm1> window = TForm1::create(game, records, audio.outputs(), QString::fromLocal8Bit(argv[1]));
+    if (!window) {
+        return fail("the machine window did not open");
+    }
+    QTimer player;
+    QObject::connect(&player, &QTimer::timeout, [&] {
+        // A bonus game waits for a box to be picked.
+        if (auto* bonus = dynamic_cast<TTrickForm*>(QApplication::activeModalWidget())) {
+            press(bonus, Qt::Key_Return);
+            return;
+        }
+        const GameState& state = window->machine().state();
+        if (state.Busy || state.Credits < 5) {
+            return;
+        }
+        const quint32 roll = QRandomGenerator::global()->bounded(10);
+        press(window.get(), roll < 7 ? Qt::Key_M : roll < 9 ? Qt::Key_B : Qt::Key_Return);
+    });
+    player.start(30);
+    return QApplication::exec();
+}
+
+// The file must hold exactly one whole running game that has not lost any spins.
+int check(const char* path, long minimumSpins) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.exists()) {
+        return minimumSpins == 0 ? 0 : fail("the record file is gone");
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail("the record file cannot be read");
+    }
+    const QByteArray text = file.readAll();
+    if (!text.endsWith('\n')) {
+        return fail("the record file ends in the middle of a line");
+    }
+    CSimpleIniA ini;
+    if (ini.LoadData(text.constData(), static_cast<std::size_t>(text.size())) < 0) {
+        return fail("the record file does not parse");
+    }
+    CSimpleIniA::TNamesDepend sections;
+    ini.GetAllSections(sections);
+    if (sections.size() != 1 || std::string(sections.front().pItem) != "CurrentGame") {
+        return fail("the record file holds other sections than CurrentGame");
+    }
+    if (std::string(ini.GetValue("CurrentGame", "GameName", "")) != "CurrentGame") {
+        return fail("the running game is not named CurrentGame");
+    }
+    std::map<std::string, std::int32_t> values;
+    for (const char* key : {"Credits", "Borrowed", "Spins", "TotalBets", "BonusWon", "BonusPts"}) {
+        const std::optional<std::int32_t> value = parseRecordInteger(ini.GetValue("CurrentGame", key, ""));
+        if (!value || *value < 0) {
+            return fail(std::string("the value of ") + key + " is missing or damaged");
+        }
+        values[key] = *value;
+    }
+    const std::int64_t spins = values["Spins"];
+    const std::int64_t bets = values["TotalBets"];
+    if (spins < minimumSpins) {
+        return fail("spins were lost: " + std::to_string(spins) + " after " + std::to_string(minimumSpins));
+    }
+    if (bets < spins || bets > 5 * spins || values["BonusPts"] > 12 || values["Borrowed"] != 1000 ||
+        std::int64_t{values["Credits"]} - values["Borrowed"] + bets < 0) {
+        return fail("the totals do not belong to one game");
+    }
+    std::printf("%lld\n", static_cast<long long>(spins));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--check") {
+        return check(argv[2], std::strtol(argv[3], nullptr, 10));
+    }
+    if (argc == 3) {
+        return play(argc, argv);
+    }
+    std::fprintf(stderr, "usage: slots-autoplay PROGRAM-PATH RECORD-FILE | --check RECORD-FILE MIN-SPINS\n");
+    return 2;
+}

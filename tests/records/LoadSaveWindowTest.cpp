@@ -1,0 +1,200 @@
+#include "engine/records/LoadSaveWindow.h"
+
+#include "engine/records/RecordFile.h"
+#include "tests/support/Recorders.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace slotmachine;
+using namespace slotmachine::testing;
+
+namespace {
+
+// A real record file whose every transfer is logged, in the order it happens.
+class LoggedRecords final : public GameRecords {
+public:
+    explicit LoggedRecords(const QString& path) : file_(path, nullptr, QStringLiteral("/"), [] {
+        return QDate(2026, 12, 7);
+    }) {}
+    void readGame(int index, GameState& state) override {
+        log.push_back("read " + sectionName(index).toStdString());
+        file_.readGame(index, state);
+    }
+    void writeGame(int index, const GameState& state, const QString& name) override {
+        log.push_back("write " + sectionName(index).toStdString() + " " + name.toStdString());
+        if (failWrites) {
+            throw RecordWriteError("Unable to write to the test file");
+        }
+        file_.writeGame(index, state, name);
+    }
+    QString gameName() const override { return file_.gameName(); }
+    QString gameDate() const override { return file_.gameDate(); }
+
+    std::vector<std::string> log;
+    bool failWrites = false;
+
+private:
+    RecordFile file_;
+};
+
+std::vector<std::string> listing() {
+    std::vector<std::string> calls{"write CurrentGame CurrentGame"};
+    for (int slot = 1; slot <= 8; ++slot) {
+        calls.push_back("read GameNo" + std::to_string(slot));
+    }
+    return calls;
+}
+
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+struct LoadSaveWindow : ::testing::Test {
+    QTemporaryDir dir;
+    LoggedRecords records{dir.filePath(QStringLiteral("orevein-slots.ini"))};
+    EventLog log;
+    ScriptedDialogs dialogs{log};
+    RecordingHelp help;
+    GameState state = running();
+
+    static GameState running() {
+        GameState s;
+        s.Credits = 4321;
+        s.Borrowed = 2000;
+        s.Spins = 99;
+        s.TotalBets = 300;
+        s.BonusWon = 100;
+        s.BonusPts = 5;
+        return s;
+    }
+    std::unique_ptr<TLoadSave> window(bool saveMode) {
+        return std::make_unique<TLoadSave>(state, records, dialogs, help, QStringLiteral("Orevein Slots"), saveMode);
+    }
+    void expectRunningGame() const {
+        const GameState r = running();
+        EXPECT_EQ(state.Credits, r.Credits);
+        EXPECT_EQ(state.Borrowed, r.Borrowed);
+        EXPECT_EQ(state.Spins, r.Spins);
+        EXPECT_EQ(state.TotalBets, r.TotalBets);
+        EXPECT_EQ(state.BonusWon, r.BonusWon);
+        EXPECT_EQ(state.BonusPts, r.BonusPts);
+    }
+    void saveInto(int slot, const QString& name) {
+        dialogs.inputAnswer = name;
+        auto w = window(true);
+        w->panel(slot).button->click();
+    }
+};
+
+} // namespace
+
+TEST_F(LoadSaveWindow, OpenOnAFreshInstallationListsEightFreshSlotsAndCancelKeepsTheRunningGame) {
+    auto w = window(false);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Open a Game -- Select Game Slot"));
+    for (int slot = 1; slot <= 8; ++slot) {
+        const TLoadSave::SlotPanel& p = w->panel(slot);
+        EXPECT_EQ(p.name->text(), QStringLiteral("GameNo%1").arg(slot));
+        EXPECT_EQ(p.date->text(), QStringLiteral("12/07/26"));
+        EXPECT_EQ(p.credits->text(), QStringLiteral("1000 Credits"));
+        EXPECT_EQ(p.borrowed->text(), QStringLiteral("1000 Borrowed"));
+        EXPECT_EQ(p.game->text(), QStringLiteral("Orevein Slots"));
+    }
+    EXPECT_EQ(w->panel(1).button->objectName(), QStringLiteral("OKBtn"));
+    EXPECT_EQ(w->panel(8).button->objectName(), QStringLiteral("BitBtn7"));
+    // The listing leaves the last slot in the live game until the window closes.
+    EXPECT_EQ(state.Credits, 1000);
+    w->CancelBtn->click();
+    EXPECT_EQ(w->result(), QDialog::Rejected);
+    EXPECT_EQ(records.log, listing() + std::vector<std::string>{"read CurrentGame"});
+    expectRunningGame();
+}
+
+TEST_F(LoadSaveWindow, SavingIntoSlotTwoAsWeekendShowsInTheNextListing) {
+    saveInto(2, QStringLiteral("Weekend"));
+    EXPECT_EQ(dialogs.offeredInputs, std::vector<std::string>{"GameNo2"});
+    EXPECT_EQ(records.log, (listing() + std::vector<std::string>{"read CurrentGame", "write GameNo2 Weekend",
+                                                                  "read CurrentGame"}));
+    expectRunningGame();
+
+    auto w = window(false);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Open a Game -- Select Game Slot"));
+    EXPECT_EQ(w->panel(2).name->text(), QStringLiteral("Weekend"));
+    EXPECT_EQ(w->panel(2).date->text(), QStringLiteral("12/07/26"));
+    EXPECT_EQ(w->panel(2).credits->text(), QStringLiteral("4321 Credits"));
+    EXPECT_EQ(w->panel(2).borrowed->text(), QStringLiteral("2000 Borrowed"));
+    EXPECT_EQ(w->panel(3).name->text(), QStringLiteral("GameNo3"));
+}
+
+TEST_F(LoadSaveWindow, CancellingTheNameSavesNothingAndATypedNameIsOffered) {
+    dialogs.inputAnswer.reset();
+    {
+        auto w = window(true);
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Save a Game -- Select Game Slot"));
+        w->panel(4).name->setText(QStringLiteral("Typed over"));
+        w->panel(4).button->click();
+        EXPECT_FALSE(w->isVisible());
+    }
+    EXPECT_EQ(dialogs.offeredInputs, std::vector<std::string>{"Typed over"});
+    EXPECT_EQ(records.log, listing() + std::vector<std::string>{"read CurrentGame"});
+    expectRunningGame();
+    auto w = window(false);
+    EXPECT_EQ(w->panel(4).name->text(), QStringLiteral("GameNo4"));
+}
+
+TEST_F(LoadSaveWindow, OpeningASlotMakesItTheRunningGame) {
+    saveInto(6, QStringLiteral("Saved"));
+    state = GameState{}; // played on into a new game meanwhile
+    state.Credits = 5;
+    records.log.clear();
+    auto w = window(false);
+    w->panel(6).button->click();
+    EXPECT_EQ(records.log, (listing() + std::vector<std::string>{"read GameNo6", "write CurrentGame CurrentGame",
+                                                                  "read CurrentGame"}));
+    expectRunningGame();
+}
+
+TEST_F(LoadSaveWindow, ALongNameIsListedByItsFirstThirtyCharacters) {
+    saveInto(1, QStringLiteral("Forty characters of a name, and then some"));
+    auto w = window(false);
+    EXPECT_EQ(w->panel(1).name->text(), QStringLiteral("Forty characters of a name, an"));
+}
+
+TEST_F(LoadSaveWindow, ClosingByEscapeRestoresTheRunningGameOnce) {
+    auto w = window(true);
+    w->reject();
+    w->reject();
+    EXPECT_EQ(std::count(records.log.begin(), records.log.end(), "read CurrentGame"), 1);
+    expectRunningGame();
+}
+
+TEST_F(LoadSaveWindow, WithoutTheRunningGameStoredNothingIsListedOrChanged) {
+    records.failWrites = true;
+    auto w = window(false);
+    EXPECT_FALSE(w->listed());
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Unable to write to the test file"});
+    w->panel(3).button->click();
+    EXPECT_EQ(records.log, std::vector<std::string>{"write CurrentGame CurrentGame"});
+    expectRunningGame();
+}
+
+TEST_F(LoadSaveWindow, AFailedSaveIsReportedAndTheRunningGameComesBack) {
+    auto w = window(true);
+    records.failWrites = true;
+    dialogs.inputAnswer = QStringLiteral("Lost");
+    w->panel(2).button->click();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Unable to write to the test file"});
+    expectRunningGame();
+}
+
+TEST_F(LoadSaveWindow, HelpShowsTheWindowsTopic) {
+    auto w = window(false);
+    w->HelpBtn->click();
+    EXPECT_EQ(help.shown, std::vector<int>{HelpSaveOpenWindow});
+}

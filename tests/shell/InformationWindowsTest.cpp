@@ -1,0 +1,171 @@
+// The pay chart window and the help window: the picture at its own size, the
+// manual's topics, and clear messages when a file is missing or broken.
+#include "engine/shell/HelpWindow.h"
+#include "engine/shell/PaychartWindow.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/SyntheticPictures.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+using namespace slotmachine;
+using namespace slotmachine::testing;
+
+namespace {
+
+void write(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+struct InformationWindows : ::testing::Test {
+    EventLog log;
+    ScriptedDialogs dialogs{log};
+    RecordingHelp help;
+    QTemporaryDir dir;
+    QString programDir() const { return dir.path() + QLatin1Char('/'); }
+
+    std::unique_ptr<TPaychart> chart() { return std::make_unique<TPaychart>(programDir(), dialogs, help); }
+};
+
+} // namespace
+
+TEST_F(InformationWindows, ThePayChartTakesItsPicturesSizeWhateverTheNameCase) {
+    const QColor colour(10, 120, 200);
+    ASSERT_TRUE(filled(300, 200, colour).save(dir.filePath(QStringLiteral("PAYCHART.BMP")), "BMP"));
+    auto w = chart();
+    EXPECT_EQ(w->windowTitle(), "Payoff Chart");
+    EXPECT_EQ(w->size(), QSize(300, 200));
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());
+    EXPECT_EQ(w->Image1->geometry(), QRect(0, 0, 300, 200));
+    EXPECT_TRUE(w->updatesEnabled());
+    const QImage shown = w->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(0, 0), colour);
+    EXPECT_EQ(shown.pixelColor(299, 199), colour);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(InformationWindows, AMissingOrBrokenPayChartGivesOneMessageAndTheDesignSize) {
+    auto missing = chart();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find(programDir().toStdString() + "Paychart.bmp"), std::string::npos)
+        << dialogs.messages[0];
+    EXPECT_EQ(missing->size(), QSize(632, 413));
+    EXPECT_TRUE(missing->updatesEnabled());
+
+    write(dir.filePath(QStringLiteral("paychart.bmp")), "not a picture");
+    auto broken = chart();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_NE(dialogs.messages[1].find("paychart.bmp"), std::string::npos) << dialogs.messages[1];
+    EXPECT_EQ(broken->size(), QSize(632, 413));
+    EXPECT_TRUE(broken->updatesEnabled());
+}
+
+TEST_F(InformationWindows, F1InThePayChartAsksForItsTopic) {
+    auto w = chart();
+    for (int key : {Qt::Key_A, Qt::Key_F1}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(w.get(), &event);
+    }
+    EXPECT_EQ(help.shown, (std::vector<int>{HelpPayChart}));
+}
+
+namespace {
+
+// A manual with two topics far down a long page.
+struct HelpManual : InformationWindows {
+    QString path = dir.filePath(QStringLiteral("orevein-slots.html"));
+    HelpManual() {
+        QByteArray html = "<html><body><h1>Contents</h1>";
+        for (const char* topic : {"41008", "41010"}) {
+            for (int i = 0; i < 60; ++i) {
+                html += "<p>Filler paragraph to push the topic down the page.</p>";
+            }
+            html += QByteArray("<a name=\"") + topic + "\"></a><h2>Topic " + topic + "</h2>";
+        }
+        for (int i = 0; i < 60; ++i) {
+            html += "<p>Closing text.</p>";
+        }
+        write(path, html + "</body></html>");
+    }
+    static int scrolled(const HelpWindow& w) { return w.browser()->verticalScrollBar()->value(); }
+};
+
+// Remembers whether a modal window last blocked or freed the window it watches.
+struct BlockWatch : QObject {
+    bool blocked = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowUnblocked) {
+            blocked = event->type() == QEvent::WindowBlocked;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(HelpManual, TopicsScrollToTheirAnchorsInOneReusedWindow) {
+    HelpWindow manual(path, QStringLiteral("Orevein Slots"), dialogs);
+    EXPECT_EQ(manual.window(), nullptr);
+    manual.showTopic(41010);
+    QWidget* window = manual.window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Orevein Slots Help");
+    const int farDown = scrolled(manual);
+    EXPECT_GT(farDown, 0);
+
+    manual.showContents();
+    EXPECT_EQ(scrolled(manual), 0);
+    manual.showTopic(41008);
+    EXPECT_GT(scrolled(manual), 0);
+    EXPECT_LT(scrolled(manual), farDown);
+
+    window->close();
+    manual.showTopic(41010);
+    EXPECT_EQ(manual.window(), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(scrolled(manual), farDown);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HelpManual, AMissingManualGivesOneMessageAndNoWindow) {
+    const QString missing = dir.filePath(QStringLiteral("nowhere.html"));
+    HelpWindow manual(missing, QStringLiteral("Orevein Slots"), dialogs);
+    manual.showTopic(HelpPayChart);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find(missing.toStdString()), std::string::npos) << dialogs.messages[0];
+    EXPECT_EQ(manual.window(), nullptr);
+}
+
+TEST_F(HelpManual, ATopicAskedForFromAModalWindowCanBeRead) {
+    HelpWindow manual(path, QStringLiteral("Orevein Slots"), dialogs);
+    manual.showContents();
+    BlockWatch watch;
+    manual.window()->installEventFilter(&watch);
+
+    QDialog modal;
+    bool blockedByModal = false;
+    bool blockedAfterTopic = true;
+    QTimer::singleShot(0, &modal, [&] {
+        blockedByModal = watch.blocked;
+        manual.showTopic(HelpPayChart);
+        blockedAfterTopic = watch.blocked;
+        modal.accept();
+    });
+    modal.exec();
+    EXPECT_TRUE(blockedByModal);
+    EXPECT_FALSE(blockedAfterTopic);
+    EXPECT_EQ(manual.window()->windowHandle()->transientParent(), nullptr) << "back to its own parent";
+    EXPECT_FALSE(watch.blocked);
+}
