@@ -1,8 +1,11 @@
 // slots-assets: renders the games' artwork sources into the pictures the programs
-// load, synthesizes their sound effects and composes their music. The build runs it
-// once per picture, once per game's set of sounds and once per music track.
+// load, synthesizes their sound effects, composes their music, and draws each
+// game's pay chart and fills in its manual. The build runs it once per picture,
+// once per game's set of sounds, once per music track, chart and manual.
 #include "tools/assets/PictureRendering.h"
+#include "tools/assets/manual/Manual.h"
 #include "tools/assets/music/MusicCommand.h"
+#include "tools/assets/paychart/Paychart.h"
 #include "tools/assets/sound/SoundCommand.h"
 
 #include <QGuiApplication>
@@ -20,7 +23,9 @@ constexpr const char* Usage =
     "  slots-assets logo SOURCE.svg PICTURE-OUT MASK-OUT WIDTHxHEIGHT\n"
     "  slots-assets motion SHEET OUT CELL BLUR CELL-NUMBERS (comma separated)\n"
     "  slots-assets sounds GAME OUT-PREFIX\n"
-    "  slots-assets music SCORE OUT.mid\n";
+    "  slots-assets music SCORE OUT.mid\n"
+    "  slots-assets paychart GAME SHEET OUT.bmp\n"
+    "  slots-assets manual GAME TEMPLATE.html OUT.html\n";
 
 int fail(const QString& message) {
     std::fprintf(stderr, "slots-assets: %s\n", message.toLocal8Bit().constData());
@@ -134,6 +139,12 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("music")) {
         return runMusicCommand(args);
+    }
+    if (command == QLatin1String("paychart")) {
+        return slotmachine::paychart::runPaychartCommand(args);
+    }
+    if (command == QLatin1String("manual")) {
+        return slotmachine::manual::runManualCommand(args);
     }
     return fail(QString::fromLatin1(Usage));
 }

@@ -1,0 +1,153 @@
+// The manual: the pay table made from the pay rules, Orevein's template with its
+// topics, and the command the build runs.
+#include "tools/assets/manual/Manual.h"
+
+#include "games/orevein/OreveinGame.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <gtest/gtest.h>
+
+using namespace slotmachine;
+using namespace slotmachine::manual;
+
+namespace {
+
+// A table's cells as the help window's document reads them.
+std::vector<QStringList> tableCells(const QString& html) {
+    QTextDocument document;
+    document.setHtml(html);
+    std::vector<QStringList> rows;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            for (int r = 0; r < table->rows(); ++r) {
+                QStringList row;
+                for (int c = 0; c < table->columns(); ++c) {
+                    const QTextTableCell cell = table->cellAt(r, c);
+                    QTextCursor cursor = cell.firstCursorPosition();
+                    cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                    row.append(cursor.selectedText());
+                }
+                rows.push_back(row);
+            }
+            break;
+        }
+    }
+    return rows;
+}
+
+QString oreveinTemplate() {
+    // The test's own place in the source tree leads to the template.
+    const QString path = QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+                         QStringLiteral("/../../games/orevein/manual/orevein-slots.html");
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Orevein with other pay rules.
+class RuledGame final : public Game {
+public:
+    explicit RuledGame(std::vector<PayRule> rules) : rules_(std::move(rules)), paytable_(rules_) {}
+    const GameValues& values() const override { return orevein_.values(); }
+    const Paytable& paytable() const override { return paytable_; }
+    int symbolNumber(int reel, int position) const override { return orevein_.symbolNumber(reel, position); }
+
+private:
+    std::vector<PayRule> rules_;
+    Paytable paytable_;
+    orevein::OreveinGame orevein_;
+};
+
+} // namespace
+
+TEST(ManualPaytable, ListsEveryRuleWithItsPayForEachCoin) {
+    const orevein::OreveinGame game;
+    const std::vector<QStringList> rows = tableCells(paytableHtml(game));
+    const auto rules = game.paytable().rules();
+    ASSERT_EQ(rows.size(), rules.size() + 1);
+    EXPECT_EQ(rows[0], (QStringList{"Payline", "1 coin", "2 coins", "3 coins", "4 coins", "5 coins"}));
+    const QLocale english(QLocale::English);
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        QStringList expected{QString::fromUtf8(rules[i].description.data(),
+                                               static_cast<qsizetype>(rules[i].description.size()))};
+        for (int coins = 1; coins <= 5; ++coins) {
+            expected.append(english.toString(rules[i].pay * coins));
+        }
+        EXPECT_EQ(rows[i + 1], expected);
+    }
+    EXPECT_EQ(rows[1].last(), QStringLiteral("7,500"));
+}
+
+TEST(ManualPaytable, DescriptionsAreTextNotMarkup) {
+    const RuledGame game({eachReelIn(symbolSet({1}), 9, "Bars & <b>Stars</b>")});
+    const std::vector<QStringList> rows = tableCells(paytableHtml(game));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].first(), QStringLiteral("Bars & <b>Stars</b>"));
+}
+
+TEST(ManualTemplate, OreveinsManualHasEveryTopicAndItsPayTable) {
+    const QString text = oreveinTemplate();
+    ASSERT_FALSE(text.isEmpty());
+    QString error;
+    const std::optional<QString> manual = fillManual(text, orevein::OreveinGame(), error);
+    ASSERT_TRUE(manual) << error.toStdString();
+    for (const int topic : {41003, 41005, 41008, 41009, 41010}) {
+        EXPECT_TRUE(manual->contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
+    }
+    EXPECT_FALSE(manual->contains(QString::fromLatin1(PaytableMarker)));
+    for (const PayRule& rule : orevein::OreveinGame().paytable().rules()) {
+        EXPECT_TRUE(manual->contains(
+            QString::fromUtf8(rule.description.data(), static_cast<qsizetype>(rule.description.size()))));
+    }
+    EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Paychart.bmp\"")));
+
+    // Every link inside the manual leads to an anchor it has.
+    QSet<QString> names;
+    for (const auto& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(*manual)) {
+        names.insert(m.captured(1));
+    }
+    for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(*manual)) {
+        EXPECT_TRUE(names.contains(m.captured(1))) << m.captured(1).toStdString();
+    }
+}
+
+TEST(ManualTemplate, ATemplateWithoutTheMarkerIsAnError) {
+    QString error;
+    EXPECT_FALSE(fillManual(QStringLiteral("<html><body><p>No table</p></body></html>"),
+                            orevein::OreveinGame(), error));
+    EXPECT_TRUE(error.contains(QStringLiteral("<!-- paytable -->"))) << error.toStdString();
+}
+
+TEST(ManualCommand, WritesTheManualOrSaysWhyNot) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    auto write = [&](const QString& name, const QByteArray& text) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() ? file.fileName()
+                                                                                  : QString();
+    };
+    const QString good = write(QStringLiteral("good.html"), "<h1>Pays</h1>\n<!-- paytable -->\n<p>End</p>");
+    const QString bare = write(QStringLiteral("bare.html"), "<p>No table</p>");
+    ASSERT_FALSE(good.isEmpty() || bare.isEmpty());
+    const QString out = dir.filePath(QStringLiteral("out.html"));
+
+    EXPECT_EQ(runManualCommand({QStringLiteral("orevein"), bare, out}), 1);
+    EXPECT_FALSE(QFile::exists(out));
+    ASSERT_EQ(runManualCommand({QStringLiteral("orevein"), good, out}), 0);
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString manual = QString::fromUtf8(written.readAll());
+    EXPECT_TRUE(manual.startsWith(QStringLiteral("<h1>Pays</h1>\n<table")));
+    EXPECT_TRUE(manual.endsWith(QStringLiteral("</table>\n<p>End</p>")));
+    EXPECT_EQ(runManualCommand({QStringLiteral("orevein"), dir.filePath(QStringLiteral("none.html")), out}),
+              1);
+    EXPECT_EQ(runManualCommand({QStringLiteral("nowhere"), bare, out}), 1);
+}

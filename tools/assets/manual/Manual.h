@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/game/Game.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace slotmachine::manual {
+
+// Where the template wants the pay table.
+inline constexpr char PaytableMarker[] = "<!-- paytable -->";
+
+// The game's pay rules as an HTML table (in the subset QTextBrowser shows): one row
+// per rule with its description and its pay for 1 to coinLimit coins.
+QString paytableHtml(const Game& game);
+
+// The template with every marker replaced by the pay table; nothing, and `error`
+// set, when the template has no marker.
+std::optional<QString> fillManual(const QString& templateText, const Game& game, QString& error);
+
+// slots-assets manual GAME TEMPLATE.html OUT.html; returns the process exit status.
+int runManualCommand(const QStringList& args);
+
+} // namespace slotmachine::manual

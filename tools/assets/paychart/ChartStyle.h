@@ -1,0 +1,79 @@
+#pragma once
+
+// The look every game's pay chart shares: the symbol sheet's pictures as small
+// reel windows, the colours, the type and the panels. A game's extras panel draws
+// with these, so that it matches the pay table beside it.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace slotmachine::paychart {
+
+// A symbol sheet: square cells, four to a row, numbered row by row from 0.
+class SymbolSheet {
+public:
+    explicit SymbolSheet(QImage sheet);
+
+    bool isNull() const { return sheet_.isNull(); }
+    bool has(int cell) const;
+    int cellSize() const { return cellSize_; }
+
+    // The cell scaled into `target`, on a reel window with a gold rim.
+    void drawTile(QPainter& painter, int cell, const QRectF& target) const;
+
+private:
+    QImage sheet_;
+    int cellSize_ = 0;
+};
+
+namespace style {
+
+inline QColor gold() {
+    return {240, 194, 74};
+}
+inline QColor paleGold() {
+    return {255, 231, 160};
+}
+inline QColor deepGold() {
+    return {168, 116, 28};
+}
+inline QColor cream() {
+    return {243, 230, 200};
+}
+inline QColor dimCream() {
+    return {200, 180, 145};
+}
+inline QColor darkBrown() {
+    return {26, 15, 7};
+}
+inline QColor panelBrown() {
+    return {52, 32, 16};
+}
+
+// DejaVu at a size in pixels, so the chart does not depend on the screen's DPI.
+QFont sans(qreal pixels, bool bold = false);
+QFont serif(qreal pixels, bool bold = true);
+
+// A framed panel: a darker inset with a fine gold rim.
+void drawPanel(QPainter& painter, const QRectF& area);
+
+// Gold text with a dark outline and shadow, centred in `area`.
+void drawEmbossedText(QPainter& painter, const QRectF& area, const QString& text, const QFont& font);
+
+// A small gold heading in capitals, with a hairline under it; returns the bottom edge.
+qreal drawHeading(QPainter& painter, const QRectF& area, const QString& text);
+
+// Word-wrapped cream text at the top of `area`; returns the bottom edge of the text.
+qreal drawNote(QPainter& painter, const QRectF& area, const QString& text, qreal pixels = 10.5);
+
+// The mark for "any other symbol", the size of a tile.
+void drawAnyOther(QPainter& painter, const QRectF& target);
+
+} // namespace style
+
+} // namespace slotmachine::paychart

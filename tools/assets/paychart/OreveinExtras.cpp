@@ -1,0 +1,88 @@
+// Orevein's side of the pay chart: the Up and Down symbols, the bonus symbols and
+// the dynamite that empties the bonus meter, each with its pictures from the sheet.
+#include "games/orevein/OreveinSymbols.h"
+#include "tools/assets/paychart/ChartExtras.h"
+
+#include <QPainter>
+
+namespace slotmachine::paychart {
+
+namespace {
+
+using namespace orevein;
+
+constexpr qreal Tile = 32;
+constexpr qreal NotePixels = 10;
+constexpr qreal Gap = 8;         // between the two rows of a section
+constexpr qreal SectionGap = 17; // above a section's heading
+constexpr qreal HeadingGap = 8;  // below it
+
+// A tile with a short title and a note beside it; returns the bottom edge of the pair.
+qreal tileWithNote(QPainter& painter, const SymbolSheet& sheet, int cell, const QRectF& area,
+                   const QString& title, const QString& note) {
+    sheet.drawTile(painter, cell, QRectF(area.topLeft(), QSizeF(Tile, Tile)));
+    const qreal textLeft = area.left() + Tile + 8;
+    painter.save();
+    const QFont font = style::sans(10.5, true);
+    painter.setFont(font);
+    painter.setPen(style::paleGold());
+    const QFontMetricsF metrics(font);
+    painter.drawText(QPointF(textLeft, area.top() + metrics.ascent() - 1), title);
+    painter.restore();
+    const qreal bottom = style::drawNote(
+        painter, QRectF(textLeft, area.top() + metrics.height() - 1, area.right() - textLeft, 60), note,
+        NotePixels);
+    return std::max(area.top() + Tile, bottom);
+}
+
+void paintOrevein(QPainter& painter, const QRectF& panel, const SymbolSheet& sheet, const Game&) {
+    const qreal left = panel.left() + 12;
+    const qreal width = panel.right() - 10 - left;
+    auto below = [&](qreal top) { return QRectF(left, top, width, panel.bottom() - top); };
+    qreal y = panel.top() + 10;
+
+    y = style::drawHeading(painter, below(y), QStringLiteral("Up and Down")) + HeadingGap;
+    y = tileWithNote(painter, sheet, FirstUpCell, below(y), QStringLiteral("Up"),
+                     QStringLiteral("Below the payline, moves its reel up one step.")) +
+        Gap;
+    y = tileWithNote(painter, sheet, FirstDownCell, below(y), QStringLiteral("Down"),
+                     QStringLiteral("Above the payline, moves its reel down one step.")) +
+        SectionGap;
+
+    y = style::drawHeading(painter, below(y), QStringLiteral("Bonus points")) + HeadingGap;
+    painter.save();
+    painter.setFont(style::sans(10, true));
+    painter.setPen(style::paleGold());
+    const qreal step = (width - 3 * Tile - 8) / 2 + Tile;
+    for (int i = 0; i < 3; ++i) {
+        const QRectF tile(left + 4 + i * step, y, Tile, Tile);
+        sheet.drawTile(painter, FirstBonusCell + i, tile);
+        const int points = 3 - i; // the bonus cells run from the symbol worth 3 down to 1
+        painter.drawText(QRectF(tile.left() - 12, tile.bottom() + 1, Tile + 24, 14), Qt::AlignCenter,
+                         points == 1 ? QStringLiteral("1 point") : QStringLiteral("%1 points").arg(points));
+    }
+    painter.restore();
+    y += Tile + 17;
+    y = style::drawNote(
+            painter, below(y),
+            QStringLiteral("Score them on the payline: %1 points open the bonus game!").arg(FullBonusPoints),
+            NotePixels) +
+        SectionGap;
+
+    y = style::drawHeading(painter, below(y), QStringLiteral("Dynamite")) + HeadingGap;
+    tileWithNote(painter, sheet, ClearCell, below(y), QStringLiteral("Look out!"),
+                 QStringLiteral("On the payline it empties the bonus meter."));
+}
+
+} // namespace
+
+const ChartExtras& oreveinExtras() {
+    static const ChartExtras extras{
+        210,
+        {FirstUpCell, FirstDownCell, FirstBonusCell, FirstBonusCell + 1, FirstBonusCell + 2, ClearCell},
+        paintOrevein,
+    };
+    return extras;
+}
+
+} // namespace slotmachine::paychart

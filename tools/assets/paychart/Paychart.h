@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/game/Game.h"
+#include "tools/assets/paychart/ChartExtras.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+namespace slotmachine::paychart {
+
+// The pay chart window shows the picture at this size.
+inline constexpr QSize ChartSize(632, 413);
+
+// The game's pay chart: its title, one row per pay rule with the rule's symbols
+// from `sheet` and its pay for each number of coins, and the extras panel when
+// there is one. A null image and `error` set when the sheet lacks a picture the
+// chart needs or a rule names a symbol without one.
+QImage drawPaychart(const Game& game, const QImage& sheet, const ChartExtras* extras, QString& error);
+
+// slots-assets paychart GAME SHEET OUT.bmp; returns the process exit status.
+int runPaychartCommand(const QStringList& args);
+
+} // namespace slotmachine::paychart

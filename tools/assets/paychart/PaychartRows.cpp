@@ -1,0 +1,90 @@
+#include "tools/assets/paychart/PaychartRows.h"
+
+#include "engine/state/ClampedMath.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace slotmachine::paychart {
+
+SymbolCells symbolCells(const Game& game) {
+    SymbolCells cells;
+    cells.fill(-1);
+    const GameValues& values = game.values();
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        const std::string_view strip = values.strips[static_cast<std::size_t>(reel)];
+        for (int position = 1; position <= StripLength && position <= static_cast<int>(strip.size());
+             ++position) {
+            const int code = strip[static_cast<std::size_t>(position - 1)] - '0';
+            const int cell = game.symbolNumber(reel, position);
+            if (code < 0 || code >= SymbolCodeCount || cell < 0) {
+                continue;
+            }
+            int& chosen = cells[static_cast<std::size_t>(code)];
+            chosen = chosen < 0 ? cell : std::min(chosen, cell);
+        }
+    }
+    return cells;
+}
+
+namespace {
+
+ChartCell symbolCell(int code, const SymbolCells& cells, const PayRule& rule) {
+    const int cell = code >= 0 && code < SymbolCodeCount ? cells[static_cast<std::size_t>(code)] : -1;
+    if (cell < 0) {
+        throw std::invalid_argument("the rule \"" + std::string(rule.description) + "\" names symbol " +
+                                    std::to_string(code) + ", which is on no reel strip and has no picture");
+    }
+    return ChartCell{ChartCell::Kind::Symbol, code, cell};
+}
+
+// The codes of a set that have a picture, in ascending order.
+std::vector<int> pictured(SymbolSet set, const SymbolCells& cells) {
+    std::vector<int> codes;
+    for (int code = 0; code < SymbolCodeCount; ++code) {
+        if (contains(set, code) && cells[static_cast<std::size_t>(code)] >= 0) {
+            codes.push_back(code);
+        }
+    }
+    return codes;
+}
+
+} // namespace
+
+std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
+    const std::int32_t coinLimit = game.values().coinLimit;
+    std::vector<ChartRow> rows;
+    for (const PayRule& rule : game.paytable().rules()) {
+        ChartRow row;
+        row.description =
+            QString::fromUtf8(rule.description.data(), static_cast<qsizetype>(rule.description.size()));
+        if (rule.kind == PayRule::Kind::ExactCount) {
+            for (int reel = 0; reel < ReelCount; ++reel) {
+                row.cells[static_cast<std::size_t>(reel)] =
+                    reel < rule.count ? symbolCell(rule.symbol, cells, rule) : ChartCell{};
+            }
+        } else {
+            for (int reel = 0; reel < ReelCount; ++reel) {
+                const std::vector<int> codes = pictured(rule.reels[static_cast<std::size_t>(reel)], cells);
+                if (codes.empty()) {
+                    throw std::invalid_argument("the rule \"" + std::string(rule.description) +
+                                                "\" allows no pictured symbol on reel " +
+                                                std::to_string(reel + 1));
+                }
+                // Each reel shows another member of a set, so a mix looks like one.
+                row.cells[static_cast<std::size_t>(reel)] =
+                    symbolCell(codes[static_cast<std::size_t>(reel) % codes.size()], cells, rule);
+                row.mixed = row.mixed || codes.size() > 1;
+            }
+        }
+        for (std::int32_t coins = 1; coins <= coinLimit; ++coins) {
+            // As the evaluation pays it: the rule's pay for each coin, never wrapping.
+            row.pays.push_back(multiplyClamped(coins, rule.pay));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+} // namespace slotmachine::paychart
