@@ -242,7 +242,7 @@ void TForm1::createMenu() {
 }
 
 void TForm1::updateCommandAvailability() {
-    const bool free = machine_->canReplaceGame() && !closing_;
+    const bool free = canReplaceGame();
     for (QAction* action : {NewGame1, OpenGame1, SaveGame1, Borrow1}) {
         action->setEnabled(free);
     }
