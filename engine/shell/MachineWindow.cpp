@@ -405,6 +405,10 @@ void TForm1::FormKeyDown(int virtualKey) {
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && !closing_) {
+        help_->showContents();
+        return;
+    }
     const int key = virtualKeyOf(*event);
     if (key == 0) {
         QMainWindow::keyPressEvent(event);
