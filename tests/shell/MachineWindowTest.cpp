@@ -37,8 +37,12 @@ public:
     void writeGame(int index, const GameState& state, const QString& name) override {
         EXPECT_EQ(index, CurrentGameIndex);
         EXPECT_EQ(name, QStringLiteral("CurrentGame"));
+        if (failWrites) {
+            throw RecordWriteError("Unable to write to the test file");
+        }
         stored.push_back(state);
     }
+    bool failWrites = false;
     QString gameName() const override { return {}; }
     QString gameDate() const override { return {}; }
     int loads = 0;
@@ -353,4 +357,44 @@ TEST_F(MachineWindow, TheVersionBoxNamesTheGameAndItsVersion) {
     EXPECT_EQ(lines[1], QStringLiteral("Version:  2.0"));
     EXPECT_TRUE(lines[2].contains(QStringLiteral("Brightplay")));
     EXPECT_TRUE(lines[3].contains(QStringLiteral("2026")));
+}
+
+TEST_F(MachineWindow, AStoreThatKeepsFailingIsReportedOnceUntilTheClose) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    records.failWrites = true;
+    QStringList boxes;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxes << box->text();
+            box->accept();
+        }
+    });
+    answerer.start(10);
+    press(*window, Qt::Key_M);
+    press(*window, Qt::Key_M);
+    EXPECT_EQ(state.Spins, 2);
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Unable to write to the test file")});
+    window->close();
+    QEventLoop wait;
+    QTimer::singleShot(100, &wait, &QEventLoop::quit);
+    wait.exec();
+    EXPECT_EQ(boxes.size(), 2) << "the close says so again";
+}
+
+TEST_F(MachineWindow, AClosingProgramClosesAnOpenWindowAndStoresOnce) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    QTimer::singleShot(50, [&] {
+        ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+        window->close(); // as a termination signal would
+    });
+    // Returns only once the statistics window has been closed by the program's close.
+    menuItem(*window, QStringLiteral("&Options"), QStringLiteral("&Stats"))->trigger();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(records.stored.front().Credits, 777);
 }
