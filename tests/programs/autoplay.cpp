@@ -17,7 +17,9 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 
 using namespace slotmachine;
