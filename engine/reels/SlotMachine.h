@@ -131,6 +131,9 @@ public:
     // Lets one machine operation (a spin, a nudge) run at a time. While one runs,
     // bets, spins and commands that replace the game are refused.
     bool operationRunning() const { return operationRunning_; }
+    // How many machine operations have ended, refused ones included: the window
+    // stores the game whenever this has moved, whatever the totals show.
+    std::uint64_t operationsFinished() const { return operationsFinished_; }
     class Operation {
     public:
         explicit Operation(SlotMachine& machine) : machine_(machine), owns_(!machine.operationRunning_) {
@@ -141,6 +144,7 @@ public:
         ~Operation() {
             if (owns_) {
                 machine_.operationRunning_ = false;
+                ++machine_.operationsFinished_;
             }
         }
         Operation(const Operation&) = delete;
@@ -168,6 +172,7 @@ private:
     MachineParts parts_;
     ReelGeometry geometry_;
     bool operationRunning_ = false;
+    std::uint64_t operationsFinished_ = 0;
     bool animated_ = true;
     bool shuttingDown_ = false;
     SpinOutcome outcome_;
