@@ -131,7 +131,7 @@ public:
     // Lets one machine operation (a spin, a nudge) run at a time. While one runs,
     // bets, spins and commands that replace the game are refused.
     bool operationRunning() const { return operationRunning_; }
-    // How many machine operations have ended, refused ones included: the window
+    // How many machine operations have ended (also one that stopped early): the window
     // stores the game whenever this has moved, whatever the totals show.
     std::uint64_t operationsFinished() const { return operationsFinished_; }
     class Operation {
