@@ -56,8 +56,10 @@ void SlotMachine::evaluatePayline() {
         }
     }
 
-    const std::int32_t pay = g.paytable().pay(line[0], line[1], line[2]);
-    s.SpinWin = addClamped(s.SpinWin, multiplyClamped(s.Coins, pay));
+    const PayRule* rule = g.paytable().match(line[0], line[1], line[2]);
+    if (rule != nullptr) {
+        s.SpinWin = addClamped(s.SpinWin, rule->credits(s.Coins));
+    }
     outcome_.lineWin = s.SpinWin;
     if (s.SpinWin > 0) {
         timers().start(MachineTimer::Timer3);
@@ -65,7 +67,8 @@ void SlotMachine::evaluatePayline() {
         countUp();
     }
     // A bonus that falls due while the program closes stays due for the next spin.
-    if (s.BonusPts >= FullBonusPoints && !shuttingDown_) {
+    const bool bonusLine = rule != nullptr && rule->payout == Payout::BonusGame;
+    if ((bonusLine || s.BonusPts >= FullBonusPoints) && !shuttingDown_) {
         playBoxBonus();
     }
 }

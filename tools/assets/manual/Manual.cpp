@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace slotmachine::manual {
@@ -29,9 +30,15 @@ QString paytableHtml(const Game& game) {
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" style=\"border-color: #8a5f22;\">\n"
         "<tr bgcolor=\"#4a2c12\"><th align=\"left\" style=\"color: #f6dc8c;\">Payline</th>");
+    // Where coins open lines, each column tells what one line pays.
+    const auto rules = game.paytable().rules();
+    const bool perLine = !rules.empty() && std::all_of(rules.begin(), rules.end(), [](const PayRule& r) {
+        return r.payout == Payout::PerLine;
+    });
     for (std::int32_t coins = 1; coins <= coinLimit; ++coins) {
+        const QString heading = coins == 1 ? QStringLiteral("1 coin") : QStringLiteral("%1 coins").arg(coins);
         html += QStringLiteral("<th align=\"right\" style=\"color: #f6dc8c;\">%1</th>")
-                    .arg(coins == 1 ? QStringLiteral("1 coin") : QStringLiteral("%1 coins").arg(coins));
+                    .arg(perLine ? heading + QStringLiteral(", each line") : heading);
     }
     html += QStringLiteral("</tr>\n");
     bool shaded = false;
@@ -41,7 +48,8 @@ QString paytableHtml(const Game& game) {
         html += QStringLiteral("<td>%1</td>").arg(fromView(rule.description).toHtmlEscaped());
         for (std::int32_t coins = 1; coins <= coinLimit; ++coins) {
             html += QStringLiteral("<td align=\"right\">%1</td>")
-                        .arg(english.toString(multiplyClamped(coins, rule.pay)));
+                        .arg(rule.payout == Payout::BonusGame ? QStringLiteral("Bonus game")
+                                                              : english.toString(rule.credits(coins)));
         }
         html += QStringLiteral("</tr>\n");
         shaded = !shaded;

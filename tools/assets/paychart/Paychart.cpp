@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -161,7 +162,11 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
     glow.setColorAt(1, QColor(240, 194, 74, 26));
     p.fillRect(QRectF(best.left() + 2, inner.top(), best.width() - 4, rowsBottom - inner.top()), glow);
 
-    // Each column's heading: the number of coins large, the word small beneath it.
+    // Each column's heading: the number of coins (or of the lines they open) large,
+    // the word small beneath it.
+    const bool perLine = std::all_of(rows.begin(), rows.end(),
+                                     [](const ChartRow& r) { return r.payout == Payout::PerLine; }) &&
+                         !rows.empty();
     const QFont number = style::sans(14, true);
     QFont word = style::sans(8, true);
     word.setLetterSpacing(QFont::AbsoluteSpacing, 1);
@@ -169,7 +174,8 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
     const qreal wordBaseline = inner.top() + HeaderHeight - 5;
     for (int c = 0; c < coinLimit; ++c) {
         const qreal right = column(c).right() - 6;
-        const QString label = c == 0 ? QStringLiteral("COIN") : QStringLiteral("COINS");
+        const QString label = perLine ? (c == 0 ? QStringLiteral("LINE") : QStringLiteral("LINES"))
+                                      : (c == 0 ? QStringLiteral("COIN") : QStringLiteral("COINS"));
         p.setPen(style::paleGold());
         p.setFont(number);
         const QString count = QString::number(c + 1);
@@ -207,7 +213,8 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
             p.setPen(i == 0 ? style::paleGold() : style::cream());
             const QRectF cell(column(c).left(), top, columnWidth - 6, rowHeight);
             p.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                       grouped(row.pays[static_cast<std::size_t>(c)]));
+                       row.payout == Payout::BonusGame ? QStringLiteral("BONUS")
+                                                       : grouped(row.pays[static_cast<std::size_t>(c)]));
         }
         if (i + 1 < rows.size()) {
             p.setPen(QPen(QColor(0, 0, 0, 110), 1));

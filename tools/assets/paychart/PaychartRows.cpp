@@ -78,9 +78,10 @@ std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
                 row.mixed = row.mixed || codes.size() > 1;
             }
         }
+        row.payout = rule.payout;
         for (std::int32_t coins = 1; coins <= coinLimit; ++coins) {
-            // As the evaluation pays it: the rule's pay for each coin, never wrapping.
-            row.pays.push_back(multiplyClamped(coins, rule.pay));
+            // As the evaluation pays it, never wrapping.
+            row.pays.push_back(rule.credits(coins));
         }
         rows.push_back(std::move(row));
     }

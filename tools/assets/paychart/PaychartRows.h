@@ -31,7 +31,8 @@ struct ChartRow {
     QString description;
     std::array<ChartCell, ReelCount> cells{};
     bool mixed = false;             // a reel accepts several symbols
-    std::vector<std::int32_t> pays; // the line's pay for 1 to coinLimit coins
+    Payout payout = Payout::PerCoin;
+    std::vector<std::int32_t> pays; // the line's credits for 1 to coinLimit coins
 };
 
 // The rows of the game's chart. Throws std::invalid_argument when a rule names a
