@@ -6,38 +6,27 @@
 
 namespace slotmachine {
 
-namespace {
-
-// Hit ranges include both ends.
-bool within(int v, int low, int high) {
-    return v >= low && v <= high;
-}
-
-} // namespace
-
 bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth) {
-    if (machine.game().pointerPressBeforeButtons(machine, x, y)) {
-        return false;
-    }
+    Game& game = machine.game();
     const ReelGeometry& g = machine.geometry();
-    auto su = [&g](int v) { return g.ScaleUnit(v); };
+    game.pointerPressBeforeButtons(machine, x, y);
 
-    if (within(x, su(577), su(655)) && !machine.state().Busy) {
-        if (within(y, su(362), su(421))) {
+    // Each button's hit test is its drawn place with all four edges included.
+    if (!machine.state().Busy) {
+        if (BetOneButtonPlace.hit(g, x, y)) {
             machine.betOne();
-        } else if (within(y, su(432), su(491))) {
+        } else if (BetFiveButtonPlace.hit(g, x, y)) {
             machine.betFive();
-        } else if (within(y, su(293), su(352))) {
+        } else if (SpinButtonPlace.hit(g, x, y)) {
             machine.spin();
         }
     }
-    // The coin sign bets one coin. Its hit range stops short of the drawn sign.
-    if (within(x, su(560), su(643)) && !machine.state().Busy && within(y, su(99), su(181))) {
+    if (!machine.state().Busy && CoinSignHitArea.hit(g, x, y)) {
         machine.betOne();
     }
-    machine.game().pointerPressAfterButtons(machine, x, y);
-    // The logo's width bounds both coordinates.
-    return within(x, LogoMargin, logoWidth + LogoMargin) && within(y, LogoMargin, logoWidth + LogoMargin);
+    game.pointerPressAfterButtons(machine, x, y);
+    // The logo is drawn unscaled; its width bounds both coordinates.
+    return x >= LogoMargin && x <= logoWidth + LogoMargin && y >= LogoMargin && y <= logoWidth + LogoMargin;
 }
 
 } // namespace slotmachine

@@ -1,12 +1,22 @@
 #pragma once
 
+#include "engine/display/TitleGlass.h"
 #include "engine/state/GameState.h"
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace slotmachine {
+
+// A picture of a game's own, beyond those every machine has: built into the
+// program under its name (":/pictures/<program name>/<name>.png"), and replaced by
+// a file of `replacementFile` beside the program when there is one (none when empty).
+struct GamePicture {
+    std::string_view name;            // e.g. "HoldBMP"
+    std::string_view replacementFile; // e.g. "holdx.bmp"
+};
 
 // The fixed values by which one game of the family differs from the others.
 struct GameValues {
@@ -20,6 +30,12 @@ struct GameValues {
     std::array<std::int32_t, ReelCount> initialStops{1, 1, 1};
     std::array<std::string_view, ReelCount> strips{}; // 30 decimal digits each
     std::array<std::int32_t, BoxCount> boxValues{};   // the bonus boxes before each shuffle
+
+    // Where the title glass lamp lies; its unlit picture `Dimmed` has its size.
+    DesignRect titleGlass = TallTitleGlassPlace;
+    // The game's own pictures, in the order their replacement files are looked for
+    // (after "bonusx.bmp", before "Bet1But.bmp").
+    std::span<const GamePicture> pictures{};
 
     // The game's stock of holds or nudges, if it has one: the member of GameState
     // that holds it (stored in saved games under the key "Nudges") and its value at a

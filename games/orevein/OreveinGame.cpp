@@ -18,6 +18,7 @@ constexpr GameValues Values{
     .strips = {"493919294909294919394909294939", "394929392949390949291939491929",
                "493919493929490939194929394909"},
     .boxValues = {250, 100, 50, 50, 25, 10, 0, 0},
+    .titleGlass = TallTitleGlassPlace,
 };
 
 constexpr int BonusClearedSound = 2;
