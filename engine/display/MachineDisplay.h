@@ -1,12 +1,27 @@
 #pragma once
 
+#include "engine/display/DesignRect.h"
+
+#include <QColor>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 namespace slotmachine {
 
 enum class MachineButton { BetOne, BetFive, Spin };
 enum class Lamp { TitleGlass, TitleStrip, CoinSign };
+enum class MeterColour { Red, Green };
+
+// One line of a text box: bold, in its colour and point size, its top at design
+// y and centred on design x.
+struct TextBoxLine {
+    QString text;
+    QColor colour;
+    int points = 10;
+    std::int32_t designTop = 0;
+    std::int32_t designCentreX = 0;
+};
 
 // Design x of the meter captions and digits: Coins is anchored at its left edge,
 // Winnings and Credits at their right edges.
@@ -61,6 +76,26 @@ public:
     // Takes the reel column's pixels, all but its lowest `cut` rows, for the settle
     // bounce that DrawHeldReel shows; then the payline.
     virtual void TakeReelPicture(int reel, std::int32_t cut) = 0;
+
+    // --- Drawing for a game's own features ------------------------------------------
+    // Pictures are named as the games know them: "BonusBMP", or one the game
+    // declares in its values ("HoldBMP", "Red", "Mask"). A name that is no picture
+    // draws nothing.
+    //
+    // The lit (lower) or unlit (upper) half of a picture, stretched into a place.
+    virtual void DrawPictureHalf(const QString& picture, const DesignRect& place, bool lit) = 0;
+    // The same half of `mask` copied into the place with AND, then that of
+    // `picture` with OR: where the mask is white the machine shows through.
+    virtual void DrawMaskedPictureHalf(const QString& picture, const QString& mask, const DesignRect& place,
+                                       bool lit) = 0;
+    // A digit meter of `value` with its left (or, right-anchored, right) edge at
+    // design x and its top at the meters' top.
+    virtual void DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) = 0;
+    // The place filled black, then each line written over it.
+    virtual void DrawTextBox(const DesignRect& place, const std::vector<TextBoxLine>& lines) = 0;
+    // Cell `cell` of the symbol sheet drawn into one row (0 top, 2 bottom) of a
+    // reel; then the payline.
+    virtual void DrawSymbolCell(int reel, int row, int cell) = 0;
 };
 
 // Draws nothing: for the simulator and for code that runs without a window.
@@ -83,6 +118,11 @@ public:
     void FillMovePicture(int, int) override {}
     void DrawMoveFrame(int, std::int32_t) override {}
     void TakeReelPicture(int, std::int32_t) override {}
+    void DrawPictureHalf(const QString&, const DesignRect&, bool) override {}
+    void DrawMaskedPictureHalf(const QString&, const QString&, const DesignRect&, bool) override {}
+    void DrawMeter(std::int32_t, std::int32_t, MeterColour, bool) override {}
+    void DrawTextBox(const DesignRect&, const std::vector<TextBoxLine>&) override {}
+    void DrawSymbolCell(int, int, int) override {}
 };
 
 } // namespace slotmachine

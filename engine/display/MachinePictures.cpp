@@ -12,13 +12,56 @@ QImage forDrawing(const QImage& image) {
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
 }
 
+QImage resourcePicture(const QString& folder, const QString& name) {
+    return forDrawing(QImage(QStringLiteral(":/pictures/%1/%2.png").arg(folder, name)));
+}
+
 QImage resourcePicture(const QString& folder, const char* name) {
-    return forDrawing(QImage(QStringLiteral(":/pictures/%1/%2.png").arg(folder, QLatin1String(name))));
+    return resourcePicture(folder, QLatin1String(name));
+}
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Replaces `picture` with the file of `fileName` beside the program when that is
+// a readable picture.
+void replaceFromFile(QImage& picture, const QDir& programDir, const QString& fileName) {
+    const QString path = findFileIgnoringCase(programDir, fileName);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QImage replacement(path);
+    if (!replacement.isNull()) {
+        picture = forDrawing(replacement);
+    }
 }
 
 } // namespace
 
-MachinePictures builtInPictures(const QString& programName) {
+const QImage* MachinePictures::named(QStringView name) const {
+    static const std::pair<const char*, QImage MachinePictures::*> Fixed[] = {
+        {"Image1", &MachinePictures::Image1},         {"Image2", &MachinePictures::Image2},
+        {"Image3", &MachinePictures::Image3},         {"BonusBMP", &MachinePictures::BonusBMP},
+        {"Bet1But", &MachinePictures::Bet1But},       {"Bet5But", &MachinePictures::Bet5But},
+        {"SpinBut", &MachinePictures::SpinBut},       {"Dimmed", &MachinePictures::Dimmed},
+        {"Dimmed2", &MachinePictures::Dimmed2},       {"Bet1bDimmed", &MachinePictures::Bet1bDimmed},
+        {"SealLogo", &MachinePictures::SealLogo},     {"SealMask", &MachinePictures::SealMask},
+    };
+    for (const auto& [fixedName, member] : Fixed) {
+        if (name == QLatin1String(fixedName)) {
+            return &(this->*member);
+        }
+    }
+    for (const NamedPicture& picture : gamePictures) {
+        if (picture.name == name) {
+            return &picture.image;
+        }
+    }
+    return nullptr;
+}
+
+MachinePictures builtInPictures(const QString& programName, std::span<const GamePicture> gamePictures) {
     const QString& game = programName;
     const QString shared = QStringLiteral("shared");
     MachinePictures p;
@@ -37,6 +80,10 @@ MachinePictures builtInPictures(const QString& programName) {
     p.GreenLarge = resourcePicture(shared, "GreenLarge");
     p.SealLogo = resourcePicture(shared, "SealLogo");
     p.SealMask = resourcePicture(shared, "SealMask");
+    for (const GamePicture& declared : gamePictures) {
+        const QString name = fromView(declared.name);
+        p.gamePictures.push_back({name, fromView(declared.replacementFile), resourcePicture(game, name)});
+    }
     return p;
 }
 
@@ -75,13 +122,13 @@ QString findFileIgnoringCase(const QDir& dir, const QString& name) {
 
 void loadReplacementPictures(MachinePictures& pictures, const QDir& programDir) {
     for (const ReplaceablePicture& r : ReplaceablePictures) {
-        const QString path = findFileIgnoringCase(programDir, QString::fromLatin1(r.fileName));
-        if (path.isEmpty()) {
-            continue;
-        }
-        const QImage replacement(path);
-        if (!replacement.isNull()) {
-            pictures.*r.picture = forDrawing(replacement);
+        replaceFromFile(pictures.*r.picture, programDir, QString::fromLatin1(r.fileName));
+        if (r.picture == &MachinePictures::BonusBMP) {
+            for (NamedPicture& own : pictures.gamePictures) {
+                if (!own.replacementFile.isEmpty()) {
+                    replaceFromFile(own.image, programDir, own.replacementFile);
+                }
+            }
         }
     }
 }

@@ -1,11 +1,22 @@
 #pragma once
 
+#include "engine/game/GameValues.h"
+
 #include <QDir>
 #include <QImage>
 #include <QString>
 #include <optional>
+#include <span>
+#include <vector>
 
 namespace slotmachine {
+
+// A picture a game declares for itself, with the file that may replace it.
+struct NamedPicture {
+    QString name;
+    QString replacementFile; // empty: no file replaces it
+    QImage image;
+};
 
 // Every picture the machine window draws from, by the names the games know them by.
 struct MachinePictures {
@@ -25,12 +36,18 @@ struct MachinePictures {
     QImage GreenLarge;
     QImage SealLogo; // the publisher's logo and its AND mask
     QImage SealMask;
+    std::vector<NamedPicture> gamePictures; // the game's own, in their declared order
+
+    // Any of the pictures above by its name ("BonusBMP", "HoldBMP"); null for a
+    // name that is none of them.
+    const QImage* named(QStringView name) const;
 };
 
 // The pictures compiled into the program: the game's own under
-// ":/pictures/<program name>/", the ones every machine shares under
-// ":/pictures/shared/". The symbol sheet is not among them: it only exists as a file.
-MachinePictures builtInPictures(const QString& programName);
+// ":/pictures/<program name>/" (with the pictures it declares for itself), the
+// ones every machine shares under ":/pictures/shared/". The symbol sheet is not
+// among them: it only exists as a file.
+MachinePictures builtInPictures(const QString& programName, std::span<const GamePicture> gamePictures = {});
 
 // A picture that may replace a built-in one, and the file that holds it.
 struct ReplaceablePicture {
@@ -38,7 +55,8 @@ struct ReplaceablePicture {
     const char* fileName;
 };
 
-// The pictures that files beside the program can replace, in the order they are loaded.
+// The pictures that files beside the program can replace, in the order they are
+// loaded; a game's own replaceable pictures come after "bonusx.bmp".
 inline constexpr ReplaceablePicture ReplaceablePictures[] = {
     {&MachinePictures::Image1, "tester.bmp"},       {&MachinePictures::Image2, "motionx.bmp"},
     {&MachinePictures::BonusBMP, "bonusx.bmp"},     {&MachinePictures::Bet1But, "Bet1But.bmp"},

@@ -154,7 +154,7 @@ void MachineSurface::DrawButton(MachineButton button, bool lit) {
 }
 
 void MachineSurface::DrawLamp(Lamp lamp, bool lit) {
-    const DesignRect& place = lamp == Lamp::TitleGlass   ? TitleGlassPlace
+    const DesignRect& place = lamp == Lamp::TitleGlass   ? game_.values().titleGlass
                               : lamp == Lamp::TitleStrip ? TitleStripPlace
                                                          : CoinSignPlace;
     const QImage& unlit = lamp == Lamp::TitleGlass   ? pictures_.Dimmed
@@ -191,10 +191,13 @@ void MachineSurface::DrawLogo() {
 // --- Reels ---------------------------------------------------------------------
 
 void MachineSurface::drawSymbol(QPainter& painter, int reel, int position, const QRect& cell) const {
+    drawSheetCell(painter, game_.symbolNumber(reel, position), cell);
+}
+
+void MachineSurface::drawSheetCell(QPainter& painter, int n, const QRect& cell) const {
     const int size = geometry_.SymbolSize;
-    const int n = game_.symbolNumber(reel, position);
     const QRect source((n % 4) * size, (n / 4) * size, size, size);
-    if (!SymbolCopy.rect().contains(source)) {
+    if (n < 0 || !SymbolCopy.rect().contains(source)) {
         // A sheet too small for this symbol: an empty reel face, not stale pixels.
         painter.fillRect(cell, Qt::white);
     }
@@ -286,6 +289,101 @@ void MachineSurface::TakeReelPicture(int reel, std::int32_t cut) {
     const QRect column = reelColumn(reel);
     heldReels_[static_cast<std::size_t>(reel)] =
         surface_.copy(column.left(), column.top(), column.width(), std::max(0, column.height() - cut));
+    DrawPayline();
+}
+
+} // namespace slotmachine
+
+namespace slotmachine {
+
+// --- Drawing for a game's own features ---------------------------------------------
+
+namespace {
+
+// The lit (lower) or unlit (upper) half of a picture, halves of its height
+// rounded down.
+QRect halfOf(const QImage& picture, bool lit) {
+    const int half = picture.height() / 2;
+    return lit ? QRect(0, half, picture.width(), picture.height() - half) : QRect(0, 0, picture.width(), half);
+}
+
+} // namespace
+
+void MachineSurface::DrawPictureHalf(const QString& name, const DesignRect& place, bool lit) {
+    const QImage* picture = pictures_.named(name);
+    if (picture == nullptr || picture->isNull()) {
+        return;
+    }
+    const QRect target = place.scaled(geometry_);
+    QPainter painter(&surface_);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, *picture, halfOf(*picture, lit));
+    markChanged(target);
+}
+
+void MachineSurface::DrawMaskedPictureHalf(const QString& name, const QString& maskName, const DesignRect& place,
+                                           bool lit) {
+    const QImage* picture = pictures_.named(name);
+    const QImage* mask = pictures_.named(maskName);
+    if (picture == nullptr || mask == nullptr || picture->isNull() || mask->isNull()) {
+        return;
+    }
+    // Both halves are cut by the picture's size, as the mask is made to match it.
+    const QRect source = halfOf(*picture, lit);
+    const QRect target = place.scaled(geometry_);
+    // Scaled without smoothing first: a mask blurred at its edges would darken
+    // what it should leave alone.
+    const QImage maskPart = mask->copy(source).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                                .convertToFormat(QImage::Format_RGB32);
+    const QImage picturePart = picture->copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
+                                                            Qt::FastTransformation);
+    QPainter painter(&surface_);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(target.topLeft(), maskPart);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(target.topLeft(), picturePart);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    markChanged(target);
+}
+
+void MachineSurface::DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) {
+    drawMeter(value, designX, colour == MeterColour::Green, rightAnchored);
+}
+
+int MachineSurface::pixelSizeOf(double points) const {
+    return std::max(1, static_cast<int>(std::lround(points * screen_.logicalDpi / 72.0)));
+}
+
+void MachineSurface::DrawTextBox(const DesignRect& place, const std::vector<TextBoxLine>& lines) {
+    const QRect box = place.scaled(geometry_);
+    QPainter painter(&surface_);
+    painter.fillRect(box, Qt::black);
+    QRect changedArea = box;
+    for (const TextBoxLine& line : lines) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(pixelSizeOf(line.points));
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        const int width = metrics.horizontalAdvance(line.text);
+        const int left = ScaleUnit(line.designCentreX) - width / 2;
+        const int top = ScaleUnit(line.designTop);
+        painter.setFont(font);
+        painter.setPen(line.colour);
+        painter.drawText(left, top + metrics.ascent(), line.text);
+        changedArea = changedArea.united(QRect(left, top, width, metrics.height()));
+    }
+    markChanged(changedArea);
+}
+
+void MachineSurface::DrawSymbolCell(int reel, int row, int cell) {
+    const int size = geometry_.SymbolSize;
+    const QRect column = reelColumn(reel);
+    const QRect target(column.left(), column.top() + row * size, size, size);
+    {
+        QPainter painter(&surface_);
+        drawSheetCell(painter, cell, target);
+    }
+    markChanged(target);
     DrawPayline();
 }
 

@@ -53,6 +53,12 @@ public:
     void FillMovePicture(int reel, int first) override;
     void DrawMoveFrame(int reel, std::int32_t top) override;
     void TakeReelPicture(int reel, std::int32_t cut) override;
+    void DrawPictureHalf(const QString& picture, const DesignRect& place, bool lit) override;
+    void DrawMaskedPictureHalf(const QString& picture, const QString& mask, const DesignRect& place,
+                               bool lit) override;
+    void DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) override;
+    void DrawTextBox(const DesignRect& place, const std::vector<TextBoxLine>& lines) override;
+    void DrawSymbolCell(int reel, int row, int cell) override;
 
     // The digits of a meter in this surface's layout (the borrow window draws its
     // numbers the same way on its own surface).
@@ -62,6 +68,10 @@ private:
     QRect reelColumn(int reel) const;
     // Draws the symbol of strip position `position` into `cell`.
     void drawSymbol(QPainter& painter, int reel, int position, const QRect& cell) const;
+    // Draws cell `number` of the stretched symbol sheet into `cell`.
+    void drawSheetCell(QPainter& painter, int number, const QRect& cell) const;
+    // A pixel size for a font of `points` on this screen.
+    int pixelSizeOf(double points) const;
     void markChanged(const QRect& rect);
 
     const GameState& state_;

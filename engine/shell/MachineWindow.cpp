@@ -117,7 +117,7 @@ bool TForm1::FormCreate() {
     const QString builtInFolder =
         QString::fromUtf8(gameValues.programName.data(), static_cast<qsizetype>(gameValues.programName.size()));
     std::optional<MachinePictures> pictures = prepareMachinePictures(
-        builtInPictures(builtInFolder), QDir(values_.ProgramDir), values_.SoundPrefix, screen->depth(), dialogs_);
+        builtInPictures(builtInFolder, gameValues.pictures), QDir(values_.ProgramDir), values_.SoundPrefix, screen->depth(), dialogs_);
     if (!pictures) {
         return false;
     }

@@ -69,6 +69,30 @@ public:
     void TakeReelPicture(int reel, std::int32_t cut) override {
         log_.push_back("TakeReelPicture " + std::to_string(reel) + " " + std::to_string(cut));
     }
+    void DrawPictureHalf(const QString& picture, const DesignRect& place, bool lit) override {
+        log_.push_back("DrawPictureHalf " + picture.toStdString() + " " + std::to_string(place.left) +
+                       (lit ? " lit" : " unlit"));
+    }
+    void DrawMaskedPictureHalf(const QString& picture, const QString& mask, const DesignRect& place,
+                               bool lit) override {
+        log_.push_back("DrawMaskedPictureHalf " + picture.toStdString() + " " + mask.toStdString() + " " +
+                       std::to_string(place.top) + (lit ? " lit" : " unlit"));
+    }
+    void DrawMeter(std::int32_t value, std::int32_t x, MeterColour colour, bool right) override {
+        log_.push_back("DrawMeter " + std::to_string(value) + " " + std::to_string(x) +
+                       (colour == MeterColour::Green ? " green" : " red") + (right ? " right" : " left"));
+    }
+    void DrawTextBox(const DesignRect& place, const std::vector<TextBoxLine>& lines) override {
+        std::string entry = "DrawTextBox " + std::to_string(place.left);
+        for (const TextBoxLine& line : lines) {
+            entry += " " + line.text.toStdString() + "@" + std::to_string(line.points);
+        }
+        log_.push_back(entry);
+    }
+    void DrawSymbolCell(int reel, int row, int cell) override {
+        log_.push_back("DrawSymbolCell " + std::to_string(reel) + " " + std::to_string(row) + " " +
+                       std::to_string(cell));
+    }
     // Spin and bounce frames are many; tests that look at them turn this on.
     bool logFrames = false;
 
