@@ -26,7 +26,7 @@ constexpr int SettleCut = 8;
 
 } // namespace
 
-void SlotMachine::slideReel(int reel, int first, bool down) {
+void SlotMachine::slideReelPicture(int reel, int first, bool down) {
     if (!animated_ || shuttingDown_) {
         return;
     }
@@ -41,18 +41,26 @@ void SlotMachine::slideReel(int reel, int first, bool down) {
     }
 }
 
-void SlotMachine::moveReelDown(int reel) {
+void SlotMachine::slideReelDown(int reel) {
     std::int32_t& stop = state().ReelStop[static_cast<std::size_t>(reel)];
     const int moved = previousPosition(stop);
-    slideReel(reel, moved, true);
+    slideReelPicture(reel, moved, true);
     stop = moved;
+}
+
+void SlotMachine::slideReelUp(int reel) {
+    std::int32_t& stop = state().ReelStop[static_cast<std::size_t>(reel)];
+    slideReelPicture(reel, stop, false);
+    stop = nextPosition(stop);
+}
+
+void SlotMachine::moveReelDown(int reel) {
+    slideReelDown(reel);
     settleBounce(reel);
 }
 
 void SlotMachine::moveReelUp(int reel) {
-    std::int32_t& stop = state().ReelStop[static_cast<std::size_t>(reel)];
-    slideReel(reel, stop, false);
-    stop = nextPosition(stop);
+    slideReelUp(reel);
     settleBounce(reel);
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace slotmachine {
 
@@ -119,8 +120,22 @@ public:
     // bounce; the stop changes either way, drawn or not.
     void moveReelDown(int reel);
     void moveReelUp(int reel);
-    // The bounce of a reel that a feature has moved.
+    // The two halves of a move, for a game that plays something between them:
+    // the slide, after which the stop has changed, and the settle bounce.
+    void slideReelDown(int reel);
+    void slideReelUp(int reel);
     void settleBounce(int reel);
+
+    // --- Features that run outside a spin (a nudge) ------------------------------
+    // Runs `feature` as a machine operation: refused (false, nothing run) while
+    // Busy is set or another operation runs, and nothing else starts while it
+    // waits. What it pays is recorded in lastSpin() (with no coins charged), and
+    // operationsFinished() moves, so the window stores the game after it.
+    bool runFeature(const std::function<void()>& feature);
+    // Inside a feature: the game's evaluation of the reels as they stand, paid as
+    // a spin of the last bet (Coins is LastCoins while it runs). Nothing is charged
+    // and no spin is counted; coins the player has bet meanwhile stay bet.
+    void evaluateWithLastBet();
     // Waits on the machine's clock while events go on being handled.
     void Delay(double seconds);
     // Sound effects; nothing is played, and nothing waited for, while sound is off.
@@ -167,7 +182,7 @@ private:
     void animateReels();
     void showAnimation(const std::array<bool, ReelCount>& spinning);
     // Slides the reel's picture one cell, from the cells of `first` on.
-    void slideReel(int reel, int first, bool down);
+    void slideReelPicture(int reel, int first, bool down);
 
     MachineParts parts_;
     ReelGeometry geometry_;
