@@ -38,9 +38,7 @@ bool Game::showsBonusMeter() const {
     return true;
 }
 void Game::repaintStep(SlotMachine&, RepaintStep) {}
-bool Game::pointerPressBeforeButtons(SlotMachine&, int, int) {
-    return false;
-}
+void Game::pointerPressBeforeButtons(SlotMachine&, int, int) {}
 void Game::pointerPressAfterButtons(SlotMachine&, int, int) {}
 void Game::timerTick(SlotMachine&, MachineTimer) {}
 void Game::windowCreated(SlotMachine&) {}

@@ -23,7 +23,10 @@ enum class RepaintStep {
 
 // One game of the family: its values and the hooks by which it changes what the
 // engine does. Every hook has the engine's own behaviour as its default, so a game
-// overrides only where it differs.
+// overrides only where it differs. Each hook's comment says when the engine calls
+// it; all run on the user-interface thread, and a hook may wait (play a sound to
+// its end, Delay), during which events are handled but no other machine operation
+// can start.
 class Game {
 public:
     virtual ~Game() = default;
@@ -38,21 +41,27 @@ public:
     virtual int symbolNumber(int reel, int position) const = 0;
     // The symbol code that a payline position counts as; by default its strip code.
     virtual int paylineSymbol(const SlotMachine& machine, int reel, int position) const;
-    // Whether a reel takes part in the coming spin (a held reel does not).
+    // Asked for each reel as the spin's reels start: false leaves the reel alone for
+    // the whole spin (no new stop, no frames, no click, no bounce), so it is paid at
+    // the stop it kept. By default every reel spins.
     virtual bool reelSpins(const SlotMachine& machine, int reel) const;
 
     // --- Betting and the spin command -------------------------------------------
-    // After a coin has been bet and the meters redrawn.
+    // After each coin has been bet and the Credits and Coins meters redrawn, before
+    // the coin that reaches the coin limit starts the spin.
     virtual void coinBet(SlotMachine& machine);
-    // When a spin starts, right after the blink timers have been stopped.
+    // When a spin starts, right after Timer2, Timer3 and Timer5 have been stopped and
+    // before the title lamps are lit: stop the game's own timers here.
     virtual void spinStarting(SlotMachine& machine);
     // After the buttons have been dimmed and the coin sign lit, before the reels move.
     virtual void buttonsDimmed(SlotMachine& machine);
     // After the animation, for reel 0, 1 and 2 in turn: features that move a reel.
     virtual void reelFeatures(SlotMachine& machine, int reel);
-    // Reads the payline and pays it; by default the engine's evaluation.
+    // Reads the reels and pays them, with `Coins` holding the bet to pay; by default
+    // the engine's one-payline evaluation (SlotMachine::evaluatePayline). Called by
+    // the spin command and by SlotMachine::evaluateWithLastBet.
     virtual void evaluate(SlotMachine& machine);
-    // After the evaluation, before the bet becomes the last bet.
+    // After the evaluation, before the bet becomes the last bet and Busy is cleared.
     virtual void spinSettled(SlotMachine& machine);
 
     // --- Bonus ---------------------------------------------------------------
@@ -64,18 +73,29 @@ public:
     virtual void awardBox(BoxAward& award);
 
     // --- Machine window --------------------------------------------------------
-    // By default one red line across the middle row.
+    // By default one red line across the middle row. Called after every drawing of
+    // the reels (at rest, each frame, each bounce step) and in the full repaint.
     virtual void drawPayline(QPainter& painter, const ReelGeometry& geometry) const;
+    // Whether the full repaint draws the bonus meter.
     virtual bool showsBonusMeter() const;
+    // Steps of the game's own in the full repaint, at the places RepaintStep names.
     virtual void repaintStep(SlotMachine& machine, RepaintStep step);
-    // A pointer press, tested before the machine's buttons; true when it was used.
-    virtual bool pointerPressBeforeButtons(SlotMachine& machine, int x, int y);
-    // Runs last for every pointer press.
+    // A pointer press at window pixel (x, y), before the machine's buttons are
+    // tested: where a game's own lamps or buttons take presses. The buttons, the
+    // coin sign and pointerPressAfterButtons follow for every press, whatever this
+    // did (no game place overlaps a button). Runs also while the machine is busy:
+    // check SlotMachine::operationRunning() before starting anything.
+    virtual void pointerPressBeforeButtons(SlotMachine& machine, int x, int y);
+    // The last step of every pointer press, after the buttons and the coin sign.
     virtual void pointerPressAfterButtons(SlotMachine& machine, int x, int y);
-    // A tick of one of the timers the game runs for its features (Timer6 to Timer8).
+    // A tick of one of the timers the game runs for its features (Timer6 to Timer8),
+    // started and stopped by the game through SlotMachine::timers().
     virtual void timerTick(SlotMachine& machine, MachineTimer timer);
-    // Once the machine window exists, and when it closes.
+    // Once the machine window exists: after the start-up reset, the read of the
+    // running game and the first full repaint, before the window's timers start.
     virtual void windowCreated(SlotMachine& machine);
+    // When the window closes, after its timers have stopped and the spin running (if
+    // any) has settled, before the game is stored for the last time.
     virtual void closing(SlotMachine& machine);
 };
 

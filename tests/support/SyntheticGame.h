@@ -1,0 +1,91 @@
+#pragma once
+
+#include "engine/game/Game.h"
+#include "engine/reels/SlotMachine.h"
+#include "tests/support/Recorders.h"
+
+#include <string>
+
+namespace slotmachine::testing {
+
+// A small game of the engine's own, so that engine tests depend on no real game:
+// three coins, strips that count 0 to 9 three times, one pay rule of each payout
+// kind, a picture of its own, and hooks that log themselves and then do what the
+// engine does by default.
+class SyntheticGame final : public Game {
+public:
+    static constexpr GamePicture Pictures[] = {{"HoldBMP", "holdx.bmp"}};
+    static constexpr GameValues Values{
+        .title = "Synthetic Slots",
+        .lockName = "SyntheticSlots",
+        .soundPrefix = "Synth",
+        .versionText = "0.1",
+        .programName = "synthetic-slots",
+        .coinLimit = 3,
+        .initialStops = {1, 1, 1},
+        .strips = {"012345678901234567890123456789", "012345678901234567890123456789",
+                   "012345678901234567890123456789"},
+        .boxValues = {250, 100, 50, 50, 25, 10, 0, 0},
+        .titleGlass = ShortTitleGlassPlace,
+        .pictures = Pictures,
+    };
+    static constexpr PayRule Rules[] = {
+        eachReelIn(symbolSet({0}), 100, "Three zeros"),
+        eachReelIn(symbolSet({1}), 10, "Three ones").paying(Payout::PerLine),
+        eachReelIn(symbolSet({8}), 0, "Three eights").paying(Payout::BonusGame),
+        reelsIn(0x3ff, 0x3ff, symbolSet({9}), 0, "A nine on the right").paying(Payout::BetBack),
+    };
+
+    explicit SyntheticGame(EventLog& log) : log_(&log), paytable_(Rules) {}
+    SyntheticGame() : log_(&ownLog_), paytable_(Rules) {}
+    // Hooks log from now on into `log` (a test machine's own log, so that hooks and
+    // the machine's steps stand in one order).
+    void logTo(EventLog& log) { log_ = &log; }
+
+    const GameValues& values() const override { return Values; }
+    const Paytable& paytable() const override { return paytable_; }
+    int symbolNumber(int reel, int position) const override {
+        return Values.strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(position - 1)] - '0';
+    }
+
+    bool reelSpins(const SlotMachine& m, int reel) const override { return heldReel != reel && Game::reelSpins(m, reel); }
+    void coinBet(SlotMachine&) override { note("coinBet"); }
+    void spinStarting(SlotMachine&) override { note("spinStarting"); }
+    void buttonsDimmed(SlotMachine&) override { note("buttonsDimmed"); }
+    void reelFeatures(SlotMachine&, int reel) override { note("reelFeatures " + std::to_string(reel)); }
+    void evaluate(SlotMachine& m) override {
+        note("evaluate coins " + std::to_string(m.state().Coins));
+        Game::evaluate(m);
+    }
+    void spinSettled(SlotMachine&) override { note("spinSettled"); }
+    void repaintStep(SlotMachine&, RepaintStep step) override {
+        static const char* names[] = {"AfterMeters", "AfterCaptions", "AfterButtons"};
+        note(std::string("repaintStep ") + names[static_cast<int>(step)]);
+    }
+    void pointerPressBeforeButtons(SlotMachine& m, int x, int y) override {
+        note("pointerPressBeforeButtons " + std::to_string(x) + " " + std::to_string(y));
+        if (beforeButtons) {
+            beforeButtons(m);
+        }
+    }
+    void pointerPressAfterButtons(SlotMachine&, int x, int y) override {
+        note("pointerPressAfterButtons " + std::to_string(x) + " " + std::to_string(y));
+    }
+    void timerTick(SlotMachine&, MachineTimer timer) override {
+        note("timerTick " + std::to_string(static_cast<int>(timer)));
+    }
+    void windowCreated(SlotMachine&) override { note("windowCreated"); }
+    void closing(SlotMachine&) override { note("closing"); }
+
+    int heldReel = -1;
+    std::function<void(SlotMachine&)> beforeButtons;
+
+private:
+    void note(const std::string& what) const { log_->push_back("Hook " + what); }
+
+    EventLog ownLog_;
+    EventLog* log_;
+    Paytable paytable_;
+};
+
+} // namespace slotmachine::testing
