@@ -264,3 +264,50 @@ TEST_F(Surface, ASettlingReelLeavesOffItsScaledBottomRows) {
     // (The stretched sheet blends the rows at a cell's edge, so stay clear of it.)
     EXPECT_EQ(at(x, bottom - 4), symbolColour(22 % 16));
 }
+
+// The drawing calls games build their own lamps, bars, boxes and animations from.
+TEST_F(Surface, GameDrawingCallsDrawHalvesMasksBoxesAndCells) {
+    MachinePictures pictures = syntheticPictures();
+    QImage lamp(72, 34, QImage::Format_RGB32);
+    lamp.fill(litHalf());
+    QPainter(&lamp).fillRect(0, 0, 72, 17, dimmedHalf());
+    // A bar whose mask is black (the bar) on its left half and white on its right.
+    QImage bar = filled(100, 28, QColor(0, 0, 255));
+    QImage mask = filled(100, 28, Qt::white);
+    QPainter(&mask).fillRect(0, 0, 50, 28, Qt::black);
+    QImage clearBar = filled(100, 28, Qt::black); // a bar picture is black where the mask is white
+    QPainter(&clearBar).fillRect(0, 0, 50, 28, QColor(0, 0, 255));
+    pictures.gamePictures = {{QStringLiteral("HoldBMP"), {}, lamp},
+                             {QStringLiteral("Red"), {}, clearBar},
+                             {QStringLiteral("Mask"), {}, mask.convertToFormat(QImage::Format_Mono)}};
+    layOut(1600, pictures);
+
+    const DesignRect lampPlace{260, 246, 332, 263};
+    surface->DrawPictureHalf(QStringLiteral("HoldBMP"), lampPlace, true);
+    EXPECT_EQ(at(su(261), su(250)), litHalf());
+    surface->DrawPictureHalf(QStringLiteral("HoldBMP"), lampPlace, false);
+    EXPECT_EQ(at(su(331), su(262)), dimmedHalf());
+    EXPECT_EQ(at(su(332), su(262)), machineColour()); // the right edge is not drawn over
+    surface->DrawPictureHalf(QStringLiteral("NoSuchPicture"), DesignRect{0, 0, 100, 100}, true);
+    EXPECT_EQ(at(su(50), su(50)), machineColour());
+
+    const DesignRect barPlace{200, 300, 300, 314};
+    surface->DrawMaskedPictureHalf(QStringLiteral("Red"), QStringLiteral("Mask"), barPlace, true);
+    EXPECT_EQ(at(su(210), su(305)), QColor(0, 0, 255));
+    EXPECT_EQ(at(su(290), su(305)), machineColour()); // shows through where the mask is white
+
+    surface->DrawTextBox(DesignRect{580, 230, 654, 276},
+                         {{QStringLiteral("8"), QColor(255, 0, 0), 24, 250, 617}});
+    EXPECT_EQ(at(su(581), su(231)), QColor(Qt::black));
+    bool red = false;
+    for (int x = su(600); x < su(634); ++x) {
+        for (int y = su(250); y < su(276); ++y) {
+            red = red || at(x, y).red() > 200;
+        }
+    }
+    EXPECT_TRUE(red);
+
+    const ReelGeometry& g = surface->geometry();
+    surface->DrawSymbolCell(2, 1, 11);
+    EXPECT_EQ(at(g.ReelLeft + 2 * g.ReelPitch + 3, g.ReelTop + g.SymbolSize + 3), symbolColour(11));
+}
