@@ -1,18 +1,41 @@
 #include "games/Catalog.h"
 
-#include "games/orevein/OreveinGame.h"
-
 namespace slotmachine {
 
+const CatalogEntry* findGame(std::string_view name) {
+    for (const CatalogEntry& entry : gameCatalog()) {
+        if (entry.name == name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
 std::vector<std::string_view> gameNames() {
-    return {"orevein"};
+    std::vector<std::string_view> names;
+    for (const CatalogEntry& entry : gameCatalog()) {
+        names.push_back(entry.name);
+    }
+    return names;
 }
 
 std::unique_ptr<Game> makeGame(std::string_view name) {
-    if (name == "orevein") {
-        return std::make_unique<orevein::OreveinGame>();
+    const CatalogEntry* entry = findGame(name);
+    return entry != nullptr ? entry->make() : nullptr;
+}
+
+std::vector<SimStrategy> simStrategies(std::string_view game) {
+    const CatalogEntry* entry = findGame(game);
+    if (entry == nullptr) {
+        return {};
     }
-    return nullptr;
+    std::vector<SimStrategy> strategies{{"none", nullptr}};
+    if (entry->strategies != nullptr) {
+        for (const SimStrategy& own : entry->strategies()) {
+            strategies.push_back(own);
+        }
+    }
+    return strategies;
 }
 
 } // namespace slotmachine

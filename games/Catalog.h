@@ -1,5 +1,9 @@
 #pragma once
 
+// Every game of the family, for the tools and the tests. The table itself is written
+// at configure time from the slots_add_game() calls in games/CMakeLists.txt
+// (cmake/SlotsGame.cmake); the programs do not link it.
+
 #include "engine/game/Game.h"
 
 #include <memory>
@@ -8,10 +12,36 @@
 
 namespace slotmachine {
 
+class SlotMachine;
+
+// A way for the simulator to spend a game's stock of holds or nudges: called after
+// every settled spin, it may run the game's own actions on the machine. A game
+// defines its own in games/<name>/sim/; every game also has "none".
+struct SimStrategy {
+    std::string_view name;
+    void (*afterSpin)(SlotMachine& machine, Game& game) = nullptr; // null: spends nothing
+};
+
+struct CatalogEntry {
+    std::string_view name; // the short name, as on the command lines ("orevein")
+    std::unique_ptr<Game> (*make)();
+    std::vector<SimStrategy> (*strategies)() = nullptr; // the game's own, if it has any
+};
+
+// The games in the order of their slots_add_game() calls.
+const std::vector<CatalogEntry>& gameCatalog();
+
+// The named game's entry, or null for a name that is not a game.
+const CatalogEntry* findGame(std::string_view name);
+
 // The games of the family by their short names ("orevein").
 std::vector<std::string_view> gameNames();
 
 // A new instance of the named game, or null for a name that is not a game.
 std::unique_ptr<Game> makeGame(std::string_view name);
+
+// The named game's simulator strategies: "none" first, then the game's own.
+// Empty for a name that is not a game.
+std::vector<SimStrategy> simStrategies(std::string_view game);
 
 } // namespace slotmachine

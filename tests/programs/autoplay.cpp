@@ -1,15 +1,15 @@
-// slots-autoplay: plays Orevein Slots by itself, as a player pressing keys would,
-// storing its games in a given record file; and checks a record file that such a
-// game left behind. The kill-during-play test kills it at random moments.
+// slots-autoplay: plays a game of the catalog by itself, as a player pressing keys
+// would, storing its games in a given record file; and checks a record file that
+// such a game left behind. The kill-during-play test kills it at random moments.
 //
-//   slots-autoplay PROGRAM-PATH RECORD-FILE        play until killed
-//   slots-autoplay --check RECORD-FILE MIN-SPINS   exit 0 when the file holds a whole game
+//   slots-autoplay GAME PROGRAM-PATH RECORD-FILE        play until killed
+//   slots-autoplay --check GAME RECORD-FILE MIN-SPINS   exit 0 when the file holds a whole game
 #include "engine/audio/sdl/SdlAudio.h"
 #include "engine/bonus/TrickForm.h"
 #include "engine/records/RecordFile.h"
 #include "engine/shell/IniFile.h"
 #include "engine/shell/MachineWindow.h"
-#include "games/orevein/OreveinGame.h"
+#include "games/Catalog.h"
 
 #include <QApplication>
 #include <QFile>
@@ -39,10 +39,15 @@ void press(QWidget* target, Qt::Key key) {
 int play(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    orevein::OreveinGame game;
-    RecordFile records(QString::fromLocal8Bit(argv[2]), nullptr, QStringLiteral("/"));
+    const std::unique_ptr<Game> game = makeGame(argv[1]);
+    if (!game) {
+        return fail(std::string("no game is called ") + argv[1]);
+    }
+    const std::int32_t coinLimit = game->values().coinLimit;
+    RecordFile records(QString::fromLocal8Bit(argv[3]), nullptr, QStringLiteral("/"));
     SdlAudio audio;
-    std::unique_ptr<TForm1> window = TForm1::create(game, records, audio.outputs(), QString::fromLocal8Bit(argv[1]));
+    std::unique_ptr<TForm1> window =
+        TForm1::create(*game, records, audio.outputs(), QString::fromLocal8Bit(argv[2]));
     if (!window) {
         return fail("the machine window did not open");
     }
@@ -54,7 +59,7 @@ int play(int argc, char** argv) {
             return;
         }
         const GameState& state = window->machine().state();
-        if (state.Busy || state.Credits < 5) {
+        if (state.Busy || state.Credits < coinLimit) {
             return;
         }
         const quint32 roll = QRandomGenerator::global()->bounded(10);
@@ -65,7 +70,7 @@ int play(int argc, char** argv) {
 }
 
 // The file must hold exactly one whole running game that has not lost any spins.
-int check(const char* path, long minimumSpins) {
+int check(const Game& game, const char* path, long minimumSpins) {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.exists()) {
         return minimumSpins == 0 ? 0 : fail("the record file is gone");
@@ -102,7 +107,8 @@ int check(const char* path, long minimumSpins) {
     if (spins < minimumSpins) {
         return fail("spins were lost: " + std::to_string(spins) + " after " + std::to_string(minimumSpins));
     }
-    if (bets < spins || bets > 5 * spins || values["BonusPts"] > 12 || values["Borrowed"] != 1000 ||
+    if (bets < spins || bets > game.values().coinLimit * spins || values["BonusPts"] > 12 ||
+        values["Borrowed"] != NewGameCredits ||
         std::int64_t{values["Credits"]} - values["Borrowed"] + bets < 0) {
         return fail("the totals do not belong to one game");
     }
@@ -113,12 +119,16 @@ int check(const char* path, long minimumSpins) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]) == "--check") {
-        return check(argv[2], std::strtol(argv[3], nullptr, 10));
+    if (argc == 5 && std::string(argv[1]) == "--check") {
+        const std::unique_ptr<Game> game = makeGame(argv[2]);
+        if (!game) {
+            return fail(std::string("no game is called ") + argv[2]);
+        }
+        return check(*game, argv[3], std::strtol(argv[4], nullptr, 10));
     }
-    if (argc == 3) {
+    if (argc == 4) {
         return play(argc, argv);
     }
-    std::fprintf(stderr, "usage: slots-autoplay PROGRAM-PATH RECORD-FILE | --check RECORD-FILE MIN-SPINS\n");
+    std::fprintf(stderr, "usage: slots-autoplay GAME PROGRAM-PATH RECORD-FILE | --check GAME RECORD-FILE MIN-SPINS\n");
     return 2;
 }

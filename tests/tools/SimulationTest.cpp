@@ -1,6 +1,7 @@
 #include "tools/sim/Simulation.h"
 
 #include "engine/reels/ReelStrips.h"
+#include "engine/reels/SlotMachine.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/TestMachine.h"
 
@@ -60,10 +61,11 @@ TEST(SimulationTest, GoodArgumentsAreParsed) {
     EXPECT_EQ(parsed.options->coins, 3);
     EXPECT_EQ(parsed.options->spins, 100);
     EXPECT_EQ(parsed.options->seed, 42u);
+    EXPECT_EQ(parsed.options->strategy, "none");
 
     // --name=value, in any order, and the whole range of the seed.
     const ParsedArguments joined =
-        parseArguments({"--seed=4294967295", "--spins=1", "--coins=5", "--game=orevein"});
+        parseArguments({"--seed=4294967295", "--spins=1", "--strategy=none", "--coins=5", "--game=orevein"});
     ASSERT_TRUE(joined.options.has_value()) << joined.error;
     EXPECT_EQ(joined.options->game, "orevein");
     EXPECT_EQ(joined.options->coins, 5);
@@ -97,6 +99,8 @@ TEST(SimulationTest, BadArgumentsAreRefused) {
         {"--game", "orevein", "--coins", "1", "--spins", "10", "--frobnicate"},
         {"--frobnicate"},
         {"--game", "orevein", "--coins", "1", "--spins"}, // value missing
+        {"--game", "orevein", "--coins", "1", "--spins", "10", "--strategy", "nowhere"},
+        {"--game", "orevein", "--coins", "1", "--spins", "10", "--strategy", "None"},
     };
     for (const Args& args : bad) {
         std::string line;
@@ -148,6 +152,8 @@ TEST(SimulationTest, CommandPrintsOneLineOfJson) {
     EXPECT_EQ(member(out, "spins"), "1000");
     EXPECT_EQ(member(out, "seed"), "9");
     EXPECT_EQ(member(out, "total_bet"), "2000");
+    // The strategy comes last, after every figure.
+    EXPECT_EQ(out.substr(out.rfind(',')), ",\"strategy\":\"none\"}\n");
     for (const char* key : {"total_won", "rtp", "hit_frequency", "bonus_games", "spins_per_second"}) {
         const std::string value = member(out, key);
         ASSERT_FALSE(value.empty()) << key;
@@ -287,4 +293,39 @@ TEST(SimulationTest, ResultsAgreeWithTheStripsFeaturesAndPaytable) {
     EXPECT_NEAR(hitFrequency, expectedHitFrequency, 0.003);
     EXPECT_NEAR(bonusFrequency, bonusRate, bonusRate * 0.03);
     EXPECT_NEAR(rtp, expectedLineReturn + bonusRate * boxMean, 0.03);
+}
+
+TEST(SimulationTest, EveryGameOfTheCatalogPlaysWithEachOfItsStrategies) {
+    for (const std::string_view name : gameNames()) {
+        const std::string game(name);
+        const std::int32_t limit = makeGame(name)->values().coinLimit;
+        EXPECT_TRUE(parseArguments({"--game", game, "--coins", std::to_string(limit), "--spins", "1"}).options)
+            << game;
+        EXPECT_FALSE(parseArguments({"--game", game, "--coins", std::to_string(limit + 1), "--spins", "1"}).options)
+            << game;
+        const std::vector<SimStrategy> strategies = simStrategies(name);
+        ASSERT_FALSE(strategies.empty()) << game;
+        EXPECT_EQ(strategies.front().name, "none") << game;
+        for (const SimStrategy& strategy : strategies) {
+            const Options options{game, limit, 500, 11, std::string(strategy.name)};
+            ASSERT_TRUE(parseArguments({"--game", game, "--coins", std::to_string(limit), "--spins", "500",
+                                        "--strategy", options.strategy})
+                            .options)
+                << game << " " << strategy.name;
+            EXPECT_NE(usage().find(std::string(strategy.name)), std::string::npos) << strategy.name;
+            const Figures figures = simulate(options);
+            EXPECT_EQ(figures.spins, 500) << game << " " << strategy.name;
+            EXPECT_EQ(figures.totalBet, 500 * limit) << game << " " << strategy.name;
+        }
+    }
+}
+
+TEST(SimulationTest, CreditsTheStrategysActionsBringCountAsWon) {
+    const Options options{"orevein", 2, 3000, 5};
+    const Figures none = simulate(options);
+    const SimStrategy generous{"generous", [](SlotMachine& machine, Game&) { machine.state().Credits += 3; }};
+    const Figures played = simulate(options, generous);
+    EXPECT_EQ(played.totalBet, none.totalBet);
+    EXPECT_EQ(played.lineHits, none.lineHits);
+    EXPECT_EQ(played.totalWon, none.totalWon + 3 * 3000);
 }

@@ -15,6 +15,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 
@@ -49,6 +50,27 @@ std::string joinedGameNames() {
     return names;
 }
 
+// The strategy's names of the named game, joined for a message.
+std::string joinedStrategyNames(std::string_view game) {
+    std::string names;
+    for (const SimStrategy& strategy : simStrategies(game)) {
+        if (!names.empty()) {
+            names += ", ";
+        }
+        names += strategy.name;
+    }
+    return names;
+}
+
+std::optional<SimStrategy> findStrategy(std::string_view game, std::string_view name) {
+    for (const SimStrategy& strategy : simStrategies(game)) {
+        if (strategy.name == name) {
+            return strategy;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string formatFraction(double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.6f", value);
@@ -58,22 +80,29 @@ std::string formatFraction(double value) {
 } // namespace
 
 std::string usage() {
-    return "usage: slots-sim --game NAME --coins N --spins M [--seed S]\n"
-           "Plays M spins of N coins each through the slot engine and prints the figures\n"
-           "as one line of JSON.\n"
-           "  --game NAME  the game to play: " +
-           joinedGameNames() +
-           "\n"
-           "  --coins N    coins per spin, from 1 to the game's coin limit\n"
-           "  --spins M    how many spins to play, at least 1\n"
-           "  --seed S     seed of the random generator, 0 to 4294967295\n"
-           "               (default: the time of day, as the games seed it)\n";
+    std::string text = "usage: slots-sim --game NAME --coins N --spins M [--seed S] [--strategy NAME]\n"
+                       "Plays M spins of N coins each through the slot engine and prints the figures\n"
+                       "as one line of JSON.\n"
+                       "  --game NAME      the game to play: " +
+                       joinedGameNames() +
+                       "\n"
+                       "  --coins N        coins per spin, from 1 to the game's coin limit\n"
+                       "  --spins M        how many spins to play, at least 1\n"
+                       "  --seed S         seed of the random generator, 0 to 4294967295\n"
+                       "                   (default: the time of day, as the games seed it)\n"
+                       "  --strategy NAME  how to spend the game's holds or nudges between spins\n"
+                       "                   (default none, which spends nothing):\n";
+    for (const std::string_view game : gameNames()) {
+        text += "                   " + std::string(game) + ": " + joinedStrategyNames(game) + "\n";
+    }
+    return text;
 }
 
 ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
     ParsedArguments result;
     Options options;
     bool haveGame = false, haveCoins = false, haveSpins = false, haveSeed = false;
+    const std::vector<std::string> names{"--game", "--coins", "--spins", "--seed", "--strategy"};
 
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
@@ -88,7 +117,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
             result.helpAsked = true;
             return result;
         }
-        if (name != "--game" && name != "--coins" && name != "--spins" && name != "--seed") {
+        if (std::find(names.begin(), names.end(), name) == names.end()) {
             result.error = "unknown argument '" + arguments[i] + "'";
             return result;
         }
@@ -102,6 +131,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
         if (name == "--game") {
             options.game = value;
             haveGame = true;
+        } else if (name == "--strategy") {
+            options.strategy = value;
         } else if (name == "--coins") {
             if (!parseNumber(value, options.coins) || options.coins < 1) {
                 result.error = "--coins must be a whole number of at least 1, not '" + value + "'";
@@ -132,6 +163,11 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
         result.error = "unknown game '" + options.game + "' (games: " + joinedGameNames() + ")";
         return result;
     }
+    if (!findStrategy(options.game, options.strategy)) {
+        result.error = "unknown strategy '" + options.strategy + "' for " + options.game +
+                       " (strategies: " + joinedStrategyNames(options.game) + ")";
+        return result;
+    }
     const std::int32_t limit = game->values().coinLimit;
     if (options.coins > limit) {
         result.error = options.game + " takes at most " + std::to_string(limit) + " coins a spin";
@@ -147,6 +183,14 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
 }
 
 Figures simulate(const Options& options) {
+    const std::optional<SimStrategy> strategy = findStrategy(options.game, options.strategy);
+    if (!strategy) {
+        throw std::invalid_argument("unknown strategy '" + options.strategy + "' for '" + options.game + "'");
+    }
+    return simulate(options, *strategy);
+}
+
+Figures simulate(const Options& options, const SimStrategy& strategy) {
     const auto game = makeGame(options.game);
     if (!game) {
         throw std::invalid_argument("unknown game '" + options.game + "'");
@@ -194,6 +238,11 @@ Figures simulate(const Options& options) {
         figures.lineHits += outcome.lineWin > 0 ? 1 : 0;
         figures.bonusGames += outcome.bonusPlayed ? 1 : 0;
         ++figures.spins;
+        if (strategy.afterSpin != nullptr) {
+            const std::int64_t before = state.Credits;
+            strategy.afterSpin(machine, *game);
+            figures.totalWon += state.Credits - before;
+        }
     }
     figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     return figures;
@@ -204,14 +253,16 @@ std::string toJson(const Options& options, const Figures& figures) {
     const double rtp = figures.totalBet > 0 ? static_cast<double>(figures.totalWon) / figures.totalBet : 0.0;
     const double hitFrequency = figures.spins > 0 ? figures.lineHits / spins : 0.0;
     const double perSecond = figures.seconds > 0 ? spins / figures.seconds : 0.0;
-    // The game name has been checked against the catalog, so it needs no escaping.
+    // The game and strategy names have been checked against the catalog, so they
+    // need no escaping.
     return "{\"game\":\"" + options.game + "\",\"coins\":" + std::to_string(options.coins) +
            ",\"spins\":" + std::to_string(figures.spins) + ",\"seed\":" + std::to_string(options.seed) +
            ",\"total_bet\":" + std::to_string(figures.totalBet) +
            ",\"total_won\":" + std::to_string(figures.totalWon) + ",\"rtp\":" + formatFraction(rtp) +
            ",\"hit_frequency\":" + formatFraction(hitFrequency) +
            ",\"bonus_games\":" + std::to_string(figures.bonusGames) +
-           ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) + "}";
+           ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) +
+           ",\"strategy\":\"" + options.strategy + "\"}";
 }
 
 int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {

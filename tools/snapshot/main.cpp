@@ -27,6 +27,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage: slots-snapshot --game NAME --media DIR --out DIR [--width PIXELS]...\n"
+    "  --game   a game of the catalog (the snapshots target renders each of them)\n"
     "  --media  the folder that holds the game's symbol sheet (its program's folder)\n"
     "  --width  layout widths to render (default 800 and 1920)\n";
 
@@ -172,7 +173,12 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<Game> game = makeGame(options->game.toStdString());
     if (!game) {
-        std::fprintf(stderr, "slots-snapshot: no game is called %s\n", qPrintable(options->game));
+        QStringList names;
+        for (const std::string_view name : gameNames()) {
+            names.append(fromView(name));
+        }
+        std::fprintf(stderr, "slots-snapshot: no game is called %s (games: %s)\n", qPrintable(options->game),
+                     qPrintable(names.join(QStringLiteral(", "))));
         return 2;
     }
     const GameValues& values = game->values();

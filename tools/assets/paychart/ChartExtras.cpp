@@ -3,8 +3,10 @@
 namespace slotmachine::paychart {
 
 const ChartExtras* chartExtras(std::string_view gameName) {
-    if (gameName == "orevein") {
-        return &oreveinExtras();
+    for (const GameChartExtras& entry : gameChartExtras()) {
+        if (entry.game == gameName) {
+            return &entry.extras();
+        }
     }
     return nullptr;
 }

@@ -1,17 +1,8 @@
 #include "tools/assets/sound/SoundSet.h"
 
-#include "games/orevein/sound/OreveinSounds.h"
 #include "tools/assets/sound/Mastering.h"
 
 namespace slotmachine::sound {
-
-const std::vector<GameSounds>& gameSoundSets() {
-    // A new game's sounds: one line here, its recipe file in the CMake list.
-    static const std::vector<GameSounds> sets{
-        orevein::oreveinSounds(),
-    };
-    return sets;
-}
 
 const GameSounds* findGameSounds(std::string_view game) {
     for (const GameSounds& set : gameSoundSets()) {

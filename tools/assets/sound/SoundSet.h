@@ -1,7 +1,7 @@
 #pragma once
 
 // What a game's sounds are: a named recipe per file, each with its length limit.
-// The games' recipes live in games/<game>/sound/ and are listed in SoundSet.cpp.
+// The games' recipes live in games/<game>/sound/; the build lists them in the catalog.
 
 #include "tools/assets/sound/Synth.h"
 
@@ -24,7 +24,7 @@ struct GameSounds {
     std::vector<SoundRecipe> sounds;
 };
 
-// Every game's sounds, in the catalog's order.
+// Every game's sounds, in the catalog's order (a table written at configure time).
 const std::vector<GameSounds>& gameSoundSets();
 
 // The named game's sounds, or null when it has none.

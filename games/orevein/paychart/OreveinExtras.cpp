@@ -5,11 +5,11 @@
 
 #include <QPainter>
 
-namespace slotmachine::paychart {
+namespace slotmachine::orevein {
 
 namespace {
 
-using namespace orevein;
+using namespace paychart;
 
 constexpr qreal Tile = 32;
 constexpr qreal NotePixels = 10;
@@ -76,8 +76,9 @@ void paintOrevein(QPainter& painter, const QRectF& panel, const SymbolSheet& she
 
 } // namespace
 
-const ChartExtras& oreveinExtras() {
-    static const ChartExtras extras{
+// The catalog lists it beside the game (cmake/SlotsGame.cmake).
+const paychart::ChartExtras& oreveinChartExtras() {
+    static const paychart::ChartExtras extras{
         210,
         {FirstUpCell, FirstDownCell, FirstBonusCell, FirstBonusCell + 1, FirstBonusCell + 2, ClearCell},
         paintOrevein,
@@ -85,4 +86,4 @@ const ChartExtras& oreveinExtras() {
     return extras;
 }
 
-} // namespace slotmachine::paychart
+} // namespace slotmachine::orevein

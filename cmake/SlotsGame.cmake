@@ -1,0 +1,303 @@
+# A game of the family: its folder games/<name>/ and one slots_add_game() call in
+# games/CMakeLists.txt. The call builds the game's rules, pictures, program and every
+# file the program reads beside it, and enters the game in the catalog that the
+# tools, the snapshots and the tests loop over.
+#
+# slots_add_game(<name>
+#   PREFIX <Prefix>                  first part of the symbol sheet, sound and music files
+#   SHEET_SIZE <WxH>                 the symbol sheet (four cells of 76 pixels a row)
+#   MOTION_CELLS <n,n,...>           the sheet cells a spinning reel smears, top to bottom
+#   [MOTION_BLUR <pixels>]           default 10
+#   [PROGRAM <program-name>]         default <name>-slots; also the pictures' resource folder
+#   [RULES <sources...>]             default: every .cpp in the game's folder but the entry
+#   [MAIN <source>]                  the program entry, default main.cpp
+#   [SHEET <svg>]                    default symbols.svg
+#   [MOTION_PICTURE <name>]          default Image2
+#   [SOUNDS <name[:seconds]>...]     <Prefix><name>.wav each, and the longest it may last
+#                                    (default 2 seconds); their recipes are in sound/
+#   [MUSIC <scores...>]              default music/track0.score to music/track4.score,
+#                                    composed into <Prefix>0.mid, <Prefix>1.mid, ...
+#   [MANUAL <template.html>]         default manual/<program-name>.html
+#   PICTURES <Name> <svg> <WxH> [rgb|16|256|mono] ...
+#                                    compiled into the program as
+#                                    ":/pictures/<program-name>/<Name>.png"
+# )
+#
+# Pictures and the sheet are named relative to games/<name>/art/, other files relative
+# to games/<name>/. Conventions the catalog relies on, all in namespace
+# slotmachine::<name>:
+#   <Name>Game.h                     the class <Name>Game, derived from Game
+#   sound/*.cpp                      sound::GameSounds <name>Sounds()          (with SOUNDS)
+#   paychart/*.cpp                   const paychart::ChartExtras& <name>ChartExtras()  (optional)
+#   sim/*.cpp                        std::vector<SimStrategy> <name>Strategies() (optional)
+# Each of the last three is a library of its own that only the tools link.
+
+include_guard(GLOBAL)
+
+# The value <key> that slots_add_game recorded for the game <name>.
+function(slots_game_property out_var name key)
+  get_property(value GLOBAL PROPERTY SLOTS_GAME_${name}_${key})
+  set(${out_var} "${value}" PARENT_SCOPE)
+endfunction()
+
+function(_slots_game_error name message)
+  message(FATAL_ERROR "slots_add_game(${name}): ${message}")
+endfunction()
+
+# Turns PICTURES into calls of slots_render_picture; appends the files to <outputs-var>.
+function(_slots_game_pictures outputs_var name art out_dir)
+  set(files ${${outputs_var}})
+  set(formats rgb 16 256 mono)
+  set(rest ${ARGN})
+  list(LENGTH rest left)
+  while(left GREATER 0)
+    if(left LESS 3)
+      _slots_game_error(${name} "PICTURES ends in an incomplete entry: ${rest}")
+    endif()
+    list(POP_FRONT rest picture source size)
+    if(NOT picture MATCHES "^[A-Za-z0-9_]+$")
+      _slots_game_error(${name} "'${picture}' is no picture name (letters, digits and _)")
+    endif()
+    if(NOT size MATCHES "^[0-9]+x[0-9]+$")
+      _slots_game_error(${name} "the picture ${picture} needs a size WIDTHxHEIGHT, not '${size}'")
+    endif()
+    set(format rgb)
+    list(LENGTH rest left)
+    if(left GREATER 0)
+      list(GET rest 0 next)
+      if(next IN_LIST formats)
+        list(POP_FRONT rest format)
+        list(LENGTH rest left)
+      endif()
+    endif()
+    cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${art})
+    slots_render_picture(files SOURCE ${source} OUTPUT ${out_dir}/${picture}.png SIZE ${size} FORMAT ${format})
+  endwhile()
+  set(${outputs_var} ${files} PARENT_SCOPE)
+endfunction()
+
+function(slots_add_game name)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG ""
+    "PROGRAM;PREFIX;MAIN;SHEET;SHEET_SIZE;MOTION_CELLS;MOTION_BLUR;MOTION_PICTURE;MANUAL"
+    "RULES;SOUNDS;MUSIC;PICTURES")
+  if(ARG_UNPARSED_ARGUMENTS)
+    _slots_game_error(${name} "unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
+  endif()
+  # The name is also a C++ namespace, a target prefix and a folder.
+  if(NOT name MATCHES "^[a-z][a-z0-9]*$")
+    _slots_game_error(${name} "a game's short name is lower-case letters and digits")
+  endif()
+  get_property(games GLOBAL PROPERTY SLOTS_GAMES)
+  if(name IN_LIST games)
+    _slots_game_error(${name} "the game is already in the catalog")
+  endif()
+  foreach(required IN ITEMS PREFIX SHEET_SIZE MOTION_CELLS PICTURES)
+    if("${ARG_${required}}" STREQUAL "")
+      _slots_game_error(${name} "${required} is required")
+    endif()
+  endforeach()
+
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${name})
+  set(art ${dir}/art)
+  if(NOT IS_DIRECTORY ${dir})
+    _slots_game_error(${name} "there is no folder ${dir}")
+  endif()
+  string(SUBSTRING ${name} 0 1 initial)
+  string(TOUPPER ${initial} initial)
+  string(SUBSTRING ${name} 1 -1 tail)
+  set(class ${initial}${tail}Game)
+  if(NOT EXISTS ${dir}/${class}.h)
+    _slots_game_error(${name} "the catalog expects the class ${name}::${class} in ${dir}/${class}.h")
+  endif()
+
+  if(NOT ARG_PROGRAM)
+    set(ARG_PROGRAM ${name}-slots)
+  endif()
+  if(NOT ARG_MAIN)
+    set(ARG_MAIN main.cpp)
+  endif()
+  cmake_path(ABSOLUTE_PATH ARG_MAIN BASE_DIRECTORY ${dir})
+  if(ARG_RULES)
+    list(TRANSFORM ARG_RULES PREPEND ${dir}/ REGEX "^[^/]")
+  else()
+    file(GLOB ARG_RULES CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(REMOVE_ITEM ARG_RULES ${ARG_MAIN})
+  endif()
+  if(NOT ARG_SHEET)
+    set(ARG_SHEET symbols.svg)
+  endif()
+  cmake_path(ABSOLUTE_PATH ARG_SHEET BASE_DIRECTORY ${art})
+  if(NOT ARG_MOTION_PICTURE)
+    set(ARG_MOTION_PICTURE Image2)
+  endif()
+  if("${ARG_MOTION_BLUR}" STREQUAL "")
+    set(ARG_MOTION_BLUR 10)
+  endif()
+  if(NOT ARG_MUSIC)
+    foreach(track RANGE 0 4)
+      list(APPEND ARG_MUSIC music/track${track}.score)
+    endforeach()
+  endif()
+  list(TRANSFORM ARG_MUSIC PREPEND ${dir}/ REGEX "^[^/]")
+  if(NOT ARG_MANUAL)
+    set(ARG_MANUAL manual/${ARG_PROGRAM}.html)
+  endif()
+  cmake_path(ABSOLUTE_PATH ARG_MANUAL BASE_DIRECTORY ${dir})
+
+  # --- Rules, and the code only the tools run -----------------------------------
+  add_library(${name}_rules STATIC ${ARG_RULES})
+  target_link_libraries(${name}_rules PUBLIC slots_engine)
+
+  file(GLOB sound_sources CONFIGURE_DEPENDS ${dir}/sound/*.cpp)
+  file(GLOB chart_sources CONFIGURE_DEPENDS ${dir}/paychart/*.cpp)
+  file(GLOB strategy_sources CONFIGURE_DEPENDS ${dir}/sim/*.cpp)
+  if(NOT "${ARG_SOUNDS}" STREQUAL "" AND NOT sound_sources)
+    _slots_game_error(${name} "SOUNDS needs their recipes in ${dir}/sound/")
+  elseif(sound_sources AND "${ARG_SOUNDS}" STREQUAL "")
+    _slots_game_error(${name} "${dir}/sound/ holds recipes, but the call names no SOUNDS")
+  endif()
+  set(tool_parts)
+  if(sound_sources)
+    add_library(${name}_sounds STATIC ${sound_sources})
+    target_link_libraries(${name}_sounds PUBLIC ${name}_rules slots_synth)
+    list(APPEND tool_parts SOUNDS)
+  endif()
+  if(chart_sources)
+    add_library(${name}_chart STATIC ${chart_sources})
+    target_link_libraries(${name}_chart PUBLIC ${name}_rules slots_chart_style)
+    list(APPEND tool_parts CHART)
+  endif()
+  if(strategy_sources)
+    add_library(${name}_strategies STATIC ${strategy_sources})
+    target_link_libraries(${name}_strategies PUBLIC ${name}_rules)
+    list(APPEND tool_parts STRATEGIES)
+  endif()
+
+  # --- Every file the program reads beside it -----------------------------------
+  set(out ${CMAKE_BINARY_DIR}/${name})
+  set(pictures_dir ${CMAKE_CURRENT_BINARY_DIR}/${name}-pictures)
+  file(MAKE_DIRECTORY ${out} ${pictures_dir})
+  set(sheet ${out}/${ARG_PREFIX}.bmp)
+  set(media)
+  slots_render_picture(media SOURCE ${ARG_SHEET} OUTPUT ${sheet} SIZE ${ARG_SHEET_SIZE})
+  add_custom_command(OUTPUT ${out}/publisher.html
+    COMMAND ${CMAKE_COMMAND} -E copy ${SLOTS_PUBLISHER_PAGE_FILE} ${out}/publisher.html
+    DEPENDS ${SLOTS_PUBLISHER_PAGE_FILE}
+    VERBATIM)
+  list(APPEND media ${out}/publisher.html)
+  set(sound_names)
+  set(sound_limits)
+  foreach(sound IN LISTS ARG_SOUNDS)
+    if(NOT sound MATCHES "^([A-Za-z0-9]+)(:([0-9]*\\.?[0-9]+))?$")
+      _slots_game_error(${name} "'${sound}' is no sound (NAME or NAME:SECONDS)")
+    endif()
+    list(APPEND sound_names ${CMAKE_MATCH_1})
+    if(CMAKE_MATCH_3)
+      list(APPEND sound_limits ${CMAKE_MATCH_1}:${CMAKE_MATCH_3})
+    else()
+      list(APPEND sound_limits ${CMAKE_MATCH_1}:2.0)
+    endif()
+  endforeach()
+  # (A list of the one sound "0" reads as false in if(), hence the comparison.)
+  if(NOT "${sound_names}" STREQUAL "")
+    slots_make_sounds(media GAME ${name} PREFIX ${out}/${ARG_PREFIX} SOUNDS ${sound_names})
+  endif()
+  set(track 0)
+  foreach(score IN LISTS ARG_MUSIC)
+    slots_compose_music(media SCORE ${score} OUTPUT ${out}/${ARG_PREFIX}${track}.mid)
+    math(EXPR track "${track} + 1")
+  endforeach()
+  # The pay chart and the manual, both made from the paytable.
+  slots_draw_paychart(media GAME ${name} SHEET ${sheet} OUTPUT ${out}/Paychart.bmp)
+  slots_write_manual(media GAME ${name} TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html)
+  add_custom_target(${name}_media ALL DEPENDS ${media})
+
+  # --- The machine's own pictures, compiled into the program --------------------
+  set(pictures)
+  _slots_game_pictures(pictures ${name} ${art} ${pictures_dir} ${ARG_PICTURES})
+  slots_render_motion(pictures SHEET ${sheet} OUTPUT ${pictures_dir}/${ARG_MOTION_PICTURE}.png
+    CELLS ${ARG_MOTION_CELLS} BLUR ${ARG_MOTION_BLUR})
+  add_library(${name}_pictures STATIC ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
+  target_link_libraries(${name}_pictures PUBLIC slots_shared_pictures)
+  slots_add_picture_resources(${name}_pictures FOLDER ${ARG_PROGRAM} BASE ${pictures_dir} FILES ${pictures})
+
+  # --- The program, in a folder of its own beside the files it reads ------------
+  add_executable(${ARG_PROGRAM} ${ARG_MAIN})
+  target_link_libraries(${ARG_PROGRAM} PRIVATE ${name}_rules ${name}_pictures slots_widgets)
+  set_target_properties(${ARG_PROGRAM} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${out})
+  add_dependencies(${ARG_PROGRAM} ${name}_media)
+
+  # --- The catalog's record of the game -----------------------------------------
+  set_property(GLOBAL APPEND PROPERTY SLOTS_GAMES ${name})
+  set_property(GLOBAL APPEND PROPERTY SLOTS_GAME_LIBRARIES ${name}_rules ${name}_pictures)
+  set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_PROGRAM ${ARG_PROGRAM})
+  set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_PREFIX ${ARG_PREFIX})
+  set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_DIR ${out})
+  set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_CLASS ${class})
+  set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_SOUND_LIMITS ${sound_limits})
+  list(LENGTH ARG_MUSIC tracks)
+  set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_MUSIC_TRACKS ${tracks})
+  set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_TOOL_PARTS ${tool_parts})
+endfunction()
+
+# slots_add_game_catalog(): after the last slots_add_game() call, writes the tables
+# of every game that the tools look games up in, and builds them into
+#   slots_games        the Game factories and simulator strategies (games/Catalog.h)
+#   slots_game_sounds  the sound sets (tools/assets/sound/SoundSet.h)
+#   slots_game_charts  the pay chart panels (tools/assets/paychart/ChartExtras.h)
+# and lists the games with their programs in <build>/games.txt for scripts/play.
+function(slots_add_game_catalog)
+  get_property(games GLOBAL PROPERTY SLOTS_GAMES)
+  set(GAME_INCLUDES "")
+  set(GAME_DECLARATIONS "")
+  set(GAME_ENTRIES "")
+  set(SOUND_DECLARATIONS "")
+  set(SOUND_ENTRIES "")
+  set(CHART_DECLARATIONS "")
+  set(CHART_ENTRIES "")
+  set(game_libraries)
+  set(sound_libraries)
+  set(chart_libraries)
+  set(listing "")
+  foreach(game IN LISTS games)
+    slots_game_property(class ${game} CLASS)
+    slots_game_property(parts ${game} TOOL_PARTS)
+    slots_game_property(program ${game} PROGRAM)
+    string(APPEND listing "${game} ${program}\n")
+    string(APPEND GAME_INCLUDES "#include \"games/${game}/${class}.h\"\n")
+    list(APPEND game_libraries ${game}_rules)
+    set(strategies nullptr)
+    if("STRATEGIES" IN_LIST parts)
+      string(APPEND GAME_DECLARATIONS "namespace ${game} { std::vector<SimStrategy> ${game}Strategies(); }\n")
+      set(strategies &${game}::${game}Strategies)
+      list(APPEND game_libraries ${game}_strategies)
+    endif()
+    string(APPEND GAME_ENTRIES
+      "        {\"${game}\", [] { return std::unique_ptr<Game>(std::make_unique<${game}::${class}>()); },\n"
+      "         ${strategies}},\n")
+    if("SOUNDS" IN_LIST parts)
+      string(APPEND SOUND_DECLARATIONS "namespace ${game} { sound::GameSounds ${game}Sounds(); }\n")
+      string(APPEND SOUND_ENTRIES "        ${game}::${game}Sounds(),\n")
+      list(APPEND sound_libraries ${game}_sounds)
+    endif()
+    if("CHART" IN_LIST parts)
+      string(APPEND CHART_DECLARATIONS
+        "namespace ${game} { const paychart::ChartExtras& ${game}ChartExtras(); }\n")
+      string(APPEND CHART_ENTRIES "        {\"${game}\", &${game}::${game}ChartExtras},\n")
+      list(APPEND chart_libraries ${game}_chart)
+    endif()
+  endforeach()
+
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/catalog)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/GameTable.cpp.in ${generated}/GameTable.cpp @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/SoundTable.cpp.in ${generated}/SoundTable.cpp @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/ChartTable.cpp.in ${generated}/ChartTable.cpp @ONLY)
+  file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/games.txt CONTENT "${listing}")
+
+  add_library(slots_games STATIC ${PROJECT_SOURCE_DIR}/games/Catalog.cpp ${generated}/GameTable.cpp)
+  target_link_libraries(slots_games PUBLIC slots_engine ${game_libraries})
+  add_library(slots_game_sounds STATIC ${generated}/SoundTable.cpp)
+  target_link_libraries(slots_game_sounds PUBLIC slots_synth ${sound_libraries})
+  add_library(slots_game_charts STATIC ${generated}/ChartTable.cpp)
+  target_link_libraries(slots_game_charts PUBLIC slots_chart_style ${chart_libraries})
+endfunction()
