@@ -27,11 +27,11 @@ struct MusicRingTest : ::testing::Test {
 
     void withTracks(std::initializer_list<int> tracks) {
         for (const int n : tracks) {
-            QFile file(dir.filePath(QStringLiteral("Orev%1.mid").arg(n)));
+            QFile file(dir.filePath(QStringLiteral("Synth%1.mid").arg(n)));
             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         }
         audio = std::make_unique<MachineAudio>(state, AudioOutputs{effects, music}, dialogs, programDir(),
-                                               QStringLiteral("Orev"));
+                                               QStringLiteral("Synth"));
     }
     MusicRing& ring() { return audio->music(); }
 
@@ -49,7 +49,7 @@ struct MusicRingTest : ::testing::Test {
         return played;
     }
     static int trackOf(const QString& path) {
-        return path.right(5).left(1).toInt(); // ".../Orev3.mid"
+        return path.right(5).left(1).toInt(); // ".../Synth3.mid"
     }
 };
 
@@ -109,7 +109,7 @@ TEST_F(MusicRingTest, MusicOffStopsTheTrackAndOnAgainRestartsTheSameOne) {
     ring().startDueTrack();
     state.MusicOn = true;
     ring().musicSwitched();
-    EXPECT_EQ(log, (EventLog{"Close", "Open " + dir.filePath(QStringLiteral("Orev1.mid")).toStdString()}));
+    EXPECT_EQ(log, (EventLog{"Close", "Open " + dir.filePath(QStringLiteral("Synth1.mid")).toStdString()}));
     EXPECT_EQ(state.MusicTrack, 1);
 }
 
@@ -144,13 +144,13 @@ TEST_F(MusicRingTest, ATrackDueWhileMusicIsOffWaitsUntilItIsOnAgain) {
 
 TEST_F(MusicRingTest, ATrackThatCannotPlayIsReportedOnceAndTriedAgainOnlyAfterMusicOffAndOn) {
     withTracks({2});
-    music.failing << dir.filePath(QStringLiteral("Orev2.mid"));
+    music.failing << dir.filePath(QStringLiteral("Synth2.mid"));
     ring().startMusic();
     for (int tick = 0; tick < 5; ++tick) {
         ring().startDueTrack();
     }
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages.front().find("Orev2.mid"), std::string::npos);
+    EXPECT_NE(dialogs.messages.front().find("Synth2.mid"), std::string::npos);
     EXPECT_NE(dialogs.messages.front().find("no music device"), std::string::npos);
     EXPECT_EQ(music.opened.size(), 1);
 
@@ -175,21 +175,22 @@ TEST_F(MusicRingTest, ThePrefixNamesTheTracksAndTheSoundsAndMayHoldAFolder) {
 
 TEST_F(MusicRingTest, SoundsZeroAndThreeAreReadOnceAtStartAndPlayFromMemory) {
     withTracks({});
-    for (const char* name : {"Orev0.wav", "Orev3.wav"}) {
+    for (const char* name : {"Synth0.wav", "Synth3.wav"}) {
         QFile file(dir.filePath(QString::fromLatin1(name)));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(name).repeated(3));
     }
     audio->effects().loadHeldSounds();
-    QFile::remove(dir.filePath(QStringLiteral("Orev0.wav")));
+    QFile::remove(dir.filePath(QStringLiteral("Synth0.wav")));
     log.clear();
 
     audio->playSound(0, false);
     audio->playSound(3, false);
     audio->playSound(6, true);
-    EXPECT_EQ(log, (EventLog{"PlayKept 0", "PlayKept 1",
-                             "PlayFile " + (programDir() + QStringLiteral("Orev6.wav")).toStdString() + " wait"}));
+    EXPECT_EQ(
+        log, (EventLog{"PlayKept 0", "PlayKept 1",
+                       "PlayFile " + (programDir() + QStringLiteral("Synth6.wav")).toStdString() + " wait"}));
     ASSERT_EQ(effects.kept.size(), 2u);
-    EXPECT_EQ(effects.kept[0], QByteArray("Orev0.wav").repeated(3));
-    EXPECT_EQ(effects.kept[1], QByteArray("Orev3.wav").repeated(3));
+    EXPECT_EQ(effects.kept[0], QByteArray("Synth0.wav").repeated(3));
+    EXPECT_EQ(effects.kept[1], QByteArray("Synth3.wav").repeated(3));
 }

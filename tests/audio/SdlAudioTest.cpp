@@ -9,8 +9,8 @@
 #include "engine/reels/SlotMachine.h"
 #include "engine/reels/VirtualClock.h"
 #include "engine/state/GameState.h"
-#include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
+#include "tests/support/SyntheticGame.h"
 
 #include <QDataStream>
 #include <QElapsedTimer>
@@ -136,16 +136,17 @@ TEST_F(SdlAudioTest, WithoutADeviceTheGameIsSilentButWaitsKeepTheirTime) {
         EXPECT_GE(waited, 290);
         EXPECT_LT(waited, 700);
         QString error;
-        EXPECT_TRUE(sdl.outputs().music.openAndPlay(path("Orev0.mid"), error)) << "no error box without a device";
+        EXPECT_TRUE(sdl.outputs().music.openAndPlay(path("Synth0.mid"), error))
+            << "no error box without a device";
     }
     qputenv("SDL_AUDIODRIVER", driver);
 }
 
 TEST_F(SdlAudioTest, AWinWaitsForTheWinSoundUnlessSoundIsOff) {
-    writeTone(path("OrevWin.wav"), 500);
+    writeTone(path("SynthWin.wav"), 500);
     SdlAudio sdl;
     GameState state;
-    orevein::OreveinGame game;
+    SyntheticGame game;
     Random random(1);
     VirtualClock clock; // the count-up's steps take no real time, the sound does
     EventLog log;
@@ -153,34 +154,34 @@ TEST_F(SdlAudioTest, AWinWaitsForTheWinSoundUnlessSoundIsOff) {
     BlankDisplay display;
     TimerFlags timers;
     ScriptedBonusGame bonus(log);
-    MachineAudio audio(state, sdl.outputs(), dialogs, dir.path() + QLatin1Char('/'), QStringLiteral("Orev"));
+    MachineAudio audio(state, sdl.outputs(), dialogs, dir.path() + QLatin1Char('/'), QStringLiteral("Synth"));
     SlotMachine machine({state, game, random, clock, audio, dialogs, display, timers, bonus});
     machine.powerOn();
 
-    const auto winTwoNuggets = [&] {
-        state.ReelStop = {22, 14, 1}; // a Nugget on the first two reels of the payline
+    const auto winThreeZeros = [&] {
+        state.ReelStop = {30, 10, 20}; // zeros on the payline: 100 a coin
         state.Coins = 1;
         return timed([&] { machine.evaluatePayline(); });
     };
-    const qint64 withSound = winTwoNuggets();
-    EXPECT_EQ(machine.lastSpin().lineWin, 50);
+    const qint64 withSound = winThreeZeros();
+    EXPECT_EQ(machine.lastSpin().lineWin, 100);
     EXPECT_GE(withSound, 480);
     state.SoundOn = false;
-    EXPECT_LT(winTwoNuggets(), 100) << "straight to the count-up";
-    EXPECT_EQ(machine.lastSpin().lineWin, 50);
-    EXPECT_EQ(state.Credits, 1100);
+    EXPECT_LT(winThreeZeros(), 100) << "straight to the count-up";
+    EXPECT_EQ(machine.lastSpin().lineWin, 100);
+    EXPECT_EQ(state.Credits, 1200);
 }
 
 // FluidSynth lets a track ring out for two seconds after its last event, so each
 // of these short tracks takes about two and a quarter seconds.
 TEST_F(SdlAudioTest, AMidiTrackPlayedToItsEndMovesTheRingOnButOneClosedByMusicOffDoesNot) {
-    writeNote(path("Orev1.mid"), 240);
-    writeNote(path("Orev3.mid"), 240);
+    writeNote(path("Synth1.mid"), 240);
+    writeNote(path("Synth3.mid"), 240);
     SdlAudio sdl;
     GameState state;
     EventLog log;
     ScriptedDialogs dialogs(log);
-    MachineAudio audio(state, sdl.outputs(), dialogs, dir.path() + QLatin1Char('/'), QStringLiteral("Orev"));
+    MachineAudio audio(state, sdl.outputs(), dialogs, dir.path() + QLatin1Char('/'), QStringLiteral("Synth"));
 
     std::vector<int> started;
     QEventLoop loop;

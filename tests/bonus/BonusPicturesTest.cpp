@@ -1,5 +1,5 @@
 #include "engine/bonus/BonusPictures.h"
-#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticPictures.h"
 
 #include <QColor>
 #include <QFile>
@@ -8,43 +8,11 @@
 #include <gtest/gtest.h>
 
 using namespace slotmachine;
-
-namespace {
-
-BonusPictures oreveinPictures() {
-    const std::string_view name = orevein::oreveinValues().programName;
-    return builtInBonusPictures(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-}
-
-} // namespace
-
-TEST(BonusPicturesTest, OreveinHasThreeDistinctBuiltInPicturesOf640By480) {
-    const BonusPictures pictures = oreveinPictures();
-    EXPECT_EQ(pictures.Image1.size(), QSize(640, 480));
-    EXPECT_EQ(pictures.Image2.size(), QSize(640, 480));
-    EXPECT_EQ(pictures.Image3.size(), QSize(640, 480));
-    EXPECT_NE(pictures.Image1, pictures.Image2);
-    EXPECT_NE(pictures.Image2, pictures.Image3);
-    EXPECT_NE(pictures.Image1, pictures.Image3);
-}
-
-// The yellow prize text goes at (40, 200); the picture keeps a dark, plain band there.
-TEST(BonusPicturesTest, OreveinPrizePictureKeepsTheTextBandDarkAndPlain) {
-    const QImage prize = oreveinPictures().Image3;
-    ASSERT_FALSE(prize.isNull());
-    const QRgb first = prize.pixel(30, 188);
-    EXPECT_LT(qGray(first), 40);
-    int differing = 0;
-    for (int y = 188; y <= 250; ++y) {
-        for (int x = 30; x <= 340; ++x) {
-            differing += prize.pixel(x, y) != first ? 1 : 0;
-        }
-    }
-    EXPECT_EQ(differing, 0);
-}
+using slotmachine::testing::filled;
 
 TEST(BonusPicturesTest, ReplacementFilesAreFoundIgnoringCaseAndOnlyPicturesReplace) {
-    const BonusPictures builtIn = oreveinPictures();
+    const BonusPictures builtIn{filled(640, 480, QColor(1, 1, 1)), filled(640, 480, QColor(2, 2, 2)),
+                                filled(640, 480, QColor(3, 3, 3))};
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QImage replacement(640, 480, QImage::Format_RGB32);

@@ -1,7 +1,7 @@
 #include "engine/bonus/BoxBonusRound.h"
 #include "engine/bonus/BoxShuffle.h"
 #include "engine/reels/Random.h"
-#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 
 #include <QColor>
@@ -13,13 +13,14 @@
 #include <set>
 
 using namespace slotmachine;
+using slotmachine::testing::SyntheticGame;
 using slotmachine::testing::TestMachine;
 
 namespace {
 
 using Boxes = std::array<std::int32_t, BoxCount>;
 
-constexpr Boxes OreveinBoxes = {250, 100, 50, 50, 25, 10, 0, 0};
+constexpr Boxes GameBoxes = {500, 200, 75, 75, 40, 20, 0, 0};
 
 Boxes sorted(Boxes boxes) {
     std::sort(boxes.begin(), boxes.end());
@@ -29,13 +30,13 @@ Boxes sorted(Boxes boxes) {
 Boxes shuffled(std::uint32_t seed) {
     GameState state;
     Random random(seed);
-    refillAndShuffleBoxes(state, orevein::oreveinValues(), random);
+    refillAndShuffleBoxes(state, SyntheticGame::Values, random);
     return state.BoxValues;
 }
 
-std::unique_ptr<TestMachine> oreveinMachine() {
-    auto m = std::make_unique<TestMachine>(std::make_unique<orevein::OreveinGame>());
-    m->state.BoxValues = OreveinBoxes; // in their unshuffled order, so positions are known
+std::unique_ptr<TestMachine> boxMachine() {
+    auto m = std::make_unique<TestMachine>(std::make_unique<SyntheticGame>());
+    m->state.BoxValues = GameBoxes; // in their unshuffled order, so positions are known
     return m;
 }
 
@@ -78,13 +79,13 @@ YellowCount countYellow(const QImage& picture) {
 } // namespace
 
 TEST(BoxBonusTest, ShuffleGivesAPermutationOfTheGameBoxes) {
-    ASSERT_EQ(orevein::oreveinValues().boxValues, OreveinBoxes);
+    ASSERT_EQ(SyntheticGame::Values.boxValues, GameBoxes);
     for (const std::uint32_t seed : {0u, 1u, 77u, 4000000000u}) {
         GameState state;
         state.BoxValues = {999, 999, 999, 999, 999, 999, 999, 999}; // whatever the last bonus left
         Random random(seed);
-        refillAndShuffleBoxes(state, orevein::oreveinValues(), random);
-        EXPECT_EQ(sorted(state.BoxValues), sorted(OreveinBoxes)) << "seed " << seed;
+        refillAndShuffleBoxes(state, SyntheticGame::Values, random);
+        EXPECT_EQ(sorted(state.BoxValues), sorted(GameBoxes)) << "seed " << seed;
     }
 }
 
@@ -104,19 +105,19 @@ TEST(BoxBonusTest, EveryValueReachesEveryBox) {
     Random random(31337);
     std::array<std::set<std::int32_t>, BoxCount> seen;
     for (int round = 0; round < 300; ++round) {
-        refillAndShuffleBoxes(state, orevein::oreveinValues(), random);
+        refillAndShuffleBoxes(state, SyntheticGame::Values, random);
         for (std::size_t p = 0; p < BoxCount; ++p) {
             seen[p].insert(state.BoxValues[p]);
         }
     }
-    const std::set<std::int32_t> all(OreveinBoxes.begin(), OreveinBoxes.end());
+    const std::set<std::int32_t> all(GameBoxes.begin(), GameBoxes.end());
     for (std::size_t p = 0; p < BoxCount; ++p) {
         EXPECT_EQ(seen[p], all) << "box " << p + 1;
     }
 }
 
 TEST(BoxBonusTest, EmptyBoxPaysNothing) {
-    auto m = oreveinMachine();
+    auto m = boxMachine();
     m->state.BonusWon = 77;
     m->state.SpinWin = 0;
     BoxBonusRound round(m->machine, nullptr);
@@ -134,43 +135,43 @@ TEST(BoxBonusTest, EmptyBoxPaysNothing) {
 }
 
 TEST(BoxBonusTest, PrizeBoxBecomesThePendingWin) {
-    auto m = oreveinMachine();
+    auto m = boxMachine();
     m->state.BonusWon = 100;
     const std::int32_t credits = m->state.Credits;
     BoxBonusRound round(m->machine, nullptr);
 
-    EXPECT_EQ(round.open(5), 25);
+    EXPECT_EQ(round.open(5), 40);
     EXPECT_EQ(m->count("Sound 5"), 1);
     EXPECT_EQ(m->count("Sound 4"), 0);
-    EXPECT_EQ(round.BonusPrize(), 25);
-    EXPECT_EQ(m->state.SpinWin, 25);
+    EXPECT_EQ(round.BonusPrize(), 40);
+    EXPECT_EQ(m->state.SpinWin, 40);
     // The engine counts the win in after the game; the round itself does not.
     EXPECT_EQ(m->state.Credits, credits);
     EXPECT_EQ(m->state.BonusWon, 100);
 
     round.close();
-    EXPECT_EQ(m->state.BonusWon, 125);
+    EXPECT_EQ(m->state.BonusWon, 140);
 }
 
 TEST(BoxBonusTest, LaterPrizeReplacesTheEarlierOne) {
-    auto m = oreveinMachine();
+    auto m = boxMachine();
     BoxBonusRound round(m->machine, nullptr);
-    round.open(5); // 25
-    round.open(1); // 250
-    EXPECT_EQ(round.BonusPrize(), 250);
-    EXPECT_EQ(m->state.SpinWin, 250);
+    round.open(5); // 40
+    round.open(1); // 500
+    EXPECT_EQ(round.BonusPrize(), 500);
+    EXPECT_EQ(m->state.SpinWin, 500);
 
     // An empty box after a prize keeps the prize.
     round.open(8);
-    EXPECT_EQ(round.BonusPrize(), 250);
-    EXPECT_EQ(m->state.SpinWin, 250);
+    EXPECT_EQ(round.BonusPrize(), 500);
+    EXPECT_EQ(m->state.SpinWin, 500);
 
     round.close();
-    EXPECT_EQ(m->state.BonusWon, 250);
+    EXPECT_EQ(m->state.BonusWon, 500);
 }
 
 TEST(BoxBonusTest, PositionsOutsideTheBoardOpenNothing) {
-    auto m = oreveinMachine();
+    auto m = boxMachine();
     m->state.BoxValues.fill(50);
     BoxBonusRound round(m->machine, nullptr);
     for (const int position : {0, 9, -1, 100}) {
@@ -189,7 +190,7 @@ TEST(BoxBonusTest, PositionsOutsideTheBoardOpenNothing) {
 }
 
 TEST(BoxBonusTest, PrizeTextIsWrittenInYellowBelowAndRightOfItsCorner) {
-    auto m = oreveinMachine();
+    auto m = boxMachine();
     QImage picture = darkPicture();
     BoxBonusRound round(m->machine, &picture);
     round.open(5);
@@ -198,11 +199,11 @@ TEST(BoxBonusTest, PrizeTextIsWrittenInYellowBelowAndRightOfItsCorner) {
     EXPECT_GT(yellow.inTextBand, 100);
     EXPECT_GT(yellow.nearTextCorner, 0);
     EXPECT_EQ(yellow.elsewhere, 0);
-    EXPECT_EQ(m->state.SpinWin, 25);
+    EXPECT_EQ(m->state.SpinWin, 40);
 }
 
 TEST(BoxBonusTest, EmptyBoxLeavesThePrizePictureAlone) {
-    auto m = oreveinMachine();
+    auto m = boxMachine();
     QImage picture = darkPicture();
     const QImage before = picture.copy();
     BoxBonusRound round(m->machine, &picture);

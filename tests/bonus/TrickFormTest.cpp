@@ -2,7 +2,7 @@
 // pictures shown, when it closes and what the game pays.
 #include "engine/bonus/BoxBonusWindow.h"
 #include "engine/bonus/TrickForm.h"
-#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
 #include "tests/support/TestMachine.h"
 
@@ -38,7 +38,7 @@ void key(QWidget& w, int k) {
 }
 
 struct TrickForm : ::testing::Test {
-    TestMachine m{std::make_unique<orevein::OreveinGame>()};
+    TestMachine m{std::make_unique<SyntheticGame>()};
     // Each box holds 100 + its position, so a prize tells which box was opened.
     TrickForm() { m.state.BoxValues = {101, 102, 103, 104, 105, 106, 107, 108}; }
 

@@ -1,7 +1,6 @@
 #include "engine/display/Payline.h"
 #include "engine/display/ReelGeometry.h"
-#include "engine/game/Game.h"
-#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticGame.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,18 +11,6 @@
 using namespace slotmachine;
 
 namespace {
-
-// A game that overrides nothing it does not have to.
-class PlainGame final : public Game {
-public:
-    PlainGame() : paytable_(orevein::oreveinPayRules()) {}
-    const GameValues& values() const override { return orevein::oreveinValues(); }
-    const Paytable& paytable() const override { return paytable_; }
-    int symbolNumber(int, int) const override { return 0; }
-
-private:
-    Paytable paytable_;
-};
 
 const QColor Background(10, 30, 10);
 
@@ -112,7 +99,7 @@ TEST(GeometryTest, PaylineScalesWithTheLayout) {
 
 TEST(GeometryTest, GameDrawsTheRedPaylineByDefault) {
     const ReelGeometry geometry = ReelGeometry::forLayoutWidth(800);
-    const PlainGame game;
+    const slotmachine::testing::SyntheticGame game; // draws no payline of its own
     const QImage image = paintedWith(800, 600, [&](QPainter& p) { game.drawPayline(p, geometry); });
     expectOnlyRowRed(image, 386, 241, 556);
 }

@@ -2,7 +2,7 @@
 #include "engine/display/Digits.h"
 #include "engine/display/MachineSurface.h"
 #include "engine/state/GameState.h"
-#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +13,16 @@ using namespace slotmachine::testing;
 
 namespace {
 
-// Orevein's rules with every strip position drawn as its own cell, so a cell's
+// The synthetic game with every strip position drawn as its own cell, so a cell's
 // colour tells which position a row shows.
 class PositionGame final : public Game {
 public:
-    const GameValues& values() const override { return orevein_.values(); }
-    const Paytable& paytable() const override { return orevein_.paytable(); }
+    const GameValues& values() const override { return synthetic_.values(); }
+    const Paytable& paytable() const override { return synthetic_.paytable(); }
     int symbolNumber(int, int position) const override { return position % 16; }
 
 private:
-    orevein::OreveinGame orevein_;
+    SyntheticGame synthetic_;
 };
 
 struct Surface : ::testing::Test {
@@ -153,9 +153,11 @@ TEST_F(Surface, LampsAreTheMachinePictureWhenLitAndTheirOwnPictureWhenNot) {
     layOut(800);
     surface->DrawLamp(Lamp::TitleGlass, false);
     surface->DrawLamp(Lamp::CoinSign, false);
+    // The game's own title glass, the short one: 247..549 x 98..241.
     EXPECT_EQ(at(247, 98), unlitColour());
-    EXPECT_EQ(at(548, 262), unlitColour());
-    EXPECT_EQ(at(549, 262), machineColour());
+    EXPECT_EQ(at(548, 240), unlitColour());
+    EXPECT_EQ(at(549, 240), machineColour());
+    EXPECT_EQ(at(548, 241), machineColour());
     EXPECT_EQ(at(600, 150), unlitColour());
     surface->DrawLamp(Lamp::TitleGlass, true);
     EXPECT_EQ(at(300, 150), machineColour());

@@ -1,5 +1,5 @@
 // Bet One, Bet Five, the keys and the repeat of the last bet.
-#include "tests/support/ProbeGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 
 #include <gtest/gtest.h>
@@ -13,24 +13,24 @@ constexpr const char* OutOfCredits = "You are out of credits...better borrow som
 constexpr const char* NoBet = "No bet was placed!";
 
 struct Betting : ::testing::Test {
-    Betting() : probe(new ProbeGame(log)), m(std::unique_ptr<Game>(probe)) {}
-    EventLog log; // the probe's own hook log, apart from the machine's
-    ProbeGame* probe;
+    Betting() : game(new SyntheticGame(log)), m(std::unique_ptr<Game>(game)) { log.clear(); }
+    EventLog log;        // the game's own hook log, apart from the machine's
+    SyntheticGame* game; // a limit of three coins
     TestMachine m;
     GameState& s = m.state;
 };
 
 } // namespace
 
-TEST_F(Betting, FivePressesOfBBetFiveCoinsAndTheFifthSpins) {
-    for (int press = 1; press <= 4; ++press) {
+TEST_F(Betting, PressesOfBBetUpToTheCoinLimitAndTheLastSpins) {
+    for (int press = 1; press <= 2; ++press) {
         EXPECT_TRUE(m.machine.keyDown(KeyBetOne));
         EXPECT_EQ(s.Coins, press);
         EXPECT_EQ(s.Credits, 1000 - press);
         EXPECT_EQ(s.Spins, 0);
     }
-    // A sixth press while the fifth one's spin runs must be dropped.
-    probe->bonusRule = [](SlotMachine&) { return 1; }; // a point whose sound is waited for
+    // A fourth press while the third one's spin runs must be dropped.
+    game->bonusRule = [](SlotMachine&) { return 1; }; // a point whose sound is waited for
     int pressesDuringSpin = 0;
     m.clock.setDuringWait([&] {
         ++pressesDuringSpin;
@@ -40,26 +40,26 @@ TEST_F(Betting, FivePressesOfBBetFiveCoinsAndTheFifthSpins) {
 
     EXPECT_GT(pressesDuringSpin, 0);
     EXPECT_EQ(s.Spins, 1);
-    EXPECT_EQ(m.machine.lastSpin().coins, 5);
+    EXPECT_EQ(m.machine.lastSpin().coins, 3);
     EXPECT_EQ(s.Coins, 0);
-    EXPECT_EQ(s.LastCoins, 5);
-    EXPECT_EQ(m.count("Sound 1"), 5);
-    EXPECT_EQ(s.Credits, 995 + m.machine.lastSpin().lineWin);
+    EXPECT_EQ(s.LastCoins, 3);
+    EXPECT_EQ(m.count("Sound 1"), 3);
+    EXPECT_EQ(s.Credits, 997 + m.machine.lastSpin().lineWin);
 }
 
 TEST_F(Betting, BetFiveBetsWhatTheCreditsAllowAndSpinsOnlyAtTheLimit) {
-    s.Credits = 3;
+    s.Credits = 2;
     m.machine.keyDown(KeyBetFive);
-    EXPECT_EQ(s.Coins, 3);
+    EXPECT_EQ(s.Coins, 2);
     EXPECT_EQ(s.Credits, 0);
     EXPECT_EQ(s.Spins, 0);
-    EXPECT_EQ(m.count("Sound 1"), 3);
+    EXPECT_EQ(m.count("Sound 1"), 2);
     EXPECT_TRUE(m.dialogs.messages.empty());
 
     m.machine.keyDown(KeyEnter);
     EXPECT_EQ(s.Spins, 1);
-    EXPECT_EQ(m.machine.lastSpin().coins, 3);
-    EXPECT_EQ(s.LastCoins, 3);
+    EXPECT_EQ(m.machine.lastSpin().coins, 2);
+    EXPECT_EQ(s.LastCoins, 2);
 }
 
 TEST_F(Betting, BetFiveTopsUpCoinsAlreadyBetAndSpins) {
@@ -67,10 +67,10 @@ TEST_F(Betting, BetFiveTopsUpCoinsAlreadyBetAndSpins) {
     m.machine.betOne();
     m.machine.betOne();
     m.machine.betFive();
-    EXPECT_EQ(m.machine.lastSpin().coins, 5);
+    EXPECT_EQ(m.machine.lastSpin().coins, 3);
     EXPECT_EQ(s.Spins, 1);
-    EXPECT_EQ(s.TotalBets, 5);
-    EXPECT_EQ(s.Credits, 7 + m.machine.lastSpin().lineWin);
+    EXPECT_EQ(s.TotalBets, 3);
+    EXPECT_EQ(s.Credits, 9 + m.machine.lastSpin().lineWin);
 }
 
 TEST_F(Betting, OutOfCredits) {
@@ -88,27 +88,26 @@ TEST_F(Betting, OutOfCredits) {
 }
 
 TEST_F(Betting, EnterRepeatsTheLastBetWhenTheCreditsCoverIt) {
-    for (int i = 0; i < 4; ++i) {
-        m.machine.betOne();
-    }
+    m.machine.betOne();
+    m.machine.betOne();
     m.machine.spin();
-    ASSERT_EQ(s.LastCoins, 4);
+    ASSERT_EQ(s.LastCoins, 2);
 
-    s.Credits = 4;
+    s.Credits = 2;
     m.log.clear();
     m.machine.keyDown(KeyEnter);
     EXPECT_EQ(s.Spins, 2);
-    EXPECT_EQ(m.machine.lastSpin().coins, 4);
+    EXPECT_EQ(m.machine.lastSpin().coins, 2);
     EXPECT_EQ(m.count("Sound 1"), 0) << "a repeated bet plays no coin sound";
     EXPECT_EQ(m.indexOf("ShowCredits"), 0);
     EXPECT_EQ(m.indexOf("ShowCoins"), 1);
 
     // With fewer credits than the last bet nothing is bet at all.
-    s.Credits = 3;
+    s.Credits = 1;
     m.log.clear();
     m.machine.keyDown(KeySpace);
     EXPECT_EQ(m.dialogs.messages, std::vector<std::string>{NoBet});
-    EXPECT_EQ(s.Credits, 3);
+    EXPECT_EQ(s.Credits, 1);
     EXPECT_EQ(s.Coins, 0);
     EXPECT_EQ(s.Spins, 2);
     EXPECT_EQ(m.log, (EventLog{std::string("Message ") + NoBet}));

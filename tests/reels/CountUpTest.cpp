@@ -1,5 +1,5 @@
 // The count-up that moves a win into Credits step by step.
-#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ using namespace slotmachine::testing;
 namespace {
 
 struct CountUp : ::testing::Test {
-    TestMachine m{std::make_unique<orevein::OreveinGame>()};
+    TestMachine m{std::make_unique<SyntheticGame>()};
     GameState& s = m.state;
 
     // The sizes of the steps a count-up of `win` takes, read back from the meter.
@@ -40,7 +40,7 @@ TEST_F(CountUp, StepsShrinkAsTheWinRunsOut) {
     EXPECT_EQ(stepsOf(25), (std::map<int, int>{{5, 1}, {1, 20}}));
     EXPECT_EQ(stepsOf(100), (std::map<int, int>{{10, 1}, {5, 14}, {1, 20}}));
     EXPECT_EQ(stepsOf(250), (std::map<int, int>{{10, 16}, {5, 14}, {1, 20}}));
-    // 1500 a coin on five coins.
+    // A large win takes every step size.
     EXPECT_EQ(stepsOf(7500), (std::map<int, int>{{25, 261}, {10, 88}, {5, 15}, {1, 20}}));
 }
 

@@ -1,6 +1,6 @@
 // The evaluation of the payline: the pay, bonus points and the box bonus.
 #include "engine/bonus/BoxBonusRound.h"
-#include "tests/support/ProbeGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 
 #include <algorithm>
@@ -12,7 +12,9 @@ using namespace slotmachine::testing;
 namespace {
 
 struct Evaluation : ::testing::Test {
-    Evaluation() : m(std::make_unique<ProbeGame>(hookLog)) { probe = static_cast<ProbeGame*>(&m.game()); }
+    Evaluation() : m(std::make_unique<SyntheticGame>(hookLog)) {
+        game = static_cast<SyntheticGame*>(&m.game());
+    }
 
     // Evaluates a payline of strip positions with `coins` bet, as the spin command would.
     void evaluate(int p0, int p1, int p2, std::int32_t coins) {
@@ -24,31 +26,31 @@ struct Evaluation : ::testing::Test {
 
     EventLog hookLog;
     TestMachine m;
-    ProbeGame* probe = nullptr;
+    SyntheticGame* game = nullptr;
     GameState& s = m.state;
 };
 
-// Strip positions of Orevein symbols: reel 0 shows a Nugget at 23, reel 1 at 15,
-// reel 2 at 29; blanks sit at every even position.
-constexpr int Nugget0 = 23, Nugget1 = 15, Nugget2 = 29, Blank = 2;
+// Strip positions of the synthetic game: three zeros pay 100 a coin, and a line of
+// twos pays nothing.
+constexpr int Zero0 = 1, Zero1 = 11, Zero2 = 21, Blank = 3;
 
 } // namespace
 
 TEST_F(Evaluation, TheLinePayTimesTheCoinsIsCountedIn) {
-    evaluate(Nugget0, Nugget1, Nugget2, 5);
-    EXPECT_EQ(m.machine.lastSpin().lineWin, 7500);
-    EXPECT_EQ(s.Credits, 1000 + 7500);
+    evaluate(Zero0, Zero1, Zero2, 3);
+    EXPECT_EQ(m.machine.lastSpin().lineWin, 300);
+    EXPECT_EQ(s.Credits, 1000 + 300);
     EXPECT_EQ(s.SpinWin, 0);
     EXPECT_EQ(m.log[0], "Start Timer3");
     EXPECT_EQ(m.log[1], "WinSound");
     EXPECT_EQ(m.log[2], "DrawCaption Winnings 440 right");
 
-    evaluate(Nugget0, Nugget1, Blank, 3);
-    EXPECT_EQ(m.machine.lastSpin().lineWin, 150);
+    evaluate(Zero0, Zero1, Zero2, 1);
+    EXPECT_EQ(m.machine.lastSpin().lineWin, 100);
 }
 
 TEST_F(Evaluation, ALosingLineDoesNothing) {
-    evaluate(Blank, Blank, Blank, 5);
+    evaluate(Blank, Blank, Blank, 3);
     EXPECT_EQ(m.machine.lastSpin().lineWin, 0);
     EXPECT_EQ(s.Credits, 1000);
     EXPECT_TRUE(m.log.empty());
@@ -57,14 +59,15 @@ TEST_F(Evaluation, ALosingLineDoesNothing) {
 TEST_F(Evaluation, WithSoundOffTheWinGoesStraightToTheCountUp) {
     s.SoundOn = false;
     const std::int64_t before = m.clock.now();
-    evaluate(Nugget0, Nugget1, Blank, 1); // 50
+    evaluate(Zero0, Zero1, Zero2, 1); // 100
     EXPECT_EQ(m.count("WinSound"), 0);
-    EXPECT_EQ(m.clock.now() - before, 26 * 75); // six steps of 5 and twenty of 1, no pause for a win sound
+    // One step of 10, fourteen of 5 and twenty of 1, no pause for a win sound.
+    EXPECT_EQ(m.clock.now() - before, 35 * 75);
 }
 
 TEST_F(Evaluation, BonusPointsAreAddedOneByOneUpToTwelve) {
     s.BonusPts = 10;
-    probe->bonusRule = [](SlotMachine&) { return 3; };
+    game->bonusRule = [](SlotMachine&) { return 3; };
     evaluate(Blank, Blank, Blank, 1);
 
     EXPECT_EQ(m.count("Sound 6 wait"), 2);
@@ -79,7 +82,7 @@ TEST_F(Evaluation, BonusPointsAreAddedOneByOneUpToTwelve) {
 
 TEST_F(Evaluation, ANegativeRuleClearsThePoints) {
     s.BonusPts = 7;
-    probe->bonusRule = [](SlotMachine&) { return -7; };
+    game->bonusRule = [](SlotMachine&) { return -7; };
     evaluate(Blank, Blank, Blank, 1);
     EXPECT_EQ(s.BonusPts, 0);
     EXPECT_EQ(m.log, EventLog{"ShowBonusMeter"});
@@ -87,7 +90,7 @@ TEST_F(Evaluation, ANegativeRuleClearsThePoints) {
 
 TEST_F(Evaluation, PointsAboveTwelveFromARecordStartTheBonusAndAreLimited) {
     s.BonusPts = 15;
-    probe->bonusRule = [](SlotMachine&) { return 2; };
+    game->bonusRule = [](SlotMachine&) { return 2; };
     int pointsSeenByBonus = -1;
     m.bonus.onPlay = [&](SlotMachine& machine) { pointsSeenByBonus = machine.state().BonusPts; };
     evaluate(Blank, Blank, Blank, 1);
@@ -107,26 +110,26 @@ TEST_F(Evaluation, ABonusPrizeIsCountedAfterTheLineWinAndNotMultiplied) {
     m.bonus.onPlay = [&](SlotMachine& machine) {
         boxesSeen = machine.state().BoxValues;
         BoxBonusRound round(machine, nullptr);
-        // Open the box that holds 50, as a player would by pointing at it.
+        // Open the box that holds 40, as a player would by pointing at it.
         const auto& boxes = machine.state().BoxValues;
-        round.open(static_cast<int>(std::find(boxes.begin(), boxes.end(), 50) - boxes.begin()) + 1);
+        round.open(static_cast<int>(std::find(boxes.begin(), boxes.end(), 40) - boxes.begin()) + 1);
         round.close();
     };
-    evaluate(Nugget0, Blank, Blank, 5); // one Nugget: 2 a coin
-    EXPECT_EQ(m.machine.lastSpin().lineWin, 10);
-    EXPECT_EQ(m.machine.lastSpin().bonusPrize, 50);
+    evaluate(Zero0, Zero1, Zero2, 2);
+    EXPECT_EQ(m.machine.lastSpin().lineWin, 200);
+    EXPECT_EQ(m.machine.lastSpin().bonusPrize, 40);
     EXPECT_TRUE(m.machine.lastSpin().bonusPlayed);
-    EXPECT_EQ(s.Credits, 1000 + 10 + 50);
-    EXPECT_EQ(s.BonusWon, 50);
+    EXPECT_EQ(s.Credits, 1000 + 200 + 40);
+    EXPECT_EQ(s.BonusWon, 40);
     EXPECT_EQ(s.SpinWin, 0);
     EXPECT_LT(m.indexOf("WinSound"), m.indexOf("BonusGame"));
     EXPECT_EQ(m.count("DrawCaption Winnings 440 right"), 2) << "one count-up for each";
-    EXPECT_EQ(m.log.back(), "ShowWinnings 50");
+    EXPECT_EQ(m.log.back(), "ShowWinnings 40");
 
-    // The boxes were refilled and shuffled before the game began.
+    // The game's boxes were refilled and shuffled before the game began.
     auto sorted = boxesSeen;
     std::sort(sorted.begin(), sorted.end());
-    EXPECT_EQ(sorted, (std::array<std::int32_t, BoxCount>{0, 0, 10, 25, 50, 50, 100, 250}));
+    EXPECT_EQ(sorted, (std::array<std::int32_t, BoxCount>{0, 0, 20, 40, 75, 75, 200, 500}));
 }
 
 TEST_F(Evaluation, AnEmptyBoxPaysNothing) {

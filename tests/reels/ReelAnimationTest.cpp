@@ -1,7 +1,6 @@
 // The reel animation's frames and timeline on the virtual clock.
 #include "engine/reels/ReelAnimation.h"
-#include "games/orevein/OreveinGame.h"
-#include "tests/support/ProbeGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +53,7 @@ struct Animation : ::testing::Test {
     TimelineDisplay display{clock};
     RecordingTimers timers{log};
     ScriptedBonusGame bonus{log};
-    ProbeGame game{log};
+    SyntheticGame game{log};
     SlotMachine machine{{state, game, random, clock, audio, dialogs, display, timers, bonus}};
 
     Animation() {

@@ -1,6 +1,6 @@
 #include "engine/reels/ReelStrips.h"
 
-#include "games/orevein/OreveinGame.h"
+#include "tests/support/SyntheticGame.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -50,16 +50,16 @@ TEST(ReelStripsTest, StripValidation) {
 }
 
 TEST(ReelStripsTest, FillingRejectsMalformedStripsAndStops) {
-    const GameValues good = orevein::oreveinValues();
+    const GameValues good = slotmachine::testing::SyntheticGame::Values;
 
     GameValues shortStrip = good;
-    shortStrip.strips[1] = "39492939294939094929193949192"; // 29 characters
+    shortStrip.strips[1] = "01234567890123456789012345678"; // 29 characters
     GameValues letter = good;
-    letter.strips[2] = "4939194939294909391949293949x9";
+    letter.strips[2] = "01234567890123456789012345678x";
     GameValues stopZero = good;
-    stopZero.initialStops = {22, 0, 28};
+    stopZero.initialStops = {4, 0, 26};
     GameValues stopTooHigh = good;
-    stopTooHigh.initialStops = {22, 14, 31};
+    stopTooHigh.initialStops = {4, 15, 31};
 
     for (const GameValues* bad : {&shortStrip, &letter, &stopZero, &stopTooHigh}) {
         GameState state;
@@ -68,34 +68,13 @@ TEST(ReelStripsTest, FillingRejectsMalformedStripsAndStops) {
 
     GameValues edgeStops = good;
     edgeStops.initialStops = {1, 30, 15};
+    edgeStops.strips[2] = "901234567890123456789012345678";
     GameState state;
     EXPECT_NO_THROW(fillStrips(state, edgeStops));
     EXPECT_EQ(state.ReelStop[0], 1);
     EXPECT_EQ(state.ReelStop[1], 30);
-}
-
-TEST(ReelStripsTest, OreveinStripsStartWithThreeTopSymbolsOnThePayline) {
-    GameState state;
-    fillStrips(state, orevein::oreveinValues());
-
-    EXPECT_EQ(state.ReelStrip[0], "493919294909294919394909294939");
-    EXPECT_EQ(state.ReelStrip[1], "394929392949390949291939491929");
-    EXPECT_EQ(state.ReelStrip[2], "493919493929490939194929394909");
-    EXPECT_EQ(state.ReelStop[0], 22);
-    EXPECT_EQ(state.ReelStop[1], 14);
-    EXPECT_EQ(state.ReelStop[2], 28);
-
-    EXPECT_EQ(paylinePosition(state, 0), 23);
-    EXPECT_EQ(paylinePosition(state, 1), 15);
-    EXPECT_EQ(paylinePosition(state, 2), 29);
-    for (int reel = 0; reel < ReelCount; ++reel) {
-        EXPECT_EQ(codeAt(state, reel, paylinePosition(state, reel)), 0) << "reel " << reel;
-        // Blanks above and below the symbol.
-        EXPECT_EQ(codeAt(state, reel, rowPosition(state, reel, 0)), 9) << "reel " << reel;
-        EXPECT_EQ(codeAt(state, reel, rowPosition(state, reel, 2)), 9) << "reel " << reel;
-    }
-    // The first and last characters are positions 1 and 30.
-    EXPECT_EQ(codeAt(state, 0, 1), 4);
-    EXPECT_EQ(codeAt(state, 0, 30), 9);
-    EXPECT_EQ(codeAt(state, 1, 1), 3);
+    // A strip's characters are its positions 1 to 30, each reel its own.
+    EXPECT_EQ(codeAt(state, 0, 1), 0);
+    EXPECT_EQ(codeAt(state, 2, 1), 9);
+    EXPECT_EQ(codeAt(state, 2, 30), 8);
 }

@@ -2,7 +2,7 @@
 // the totals it keeps.
 #include "engine/reels/ReelStrips.h"
 #include "engine/state/NewGame.h"
-#include "tests/support/ProbeGame.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 
 #include <gtest/gtest.h>
@@ -14,10 +14,13 @@ using namespace slotmachine::testing;
 namespace {
 
 struct SpinCommand : ::testing::Test {
-    // The probe logs its hooks into the machine's own log.
-    SpinCommand() : m(std::make_unique<ProbeGame>(hookLog)) { probe = static_cast<ProbeGame*>(&m.game()); }
+    // The game logs its hooks into a log of their own.
+    SpinCommand() : m(std::make_unique<SyntheticGame>(hookLog)) {
+        game = static_cast<SyntheticGame*>(&m.game());
+        hookLog.clear(); // the start's full repaint
+    }
 
-    // Makes the next spin pay nothing or pay something by choosing a seed.
+    // Makes the next spin's line match no rule, or pay credits, by choosing a seed.
     void seedForOutcome(bool wins) {
         for (std::uint32_t seed = 1; seed < 10000; ++seed) {
             GameState copy = m.state;
@@ -32,7 +35,8 @@ struct SpinCommand : ::testing::Test {
                 line[reel] = m.game().paylineSymbol(
                     m.machine, reel, nextPosition(copy.ReelStop[static_cast<std::size_t>(reel)]));
             }
-            if ((m.game().paytable().pay(line[0], line[1], line[2]) > 0) == wins) {
+            const PayRule* rule = m.game().paytable().match(line[0], line[1], line[2]);
+            if (wins ? rule != nullptr && rule->credits(1) > 0 : rule == nullptr) {
                 m.random.seed(seed);
                 return;
             }
@@ -42,7 +46,7 @@ struct SpinCommand : ::testing::Test {
 
     EventLog hookLog;
     TestMachine m;
-    ProbeGame* probe = nullptr;
+    SyntheticGame* game = nullptr;
     GameState& s = m.state;
 };
 
@@ -53,7 +57,7 @@ TEST_F(SpinCommand, LosingSpinRunsItsStepsInOrder) {
     s.Coins = 1;
     s.Credits = 999;
     bool busyDuringEvaluation = false;
-    probe->bonusRule = [&](SlotMachine& machine) {
+    game->bonusRule = [&](SlotMachine& machine) {
         busyDuringEvaluation = machine.state().Busy;
         return 0;
     };
@@ -76,9 +80,9 @@ TEST_F(SpinCommand, LosingSpinRunsItsStepsInOrder) {
         "Start Timer5",
     };
     EXPECT_EQ(m.log, expected);
-    EXPECT_EQ(hookLog,
-              (EventLog{"Hook spinStarting", "Hook buttonsDimmed", "Hook reelFeatures 0",
-                        "Hook reelFeatures 1", "Hook reelFeatures 2", "Hook evaluate", "Hook spinSettled"}));
+    EXPECT_EQ(hookLog, (EventLog{"Hook spinStarting", "Hook buttonsDimmed", "Hook reelFeatures 0",
+                                 "Hook reelFeatures 1", "Hook reelFeatures 2", "Hook evaluate coins 1",
+                                 "Hook spinSettled"}));
     EXPECT_TRUE(busyDuringEvaluation);
     EXPECT_FALSE(s.Busy);
     EXPECT_EQ(s.Coins, 0);
@@ -127,7 +131,7 @@ TEST_F(SpinCommand, ADueMusicTrackStartsBeforeAnythingElse) {
 }
 
 TEST_F(SpinCommand, NothingStartsASecondSpinInsideARunningOne) {
-    probe->bonusRule = [](SlotMachine&) { return 1; }; // its sound is waited for
+    game->bonusRule = [](SlotMachine&) { return 1; }; // its sound is waited for
     bool newGameAccepted = true;
     m.clock.setDuringWait([&] {
         // A menu command that cleared Busy must not open the door either.
@@ -155,7 +159,7 @@ TEST_F(SpinCommand, NothingStartsASecondSpinInsideARunningOne) {
 }
 
 TEST_F(SpinCommand, AReelThatDoesNotSpinKeepsItsStop) {
-    probe->heldReel = 1;
+    game->heldReel = 1;
     s.ReelStop = {5, 7, 9};
     const std::uint32_t seed = 4242;
     m.random.seed(seed);
@@ -197,14 +201,13 @@ TEST_F(SpinCommand, TotalsStopAtTheirLimitInsteadOfWrapping) {
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
     s.Spins = Max;
     s.TotalBets = Max - 2;
-    s.Coins = 5;
+    s.Coins = 3;
     m.machine.spin();
     EXPECT_EQ(s.Spins, Max);
     EXPECT_EQ(s.TotalBets, Max);
 }
 
 TEST_F(SpinCommand, NewGameKeepsTheCoinsBetAndRepaints) {
-    m.machine.betOne();
     m.machine.betOne();
     m.machine.betOne();
     s.BonusPts = 7;
@@ -214,7 +217,7 @@ TEST_F(SpinCommand, NewGameKeepsTheCoinsBetAndRepaints) {
     s.Borrowed = 5000;
     m.log.clear();
     EXPECT_TRUE(m.machine.newGame());
-    EXPECT_EQ(s.Coins, 3);
+    EXPECT_EQ(s.Coins, 2);
     EXPECT_EQ(s.Credits, 1000);
     EXPECT_EQ(s.Borrowed, 1000);
     EXPECT_EQ(s.BonusPts, 0);
@@ -251,9 +254,10 @@ TEST_F(SpinCommand, PowerOnPreparesAFreshGame) {
     s.SoundOn = false;
     s.MusicOn = false;
     s.Spins = 10;
+    s.ReelStop = {9, 9, 9};
     m.machine.powerOn();
-    EXPECT_EQ(s.ReelStop, (std::array<std::int32_t, 3>{22, 14, 28}));
-    EXPECT_EQ(s.ReelStrip[0], "493919294909294919394909294939");
+    EXPECT_EQ(s.ReelStop, (std::array<std::int32_t, 3>{4, 15, 26}));
+    EXPECT_EQ(s.ReelStrip[0], "012345678901234567890123456789");
     EXPECT_EQ(s.Coins, 0);
     EXPECT_EQ(s.LastCoins, 0);
     EXPECT_EQ(s.Spins, 0);

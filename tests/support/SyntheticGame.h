@@ -4,14 +4,16 @@
 #include "engine/reels/SlotMachine.h"
 #include "tests/support/Recorders.h"
 
+#include <functional>
 #include <string>
 
 namespace slotmachine::testing {
 
 // A small game of the engine's own, so that engine tests depend on no real game:
 // three coins, strips that count 0 to 9 three times, one pay rule of each payout
-// kind, a picture of its own, and hooks that log themselves and then do what the
-// engine does by default.
+// kind, box values and initial stops of its own, a picture of its own, and hooks
+// that log themselves and then do what the engine does by default (bonus points
+// come from a rule a test sets).
 class SyntheticGame final : public Game {
 public:
     static constexpr GamePicture Pictures[] = {{"HoldBMP", "holdx.bmp"}};
@@ -22,10 +24,10 @@ public:
         .versionText = "0.1",
         .programName = "synthetic-slots",
         .coinLimit = 3,
-        .initialStops = {1, 1, 1},
+        .initialStops = {4, 15, 26},
         .strips = {"012345678901234567890123456789", "012345678901234567890123456789",
                    "012345678901234567890123456789"},
-        .boxValues = {250, 100, 50, 50, 25, 10, 0, 0},
+        .boxValues = {500, 200, 75, 75, 40, 20, 0, 0},
         .titleGlass = ShortTitleGlassPlace,
         .pictures = Pictures,
     };
@@ -58,6 +60,7 @@ public:
         Game::evaluate(m);
     }
     void spinSettled(SlotMachine&) override { note("spinSettled"); }
+    int bonusPoints(SlotMachine& m) override { return bonusRule ? bonusRule(m) : 0; }
     void repaintStep(SlotMachine&, RepaintStep step) override {
         static const char* names[] = {"AfterMeters", "AfterCaptions", "AfterButtons"};
         note(std::string("repaintStep ") + names[static_cast<int>(step)]);
@@ -79,6 +82,7 @@ public:
 
     int heldReel = -1;
     std::function<void(SlotMachine&)> beforeButtons;
+    std::function<int(SlotMachine&)> bonusRule;
 
 private:
     void note(const std::string& what) const { log_->push_back("Hook " + what); }

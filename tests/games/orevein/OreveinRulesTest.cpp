@@ -54,6 +54,32 @@ TEST(OreveinRulesTest, StripsHoldTheRightNumberOfEachSymbol) {
     }
 }
 
+TEST(OreveinRulesTest, StripsStartWithThreeTopSymbolsOnThePayline) {
+    GameState state;
+    fillStrips(state, oreveinValues());
+
+    EXPECT_EQ(state.ReelStrip[0], "493919294909294919394909294939");
+    EXPECT_EQ(state.ReelStrip[1], "394929392949390949291939491929");
+    EXPECT_EQ(state.ReelStrip[2], "493919493929490939194929394909");
+    EXPECT_EQ(state.ReelStop[0], 22);
+    EXPECT_EQ(state.ReelStop[1], 14);
+    EXPECT_EQ(state.ReelStop[2], 28);
+
+    EXPECT_EQ(paylinePosition(state, 0), 23);
+    EXPECT_EQ(paylinePosition(state, 1), 15);
+    EXPECT_EQ(paylinePosition(state, 2), 29);
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        EXPECT_EQ(codeAt(state, reel, paylinePosition(state, reel)), 0) << "reel " << reel;
+        // Blanks above and below the symbol.
+        EXPECT_EQ(codeAt(state, reel, rowPosition(state, reel, 0)), 9) << "reel " << reel;
+        EXPECT_EQ(codeAt(state, reel, rowPosition(state, reel, 2)), 9) << "reel " << reel;
+    }
+    // The first and last characters are positions 1 and 30.
+    EXPECT_EQ(codeAt(state, 0, 1), 4);
+    EXPECT_EQ(codeAt(state, 0, 30), 9);
+    EXPECT_EQ(codeAt(state, 1, 1), 3);
+}
+
 TEST(OreveinRulesTest, EveryPositionIsDrawnFromItsCell) {
     struct Marked {
         int code;

@@ -1,0 +1,43 @@
+// Orevein's built-in bonus game pictures.
+#include "engine/bonus/BonusPictures.h"
+#include "games/orevein/OreveinGame.h"
+
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
+
+using namespace slotmachine;
+
+namespace {
+
+BonusPictures oreveinPictures() {
+    const std::string_view name = orevein::oreveinValues().programName;
+    return builtInBonusPictures(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+} // namespace
+
+TEST(OreveinBonusPicturesTest, ThreeDistinctBuiltInPicturesOf640By480) {
+    const BonusPictures pictures = oreveinPictures();
+    EXPECT_EQ(pictures.Image1.size(), QSize(640, 480));
+    EXPECT_EQ(pictures.Image2.size(), QSize(640, 480));
+    EXPECT_EQ(pictures.Image3.size(), QSize(640, 480));
+    EXPECT_NE(pictures.Image1, pictures.Image2);
+    EXPECT_NE(pictures.Image2, pictures.Image3);
+    EXPECT_NE(pictures.Image1, pictures.Image3);
+}
+
+// The yellow prize text goes at (40, 200); the picture keeps a dark, plain band there.
+TEST(OreveinBonusPicturesTest, PrizePictureKeepsTheTextBandDarkAndPlain) {
+    const QImage prize = oreveinPictures().Image3;
+    ASSERT_FALSE(prize.isNull());
+    const QRgb first = prize.pixel(30, 188);
+    EXPECT_LT(qGray(first), 40);
+    int differing = 0;
+    for (int y = 188; y <= 250; ++y) {
+        for (int x = 30; x <= 340; ++x) {
+            differing += prize.pixel(x, y) != first ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
