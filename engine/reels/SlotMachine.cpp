@@ -77,7 +77,10 @@ void SlotMachine::ShowBonusMeter() {
     if (s.BonusPts > FullBonusPoints) {
         s.BonusPts = FullBonusPoints;
     }
-    display().ShowBonusMeter();
+    // A game without a bonus meter has none to draw over.
+    if (game().showsBonusMeter()) {
+        display().ShowBonusMeter();
+    }
 }
 
 } // namespace slotmachine

@@ -141,7 +141,7 @@ public:
     // Sound effects; nothing is played, and nothing waited for, while sound is off.
     void playSound(int number, bool waitForEnd);
     void playWinSound();
-    // Limits the bonus points to 12 and draws the bonus meter.
+    // Limits the bonus points to 12 and draws the bonus meter, if the game shows one.
     void ShowBonusMeter();
     // Lets one machine operation (a spin, a nudge) run at a time. While one runs,
     // bets, spins and commands that replace the game are refused.
