@@ -74,8 +74,9 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     if (!window) {
         return 1;
     }
-    // Asked to end (logout, kill): close as the player would, so the game is kept.
-    TerminationSignals termination([&window] { window->close(); });
+    // Asked to end (logout, kill): close as the player would, so the game is kept,
+    // but without waiting for anyone to answer a message.
+    TerminationSignals termination([&window] { window->endUnattended(); });
     return QApplication::exec();
 }
 
