@@ -4,22 +4,18 @@
 #include "engine/display/PointerInput.h"
 #include "engine/game/Game.h"
 #include "engine/records/GameRecords.h"
-#include "engine/shell/MachineView.h"
-#include "engine/records/LoadSaveWindow.h"
-#include "engine/records/StatsForm.h"
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/GameKeeper.h"
 #include "engine/shell/HelpWindow.h"
-#include "engine/shell/PaychartWindow.h"
-#include "engine/shell/HelpViewer.h"
+#include "engine/shell/MachineMenu.h"
+#include "engine/shell/MachineView.h"
 #include "engine/shell/PublisherPage.h"
-#include "engine/state/ClampedMath.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDateTime>
 #include <QKeyEvent>
-#include <QMenuBar>
+#include <QMenuBar> // the menu's height
 #include <QScreen>
 #include <QStyle>
 #include <QTextBrowser> // HelpWindow hands out its browser
@@ -32,10 +28,6 @@ namespace slotmachine {
 namespace {
 
 constexpr int TimerIntervals[] = {250, 200, 300, 100, 400, 300, 300, 300};
-
-// The publisher's lines of the Version box.
-constexpr const char* PublisherDistributor = "Distributed by Brightplay Games";
-constexpr const char* PublisherRights = "\u00a9 2026 Brightplay Games. All rights reserved.";
 
 // The machine's keys by their virtual key codes, whatever the shift state.
 int virtualKeyOf(const QKeyEvent& event) {
@@ -51,6 +43,16 @@ int virtualKeyOf(const QKeyEvent& event) {
         return KeyBetFive;
     default:
         return 0;
+    }
+}
+
+// Closes every dialog on screen as its Cancel would; each one's exec returns when
+// its event loop runs again.
+void rejectOpenDialogs() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible()) {
+            dialog->reject();
+        }
     }
 }
 
@@ -108,7 +110,7 @@ bool TForm1::FormCreate() {
     dialogs_ = QtDialogs(values_.GameTitle, this);
     help_ = std::make_unique<HelpWindow>(values_.ProgramDir + values_.ProgramBaseName + QStringLiteral(".html"),
                                          values_.GameTitle, dialogs_, this);
-    createMenu();
+    menu_ = std::make_unique<MachineMenu>(*this, values_.GameTitle);
 
     QScreen* screen = QGuiApplication::primaryScreen();
     // The built-in pictures are filed under the game's own program name, which a
@@ -129,6 +131,8 @@ bool TForm1::FormCreate() {
     machine_ = std::make_unique<SlotMachine>(
         MachineParts{state_, game_, random_, clock_, *audio_, dialogs_, *surface_, *this, *bonusGame_});
     machine_->setGeometry(surface_->geometry());
+    keeper_ = std::make_unique<GameKeeper>(*machine_, records_, dialogs_, [] { QCoreApplication::quit(); });
+    menu_->setParts(MenuParts{*machine_, records_, dialogs_, *help_, values_, *surface_, *audio_, *keeper_});
     lamps_ = std::make_unique<BlinkingLamps>(*machine_);
     createView();
     connectTimers();
@@ -179,7 +183,9 @@ void TForm1::connectTimers() {
     connect(&timer(MachineTimer::Timer4), &QTimer::timeout, this, [this] { audio_->music().startDueTrack(); });
     connect(&timer(MachineTimer::Timer5), &QTimer::timeout, this, [this] { lamps_->Timer5Timer(); });
     for (const MachineTimer t : {MachineTimer::Timer6, MachineTimer::Timer7, MachineTimer::Timer8}) {
-        connect(&timer(t), &QTimer::timeout, this, [this, t] { game_.timerTick(*machine_, t); });
+        // A game's timer may run a feature (a nudge) that changes the game.
+        connect(&timer(t), &QTimer::timeout, this,
+                [this, t] { forward([this, t] { game_.timerTick(*machine_, t); }); });
     }
 }
 
@@ -200,212 +206,37 @@ void TForm1::showCentred(const QScreen& screen) {
     view_->setFocus();
 }
 
-void TForm1::createMenu() {
-    MainMenu1 = menuBar();
-    const auto item = [this](QMenu* menu, const QString& caption, void (TForm1::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-
-    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
-    NewGame1 = item(File1, QStringLiteral("&New Game"), &TForm1::NewGame1Click);
-    File1->addSeparator();
-    OpenGame1 = item(File1, QStringLiteral("&Open Game"), &TForm1::OpenGame1Click);
-    SaveGame1 = item(File1, QStringLiteral("&Save Game"), &TForm1::SaveGame1Click);
-    File1->addSeparator();
-    item(File1, QStringLiteral("E&xit"), &TForm1::Exit1Click);
-
-    Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
-    Sound1 = item(Options1, QStringLiteral("Sound"), &TForm1::Sound1Click);
-    Sound1->setCheckable(true);
-    Sound1->setChecked(true);
-    Music1 = item(Options1, QStringLiteral("Music"), &TForm1::Music1Click);
-    Music1->setCheckable(true);
-    Music1->setChecked(true);
-    Borrow1 = item(Options1, QStringLiteral("&Borrow"), &TForm1::Borrow1Click);
-    item(Options1, QStringLiteral("&Stats"), &TForm1::Stats1Click);
-    item(Options1, QStringLiteral("&Payoffs"), &TForm1::Payoffs1Click);
-
-    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
-    item(Help1, QStringLiteral("Version"), &TForm1::Version1Click);
-    Help1->addSeparator();
-    item(Help1, QStringLiteral("&") + values_.GameTitle + QStringLiteral(" Manual"), &TForm1::GameManual1Click);
-    Help1->addSeparator();
-    item(Help1, QStringLiteral("&Brightplay Homepage"), &TForm1::PublisherHomepage1Click);
-    Help1->addSeparator();
-    item(Help1, QStringLiteral("&Company Information"), &TForm1::CompanyInformation1Click);
-
-    // Commands that replace the game wait until the spin or bonus game has ended.
-    connect(File1, &QMenu::aboutToShow, this, [this] { updateCommandAvailability(); });
-    connect(Options1, &QMenu::aboutToShow, this, [this] { updateCommandAvailability(); });
-}
-
-void TForm1::updateCommandAvailability() {
-    const bool free = canReplaceGame();
-    for (QAction* action : {NewGame1, OpenGame1, SaveGame1, Borrow1}) {
-        action->setEnabled(free);
-    }
-}
-
-bool TForm1::canReplaceGame() const {
-    return machine_->canReplaceGame() && !closing_;
-}
-
-void TForm1::NewGame1Click() {
-    if (canReplaceGame() && machine_->newGame()) {
-        storeRunningGame();
-    }
-}
-
-void TForm1::OpenGame1Click() {
-    showLoadSave(false);
-}
-
-void TForm1::SaveGame1Click() {
-    showLoadSave(true);
-}
-
-void TForm1::showLoadSave(bool saveMode) {
-    if (!canReplaceGame()) {
-        return;
-    }
-    // A bet placed but not yet spun belongs to the game that is saved or left.
-    const std::int32_t coins = std::exchange(state_.Coins, 0);
-    state_.Credits = addClamped(state_.Credits, coins);
-    {
-        TLoadSave window(state_, records_, dialogs_, *help_, values_.GameTitle, saveMode, this);
-        if (window.listed()) {
-            window.exec();
-        }
-    }
-    // The bet stays placed on the game now running, as far as its credits go.
-    const std::int32_t replaced = std::min(coins, state_.Credits);
-    state_.Credits -= replaced;
-    state_.Coins = replaced;
-    machine_->FullRepaint();
-}
-
-void TForm1::Exit1Click() {
-    state_.StopReels = true;
-    close();
-}
-
-void TForm1::Borrow1Click() {
-    if (!canReplaceGame()) {
-        return;
-    }
-    {
-        TBorrowC window(state_, surface_->pictures(), surface_->geometry().layoutWidth, dialogs_, *help_, this);
-        window.exec();
-    }
-    machine_->FullRepaint();
-    storeRunningGame();
-}
-
-void TForm1::Stats1Click() {
-    TStatsForm window(state_, this);
-    window.exec();
-}
-
-void TForm1::Payoffs1Click() {
-    TPaychart window(values_.ProgramDir, dialogs_, *help_, this);
-    window.exec();
-}
-
-void TForm1::Version1Click() {
-    const QString newline = QStringLiteral("\r\n");
-    dialogs_.information(values_.GameTitle + newline + QStringLiteral("Version:  ") + values_.VersionText + newline +
-                         QLatin1String(PublisherDistributor) + newline + QString::fromUtf8(PublisherRights));
-}
-
-void TForm1::GameManual1Click() {
-    help_->showContents();
-}
-
-void TForm1::PublisherHomepage1Click() {
-    openPublisherPage(values_, dialogs_);
-}
-
-void TForm1::CompanyInformation1Click() {
-    help_->showTopic(HelpCompanyInformation);
-}
-
-void TForm1::Sound1Click() {
-    // A sound already playing plays on.
-    state_.SoundOn = !state_.SoundOn;
-    Sound1->setChecked(state_.SoundOn);
-}
-
-void TForm1::Music1Click() {
-    state_.MusicOn = !state_.MusicOn;
-    Music1->setChecked(state_.MusicOn);
-    audio_->music().musicSwitched();
-}
-
 template <typename Command>
-void TForm1::runCommand(Command command) {
+void TForm1::forward(Command command) {
     const std::int32_t spinsBefore = state_.Spins;
-    command();
+    keeper_->run(command);
     if (trace_ && state_.Spins != spinsBefore) {
         std::fprintf(stderr, "slots-trace spin reels-at-rest-ms=%lld\n",
                      static_cast<long long>(machine_->lastSpin().msToReelsAtRest));
     }
-    if (machine_->operationRunning()) {
-        return;
-    }
-    if (closing_) {
-        finishClose();
-    } else if (state_.Spins != spinsBefore) {
-        storeRunningGame();
-    }
-}
-
-GameState TForm1::gameToStore() const {
-    GameState game = state_;
-    // Coins bet on a spin that has not been played are still the player's.
-    game.Credits = addClamped(game.Credits, game.Coins);
-    game.Coins = 0;
-    return game;
-}
-
-void TForm1::storeRunningGame() {
-    if (closeDone_) {
-        return; // stored for the last time already
-    }
-    try {
-        records_.storeCurrentGame(gameToStore());
-        storeFailureShown_ = false;
-    } catch (const RecordWriteError& e) {
-        // Said once, not after every spin, until a write succeeds again.
-        if (!storeFailureShown_) {
-            storeFailureShown_ = true;
-            dialogs_.error(QString::fromStdString(e.what()));
-        }
-    }
 }
 
 void TForm1::FormMouseDown(QPoint position) {
-    if (closing_) {
+    if (keeper_->closing()) {
         return;
     }
     bool logo = false;
-    runCommand([&] { logo = slotmachine::FormMouseDown(*machine_, position.x(), position.y(),
-                                                       surface_->pictures().SealLogo.width()); });
-    if (logo && !closing_) {
+    forward([&] { logo = slotmachine::FormMouseDown(*machine_, position.x(), position.y(),
+                                                    surface_->pictures().SealLogo.width()); });
+    if (logo && !keeper_->closing()) {
         openPublisherPage(values_, dialogs_);
     }
 }
 
 void TForm1::FormKeyDown(int virtualKey) {
-    if (closing_) {
+    if (keeper_->closing()) {
         return;
     }
-    runCommand([&] { machine_->keyDown(virtualKey); });
+    forward([&] { machine_->keyDown(virtualKey); });
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1 && !closing_) {
+    if (event->key() == Qt::Key_F1 && !keeper_->closing()) {
         help_->showContents();
         return;
     }
@@ -431,10 +262,10 @@ void TForm1::Timer1Timer() {
 
 void TForm1::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (closing_) {
-        return;
-    }
-    closing_ = true;
+    keeper_->close([this] { shutDown(); });
+}
+
+void TForm1::shutDown() {
     hide();
     QCoreApplication::processEvents();
     for (QTimer& t : timers_) {
@@ -447,28 +278,22 @@ void TForm1::closeEvent(QCloseEvent* event) {
     machine_->beginShutdown();
     // A bonus window on screen closes too; an unopened bonus stays due.
     bonusGame_->closeNow();
-    // So do the other windows (a close asked for by a signal can come while one
-    // is open); each one's own close keeps the game whole.
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<QDialog*>(widget); dialog != nullptr && dialog->isVisible()) {
-            dialog->reject();
-        }
-    }
-    if (!machine_->operationRunning()) {
-        finishClose();
-    }
+    // So do the other windows (a close asked for by a signal can come while one is
+    // open); each one's own close keeps the game whole. Each ends the event loop
+    // it runs in once this close has returned to it, and the command that opened
+    // it returns; the keeper finishes the close after the outermost one.
+    rejectOpenDialogs();
 }
 
-void TForm1::finishClose() {
-    if (closeStarted_) {
+void TForm1::endUnattended() {
+    dialogs_.setUnattended(true);
+    if (keeper_->closing()) {
+        // Already closing, perhaps waiting for the player to read why the last
+        // store failed.
+        rejectOpenDialogs();
         return;
     }
-    closeStarted_ = true;
-    game_.closing(*machine_);
-    storeFailureShown_ = false;
-    storeRunningGame();
-    closeDone_ = true;
-    QCoreApplication::quit();
+    close();
 }
 
 } // namespace slotmachine

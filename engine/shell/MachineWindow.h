@@ -19,20 +19,20 @@
 #include <array>
 #include <memory>
 
-class QAction;
-class QMenu;
-class QMenuBar;
 class QScreen;
 
 namespace slotmachine {
 
 class Game;
+class GameKeeper;
 class GameRecords;
 class HelpViewer;
+class MachineMenu;
 class MachineView;
 
-// The machine window: hosts the machine's surface, its timers and its menu, and
-// passes keys and pointer presses to the engine.
+// The machine window: hosts the machine's surface, its timers and its menu
+// (MachineMenu), and passes keys, pointer presses and the game timers' ticks to the
+// engine. The GameKeeper decides when the game is stored and when a close ends.
 class TForm1 final : public QMainWindow, public MachineTimers {
 public:
     // Creates the window and runs its start-up. Null when the program must end
@@ -45,6 +45,12 @@ public:
     MachineAudio& audio() { return *audio_; }
     MachineSurface& surface() { return *surface_; }
     const StartupValues& startupValues() const { return values_; }
+    GameKeeper& keeper() { return *keeper_; }
+
+    // The program was asked to end (SIGTERM, SIGINT, SIGHUP): nobody may be there to
+    // answer a message, so none waits any more, every window open is closed and the
+    // machine window closes; the game is stored once the spin has settled.
+    void endUnattended();
 
     void start(MachineTimer timer) override;
     void stop(MachineTimer timer) override;
@@ -57,7 +63,6 @@ protected:
 private:
     TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath);
     bool FormCreate();
-    void createMenu();
     int layoutWidthOn(const QScreen& screen) const;
     void createView();
     void connectTimers();
@@ -65,31 +70,12 @@ private:
     void FormMouseDown(QPoint position);
     void FormKeyDown(int virtualKey);
     void Timer1Timer();
-    // The menu's commands.
-    void NewGame1Click();
-    void OpenGame1Click();
-    void SaveGame1Click();
-    void Exit1Click();
-    void Sound1Click();
-    void Music1Click();
-    void Borrow1Click();
-    void Stats1Click();
-    void Payoffs1Click();
-    void Version1Click();
-    void GameManual1Click();
-    void PublisherHomepage1Click();
-    void CompanyInformation1Click();
-    // New Game, Open Game, Save Game and Borrow wait while a spin or bonus game runs.
-    bool canReplaceGame() const;
-    void updateCommandAvailability();
-    void showLoadSave(bool saveMode);
-    // Writes the running game to the record file; a failure is reported once.
-    void storeRunningGame();
-    GameState gameToStore() const;
-    // Runs a player's command; a close that came while it ran is finished after it.
+    // Hands a player's command (or a game timer's tick) to the machine through the keeper.
     template <typename Command>
-    void runCommand(Command command);
-    void finishClose();
+    void forward(Command command);
+    // Makes whatever runs end soon: timers, sound and music stop, the spin settles
+    // without waits, and every window open on the machine closes.
+    void shutDown();
     QTimer& timer(MachineTimer which);
     const QTimer& timer(MachineTimer which) const;
 
@@ -106,19 +92,11 @@ private:
     std::unique_ptr<BoxBonusWindow> bonusGame_;
     std::unique_ptr<MachineSurface> surface_;
     std::unique_ptr<SlotMachine> machine_;
+    std::unique_ptr<GameKeeper> keeper_;
     std::unique_ptr<BlinkingLamps> lamps_;
     MachineView* view_ = nullptr;
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* File1 = nullptr;
-    QMenu* Options1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* NewGame1 = nullptr;
-    QAction* OpenGame1 = nullptr;
-    QAction* SaveGame1 = nullptr;
-    QAction* Sound1 = nullptr;
-    QAction* Music1 = nullptr;
-    QAction* Borrow1 = nullptr;
     std::unique_ptr<HelpViewer> help_;
+    std::unique_ptr<MachineMenu> menu_;
 
     // Timer1 to Timer8; game timers (Timer6 to Timer8) tick the game's hook.
     std::array<QTimer, 8> timers_;
@@ -126,10 +104,6 @@ private:
     // standard error, for the benchmarks.
     bool trace_ = false;
     bool firstPaintTraced_ = false;
-    bool closing_ = false;
-    bool closeStarted_ = false;
-    bool closeDone_ = false;
-    bool storeFailureShown_ = false;
 };
 
 } // namespace slotmachine

@@ -34,10 +34,16 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+            if (unattended) {
+                std::fprintf(stderr, "%s: %s\n", applicationDisplayName().toLocal8Bit().constData(), e.what());
+            } else {
+                QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+            }
         }
         return false;
     }
+    // Asked to end by a signal: nobody is there to answer a message box.
+    bool unattended = false;
 };
 
 } // namespace
@@ -74,8 +80,12 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     if (!window) {
         return 1;
     }
-    // Asked to end (logout, kill): close as the player would, so the game is kept.
-    TerminationSignals termination([&window] { window->close(); });
+    // Asked to end (logout, kill): close as the player would, so the game is kept,
+    // but without waiting for anyone to answer a message.
+    TerminationSignals termination([&app, &window] {
+        app.unattended = true;
+        window->endUnattended();
+    });
     return QApplication::exec();
 }
 

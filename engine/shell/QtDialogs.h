@@ -12,6 +12,9 @@ public:
     QtDialogs(QString title, QWidget* parent = nullptr) : title_(std::move(title)), parent_(parent) {}
 
     void setParent(QWidget* parent) { parent_ = parent; }
+    // With nobody left to answer (the program was asked to end), messages go to
+    // standard error and input boxes count as cancelled, so nothing waits.
+    void setUnattended(bool unattended) { unattended_ = unattended; }
 
     void information(const QString& text) override;
     void plain(const QString& text) override;
@@ -21,6 +24,7 @@ public:
 private:
     QString title_;
     QWidget* parent_;
+    bool unattended_ = false;
 };
 
 } // namespace slotmachine

@@ -2,8 +2,14 @@
 // spin, and the game handed to the record store.
 #include "engine/bonus/TrickForm.h"
 #include "engine/records/GameRecords.h"
+#include "engine/records/LoadSaveWindow.h"
+#include "engine/records/StatsForm.h"
+#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/PaychartWindow.h"
 #include "engine/shell/MachineView.h"
+#include "engine/shell/GameKeeper.h"
 #include "engine/shell/MachineWindow.h"
+#include "engine/shell/TerminationSignals.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
@@ -19,6 +25,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
+#include <csignal>
+#include <limits>
 #include <map>
 
 using namespace slotmachine;
@@ -26,11 +35,15 @@ using namespace slotmachine::testing;
 
 namespace {
 
-// The running game only: reads give 777 credits, writes are kept.
+// The running game reads as 777 credits and a saved game as 5; writes of the
+// running game are kept.
 class RecordingRecords final : public GameRecords {
 public:
     void readGame(int index, GameState& state) override {
-        EXPECT_EQ(index, CurrentGameIndex);
+        if (index != CurrentGameIndex) {
+            state.Credits = 5;
+            return;
+        }
         ++loads;
         state.Credits = 777;
     }
@@ -397,4 +410,152 @@ TEST_F(MachineWindow, AClosingProgramClosesAnOpenWindowAndStoresOnce) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     ASSERT_EQ(records.stored.size(), 1u);
     EXPECT_EQ(records.stored.front().Credits, 777);
+}
+
+namespace {
+
+// Orevein, whose Timer6 nudges reel 1 down once: a change outside a spin.
+class NudgingGame final : public Game {
+public:
+    const GameValues& values() const override { return orevein_.values(); }
+    const Paytable& paytable() const override { return orevein_.paytable(); }
+    int symbolNumber(int reel, int position) const override { return orevein_.symbolNumber(reel, position); }
+    void windowCreated(SlotMachine& m) override { m.timers().start(MachineTimer::Timer6); }
+    void timerTick(SlotMachine& m, MachineTimer) override {
+        m.timers().stop(MachineTimer::Timer6);
+        SlotMachine::Operation nudge(m);
+        m.moveReelDown(1);
+    }
+
+private:
+    orevein::OreveinGame orevein_;
+};
+
+} // namespace
+
+TEST_F(MachineWindow, ASpinAtTheSpinCountsLimitAndANudgeFromAGameTimerAreStored) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    state.Spins = std::numeric_limits<std::int32_t>::max();
+    press(*window, Qt::Key_M);
+    ASSERT_EQ(records.stored.size(), 1u);
+    EXPECT_EQ(records.stored.back().Spins, state.Spins);
+    EXPECT_EQ(records.stored.back().TotalBets, 5);
+    window.reset();
+
+    NudgingGame nudging;
+    records.stored.clear();
+    cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
+    window = TForm1::create(nudging, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+    ASSERT_TRUE(window);
+    const auto stopBefore = window->machine().state().ReelStop;
+    QEventLoop wait;
+    QTimer::singleShot(700, &wait, &QEventLoop::quit);
+    wait.exec();
+    ASSERT_EQ(records.stored.size(), 1u);
+    EXPECT_NE(records.stored.back().ReelStop, stopBefore);
+    EXPECT_EQ(records.stored.back().ReelStop, window->machine().state().ReelStop);
+    EXPECT_EQ(records.stored.back().Spins, 0);
+}
+
+namespace {
+
+template <typename Window>
+bool isA(QWidget* widget) {
+    return dynamic_cast<Window*>(widget) != nullptr;
+}
+
+} // namespace
+
+// A termination signal ends the program within a second, whatever window is open
+// on the machine, and the game is stored once.
+TEST_F(MachineWindow, ATerminationSignalEndsTheProgramWithinASecondWhateverWindowIsOpen) {
+    const auto modal = [] { return QApplication::activeModalWidget(); };
+    const auto menuCommand = [](const char* menu, const char* item) {
+        return [=](TForm1& w) { menuItem(w, QString::fromUtf8(menu), QString::fromUtf8(item))->trigger(); };
+    };
+    struct Case {
+        const char* name;
+        std::function<bool(QWidget*)> isOpen; // the window open when the signal comes
+        std::function<void(TForm1&)> open;
+        std::int32_t credits; // stored; -1: whatever the machine shows
+        bool diskStillFails = false; // nothing can be stored, and nobody is told
+    };
+    const Case cases[] = {
+        // The store after the spin fails and says so; the disk recovers meanwhile.
+        {"a message box", isA<QMessageBox>, [&](TForm1& w) {
+             records.failWrites = true;
+             press(w, Qt::Key_M);
+         }, -1},
+        {"a message box, with the disk still failing", isA<QMessageBox>, [&](TForm1& w) {
+             records.failWrites = true;
+             press(w, Qt::Key_M);
+         }, -1, true},
+        {"the save and open window", isA<TLoadSave>, menuCommand("&File", "&Open Game"), 777},
+        {"the loan desk", isA<TBorrowC>, menuCommand("&Options", "&Borrow"), 777},
+        {"the pay chart", isA<TPaychart>, menuCommand("&Options", "&Payoffs"), 777},
+        {"the statistics window", isA<TStatsForm>, menuCommand("&Options", "&Stats"), 777},
+        // Dynamite on the payline empties the points: then the next spin tries again.
+        {"the bonus game", isA<TTrickForm>, [](TForm1& w) {
+             for (int spins = 0; spins < 20 && !w.keeper().closing(); ++spins) {
+                 w.machine().state().BonusPts = 12;
+                 press(w, Qt::Key_M);
+             }
+         }, -1},
+    };
+    filled(40, 30, Qt::white).save(dir.filePath(QStringLiteral("Paychart.bmp")), "BMP");
+    const bool quitOnLastWindow = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        records.stored.clear();
+        records.failWrites = false;
+        auto window = open();
+        ASSERT_TRUE(window);
+        TForm1& w = *window;
+        w.machine().state().Busy = false;
+        TerminationSignals termination([&w] { w.endUnattended(); });
+        QElapsedTimer sinceStart;
+        QElapsedTimer sinceSignal;
+        bool stuck = false;
+        // Watches for the window without ever waiting itself (a timer does not fire
+        // again while its own handler runs).
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QWidget* top = modal();
+            if (!sinceSignal.isValid() && top != nullptr && c.isOpen(top)) {
+                records.failWrites = c.diskStillFails;
+                sinceSignal.start();
+                std::raise(SIGTERM);
+            } else if (sinceSignal.isValid() ? sinceSignal.elapsed() > 3000 : sinceStart.elapsed() > 20000) {
+                stuck = true; // free the test, which has failed
+                if (top != nullptr) {
+                    top->close();
+                }
+                QCoreApplication::quit();
+            }
+        });
+        sinceStart.start();
+        watch.start(20);
+        QTimer::singleShot(0, [&] { c.open(w); }); // returns once the window has closed
+        QApplication::exec();
+        const qint64 elapsed = sinceSignal.elapsed();
+        EXPECT_FALSE(stuck) << "the program did not end";
+        EXPECT_LT(elapsed, 1000);
+        EXPECT_TRUE(w.keeper().closed());
+        const GameState& state = w.machine().state();
+        if (c.diskStillFails) {
+            EXPECT_TRUE(records.stored.empty());
+            continue;
+        }
+        // The save and open window stores the game first, as it opens.
+        ASSERT_FALSE(records.stored.empty());
+        const GameState& stored = records.stored.back();
+        EXPECT_EQ(stored.Credits, c.credits >= 0 ? c.credits : state.Credits + state.Coins);
+        EXPECT_EQ(stored.Spins, state.Spins);
+        EXPECT_EQ(stored.BonusPts, state.BonusPts);
+    }
+    QApplication::setQuitOnLastWindowClosed(quitOnLastWindow);
 }

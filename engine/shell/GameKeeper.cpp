@@ -1,0 +1,83 @@
+#include "engine/shell/GameKeeper.h"
+
+#include "engine/game/Game.h"
+#include "engine/records/GameRecords.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/shell/Dialogs.h"
+#include "engine/state/ClampedMath.h"
+
+#include <utility>
+
+namespace slotmachine {
+
+GameKeeper::GameKeeper(SlotMachine& machine, GameRecords& records, Dialogs& dialogs, std::function<void()> quit)
+    : machine_(machine), records_(records), dialogs_(dialogs), quit_(std::move(quit)) {}
+
+std::uint64_t GameKeeper::operationsFinished() const {
+    return machine_.operationsFinished();
+}
+
+GameState GameKeeper::gameToStore() const {
+    GameState game = machine_.state();
+    // Coins bet on a spin that has not been played are still the player's.
+    game.Credits = addClamped(game.Credits, game.Coins);
+    game.Coins = 0;
+    return game;
+}
+
+void GameKeeper::store() {
+    if (closed_) {
+        return; // stored for the last time already
+    }
+    try {
+        records_.storeCurrentGame(gameToStore());
+        failureShown_ = false;
+    } catch (const RecordWriteError& e) {
+        // Said once, not after every spin, until a write succeeds again.
+        if (!failureShown_) {
+            failureShown_ = true;
+            dialogs_.error(QString::fromStdString(e.what()));
+        }
+    }
+}
+
+void GameKeeper::settle(std::uint64_t finishedBefore) {
+    if (machine_.operationRunning()) {
+        return; // the operation's own command settles it
+    }
+    if (closing_) {
+        finishClose();
+    } else if (operationsFinished() != finishedBefore) {
+        store();
+    }
+}
+
+void GameKeeper::close(const std::function<void()>& shutDown) {
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    if (shutDown) {
+        shutDown();
+    }
+    if (depth_ == 0 && !machine_.operationRunning()) {
+        finishClose();
+    }
+}
+
+void GameKeeper::finishClose() {
+    if (finishing_) {
+        return; // an event handled while the last store reports its failure
+    }
+    finishing_ = true;
+    machine_.game().closing(machine_);
+    // The close always says when the game could not be kept.
+    failureShown_ = false;
+    store();
+    closed_ = true;
+    if (quit_) {
+        quit_();
+    }
+}
+
+} // namespace slotmachine
