@@ -72,8 +72,15 @@ function(_slots_game_pictures outputs_var name art out_dir)
     endif()
     cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${art})
     slots_render_picture(files SOURCE ${source} OUTPUT ${out_dir}/${picture}.png SIZE ${size} FORMAT ${format})
+    # The bonus game's pictures go in as vector sources too, which large screens
+    # render at their own size.
+    if(picture MATCHES "^Bonus[1-3]$")
+      set_source_files_properties(${source} PROPERTIES QT_RESOURCE_ALIAS ${picture}.svg)
+      list(APPEND vectors ${source})
+    endif()
   endwhile()
   set(${outputs_var} ${files} PARENT_SCOPE)
+  set(${outputs_var}_vectors ${vectors} PARENT_SCOPE)
 endfunction()
 
 function(slots_add_game name)
@@ -220,6 +227,10 @@ function(slots_add_game name)
   add_library(${name}_pictures STATIC ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
   target_link_libraries(${name}_pictures PUBLIC slots_shared_pictures)
   slots_add_picture_resources(${name}_pictures FOLDER ${ARG_PROGRAM} BASE ${pictures_dir} FILES ${pictures})
+  if(pictures_vectors)
+    qt_add_resources(${name}_pictures "${name}_bonus_art" PREFIX "/pictures/${ARG_PROGRAM}"
+      FILES ${pictures_vectors})
+  endif()
 
   # --- The program, in a folder of its own beside the files it reads ------------
   add_executable(${ARG_PROGRAM} ${ARG_MAIN})

@@ -1,21 +1,27 @@
 #include "engine/bonus/BonusPictures.h"
 
 #include "engine/display/MachinePictures.h"
+#include "engine/display/VectorArt.h"
+
+#include <QFile>
+#include <QPainter>
+#include <iterator>
 
 namespace slotmachine {
 
 namespace {
 
 struct BonusPictureFile {
+    int index;
     QImage BonusPictures::*picture;
     const char* builtIn;
     const char* replacement;
 };
 
 constexpr BonusPictureFile BonusPictureFiles[] = {
-    {&BonusPictures::Image1, "Bonus1", "bonus1.bmp"},
-    {&BonusPictures::Image2, "Bonus2", "bonus2.bmp"},
-    {&BonusPictures::Image3, "Bonus3", "bonus3.bmp"},
+    {0, &BonusPictures::Image1, "Bonus1", "bonus1.bmp"},
+    {1, &BonusPictures::Image2, "Bonus2", "bonus2.bmp"},
+    {2, &BonusPictures::Image3, "Bonus3", "bonus3.bmp"},
 };
 
 // The prize text is drawn in colour onto the prize picture, whatever its file held.
@@ -28,10 +34,37 @@ QImage forDrawing(const QImage& image) {
 BonusPictures builtInBonusPictures(const QString& programName) {
     BonusPictures pictures;
     for (const BonusPictureFile& file : BonusPictureFiles) {
-        pictures.*file.picture =
-            forDrawing(QImage(QStringLiteral(":/pictures/%1/%2.png").arg(programName, QLatin1String(file.builtIn))));
+        const QString stem = QStringLiteral(":/pictures/%1/%2").arg(programName, QLatin1String(file.builtIn));
+        pictures.*file.picture = forDrawing(QImage(stem + QStringLiteral(".png")));
+        if (QFile::exists(stem + QStringLiteral(".svg"))) {
+            pictures.vectorSources[static_cast<std::size_t>(file.index)] = stem + QStringLiteral(".svg");
+        }
     }
     return pictures;
+}
+
+QImage bonusPictureAt(const BonusPictures& pictures, int index, QSize size) {
+    if (index < 0 || index >= static_cast<int>(std::size(BonusPictureFiles))) {
+        return {};
+    }
+    const BonusPictureFile& file = BonusPictureFiles[index];
+    const QImage& bitmap = pictures.*file.picture;
+    if (bitmap.isNull() || size.isEmpty()) {
+        return {};
+    }
+    if (bitmap.size() == size) {
+        return bitmap;
+    }
+    const QString& source = pictures.vectorSources[static_cast<std::size_t>(index)];
+    if (!source.isEmpty()) {
+        if (const QImage drawing = renderVectorArt(source, size); !drawing.isNull()) {
+            QImage opaque(size, QImage::Format_RGB32);
+            opaque.fill(Qt::black);
+            QPainter(&opaque).drawImage(0, 0, drawing);
+            return opaque;
+        }
+    }
+    return bitmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void loadBonusOverrides(BonusPictures& pictures, const QDir& programDir) {
@@ -43,6 +76,7 @@ void loadBonusOverrides(BonusPictures& pictures, const QDir& programDir) {
         const QImage image(path);
         if (!image.isNull()) {
             pictures.*file.picture = forDrawing(image);
+            pictures.vectorSources[static_cast<std::size_t>(file.index)].clear();
         }
     }
 }

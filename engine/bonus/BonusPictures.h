@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QSize>
 #include <QString>
+#include <array>
 
 namespace slotmachine {
 
@@ -11,14 +13,23 @@ struct BonusPictures {
     QImage Image1; // the box board, the only one that takes the pointer
     QImage Image2; // no prize
     QImage Image3; // the prize picture; the prize text is drawn onto it
+    // The vector sources of the built-in pictures, drawn afresh at any size; empty
+    // for a picture replaced by a file, which is stretched instead.
+    std::array<QString, 3> vectorSources{};
 };
 
+// Picture `index` (0 to 2) at `size`: its vector source rendered over black when it
+// has one that can be read, otherwise its bitmap stretched; null for a missing one.
+QImage bonusPictureAt(const BonusPictures& pictures, int index, QSize size);
+
 // The pictures compiled into the program under ":/pictures/<program name>/",
-// as Bonus1.png to Bonus3.png.
+// as Bonus1.png to Bonus3.png, with their vector sources Bonus1.svg to Bonus3.svg
+// where the program has them.
 BonusPictures builtInBonusPictures(const QString& programName);
 
-// "bonus1.bmp" to "bonus3.bmp" beside the program replace Image1 to Image3. A file
-// that is missing, or is not a picture, leaves the built-in one in place.
+// "bonus1.bmp" to "bonus3.bmp" beside the program replace Image1 to Image3 (and
+// their vector sources). A file that is missing, or is not a picture, leaves the
+// built-in one in place.
 void loadBonusOverrides(BonusPictures& pictures, const QDir& programDir);
 
 } // namespace slotmachine

@@ -16,11 +16,14 @@ struct BoxAward {
     std::int32_t BonusPrize = 0;    // the prize of this bonus: 0 until a box holding more than 0 opens
     QImage* prizePicture = nullptr; // the prize picture, where the prize text goes; null draws nothing
     bool stockAwarded = false;      // a game that awards holds or nudges only once may note it here
+    double prizeScale = 1;          // how many times its own size the prize picture is shown
 };
 
-// Writes `text` onto the prize picture with its top-left corner at (40, 200), in a
-// 24-point bold font of `color` over the picture.
-void drawPrizeText(QImage& picture, const QString& text, QColor color);
+// Writes `text` onto the award's prize picture with its top-left corner at (40, 200)
+// of the picture's own coordinates, in a 24-point bold font of `color` over the
+// picture; on a picture shown larger, place and font grow by `prizeScale`. Without a
+// prize picture it draws nothing.
+void drawPrizeText(const BoxAward& award, const QString& text, QColor color);
 
 // The credit award: once a prize box has been opened, the prize text reads
 // "<prize> Credits!" and the prize becomes the pending win.

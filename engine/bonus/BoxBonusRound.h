@@ -25,6 +25,9 @@ public:
     // Closing the game adds a won credit prize to the game's bonus total.
     void close();
 
+    // The prize picture is shown `scale` times its own size; the prize text grows with it.
+    void setPrizeScale(double scale) { award_.prizeScale = scale; }
+
     std::int32_t BonusPrize() const { return award_.BonusPrize; }
     bool anyOpened() const { return opened_; }
 

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -67,6 +68,28 @@ int letterBox(int key) {
 
 } // namespace
 
+QPoint TrickPicture::toOwn(QPoint p) const {
+    const QPoint offset = p - place;
+    if (shown.isEmpty()) {
+        return offset;
+    }
+    // Whole pixels of the shown picture map to the own pixel they lie in.
+    auto own1 = [](int v, int ownSize, int shownSize) {
+        return static_cast<int>(std::floor(static_cast<double>(v) * ownSize / shownSize));
+    };
+    return {own1(offset.x(), own.width(), shown.width()), own1(offset.y(), own.height(), shown.height())};
+}
+
+double trickScale(QSize screen, QSize board) {
+    if (board.isEmpty()) {
+        return 1;
+    }
+    const double fits = std::min(0.8 * screen.width() / board.width(), 0.8 * screen.height() / board.height());
+    // In whole hundredths: a screen a few pixels larger than the room a picture
+    // needs does not blur it by a fraction of a percent.
+    return std::max(1.0, std::floor(fits * 100 + 1e-9) / 100);
+}
+
 TrickScreen TrickScreen::of(const QScreen& screen) {
     return {screen.geometry(), screen.logicalDotsPerInch()};
 }
@@ -104,10 +127,19 @@ void TTrickForm::FormCreate(const PictureLoader& loadPictures, const TrickScreen
     }
 
     setUpdatesEnabled(false);
-    BonusPictures pictures = loadPictures ? loadPictures() : BonusPictures{};
-    image1_.picture = std::move(pictures.Image1);
-    image2_.picture = std::move(pictures.Image2);
-    image3_.picture = std::move(pictures.Image3);
+    const BonusPictures pictures = loadPictures ? loadPictures() : BonusPictures{};
+    const QSize ownBoard = pictures.Image1.isNull() ? QSize(640, 480) : pictures.Image1.size();
+    scale_ = trickScale(screen.geometry.size(), ownBoard);
+    int index = 0;
+    for (TrickPicture* p : {&image1_, &image2_, &image3_}) {
+        const QImage& own = index == 0 ? pictures.Image1 : index == 1 ? pictures.Image2 : pictures.Image3;
+        p->own = own.isNull() ? QSize(640, 480) : own.size();
+        p->shown = QSize(static_cast<int>(std::lround(p->own.width() * scale_)),
+                         static_cast<int>(std::lround(p->own.height() * scale_)));
+        p->picture = bonusPictureAt(pictures, index, p->shown);
+        ++index;
+    }
+    round_.setPrizeScale(static_cast<double>(image3_.shown.width()) / image3_.own.width());
     const QSize board = image1_.size();
     image1_.place = QPoint((width() - board.width()) / 2, (height() - board.height()) / 2);
     image2_.place = image1_.place;
@@ -138,7 +170,8 @@ void TTrickForm::mousePressEvent(QMouseEvent* event) {
         return;
     }
     if (image1_.visible && image1_.rect().contains(p)) {
-        Image1MouseDown(p.x() - image1_.place.x(), p.y() - image1_.place.y());
+        const QPoint own = image1_.toOwn(p);
+        Image1MouseDown(own.x(), own.y());
         return;
     }
     FormMouseDown();

@@ -27,18 +27,29 @@ struct TrickScreen {
     static TrickScreen primary();
 };
 
-// One of the bonus window's pictures and where it stands on the window.
+// One of the bonus window's pictures and where it stands on the window. A picture
+// is shown `scale` times its own size; the box areas are in its own coordinates.
 struct TrickPicture {
-    QImage picture;
+    QImage picture; // as shown
     QPoint place;
     bool visible = false;
+    QSize own{640, 480}; // a missing picture takes the room of a 640 by 480 one
+    QSize shown{640, 480};
 
-    // A missing picture draws nothing but takes the room of a 640 by 480 one.
-    QSize size() const { return picture.isNull() ? QSize(640, 480) : picture.size(); }
-    QRect rect() const { return {place, size()}; }
+    QSize size() const { return shown; }
+    QRect rect() const { return {place, shown}; }
+    // The point of the picture's own coordinates under window pixel `p`.
+    QPoint toOwn(QPoint p) const;
 };
 
-// The box bonus window: the box board (Image1) covers the screen on black; a box
+// How many times their own size the bonus pictures are shown on a screen: the
+// largest factor, in hundredths, that keeps a tenth of the screen free on each
+// side, and never less than 1 (so a 640 by 480 or 800 by 600 screen shows them as
+// they are).
+double trickScale(QSize screen, QSize board);
+
+// The box bonus window: the box board (Image1) covers the screen on black, grown
+// with the screen (trickScale); a box
 // opened by pointer or key shows the empty picture (Image2) or the prize picture
 // (Image3) with the prize written on it, and the window closes 3 s later or at a
 // press outside the picture. Only closeNow() ends it before a box is opened.
@@ -56,13 +67,14 @@ public:
     const TrickPicture& Image3() const { return image3_; }
     const QTimer& Timer1() const { return timer1_; }
     const QTimer& Timer2() const { return timer2_; }
+    double scale() const { return scale_; }
 
     std::int32_t BonusPrize() const { return round_.BonusPrize(); }
     bool boxOpened() const { return round_.anyOpened(); }
     // The game has finished (and its prize, if any, has been added to BonusWon).
     bool finished() const { return finished_; }
 
-    // The handlers; x and y of Image1MouseDown are relative to the board.
+    // The handlers; x and y of Image1MouseDown are in the board's own coordinates.
     void Image1MouseDown(int x, int y);
     void FormMouseDown();
     void FormKeyDown(int key); // a Qt::Key
@@ -94,6 +106,7 @@ private:
     QTimer timer1_;
     QTimer timer2_;
     bool finished_ = false;
+    double scale_ = 1;
 };
 
 } // namespace slotmachine

@@ -1,5 +1,6 @@
 #include "engine/display/Digits.h"
 
+#include "engine/display/FixedSizes.h"
 #include "engine/display/MachinePictures.h"
 
 #include <QPainter>
@@ -9,9 +10,9 @@ namespace slotmachine {
 
 DigitCell digitCellFor(std::int32_t layoutWidth) {
     if (layoutWidth < 1000) {
-        return {16, 21};
+        return SmallDigitGlyph;
     }
-    return {32, 42};
+    return {grownPixels(layoutWidth, LargeDigitGlyph.width), grownPixels(layoutWidth, LargeDigitGlyph.height)};
 }
 
 QRect DrawDigits(QPainter& painter, const MachinePictures& pictures, std::int32_t layoutWidth,
@@ -23,9 +24,10 @@ QRect DrawDigits(QPainter& painter, const MachinePictures& pictures, std::int32_
     }
     const int n = static_cast<int>(text.size());
     const DigitCell cell = digitCellFor(layoutWidth);
-    const bool large = cell.width == 32;
+    const bool large = layoutWidth >= 1000;
     const QImage& strip =
         green ? (large ? pictures.GreenLarge : pictures.GreenSmall) : (large ? pictures.DigitsLarge : pictures.DigitsSmall);
+    const DigitCell glyph = strip.height() == cell.height ? cell : large ? LargeDigitGlyph : SmallDigitGlyph;
 
     int left = rightAnchored ? x - n * cell.width : x;
     // The clearing box, one cell wider than the number, away from the anchor.
@@ -35,7 +37,8 @@ QRect DrawDigits(QPainter& painter, const MachinePictures& pictures, std::int32_
 
     for (const char c : text) {
         const int d = c - '0';
-        painter.drawImage(QRect(left, y, cell.width, cell.height), strip, QRect(d * cell.width, 0, cell.width, cell.height));
+        painter.drawImage(QRect(left, y, cell.width, cell.height), strip,
+                          QRect(d * glyph.width, 0, glyph.width, glyph.height));
         left += cell.width;
     }
     return clear;

@@ -10,16 +10,25 @@ namespace slotmachine {
 
 struct MachinePictures;
 
-// The size of one digit glyph for a layout width: small glyphs below 1000 pixels,
-// large ones from there on (also beyond 10000, the largest layouts).
+// The size of one digit glyph for a layout width: small glyphs (16x21) below 1000
+// pixels, large ones (32x42) up to 1024, and beyond that large ones grown with the
+// layout (80x105 at 2560).
 struct DigitCell {
     int width;
     int height;
 };
 DigitCell digitCellFor(std::int32_t layoutWidth);
 
+// The glyphs of the red and green digit strips of a machine's pictures: the small
+// ones below a layout width of 1000, the large ones above.
+inline constexpr DigitCell SmallDigitGlyph{16, 21};
+inline constexpr DigitCell LargeDigitGlyph{32, 42};
+
 // Draws `value` from the digit glyphs (green or red) with its top at `y` and its
 // left edge, or right-anchored its right edge, at `x`, in the target's pixels.
+// Each glyph fills the layout's digit cell: a strip as high as the cell holds
+// glyphs of the cell's size (a strip rendered for a large layout); any other is
+// cut into its own 16- or 32-pixel glyphs, which are stretched to the cell.
 // Black is filled one cell beyond the number on the side away from the anchor, so a
 // number that loses a digit leaves no stale glyph behind. Returns the rectangle
 // drawn over.

@@ -1,7 +1,9 @@
 #include "engine/display/MachineSurface.h"
 
 #include "engine/display/Digits.h"
+#include "engine/display/FixedSizes.h"
 #include "engine/display/MachineLayout.h"
+#include "engine/display/VectorArt.h"
 #include "engine/game/Game.h"
 #include "engine/reels/ReelStrips.h"
 #include "engine/state/GameState.h"
@@ -23,14 +25,64 @@ QImage stretched(const QImage& picture, const ReelGeometry& g) {
 }
 
 // The meter captions: 10 points, bold on screens of low resolution; 8 points
-// regular on small layouts.
+// regular on small layouts; grown with the layout beyond 1024 pixels.
 QFont captionFont(const SurfaceScreen& screen) {
     QFont font(QStringLiteral("DejaVu Sans"));
     const bool small = screen.layoutWidth < 900;
     const double points = small ? 8 : 10;
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * screen.logicalDpi / 72.0))));
+    font.setPixelSize(grownPixels(screen.layoutWidth,
+                                  std::max(1, static_cast<int>(std::lround(points * screen.logicalDpi / 72.0)))));
     font.setBold(!small && screen.logicalDpi < 100);
     return font;
+}
+
+// A red or green digit strip rendered from its vector source with glyphs of
+// `cell`; without the source, the large strip's glyphs stretched one by one.
+QImage grownDigitStrip(const QString& source, const QImage& large, DigitCell cell) {
+    const double pitch = static_cast<double>(cell.width) / LargeDigitGlyph.width;
+    const QSizeF drawn(large.width() * pitch, cell.height);
+    QImage strip = renderVectorArt(source, QSize(static_cast<int>(std::ceil(drawn.width())), cell.height),
+                                   QRectF(QPointF(0, 0), drawn));
+    if (!strip.isNull()) {
+        // The strips are drawn on black glass, which the rendering leaves clear.
+        QImage opaque(strip.size(), QImage::Format_RGB32);
+        opaque.fill(Qt::black);
+        QPainter(&opaque).drawImage(0, 0, strip);
+        return opaque;
+    }
+    QImage stretchedStrip(10 * cell.width, cell.height, QImage::Format_RGB32);
+    stretchedStrip.fill(Qt::black);
+    QPainter painter(&stretchedStrip);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int d = 0; d < 10; ++d) {
+        painter.drawImage(QRect(d * cell.width, 0, cell.width, cell.height), large,
+                          QRect(d * LargeDigitGlyph.width, 0, LargeDigitGlyph.width, LargeDigitGlyph.height));
+    }
+    return stretchedStrip;
+}
+
+// The pictures drawn at fixed pixel sizes, made for a layout wider than 1024: the
+// large digit strips and the logo rendered from their vector sources at the grown
+// sizes. A source that cannot be read leaves its bitmap to be stretched.
+void growFixedSizePictures(MachinePictures& p, std::int32_t layoutWidth) {
+    if (layoutWidth <= FixedSizeLayoutWidth) {
+        return;
+    }
+    const DigitCell cell = digitCellFor(layoutWidth);
+    p.DigitsLarge = grownDigitStrip(QStringLiteral(":/pictures/shared/digits-red.svg"), p.DigitsLarge, cell);
+    p.GreenLarge = grownDigitStrip(QStringLiteral(":/pictures/shared/digits-green.svg"), p.GreenLarge, cell);
+
+    const QSize logo(grownPixels(layoutWidth, p.SealLogo.width()), grownPixels(layoutWidth, p.SealLogo.height()));
+    if (const QImage drawing = renderVectorArt(QStringLiteral(":/pictures/shared/logo.svg"), logo);
+        !drawing.isNull()) {
+        MaskedPicture split = splitMask(drawing);
+        p.SealLogo = std::move(split.picture);
+        p.SealMask = std::move(split.mask);
+    } else if (!p.SealLogo.isNull() && !p.SealMask.isNull()) {
+        p.SealLogo = p.SealLogo.scaled(logo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        // A blurred mask would darken the machine around the logo.
+        p.SealMask = p.SealMask.scaled(logo, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
 }
 
 const DesignRect& placeOf(MachineButton button) {
@@ -50,6 +102,7 @@ const DesignRect& placeOf(MachineButton button) {
 MachineSurface::MachineSurface(const GameState& state, const Game& game, MachinePictures pictures, SurfaceScreen screen)
     : state_(state), game_(game), pictures_(std::move(pictures)), screen_(screen),
       geometry_(ReelGeometry::forLayoutWidth(screen.layoutWidth, pictures_.Image2.height())) {
+    growFixedSizePictures(pictures_, screen.layoutWidth);
     const QRect machine = MachinePlace.scaled(geometry_);
     surface_ = QImage(machine.size(), QImage::Format_RGB32);
     surface_.fill(Qt::black);
@@ -117,14 +170,21 @@ void MachineSurface::DrawCaption(const QString& text, std::int32_t designX, bool
 void MachineSurface::ShowBonusMeter() {
     const int points = std::clamp(state_.BonusPts, 0, FullBonusPoints);
     const QRect source(0, (FullBonusPoints - points) * BonusCellHeight, BonusCellWidth, BonusCellHeight);
+    const int width = grownPixels(geometry_.layoutWidth, BonusCellWidth);
+    const int height = grownPixels(geometry_.layoutWidth, BonusCellHeight);
     const int l = ScaleUnit(BonusMeterBox.left);
     const int r = ScaleUnit(BonusMeterBox.right);
     const int t = ScaleUnit(BonusMeterBox.top);
     const int b = ScaleUnit(BonusMeterBox.bottom);
-    const QRect target(l + (r - l - BonusCellWidth) / 2, t + (b - t - BonusCellHeight) / 2, BonusCellWidth,
-                       BonusCellHeight);
+    const QRect target(l + (r - l - width) / 2, t + (b - t - height) / 2, width, height);
     QPainter painter(&surface_);
-    painter.drawImage(target.topLeft(), pictures_.BonusBMP, source);
+    if (target.size() == source.size()) {
+        painter.drawImage(target.topLeft(), pictures_.BonusBMP, source);
+    } else {
+        // The cell alone is stretched, so its neighbours do not bleed into its edges.
+        painter.drawImage(target, pictures_.BonusBMP.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
+                                                                          Qt::SmoothTransformation));
+    }
     markChanged(target);
 }
 

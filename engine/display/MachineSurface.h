@@ -30,6 +30,9 @@ public:
 
     const QImage& image() const { return surface_; }
     const ReelGeometry& geometry() const { return geometry_; }
+    // The pictures as drawn: on a layout wider than 1024 the large digit strips and
+    // the logo are those rendered at their grown sizes, so the logo's size here is
+    // the size it takes on the surface.
     const MachinePictures& pictures() const { return pictures_; }
     std::int32_t ScaleUnit(std::int32_t v) const { return geometry_.ScaleUnit(v); }
 

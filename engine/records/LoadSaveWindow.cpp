@@ -3,27 +3,40 @@
 #include "engine/records/GameRecords.h"
 #include "engine/shell/Dialogs.h"
 #include "engine/shell/HelpViewer.h"
+#include "engine/shell/WindowPlacement.h"
 #include "engine/state/GameState.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 namespace slotmachine {
 
 namespace {
 
-constexpr int ClientWidth = 616;
-constexpr int ClientHeight = 360;
-constexpr int PanelWidth = 289;
-constexpr int PanelHeight = 65;
-constexpr int PanelLefts[] = {16, 312};
-constexpr int PanelTops[] = {16, 88, 160, 232};
+// The longest name a slot holds, in the widest letters.
+const QString LongestName(30, QLatin1Char('W'));
+
+// The slot panels, in two columns of four. A panel holds the name field across its
+// top, and below it two lines of labels beside the slot's button.
+constexpr int Margin = 16;      // around the panels and the window's buttons
+constexpr int PanelGap = 8;     // between panels
+constexpr int Inset = 8;        // inside a panel
+constexpr int NameTop = 6;
+constexpr int NameHeight = 22;
+constexpr int LineTops[] = {30, 50};
+constexpr int LineHeight = 20;
+constexpr QSize SlotButton(49, 37);
+constexpr int SlotButtonTop = 32;
+constexpr int PanelHeight = 78;
+constexpr int MinimumNameWidth = 233;
+constexpr QSize WindowButton(97, 37);
 
 QLabel* label(QWidget* parent, const QRect& place, Qt::Alignment alignment) {
     auto* l = new QLabel(parent);
@@ -41,21 +54,32 @@ TLoadSave::TLoadSave(GameState& state, GameRecords& records, Dialogs& dialogs, H
                      const QString& gameTitle, bool saveMode, QWidget* parent)
     : QDialog(parent), state_(state), records_(records), dialogs_(dialogs), help_(help), saveMode_(saveMode) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientWidth, ClientHeight);
     QFont font = QApplication::font();
     font.setPointSize(8);
     font.setBold(true);
     setFont(font);
     createControls(gameTitle);
     FormCreate();
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    placeOnScreen(*this, size());
 }
 
 void TLoadSave::createControls(const QString& gameTitle) {
+    // The name fields are as wide as the longest name in their own font, so that no
+    // name is cut off; everything else is laid out around them.
+    QFont nameFont = font();
+    nameFont.setBold(false);
+    const int frameWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    // Beyond the text a line edit keeps its frame, a margin of 2 on each side and the cursor.
+    const int nameWidth =
+        std::max(MinimumNameWidth, QFontMetrics(nameFont).horizontalAdvance(LongestName) + 2 * frameWidth + 8);
+    const int panelWidth = nameWidth + 2 * Inset;
+    const int buttonLeft = panelWidth - Inset - SlotButton.width();
+    const int labelsWidth = buttonLeft - Inset - Inset;
+    const int clientWidth = 2 * Margin + 2 * panelWidth + PanelGap;
+    const int panelsBottom = Margin + 4 * PanelHeight + 3 * PanelGap;
+
     auto* frame = new QFrame(this);
-    frame->setGeometry(0, 8, 617, 297);
+    frame->setGeometry(0, 8, clientWidth, panelsBottom);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
 
@@ -65,26 +89,26 @@ void TLoadSave::createControls(const QString& gameTitle) {
         const int column = (slot - 1) / 4;
         const int row = (slot - 1) % 4;
         p.panel = new QFrame(this);
-        p.panel->setGeometry(PanelLefts[column], PanelTops[row], PanelWidth, PanelHeight);
+        p.panel->setGeometry(Margin + column * (panelWidth + PanelGap), Margin + row * (PanelHeight + PanelGap),
+                             panelWidth, PanelHeight);
         p.panel->setFrameShape(QFrame::Panel);
         p.panel->setFrameShadow(QFrame::Raised);
 
+        // A framed field in regular weight: it reads as a place to type.
         p.name = new QLineEdit(p.panel);
-        p.name->setGeometry(8, 8, 233, 20);
-        p.name->setFrame(false);
+        p.name->setGeometry(Inset, NameTop, nameWidth, NameHeight);
+        p.name->setFont(nameFont);
         p.name->setObjectName(QStringLiteral("Name%1").arg(slot));
-        QPalette palette = p.name->palette();
-        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-        p.name->setPalette(palette);
 
-        p.game = label(p.panel, {8, 28, 129, 20}, Qt::AlignLeft);
+        const int half = labelsWidth / 2;
+        p.game = label(p.panel, {Inset, LineTops[0], half, LineHeight}, Qt::AlignLeft);
         p.game->setText(gameTitle);
-        p.date = label(p.panel, {168, 28, 57, 20}, Qt::AlignRight);
-        p.credits = label(p.panel, {8, 44, 105, 20}, Qt::AlignLeft);
-        p.borrowed = label(p.panel, {112, 44, 113, 20}, Qt::AlignRight);
+        p.date = label(p.panel, {Inset + half, LineTops[0], labelsWidth - half, LineHeight}, Qt::AlignRight);
+        p.credits = label(p.panel, {Inset, LineTops[1], half, LineHeight}, Qt::AlignLeft);
+        p.borrowed = label(p.panel, {Inset + half, LineTops[1], labelsWidth - half, LineHeight}, Qt::AlignRight);
 
         p.button = new QPushButton(check, QString(), p.panel);
-        p.button->setGeometry(232, 16, 49, 37);
+        p.button->setGeometry(QRect(QPoint(buttonLeft, SlotButtonTop), SlotButton));
         p.button->setIconSize(QSize(24, 24));
         p.button->setAutoDefault(false);
         p.button->setObjectName(slot == 1 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(slot - 1));
@@ -93,14 +117,16 @@ void TLoadSave::createControls(const QString& gameTitle) {
         connect(p.button, &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
     }
 
+    const int buttonsTop = 8 + panelsBottom + 11;
     CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
-    CancelBtn->setGeometry(508, 316, 97, 37);
+    CancelBtn->setGeometry(QRect(QPoint(clientWidth - 8 - WindowButton.width(), buttonsTop), WindowButton));
     CancelBtn->setAutoDefault(false);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
-    HelpBtn->setGeometry(8, 316, 97, 37);
+    HelpBtn->setGeometry(QRect(QPoint(8, buttonsTop), WindowButton));
     HelpBtn->setAutoDefault(false);
     connect(HelpBtn, &QPushButton::clicked, this, [this] { help_.showTopic(HelpSaveOpenWindow); });
+    setFixedSize(clientWidth, buttonsTop + WindowButton.height() + 7);
 }
 
 void TLoadSave::FormCreate() {

@@ -1,11 +1,11 @@
 #include "engine/records/StatsForm.h"
 
 #include "engine/records/GameStatistics.h"
+#include "engine/shell/WindowPlacement.h"
 
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <algorithm>
 
@@ -48,10 +48,7 @@ TStatsForm::TStatsForm(const GameState& state, QWidget* parent)
 
     FormCreate(state);
 
-    if (const QScreen* screen = this->screen(); screen != nullptr) {
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())
-                 .topLeft());
-    }
+    placeOnScreen(*this, size());
 }
 
 QLabel* TStatsForm::addRow(const QString& caption, QPoint captionAt, int x, int y, int width) {

@@ -1,18 +1,17 @@
 #include "engine/shell/BorrowWindow.h"
 
 #include "engine/display/Digits.h"
+#include "engine/shell/WindowPlacement.h"
 #include "engine/state/LoanDesk.h"
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 #include <algorithm>
 #include <iterator>
@@ -142,11 +141,7 @@ TBorrowC::TBorrowC(GameState& state, const MachinePictures& pictures, int layout
     okBtn_->setDefault(true);
     connect(okBtn_, &QPushButton::clicked, this, &QDialog::accept);
 
-    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        const QRect area = screen->availableGeometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
+    placeOnScreen(*this, size());
 }
 
 void TBorrowC::BitBtn1Click(int tag) {

@@ -1,6 +1,7 @@
 #include "engine/shell/HelpWindow.h"
 
 #include "engine/shell/Dialogs.h"
+#include "engine/shell/WindowPlacement.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStyle>
@@ -119,11 +119,8 @@ void HelpWindow::createWindow() {
     layout->addLayout(buttons);
     layout->addWidget(browser_);
 
-    const QScreen* screen = window_->screen();
-    const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(QPoint(0, 0), DefaultSize);
-    const QSize size = DefaultSize.boundedTo(area.size());
-    window_->resize(size);
-    window_->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, area).topLeft());
+    // On a small screen the window shrinks so that its frame fits too.
+    placeOnScreen(*window_, DefaultSize);
 }
 
 void HelpWindow::followLink(const QUrl& link) {

@@ -3,6 +3,7 @@
 #include "engine/display/MachinePictures.h"
 #include "engine/shell/Dialogs.h"
 #include "engine/shell/HelpViewer.h"
+#include "engine/shell/WindowPlacement.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
-#include <QStyle>
 
 namespace slotmachine {
 
@@ -30,11 +30,7 @@ TPaychart::TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& he
     Image1 = new QLabel(this);
     Image1->move(0, 0);
     FormCreate(programDir);
-
-    if (const QScreen* screen = this->screen(); screen != nullptr) {
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry())
-                 .topLeft());
-    }
+    placeOnScreen(*this, size());
 }
 
 void TPaychart::FormCreate(const QString& programDir) {
@@ -52,6 +48,16 @@ void TPaychart::FormCreate(const QString& programDir) {
         if (chart.isNull()) {
             failure = QStringLiteral("The pay chart picture %1 could not be read: %2.")
                           .arg(path, reader.errorString());
+        }
+    }
+    if (!chart.isNull()) {
+        // A chart larger than the screen leaves room for is shown smaller, whole.
+        if (const QScreen* screen = this->screen(); screen != nullptr) {
+            const QSize room =
+                fittedClientArea(chart.size(), screen->availableGeometry(), ExpectedFrame, false).size();
+            if (room != chart.size()) {
+                chart = chart.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            }
         }
     }
     const QSize client = chart.isNull() ? DesignClientSize : chart.size();

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <chrono>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <set>
 #include <thread>
@@ -66,7 +67,8 @@ TEST_F(TrickForm, CoversTheScreenWithTheBoardCentred) {
     EXPECT_EQ(f->size(), QSize(1024, 768));
     EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(f->windowState() & Qt::WindowMaximized);
-    EXPECT_EQ(f->Image1().place, QPoint(192, 144));
+    // Grown 1.28 times to 819 x 614.
+    EXPECT_EQ(f->Image1().place, QPoint(102, 77));
     EXPECT_TRUE(f->Image1().visible && !f->Image2().visible && !f->Image3().visible);
     EXPECT_TRUE(f->Timer2().isActive());
     EXPECT_FALSE(f->Timer1().isActive());
@@ -204,4 +206,70 @@ TEST_F(TrickForm, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
     EXPECT_FALSE(bonus.play(m.machine));
     EXPECT_EQ(m.state.BonusWon, 105);
     EXPECT_EQ(m.count("Sound 5"), 1);
+}
+
+namespace {
+
+// The bounding box of the pixels where two pictures of one size differ.
+QRect differing(const QImage& a, const QImage& b) {
+    QRect box;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+const TrickScreen Screen1080{QRect(0, 0, 1920, 1080), 120};
+
+} // namespace
+
+TEST_F(TrickForm, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels) {
+    auto f = form(Screen1080);
+    // 1.8 times: 1152 x 864, centred.
+    ASSERT_EQ(f->Image1().rect(), QRect(384, 108, 1152, 864));
+    EXPECT_EQ(f->Image3().picture.size(), QSize(1152, 864));
+    const QPoint board = f->Image1().place;
+    struct Case {
+        QPoint own;     // on the board's own 640 x 480 pixels
+        QPoint nudge;   // window pixels beyond the scaled own pixel's top-left
+        int box;
+    };
+    const Case cases[] = {
+        {{400, 30}, {0, 0}, 1},  {{485, 115}, {1, 1}, 1}, // the last window pixel of box 1's corner
+        {{486, 30}, {0, 0}, 0},  {{399, 30}, {0, 0}, 0},  // just right of it, just left of it
+        {{590, 400}, {1, 1}, 8},
+    };
+    for (const Case& c : cases) {
+        auto g = form(Screen1080);
+        const QPoint at = board + QPoint(static_cast<int>(std::ceil(c.own.x() * 1.8)),
+                                         static_cast<int>(std::ceil(c.own.y() * 1.8))) + c.nudge;
+        press(*g, at);
+        EXPECT_EQ(g->boxOpened() ? g->BonusPrize() - 100 : 0, c.box) << "own " << c.own.x() << ", " << c.own.y();
+    }
+    EXPECT_TRUE(m.dialogs.messages.empty());
+
+    // The picture's last pixels are on it; one pixel beyond is beside it.
+    press(*f, board + QPoint(1151, 863));
+    EXPECT_TRUE(m.dialogs.messages.empty());
+    press(*f, board + QPoint(1152, 0));
+    press(*f, board + QPoint(0, -1));
+    EXPECT_EQ(m.dialogs.messages.size(), 2u);
+}
+
+TEST_F(TrickForm, ThePrizeTextGrowsWithThePicture) {
+    auto small = form();
+    auto large = form(Screen1080);
+    key(*small, Qt::Key_N);
+    key(*large, Qt::Key_N);
+    const QRect at1 = differing(small->Image3().picture, Prize);
+    const QRect at18 = differing(large->Image3().picture, Prize.scaled(1152, 864));
+    ASSERT_FALSE(at1.isEmpty());
+    EXPECT_NEAR(at18.left(), at1.left() * 1.8, 3);
+    EXPECT_NEAR(at18.top(), at1.top() * 1.8, 3);
+    EXPECT_NEAR(at18.width(), at1.width() * 1.8, 6);
+    EXPECT_NEAR(at18.height(), at1.height() * 1.8, 6);
 }

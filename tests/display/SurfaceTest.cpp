@@ -107,8 +107,7 @@ TEST_F(Surface, LargeLayoutsUseLargeGlyphsAtScaledAnchors) {
 
     EXPECT_EQ(digitCellFor(999).width, 16);
     EXPECT_EQ(digitCellFor(1000).width, 32);
-    EXPECT_EQ(digitCellFor(10000).width, 32);
-    EXPECT_EQ(digitCellFor(25000).width, 32);
+    EXPECT_EQ(digitCellFor(1024).width, 32);
 }
 
 TEST_F(Surface, BonusMeterShowsTheCellForThePointsCentredInItsBox) {
@@ -312,4 +311,27 @@ TEST_F(Surface, GameDrawingCallsDrawHalvesMasksBoxesAndCells) {
     const ReelGeometry& g = surface->geometry();
     surface->DrawSymbolCell(2, 1, 11);
     EXPECT_EQ(at(g.ReelLeft + 2 * g.ReelPitch + 3, g.ReelTop + g.SymbolSize + 3), symbolColour(11));
+}
+
+TEST_F(Surface, BeyondALayoutOf1024MetersAndTheLogoGrowWithTheLayout) {
+    QRect meter;
+    auto drawn = [&](int layoutWidth) {
+        layOut(layoutWidth);
+        surface->changed = [&](const QRect& r) { meter = r; };
+        state.Credits = 8;
+        surface->ShowCredits();
+        return meter;
+    };
+    const QRect at1024 = drawn(1024);
+    const QRect at2560 = drawn(2560);
+    // One glyph and its cleared cell: 2 x 32 x 42 at 1024, 2.5 times that at 2560.
+    EXPECT_EQ(at1024.size(), QSize(64, 42));
+    EXPECT_EQ(at2560.size(), QSize(160, 105));
+    // The middle bar of the 8, in the middle of the grown cell.
+    EXPECT_NE(at(at2560.right() - 40, at2560.top() + 52), QColor(Qt::black));
+
+    // The logo is drawn, and taken by the pointer, at its grown size.
+    EXPECT_EQ(surface->pictures().SealLogo.size(), QSize(298, 300));
+    surface->DrawLogo();
+    EXPECT_EQ(meter, QRect(5, 5, 298, 300));
 }

@@ -198,3 +198,22 @@ TEST_F(LoadSaveWindow, HelpShowsTheWindowsTopic) {
     w->HelpBtn->click();
     EXPECT_EQ(help.shown, std::vector<int>{HelpSaveOpenWindow});
 }
+
+TEST_F(LoadSaveWindow, TheWidestNameShowsWholeInAFramedFieldClearOfTheButton) {
+    const QString widest(30, QLatin1Char('W'));
+    saveInto(8, widest);
+    auto w = window(false);
+    const TLoadSave::SlotPanel& p = w->panel(8);
+    ASSERT_EQ(p.name->text(), widest);
+    // A name that fits needs no scrolling: its field looks the same with the
+    // cursor at either end.
+    p.name->setCursorPosition(0);
+    const QImage atStart = p.name->grab().toImage();
+    p.name->end(false);
+    EXPECT_EQ(p.name->grab().toImage(), atStart) << "the name is cut off";
+    EXPECT_FALSE(p.name->geometry().intersects(p.button->geometry()));
+    EXPECT_TRUE(p.panel->rect().contains(p.name->geometry()));
+    EXPECT_TRUE(w->rect().contains(p.panel->geometry()));
+    EXPECT_TRUE(p.name->hasFrame());
+    EXPECT_FALSE(p.name->font().bold());
+}

@@ -1,5 +1,9 @@
 // The pay chart window and the help window: the picture at its own size, the
 // manual's topics, and clear messages when a file is missing or broken.
+#include "engine/records/LoadSaveWindow.h"
+#include "engine/records/RecordFile.h"
+#include "engine/records/StatsForm.h"
+#include "engine/shell/BorrowWindow.h"
 #include "engine/shell/HelpWindow.h"
 #include "engine/shell/PaychartWindow.h"
 #include "tests/support/Recorders.h"
@@ -8,8 +12,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -168,4 +174,35 @@ TEST_F(HelpManual, ATopicAskedForFromAModalWindowCanBeRead) {
     EXPECT_FALSE(blockedAfterTopic);
     EXPECT_EQ(manual.window()->windowHandle()->transientParent(), nullptr) << "back to its own parent";
     EXPECT_FALSE(watch.blocked);
+}
+
+// On an 800 x 600 screen every window the games open fits whole, with a title bar
+// of 30 pixels and borders of 4 around it. The offscreen platform's screen is
+// larger: ctest runs this on one of 800 x 600 (windows_fit_800x600).
+TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    if (screen != QRect(0, 0, 800, 600)) {
+        GTEST_SKIP() << "needs an 800 x 600 screen";
+    }
+    auto fits = [&](const QWidget& w) {
+        return screen.contains(QRect(w.pos(), w.size() + QSize(4 + 4, 30 + 4)));
+    };
+    HelpWindow manual(path, QStringLiteral("Orevein Slots"), dialogs);
+    manual.showContents();
+    EXPECT_TRUE(fits(*manual.window())) << "help";
+
+    ASSERT_TRUE(filled(632, 413, Qt::white).save(dir.filePath(QStringLiteral("Paychart.bmp")), "BMP"));
+    EXPECT_TRUE(fits(*chart())) << "pay chart";
+    ASSERT_TRUE(filled(1400, 900, Qt::white).save(dir.filePath(QStringLiteral("Paychart.bmp")), "BMP"));
+    auto large = chart();
+    EXPECT_TRUE(fits(*large)) << "a pay chart picture larger than the screen";
+    EXPECT_EQ(large->Image1->size(), large->size()) << "shown whole, smaller";
+
+    GameState state;
+    EXPECT_TRUE(fits(TStatsForm(state))) << "statistics";
+    EXPECT_TRUE(fits(TBorrowC(state, syntheticPictures(), 800, dialogs, help))) << "loan desk";
+    RecordFile records(dir.filePath(QStringLiteral("orevein-slots.ini")), nullptr, QStringLiteral("/"),
+                       [] { return QDate(2026, 12, 7); });
+    EXPECT_TRUE(fits(TLoadSave(state, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
+        << "save and open";
 }

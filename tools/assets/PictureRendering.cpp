@@ -96,32 +96,6 @@ QImage toPictureFormat(const QImage& image, PictureFormat format) {
     return image;
 }
 
-MaskedPicture splitMask(const QImage& drawingWithAlpha) {
-    const QImage src = drawingWithAlpha.convertToFormat(QImage::Format_ARGB32);
-    MaskedPicture out{QImage(src.size(), QImage::Format_RGB32), QImage(src.size(), QImage::Format_RGB32)};
-    for (int y = 0; y < src.height(); ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
-        auto* pic = reinterpret_cast<QRgb*>(out.picture.scanLine(y));
-        auto* mask = reinterpret_cast<QRgb*>(out.mask.scanLine(y));
-        for (int x = 0; x < src.width(); ++x) {
-            // Half-covered edge pixels belong to the logo, so no fringe of the
-            // background shows through the OR copy.
-            const bool logo = qAlpha(in[x]) >= 96;
-            if (logo) {
-                const int a = qAlpha(in[x]);
-                // Undo the edge's transparency so the rim keeps its full colour.
-                pic[x] = qRgb(std::min(255, qRed(in[x]) * 255 / a), std::min(255, qGreen(in[x]) * 255 / a),
-                              std::min(255, qBlue(in[x]) * 255 / a));
-                mask[x] = qRgb(0, 0, 0);
-            } else {
-                pic[x] = qRgb(0, 0, 0);
-                mask[x] = qRgb(255, 255, 255);
-            }
-        }
-    }
-    return out;
-}
-
 QImage motionStrip(const QImage& sheet, int cell, const QList<int>& cells, int blurRadius) {
     const QImage src = sheet.convertToFormat(QImage::Format_RGB32);
     const int height = cell * static_cast<int>(cells.size());

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+#include "engine/display/VectorArt.h"
+
 namespace slotmachine::assets {
 
 // The pixel formats the built-in pictures are stored in.
@@ -25,15 +27,10 @@ QImage renderSvg(const QString& path, QSize size, QColor background, QString& er
 // Converts a rendered picture to its stored pixel format.
 QImage toPictureFormat(const QImage& image, PictureFormat format);
 
-// Splits a drawing with transparency into the two pictures of a masked logo: the
-// picture black wherever the drawing is clear (so that OR leaves the background
-// as it is), and a mask white there and black under the drawing (so that AND
-// clears the place the picture fills).
-struct MaskedPicture {
-    QImage picture;
-    QImage mask;
-};
-MaskedPicture splitMask(const QImage& drawingWithAlpha);
+// A logo is split into its picture and AND mask by the engine's own rule, so that
+// a logo rendered at run time for a large layout matches the built-in one.
+using slotmachine::MaskedPicture;
+using slotmachine::splitMask;
 
 // A motion-blurred reel: the given cells of a symbol sheet (four cells to a row,
 // `cell` pixels square) stacked top to bottom and smeared vertically, wrapping
