@@ -35,15 +35,17 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
             if (unattended) {
-                std::fprintf(stderr, "%s: %s\n", applicationDisplayName().toLocal8Bit().constData(), e.what());
+                std::fprintf(stderr, "%s: %s\n", title.toLocal8Bit().constData(), e.what());
             } else {
-                QMessageBox::critical(activeWindow(), applicationDisplayName(), QString::fromLocal8Bit(e.what()));
+                QMessageBox::critical(activeWindow(), title, QString::fromLocal8Bit(e.what()));
             }
         }
         return false;
     }
     // Asked to end by a signal: nobody is there to answer a message box.
     bool unattended = false;
+    // The caption of these messages.
+    QString title;
 };
 
 } // namespace
@@ -57,7 +59,9 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     }
     SlotApplication app(argc, argv);
     QApplication::setApplicationName(fromView(values.programName));
-    QApplication::setApplicationDisplayName(title);
+    // No application display name: on X11 Qt would add it to every caption
+    // ("Payoff Chart — Orevein Slots"), and each window's caption is its own.
+    app.title = title;
 
     // One copy per game: a lock left by a copy that crashed is taken over.
     QString lockDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
