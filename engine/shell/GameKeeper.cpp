@@ -36,7 +36,10 @@ void GameKeeper::store() {
         // Said once, not after every spin, until a write succeeds again.
         if (!failureShown_) {
             failureShown_ = true;
-            dialogs_.error(QString::fromStdString(e.what()));
+            const QString problem = QString::fromStdString(e.what());
+            dialogs_.error(closing_ ? problem
+                                    : problem + QStringLiteral("\n\nThe game goes on, but it is not being kept "
+                                                               "until it can be written again."));
         }
     }
 }

@@ -88,14 +88,17 @@ TEST(GameKeeper, StoresABetNotSpunAsCreditsAndReportsAFailureOncePerRunOfFailure
     k.records.failWrites = true;
     k.keeper.store();
     k.keeper.store();
-    EXPECT_EQ(k.m.dialogs.messages.size(), 1u);
+    ASSERT_EQ(k.m.dialogs.messages.size(), 1u);
+    EXPECT_EQ(k.m.dialogs.messages[0], "Unable to write to the test file\n\nThe game goes on, but it is not being "
+                                       "kept until it can be written again.");
     k.records.failWrites = false;
     k.keeper.store();
     k.records.failWrites = true;
     k.keeper.store();
     EXPECT_EQ(k.m.dialogs.messages.size(), 2u) << "a new run of failures is reported again";
     k.keeper.close(nullptr);
-    EXPECT_EQ(k.m.dialogs.messages.size(), 3u) << "the close always reports it";
+    ASSERT_EQ(k.m.dialogs.messages.size(), 3u) << "the close always reports it";
+    EXPECT_EQ(k.m.dialogs.messages[2], "Unable to write to the test file") << "and does not promise to go on";
     EXPECT_EQ(k.quits, 1);
 }
 

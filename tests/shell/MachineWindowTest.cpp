@@ -390,7 +390,8 @@ TEST_F(MachineWindow, AStoreThatKeepsFailingIsReportedOnceUntilTheClose) {
     press(*window, Qt::Key_M);
     press(*window, Qt::Key_M);
     EXPECT_EQ(state.Spins, 2);
-    EXPECT_EQ(boxes, QStringList{QStringLiteral("Unable to write to the test file")});
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("Unable to write to the test file\n\nThe game goes on, but it is "
+                                                "not being kept until it can be written again.")});
     window->close();
     QEventLoop wait;
     QTimer::singleShot(100, &wait, &QEventLoop::quit);
