@@ -54,6 +54,13 @@ int virtualKeyOf(const QKeyEvent& event) {
     }
 }
 
+// What the record store has to tell the player (a damaged file moved aside).
+void showRecordsNotice(GameRecords& records, Dialogs& dialogs) {
+    if (const std::optional<QString> notice = records.takeNotice()) {
+        dialogs.error(*notice);
+    }
+}
+
 } // namespace
 
 std::unique_ptr<TForm1> TForm1::create(Game& game, GameRecords& records, AudioOutputs audio,
@@ -135,6 +142,7 @@ bool TForm1::FormCreate() {
 
     machine_->powerOn();
     records_.loadCurrentGame(state_);
+    showRecordsNotice(records_, dialogs_);
     machine_->FullRepaint();
     game_.windowCreated(*machine_);
 
@@ -279,6 +287,7 @@ void TForm1::showLoadSave(bool saveMode) {
             window.exec();
         }
     }
+    showRecordsNotice(records_, dialogs_);
     // The bet stays placed on the game now running, as far as its credits go.
     const std::int32_t replaced = std::min(coins, state_.Credits);
     state_.Credits -= replaced;
@@ -383,6 +392,7 @@ void TForm1::storeRunningGame() {
             dialogs_.error(QString::fromStdString(e.what()));
         }
     }
+    showRecordsNotice(records_, dialogs_);
 }
 
 void TForm1::FormMouseDown(QPoint position) {
