@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace slotmachine {
 
@@ -42,6 +44,19 @@ public:
     void loadCurrentGame(GameState& state) { readGame(CurrentGameIndex, state); }
     // The running game is always stored under the name "CurrentGame".
     void storeCurrentGame(const GameState& state) { writeGame(CurrentGameIndex, state, sectionName(CurrentGameIndex)); }
+
+    // What the player should be told about the records, once: for example that a
+    // damaged record file was moved aside. The store shows no windows itself; the
+    // window asks after every read or write.
+    std::optional<QString> takeNotice() { return std::exchange(notice_, std::nullopt); }
+
+protected:
+    void leaveNotice(const QString& text) {
+        notice_ = notice_ ? *notice_ + QStringLiteral("\n\n") + text : text;
+    }
+
+private:
+    std::optional<QString> notice_;
 };
 
 } // namespace slotmachine

@@ -2,15 +2,22 @@
 
 #include "engine/shell/IniFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QByteArrayView>
+#include <algorithm>
 #include <charconv>
 #include <limits>
+#include <map>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace slotmachine {
 
@@ -36,8 +43,220 @@ constexpr const char* KeyStock = "Nudges";
 
 enum class FileState { Missing, Read, Unreadable };
 
-// Loads the record file into `ini`; a missing file is an empty one.
-FileState loadInto(CSimpleIniA& ini, const QString& path) {
+// A section of the record file as a plain scan of its bytes finds it.
+struct ScannedSection {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> keys; // in file order
+    std::set<std::string> lowerKeys;
+    bool whole = true; // every line of it could be read
+};
+
+// What a plain scan of the bytes finds: the sections (the first one holds the keys
+// before any heading, under the name "") and the first thing that keeps the
+// reader from taking the file whole.
+struct ScannedFile {
+    std::vector<ScannedSection> sections;
+    std::optional<QString> problem;
+
+    void fail(ScannedSection* section, const QString& why) {
+        if (section != nullptr) {
+            section->whole = false;
+        }
+        if (!problem) {
+            problem = why;
+        }
+    }
+};
+
+std::string lowered(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return result;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto space = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && space(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && space(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool isUtf8(std::string_view text) {
+    return QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8();
+}
+
+// Why a line cannot be stored as it is, if it cannot: bytes that end the reader's
+// text early, control characters the writer never writes, text that is not UTF-8.
+std::optional<QString> badBytes(std::string_view line) {
+    for (const char c : line) {
+        if (c == '\0') {
+            return QStringLiteral("holds a NUL byte");
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t') || byte == 0x7f) {
+            return QStringLiteral("holds a control character");
+        }
+    }
+    if (!isUtf8(line)) {
+        return QStringLiteral("is not UTF-8 text");
+    }
+    return std::nullopt;
+}
+
+// Reads the file's lines the simplest way the format allows: headings "[name]",
+// "key=value" lines, comments after ';' or '#', lines ending in "\n", "\r\n" or "\r".
+ScannedFile scanRecordText(std::string_view text) {
+    ScannedFile file;
+    file.sections.push_back({});
+    std::map<std::string, std::size_t> byName{{std::string(), 0}};
+    std::size_t current = 0;
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3); // a UTF-8 byte order mark
+    }
+    const bool clean = isUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7f;
+    });
+    int number = 0;
+    while (!text.empty()) {
+        ++number;
+        const std::size_t end = text.find_first_of("\r\n");
+        const bool cut = end == std::string_view::npos;
+        const std::string_view raw = text.substr(0, end);
+        text.remove_prefix(cut ? text.size() : end + (text.substr(end).starts_with("\r\n") ? 2 : 1));
+        const auto where = [number] { return QStringLiteral("line %1 ").arg(number); };
+        const std::string_view line = trimmed(raw);
+        const std::optional<QString> bad = clean ? std::nullopt : badBytes(raw);
+
+        if (line.starts_with('[')) {
+            const std::size_t close = line.find(']');
+            const std::string name(trimmed(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
+            const auto [found, added] = byName.try_emplace(lowered(name), file.sections.size());
+            if (added) {
+                file.sections.push_back({name, {}, {}, true});
+            }
+            current = found->second;
+            if (close == std::string_view::npos) {
+                file.fail(&file.sections[current], where() + QStringLiteral("is a heading without its closing bracket"));
+            }
+        }
+        ScannedSection& section = file.sections[current];
+        if (bad) {
+            // A comment holds no game: the file is damaged, the section is not.
+            const bool comment = line.starts_with(';') || line.starts_with('#');
+            file.fail(comment ? nullptr : &section, where() + *bad);
+        }
+        if (cut) {
+            file.fail(&section, where() + QStringLiteral("is cut off"));
+            break;
+        }
+        if (line.empty() || line.starts_with('[') || line.starts_with(';') || line.starts_with('#')) {
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        const std::string_view key = equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(0, equals));
+        if (key.empty()) {
+            file.fail(&section, where() + QStringLiteral("is neither a heading nor a value"));
+            continue;
+        }
+        if (!section.lowerKeys.insert(lowered(key)).second) {
+            file.fail(&section, where() + QStringLiteral("repeats a value of [%1]").arg(QString::fromStdString(section.name)));
+        }
+        section.keys.emplace_back(key, trimmed(line.substr(equals + 1)));
+    }
+    return file;
+}
+
+// Finds where the reader did not take the file as the scan found it.
+void compareWithReader(ScannedFile& file, const CSimpleIniA& ini) {
+    std::set<std::string> scanned;
+    for (ScannedSection& section : file.sections) {
+        scanned.insert(lowered(section.name));
+        if (section.name.empty() && section.keys.empty()) {
+            continue;
+        }
+        // The scan decides which sections were whole; the reader only shows that
+        // it did not take the file as the scan did.
+        const auto lost = [&section] {
+            return QStringLiteral("the reader lost part of [%1]").arg(QString::fromStdString(section.name));
+        };
+        if (ini.GetSection(section.name.c_str()) == nullptr) {
+            file.fail(nullptr, lost());
+            continue;
+        }
+        for (const auto& [key, value] : section.keys) {
+            const char* read = ini.GetValue(section.name.c_str(), key.c_str(), nullptr);
+            if (read == nullptr || value != read) {
+                file.fail(nullptr, lost());
+            }
+        }
+    }
+    CSimpleIniA::TNamesDepend names;
+    ini.GetAllSections(names);
+    for (const CSimpleIniA::Entry& name : names) {
+        if (scanned.count(lowered(name.pItem)) == 0) {
+            file.fail(nullptr, QStringLiteral("the reader found a section that is not there"));
+        }
+    }
+}
+
+// Replaces the file at `path` at once; false when it could not.
+bool replaceFile(const QString& path, std::string_view text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
+           file.commit();
+}
+
+// Keeps the damaged bytes under a name that says so and when, and replaces the
+// record file with the sections that were whole, which `ini` then holds. Nothing
+// when the damaged bytes could not be kept: then the file stays as it is.
+std::optional<QString> keepDamagedFile(const QString& path, const QByteArray& data, const ScannedFile& scan,
+                                       CSimpleIniA& ini) {
+    ini.Reset();
+    for (const ScannedSection& section : scan.sections) {
+        if (!section.whole || (section.name.empty() && section.keys.empty())) {
+            continue;
+        }
+        ini.SetValue(section.name.c_str(), nullptr, nullptr);
+        for (const auto& [key, value] : section.keys) {
+            ini.SetValue(section.name.c_str(), key.c_str(), value.c_str());
+        }
+    }
+    std::string recovered;
+    if (ini.Save(recovered) < 0) {
+        return std::nullopt;
+    }
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString aside = path + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n) {
+        aside = path + QStringLiteral(".damaged-%1-%2").arg(stamp).arg(n);
+    }
+    if (!replaceFile(aside, std::string_view(data.constData(), static_cast<std::size_t>(data.size())))) {
+        return std::nullopt;
+    }
+    if (!replaceFile(path, recovered)) {
+        QFile::remove(aside);
+        return std::nullopt;
+    }
+    return QStringLiteral("The saved games file %1 was damaged (%2).\n\nIt has been kept as %3. "
+                          "The games that could be read are kept, and play goes on with them.")
+        .arg(QDir::toNativeSeparators(path), *scan.problem, QDir::toNativeSeparators(aside));
+}
+
+// Loads the record file into `ini`; a missing file is an empty one. A file the
+// reader cannot take whole is moved aside and replaced by what could be read,
+// with a notice for the player; if that fails the file is unreadable.
+FileState loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString>& notice) {
     QFile file(path);
     if (!file.exists()) {
         return FileState::Missing;
@@ -52,16 +271,26 @@ FileState loadInto(CSimpleIniA& ini, const QString& path) {
     if (ini.LoadData(data.constData(), static_cast<std::size_t>(data.size())) < 0) {
         return FileState::Unreadable;
     }
-    return FileState::Read;
+    ScannedFile scan = scanRecordText(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    compareWithReader(scan, ini);
+    if (!scan.problem) {
+        return FileState::Read;
+    }
+    notice = keepDamagedFile(path, data, scan, ini);
+    return notice ? FileState::Read : FileState::Unreadable;
 }
 
 // Text that a settings line can hold: line breaks and other control characters
-// would end the value early or start a line of their own.
+// (NUL among them) would end the value early or start a line of their own, and a
+// lone surrogate would turn into bytes that are not UTF-8.
 std::string settingsText(const QString& text) {
     QString clean = text;
-    for (QChar& c : clean) {
-        if (c.category() == QChar::Other_Control) {
-            c = QLatin1Char(' ');
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        const QChar c = clean[i];
+        if (c.isHighSurrogate() && i + 1 < clean.size() && clean[i + 1].isLowSurrogate()) {
+            ++i; // a pair is one character
+        } else if (c.category() == QChar::Other_Control || c.isSurrogate()) {
+            clean[i] = QLatin1Char(' ');
         }
     }
     return clean.toStdString();
@@ -107,7 +336,11 @@ RecordFile::RecordFile(QString path, std::int32_t GameState::*stock, QString dat
 
 void RecordFile::readGame(int index, GameState& state) {
     CSimpleIniA ini;
-    loadInto(ini, path_); // an unreadable file reads as an empty one
+    std::optional<QString> notice;
+    loadInto(ini, path_, notice); // an unreadable file reads as an empty one
+    if (notice) {
+        leaveNotice(*notice);
+    }
     const std::string section = sectionName(index).toStdString();
     const SectionReader read(ini, section);
 
@@ -131,7 +364,12 @@ void RecordFile::writeGame(int index, const GameState& state, const QString& nam
     CSimpleIniA ini;
     ini.SetSpaces(false);
     // A file that exists but cannot be read is not replaced: that would lose its games.
-    if (loadInto(ini, path_) == FileState::Unreadable) {
+    std::optional<QString> notice;
+    const FileState loaded = loadInto(ini, path_, notice);
+    if (notice) {
+        leaveNotice(*notice);
+    }
+    if (loaded == FileState::Unreadable) {
         throw failure();
     }
 
@@ -152,14 +390,7 @@ void RecordFile::writeGame(int index, const GameState& state, const QString& nam
     }
 
     std::string text;
-    if (ini.Save(text) < 0) {
-        throw failure();
-    }
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()) ||
-        !file.commit()) {
+    if (ini.Save(text) < 0 || !replaceFile(path_, text)) {
         throw failure();
     }
 }

@@ -42,6 +42,13 @@ void GameKeeper::store() {
                                                                "until it can be written again."));
         }
     }
+    tellRecordsNotice();
+}
+
+void GameKeeper::tellRecordsNotice() {
+    if (const std::optional<QString> notice = records_.takeNotice()) {
+        dialogs_.error(*notice);
+    }
 }
 
 void GameKeeper::settle(std::uint64_t finishedBefore) {

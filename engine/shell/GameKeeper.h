@@ -50,6 +50,9 @@ public:
     // Stores the running game now (a new game, the loan desk). A failure is reported
     // once, and then not again until a store has succeeded.
     void store();
+    // Tells the player once what the record store has to say (a damaged record
+    // file kept aside, and where).
+    void tellRecordsNotice();
 
     // Begins the close: `shutDown` (once) makes whatever runs end soon; the close is
     // finished at once when nothing runs, otherwise when the command or machine

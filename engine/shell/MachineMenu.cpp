@@ -133,6 +133,7 @@ void MachineMenu::showLoadSave(bool saveMode) {
             window.exec();
         }
     }
+    parts_->keeper.tellRecordsNotice();
     // The bet stays placed on the game now running, as far as its credits go.
     const std::int32_t replaced = std::min(coins, state.Credits);
     state.Credits -= replaced;

@@ -147,6 +147,8 @@ bool TForm1::FormCreate() {
     start(MachineTimer::Timer4);
     start(MachineTimer::Timer5);
     showCentred(*screen);
+    // A damaged record file met at the start-up read, kept aside.
+    keeper_->tellRecordsNotice();
     return true;
 }
 

@@ -25,6 +25,7 @@ public:
     }
     QString gameName() const override { return {}; }
     QString gameDate() const override { return {}; }
+    using GameRecords::leaveNotice;
     bool failWrites = false;
     std::vector<GameState> stored;
 };
@@ -140,4 +141,12 @@ TEST(GameKeeper, ACloseAskedForWhileACommandRunsIsFinishedWhenTheOutermostOneRet
         EXPECT_EQ(k.records.stored.size(), 1u);
         EXPECT_EQ(k.quits, 1);
     }
+}
+
+TEST(GameKeeper, WhatTheRecordsHaveToSayIsToldOnceAfterAStore) {
+    Keeper k;
+    k.records.leaveNotice(QStringLiteral("The record file was damaged."));
+    k.keeper.store();
+    k.keeper.store();
+    EXPECT_EQ(k.m.dialogs.messages, std::vector<std::string>{"The record file was damaged."});
 }
