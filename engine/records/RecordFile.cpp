@@ -300,7 +300,7 @@ class SectionReader {
 public:
     SectionReader(const CSimpleIniA& ini, const std::string& section) : ini_(ini), section_(section) {}
 
-    // The text of a key, or nothing when it is absent or longer than any value we write.
+    // The text of a key, at most its first 1023 characters; nothing when it is absent.
     std::optional<QString> text(const char* key) const {
         const char* value = ini_.GetValue(section_.c_str(), key, nullptr);
         if (value == nullptr) {
@@ -308,7 +308,9 @@ public:
         }
         QString result = QString::fromUtf8(value);
         if (result.size() > MaxTextValueLength) {
-            return std::nullopt;
+            // Never half a character: a pair cut in two would be no text at all.
+            const bool pairCut = result[MaxTextValueLength - 1].isHighSurrogate();
+            result.truncate(pairCut ? MaxTextValueLength - 1 : MaxTextValueLength);
         }
         return result;
     }

@@ -144,7 +144,7 @@ TEST_F(RecordFileTest, ValuesTheGameCannotHoldReadAsTheirDefaults) {
     EXPECT_EQ(currentGameFrom("BonusPts=12\n").BonusPts, 12);
 }
 
-TEST_F(RecordFileTest, NamesAndDatesAreCutAndAnAbsurdNameReadsAsTheSectionsName) {
+TEST_F(RecordFileTest, NamesAndDatesAreCutEvenFromAnAbsurdlyLongName) {
     const QString forty = QStringLiteral("A forty character name for a saved game!");
     ASSERT_EQ(forty.size(), 40);
     file.writeGame(3, playedGame(), forty);
@@ -153,9 +153,10 @@ TEST_F(RecordFileTest, NamesAndDatesAreCutAndAnAbsurdNameReadsAsTheSectionsName)
     file.readGame(3, state);
     EXPECT_EQ(file.gameName(), forty.left(30));
 
-    writeText("[GameNo4]\nGameName=" + QByteArray(1 << 20, 'x') + "\nGameDate=12/07/2026 and more\n");
+    // Only the first 1023 characters of a text are read, so the name still shows.
+    writeText("[GameNo4]\nGameName=Prospector Joe " + QByteArray(1 << 20, 'x') + "\nGameDate=12/07/2026 and more\n");
     file.readGame(3, state);
-    EXPECT_EQ(file.gameName(), QStringLiteral("GameNo4"));
+    EXPECT_EQ(file.gameName(), QStringLiteral("Prospector Joe xxxxxxxxxxxxxxx"));
     EXPECT_EQ(file.gameDate(), QStringLiteral("12/07/2026"));
 }
 
