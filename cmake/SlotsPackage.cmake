@@ -25,18 +25,19 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "${SLOTS_DEVELOPER}")
 set(CPACK_PACKAGE_CONTACT "Slot machine family developers <developers@slots.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "slot machine games for the desktop")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "slot machine games for the desktop
- Three-reel video slot machines played for credits, never for money, each a
- program of its own with one machine window: Orevein Slots, in a gold-rush mine.
- Every game has sound effects and music, a bonus game, eight saved-game slots,
- a statistics window, a loan desk, a pay chart and a manual.
- .
- The package also holds slots-sim, which plays millions of spins of a game
- without a window and prints their figures.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# The install rules write the launchers and manual pages below DESTDIR, with the
-# package's own prefix in the text of the manual pages.
+# The extended description below the summary; CPack indents each line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Three-reel video slot machines played for credits, never for money, each
+a program of its own with one machine window: Orevein Slots, in a gold-rush
+mine. Every game has sound effects and music, a bonus game, eight saved-game
+slots, a statistics window, a loan desk, a pay chart and a manual.
+
+The package also holds slots-sim, which plays millions of spins of a game
+without a window and prints their figures.")
+# Installed with the prefix /usr below DESTDIR, so that the manual pages name the
+# folders the package puts the games in.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

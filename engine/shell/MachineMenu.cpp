@@ -59,7 +59,7 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     SaveGame1 = item(File1, QStringLiteral("&Save Game"), &MachineMenu::SaveGame1Click);
     File1->addSeparator();
     // Ctrl+Q, as every desktop program quits; the menu shows the shortcut.
-    item(File1, QStringLiteral("E&xit"), &MachineMenu::Exit1Click)->setShortcut(QKeySequence::Quit);
+    item(File1, QStringLiteral("E&xit"), &MachineMenu::Exit1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
     Sound1 = item(Options1, QStringLiteral("Sound"), &MachineMenu::Sound1Click);

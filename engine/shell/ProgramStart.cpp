@@ -54,19 +54,19 @@ public:
 void printHelp(const GameValues& values) {
     const std::string_view program = values.programName;
     const std::string_view title = values.title;
+    const int programLength = static_cast<int>(program.size());
     std::printf("Usage: %.*s [--help | --version]\n"
-                "%.*s, a slot machine for the desktop. It opens its machine window; the game\n"
+                "%.*s, a slot machine for the desktop, opens its machine window. The game\n"
                 "is kept in ~/.config/%.*s.ini and continues at the next start.\n"
                 "\n"
-                "  --help     show this help and exit\n"
-                "  --version  show the version and exit\n"
+                "  -h, --help  show this help and exit\n"
+                "  --version   show the version and exit\n"
                 "\n"
-                "Qt's own options (such as -platform offscreen) are accepted too.\n"
-                "See the manual page %.*s(6) for the files beside the program and the\n"
-                "environment variables it reads.\n",
-                static_cast<int>(program.size()), program.data(), static_cast<int>(title.size()), title.data(),
-                static_cast<int>(program.size()), program.data(), static_cast<int>(program.size()),
-                program.data());
+                "Qt's own options (such as -platform offscreen) are accepted too. The manual\n"
+                "page %.*s(6) lists the files beside the program and the environment\n"
+                "variables the game reads.\n",
+                programLength, program.data(), static_cast<int>(title.size()), title.data(), programLength,
+                program.data(), programLength, program.data());
 }
 
 // What the build files under ":/desktop/<program>/" for the desktop: the id of the
