@@ -31,8 +31,14 @@
 #   paychart/*.cpp                   const paychart::ChartExtras& <name>ChartExtras()  (optional)
 #   sim/*.cpp                        std::vector<SimStrategy> <name>Strategies() (optional)
 # Each of the last three is a library of its own that only the tools link.
+# For the desktop (cmake/SlotsInstall.cmake), in games/<name>/desktop/:
+#   icon.svg                         the game's icon
+#   about.txt                        its summary, keywords, releases and description
+# The call installs the program with every file it reads, its launcher, desktop
+# entry, metainfo, icons and manual page.
 
 include_guard(GLOBAL)
+include(${CMAKE_CURRENT_LIST_DIR}/SlotsInstall.cmake)
 
 # The value <key> that slots_add_game recorded for the game <name>.
 function(slots_game_property out_var name key)
@@ -237,6 +243,8 @@ function(slots_add_game name)
   target_link_libraries(${ARG_PROGRAM} PRIVATE ${name}_rules ${name}_pictures slots_widgets)
   set_target_properties(${ARG_PROGRAM} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${out})
   add_dependencies(${ARG_PROGRAM} ${name}_media)
+  list(LENGTH ARG_MUSIC tracks)
+  slots_install_game(${name} PROGRAM ${ARG_PROGRAM} PREFIX ${ARG_PREFIX} TRACKS ${tracks} FILES ${media})
 
   # --- The catalog's record of the game -----------------------------------------
   set_property(GLOBAL APPEND PROPERTY SLOTS_GAMES ${name})
@@ -246,7 +254,6 @@ function(slots_add_game name)
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_DIR ${out})
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_CLASS ${class})
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_SOUND_LIMITS ${sound_limits})
-  list(LENGTH ARG_MUSIC tracks)
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_MUSIC_TRACKS ${tracks})
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_TOOL_PARTS ${tool_parts})
 endfunction()

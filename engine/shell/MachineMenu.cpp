@@ -14,6 +14,7 @@
 #include "engine/state/ClampedMath.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,7 +58,8 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     OpenGame1 = item(File1, QStringLiteral("&Open Game"), &MachineMenu::OpenGame1Click);
     SaveGame1 = item(File1, QStringLiteral("&Save Game"), &MachineMenu::SaveGame1Click);
     File1->addSeparator();
-    item(File1, QStringLiteral("E&xit"), &MachineMenu::Exit1Click);
+    // Ctrl+Q, as every desktop program quits; the menu shows the shortcut.
+    item(File1, QStringLiteral("E&xit"), &MachineMenu::Exit1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
     Sound1 = item(Options1, QStringLiteral("Sound"), &MachineMenu::Sound1Click);

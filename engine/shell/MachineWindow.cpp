@@ -242,6 +242,11 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
         help_->showContents();
         return;
     }
+    // F11 switches full screen on and off; the machine stays centred at its size.
+    if (event->key() == Qt::Key_F11) {
+        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        return;
+    }
     const int key = virtualKeyOf(*event);
     if (key == 0) {
         QMainWindow::keyPressEvent(event);

@@ -10,11 +10,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QIcon>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
 namespace slotmachine {
@@ -48,10 +52,63 @@ public:
     QString title;
 };
 
+// What --help prints: the program's name, its options and the files it uses.
+void printHelp(const GameValues& values) {
+    const std::string_view program = values.programName;
+    const std::string_view title = values.title;
+    const int programLength = static_cast<int>(program.size());
+    std::printf("Usage: %.*s [--help | --version]\n"
+                "%.*s, a slot machine for the desktop, opens its machine window. The game\n"
+                "is kept in ~/.config/%.*s.ini and continues at the next start.\n"
+                "\n"
+                "  -h, --help  show this help and exit\n"
+                "  --version   show the version and exit\n"
+                "\n"
+                "Qt's own options (such as -platform offscreen) are accepted too. The manual\n"
+                "page %.*s(6) lists the files beside the program and the environment\n"
+                "variables the game reads.\n",
+                programLength, program.data(), static_cast<int>(title.size()), title.data(), programLength,
+                program.data(), programLength, program.data());
+}
+
+// What the build files under ":/desktop/<program>/" for the desktop: the id of the
+// game's desktop entry ("id") and its icon in several sizes ("*.png").
+struct DesktopIdentity {
+    QString id;
+    QIcon icon;
+};
+
+DesktopIdentity desktopIdentity(const QString& programName) {
+    const QString folder = QStringLiteral(":/desktop/") + programName;
+    DesktopIdentity identity;
+    QFile id(folder + QStringLiteral("/id"));
+    if (id.open(QIODevice::ReadOnly)) {
+        identity.id = QString::fromUtf8(id.readAll()).trimmed();
+    }
+    QDirIterator pictures(folder, {QStringLiteral("*.png")}, QDir::Files);
+    while (pictures.hasNext()) {
+        identity.icon.addFile(pictures.next());
+    }
+    return identity;
+}
+
 } // namespace
 
 int runSlotProgram(int argc, char** argv, Game& game) {
     const GameValues& values = game.values();
+    // --help and --version answer on standard output and end, without a window or
+    // the single-instance lock, so they work while the game runs and without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            printHelp(values);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%.*s %.*s\n", static_cast<int>(values.title.size()), values.title.data(),
+                        static_cast<int>(values.versionText.size()), values.versionText.data());
+            return 0;
+        }
+    }
     const QString title = fromView(values.title);
     if (const QString problem = missingDisplayMessage(title); !problem.isEmpty()) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
@@ -62,6 +119,13 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     // No application display name: on X11 Qt would add it to every caption
     // ("Payoff Chart — Orevein Slots"), and each window's caption is its own.
     app.title = title;
+    QApplication::setApplicationVersion(fromView(values.versionText));
+    // The window's class (X11) is the program's name and its application id
+    // (Wayland) the name of its desktop entry, so a desktop matches the window
+    // with its launcher and icon.
+    const DesktopIdentity desktop = desktopIdentity(fromView(values.programName));
+    QGuiApplication::setDesktopFileName(desktop.id);
+    QApplication::setWindowIcon(desktop.icon);
 
     // One copy per game: a lock left by a copy that crashed is taken over.
     QString lockDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

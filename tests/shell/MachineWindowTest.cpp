@@ -353,6 +353,20 @@ TEST_F(MachineWindow, EverySettledSpinAndNewGameIsStoredAndABetNotSpunStaysThePl
     EXPECT_EQ(records.stored.back().Spins, 1);
 }
 
+TEST_F(MachineWindow, F11SwitchesFullScreenAndCtrlQIsTheExitCommand) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    press(*window, Qt::Key_F11);
+    EXPECT_TRUE(window->isFullScreen());
+    press(*window, Qt::Key_F11);
+    EXPECT_FALSE(window->isFullScreen());
+    EXPECT_FALSE(window->keeper().closing()) << "F11 is no machine key and closes nothing";
+
+    QAction* exit = menuItem(*window, QStringLiteral("&File"), QStringLiteral("E&xit"));
+    ASSERT_NE(exit, nullptr);
+    EXPECT_EQ(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
 TEST_F(MachineWindow, TheVersionBoxNamesTheGameAndItsVersion) {
     auto window = open();
     ASSERT_TRUE(window);

@@ -16,6 +16,8 @@ bool parsePictureFormat(const QString& text, PictureFormat& format) {
         format = PictureFormat::Colours256;
     } else if (text == QLatin1String("mono")) {
         format = PictureFormat::Mono;
+    } else if (text == QLatin1String("alpha")) {
+        format = PictureFormat::Alpha;
     } else {
         return false;
     }
@@ -92,6 +94,8 @@ QImage toPictureFormat(const QImage& image, PictureFormat format) {
         return toIndexed(image, 256);
     case PictureFormat::Mono:
         return image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+    case PictureFormat::Alpha:
+        return image.convertToFormat(QImage::Format_ARGB32);
     }
     return image;
 }

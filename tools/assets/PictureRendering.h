@@ -13,10 +13,11 @@ enum class PictureFormat {
     Rgb24,     // full colour
     Colours16, // a 16-colour palette (the digit strips)
     Colours256,
-    Mono, // one bit: black and white
+    Mono,  // one bit: black and white
+    Alpha, // full colour with transparency, over nothing (desktop icons)
 };
 
-// Parses "rgb", "16", "256" or "mono"; false for anything else.
+// Parses "rgb", "16", "256", "mono" or "alpha"; false for anything else.
 bool parsePictureFormat(const QString& text, PictureFormat& format);
 
 // Renders an SVG file at exactly `size` pixels, over `background` (transparent

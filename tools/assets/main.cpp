@@ -19,7 +19,7 @@ namespace {
 
 constexpr const char* Usage =
     "usage:\n"
-    "  slots-assets render SOURCE.svg OUT WIDTHxHEIGHT [rgb|16|256|mono]\n"
+    "  slots-assets render SOURCE.svg OUT WIDTHxHEIGHT [rgb|16|256|mono|alpha]\n"
     "  slots-assets logo SOURCE.svg PICTURE-OUT MASK-OUT WIDTHxHEIGHT\n"
     "  slots-assets motion SHEET OUT CELL BLUR CELL-NUMBERS (comma separated)\n"
     "  slots-assets sounds GAME OUT-PREFIX\n"
@@ -57,7 +57,9 @@ int render(const QStringList& args) {
         return fail(QString::fromLatin1(Usage));
     }
     QString error;
-    const QImage image = renderSvg(args[0], size, Qt::black, error);
+    // Transparent parts come out black, except in pictures that keep their transparency.
+    const QColor background = format == PictureFormat::Alpha ? QColor(Qt::transparent) : QColor(Qt::black);
+    const QImage image = renderSvg(args[0], size, background, error);
     if (image.isNull()) {
         return fail(error);
     }
