@@ -49,10 +49,12 @@ public:
 };
 
 // The offscreen platform remarks on what it cannot do (open a web page, which the
-// player then hears about in a message box); the storm's output stays its own.
+// player then hears about in a message box) and Qt on a session without a runtime
+// folder; the storm's output stays its own.
 void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtDebugMsg || type == QtInfoMsg || message.contains(QLatin1String("QPlatformServices")) ||
-        message.contains(QLatin1String("This plugin does not support"))) {
+        message.contains(QLatin1String("This plugin does not support")) ||
+        message.contains(QLatin1String("XDG_RUNTIME_DIR"))) {
         return;
     }
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
