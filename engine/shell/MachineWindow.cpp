@@ -59,16 +59,17 @@ void rejectOpenDialogs() {
 } // namespace
 
 std::unique_ptr<TForm1> TForm1::create(Game& game, GameRecords& records, AudioOutputs audio,
-                                       const QString& programPath) {
-    std::unique_ptr<TForm1> window(new TForm1(game, records, audio, programPath));
+                                       const QString& programPath, Clock* clock) {
+    std::unique_ptr<TForm1> window(new TForm1(game, records, audio, programPath, clock));
     if (!window->FormCreate()) {
         return nullptr;
     }
     return window;
 }
 
-TForm1::TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath)
-    : game_(game), records_(records), programPath_(programPath), audioOutputs_(audio), dialogs_(QString(), this) {
+TForm1::TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock)
+    : game_(game), records_(records), programPath_(programPath), clock_(clock != nullptr ? *clock : realClock_),
+      audioOutputs_(audio), dialogs_(QString(), this) {
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         timers_[i].setInterval(TimerIntervals[i]);
     }

@@ -36,9 +36,10 @@ class MachineView;
 class TForm1 final : public QMainWindow, public MachineTimers {
 public:
     // Creates the window and runs its start-up. Null when the program must end
-    // (the symbol sheet is missing; the player has been told).
+    // (the symbol sheet is missing; the player has been told). The machine waits on
+    // real time unless a tool that drives the window itself hands it a `clock`.
     static std::unique_ptr<TForm1> create(Game& game, GameRecords& records, AudioOutputs audio,
-                                          const QString& programPath);
+                                          const QString& programPath, Clock* clock = nullptr);
     ~TForm1() override;
 
     SlotMachine& machine() { return *machine_; }
@@ -61,7 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath);
+    TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
     bool FormCreate();
     int layoutWidthOn(const QScreen& screen) const;
     void createView();
@@ -85,7 +86,8 @@ private:
     StartupValues values_;
     GameState state_;
     Random random_;
-    EventLoopClock clock_;
+    EventLoopClock realClock_;
+    Clock& clock_;
     AudioOutputs audioOutputs_;
     std::unique_ptr<MachineAudio> audio_;
     QtDialogs dialogs_;
