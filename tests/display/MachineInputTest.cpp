@@ -111,10 +111,9 @@ TEST_F(Blinking, IdleButtonsLightOneAtATimeNeverTheSameTwice) {
         ASSERT_NE(lit, previous);
         ++seen[static_cast<std::size_t>(lit)];
         previous = lit;
-        const std::vector<std::string> expected = {
-            std::string("DrawButton BetOne ") + (lit == 0 ? "lit" : "dim"),
-            std::string("DrawButton Spin ") + (lit == 1 ? "lit" : "dim"),
-            std::string("DrawButton BetFive ") + (lit == 2 ? "lit" : "dim")};
+        const auto state = [lit](int button) { return std::string(lit == button ? "lit" : "dim"); };
+        const std::vector<std::string> expected = {"DrawButton BetOne " + state(0), "DrawButton Spin " + state(1),
+                                                   "DrawButton BetFive " + state(2)};
         ASSERT_EQ(lastButtons(), expected);
     }
     for (const int n : seen) {
