@@ -92,6 +92,22 @@ struct Choice {
     std::function<void()> act;
 };
 
+// Runs one of the choices, each as likely as its weight; `draw(n)` gives 0 to n - 1.
+void runOneOf(const std::vector<Choice>& choices, const std::function<std::uint32_t(std::uint32_t)>& draw) {
+    int total = 0;
+    for (const Choice& c : choices) {
+        total += c.weight;
+    }
+    int pick = static_cast<int>(draw(static_cast<std::uint32_t>(total)));
+    for (const Choice& c : choices) {
+        if (pick < c.weight) {
+            c.act();
+            return;
+        }
+        pick -= c.weight;
+    }
+}
+
 } // namespace
 
 Storm::Storm(TForm1& window, Game& game, GameRecords& storedGames, StormSettings settings, QString recordPath)
@@ -312,18 +328,7 @@ void Storm::machineEvent() {
              }
          }},
     };
-    int total = 0;
-    for (const Choice& c : choices) {
-        total += c.weight;
-    }
-    int pick = static_cast<int>(draw(static_cast<std::uint32_t>(total)));
-    for (const Choice& c : choices) {
-        if (pick < c.weight) {
-            c.act();
-            return;
-        }
-        pick -= c.weight;
-    }
+    runOneOf(choices, [this](std::uint32_t n) { return draw(n); });
 }
 
 // --- Answers to the windows that open ----------------------------------------------
@@ -407,18 +412,7 @@ void Storm::answerBonus(TTrickForm& bonus) {
                    press(bonus, onBoard(100, 100));
                }},
           };
-    int total = 0;
-    for (const Choice& c : choices) {
-        total += c.weight;
-    }
-    int pick = static_cast<int>(draw(static_cast<std::uint32_t>(total)));
-    for (const Choice& c : choices) {
-        if (pick < c.weight) {
-            c.act();
-            return;
-        }
-        pick -= c.weight;
-    }
+    runOneOf(choices, [this](std::uint32_t n) { return draw(n); });
 }
 
 void Storm::answerMessage(QMessageBox& box) {
