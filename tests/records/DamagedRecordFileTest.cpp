@@ -1,6 +1,7 @@
 // Record files the reader cannot take whole: they are never overwritten, the
 // player is told where they went, and the games that were whole play on.
 #include "engine/records/RecordFile.h"
+#include "tests/records/RecordFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,9 @@
 #include <gtest/gtest.h>
 
 using namespace slotmachine;
+using slotmachine::testing::RecordFolder;
 
 namespace {
-
-const QDate Today(2026, 12, 7);
 
 // Eight saved games and a running game, as the program writes them; slot k has
 // Credits 100 + k and the name "Game k".
@@ -49,21 +49,6 @@ const Damage DamageCases[] = {
     {"a line that is neither heading nor value", damaged("Borrowed=1000\n[GameNo7]", "Borrowed 1000\n[GameNo7]"),
      5},
     {"a value written twice", damaged("Borrowed=1000\n[GameNo7]", "Credits=9\n[GameNo7]"), 5},
-};
-
-struct RecordFolder : ::testing::Test {
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("orevein-slots.ini"));
-    RecordFile file{path, nullptr, QStringLiteral("/"), [] { return Today; }};
-
-    void writeText(const QByteArray& text) const {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-    QStringList damagedFiles() const {
-        return QDir(dir.path()).entryList({QStringLiteral("orevein-slots.ini.damaged-*")}, QDir::Files);
-    }
 };
 
 struct DamagedRecordFile : RecordFolder, ::testing::WithParamInterface<Damage> {};

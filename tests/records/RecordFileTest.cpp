@@ -1,4 +1,5 @@
 #include "engine/records/RecordFile.h"
+#include "tests/records/RecordFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,23 +11,9 @@ using namespace slotmachine;
 
 namespace {
 
-const QDate Today(2026, 12, 7);
+const QDate Today = slotmachine::testing::RecordToday;
 
-struct RecordFileTest : ::testing::Test {
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("orevein-slots.ini"));
-    RecordFile file{path, nullptr, QStringLiteral("/"), [] { return Today; }};
-
-    void writeText(const QByteArray& text) const {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-    QString readText() const {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(f.readAll());
-    }
+struct RecordFileTest : slotmachine::testing::RecordFolder {
     // The running game read from a file holding `lines` under [CurrentGame].
     GameState currentGameFrom(const QByteArray& lines) {
         writeText("[CurrentGame]\n" + lines);
