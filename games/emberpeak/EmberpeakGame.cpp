@@ -1,0 +1,62 @@
+#include "games/emberpeak/EmberpeakGame.h"
+
+namespace slotmachine::emberpeak {
+
+namespace {
+
+constexpr GameValues Values{
+    .title = "Emberpeak Slots",
+    .lockName = "EmberpeakSlots",
+    .soundPrefix = "Emberpeak",
+    .versionText = "1.1",
+    .programName = "emberpeak-slots",
+    .coinLimit = 3,
+    .initialStops = {8, 9, 7},
+    .strips = {"012345678456745678123745672367", "765473210876543721876547320765",
+               "574837291706574635291763513246"},
+    .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
+    .titleGlass = ShortTitleGlassPlace,
+    .stock = &GameState::Nudges,
+    .stockAtNewGame = 6,
+};
+
+constexpr int Wild = 9;
+constexpr int BonusSymbol = 8;
+constexpr SymbolSet AnySymbol = symbolSet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+
+// Two of `symbol` on reels 0 and 1, and it or the wild symbol on reel 2.
+constexpr PayRule threeOf(int symbol, std::int32_t pay, std::string_view description) {
+    return reelsIn(symbolSet({symbol}), symbolSet({symbol}), symbolSet({symbol, Wild}), pay, description);
+}
+
+constexpr PayRule PayRules[] = {
+    threeOf(0, 250, "Three 0s"),
+    threeOf(1, 50, "Three 1s"),
+    threeOf(2, 20, "Three 2s"),
+    threeOf(3, 18, "Three 3s"),
+    threeOf(4, 14, "Three 4s"),
+    threeOf(5, 12, "Three 5s"),
+    threeOf(6, 10, "Three 6s"),
+    threeOf(7, 3, "Three 7s"),
+    threeOf(BonusSymbol, 0, "Three bonus symbols").paying(Payout::BonusGame),
+    reelsIn(AnySymbol, AnySymbol, symbolSet({Wild}), 0, "Wild on the right reel").paying(Payout::BetBack),
+};
+
+} // namespace
+
+const GameValues& emberpeakValues() {
+    return Values;
+}
+
+std::span<const PayRule> emberpeakPayRules() {
+    return PayRules;
+}
+
+EmberpeakGame::EmberpeakGame() : paytable_(PayRules) {}
+
+int EmberpeakGame::symbolNumber(int reel, int position) const {
+    const std::string_view strip = Values.strips[static_cast<std::size_t>(reel)];
+    return strip[static_cast<std::size_t>(position - 1)] - '0';
+}
+
+} // namespace slotmachine::emberpeak
