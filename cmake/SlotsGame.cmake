@@ -30,7 +30,8 @@
 #   sound/*.cpp                      sound::GameSounds <name>Sounds()          (with SOUNDS)
 #   paychart/*.cpp                   const paychart::ChartExtras& <name>ChartExtras()  (optional)
 #   sim/*.cpp                        std::vector<SimStrategy> <name>Strategies() (optional)
-# Each of the last three is a library of its own that only the tools link.
+#   snapshot/*.cpp                   std::vector<SnapshotScene> <name>Scenes()   (optional)
+# Each of the last four is a library of its own that only the tools link.
 # For the desktop (cmake/SlotsInstall.cmake), in games/<name>/desktop/:
 #   icon.svg                         the game's icon
 #   about.txt                        its summary, keywords, releases and description
@@ -164,6 +165,7 @@ function(slots_add_game name)
   file(GLOB sound_sources CONFIGURE_DEPENDS ${dir}/sound/*.cpp)
   file(GLOB chart_sources CONFIGURE_DEPENDS ${dir}/paychart/*.cpp)
   file(GLOB strategy_sources CONFIGURE_DEPENDS ${dir}/sim/*.cpp)
+  file(GLOB scene_sources CONFIGURE_DEPENDS ${dir}/snapshot/*.cpp)
   if(NOT "${ARG_SOUNDS}" STREQUAL "" AND NOT sound_sources)
     _slots_game_error(${name} "SOUNDS needs their recipes in ${dir}/sound/")
   elseif(sound_sources AND "${ARG_SOUNDS}" STREQUAL "")
@@ -184,6 +186,11 @@ function(slots_add_game name)
     add_library(${name}_strategies STATIC ${strategy_sources})
     target_link_libraries(${name}_strategies PUBLIC ${name}_rules)
     list(APPEND tool_parts STRATEGIES)
+  endif()
+  if(scene_sources)
+    add_library(${name}_scenes STATIC ${scene_sources})
+    target_link_libraries(${name}_scenes PUBLIC ${name}_rules)
+    list(APPEND tool_parts SCENES)
   endif()
 
   # --- Every file the program reads beside it -----------------------------------
@@ -260,7 +267,8 @@ endfunction()
 
 # slots_add_game_catalog(): after the last slots_add_game() call, writes the tables
 # of every game that the tools look games up in, and builds them into
-#   slots_games        the Game factories and simulator strategies (games/Catalog.h)
+#   slots_games        the Game factories, simulator strategies and snapshot scenes
+#                      (games/Catalog.h)
 #   slots_game_sounds  the sound sets (tools/assets/sound/SoundSet.h)
 #   slots_game_charts  the pay chart panels (tools/assets/paychart/ChartExtras.h)
 # and lists the games with their programs in <build>/games.txt for scripts/play.
@@ -290,9 +298,15 @@ function(slots_add_game_catalog)
       set(strategies &${game}::${game}Strategies)
       list(APPEND game_libraries ${game}_strategies)
     endif()
+    set(scenes nullptr)
+    if("SCENES" IN_LIST parts)
+      string(APPEND GAME_DECLARATIONS "namespace ${game} { std::vector<SnapshotScene> ${game}Scenes(); }\n")
+      set(scenes &${game}::${game}Scenes)
+      list(APPEND game_libraries ${game}_scenes)
+    endif()
     string(APPEND GAME_ENTRIES
       "        {\"${game}\", [] { return std::unique_ptr<Game>(std::make_unique<${game}::${class}>()); },\n"
-      "         ${strategies}},\n")
+      "         ${strategies}, ${scenes}},\n")
     if("SOUNDS" IN_LIST parts)
       string(APPEND SOUND_DECLARATIONS "namespace ${game} { sound::GameSounds ${game}Sounds(); }\n")
       string(APPEND SOUND_ENTRIES "        ${game}::${game}Sounds(),\n")

@@ -38,4 +38,9 @@ std::vector<SimStrategy> simStrategies(std::string_view game) {
     return strategies;
 }
 
+std::vector<SnapshotScene> snapshotScenes(std::string_view game) {
+    const CatalogEntry* entry = findGame(game);
+    return entry != nullptr && entry->scenes != nullptr ? entry->scenes() : std::vector<SnapshotScene>{};
+}
+
 } // namespace slotmachine

@@ -22,10 +22,20 @@ struct SimStrategy {
     void (*afterSpin)(SlotMachine& machine, Game& game) = nullptr; // null: spends nothing
 };
 
+// A state of the machine worth a picture of its own beyond those every game gets
+// (idle, mid-spin, a win, the bonus meter): `stage` brings a freshly powered-on
+// machine into it, and slots-snapshot saves it as <game>-<name>-<width>.png. A game
+// defines its own in games/<name>/snapshot/.
+struct SnapshotScene {
+    std::string_view name;
+    void (*stage)(SlotMachine& machine, Game& game) = nullptr;
+};
+
 struct CatalogEntry {
     std::string_view name; // the short name, as on the command lines ("orevein")
     std::unique_ptr<Game> (*make)();
     std::vector<SimStrategy> (*strategies)() = nullptr; // the game's own, if it has any
+    std::vector<SnapshotScene> (*scenes)() = nullptr;   // the game's own, if it has any
 };
 
 // The games in the order of their slots_add_game() calls.
@@ -43,5 +53,8 @@ std::unique_ptr<Game> makeGame(std::string_view name);
 // The named game's simulator strategies: "none" first, then the game's own.
 // Empty for a name that is not a game.
 std::vector<SimStrategy> simStrategies(std::string_view game);
+
+// The named game's own snapshot scenes; empty when it has none or is not a game.
+std::vector<SnapshotScene> snapshotScenes(std::string_view game);
 
 } // namespace slotmachine

@@ -1,6 +1,6 @@
 // slots-snapshot: renders a game's machine offscreen into PNG files in a few
-// states (idle, mid-spin, after a win with the win lamps on, the bonus meter full)
-// at the layout widths asked for, and its three bonus game pictures, for review
+// states (idle, mid-spin, after a win with the win lamps on, the bonus meter full,
+// and the game's own scenes) at the layout widths asked for, and its three bonus game pictures, for review
 // and for the README's screenshot.
 #include "engine/audio/Audio.h"
 #include "engine/bonus/BonusPictures.h"
@@ -100,50 +100,71 @@ bool save(const MachineSurface& surface, const QString& path) {
     return savePicture(surface.image(), path);
 }
 
-// Renders the three states at one layout width.
-bool renderAt(Game& game, const MachinePictures& pictures, int width, const QString& outDir, const QString& name) {
+// A machine drawing into an offscreen surface at one layout width, on virtual time,
+// silent, with a fixed seed.
+struct SnapshotRig {
+    SnapshotRig(Game& game, const MachinePictures& pictures, int width)
+        : random(20261207), surface(state, game, pictures, SurfaceScreen{width, 96}),
+          machine({state, game, random, clock, audio, dialogs, surface, timers, bonus}), lamps(machine) {
+        machine.setGeometry(surface.geometry());
+        machine.powerOn();
+    }
+
     GameState state;
-    Random random(20261207);
+    Random random;
     VirtualClock clock;
     SilentAudio audio;
     PrintedDialogs dialogs;
     TimerFlags timers;
     RandomPickBonus bonus;
-    MachineSurface surface(state, game, pictures, SurfaceScreen{width, 96});
-    SlotMachine machine({state, game, random, clock, audio, dialogs, surface, timers, bonus});
-    machine.setGeometry(surface.geometry());
-    BlinkingLamps lamps(machine);
+    MachineSurface surface;
+    SlotMachine machine;
+    BlinkingLamps lamps;
+};
+
+// Renders the states every game has at one layout width, then the game's own scenes.
+bool renderAt(Game& game, const MachinePictures& pictures, int width, const QString& outDir, const QString& name) {
     const QString stem = QDir(outDir).filePath(QStringLiteral("%1-%2-%3.png").arg(name));
     const QString w = QString::number(width);
+    SnapshotRig rig(game, pictures, width);
+    SlotMachine& machine = rig.machine;
 
-    machine.powerOn();
-    lamps.Timer2Timer();
-    lamps.Timer5Timer();
-    bool ok = save(surface, stem.arg(QStringLiteral("idle"), w));
+    rig.lamps.Timer2Timer();
+    rig.lamps.Timer5Timer();
+    bool ok = save(rig.surface, stem.arg(QStringLiteral("idle"), w));
 
     // Mid-spin: the first reel has stopped, the second bounces, the third still spins.
     int waits = 0;
-    clock.setDuringWait([&] {
+    rig.clock.setDuringWait([&] {
         if (++waits == 31) {
-            ok = save(surface, stem.arg(QStringLiteral("spin"), w)) && ok;
+            ok = save(rig.surface, stem.arg(QStringLiteral("spin"), w)) && ok;
         }
     });
     machine.betFive();
-    clock.setDuringWait(nullptr);
+    rig.clock.setDuringWait(nullptr);
 
     // Spins until one pays, then shows the win lamps and the blinking Spin button.
     for (int spin = 0; spin < 1000 && machine.lastSpin().lineWin == 0; ++spin) {
         machine.betFive();
     }
-    lamps.Timer3Timer();
-    lamps.Timer3Timer();
-    lamps.Timer2Timer();
-    ok = save(surface, stem.arg(QStringLiteral("win"), w)) && ok;
+    rig.lamps.Timer3Timer();
+    rig.lamps.Timer3Timer();
+    rig.lamps.Timer2Timer();
+    ok = save(rig.surface, stem.arg(QStringLiteral("win"), w)) && ok;
 
     // The bonus meter full, as it shows just before the bonus game opens.
-    state.BonusPts = FullBonusPoints;
-    machine.FullRepaint();
-    return save(surface, stem.arg(QStringLiteral("bonusmeter"), w)) && ok;
+    if (game.showsBonusMeter()) {
+        rig.state.BonusPts = FullBonusPoints;
+        machine.FullRepaint();
+        ok = save(rig.surface, stem.arg(QStringLiteral("bonusmeter"), w)) && ok;
+    }
+
+    for (const SnapshotScene& scene : snapshotScenes(name.toStdString())) {
+        SnapshotRig own(game, pictures, width);
+        scene.stage(own.machine, game);
+        ok = save(own.surface, stem.arg(fromView(scene.name), w)) && ok;
+    }
+    return ok;
 }
 
 // The bonus game's pictures as the program shows them, replacement files in the
