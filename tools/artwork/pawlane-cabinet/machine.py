@@ -19,7 +19,7 @@ TITLE_STRIP = (225, 545, 654, 590)
 REEL_X = (258, 362, 466)
 REEL_W = 76
 REEL_TOP, REEL_BOTTOM = 272, 500
-HOLD_LAMPS = ((260, 246, 332, 263), (364, 246, 436, 263), (468, 246, 540, 263))
+HOLD_LAMPS = {"hold0": (260, 246, 332, 263), "hold1": (364, 246, 436, 263), "hold2": (468, 246, 540, 263)}
 LINE_BARS = {"red": (241, 377, 559, 391), "blue": (241, 301, 559, 315), "green": (241, 453, 559, 467)}
 LINE_NUMBERS = {"red": 1, "blue": 2, "green": 3}
 METER_BLACK = (236, 36, 634, 84)
@@ -310,7 +310,7 @@ def reels():
     # the hold rail
     out.append(rect(243, 244.5, 557, 265.5, "#05060a"))
     out.append(path("M243 265.5H557", "none", ' stroke="#8a929e" stroke-width="1"'))
-    for x0, y0, x1, y1 in HOLD_LAMPS:
+    for x0, y0, x1, y1 in HOLD_LAMPS.values():
         out.append(f'<g transform="translate({x0},{y0})">{hold_plate(False)}</g>')
     for x in REEL_X:
         o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
