@@ -69,8 +69,6 @@ def title_glass(lit):
     b.append(chick(50, 128, 8, flip=True))
     b.append(flower(284, 132, 7, stem=10))
     b.append(flower(190, 136, 5))
-    for (x, y, a) in ((110, 128, -20), (128, 121, -10), (146, 128, 5)):
-        b.append(paw(x, y, 4.2, "#1e5a16", ' opacity="0.55"'))
     # the name and the SLOTS ribbon
     b.append(big_word("PAWLANE", "sans-bold", 56, 151, 62, 282, f"url(#{P}Word)"))
     rx0, rx1, ry0, ry1 = 100, 202, 70, 92
