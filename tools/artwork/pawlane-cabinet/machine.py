@@ -242,12 +242,17 @@ def coin_tray():
 def right_wing():
     out = ["<!-- right wing: weather vane, coin entry and speaker -->"]
     # a rooster weather vane on a chrome mast
-    out.append(rect(705, 110, 709, 190, "url(#chromeH)"))
-    out.append(path("M687 150H727M707 130V170", "none", ' stroke="#c8ced8" stroke-width="1.6"'))
-    for (x, y, t) in ((683, 154, "W"), (731, 154, "E"), (707, 126, "N"), (707, 180, "S")):
+    out.append(rect(705, 138, 709, 190, "url(#chromeH)"))
+    out.append(path("M687 155H727", "none", ' stroke="#c8ced8" stroke-width="1.6"'))
+    for (x, y, t) in ((683, 159, "W"), (731, 159, "E")):
         out.append(path(text_path(t, "sans-bold", 9, x, y), "#fff6d0", ' stroke="#4a0402" stroke-width="0.4"'))
-    out.append(path("M694 126C696 116 704 112 710 114L712 106L716 110L722 108L718 114C724 118 722 126 716 128"
-                    "L712 126L704 128C700 132 694 132 694 126Z", "#1a1c22", ' stroke="#c8ced8" stroke-width="0.6"'))
+    rooster = ("M6 12L10 10C10 6 13 4 15 5L15 2L18 3L19 0L21 3L23 2L21 6C23 9 22 12 24 14C28 12 32 6 36 2"
+               "C40 8 40 16 36 22C34 24 30 26 26 26L22 26C16 26 12 22 12 16C11 15 10 14 10 13Z")
+    out.append(f'<g transform="translate(688,104)">' + path(rooster, "#1a1c22", ' stroke="#c8ced8" stroke-width="0.8"'
+                                                           ' stroke-linejoin="round"') +
+               path("M24 26V34M20 34H28", "none", ' stroke="#c8ced8" stroke-width="1.4"') + "</g>")
+    out.append(poly([(693, 142), (721, 142), (721, 139), (727, 143), (721, 147), (721, 144), (693, 144)], "#1a1c22",
+                    ' stroke="#c8ced8" stroke-width="0.6"'))
     out.append(circle(707, 190, 4, "url(#chromeUp)"))
     x0, y0, x1, y1 = 676, 214, 738, 322
     out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
