@@ -108,11 +108,11 @@ def cabinet_shell():
            rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.4"'),
            enamel_panel(12, 12, 216, 120, "url(#navy)"),
            enamel_panel(652, 14, 786, 84, "url(#navy)")]
-    rnd = random.Random(3)
-    for _ in range(18):   # faint stars in the dark panels
-        for (x0, y0, x1, y1) in ((18, 18, 210, 114), (658, 20, 780, 78)):
-            x, y = rnd.uniform(x0, x1), rnd.uniform(y0, y1)
-            out.append(circle(x, y, rnd.uniform(0.5, 1.1), "#ffffff", f' fill-opacity="{num(rnd.uniform(0.2, 0.5))}"'))
+    # a trail of faint paw prints across the dark panels
+    for i, x in enumerate(range(134, 212, 16)):
+        out.append(f'<g opacity="0.16">{paw(x, 100 - (i % 2) * 12 - i * 9, 4, "#ffffff")}</g>')
+    for i, x in enumerate((664, 768)):
+        out.append(f'<g opacity="0.16">{paw(x, 38 + i * 24, 4, "#ffffff")}</g>')
     out.append(rect(216, 88, 796, 96, "url(#chromeBar)"))
     out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.4"'))
     out.append(rect(4, 124, 222, 131, "url(#chromeBar)"))
