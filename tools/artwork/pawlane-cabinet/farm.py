@@ -156,3 +156,24 @@ def grass_tufts(x0, x1, y, seed, n, color="#2a8a2a", h=5):
         hh = h * rnd.uniform(0.6, 1.2)
         d += f"M{num(x - 2)} {num(y)}L{num(x - 0.6)} {num(y - hh)}L{num(x + 0.4)} {num(y)}M{num(x)} {num(y)}L{num(x + 2)} {num(y - hh * 0.8)}L{num(x + 2.4)} {num(y)}"
     return path(d, color)
+
+
+def grazing_horse(x, y, s, coat="#a8602a", dark="#4a2410", line="#2a1608"):
+    """A small horse in profile, grazing, facing left; (x, y) where its hooves stand, s its scale."""
+    k = s / 10
+    o = [f'<g transform="translate({num(x)},{num(y)}) scale({num(k)})">',
+         ellipse(1, 0.5, 17, 2, "#000000", ' fill-opacity="0.22"')]
+    legs = ((-11, -1), (-7, 1), (7, -1), (11, 1))
+    for lx, sway in legs:   # legs, the far ones darker
+        o.append(path(f"M{lx} -14L{lx + sway} 0", "none", f' stroke="{line}" stroke-width="3.6" stroke-linecap="round"'))
+        o.append(path(f"M{lx} -14L{lx + sway} 0", "none",
+                      f' stroke="{coat if lx in (-7, 11) else dark}" stroke-width="2.2" stroke-linecap="round"'))
+    o.append(path("M14 -20C20 -18 21 -10 19 -4", "none", f' stroke="{dark}" stroke-width="3" stroke-linecap="round"'))  # tail
+    o.append(ellipse(0, -18, 15, 7, coat, f' stroke="{line}" stroke-width="1"'))                                    # body
+    o.append(path("M-11 -22C-16 -18 -20 -10 -22 -4L-17 -2C-15 -8 -11 -12 -7 -15Z", coat,
+                  f' stroke="{line}" stroke-width="1" stroke-linejoin="round"'))                                   # neck down
+    o.append(ellipse(-20.5, -2.5, 3.2, 4.6, coat, f' stroke="{line}" stroke-width="1" transform="rotate(25 -20.5 -2.5)"'))
+    o.append(path("M-11 -23C-15 -20 -18 -14 -20 -8", "none", f' stroke="{dark}" stroke-width="1.8" stroke-linecap="round"'))
+    o.append(ellipse(3, -21, 8, 2.2, "#ffffff", ' fill-opacity="0.25"'))
+    o.append("</g>")
+    return "\n".join(o)

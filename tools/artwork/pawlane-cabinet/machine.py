@@ -197,6 +197,8 @@ def art_panel():
     # a lane winding down to the front
     out.append(path(f"M146 352C150 372 120 392 126 420C130 442 150 460 146 {gy1}H106C114 458 98 440 100 420"
                     f"C104 392 138 374 142 352Z", "#e8d6a0", ' stroke="#b8a070" stroke-width="0.8"'))
+    out.append(grazing_horse(114, 376, 11))
+    out.append(grazing_horse(184, 352, 7, coat="#f4ecd8", dark="#8a7a60"))
     out.append(fence(gx0, 104, 410, 16, 8))
     out.append(fence(156, gx1, 404, 16, 8))
     for i, (x, y, r) in enumerate(((84, 446, 9), (186, 440, 8), (176, 466, 7), (88, 472, 6))):
