@@ -1,0 +1,121 @@
+// Pawlane's cabinet artwork: the script draws the places the engine and the Pawlane
+// rules draw over, and the payline bars leave the reels alone.
+#include "engine/display/MachineLayout.h"
+#include "engine/display/ReelGeometry.h"
+#include "games/pawlane/PawlaneGame.h"
+
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+using namespace slotmachine;
+
+namespace {
+
+// The rectangle written in the script as `<name> = (l, t, r, b)` or `"<name>": (l, t, r, b)`.
+std::optional<DesignRect> scriptRect(const QString& script, const QString& name) {
+    const QRegularExpression pattern(QStringLiteral("\"?%1\"?\\s*[=:]\\s*\\((\\d+),\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)")
+                                         .arg(QRegularExpression::escape(name)));
+    const auto match = pattern.match(script);
+    if (!match.hasMatch()) {
+        return std::nullopt;
+    }
+    return DesignRect{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
+                      match.captured(4).toInt()};
+}
+
+// Where the Pawlane rules draw their bars and hold lamps.
+constexpr DesignRect RedBar{241, 377, 559, 391};
+constexpr DesignRect BlueBar{241, 301, 559, 315};
+constexpr DesignRect GreenBar{241, 453, 559, 467};
+
+bool overAReel(int designX) {
+    const ReelGeometry g;
+    for (int reel = 0; reel < 3; ++reel) {
+        const int left = g.ReelLeft + reel * g.ReelPitch;
+        if (designX >= left && designX < left + g.SymbolSize) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QImage pawlanePicture(const char* name) {
+    return QImage(QStringLiteral(":/pictures/pawlane-slots/%1.png").arg(QLatin1String(name)));
+}
+
+} // namespace
+
+TEST(PawlaneArtwork, TheCabinetScriptUsesTheEnginesAndTheRulesPlaces) {
+    QFile file(QStringLiteral(SLOTS_SOURCE_DIR "/tools/artwork/pawlane-cabinet/machine.py"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    const QString script = QString::fromUtf8(file.readAll());
+    const std::pair<const char*, DesignRect> places[] = {
+        {"TITLE_GLASS", pawlane::pawlaneValues().titleGlass},
+        {"COIN_SIGN", CoinSignPlace},
+        {"BONUS_BOX", BonusMeterBox},
+        {"spin", SpinButtonPlace},
+        {"bet1", BetOneButtonPlace},
+        {"bet5", BetFiveButtonPlace},
+        {"TITLE_STRIP", TitleStripPlace},
+        {"hold0", {260, 246, 332, 263}},
+        {"hold1", {364, 246, 436, 263}},
+        {"hold2", {468, 246, 540, 263}},
+        {"red", RedBar},
+        {"blue", BlueBar},
+        {"green", GreenBar},
+    };
+    for (const auto& [name, place] : places) {
+        const auto drawn = scriptRect(script, QLatin1String(name));
+        ASSERT_TRUE(drawn) << name;
+        EXPECT_EQ(*drawn, place) << name;
+    }
+}
+
+// The bars are drawn with the mask (AND), then the bar (OR): over the reels the mask
+// must be white and every bar black, or a bar would smear the symbols.
+TEST(PawlaneArtwork, TheBarsAndTheirMaskLeaveTheReelsUntouched) {
+    const QImage mask = pawlanePicture("Mask");
+    ASSERT_EQ(mask.size(), QSize(RedBar.right - RedBar.left, 2 * (RedBar.bottom - RedBar.top)));
+    for (const char* bar : {"Red", "Blue", "Green"}) {
+        const QImage picture = pawlanePicture(bar);
+        ASSERT_EQ(picture.size(), mask.size()) << bar;
+        for (int y = 0; y < mask.height(); ++y) {
+            for (int x = 0; x < mask.width(); ++x) {
+                const bool reel = overAReel(RedBar.left + x);
+                ASSERT_EQ(qGray(mask.pixel(x, y)), reel ? 255 : 0) << "mask at " << x << "," << y;
+                if (reel) {
+                    ASSERT_EQ(qGray(picture.pixel(x, y)), 0) << bar << " at " << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+// Until a lamp or bar is drawn the machine picture shows it: unlit, and exactly where
+// its picture goes, so drawing it unlit changes nothing.
+TEST(PawlaneArtwork, TheMachinePictureShowsTheBarsAndHoldPlatesUnlit) {
+    const QImage machine = pawlanePicture("Image1");
+    ASSERT_EQ(machine.size(), QSize(800, 600));
+    const std::pair<const char*, DesignRect> halves[] = {
+        {"Red", RedBar}, {"Blue", BlueBar}, {"Green", GreenBar},
+        {"HoldBMP", {260, 246, 332, 263}}, {"HoldBMP", {364, 246, 436, 263}}, {"HoldBMP", {468, 246, 540, 263}},
+    };
+    for (const auto& [name, place] : halves) {
+        const QImage picture = pawlanePicture(name);
+        ASSERT_EQ(picture.height() / 2, place.bottom - place.top) << name;
+        for (int y = 0; y < picture.height() / 2; ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (QLatin1String(name) != QLatin1String("HoldBMP") && overAReel(place.left + x)) {
+                    continue;
+                }
+                const QRgb want = picture.pixel(x, y);
+                const QRgb got = machine.pixel(place.left + x, place.top + y);
+                const int diff = std::max({std::abs(qRed(want) - qRed(got)), std::abs(qGreen(want) - qGreen(got)),
+                                           std::abs(qBlue(want) - qBlue(got))});
+                ASSERT_LE(diff, 32) << name << " at " << place.left + x << "," << place.top + y;
+            }
+        }
+    }
+}

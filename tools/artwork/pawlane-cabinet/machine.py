@@ -1,0 +1,398 @@
+"""The whole Pawlane cabinet, 800x600: red enamel and chrome around a cream
+face, with the title lamps lit and the HOLD plates and payline bars unlit."""
+import math
+import random
+
+from farm import *  # noqa: F401,F403
+from lamps import title_glass, coin_sign, title_strip, sparkle_star
+from panel import (button_half, bonus_defs, cell_face, cell_glass, chrome_defs, hold_defs, hold_plate,
+                   bar_defs, bar_housing_defs, bar_segments)
+
+W, H = 800, 600
+
+# Places the program draws on; they must match its layout exactly.
+TITLE_GLASS = (247, 98, 549, 241)
+COIN_SIGN = (560, 99, 644, 184)
+BONUS_BOX = (578, 223, 656, 282)
+BUTTONS = {"spin": (577, 293, 655, 352), "bet1": (577, 362, 655, 421), "bet5": (577, 432, 655, 491)}
+TITLE_STRIP = (225, 545, 654, 590)
+REEL_X = (258, 362, 466)
+REEL_W = 76
+REEL_TOP, REEL_BOTTOM = 272, 500
+HOLD_LAMPS = {"hold0": (260, 246, 332, 263), "hold1": (364, 246, 436, 263), "hold2": (468, 246, 540, 263)}
+LINE_BARS = {"red": (241, 377, 559, 391), "blue": (241, 301, 559, 315), "green": (241, 453, 559, 467)}
+LINE_NUMBERS = {"red": 1, "blue": 2, "green": 3}
+METER_BLACK = (236, 36, 634, 84)
+
+
+def material_defs():
+    return "\n".join([
+        chrome_defs(),
+        lin("bodyRed", [(0, "#4a0402"), (0.08, "#a80e06"), (0.3, "#d81e10"), (0.5, "#f03a22"), (0.7, "#d01a0e"),
+                        (0.92, "#a00c06"), (1, "#4a0402")], 0, 0, 1, 0),
+        lin("pillarRed", [(0, "#5a0604"), (0.25, "#e02a16"), (0.45, "#ff6a4a"), (0.6, "#d81e10"), (1, "#5a0604")],
+            0, 0, 1, 0),
+        lin("cream", [(0, "#fffaea"), (0.5, "#f6ebcc"), (1, "#e2d2a8")], 0, 0, 0.3, 1),
+        lin("creamEdge", [(0, "#ffffff"), (1, "#a89a78")]),
+        lin("chromeH", [(0, "#4a505c"), (0.3, "#e8ecf2"), (0.5, "#ffffff"), (0.7, "#b8c0cc"), (1, "#4a505c")],
+            0, 0, 1, 0),
+        lin("chromeBar", [(0, "#ffffff"), (0.25, "#d8dee6"), (0.6, "#8a929e"), (0.8, "#b8c0ca"), (1, "#3a3e48")]),
+        rad("rivet", [(0, "#ffffff"), (0.4, "#c8ced8"), (0.8, "#6a707c"), (1, "#2a2e36")], fx=0.32, fy=0.28),
+        lin("navy", [(0, "#0c1a4a"), (0.5, "#14286a"), (1, "#0a1438")], 0, 0, 1, 1),
+        lin("meterGlass", [(0, "#12162a"), (0.25, "#05060c"), (1, "#000000")]),
+        lin("recess", [(0, "#02040c"), (1, "#0e1a3a")]),
+        rad("bayGlow", [(0, "#bfe0ff", 0.14), (1, "#6ab0ff", 0)]),
+        lin("reelFace", [(0, "#2a2e3a"), (0.1, "#a8aebb"), (0.24, "#eef0f4"), (0.5, "#ffffff"),
+                         (0.76, "#eef0f4"), (0.9, "#a8aebb"), (1, "#2a2e3a")], 0, 0, 1, 0),
+        lin("reelGlass", [(0, "#000000", 0.35), (0.12, "#000000", 0), (0.5, "#ffffff", 0.06),
+                          (0.88, "#000000", 0), (1, "#000000", 0.35)]),
+        rad("bulbR", [(0, "#ffffff"), (0.3, "#ffd0c0"), (0.75, "#ff3a1a"), (1, "#8a0a00")], fx=0.38, fy=0.33),
+        rad("bulbY", [(0, "#ffffff"), (0.3, "#fff8c8"), (0.75, "#ffd21a"), (1, "#b87800")], fx=0.38, fy=0.33),
+        rad("bulbB", [(0, "#ffffff"), (0.3, "#d0ecff"), (0.75, "#2a8aff"), (1, "#0a2a8a")], fx=0.38, fy=0.33),
+        rad("bulbHalo", [(0, "#fff0c0", 0.75), (0.45, "#ffe080", 0.3), (1, "#ffd040", 0)]),
+        lin("sheen", [(0, "#ffffff", 0.35), (1, "#ffffff", 0)]),
+        lin("grille", [(0, "#1a1e2a"), (1, "#080a10")]),
+        lin("tray", [(0, "#05060a"), (0.7, "#1a1e2a"), (1, "#2a3040")]),
+        rad("coin", [(0, "#fffbe0"), (0.35, "#ffe050"), (0.8, "#f0a810"), (1, "#a86a00")], fx=0.35, fy=0.3),
+        lin("plaque", [(0, "#ff6a4a"), (0.5, "#d81e10"), (1, "#8a0604")]),
+        lin("lineBlue", [(0, "#6ab4ff"), (1, "#0a3498")]),
+        lin("lineRed", [(0, "#ff7a5a"), (1, "#9a0a04")]),
+        lin("lineGreen", [(0, "#7ae85a"), (1, "#0a6a1a")]),
+    ])
+
+
+def rivet(x, y, r=2.4, grad="rivet"):
+    return (circle(x + 0.6, y + 0.8, r + 0.3, "#000000", ' fill-opacity="0.45"') +
+            circle(x, y, r, f"url(#{grad})"))
+
+
+def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
+    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+
+
+def bezel(opening, w_out=4, w_in=3, r=5, shadow=True, bottom=None):
+    """A chrome window frame around `opening`, lit from above; `bottom` narrows its lower side."""
+    x0, y0, x1, y1 = opening
+    t = w_out + w_in
+    tb = t if bottom is None else bottom
+    wi_b = min(w_in, tb)
+    out = []
+    if shadow:
+        for i, op in enumerate((0.35, 0.2, 0.1)):
+            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + tb + 1 + i, "#000000",
+                            r=r + 1, extra=f' fill-opacity="{num(op)}"'))
+    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + tb, x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b,
+                    "url(#chromeUp)", r, 2))
+    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b, x0, y0, x1, y1, "url(#chromeDown)", 2, 0))
+    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + tb - 0.5, "none", r=r,
+                    extra=' stroke="#ffffff" stroke-opacity="0.6" stroke-width="0.8"'))
+    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none",
+                    extra=' stroke="#000000" stroke-opacity="0.7" stroke-width="1"'))
+    return "\n".join(out)
+
+
+def enamel_panel(x0, y0, x1, y1, fill, lip=3, r=6):
+    """A panel set into the cabinet, with a chrome lip."""
+    return "\n".join([rect(x0, y0, x1, y1, "url(#chromeDown)", r=r),
+                      rect(x0 + lip, y0 + lip, x1 - lip, y1 - lip, fill, r=max(0, r - lip)),
+                      rect(x0 + 0.5, y0 + 0.5, x1 - 0.5, y1 - 0.5, "none", r=r,
+                           extra=' stroke="#000000" stroke-opacity="0.5"')])
+
+
+# ---------------------------------------------------------------- sections
+
+def cabinet_shell():
+    out = ["<!-- cabinet shell: red enamel body, crown and header rail -->",
+           rect(4, 0, 796, 600, "url(#bodyRed)"),
+           rect(4, 0, 796, 6, "url(#chromeBar)"),
+           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.4"'),
+           enamel_panel(12, 12, 216, 120, "url(#navy)"),
+           enamel_panel(652, 14, 786, 84, "url(#navy)")]
+    # a trail of faint paw prints across the dark panels
+    for i, x in enumerate(range(134, 212, 16)):
+        out.append(f'<g opacity="0.16">{paw(x, 100 - (i % 2) * 12 - i * 9, 4, "#ffffff")}</g>')
+    for i, x in enumerate((664, 768)):
+        out.append(f'<g opacity="0.16">{paw(x, 38 + i * 24, 4, "#ffffff")}</g>')
+    out.append(rect(216, 88, 796, 96, "url(#chromeBar)"))
+    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.4"'))
+    out.append(rect(4, 124, 222, 131, "url(#chromeBar)"))
+    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.4"'))
+    out.append(rect(4, 596, 796, 600, "#1a0202"))
+    return "\n".join(out)
+
+
+def header_emblem():
+    cx, cy = 719, 49
+    return "\n".join(["<!-- header emblem: a paw in a chrome ring -->",
+                      circle(cx + 1, cy + 2, 31, "#000000", ' fill-opacity="0.45"'),
+                      circle(cx, cy, 30, "url(#chromeUp)"),
+                      circle(cx, cy, 26, "url(#chromeDown)"),
+                      circle(cx, cy, 23.5, "url(#plaque)"),
+                      circle(cx, cy, 23.5, "url(#sheen)", ' opacity="0.5"'),
+                      f'<g opacity="0.3" transform="translate(1,1.5)">{paw(cx, cy + 1, 12, "#000000")}</g>',
+                      paw(cx, cy + 1, 12, "#fff6d0"),
+                      *[circle(cx + 28 * math.cos(math.radians(a)), cy + 28 * math.sin(math.radians(a)), 1.1, "#3a3e48")
+                        for a in range(22, 382, 45)]])
+
+
+def meter_panel():
+    x0, y0, x1, y1 = 233, 17, 637, 83
+    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
+           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
+           rect(x0, y0, x1, y1, "url(#meterGlass)"),
+           rect(*METER_BLACK, "#000000"),
+           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
+    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
+        out.append(rivet(x, y, 1.8))
+    return "\n".join(out)
+
+
+def pillar(x0, top):
+    x1 = x0 + 50
+    cx = x0 + 25
+    out = [f"<!-- {'left' if x0 < 400 else 'right'} pillar with chaser lamps -->",
+           rect(x0, top, x1, 596, "url(#pillarRed)"),
+           rect(x0, top, x0 + 4, 596, "url(#chromeH)"),
+           rect(x1 - 4, top, x1, 596, "url(#chromeH)"),
+           rect(x0, 124, x1, 131, "url(#chromeBar)"),
+           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.4"'),
+           rect(x0, 586, x1, 596, "url(#chromeBar)"),
+           rect(cx - 13, 138, cx + 13, 583, "url(#chromeDown)", r=6),
+           rect(cx - 11, 140, cx + 11, 581, "url(#recess)", r=5)]
+    n = 21
+    for i in range(n):
+        y = 150 + i * (570 - 150) / (n - 1)
+        out.append(circle(cx, y, 12, "url(#bulbHalo)"))
+    for i in range(n):
+        y = 150 + i * (570 - 150) / (n - 1)
+        out.append(circle(cx, y, 7, "#1a1c22"))
+        out.append(circle(cx, y, 6, f"url(#bulb{'RYB'[i % 3]})"))
+        out.append(circle(cx - 1.8, y - 2, 1.5, "#ffffff", ' fill-opacity="0.9"'))
+    return "\n".join(out)
+
+
+def art_panel():
+    """Left wing: a backlit glass with the farm under a summer sky."""
+    gx0, gy0, gx1, gy1 = 72, 146, 204, 482
+    spring = gy0 + 40
+    mid = (gx0 + gx1) / 2
+
+    def arch(a, b, c, e):
+        return f"M{num(a)} {num(e)}V{num(spring)}Q{num(a)} {num(b)} {num(mid)} {num(b)}Q{num(c)} {num(b)} {num(c)} {num(spring)}V{num(e)}Z"
+
+    inner = arch(gx0, gy0, gx1, gy1)
+    out = ["<!-- left wing: the farm under glass -->", path(inner, "url(#fmSky)")]
+    out.append(sun(160, 200, 17))
+    out.append(cloud(104, 190, 11))
+    out.append(cloud(170, 250, 8, 0.9))
+    out.append(hill(gx0, gx1, 318, 40, gy1, "url(#fmHillFar)", 0.4))
+    out.append(hill(gx0, gx1, 336, 24, gy1, "url(#fmHillFar)", 0.75))
+    # silo and barn on the far hill
+    out.append(rect(170, 262, 186, 312, "#c8ccd4", extra=' stroke="#6a707c" stroke-width="0.8"'))
+    out.append(path("M170 262Q178 248 186 262Z", "#8a929e", ' stroke="#4a505c" stroke-width="0.8"'))
+    for y in (272, 284, 296):
+        out.append(path(f"M170 {y}H186", "none", ' stroke="#8a929e" stroke-width="0.7"'))
+    out.append(barn(112, 318, 60, 50))
+    out.append(hill(gx0, gx1, 372, 22, gy1, "url(#fmHillNear)", 0.45))
+    # a lane winding down to the front
+    out.append(path(f"M146 352C150 372 120 392 126 420C130 442 150 460 146 {gy1}H106C114 458 98 440 100 420"
+                    f"C104 392 138 374 142 352Z", "#e8d6a0", ' stroke="#b8a070" stroke-width="0.8"'))
+    out.append(grazing_horse(114, 376, 11))
+    out.append(grazing_horse(184, 352, 7, coat="#f4ecd8", dark="#8a7a60"))
+    out.append(fence(gx0, 104, 410, 16, 8))
+    out.append(fence(156, gx1, 404, 16, 8))
+    for i, (x, y, r) in enumerate(((84, 446, 9), (186, 440, 8), (176, 466, 7), (88, 472, 6))):
+        out.append(flower(x, y, r, stem=14))
+    out.append(grass_tufts(gx0, gx1, 482, 7, 40, "#1e7a1e", 7))
+    out.append(chick(122, 452, 9))
+    out.append(chick(138, 458, 7, flip=True))
+    out.append(chick(160, 446, 6))
+    # chrome frame with an arched top
+    fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 8, gx1 + 8, gy1 + 8
+    outer = arch(fx0, fy0, fx1, fy1)
+    midp = arch(gx0 - 3, gy0 - 3, gx1 + 3, gy1 + 3)
+    out.append(path(outer, "#000000", ' fill-opacity="0.4" transform="translate(1.5,2.5)"'))
+    out.append(path(outer + " " + midp, "url(#chromeUp)", ' fill-rule="evenodd"'))
+    out.append(path(midp + " " + inner, "url(#chromeDown)", ' fill-rule="evenodd"'))
+    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
+    out.append(poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)],
+                    "url(#sheen)"))
+    for (x, y) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, spring + 6), (fx1 - 4, spring + 6)):
+        out.append(rivet(x, y, 1.8))
+    return "\n".join(out)
+
+
+def coin_tray():
+    x0, y0, x1, y1 = 64, 538, 212, 594
+    out = ["<!-- coin tray -->",
+           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=8, extra=' fill-opacity="0.5"'),
+           rect(x0, y0, x1, y1, "url(#chromeUp)", r=8),
+           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=5)]
+    rnd = random.Random(9)
+    for _ in range(13):
+        x = rnd.uniform(x0 + 16, x1 - 16)
+        y = rnd.uniform(y0 + 20, y1 - 20)
+        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'))
+        out.append(ellipse(x, y, 7, 3.4, "url(#coin)", ' stroke="#8a5000" stroke-width="0.6"'))
+    out.append(path(f"M{x0} {y1 - 16}Q{(x0 + x1) / 2} {y1 - 10} {x1} {y1 - 16}V{y1 - 6}Q{x1} {y1} {x1 - 6} {y1}"
+                    f"H{x0 + 6}Q{x0} {y1} {x0} {y1 - 6}Z", "url(#chromeBar)"))
+    out.append(path(f"M{x0 + 4} {y1 - 14.5}Q{(x0 + x1) / 2} {y1 - 8.5} {x1 - 4} {y1 - 14.5}", "none",
+                    ' stroke="#ffffff" stroke-opacity="0.9" stroke-width="1"'))
+    return "\n".join(out)
+
+
+def right_wing():
+    out = ["<!-- right wing: weather vane, coin entry and speaker -->"]
+    # a rooster weather vane on a chrome mast
+    out.append(rect(705, 138, 709, 190, "url(#chromeH)"))
+    out.append(path("M687 155H727", "none", ' stroke="#c8ced8" stroke-width="1.6"'))
+    for (x, y, t) in ((683, 159, "W"), (731, 159, "E")):
+        out.append(path(text_path(t, "sans-bold", 9, x, y), "#fff6d0", ' stroke="#4a0402" stroke-width="0.4"'))
+    rooster = ("M6 12L10 10C10 6 13 4 15 5L15 2L18 3L19 0L21 3L23 2L21 6C23 9 22 12 24 14C28 12 32 6 36 2"
+               "C40 8 40 16 36 22C34 24 30 26 26 26L22 26C16 26 12 22 12 16C11 15 10 14 10 13Z")
+    out.append(f'<g transform="translate(688,104)">' + path(rooster, "#1a1c22", ' stroke="#c8ced8" stroke-width="0.8"'
+                                                           ' stroke-linejoin="round"') +
+               path("M24 26V34M20 34H28", "none", ' stroke="#c8ced8" stroke-width="1.4"') + "</g>")
+    out.append(poly([(693, 142), (721, 142), (721, 139), (727, 143), (721, 147), (721, 144), (693, 144)], "#1a1c22",
+                    ' stroke="#c8ced8" stroke-width="0.6"'))
+    out.append(circle(707, 190, 4, "url(#chromeUp)"))
+    x0, y0, x1, y1 = 676, 214, 738, 322
+    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
+    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=7))
+    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#chromeDown)", r=5))
+    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#cream)", r=4))
+    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#c81e10"))
+    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#chromeDown)", r=4))
+    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
+    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#lineRed)",
+                    ' stroke="#5a0402" stroke-width="0.8"'))
+    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
+        out.append(rivet(x, y, 1.6))
+    x0, y0, x1, y1 = 676, 340, 738, 500
+    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
+    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=7))
+    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=5))
+    for row in range(15):
+        for col in range(5):
+            x = x0 + 13 + col * 9 + (4.5 if row % 2 else 0)
+            if x > x1 - 10:
+                continue
+            y = y0 + 12 + row * 9.8
+            out.append(circle(x, y + 0.6, 2.6, "#4a5060", ' fill-opacity="0.6"'))
+            out.append(circle(x, y, 2.4, "#000000"))
+    out.append(enamel_panel(672, 538, 742, 594, "url(#navy)"))
+    out.append(paw(707, 567, 9, "#fff6d0", ' opacity="0.85"'))
+    return "\n".join(out)
+
+
+def face_plate():
+    x0, y0, x1, y1 = 222, 90, 668, 516
+    out = ["<!-- face plate: cream enamel with a chrome edge -->",
+           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.55"'),
+           rect(x0, y0, x1, y1, "url(#chromeUp)", r=7),
+           rect(x0 + 2.5, y0 + 2.5, x1 - 2.5, y1 - 2.5, "url(#cream)", r=6)]
+    for x in (661,):
+        for y in range(110, 200, 36):
+            out.append(rivet(x, y, 2))
+    for x in range(250, 560, 36):
+        out.append(rivet(x, 511, 2))
+    # the line numbers beside the bars, in the lines' colours
+    for colour, (bx0, by0, bx1, by1) in LINE_BARS.items():
+        cy = (by0 + by1) / 2
+        fill = {"red": "url(#lineRed)", "blue": "url(#lineBlue)", "green": "url(#lineGreen)"}[colour]
+        out.append(circle(229.5, cy + 0.6, 6, "#000000", ' fill-opacity="0.35"'))
+        out.append(circle(229, cy, 6, fill, ' stroke="#ffffff" stroke-width="1"'))
+        out.append(path(text_path(str(LINE_NUMBERS[colour]), "sans-bold", 9, 229, cy + 3.3), "#ffffff"))
+    for y in (160, 200, 236):
+        out.append(rivet(229, y, 2))
+    return "\n".join(out)
+
+
+def reels():
+    out = ["<!-- reel bay: HOLD plates over three reel windows, payline bars between them -->"]
+    out.append(rect(235, 243, 565, 512, "#000000", r=6, extra=' fill-opacity="0.5"'))
+    out.append(rect(236, 243, 564, 511, "url(#chromeUp)", r=6))
+    out.append(rect(238.5, 244.5, 561.5, 508.5, "url(#recess)", r=4))
+    out.append(rect(238.5, 244.5, 561.5, 508.5, "url(#bayGlow)", r=4))
+    # the hold rail
+    out.append(rect(243, 244.5, 557, 265.5, "#05060a"))
+    out.append(path("M243 265.5H557", "none", ' stroke="#8a929e" stroke-width="1"'))
+    for x0, y0, x1, y1 in HOLD_LAMPS.values():
+        out.append(f'<g transform="translate({x0},{y0})">{hold_plate(False)}</g>')
+    for x in REEL_X:
+        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
+        out.append(bezel(o, w_out=3, w_in=2, r=4))
+        out.append(rect(*o, "url(#reelFace)"))
+        out.append(rect(*o, "url(#reelGlass)"))
+    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
+        cx = (xa + xb) / 2
+        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#chromeH)", r=3))
+    for colour, (x0, y0, x1, y1) in LINE_BARS.items():
+        out.append(f'<g transform="translate({x0},{y0})">{bar_segments(colour, False)}</g>')
+    return "\n".join(out)
+
+
+def lamp_glass(opening, body, note, bottom=None):
+    x0, y0, x1, y1 = opening
+    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=3 if x1 - x0 > 100 else 2, r=6, bottom=bottom) +
+            f'\n<g transform="translate({x0},{y0})">\n{body}\n</g>')
+
+
+def right_controls():
+    out = ["<!-- bonus meter box and button housings -->"]
+    px0, py0, px1, py1 = 574, 195, 660, 213
+    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
+    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#5a0402" stroke-width="0.8"'))
+    label = "CHICK BONUS"
+    sx = min(1.0, 74 / text_width(label, "sans-bold", 10, spacing=0.6))
+    out.append(path(text_path(label, "sans-bold", 10, (px0 + px1) / 2, py1 - 5, sx=sx, spacing=0.6), "#fff6d0"))
+    out.append(bezel(BONUS_BOX, w_out=4, w_in=2, r=5))
+    bx, by = BONUS_BOX[0], BONUS_BOX[1]
+    out.append(f'<g transform="translate({bx},{by})">{"".join(cell_face(0))}{cell_glass(0)}</g>')
+    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
+    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
+    for name, (x0, y0, x1, y1) in BUTTONS.items():
+        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#chromeUp)", 6, 4))
+        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#chromeDown)", 4, 0))
+        _, bb = button_half(name, False, 0, prefix=name)
+        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
+    return "\n".join(out)
+
+
+def title_strip_section(strip_body):
+    x0, y0, x1, y1 = TITLE_STRIP
+    out = ["<!-- deck rail and the lit title strip -->",
+           rect(54, 518, 746, 531, "url(#chromeBar)"),
+           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
+    for x in range(66, 740, 40):
+        out.append(rivet(x, 524.5, 1.8))
+    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
+    out.append(f'<g transform="translate({x0},{y0})">\n{strip_body}\n</g>')
+    return "\n".join(out)
+
+
+def machine_svg():
+    tg_d, tg_b = title_glass(True)
+    cs_d, cs_b = coin_sign(True)
+    ts_d, ts_b = title_strip(True)
+    defs = [material_defs(), farm_defs(), bonus_defs(), hold_defs("hl"), tg_d, cs_d, ts_d]
+    defs += [bar_defs(c) for c in LINE_BARS] + [bar_housing_defs()]
+    for name in BUTTONS:
+        defs.append(button_half(name, False, 0, prefix=name)[0])
+    body = [rect(0, 0, W, H, "#000000"),
+            cabinet_shell(),
+            header_emblem(),
+            meter_panel(),
+            pillar(4, 131),
+            pillar(746, 99),
+            art_panel(),
+            coin_tray(),
+            right_wing(),
+            face_plate(),
+            reels(),
+            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", bottom=3),
+            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)"),
+            right_controls(),
+            title_strip_section(ts_b)]
+    return svg_doc(W, H, "Pawlane Slots cabinet: lamps lit, HOLD plates and payline bars unlit",
+                   "\n".join(defs), "\n".join(body))

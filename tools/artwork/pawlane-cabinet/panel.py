@@ -1,0 +1,279 @@
+"""Buttons (dimmed over lit), the bonus meter column, the hold lamp and the
+payline bars of the Pawlane cabinet."""
+from lamps import sparkle_star
+from farm import *  # noqa: F401,F403
+
+BW, BH = 78, 59
+
+# Primary colours: a red SPIN, a yellow BET 1 and a blue BET 3.
+BUTTON_STYLES = {
+    "spin": dict(label="SPIN", size=19, spacing=1.5,
+                 lit_face=[(0, "#fff0e8"), (0.3, "#ff8a6a"), (0.72, "#e8200e"), (1, "#9a0a04")],
+                 lit_side="#5a0602", lit_text="#ffffff", lit_text_line="#6a0402", lit_glow="#ff7a5a",
+                 dim_face=[(0, "#6a3a34"), (0.6, "#4a1e1a"), (1, "#2a0e0c")], dim_side="#160404",
+                 dim_text="#b89a94"),
+    "bet1": dict(label="BET 1", size=16, spacing=0.5,
+                 lit_face=[(0, "#fffef0"), (0.3, "#fff27a"), (0.72, "#ffc810"), (1, "#c88a00")],
+                 lit_side="#6a4a00", lit_text="#8a1a04", lit_text_line=None, lit_glow="#ffe060",
+                 dim_face=[(0, "#6a6034"), (0.6, "#4a421e"), (1, "#2a240c")], dim_side="#161204",
+                 dim_text="#bab08a"),
+    "bet5": dict(label="BET 3", size=16, spacing=0.5,
+                 lit_face=[(0, "#f0f8ff"), (0.3, "#7ac0ff"), (0.72, "#1e6ae8"), (1, "#0a3498")],
+                 lit_side="#041a5a", lit_text="#ffffff", lit_text_line="#041a5a", lit_glow="#6ab0ff",
+                 dim_face=[(0, "#3a4a6a"), (0.6, "#1e2a4a"), (1, "#0c142a")], dim_side="#04081a",
+                 dim_text="#94a0b8"),
+}
+
+
+def chrome_defs(P=""):
+    return "\n".join([
+        lin(P + "chromeUp", [(0, "#ffffff"), (0.2, "#e8ecf2"), (0.55, "#9aa2b0"), (0.8, "#c8ced8"), (1, "#5a606c")]),
+        lin(P + "chromeDown", [(0, "#3a3e48"), (0.5, "#8a909c"), (1, "#f4f6fa")]),
+    ])
+
+
+def button_half(style, lit, oy, prefix=""):
+    st = BUTTON_STYLES[style]
+    P = prefix + ("L" if lit else "D")
+    d = [rad(P + "Face", st["lit_face"] if lit else st["dim_face"], cx=0.5, cy=0.42, r=0.62, fx=0.5, fy=0.3),
+         lin(P + "Ring", [(0, "#ffffff" if lit else "#8a8e98"), (0.45, "#a8b0bc" if lit else "#4a4e58"),
+                          (1, "#4a505c" if lit else "#1a1c22")]),
+         lin(P + "Gloss", [(0, "#ffffff", 0.8 if lit else 0.2), (1, "#ffffff", 0.0)])]
+    if lit:
+        d.append(rad(P + "Glow", [(0, st["lit_glow"], 0.0), (0.72, st["lit_glow"], 0.0), (0.86, st["lit_glow"], 0.6),
+                                  (1, st["lit_glow"], 0.0)]))
+    g = [f'<g transform="translate(0,{oy})">',
+         rect(0, 0, BW, BH, "#06070a"),
+         rect(1, 1, BW - 1, BH - 1, f"url(#{P}Ring)", r=9),
+         rect(3.5, 3.5, BW - 3.5, BH - 3.5, "#030304", r=7.5)]
+    if lit:
+        g.append(ellipse(BW / 2, BH / 2, 44, 33, f"url(#{P}Glow)"))
+    g.append(rect(6, 8, BW - 6, BH - 5, st["lit_side"] if lit else st["dim_side"], r=7))
+    g.append(rect(6, 5.5, BW - 6, BH - 9, f"url(#{P}Face)", r=7,
+                  extra=f' stroke="{"#ffffff" if lit else "#000000"}" stroke-opacity="{0.6 if lit else 0.4}" stroke-width="0.8"'))
+    g.append(rect(10, 7.5, BW - 10, 22, f"url(#{P}Gloss)", r=5))
+    cy = (5.5 + BH - 9) / 2
+    base = cy + cap_height("sans-bold", st["size"]) / 2 + 0.5
+    td = text_path(st["label"], "sans-bold", st["size"], BW / 2, base, spacing=st["spacing"])
+    if lit:
+        if st["lit_text_line"]:
+            g.append(path(td, "none", f' stroke="{st["lit_text_line"]}" stroke-width="2.6" stroke-linejoin="round"'))
+        else:
+            g.append(path(td, "#ffffff", ' fill-opacity="0.6" transform="translate(0,1)"'))
+        g.append(path(td, st["lit_text"]))
+    else:
+        g.append(path(td, "#000000", ' fill-opacity="0.6" transform="translate(0.8,1)"'))
+        g.append(path(td, st["dim_text"]))
+    g.append("</g>")
+    return "\n".join(d), "\n".join(g)
+
+
+def button_svg(style):
+    dd, db = button_half(style, False, 0)
+    ld, lb = button_half(style, True, BH)
+    return svg_doc(BW, BH * 2, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
+                   dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
+
+
+# ------------------------------------------------------------------ bonus meter
+
+CELLS = 13
+
+
+def bonus_defs():
+    return "\n".join([
+        rad("bmFace", [(0, "#fffdf2"), (0.7, "#f6ecd0"), (1, "#dccca4")], cx=0.5, cy=0.4, r=0.7),
+        lin("bmRim", [(0, "#ffffff"), (0.45, "#a8b0bc"), (1, "#3a3e48")]),
+        rad("bmGlow", [(0, "#fff27a", 0.9), (0.5, "#ffd030", 0.35), (1, "#ffc000", 0)]),
+        lin("bmNum", [(0, "#ff5a3a"), (0.6, "#e01e0e"), (1, "#9a0a04")]),
+        lin("bmGrass", [(0, "#7ad84a"), (1, "#3a9a2a")]),
+        rad("bmBonusBg", [(0, "#fffef0"), (0.3, "#fff27a"), (0.7, "#ffc410"), (1, "#e07a00")], cx=0.5, cy=0.5, r=0.6),
+        lin("bmBonusWord", [(0, "#ff4a2a"), (0.5, "#d81808"), (1, "#8a0604")]),
+        lin("bmPip", [(0, "#fff27a"), (1, "#f0a000")]),
+        lin("bmText", [(0, "#2a6ae0"), (1, "#0a2a8a")]),
+    ])
+
+
+def cell_face(k):
+    oy = k * BH
+    return [rect(0, oy, BW, oy + BH, "#07080c"),
+            rect(1, oy + 1, BW - 1, oy + BH - 1, "url(#bmRim)", r=6),
+            rect(2.5, oy + 2.5, BW - 2.5, oy + BH - 2.5, "url(#bmFace)", r=5)]
+
+
+def cell_glass(k, strength=1.0):
+    oy = k * BH
+    return rect(4, oy + 4, BW - 4, oy + 16, "#ffffff", r=4, extra=f' fill-opacity="{num(0.25 * strength)}"')
+
+
+def chick_cell(k):
+    """Cell k (1..10): a chick numbered k; the pips along the foot count the points gathered."""
+    oy = k * BH
+    out = cell_face(k)
+    gathered = 11 - k
+    out.append(ellipse(26, oy + 27, 24, 20, "url(#bmGlow)", f' opacity="{num(0.25 + 0.075 * gathered)}"'))
+    out.append(path(f"M3 {oy + 44}Q20 {oy + 38} 39 {oy + 42}T75 {oy + 41}V{oy + 56}H3Z", "url(#bmGrass)"))
+    out.append(chick(25, oy + 28, 14))
+    size = 24 if k < 10 else 21
+    td = text_path(str(k), "sans-bold", size, 57, oy + 37, spacing=-0.5)
+    out.append(path(td, "none", ' stroke="#ffffff" stroke-width="4" stroke-linejoin="round"'))
+    out.append(path(td, "url(#bmNum)", ' stroke="#6a0402" stroke-width="0.8"'))
+    for i in range(10):
+        x = 9.5 + i * 6.6
+        on = i < gathered
+        out.append(circle(x, oy + 50.5, 2.2, "url(#bmPip)" if on else "#1e5a16",
+                          ' stroke="#7a4a00" stroke-width="0.5"' if on else ' fill-opacity="0.5"'))
+    out.append(cell_glass(k))
+    return out
+
+
+def bonus_svg():
+    body = ["<!-- cell 0: BONUS -->"]
+    c = cell_face(0)
+    c.append(rect(2.5, 2.5, BW - 2.5, BH - 2.5, "url(#bmBonusBg)", r=5))
+    c.append(rays(BW / 2, BH / 2 + 2, 24, 80, 2.5, 2.5, BW - 2.5, BH - 2.5, "#ffffff", 0.45))
+    for (x, s, f) in ((13, 8, False), (65, 8, True), (39, 6.5, False)):
+        c.append(chick(x, 44 if s > 7 else 46, s, flip=f))
+    wd = text_path("BONUS", "sans-bold", 17, BW / 2, 29, spacing=0.8)
+    c.append(path(wd, "none", ' stroke="#ffffff" stroke-width="4" stroke-linejoin="round"'))
+    c.append(path(wd, "url(#bmBonusWord)", ' stroke="#5a0402" stroke-width="0.8"'))
+    for (x, y, r) in ((9, 10, 4.5), (69, 10, 4.5), (39, 6.5, 3)):
+        c.append(sparkle_star(x, y, r))
+    c.append(cell_glass(0))
+    body += c
+    for k in range(1, 11):
+        body.append(f"<!-- cell {k}: chick number {k} -->")
+        body += chick_cell(k)
+    body.append("<!-- cell 11: 11 To Go -->")
+    k = 11
+    oy = k * BH
+    c = cell_face(k)
+    c.append(path(f"M3 {oy + 44}Q20 {oy + 38} 39 {oy + 42}T75 {oy + 41}V{oy + 56}H3Z", "url(#bmGrass)"))
+    for i, x in enumerate((14, 64)):
+        c.append(f'<g opacity="0.9">{egg(x, oy + 40, 6)}</g>')
+    nd = text_path("11", "sans-bold", 22, BW / 2, oy + 27, spacing=0.5)
+    c.append(path(nd, "none", ' stroke="#ffffff" stroke-width="3.5" stroke-linejoin="round"'))
+    c.append(path(nd, "url(#bmNum)"))
+    td = text_path("To Go", "sans-bold", 13, BW / 2, oy + 45, spacing=0.6)
+    c.append(path(td, "none", ' stroke="#ffffff" stroke-width="3" stroke-linejoin="round"'))
+    c.append(path(td, "url(#bmText)"))
+    c.append(cell_glass(k))
+    body += c
+    body.append("<!-- cell 12: empty meter -->")
+    body += cell_face(12)
+    body.append(cell_glass(12))
+    return svg_doc(BW, BH * CELLS, "Bonus meter cells 0 (BONUS) to 12 (empty)", farm_defs() + bonus_defs(), "\n".join(body))
+
+
+def egg(cx, cy, s):
+    return path(f"M{num(cx)} {num(cy - s * 1.3)}C{num(cx + s)} {num(cy - s * 1.3)} {num(cx + s)} {num(cy + s)}"
+                f" {num(cx)} {num(cy + s)}C{num(cx - s)} {num(cy + s)} {num(cx - s)} {num(cy - s * 1.3)}"
+                f" {num(cx)} {num(cy - s * 1.3)}Z", "#fffaf0", ' stroke="#b8a888" stroke-width="0.8"')
+
+
+# ------------------------------------------------------------------ hold lamp
+
+HL_W, HL_H = 72, 17
+
+
+def hold_defs(P):
+    return "\n".join([
+        lin(P + "Lens", [(0, "#fffef0"), (0.35, "#fff27a"), (0.8, "#ffc410"), (1, "#e08a00")]),
+        lin(P + "LensOff", [(0, "#6a5a3a"), (0.5, "#4a3e22"), (1, "#2a2210")]),
+        lin(P + "Rim", [(0, "#ffffff"), (0.5, "#9aa2b0"), (1, "#3a3e48")]),
+    ])
+
+
+def hold_plate(lit, oy=0, P="hl"):
+    """A HOLD plate filling 72x17 at (0, oy), lit or unlit."""
+    g = [f'<g transform="translate(0,{oy})">',
+         rect(0, 0, HL_W, HL_H, "#06070a"),
+         rect(0.5, 0.5, HL_W - 0.5, HL_H - 0.5, f"url(#{P}Rim)", r=4),
+         rect(2, 2, HL_W - 2, HL_H - 2, f"url(#{P}Lens)" if lit else f"url(#{P}LensOff)", r=3,
+              extra=' stroke="#000000" stroke-opacity="0.5" stroke-width="0.6"')]
+    if lit:
+        g.append(rect(4, 2.8, HL_W - 4, 7, "#ffffff", r=2, extra=' fill-opacity="0.55"'))
+    else:
+        g.append(rect(4, 2.8, HL_W - 4, 6, "#ffffff", r=2, extra=' fill-opacity="0.12"'))
+    td = text_path("HOLD", "sans-bold", 11.5, HL_W / 2, 13, spacing=2.5)
+    if lit:
+        g.append(path(td, "none", ' stroke="#ffffff" stroke-width="2" stroke-linejoin="round"'))
+        g.append(path(td, "#d81808"))
+    else:
+        g.append(path(td, "#000000", ' fill-opacity="0.5" transform="translate(0.6,0.8)"'))
+        g.append(path(td, "#9a8c6a"))
+    g.append("</g>")
+    return "\n".join(g)
+
+
+def hold_svg():
+    return svg_doc(HL_W, HL_H * 2, "HOLD lamp: unlit above, lit below", hold_defs("hl"),
+                   "<!-- unlit -->\n" + hold_plate(False, 0) + "\n<!-- lit -->\n" + hold_plate(True, HL_H))
+
+
+# ------------------------------------------------------------------ payline bars
+
+BAR_W, BAR_H = 318, 14
+# The bar's segments in its own columns: left of reel 0, between the reels, right of reel 2.
+BAR_SEGMENTS = ((0, 17), (93, 121), (197, 225), (301, 318))
+BAR_COLOURS = {
+    "red": dict(lit=["#fff0e8", "#ff6a4a", "#e8200e", "#8a0604"], off=["#6a2a26", "#4a1410", "#2a0806"],
+                glow="#ff5a3a"),
+    "blue": dict(lit=["#eef8ff", "#6ab4ff", "#1a5ae8", "#0a2a8a"], off=["#2a3a6a", "#16224a", "#080e26"],
+                 glow="#5aa0ff"),
+    "green": dict(lit=["#f0ffe8", "#7ae85a", "#1aa83a", "#0a5a1a"], off=["#2a5a2e", "#163a1a", "#08200c"],
+                  glow="#5ae85a"),
+}
+
+
+def bar_defs(colour):
+    c = BAR_COLOURS[colour]
+    P = "bar" + colour
+    return "\n".join([
+        lin(P + "On", [(0, c["lit"][0]), (0.3, c["lit"][1]), (0.7, c["lit"][2]), (1, c["lit"][3])]),
+        lin(P + "Off", [(0, c["off"][0]), (0.5, c["off"][1]), (1, c["off"][2])]),
+    ])
+
+
+def bar_housing_defs():
+    return lin("barHousing", [(0, "#c8ced8"), (0.5, "#5a606c"), (1, "#1a1c22")])
+
+
+def bar_segments(colour, lit, oy=0):
+    """The segments of one payline's bar, in bar-local coordinates (318 x 14 at oy).
+    Each segment fills its columns completely, so the picture and the bar match."""
+    P = "bar" + colour
+    fill = f"url(#{P}{'On' if lit else 'Off'})"
+    out = [f'<g transform="translate(0,{oy})">']
+    for i, (x0, x1) in enumerate(BAR_SEGMENTS):
+        out.append(rect(x0, 0, x1, BAR_H, "url(#barHousing)"))
+        out.append(rect(x0, 0.5, x1, BAR_H - 0.5, "#0a0b0e"))
+        if i == 0:
+            lens = [(x0 + 1, 2), (x1 - 5, 2), (x1 - 0.5, 7), (x1 - 5, 12), (x0 + 1, 12)]
+        elif i == 3:
+            lens = [(x1 - 1, 2), (x0 + 5, 2), (x0 + 0.5, 7), (x0 + 5, 12), (x1 - 1, 12)]
+        else:
+            lens = None
+        if lens:
+            out.append(poly(lens, fill, ' stroke="#000000" stroke-opacity="0.6" stroke-width="0.6" stroke-linejoin="round"'))
+        else:
+            out.append(rect(x0 + 0.5, 2, x1 - 0.5, 12, fill, r=4, extra=' stroke="#000000" stroke-opacity="0.6" stroke-width="0.6"'))
+        hi_x0, hi_x1 = (x0 + 2.5, x1 - 5.5) if i == 0 else (x0 + 5.5, x1 - 2.5) if i == 3 else (x0 + 3, x1 - 3)
+        out.append(rect(hi_x0, 3, hi_x1, 5.5, "#ffffff", r=1.2, extra=f' fill-opacity="{0.7 if lit else 0.14}"'))
+    out.append("</g>")
+    return "\n".join(out)
+
+
+def bar_svg(colour):
+    """Unlit above (rows 0-13), lit below (rows 14-27); black over the reel windows."""
+    body = [rect(0, 0, BAR_W, BAR_H * 2, "#000000"), bar_segments(colour, False, 0), bar_segments(colour, True, BAR_H)]
+    return svg_doc(BAR_W, BAR_H * 2, f"The {colour} payline's bar: unlit above, lit below",
+                   bar_defs(colour) + bar_housing_defs(), "\n".join(body))
+
+
+def bar_mask_svg():
+    body = [rect(0, 0, BAR_W, BAR_H * 2, "#ffffff")]
+    for x0, x1 in BAR_SEGMENTS:
+        body.append(rect(x0, 0, x1, BAR_H * 2, "#000000"))
+    return svg_doc(BAR_W, BAR_H * 2, "Mask of the payline bars: black on the segments, white over the reels", "",
+                   "\n".join(body))
