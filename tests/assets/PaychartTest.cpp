@@ -2,6 +2,7 @@
 // drawing and the command the build runs.
 #include "tools/assets/paychart/Paychart.h"
 
+#include "games/emberpeak/EmberpeakGame.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/SyntheticPictures.h"
 #include "tools/assets/paychart/PaychartRows.h"
@@ -53,6 +54,15 @@ int pixelsOf(const QImage& image, QColor colour) {
     return count;
 }
 
+// The sheet cell of each reel's picture in a row, -1 for the "any" mark.
+std::vector<int> sheetCells(const ChartRow& row) {
+    std::vector<int> cells;
+    for (const ChartCell& cell : row.cells) {
+        cells.push_back(cell.kind == ChartCell::Kind::AnyOther ? -1 : cell.sheetCell);
+    }
+    return cells;
+}
+
 QImage syntheticSheet(int rows = 4) {
     return slotmachine::testing::cells(4, rows, 76, 76, slotmachine::testing::symbolColour);
 }
@@ -89,19 +99,31 @@ TEST(PaychartRows, OneRowPerRuleInOrderWithItsPayForEachCoin) {
 TEST(PaychartRows, PicturesShowWhatEachRuleMatches) {
     const orevein::OreveinGame game;
     const std::vector<ChartRow> rows = chartRows(game, symbolCells(game));
-    auto sheetCells = [](const ChartRow& row) {
-        std::vector<int> cells;
-        for (const ChartCell& cell : row.cells) {
-            cells.push_back(cell.kind == ChartCell::Kind::AnyOther ? -1 : cell.sheetCell);
-        }
-        return cells;
-    };
     EXPECT_EQ(sheetCells(rows[1]), (std::vector<int>{1, 1, 1})); // three ingots
     EXPECT_FALSE(rows[1].mixed);
     EXPECT_EQ(sheetCells(rows[2]), (std::vector<int>{0, 0, -1})); // two nuggets and any other
     EXPECT_EQ(sheetCells(rows[6]), (std::vector<int>{2, 3, 4}));  // any mix of cart, lantern, pickaxe
     EXPECT_TRUE(rows[6].mixed);
     EXPECT_EQ(sheetCells(rows[7]), (std::vector<int>{0, -1, -1})); // one nugget
+}
+
+TEST(PaychartRows, AWildShowsTheSymbolItStandsInForAndEverySymbolShowsTheMark) {
+    const emberpeak::EmberpeakGame game;
+    const std::vector<ChartRow> rows = chartRows(game, symbolCells(game));
+    ASSERT_EQ(rows.size(), 10u);
+    // Two 7s and a 7 or the wild: three 7s, with the wild named for the legend.
+    EXPECT_EQ(sheetCells(rows[7]), (std::vector<int>{7, 7, 7}));
+    EXPECT_FALSE(rows[7].mixed);
+    EXPECT_EQ(rows[7].wildCell, 9);
+    // The bet back: any symbol on the left and centre reels, the wild alone on the right.
+    EXPECT_EQ(sheetCells(rows[9]), (std::vector<int>{-1, -1, 9}));
+    EXPECT_EQ(rows[9].wildCell, -1);
+
+    // Orevein's mix accepts a symbol on every reel that no other rule shares: no wild.
+    const orevein::OreveinGame orevein;
+    for (const ChartRow& row : chartRows(orevein, symbolCells(orevein))) {
+        EXPECT_EQ(row.wildCell, -1) << row.description.toStdString();
+    }
 }
 
 TEST(PaychartRows, FollowTheGamesOwnRulesAndCoinLimit) {

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace slotmachine::emberpeak {
 
@@ -15,287 +14,350 @@ namespace {
 
 using Exp = Curve::Kind;
 
-// A shower of coins spilling over `seconds` from `start`, thinning out as it goes.
-void coinShower(Wave& mix, double start, double seconds, int count, double gain, Random& random) {
+// --- The mountain's voices -------------------------------------------------------
+
+// A chime of clear ice: a free bar's stretched partials, a close twin of the
+// fundamental that shimmers against it, and a glassy tick of the strike.
+Wave iceChime(double frequency, double ring, Random& random) {
+    const std::array<Partial, 5> partials{{
+        {1.0, 1.0, ring},
+        {1.0035, 0.45, ring * 0.9},
+        {2.76, 0.4, ring * 0.45},
+        {5.40, 0.22, ring * 0.25},
+        {8.93, 0.1, ring * 0.15},
+    }};
+    Wave wave = struck(steady(frequency), partials, ring, 0.0003);
+    normalize(wave);
+    Wave glint = click(std::min(4.0 * frequency, 11000.0), 2.0, 0.004, random);
+    addAt(wave, glint, 0.0, 0.18);
+    normalize(wave);
+    return wave;
+}
+
+// A steel piton or carabiner struck against rock: a short, high, inharmonic ring
+// over the snap of the contact.
+Wave piton(double frequency, double ring, Random& random) {
+    const std::array<Partial, 5> partials{{
+        {1.0, 1.0, ring},
+        {2.14, 0.65, ring * 0.7},
+        {3.71, 0.45, ring * 0.5},
+        {5.93, 0.28, ring * 0.35},
+        {8.62, 0.15, ring * 0.25},
+    }};
+    Wave wave = struck(steady(frequency), partials, ring, 0.0002);
+    normalize(wave);
+    addAt(wave, click(5200, 1.4, 0.003, random), 0.0, 0.5);
+    normalize(wave);
+    return wave;
+}
+
+// A knock on slate or basalt: dense, dull, its modes far from harmonic.
+Wave stoneKnock(double frequency, double ring, Random& random) {
+    const std::array<Mode, 5> modes{{
+        {frequency, 1.0, ring},
+        {frequency * 1.71, 0.7, ring * 0.7},
+        {frequency * 2.93, 0.5, ring * 0.5},
+        {frequency * 4.41, 0.3, ring * 0.3},
+        {frequency * 6.82, 0.15, ring * 0.2},
+    }};
+    Wave hit = filtered(whiteNoise(0.0015, random), Biquad::lowPass(6000));
+    hit.resize(samplesFor(ring), 0.0);
+    Wave wave = resonate(hit, modes);
+    normalize(wave);
+    return wave;
+}
+
+// The mountain rumbling deep inside: dark noise that swells and settles.
+Wave rumble(double seconds, double swellAt, Random& random) {
+    Wave wave = filtered(whiteNoise(seconds, random), Biquad::lowPass(140, 0.9));
+    wave = filtered(std::move(wave), Biquad::lowPass(220));
+    wave = filtered(std::move(wave), Biquad::highPass(28));
+    envelope(wave, [seconds, swellAt](double t) {
+        return t < swellAt ? 0.25 + 0.75 * t / swellAt : std::exp(-3.0 * (t - swellAt) / (seconds - swellAt));
+    });
+    normalize(wave);
+    return wave;
+}
+
+// Embers crackling over `seconds` from `start`: sharp snaps of many sizes and
+// now and then the soft pop of a bursting pocket of resin.
+void embers(Wave& mix, double start, double seconds, int count, double gain, Random& random) {
     std::vector<double> times(count);
     for (double& t : times) {
-        t = start + seconds * std::pow(random.uniform(), 1.4);
+        t = start + seconds * random.uniform();
     }
     std::sort(times.begin(), times.end());
     for (const double t : times) {
         // One draw per statement: the order of a call's arguments is up to the compiler.
-        const double hz = random.uniform(2300, 3700);
-        const double ring = random.uniform(0.15, 0.3);
-        const double hardness = random.uniform(0.5, 0.9);
-        const double level = gain * (1.0 - 0.7 * (t - start) / seconds) * random.uniform(0.6, 1.0);
-        addAt(mix, coin(hz, ring, hardness, random), t, level);
+        const double centre = random.uniform(1800, 7000);
+        const double q = random.uniform(0.7, 2.0);
+        const double ring = random.uniform(0.002, 0.009);
+        const double level = gain * random.uniform(0.3, 1.0);
+        addAt(mix, click(centre, q, ring, random), t, level);
+        if (random.uniform() < 0.2) {
+            const double pop = random.uniform(280, 520);
+            addAt(mix, thump(pop * 1.6, pop, 0.03), t, level * 0.6);
+        }
     }
 }
 
-// Plucks the notes a few milliseconds apart, low to high, as a thumb rakes the strings.
-void strum(Wave& mix, std::initializer_list<double> notes, double at, double seconds, double gain,
-           Random& random) {
-    double t = at;
-    for (const double note : notes) {
-        addAt(mix, banjo(noteHz(note), seconds, random), t, gain);
-        t += 0.012;
-    }
-}
-
-// A banjo note that is damped after `held` seconds, as the next note on its string would.
-Wave bluntBanjo(double note, double held, Random& random) {
-    Wave wave = banjo(noteHz(note), held + 0.08, random);
-    envelope(wave, [held](double t) { return t < held ? 1.0 : std::exp(-(t - held) / 0.02); });
+// A long wooden alpine horn: a mellow, slow-speaking brass tone with a breath of
+// air in it.
+Wave alphorn(double note, double length, double seconds, Random& random) {
+    const BrassStyle style{
+        .brightness = 0.38, .vibrato = 0.05, .scoop = 0.6, .envelope = {0.05, 0.45, 0.85, 0.22}};
+    Wave wave = filtered(brass(noteHz(note), length, seconds, style), Biquad::lowPass(3200));
+    normalize(wave);
+    Wave breath = filtered(whiteNoise(seconds, random), Biquad::bandPass(noteHz(note) * 3.0, 1.5));
+    envelope(breath, Adsr{0.04, 0.3, 0.5, 0.2}.over(length));
+    normalize(breath);
+    addAt(wave, breath, 0.0, 0.06);
+    normalize(wave);
     return wave;
 }
 
-// Hinge creak: the hinge sticks and slips in quick, uneven pulses that ring
-// through the lid's wood, faster in the middle of the swing.
-Wave creak(double seconds, Random& random) {
-    Wave pulses = silence(seconds);
-    for (double t = 0.0; samplesFor(t) < static_cast<int>(pulses.size());) {
-        const double swing = std::sin(std::numbers::pi * t / seconds);
-        pulses[samplesFor(t)] = (0.6 + 0.4 * swing) * random.uniform(0.7, 1.0);
-        t += random.uniform(0.85, 1.15) / (45.0 + 70.0 * swing);
+// A bright valved horn for the fanfares.
+Wave trumpet(double note, double length, double seconds) {
+    return brass(noteHz(note), length, seconds, {.brightness = 0.85, .vibrato = 0.12, .scoop = 0.4});
+}
+
+// A rope running through a carabiner: its fibres rasp in quick grains whose pitch
+// follows the rope's speed.
+Wave ropeRun(double seconds, double fromHz, double toHz, Random& random) {
+    Wave grains = silence(seconds);
+    for (double t = 0.0; samplesFor(t) < static_cast<int>(grains.size());) {
+        grains[samplesFor(t)] = random.uniform(0.5, 1.0);
+        t += random.uniform(0.004, 0.009);
     }
-    const std::array<Mode, 5> lid{{
-        {560, 1.0, 0.05},
-        {930, 0.8, 0.04},
-        {1480, 0.6, 0.035},
-        {2270, 0.4, 0.03},
-        {3150, 0.25, 0.02},
-    }};
-    // The wood swallows the sharpest edge of each slip.
-    Wave wave = filtered(resonate(pulses, lid), Biquad::lowPass(4500));
+    Wave fibres = filtered(whiteNoise(seconds, random), Biquad::highPass(900));
+    for (std::size_t n = 0; n < fibres.size(); ++n) {
+        fibres[n] *= 0.3;
+    }
+    for (std::size_t n = 0; n < grains.size(); ++n) {
+        fibres[n] += grains[n] * 6.0;
+    }
+    const Curve pitch({{0.0, fromHz}, {seconds, toHz}}, Exp::Exponential);
+    Wave wave = swept(fibres, pitch, 2.5, SweepMode::BandPass);
     normalize(wave);
     return wave;
 }
 
 // --- The sounds ----------------------------------------------------------------
 
-// 0: a reel comes to rest. A brass pawl snaps into the drum's notch, the heavy
-// wooden drum thuds against it and settles once.
+// 0: a reel comes to rest, and a nudged reel lands. A piton bites into the rock
+// with a steel "tink", the stone answers with a dull knock and the reel settles.
 Wave reelStop() {
-    Random random(0x0e01);
+    Random random(0xe001);
     Wave mix;
-    addAt(mix, click(3200, 1.2, 0.006, random), 0.0, 0.5);
-    addAt(mix, woodKnock(320, 0.07, random), 0.0, 0.8);
-    addAt(mix, thump(220, 95, 0.12), 0.0, 0.55);
-    const std::array<Partial, 3> pawl{{{1.0, 1.0, 0.07}, {2.71, 0.5, 0.04}, {5.16, 0.25, 0.025}}};
-    Wave ring = struck(steady(1250), pawl, 0.08);
-    normalize(ring);
-    addAt(mix, ring, 0.0, 0.18);
-    // The drum rocks back once and settles in the notch.
-    addAt(mix, woodKnock(450, 0.045, random), 0.026, 0.4);
-    addAt(mix, click(2600, 1.5, 0.004, random), 0.026, 0.2);
-    return reverberate(mix, {.decay = 0.18, .size = 0.35, .damping = 0.5, .wet = 0.08, .tail = 0.05});
+    addAt(mix, piton(1850, 0.09, random), 0.0, 0.55);
+    addAt(mix, stoneKnock(240, 0.08, random), 0.0, 0.8);
+    addAt(mix, thump(190, 80, 0.11), 0.0, 0.55);
+    addAt(mix, stoneKnock(380, 0.04, random), 0.027, 0.35);
+    addAt(mix, click(3000, 1.3, 0.004, random), 0.027, 0.18);
+    return reverberate(mix, {.decay = 0.16, .size = 0.3, .damping = 0.6, .wet = 0.07, .tail = 0.05});
 }
 
-// 1: a coin is bet. It lands on the brass tray, nudges a coin lying there and
-// bounces twice. Each bounce replays the same coin (same seed), struck softer.
+// 1: a coin is bet. It lands on a slate ledge, skips once and lies still, and a
+// crystal of ice on the ledge tinkles with it.
 Wave coinBet() {
-    Random random(0x0e02);
+    Random random(0xe002);
     Wave mix;
-    Random landing(0xc017);
-    addAt(mix, coin(2480, 0.3, 0.9, landing), 0.0, 1.0);
-    addAt(mix, woodKnock(700, 0.03, random), 0.0, 0.2); // the cabinet under the tray
-    addAt(mix, coin(3120, 0.22, 0.6, random), 0.018, 0.3);
-    Random bounce(0xc017);
-    addAt(mix, coin(2480, 0.18, 0.5, bounce), 0.062, 0.4);
-    Random settle(0xc017);
-    addAt(mix, coin(2480, 0.12, 0.3, settle), 0.098, 0.18);
-    return reverberate(mix, {.decay = 0.25, .size = 0.4, .damping = 0.35, .wet = 0.1, .tail = 0.08});
+    Random landing(0xe0c1);
+    addAt(mix, coin(2650, 0.26, 0.85, landing), 0.0, 1.0);
+    addAt(mix, stoneKnock(820, 0.035, random), 0.0, 0.35);
+    addAt(mix, iceChime(noteHz(100), 0.18, random), 0.012, 0.2);
+    Random skip(0xe0c1);
+    addAt(mix, coin(2650, 0.16, 0.5, skip), 0.058, 0.38);
+    Random rest(0xe0c1);
+    addAt(mix, coin(2650, 0.1, 0.3, rest), 0.092, 0.16);
+    return reverberate(mix, {.decay = 0.3, .size = 0.45, .damping = 0.3, .wet = 0.1, .tail = 0.08});
 }
 
-// 2: the dynamite takes the bonus away. A damp fuse fizzles into a feeble pop,
-// and a muted horn droops "wah... waaah" over a slack banjo string.
-Wave bonusLost() {
-    Random random(0x0e03);
+// 2: the mountain coughs: a boulder thuds, the peak rumbles, ash hisses down
+// and a horn sinks two sad steps.
+Wave mountainCough() {
+    Random random(0xe003);
     Wave mix;
-    Wave fizz = swept(whiteNoise(0.12, random), Curve({{0.0, 3000}, {0.11, 500}}, Exp::Exponential), 1.2,
-                      SweepMode::BandPass);
-    envelope(fizz, [](double t) { return strike(t, 0.004, 0.12); });
-    normalize(fizz);
-    addAt(mix, fizz, 0.0, 0.25);
-    addAt(mix, thump(120, 60, 0.15), 0.0, 0.3);
-
-    // A plunger mute opens and closes over each note.
-    Wave wah = blown(steady(noteHz(55)), Adsr{0.02, 0.3, 0.8, 0.06}.over(0.14), 0.7, 0.2);
-    wah =
-        swept(wah, Curve({{0.0, 350}, {0.06, 1800}, {0.18, 450}}, Exp::Exponential), 1.8, SweepMode::LowPass);
-    normalize(wah);
-    addAt(mix, wah, 0.0, 0.75);
-    const Shape droop =
-        vibrato(Curve({{0.0, noteHz(54)}, {0.08, noteHz(54)}, {0.36, noteHz(49.5)}}, Exp::Exponential), 7.0,
-                0.35, 0.1);
-    Wave waah = blown(droop, Adsr{0.02, 0.4, 0.75, 0.06}.over(0.32), 0.7, 0.4);
-    waah =
-        swept(waah, Curve({{0.0, 350}, {0.1, 2000}, {0.38, 320}}, Exp::Exponential), 1.8, SweepMode::LowPass);
-    normalize(waah);
-    addAt(mix, waah, 0.18, 0.85);
-    addAt(mix, banjo(noteHz(38), 0.4, random), 0.18, 0.3);
-    return reverberate(mix, {.decay = 0.35, .size = 0.5, .damping = 0.5, .wet = 0.1, .tail = 0.1});
+    addAt(mix, stoneKnock(150, 0.2, random), 0.0, 0.8);
+    addAt(mix, thump(110, 45, 0.3), 0.0, 0.6);
+    addAt(mix, rumble(0.55, 0.12, random), 0.0, 0.6);
+    Wave ash = swept(whiteNoise(0.45, random), Curve({{0.0, 6000}, {0.45, 900}}, Exp::Exponential), 0.8,
+                     SweepMode::BandPass);
+    envelope(ash, Curve({{0.0, 0.0}, {0.08, 1.0}, {0.45, 0.0}}));
+    normalize(ash);
+    addAt(mix, ash, 0.04, 0.12);
+    addAt(mix, alphorn(55, 0.13, 0.22, random), 0.1, 0.5);
+    addAt(mix, alphorn(51, 0.22, 0.34, random), 0.26, 0.55);
+    return reverberate(mix, {.decay = 0.4, .size = 0.7, .damping = 0.6, .wet = 0.12, .tail = 0.08});
 }
 
-// 3: one tick of the win count-up: the soft "tik" of a brass counter wheel on
-// its wooden spindle. It plays thirteen times a second, so it stays mellow and
-// leaves the high frequencies alone.
+// 3: one tick of the win count-up: a tiny icicle touched with a fingernail. It
+// plays thirteen times a second, so it is short, round and never shrill.
 Wave countTick() {
-    Random random(0x0e04);
-    const std::array<Partial, 3> wheel{{{1.0, 1.0, 0.06}, {2.76, 0.18, 0.035}, {5.40, 0.04, 0.02}}};
-    Wave mix = struck(steady(noteHz(88)), wheel, 0.065, 0.0003);
+    Random random(0xe004);
+    const std::array<Partial, 3> icicle{{{1.0, 1.0, 0.06}, {2.76, 0.16, 0.03}, {5.40, 0.04, 0.015}}};
+    Wave mix = struck(steady(noteHz(91)), icicle, 0.065, 0.0003);
     normalize(mix);
-    addAt(mix, woodKnock(1100, 0.02, random), 0.0, 0.22);
+    addAt(mix, stoneKnock(1300, 0.015, random), 0.0, 0.15);
     return mix;
 }
 
-// 4: an empty crate is opened. The latch clicks, the lid creaks up, falls back
-// on the hollow crate and bounces, and two dull plucks say "nothing".
+// 4: an empty box: the snow crust breaks on an empty ledge, a cold gust blows
+// through, and the horn drops a weary fourth: nobody here.
 Wave emptyBox() {
-    Random random(0x0e05);
+    Random random(0xe005);
     Wave mix;
-    addAt(mix, click(2800, 1.5, 0.005, random), 0.0, 0.5);
-    addAt(mix, woodKnock(600, 0.04, random), 0.0, 0.45);
-    Wave hinge = creak(0.28, random);
-    envelope(hinge, Curve({{0.0, 0.6}, {0.1, 1.0}, {0.28, 0.3}}));
-    addAt(mix, hinge, 0.0, 0.55);
+    Wave crust = swept(whiteNoise(0.07, random), Curve({{0.0, 5000}, {0.07, 1500}}, Exp::Exponential), 1.0,
+                       SweepMode::BandPass);
+    envelope(crust, [](double t) { return strike(t, 0.001, 0.07); });
+    normalize(crust);
+    addAt(mix, crust, 0.0, 0.6);
+    addAt(mix, stoneKnock(300, 0.06, random), 0.0, 0.5);
+    addAt(mix, click(2400, 1.0, 0.006, random), 0.03, 0.25);
 
-    addAt(mix, woodKnock(170, 0.3, random), 0.26, 0.9);
-    addAt(mix, thump(110, 55, 0.2), 0.26, 0.5);
-    addAt(mix, woodKnock(190, 0.12, random), 0.33, 0.35);
-    addAt(mix, woodKnock(205, 0.08, random), 0.37, 0.15);
-    const std::array<Mode, 3> hollow{{{130, 1.0, 0.35}, {215, 0.7, 0.3}, {340, 0.5, 0.25}}};
-    Wave knock = whiteNoise(0.005, random);
-    knock.resize(samplesFor(0.4), 0.0);
-    Wave crate = resonate(knock, hollow);
-    normalize(crate);
-    addAt(mix, crate, 0.26, 0.35);
+    Wave gust = swept(whiteNoise(0.62, random),
+                      Curve({{0.0, 500}, {0.25, 1400}, {0.62, 600}}, Exp::Exponential), 4.0,
+                      SweepMode::BandPass);
+    envelope(gust, Curve({{0.0, 0.0}, {0.22, 1.0}, {0.62, 0.0}}));
+    normalize(gust);
+    addAt(mix, gust, 0.04, 0.3);
 
-    Wave dust = filtered(whiteNoise(0.4, random), Biquad::lowPass(1500));
-    envelope(dust, Curve({{0.0, 0.0}, {0.05, 1.0}, {0.4, 0.0}}));
-    normalize(dust);
-    addAt(mix, dust, 0.28, 0.05);
-
-    addAt(mix, bluntBanjo(62, 0.1, random), 0.42, 0.25);
-    addAt(mix, bluntBanjo(57, 0.14, random), 0.54, 0.25);
-    return reverberate(mix, {.decay = 0.5, .size = 0.6, .damping = 0.45, .wet = 0.15, .tail = 0.2});
+    addAt(mix, alphorn(57, 0.14, 0.24, random), 0.3, 0.55);
+    addAt(mix, alphorn(52, 0.22, 0.34, random), 0.44, 0.6);
+    return reverberate(mix, {.decay = 0.55, .size = 0.8, .damping = 0.55, .wet = 0.16, .tail = 0.12});
 }
 
-// 5: a crate full of gold. The lid flies open, bells climb a bright major
-// arpeggio, the banjo strums it and coins spill out over a warm horn.
+// 5: a box with a prize: the ice breaks open, chimes climb into the light, the
+// horn calls out the rescue and the camp fire crackles warm.
 Wave prizeBox() {
-    Random random(0x0e06);
+    Random random(0xe006);
     Wave mix;
-    addAt(mix, woodKnock(200, 0.2, random), 0.0, 0.7);
-    addAt(mix, thump(130, 65, 0.18), 0.0, 0.5);
-    addAt(mix, click(2500, 1.0, 0.006, random), 0.0, 0.3);
+    addAt(mix, piton(1600, 0.12, random), 0.0, 0.45);
+    addAt(mix, stoneKnock(210, 0.15, random), 0.0, 0.7);
+    addAt(mix, thump(140, 60, 0.18), 0.0, 0.45);
 
-    constexpr std::array<double, 4> Arpeggio{76, 79, 84, 88};
-    for (std::size_t i = 0; i < Arpeggio.size(); ++i) {
-        addAt(mix, bell(noteHz(Arpeggio[i]), 0.9, random), 0.05 + 0.07 * i, 0.5);
+    constexpr std::array<double, 5> Climb{74, 78, 81, 86, 90};
+    for (std::size_t i = 0; i < Climb.size(); ++i) {
+        addAt(mix, iceChime(noteHz(Climb[i]), 0.9, random), 0.05 + 0.065 * i, 0.42);
     }
-    addAt(mix, bell(noteHz(91), 1.2, random), 0.33, 0.55);
-    addAt(mix, bell(noteHz(96), 1.0, random), 0.33, 0.2);
-    strum(mix, {60, 64, 67, 72}, 0.33, 1.0, 0.3, random);
-    addAt(mix, brass(noteHz(48), 0.5, 0.9, {.brightness = 0.5, .vibrato = 0.05}), 0.33, 0.3);
-    coinShower(mix, 0.3, 0.75, 16, 0.4, random);
-    return reverberate(mix, {.decay = 0.9, .size = 0.7, .damping = 0.4, .wet = 0.2, .tail = 0.4});
+    addAt(mix, iceChime(noteHz(93), 1.0, random), 0.4, 0.4);
+    addAt(mix, alphorn(62, 0.16, 0.26, random), 0.34, 0.45);
+    addAt(mix, alphorn(66, 0.62, 0.95, random), 0.5, 0.5);
+    addAt(mix, alphorn(57, 0.62, 0.95, random), 0.5, 0.3);
+    embers(mix, 0.36, 0.8, 26, 0.2, random);
+    return reverberate(mix, {.decay = 1.0, .size = 0.85, .damping = 0.45, .wet = 0.2, .tail = 0.3});
 }
 
-// 6: a bonus point: a bell and a second, higher one that bends up into tune.
-Wave bonusPoint() {
-    Random random(0x0e07);
+// 6: a point earned: two ice chimes, the second higher and bending up into tune,
+// over a single ember's snap.
+Wave icePoint() {
+    Random random(0xe007);
     Wave mix;
-    addAt(mix, bell(noteHz(88), 0.5, random), 0.0, 0.55);
-    addAt(mix, coin(3000, 0.1, 0.7, random), 0.0, 0.15);
-    const Curve rise({{0.0, noteHz(94.3)}, {0.04, noteHz(95)}}, Exp::Exponential);
-    addAt(mix, bell(rise, 0.6, random), 0.055, 0.7);
-    return reverberate(mix, {.decay = 0.4, .size = 0.5, .damping = 0.4, .wet = 0.12, .tail = 0.1});
+    addAt(mix, iceChime(noteHz(86), 0.45, random), 0.0, 0.55);
+    addAt(mix, click(4800, 1.2, 0.005, random), 0.0, 0.2);
+    const std::array<Partial, 3> bent{{{1.0, 1.0, 0.5}, {2.76, 0.35, 0.22}, {5.40, 0.15, 0.12}}};
+    Wave second = struck(Curve({{0.0, noteHz(92.4)}, {0.05, noteHz(93)}}, Exp::Exponential), bent, 0.5, 0.0003);
+    normalize(second);
+    addAt(mix, second, 0.06, 0.65);
+    return reverberate(mix, {.decay = 0.45, .size = 0.6, .damping = 0.3, .wet = 0.14, .tail = 0.1});
 }
 
-// 7: the start jingle. A banjo lick climbs to a strummed G chord over a tuba's
-// oom-pah, and bells ring out on top.
-Wave startJingle() {
-    Random random(0x0e08);
+// 7: the start: the volcano wakes with a deep boom and a rumble, an alpine horn
+// calls across the valley, the far wall echoes it and ice chimes glitter on top.
+Wave mountainWakes() {
+    Random random(0xe008);
     Wave mix;
-    constexpr double Step = 0.11;
-    constexpr std::array<double, 8> Lick{62, 67, 71, 74, 76, 74, 71, 74};
-    for (std::size_t i = 0; i < Lick.size(); ++i) {
-        addAt(mix, bluntBanjo(Lick[i], 0.3, random), Step * i, 0.45);
-    }
-    constexpr double Land = 0.9;
-    strum(mix, {55, 59, 62, 67}, Land, 1.0, 0.35, random);
-    addAt(mix, banjo(noteHz(79), 1.0, random), Land + 0.05, 0.45);
-    addAt(mix, bell(noteHz(91), 1.0, random), Land + 0.05, 0.3);
-    addAt(mix, bell(noteHz(86), 0.9, random), Land + 0.05, 0.2);
+    addAt(mix, stoneKnock(90, 0.5, random), 0.0, 0.7);
+    addAt(mix, thump(95, 38, 0.7), 0.0, 0.8);
+    addAt(mix, rumble(1.4, 0.3, random), 0.0, 0.55);
+    embers(mix, 0.1, 1.2, 18, 0.12, random);
 
-    const BrassStyle tuba{
-        .brightness = 0.45, .vibrato = 0.05, .scoop = 0.3, .envelope = {0.025, 0.3, 0.7, 0.25}};
-    addAt(mix, brass(noteHz(43), 0.14, 0.4, tuba), 0.0, 0.3);
-    addAt(mix, brass(noteHz(38), 0.14, 0.4, tuba), 4 * Step, 0.3);
-    addAt(mix, brass(noteHz(43), 0.45, 0.9, tuba), Land, 0.35);
-    return reverberate(mix, {.decay = 0.8, .size = 0.7, .damping = 0.4, .wet = 0.18, .tail = 0.4});
+    // The horn sounds the notes of its own overtone row: G, D, G, B, D.
+    struct Call {
+        double at;
+        double note;
+        double length;
+    };
+    constexpr std::array<Call, 5> Calls{{
+        {0.22, 55, 0.16},
+        {0.4, 62, 0.16},
+        {0.58, 67, 0.26},
+        {0.86, 71, 0.14},
+        {1.02, 74, 0.55},
+    }};
+    Wave horn;
+    for (const Call& call : Calls) {
+        addAt(horn, alphorn(call.note, call.length, call.length + 0.3, random), call.at - Calls[0].at, 0.55);
+    }
+    addAt(mix, horn, Calls[0].at, 1.0);
+    // The echo from across the valley: later, softer, duller.
+    Wave echo = filtered(horn, Biquad::lowPass(1400));
+    addAt(mix, echo, Calls[0].at + 0.36, 0.25);
+
+    addAt(mix, iceChime(noteHz(86), 0.8, random), 1.02, 0.25);
+    addAt(mix, iceChime(noteHz(91), 0.7, random), 1.1, 0.2);
+    addAt(mix, iceChime(noteHz(98), 0.6, random), 1.18, 0.15);
+    return reverberate(mix, {.decay = 1.2, .size = 0.95, .damping = 0.5, .wet = 0.22, .tail = 0.3});
 }
 
-// 8 and 9: a reel slides a symbol onto the payline. The drum's teeth rattle past
-// the pawl, slowing as it settles, under a twangy glide down or up; a down slide
-// lands with a thud, an up slide with a light knock and a ping.
-Wave reelSlide(bool down) {
-    Random random(down ? 0x0e09 : 0x0e0a);
+// 8 and 9: a rope runs through a carabiner as a reel slides down or up a stop:
+// the rasp of its fibres falls or climbs, and the load lands on the rock with a
+// thud (down) or the carabiner snaps shut with a ring (up).
+Wave ropeSlide(bool down) {
+    Random random(down ? 0xe009 : 0xe00a);
     Wave mix;
-    constexpr double Slide = 0.4;
-    for (double t = 0.0; t < Slide - 0.02;) {
-        const double u = t / Slide;
-        const Wave tooth = filtered(click(down ? 1900 : 2300, 1.5, 0.006, random), Biquad::lowPass(6000));
-        addAt(mix, tooth, t, 0.28 * (1.0 - 0.3 * u));
-        t += 0.021 + 0.012 * u * u;
-    }
-    const double high = noteHz(81);
-    const double low = noteHz(64);
-    const Curve glide({{0.0, down ? high : low}, {Slide, down ? low : high}}, Exp::Exponential);
-    Wave twang = blown(vibrato(glide, 7.0, 0.25, 0.05), Adsr{0.015, 0.5, 0.6, 0.05}.over(Slide - 0.02), 0.25,
-                       Slide + 0.05);
-    normalize(twang);
-    addAt(mix, twang, 0.0, 0.35);
+    constexpr double Slide = 0.36;
+    addAt(mix, piton(down ? 2300 : 2000, 0.05, random), 0.0, 0.45);
+    Wave rope = down ? ropeRun(Slide, 2600, 900, random) : ropeRun(Slide, 900, 2600, random);
+    envelope(rope, Curve({{0.0, 0.6}, {0.1, 1.0}, {Slide - 0.05, 0.8}, {Slide, 0.0}}));
+    addAt(mix, rope, 0.0, 0.55);
     if (down) {
-        addAt(mix, thump(140, 70, 0.1), Slide, 0.7);
-        addAt(mix, woodKnock(260, 0.08, random), Slide, 0.5);
+        addAt(mix, stoneKnock(200, 0.1, random), Slide, 0.8);
+        addAt(mix, thump(130, 60, 0.1), Slide, 0.6);
     } else {
-        addAt(mix, woodKnock(420, 0.07, random), Slide, 0.5);
-        addAt(mix, bell(noteHz(93), 0.3, random), Slide, 0.25);
+        addAt(mix, piton(2450, 0.1, random), Slide, 0.6);
+        addAt(mix, iceChime(noteHz(93), 0.12, random), Slide, 0.2);
     }
-    return reverberate(mix, {.decay = 0.25, .size = 0.45, .damping = 0.5, .wet = 0.08, .tail = 0.06});
+    return reverberate(mix, {.decay = 0.25, .size = 0.5, .damping = 0.5, .wet = 0.08, .tail = 0.05});
 }
 
-// Win: a brass fanfare in C, "ta-ta-ta-taaa" in two parts over a tuba, bells
-// and a strum on the held chord, and a shower of winnings.
-Wave winFanfare() {
-    Random random(0x0e0b);
+// Win: the rescuers' fanfare in D: horns climb "ta-ta-ta-taaa" over timpani that
+// roll like the mountain, ice chimes fall glittering and the fire roars up.
+Wave rescueFanfare() {
+    Random random(0xe00b);
     Wave mix;
-    constexpr std::array<double, 4> Times{0.0, 0.11, 0.22, 0.34};
-    constexpr std::array<double, 4> Lead{67, 72, 76, 79};
-    constexpr std::array<double, 4> Second{64, 67, 72, 76};
-    constexpr double Held = 0.95;
-    const BrassStyle trumpet{.brightness = 0.9, .vibrato = 0.15};
-    const BrassStyle horn{.brightness = 0.7, .vibrato = 0.1};
+    // Timpani: the first stroke starts the sound, a short roll leads to the held chord.
+    addAt(mix, thump(120, 73, 0.5), 0.0, 0.65);
+    addAt(mix, stoneKnock(73, 0.4, random), 0.0, 0.4);
+    for (int i = 0; i < 5; ++i) {
+        addAt(mix, thump(90, 55, 0.25), 0.2 + 0.032 * i, 0.25 + 0.05 * i);
+    }
+    addAt(mix, thump(120, 73, 0.9), 0.36, 0.7);
+
+    constexpr std::array<double, 4> Times{0.0, 0.12, 0.24, 0.36};
+    constexpr std::array<double, 4> Lead{69, 74, 78, 81};
+    constexpr std::array<double, 4> Second{62, 66, 69, 74};
+    constexpr double Held = 1.0;
     for (std::size_t i = 0; i < Times.size(); ++i) {
         const bool last = i + 1 == Times.size();
-        const double length = last ? Held : 0.085;
-        const double seconds = last ? Held + 0.5 : 0.3;
-        addAt(mix, brass(noteHz(Lead[i]), length, seconds, trumpet), Times[i], 0.5);
-        addAt(mix, brass(noteHz(Second[i]), length, seconds, horn), Times[i], 0.35);
+        const double length = last ? Held : 0.09;
+        const double seconds = last ? Held + 0.45 : 0.3;
+        addAt(mix, trumpet(Lead[i], length, seconds), Times[i], 0.5);
+        addAt(mix, alphorn(Second[i], length, seconds, random), Times[i], 0.4);
     }
-    addAt(mix, brass(noteHz(60), Held, Held + 0.5, horn), Times[3], 0.25);
-    const BrassStyle tuba{.brightness = 0.45, .vibrato = 0.05, .scoop = 0.3};
-    addAt(mix, brass(noteHz(48), 0.09, 0.3, tuba), 0.0, 0.4);
-    addAt(mix, brass(noteHz(43), 0.09, 0.3, tuba), 0.22, 0.35);
-    addAt(mix, brass(noteHz(48), Held, Held + 0.5, tuba), Times[3], 0.4);
+    addAt(mix, alphorn(50, Held, Held + 0.45, random), Times[3], 0.35);
 
-    strum(mix, {60, 64, 67, 72}, Times[3], 1.0, 0.25, random);
-    addAt(mix, bell(noteHz(91), 1.2, random), Times[3], 0.3);
-    addAt(mix, bell(noteHz(96), 1.0, random), Times[3], 0.18);
-    coinShower(mix, 0.4, 1.05, 20, 0.3, random);
-    return reverberate(mix, {.decay = 1.0, .size = 0.75, .damping = 0.4, .wet = 0.2, .tail = 0.5});
+    // Falling ice: a descending shower of chimes over the held chord.
+    constexpr std::array<double, 7> Fall{98, 93, 90, 86, 81, 78, 74};
+    for (std::size_t i = 0; i < Fall.size(); ++i) {
+        addAt(mix, iceChime(noteHz(Fall[i]), 0.7, random), Times[3] + 0.05 + 0.085 * i, 0.22);
+    }
+    embers(mix, Times[3], 1.1, 30, 0.18, random);
+    Wave roar = filtered(whiteNoise(1.2, random), Biquad::bandPass(700, 0.6));
+    envelope(roar, Curve({{0.0, 0.0}, {0.3, 1.0}, {1.2, 0.0}}));
+    normalize(roar);
+    addAt(mix, roar, Times[3], 0.08);
+    return reverberate(mix, {.decay = 1.1, .size = 0.9, .damping = 0.45, .wet = 0.2, .tail = 0.4});
 }
 
 } // namespace
@@ -305,15 +367,15 @@ sound::GameSounds emberpeakSounds() {
             {
                 {"0", 0.24, 0.0, reelStop},
                 {"1", 0.34, 0.0, coinBet},
-                {"2", 0.58, 0.0, bonusLost},
+                {"2", 0.58, 0.0, mountainCough},
                 {"3", 0.065, -3.0, countTick},
                 {"4", 0.78, 0.0, emptyBox},
                 {"5", 1.48, 0.0, prizeBox},
-                {"6", 0.43, 0.0, bonusPoint},
-                {"7", 1.95, 0.0, startJingle},
-                {"8", 0.49, 0.0, [] { return reelSlide(true); }},
-                {"9", 0.49, 0.0, [] { return reelSlide(false); }},
-                {"Win", 1.95, 0.0, winFanfare},
+                {"6", 0.43, 0.0, icePoint},
+                {"7", 1.95, 0.0, mountainWakes},
+                {"8", 0.49, 0.0, [] { return ropeSlide(true); }},
+                {"9", 0.49, 0.0, [] { return ropeSlide(false); }},
+                {"Win", 1.95, 0.0, rescueFanfare},
             }};
 }
 

@@ -4,8 +4,8 @@
 
 namespace slotmachine::emberpeak {
 
-// Emberpeak's sound effects, 0 to 9 and Win: brass, wood, coins and banjo twang
-// from a gold-rush mine.
+// Emberpeak's sound effects, 0 to 9 and Win: pitons and ropes, ice chimes,
+// crackling embers, the mountain's rumble and an alpine horn.
 sound::GameSounds emberpeakSounds();
 
 } // namespace slotmachine::emberpeak

@@ -134,13 +134,15 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
     const QRectF inner = panel.adjusted(8, 6, -8, -6);
     bool anyOther = false;
     bool mixed = false;
+    int wildCell = -1;
     for (const ChartRow& row : rows) {
         mixed = mixed || row.mixed;
+        wildCell = wildCell < 0 ? row.wildCell : wildCell;
         for (const ChartCell& cell : row.cells) {
             anyOther = anyOther || cell.kind == ChartCell::Kind::AnyOther;
         }
     }
-    const qreal note = anyOther || mixed ? NoteHeight : 0;
+    const qreal note = anyOther || mixed || wildCell >= 0 ? NoteHeight : 0;
     const qreal rowsTop = inner.top() + HeaderHeight;
     const qreal rowHeight =
         rows.empty()
@@ -237,6 +239,15 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
                    text);
         x += QFontMetricsF(p.font()).horizontalAdvance(text) + 16;
     }
+    if (wildCell >= 0) {
+        const QRectF mark(x, legend.top() + 1, NoteHeight - 2, NoteHeight - 2);
+        sheet.drawTile(p, wildCell, mark);
+        x = mark.right() + 5;
+        const QString text = QStringLiteral("wild: stands in for them");
+        p.drawText(QRectF(x, legend.top(), legend.right() - x, NoteHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                   text);
+        x += QFontMetricsF(p.font()).horizontalAdvance(text) + 16;
+    }
     if (mixed) {
         p.drawText(QRectF(x, legend.top(), legend.right() - x, NoteHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    QStringLiteral("Different symbols: any mix of them pays"));
@@ -282,6 +293,9 @@ QImage drawPaychart(const Game& game, const QImage& sheetImage, const ChartExtra
             if (cell.kind == ChartCell::Kind::Symbol) {
                 needed.push_back(cell.sheetCell);
             }
+        }
+        if (row.wildCell >= 0) {
+            needed.push_back(row.wildCell);
         }
     }
     if (!checkSheet(sheet, needed, error)) {

@@ -3,6 +3,8 @@
 #include "engine/state/ClampedMath.h"
 
 #include <algorithm>
+#include <bit>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -50,10 +52,38 @@ std::vector<int> pictured(SymbolSet set, const SymbolCells& cells) {
     return codes;
 }
 
+// For each reel, the codes that every rule of several accepts there and that one
+// rule asks for alone: a wild symbol, as with "7, 7, 7 or wild" and "wild alone".
+std::array<SymbolSet, ReelCount> wildCodes(std::span<const PayRule> rules) {
+    std::array<SymbolSet, ReelCount> common{};
+    std::array<SymbolSet, ReelCount> alone{};
+    int counted = 0;
+    for (const PayRule& rule : rules) {
+        if (rule.kind != PayRule::Kind::EachReelIn) {
+            continue;
+        }
+        for (std::size_t reel = 0; reel < ReelCount; ++reel) {
+            const SymbolSet set = rule.reels[reel];
+            common[reel] = counted == 0 ? set : static_cast<SymbolSet>(common[reel] & set);
+            if (std::popcount(static_cast<unsigned>(set)) == 1) {
+                alone[reel] = static_cast<SymbolSet>(alone[reel] | set);
+            }
+        }
+        ++counted;
+    }
+    std::array<SymbolSet, ReelCount> wild{};
+    for (std::size_t reel = 0; counted > 1 && reel < ReelCount; ++reel) {
+        wild[reel] = static_cast<SymbolSet>(common[reel] & alone[reel]);
+    }
+    return wild;
+}
+
 } // namespace
 
 std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
     const std::int32_t coinLimit = game.values().coinLimit;
+    const std::vector<int> everySymbol = pictured(static_cast<SymbolSet>((1u << SymbolCodeCount) - 1), cells);
+    const std::array<SymbolSet, ReelCount> wild = wildCodes(game.paytable().rules());
     std::vector<ChartRow> rows;
     for (const PayRule& rule : game.paytable().rules()) {
         ChartRow row;
@@ -66,7 +96,20 @@ std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
             }
         } else {
             for (int reel = 0; reel < ReelCount; ++reel) {
-                const std::vector<int> codes = pictured(rule.reels[static_cast<std::size_t>(reel)], cells);
+                const SymbolSet set = rule.reels[static_cast<std::size_t>(reel)];
+                std::vector<int> codes = pictured(set, cells);
+                const std::vector<int> own =
+                    pictured(static_cast<SymbolSet>(set & ~wild[static_cast<std::size_t>(reel)]), cells);
+                if (!own.empty() && own.size() < codes.size()) {
+                    row.wildCell = cells[static_cast<std::size_t>(
+                        pictured(static_cast<SymbolSet>(set & wild[static_cast<std::size_t>(reel)]), cells)
+                            .front())];
+                    codes = own;
+                }
+                if (codes == everySymbol && codes.size() > 1) {
+                    row.cells[static_cast<std::size_t>(reel)] = ChartCell{};
+                    continue;
+                }
                 if (codes.empty()) {
                     throw std::invalid_argument("the rule \"" + std::string(rule.description) +
                                                 "\" allows no pictured symbol on reel " +

@@ -26,11 +26,15 @@ struct ChartCell {
     int sheetCell = -1;
 };
 
-// One row of the chart per pay rule, in the paytable's order.
+// One row of the chart per pay rule, in the paytable's order. A code that every
+// rule of several accepts on a reel, and that one of them asks for alone, is a wild
+// symbol there: the rows show the symbols it stands in for and name it in
+// `wildCell`. A reel that takes every pictured symbol shows the "any" mark.
 struct ChartRow {
     QString description;
     std::array<ChartCell, ReelCount> cells{};
     bool mixed = false;             // a reel accepts several symbols
+    int wildCell = -1;              // the sheet cell of a wild symbol that also stands in on the line
     Payout payout = Payout::PerCoin;
     std::vector<std::int32_t> pays; // the line's credits for 1 to coinLimit coins
 };
