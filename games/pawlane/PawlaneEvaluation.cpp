@@ -47,7 +47,8 @@ ReelReading readReels(const GameState& s, const Paytable& paytable, std::int32_t
             continue;
         }
         const auto& codes = rows[static_cast<std::size_t>(Paylines[static_cast<std::size_t>(line)].row)];
-        reading.linePay[static_cast<std::size_t>(line)] = paytable.credits(codes[0], codes[1], codes[2], coins);
+        reading.linePay[static_cast<std::size_t>(line)] =
+            paytable.credits(codes[0], codes[1], codes[2], coins);
     }
     return reading;
 }

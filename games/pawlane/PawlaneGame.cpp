@@ -131,6 +131,7 @@ void PawlaneGame::timerTick(SlotMachine& machine, MachineTimer timer) {
 void PawlaneGame::closing(SlotMachine& machine) {
     machine.timers().stop(MachineTimer::Timer7);
     machine.timers().stop(MachineTimer::Timer8);
+    holds_.giveBack(machine);
 }
 
 } // namespace slotmachine::pawlane

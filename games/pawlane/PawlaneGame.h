@@ -44,6 +44,7 @@ public:
     void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
     // Timer7 blinks the hold lamps, Timer8 the bars of the winning lines.
     void timerTick(SlotMachine& machine, MachineTimer timer) override;
+    // Holds chosen for a spin that will not come are given back before the last store.
     void closing(SlotMachine& machine) override;
 
     PawlaneHolds& holds() { return holds_; }

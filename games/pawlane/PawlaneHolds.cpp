@@ -3,6 +3,7 @@
 #include "engine/display/MachineDisplay.h"
 #include "engine/display/MachineTimers.h"
 #include "engine/reels/SlotMachine.h"
+#include "engine/state/ClampedMath.h"
 
 namespace slotmachine::pawlane {
 
@@ -14,8 +15,8 @@ void PawlaneHolds::drawLamp(SlotMachine& machine, int reel, bool lit) const {
     if (held(reel)) {
         return;
     }
-    machine.display().DrawPictureHalf(QStringLiteral("HoldBMP"), HoldLampPlaces[static_cast<std::size_t>(reel)],
-                                      lit);
+    machine.display().DrawPictureHalf(QStringLiteral("HoldBMP"),
+                                      HoldLampPlaces[static_cast<std::size_t>(reel)], lit);
 }
 
 void PawlaneHolds::drawLamps(SlotMachine& machine, bool lit) const {
@@ -74,6 +75,12 @@ void PawlaneHolds::blink(SlotMachine& machine) {
 void PawlaneHolds::spinSettled() {
     used_ = 0;
     held_ = {};
+}
+
+void PawlaneHolds::giveBack(SlotMachine& machine) {
+    GameState& s = machine.state();
+    s.Holds = addClamped(s.Holds, used_);
+    spinSettled();
 }
 
 } // namespace slotmachine::pawlane

@@ -55,6 +55,9 @@ public:
     void blink(SlotMachine& machine);
     // After the evaluation of a spin: every reel spins again next time.
     void spinSettled();
+    // The program closes before the spin the holds were chosen for: they go back
+    // into the stock, which is stored next.
+    void giveBack(SlotMachine& machine);
 
 private:
     std::array<bool, ReelCount> held_{};

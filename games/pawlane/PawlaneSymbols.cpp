@@ -28,7 +28,8 @@ const MarkedStop* markedStopAt(int reel, int position) {
 }
 
 int symbolAt(int reel, int position) {
-    return pawlaneValues().strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(position - 1)] - '0';
+    return pawlaneValues().strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(position - 1)] -
+           '0';
 }
 
 int cellAt(int reel, int position) {

@@ -18,7 +18,7 @@ namespace {
 constexpr int LampY = 254;
 constexpr int LampX[] = {296, 400, 504};
 
-struct PawlaneHolds : ::testing::Test {
+struct PawlaneHoldsTest : ::testing::Test {
     TestMachine m{std::make_unique<PawlaneGame>()};
     PawlaneGame& game() { return static_cast<PawlaneGame&>(m.game()); }
 
@@ -37,7 +37,7 @@ struct PawlaneHolds : ::testing::Test {
 
 } // namespace
 
-TEST_F(PawlaneHolds, ANewGameShowsSixHoldsInTheRepaint) {
+TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
     EXPECT_EQ(m.state.Holds, 6);
     m.machine.FullRepaint();
     const int meter = m.indexOf("DrawMeter 6 330 red right");
@@ -56,12 +56,12 @@ TEST_F(PawlaneHolds, ANewGameShowsSixHoldsInTheRepaint) {
     m.state.Holds = 13; // an opened game's count
     m.machine.FullRepaint();
     EXPECT_EQ(m.count("DrawMeter 13 330 red right"), 1);
-    const EventLog bars = {"DrawMaskedPictureHalf Red Mask 377 lit", "DrawMaskedPictureHalf Blue Mask 301 lit",
-                           "DrawLogo"};
+    const EventLog bars = {"DrawMaskedPictureHalf Red Mask 377 lit",
+                           "DrawMaskedPictureHalf Blue Mask 301 lit", "DrawLogo"};
     EXPECT_EQ(EventLog(m.log.end() - 3, m.log.end()), bars);
 }
 
-TEST_F(PawlaneHolds, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
+TEST_F(PawlaneHoldsTest, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
     pressLamp(0);
     EXPECT_EQ(m.state.Holds, 6);
     EXPECT_FALSE(game().holds().held(0));
@@ -77,7 +77,7 @@ TEST_F(PawlaneHolds, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
     EXPECT_FALSE(game().holds().held(1));
 }
 
-TEST_F(PawlaneHolds, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit) {
+TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit) {
     m.state.Holds = 1;
     loseASpin();
     EXPECT_EQ(m.count("Start Timer7"), 1);
@@ -100,7 +100,7 @@ TEST_F(PawlaneHolds, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit) {
     EXPECT_FALSE(game().holds().allowed());
 }
 
-TEST_F(PawlaneHolds, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
+TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     m.state.Holds = 5;
     loseASpin();
     // The lamp's edges belong to it: the right and bottom edge of lamp 0.
@@ -117,9 +117,32 @@ TEST_F(PawlaneHolds, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_TRUE(game().holds().held(0));
     EXPECT_FALSE(game().holds().held(1));
     EXPECT_TRUE(game().holds().held(2));
+
+    // Closing the program before that spin gives the two holds back.
+    m.game().closing(m.machine);
+    EXPECT_EQ(m.state.Holds, 5);
+    EXPECT_FALSE(game().holds().held(0));
 }
 
-TEST_F(PawlaneHolds, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
+TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
+    m.state.Holds = 0;
+    loseASpin();
+    EXPECT_EQ(m.count("Start Timer7"), 0);
+    EXPECT_TRUE(game().holds().allowed());
+    // A bonus game's holds prize (or a new game) brings holds: the lamps take presses.
+    m.state.Holds = 2;
+    pressLamp(2);
+    EXPECT_EQ(m.state.Holds, 1);
+    EXPECT_TRUE(game().holds().held(2));
+
+    // With none left, the next press anywhere closes the holds.
+    m.state.Holds = 0;
+    game().holds().spinSettled();
+    press(10, 700);
+    EXPECT_FALSE(game().holds().allowed());
+}
+
+TEST_F(PawlaneHoldsTest, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
     // Reel 1 holds its hold stop (position 12) on the middle row: the next spin
     // reads it again and earns a hold again, whatever the other reels show.
     m.state.Holds = 2;
@@ -151,7 +174,7 @@ TEST_F(PawlaneHolds, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
     EXPECT_EQ(game().holds().used(), 0);
 }
 
-TEST_F(PawlaneHolds, PressesWhileTheReelsSpinAreRefused) {
+TEST_F(PawlaneHoldsTest, PressesWhileTheReelsSpinAreRefused) {
     loseASpin();
     m.machine.setAnimated(true);
     int pressed = 0;

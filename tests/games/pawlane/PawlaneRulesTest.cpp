@@ -16,6 +16,7 @@
 
 using namespace slotmachine;
 using namespace slotmachine::pawlane;
+using slotmachine::testing::EventLog;
 using slotmachine::testing::TestMachine;
 
 namespace {
@@ -32,8 +33,8 @@ void evaluateAt(TestMachine& m, std::array<std::int32_t, ReelCount> stops, std::
 }
 
 std::string at(std::array<std::int32_t, ReelCount> stops, std::int32_t coins) {
-    return std::to_string(stops[0]) + "," + std::to_string(stops[1]) + "," + std::to_string(stops[2]) + " with " +
-           std::to_string(coins);
+    return std::to_string(stops[0]) + "," + std::to_string(stops[1]) + "," + std::to_string(stops[2]) +
+           " with " + std::to_string(coins);
 }
 
 } // namespace
@@ -68,8 +69,8 @@ TEST(PawlaneRulesTest, TheWildStandsForAnySymbolAndLinesPayWithoutTheCoins) {
         std::int32_t pay;
     };
     const Line lines[] = {
-        {0, 0, 0, 2500}, {0, 1, 1, 50}, {1, 0, 2, 0}, {0, 0, 7, 5}, {0, 0, 1, 50}, {2, 0, 2, 20},
-        {3, 3, 0, 18},   {4, 4, 4, 14}, {5, 0, 5, 12}, {6, 6, 6, 10}, {7, 7, 7, 5}, {7, 7, 6, 0},
+        {0, 0, 0, 2500}, {0, 1, 1, 50}, {1, 0, 2, 0},  {0, 0, 7, 5},  {0, 0, 1, 50}, {2, 0, 2, 20},
+        {3, 3, 0, 18},   {4, 4, 4, 14}, {5, 0, 5, 12}, {6, 6, 6, 10}, {7, 7, 7, 5},  {7, 7, 6, 0},
     };
     for (const Line& l : lines) {
         for (std::int32_t coins = 1; coins <= 3; ++coins) {
@@ -117,22 +118,24 @@ TEST(PawlaneRulesTest, WinningBarsBlinkAndTheWinComesBeforeItsCountUp) {
     auto m = pawlaneMachine();
     evaluateAt(*m, {7, 2, 19}, 3);
     EXPECT_LT(m->indexOf("WinSound"), m->indexOf("Start Timer3"));
-    EXPECT_LT(m->indexOf("Start Timer8"), m->indexOf("ShowWinnings 1"));
+    EXPECT_LT(m->indexOf("Start Timer8"), m->indexOf("ShowWinnings 5"));
     EXPECT_EQ(m->count("Start Timer7"), 0);
 
     m->log.clear();
     m->game().timerTick(m->machine, MachineTimer::Timer8);
     m->game().timerTick(m->machine, MachineTimer::Timer8);
-    const testing::EventLog blinking = {
-        "DrawMaskedPictureHalf Blue Mask 301 lit",    "DrawMaskedPictureHalf Green Mask 453 lit",
-        "DrawMaskedPictureHalf Blue Mask 301 unlit",  "DrawMaskedPictureHalf Green Mask 453 unlit",
+    const EventLog blinking = {
+        "DrawMaskedPictureHalf Blue Mask 301 lit",
+        "DrawMaskedPictureHalf Green Mask 453 lit",
+        "DrawMaskedPictureHalf Blue Mask 301 unlit",
+        "DrawMaskedPictureHalf Green Mask 453 unlit",
     };
     EXPECT_EQ(m->log, blinking);
 
     // The next spin stops the blinking and lights every bar for the spin.
     m->log.clear();
     m->game().spinStarting(m->machine);
-    const testing::EventLog starting = {
+    const EventLog starting = {
         "Stop Timer7",
         "Stop Timer8",
         "DrawMaskedPictureHalf Red Mask 377 lit",
@@ -241,8 +244,8 @@ TEST(PawlaneRulesTest, BetsLightTheBarsOfTheLinesTheyOpen) {
     EXPECT_EQ(m->state.Credits, 0);
     EXPECT_EQ(m->state.Spins, 0);
     EXPECT_TRUE(m->dialogs.messages.empty());
-    const testing::EventLog lastBars(m->log.end() - 4, m->log.end() - 1);
-    const testing::EventLog expected = {
+    const EventLog lastBars(m->log.end() - 4, m->log.end() - 1);
+    const EventLog expected = {
         "DrawMaskedPictureHalf Red Mask 377 lit",
         "DrawMaskedPictureHalf Blue Mask 301 lit",
         "DrawMaskedPictureHalf Green Mask 453 unlit",

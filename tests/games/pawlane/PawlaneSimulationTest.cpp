@@ -3,16 +3,19 @@
 #include "engine/game/Paytable.h"
 #include "games/pawlane/PawlaneEvaluation.h"
 #include "games/pawlane/PawlaneGame.h"
+#include "tests/support/TestMachine.h"
 #include "tools/sim/Simulation.h"
 
 #include <array>
 #include <gtest/gtest.h>
+#include <memory>
 #include <numeric>
 #include <string>
 
 using namespace slotmachine;
 using namespace slotmachine::pawlane;
 using namespace slotmachine::sim;
+using slotmachine::testing::TestMachine;
 
 namespace {
 
@@ -35,7 +38,8 @@ Expected enumerate(std::int32_t coins) {
             for (int s2 = 1; s2 <= StripLength; ++s2) {
                 state.ReelStop = {s0, s1, s2};
                 const ReelReading r = readReels(state, game.paytable(), coins);
-                const std::int64_t spinPay = std::accumulate(r.linePay.begin(), r.linePay.end(), std::int64_t{0});
+                const std::int64_t spinPay =
+                    std::accumulate(r.linePay.begin(), r.linePay.end(), std::int64_t{0});
                 pay += spinPay;
                 hits += spinPay > 0 ? 1 : 0;
                 if (r.reset) {
@@ -98,16 +102,59 @@ TEST(PawlaneSimulationTest, FiguresAgreeWithTheStripsMarksAndPaytable) {
     }
 }
 
-TEST(PawlaneSimulationTest, GreedyHoldsReturnMoreThanNoHolds) {
-    for (const std::int32_t coins : {1, 2, 3}) {
-        const Options options{"pawlane", coins, 400'000, 77, "greedy"};
-        const Figures greedy = simulate(options);
-        const Figures none = simulate(Options{"pawlane", coins, 400'000, 77, "none"});
-        EXPECT_GT(greedy.totalWon, none.totalWon) << coins;
-        ASSERT_TRUE(greedy.holdsUsed.has_value());
-        EXPECT_GT(*greedy.holdsUsed, 0) << coins;
-        EXPECT_NE(toJson(options, greedy).find(",\"holds_used\":" + std::to_string(*greedy.holdsUsed) +
-                                               ",\"strategy\":\"greedy\"}"),
-                  std::string::npos);
+TEST(PawlaneSimulationTest, GreedyHoldsTheFirstAgreeingPairOfTheMiddleRow) {
+    SimStrategy greedy;
+    for (const SimStrategy& strategy : simStrategies("pawlane")) {
+        if (strategy.name == "greedy") {
+            greedy = strategy;
+        }
     }
+    ASSERT_NE(greedy.afterSpin, nullptr);
+    struct Case {
+        std::array<std::int32_t, ReelCount> stops;
+        std::int32_t holds;
+        std::array<bool, ReelCount> held;
+    };
+    const Case cases[] = {
+        {{1, 1, 1}, 6, {true, true, false}},   // 7, 7, 6
+        {{1, 1, 1}, 1, {true, false, false}},  // one hold: the left reel of the pair
+        {{1, 2, 27}, 2, {true, false, true}},  // 7, 4, wild: reels 0 and 2
+        {{1, 2, 27}, 1, {false, false, true}}, // one hold: the wild reel
+        {{1, 2, 1}, 6, {false, false, false}}, // 7, 4, 6: no pair
+        {{1, 1, 1}, 0, {false, false, false}}, // no holds left
+    };
+    for (const Case& c : cases) {
+        TestMachine m(std::make_unique<PawlaneGame>());
+        auto& game = static_cast<PawlaneGame&>(m.game());
+        m.state.ReelStop = c.stops;
+        m.state.Coins = 1;
+        m.state.Holds = c.holds;
+        game.evaluate(m.machine);
+        m.state.Coins = 0;
+        ASSERT_EQ(m.machine.lastSpin().lineWin, 0);
+        greedy.afterSpin(m.machine, game);
+        for (int reel = 0; reel < ReelCount; ++reel) {
+            EXPECT_EQ(game.holds().held(reel), c.held[static_cast<std::size_t>(reel)])
+                << c.stops[0] << "," << c.stops[1] << "," << c.stops[2] << " holds " << c.holds << " reel "
+                << reel;
+        }
+    }
+    // After a win nothing is held.
+    TestMachine m(std::make_unique<PawlaneGame>());
+    auto& game = static_cast<PawlaneGame&>(m.game());
+    m.state.ReelStop = {7, 2, 19}; // 7s on the top row
+    m.state.Coins = 2;
+    game.evaluate(m.machine);
+    greedy.afterSpin(m.machine, game);
+    EXPECT_EQ(game.holds().used(), 0);
+}
+
+TEST(PawlaneSimulationTest, TheFiguresCountTheHoldsGreedySpent) {
+    const Options options{"pawlane", 2, 20'000, 77, "greedy"};
+    const Figures greedy = simulate(options);
+    ASSERT_TRUE(greedy.holdsUsed.has_value());
+    EXPECT_GT(*greedy.holdsUsed, 0);
+    EXPECT_NE(toJson(options, greedy)
+                  .find(",\"holds_used\":" + std::to_string(*greedy.holdsUsed) + ",\"strategy\":\"greedy\"}"),
+              std::string::npos);
 }
