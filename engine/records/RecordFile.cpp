@@ -355,7 +355,8 @@ void RecordFile::readGame(int index, GameState& state) {
     state.BonusWon = read.integer(KeyBonusWon, 0);
     state.BonusPts = std::min(read.integer(KeyBonusPts, 0), FullBonusPoints);
     if (stock_ != nullptr) {
-        state.*stock_ = read.integer(KeyStock, 0);
+        const bool written = ini.GetSection(section.c_str()) != nullptr;
+        state.*stock_ = read.integer(KeyStock, written ? 0 : stockOfAFreshGame_);
     }
 }
 

@@ -32,6 +32,11 @@ public:
     RecordFile(QString path, std::int32_t GameState::*stock, QString dateSeparator,
                std::function<QDate()> today = &QDate::currentDate);
 
+    // What the stock reads as from a section that is not there at all (a slot never
+    // written, or no running game yet): a fresh game's stock. A section without
+    // the key reads 0.
+    void setStockOfAFreshGame(std::int32_t value) { stockOfAFreshGame_ = value; }
+
     void readGame(int index, GameState& state) override;
     void writeGame(int index, const GameState& state, const QString& name) override;
     QString gameName() const override { return gameName_; }
@@ -42,6 +47,7 @@ public:
 private:
     QString path_;
     std::int32_t GameState::*stock_;
+    std::int32_t stockOfAFreshGame_ = 0;
     QString dateSeparator_;
     std::function<QDate()> today_;
     QString gameName_;

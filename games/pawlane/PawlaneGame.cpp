@@ -1,5 +1,11 @@
 #include "games/pawlane/PawlaneGame.h"
 
+#include "engine/display/MachineDisplay.h"
+#include "engine/reels/SlotMachine.h"
+#include "games/pawlane/PawlaneBonus.h"
+#include "games/pawlane/PawlaneEvaluation.h"
+#include "games/pawlane/PawlaneSymbols.h"
+
 namespace slotmachine::pawlane {
 
 namespace {
@@ -24,8 +30,6 @@ constexpr GameValues Values{
     .stock = &GameState::Holds,
     .stockAtNewGame = 6,
 };
-
-constexpr int Wild = 0;
 
 constexpr PayRule wildOr(int symbol, std::int32_t pay, std::string_view description) {
     return eachReelIn(symbolSet({symbol, Wild}), pay, description).paying(Payout::PerLine);
@@ -55,8 +59,79 @@ std::span<const PayRule> pawlanePayRules() {
 PawlaneGame::PawlaneGame() : paytable_(PayRules) {}
 
 int PawlaneGame::symbolNumber(int reel, int position) const {
-    const std::string_view strip = Values.strips[static_cast<std::size_t>(reel)];
-    return strip[static_cast<std::size_t>(position - 1)] - '0';
+    return cellAt(reel, position);
+}
+
+bool PawlaneGame::reelSpins(const SlotMachine&, int reel) const {
+    return !holds_.held(reel);
+}
+
+void PawlaneGame::coinBet(SlotMachine& machine) {
+    LineBars::followCoins(machine);
+}
+
+void PawlaneGame::spinStarting(SlotMachine& machine) {
+    machine.timers().stop(MachineTimer::Timer7);
+    machine.timers().stop(MachineTimer::Timer8);
+    bars_.clearWins();
+    LineBars::lightAll(machine);
+}
+
+void PawlaneGame::buttonsDimmed(SlotMachine& machine) {
+    holds_.drawLamps(machine, false);
+}
+
+void PawlaneGame::evaluate(SlotMachine& machine) {
+    evaluateSpin(machine, paytable_, holds_, bars_);
+}
+
+void PawlaneGame::spinSettled(SlotMachine&) {
+    holds_.spinSettled();
+}
+
+void PawlaneGame::awardBox(BoxAward& award) {
+    awardPawlaneBox(award);
+}
+
+void PawlaneGame::drawPayline(QPainter& painter, const ReelGeometry& geometry) const {
+    drawPaylineStrokes(painter, geometry);
+}
+
+void PawlaneGame::repaintStep(SlotMachine& machine, RepaintStep step) {
+    switch (step) {
+    case RepaintStep::AfterMeters:
+        PawlaneHolds::show(machine);
+        break;
+    case RepaintStep::AfterCaptions:
+        machine.display().DrawCaption(QStringLiteral("Holds"), HoldsCaptionLeft, false);
+        break;
+    case RepaintStep::AfterButtons:
+        machine.ShowBonusMeter();
+        LineBars::drawOpen(machine);
+        break;
+    }
+}
+
+void PawlaneGame::pointerPressBeforeButtons(SlotMachine& machine, int x, int y) {
+    holds_.press(machine, x, y);
+}
+
+void PawlaneGame::pointerPressAfterButtons(SlotMachine& machine, int, int) {
+    holds_.afterPress(machine);
+}
+
+void PawlaneGame::timerTick(SlotMachine& machine, MachineTimer timer) {
+    if (timer == MachineTimer::Timer7) {
+        holds_.blink(machine);
+    } else if (timer == MachineTimer::Timer8) {
+        bars_.blink(machine);
+    }
+}
+
+void PawlaneGame::closing(SlotMachine& machine) {
+    machine.timers().stop(MachineTimer::Timer7);
+    machine.timers().stop(MachineTimer::Timer8);
+    holds_.giveBack(machine);
 }
 
 } // namespace slotmachine::pawlane

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "engine/game/Game.h"
+#include "games/pawlane/PawlaneHolds.h"
+#include "games/pawlane/PawlaneLines.h"
 
 #include <span>
 
@@ -11,7 +13,8 @@ const GameValues& pawlaneValues();
 std::span<const PayRule> pawlanePayRules();
 
 // Pawlane Slots: three coins open three paylines; a wild symbol; marked stops
-// that fill the bonus meter, empty it or earn a hold; a stock of holds.
+// that fill the bonus meter, empty it or earn a hold; a stock of holds that keep
+// reels still through the next spin.
 class PawlaneGame final : public Game {
 public:
     PawlaneGame();
@@ -20,9 +23,38 @@ public:
     const Paytable& paytable() const override { return paytable_; }
 
     int symbolNumber(int reel, int position) const override;
+    // A held reel keeps its stop through the spin.
+    bool reelSpins(const SlotMachine& machine, int reel) const override;
+
+    // The line bars follow the coins bet.
+    void coinBet(SlotMachine& machine) override;
+    // The bars and hold lamps stop blinking, and every bar lights for the spin.
+    void spinStarting(SlotMachine& machine) override;
+    // The lamps of the reels that will spin go out.
+    void buttonsDimmed(SlotMachine& machine) override;
+    void evaluate(SlotMachine& machine) override;
+    void spinSettled(SlotMachine& machine) override;
+    void awardBox(BoxAward& award) override;
+
+    void drawPayline(QPainter& painter, const ReelGeometry& geometry) const override;
+    // The Holds meter and its caption, the bonus meter again and the bars of the open lines.
+    void repaintStep(SlotMachine& machine, RepaintStep step) override;
+    // Presses on the hold lamps hold reels.
+    void pointerPressBeforeButtons(SlotMachine& machine, int x, int y) override;
+    void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
+    // Timer7 blinks the hold lamps, Timer8 the bars of the winning lines.
+    void timerTick(SlotMachine& machine, MachineTimer timer) override;
+    // Holds chosen for a spin that will not come are given back before the last store.
+    void closing(SlotMachine& machine) override;
+
+    PawlaneHolds& holds() { return holds_; }
+    const PawlaneHolds& holds() const { return holds_; }
+    const LineBars& lineBars() const { return bars_; }
 
 private:
     Paytable paytable_;
+    PawlaneHolds holds_;
+    LineBars bars_;
 };
 
 } // namespace slotmachine::pawlane

@@ -169,8 +169,12 @@ TEST_F(RecordFileTest, OnlyAGameWithAStockKeepsNudges) {
     GameState state;
     stocked.readGame(1, state);
     EXPECT_EQ(state.Holds, 4);
+    // Slot 1 was written without the key; slot 3 never, so it reads as a fresh game.
+    stocked.setStockOfAFreshGame(6);
     stocked.readGame(0, state);
     EXPECT_EQ(state.Holds, 0);
+    stocked.readGame(2, state);
+    EXPECT_EQ(state.Holds, 6);
 }
 
 TEST_F(RecordFileTest, AFailedWriteSaysWhereAndLeavesTheFileAsItWas) {

@@ -25,6 +25,8 @@ struct Figures {
     std::int64_t lineHits = 0; // spins that paid a line win
     std::int64_t bonusGames = 0;
     std::int64_t loans = 0; // times the simulator went to the loan desk
+    // Holds the strategy spent, for a game that keeps holds.
+    std::optional<std::int64_t> holdsUsed;
     double seconds = 0.0;   // real time the spins took
 };
 

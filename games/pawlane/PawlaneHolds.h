@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/display/DesignRect.h"
+#include "engine/state/GameState.h"
+
+#include <array>
+#include <cstdint>
+
+namespace slotmachine {
+class SlotMachine;
+}
+
+namespace slotmachine::pawlane {
+
+// The hold lamps above the reels, each also the place a press holds its reel.
+inline constexpr std::array<DesignRect, ReelCount> HoldLampPlaces{{
+    {260, 246, 332, 263},
+    {364, 246, 436, 263},
+    {468, 246, 540, 263},
+}};
+inline constexpr int MostHoldsPerSpin = 2;
+// The Holds meter's right edge and its caption's left edge, in design x.
+inline constexpr std::int32_t HoldsMeterRight = 330;
+inline constexpr std::int32_t HoldsCaptionLeft = 302;
+
+// The player's holds between spins: which reels the coming spin leaves alone, how
+// many holds it has used, and whether holds may be chosen now (after a losing
+// spin). The stock itself is GameState::Holds, kept with the saved games.
+class PawlaneHolds {
+public:
+    bool held(int reel) const { return held_[static_cast<std::size_t>(reel)]; }
+    int used() const { return used_; }
+    bool allowed() const { return allowed_; }
+
+    // The Holds meter.
+    static void show(SlotMachine& machine);
+    // A reel's lamp, lit or unlit; the lamp of a held reel keeps what it shows.
+    void drawLamp(SlotMachine& machine, int reel, bool lit) const;
+    void drawLamps(SlotMachine& machine, bool lit) const;
+
+    // The evaluation's part: holds close when it starts, and a losing spin opens
+    // them again, with the lamps blinking if there are holds to spend.
+    void close() { allowed_ = false; }
+    void openAfterLoss(SlotMachine& machine);
+
+    // Holds `reel` for the coming spin, spending one hold. Refused (false) unless
+    // holds are open, the stock is not empty, fewer than two reels are held, the
+    // reel is not held yet and no machine operation runs.
+    bool hold(SlotMachine& machine, int reel);
+    // A pointer press before the machine's buttons: a press on a lamp holds its reel.
+    void press(SlotMachine& machine, int x, int y);
+    // The last step of every pointer press: an empty stock closes the holds.
+    void afterPress(SlotMachine& machine);
+    // A tick of the lamps' blinking.
+    void blink(SlotMachine& machine);
+    // After the evaluation of a spin: every reel spins again next time.
+    void spinSettled();
+    // The program closes before the spin the holds were chosen for: they go back
+    // into the stock, which is stored next.
+    void giveBack(SlotMachine& machine);
+
+private:
+    std::array<bool, ReelCount> held_{};
+    int used_ = 0;
+    bool allowed_ = false;
+    bool phase_ = false;
+};
+
+} // namespace slotmachine::pawlane

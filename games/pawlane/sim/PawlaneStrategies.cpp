@@ -1,0 +1,52 @@
+// How the simulator spends Pawlane's holds.
+#include "engine/reels/ReelStrips.h"
+#include "engine/reels/SlotMachine.h"
+#include "games/Catalog.h"
+#include "games/pawlane/PawlaneGame.h"
+#include "games/pawlane/PawlaneSymbols.h"
+
+#include <array>
+#include <utility>
+
+namespace slotmachine::pawlane {
+
+namespace {
+
+// After a losing spin, holds the first pair of middle-row reels that already agree
+// (equal symbols, or a wild among them): both reels with two holds or more, with
+// one hold the pair's wild reel, or else its left reel. The bet is always repeated.
+void holdMatchingPair(SlotMachine& machine, Game& game) {
+    auto& pawlane = static_cast<PawlaneGame&>(game);
+    PawlaneHolds& holds = pawlane.holds();
+    const GameState& s = machine.state();
+    if (!holds.allowed() || s.Holds <= 0) {
+        return;
+    }
+    std::array<int, ReelCount> middle{};
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        middle[static_cast<std::size_t>(reel)] = symbolAt(reel, rowPosition(s, reel, 1));
+    }
+    constexpr std::pair<int, int> Pairs[] = {{0, 1}, {0, 2}, {1, 2}};
+    for (const auto& [a, b] : Pairs) {
+        const int left = middle[static_cast<std::size_t>(a)];
+        const int right = middle[static_cast<std::size_t>(b)];
+        if (left != right && left != Wild && right != Wild) {
+            continue;
+        }
+        if (s.Holds >= 2) {
+            holds.hold(machine, a);
+            holds.hold(machine, b);
+        } else {
+            holds.hold(machine, right == Wild && left != Wild ? b : a);
+        }
+        return;
+    }
+}
+
+} // namespace
+
+std::vector<SimStrategy> pawlaneStrategies() {
+    return {{"greedy", &holdMatchingPair}};
+}
+
+} // namespace slotmachine::pawlane

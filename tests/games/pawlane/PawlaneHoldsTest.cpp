@@ -1,0 +1,196 @@
+// Pawlane's holds: the stock and its meter, the lamps, the choice and held reels.
+#include "engine/display/PointerInput.h"
+#include "engine/reels/ReelStrips.h"
+#include "games/pawlane/PawlaneGame.h"
+#include "tests/support/TestMachine.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace slotmachine;
+using namespace slotmachine::pawlane;
+using slotmachine::testing::EventLog;
+using slotmachine::testing::TestMachine;
+
+namespace {
+
+// At a layout of 800 design and window pixels are the same.
+constexpr int LampY = 254;
+constexpr int LampX[] = {296, 400, 504};
+
+struct PawlaneHoldsTest : ::testing::Test {
+    TestMachine m{std::make_unique<PawlaneGame>()};
+    PawlaneGame& game() { return static_cast<PawlaneGame&>(m.game()); }
+
+    void press(int x, int y) { FormMouseDown(m.machine, x, y, 0); }
+    void pressLamp(int reel) { press(LampX[reel], LampY); }
+    // Evaluates reels that pay nothing on any line with one coin bet, then
+    // settles the spin as the spin command does.
+    void loseASpin() {
+        m.state.ReelStop = {1, 1, 1}; // middle row 7, 7, 6
+        m.state.Coins = 1;
+        m.game().evaluate(m.machine);
+        m.game().spinSettled(m.machine);
+        m.state.Coins = 0;
+    }
+};
+
+} // namespace
+
+TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
+    EXPECT_EQ(m.state.Holds, 6);
+    m.machine.FullRepaint();
+    const int meter = m.indexOf("DrawMeter 6 330 red right");
+    EXPECT_GT(meter, m.indexOf("ShowCoins"));
+    EXPECT_LT(meter, m.indexOf("DrawCaption Credits 620 right"));
+    EXPECT_GT(m.indexOf("DrawCaption Holds 302 left"), m.indexOf("DrawCaption Coins 250 left"));
+    // The bonus meter before and after the buttons; no bars without coins bet,
+    // and no hold lamps.
+    EXPECT_EQ(m.count("ShowBonusMeter"), 2);
+    EXPECT_GT(m.indexOf("DrawLogo"), m.indexOf("DrawButton Spin lit"));
+    EXPECT_EQ(m.count("DrawMaskedPictureHalf Red Mask 377 lit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 unlit"), 0);
+
+    m.log.clear();
+    m.state.Coins = 2;
+    m.state.Holds = 13; // an opened game's count
+    m.machine.FullRepaint();
+    EXPECT_EQ(m.count("DrawMeter 13 330 red right"), 1);
+    const EventLog bars = {"DrawMaskedPictureHalf Red Mask 377 lit",
+                           "DrawMaskedPictureHalf Blue Mask 301 lit", "DrawLogo"};
+    EXPECT_EQ(EventLog(m.log.end() - 3, m.log.end()), bars);
+}
+
+TEST_F(PawlaneHoldsTest, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
+    pressLamp(0);
+    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_FALSE(game().holds().held(0));
+
+    m.state.ReelStop = {7, 2, 19}; // 7s on the top row
+    m.state.Coins = 2;
+    m.game().evaluate(m.machine);
+    m.game().spinSettled(m.machine);
+    EXPECT_EQ(m.count("Start Timer7"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 unlit"), 1);
+    pressLamp(1);
+    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_FALSE(game().holds().held(1));
+}
+
+TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit) {
+    m.state.Holds = 1;
+    loseASpin();
+    EXPECT_EQ(m.count("Start Timer7"), 1);
+    m.game().timerTick(m.machine, MachineTimer::Timer7);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 1);
+
+    m.log.clear();
+    pressLamp(1);
+    EXPECT_EQ(m.state.Holds, 0);
+    EXPECT_TRUE(game().holds().held(1));
+    const EventLog expected = {
+        "DrawMeter 0 330 red right",
+        "DrawPictureHalf HoldBMP 364 lit",
+        "Stop Timer7",
+        "DrawPictureHalf HoldBMP 260 unlit",
+        "DrawPictureHalf HoldBMP 468 unlit",
+        "Stop Timer7", // the press's last step: the stock is empty
+    };
+    EXPECT_EQ(m.log, expected);
+    EXPECT_FALSE(game().holds().allowed());
+}
+
+TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
+    m.state.Holds = 5;
+    loseASpin();
+    // The lamp's edges belong to it: the right and bottom edge of lamp 0.
+    press(332, 263);
+    press(332, 263);
+    EXPECT_EQ(m.state.Holds, 4);
+    press(437, LampY); // beside lamp 1
+    EXPECT_EQ(m.state.Holds, 4);
+    pressLamp(2);
+    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_EQ(m.count("Stop Timer7"), 1);
+    pressLamp(1);
+    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_TRUE(game().holds().held(0));
+    EXPECT_FALSE(game().holds().held(1));
+    EXPECT_TRUE(game().holds().held(2));
+
+    // Closing the program before that spin gives the two holds back.
+    m.game().closing(m.machine);
+    EXPECT_EQ(m.state.Holds, 5);
+    EXPECT_FALSE(game().holds().held(0));
+}
+
+TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
+    m.state.Holds = 0;
+    loseASpin();
+    EXPECT_EQ(m.count("Start Timer7"), 0);
+    EXPECT_TRUE(game().holds().allowed());
+    // A bonus game's holds prize (or a new game) brings holds: the lamps take presses.
+    m.state.Holds = 2;
+    pressLamp(2);
+    EXPECT_EQ(m.state.Holds, 1);
+    EXPECT_TRUE(game().holds().held(2));
+
+    // With none left, the next press anywhere closes the holds.
+    m.state.Holds = 0;
+    game().holds().spinSettled();
+    press(10, 700);
+    EXPECT_FALSE(game().holds().allowed());
+}
+
+TEST_F(PawlaneHoldsTest, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
+    // Reel 1 holds its hold stop (position 12) on the middle row: the next spin
+    // reads it again and earns a hold again, whatever the other reels show.
+    m.state.Holds = 2;
+    m.state.ReelStop = {1, 11, 1};
+    m.state.Coins = 1;
+    m.game().evaluate(m.machine);
+    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_EQ(m.count("Sound 8 wait"), 1);
+    m.game().spinSettled(m.machine);
+    pressLamp(1);
+    EXPECT_EQ(m.state.Holds, 2);
+
+    m.machine.setAnimated(true);
+    m.display.logFrames = true;
+    m.log.clear();
+    m.state.LastCoins = 1;
+    m.state.Coins = 0;
+    m.machine.spin();
+    EXPECT_EQ(m.state.ReelStop[1], 11);
+    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_EQ(m.count("Sound 0"), 2);
+    EXPECT_EQ(m.count("DrawReelAtRest 1"), 0);
+    EXPECT_EQ(m.count("HoldReelPicture 1"), 0);
+    EXPECT_GT(m.count("DrawReelAtRest 0"), 0);
+    // The lamp of the held reel stayed lit; the others went out at the start.
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 unlit"), 0);
+    EXPECT_GE(m.count("DrawPictureHalf HoldBMP 260 unlit"), 1);
+    EXPECT_FALSE(game().holds().held(1));
+    EXPECT_EQ(game().holds().used(), 0);
+}
+
+TEST_F(PawlaneHoldsTest, PressesWhileTheReelsSpinAreRefused) {
+    loseASpin();
+    m.machine.setAnimated(true);
+    int pressed = 0;
+    int usedDuring = -1;
+    std::int32_t holdsDuring = -1;
+    m.clock.setDuringWait([&] {
+        if (pressed++ == 0) {
+            pressLamp(0);
+            usedDuring = game().holds().used();
+            holdsDuring = m.state.Holds;
+        }
+    });
+    m.state.LastCoins = 1;
+    m.machine.spin();
+    ASSERT_GT(pressed, 0);
+    EXPECT_EQ(usedDuring, 0);
+    EXPECT_EQ(holdsDuring, 6);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 lit"), 0);
+}
