@@ -159,9 +159,11 @@ bool renderAt(Game& game, const MachinePictures& pictures, int width, const QStr
         ok = save(rig.surface, stem.arg(QStringLiteral("bonusmeter"), w)) && ok;
     }
 
+    // Each scene on a game of its own: a game keeps state between spins.
     for (const SnapshotScene& scene : snapshotScenes(name.toStdString())) {
-        SnapshotRig own(game, pictures, width);
-        scene.stage(own.machine, game);
+        const std::unique_ptr<Game> fresh = makeGame(name.toStdString());
+        SnapshotRig own(*fresh, pictures, width);
+        scene.stage(own.machine, *fresh);
         ok = save(own.surface, stem.arg(fromView(scene.name), w)) && ok;
     }
     return ok;
@@ -205,7 +207,7 @@ int main(int argc, char** argv) {
     const GameValues& values = game->values();
     PrintedDialogs dialogs;
     std::optional<MachinePictures> pictures = prepareMachinePictures(
-        builtInPictures(fromView(values.programName)), QDir(options->media), fromView(values.soundPrefix), 24, dialogs);
+        builtInPictures(fromView(values.programName), values.pictures), QDir(options->media), fromView(values.soundPrefix), 24, dialogs);
     if (!pictures) {
         return 1;
     }
