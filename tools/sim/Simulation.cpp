@@ -208,6 +208,9 @@ Figures simulate(const Options& options, const SimStrategy& strategy) {
     machine.powerOn();
 
     Figures figures;
+    if (game->values().stock == &GameState::Nudges) {
+        figures.nudgesUsed = 0;
+    }
     const auto started = std::chrono::steady_clock::now();
     for (std::int64_t spin = 0; spin < options.spins; ++spin) {
         if (state.Credits < options.coins) {
@@ -240,8 +243,13 @@ Figures simulate(const Options& options, const SimStrategy& strategy) {
         ++figures.spins;
         if (strategy.afterSpin != nullptr) {
             const std::int64_t before = state.Credits;
+            const std::uint64_t operationsBefore = machine.operationsFinished();
             strategy.afterSpin(machine, *game);
             figures.totalWon += state.Credits - before;
+            // Between spins every machine operation is a nudge.
+            if (figures.nudgesUsed) {
+                *figures.nudgesUsed += static_cast<std::int64_t>(machine.operationsFinished() - operationsBefore);
+            }
         }
     }
     figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -262,6 +270,7 @@ std::string toJson(const Options& options, const Figures& figures) {
            ",\"hit_frequency\":" + formatFraction(hitFrequency) +
            ",\"bonus_games\":" + std::to_string(figures.bonusGames) +
            ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) +
+           (figures.nudgesUsed ? ",\"nudges_used\":" + std::to_string(*figures.nudgesUsed) : std::string()) +
            ",\"strategy\":\"" + options.strategy + "\"}";
 }
 

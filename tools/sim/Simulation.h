@@ -25,6 +25,8 @@ struct Figures {
     std::int64_t lineHits = 0; // spins that paid a line win
     std::int64_t bonusGames = 0;
     std::int64_t loans = 0; // times the simulator went to the loan desk
+    // Nudges the strategy played, for a game that holds nudges.
+    std::optional<std::int64_t> nudgesUsed;
     double seconds = 0.0;   // real time the spins took
 };
 
