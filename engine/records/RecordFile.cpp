@@ -355,7 +355,8 @@ void RecordFile::readGame(int index, GameState& state) {
     state.BonusWon = read.integer(KeyBonusWon, 0);
     state.BonusPts = std::min(read.integer(KeyBonusPts, 0), FullBonusPoints);
     if (stock_ != nullptr) {
-        state.*stock_ = read.integer(KeyStock, 0);
+        const bool sectionPresent = ini.SectionExists(section.c_str());
+        state.*stock_ = read.integer(KeyStock, sectionPresent ? 0 : stockAtNewGame_);
     }
 }
 

@@ -38,10 +38,14 @@ public:
     QString gameDate() const override { return gameDate_; }
 
     const QString& path() const { return path_; }
+    // The stock a game that the file does not hold at all reads with (a game of
+    // its section without the key reads 0).
+    void setStockAtNewGame(std::int32_t stock) { stockAtNewGame_ = stock; }
 
 private:
     QString path_;
     std::int32_t GameState::*stock_;
+    std::int32_t stockAtNewGame_ = 0;
     QString dateSeparator_;
     std::function<QDate()> today_;
     QString gameName_;

@@ -143,6 +143,7 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     const QString programPath = QCoreApplication::applicationFilePath();
     RecordFile records(recordFilePath(startupValuesFor(values, programPath).ProgramBaseName), values.stock,
                        dateSeparatorOf(QLocale::system()));
+    records.setStockAtNewGame(values.stockAtNewGame);
     SdlAudio audio;
     std::unique_ptr<TForm1> window = TForm1::create(game, records, audio.outputs(), programPath);
     if (!window) {

@@ -171,6 +171,12 @@ TEST_F(RecordFileTest, OnlyAGameWithAStockKeepsNudges) {
     EXPECT_EQ(state.Holds, 4);
     stocked.readGame(0, state);
     EXPECT_EQ(state.Holds, 0);
+    // A game the file does not hold is a new game, with the new game's stock.
+    stocked.setStockAtNewGame(6);
+    stocked.readGame(0, state);
+    EXPECT_EQ(state.Holds, 0);
+    stocked.readGame(5, state);
+    EXPECT_EQ(state.Holds, 6);
 }
 
 TEST_F(RecordFileTest, AFailedWriteSaysWhereAndLeavesTheFileAsItWas) {
