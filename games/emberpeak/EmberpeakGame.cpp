@@ -28,7 +28,8 @@ constexpr SymbolSet AnySymbol = symbolSet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 
 // Two of `symbol` on reels 0 and 1, and it or the wild symbol on reel 2.
 constexpr PayRule threeOf(int symbol, std::int32_t pay, std::string_view description) {
-    return reelsIn(symbolSet({symbol}), symbolSet({symbol}), symbolSet({symbol, WildSymbol}), pay, description);
+    return reelsIn(symbolSet({symbol}), symbolSet({symbol}), symbolSet({symbol, WildSymbol}), pay,
+                   description);
 }
 
 constexpr PayRule PayRules[] = {
@@ -41,7 +42,8 @@ constexpr PayRule PayRules[] = {
     threeOf(6, 10, "Three 6s"),
     threeOf(7, 3, "Three 7s"),
     threeOf(BonusSymbol, 0, "Three bonus symbols").paying(Payout::BonusGame),
-    reelsIn(AnySymbol, AnySymbol, symbolSet({WildSymbol}), 0, "Wild on the right reel").paying(Payout::BetBack),
+    reelsIn(AnySymbol, AnySymbol, symbolSet({WildSymbol}), 0, "Wild on the right reel")
+        .paying(Payout::BetBack),
 };
 
 } // namespace

@@ -248,7 +248,8 @@ Figures simulate(const Options& options, const SimStrategy& strategy) {
             figures.totalWon += state.Credits - before;
             // Between spins every machine operation is a nudge.
             if (figures.nudgesUsed) {
-                *figures.nudgesUsed += static_cast<std::int64_t>(machine.operationsFinished() - operationsBefore);
+                *figures.nudgesUsed +=
+                    static_cast<std::int64_t>(machine.operationsFinished() - operationsBefore);
             }
         }
     }

@@ -25,9 +25,9 @@ struct Figures {
     std::int64_t lineHits = 0; // spins that paid a line win
     std::int64_t bonusGames = 0;
     std::int64_t loans = 0; // times the simulator went to the loan desk
+    double seconds = 0.0;   // real time the spins took
     // Nudges the strategy played, for a game that holds nudges.
     std::optional<std::int64_t> nudgesUsed;
-    double seconds = 0.0;   // real time the spins took
 };
 
 struct ParsedArguments {

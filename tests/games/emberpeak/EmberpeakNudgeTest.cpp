@@ -32,8 +32,8 @@ struct EmberpeakNudges : ::testing::Test, EmberpeakMachine {
     }
     bool loses(int p0, int p1, int p2) const {
         return codeAt(m.state, 2, p2) != WildSymbol &&
-               game->paytable().match(codeAt(m.state, 0, p0), codeAt(m.state, 1, p1), codeAt(m.state, 2, p2)) ==
-                   nullptr;
+               game->paytable().match(codeAt(m.state, 0, p0), codeAt(m.state, 1, p1),
+                                      codeAt(m.state, 2, p2)) == nullptr;
     }
     // Every entry of the log that starts with `prefix`, in order.
     std::vector<std::string> entries(const std::string& prefix) const {
@@ -51,9 +51,8 @@ struct EmberpeakNudges : ::testing::Test, EmberpeakMachine {
 
 TEST_F(EmberpeakNudges, EachNudgeLowersTheCountAndTheLastSwitchesTheButtonsOff) {
     // A losing line that still loses with reel 0 nudged.
-    const auto line = findLine([this](int p0, int p1, int p2) {
-        return loses(p0, p1, p2) && loses(previousPosition(p0), p1, p2);
-    });
+    const auto line = findLine(
+        [this](int p0, int p1, int p2) { return loses(p0, p1, p2) && loses(previousPosition(p0), p1, p2); });
     for (int held = 6; held >= 1; --held) {
         m.setPayline(line[0], line[1], line[2]);
         settle(1);
@@ -146,8 +145,8 @@ TEST_F(EmberpeakNudges, PressesDuringASpinOrANudgeAreRefused) {
     ASSERT_TRUE(game->nudge(m.machine, 2));
     EXPECT_GT(presses, 0);
     EXPECT_EQ(m.state.Nudges, 5);
-    EXPECT_EQ(entries("FillMovePicture"), std::vector<std::string>{"FillMovePicture 2 " +
-                                                                     std::to_string(positionOf(2, 3) - 2)});
+    EXPECT_EQ(entries("FillMovePicture"),
+              std::vector<std::string>{"FillMovePicture 2 " + std::to_string(positionOf(2, 3) - 2)});
     EXPECT_EQ(m.state.Spins, 0);
     EXPECT_EQ(m.state.Coins, 0);
 
@@ -190,30 +189,17 @@ TEST_F(EmberpeakNudges, TheMoveSlidesInEightStepsClicksAndSettlesBeforeTheEvalua
     ASSERT_TRUE(game->nudge(m.machine, 0));
 
     const std::vector<std::string> expected = {
-        "Stop Timer7",
-        countBox(5),
-        "FillMovePicture 0 " + std::to_string(stop - 1),
-        "DrawMoveFrame 0 66",
-        "DrawMoveFrame 0 56",
-        "DrawMoveFrame 0 46",
-        "DrawMoveFrame 0 36",
-        "DrawMoveFrame 0 26",
-        "DrawMoveFrame 0 16",
-        "DrawMoveFrame 0 6",
-        "DrawMoveFrame 0 0",
-        "Sound 0",
-        "TakeReelPicture 0 8",
-        "DrawHeldReel 0 2",
-        "DrawHeldReel 0 4",
-        "DrawHeldReel 0 2",
-        "DrawHeldReel 0 0",
-        "DrawHeldReel 0 -2",
-        "DrawHeldReel 0 -4",
-        "DrawHeldReel 0 -2",
-        "DrawHeldReel 0 0",
+        "Stop Timer7",         countBox(5),          "FillMovePicture 0 " + std::to_string(stop - 1),
+        "DrawMoveFrame 0 66",  "DrawMoveFrame 0 56", "DrawMoveFrame 0 46",
+        "DrawMoveFrame 0 36",  "DrawMoveFrame 0 26", "DrawMoveFrame 0 16",
+        "DrawMoveFrame 0 6",   "DrawMoveFrame 0 0",  "Sound 0",
+        "TakeReelPicture 0 8", "DrawHeldReel 0 2",   "DrawHeldReel 0 4",
+        "DrawHeldReel 0 2",    "DrawHeldReel 0 0",   "DrawHeldReel 0 -2",
+        "DrawHeldReel 0 -4",   "DrawHeldReel 0 -2",  "DrawHeldReel 0 0",
     };
     ASSERT_GE(m.log.size(), expected.size());
-    EXPECT_EQ(std::vector<std::string>(m.log.begin(), m.log.begin() + static_cast<long>(expected.size())), expected);
+    EXPECT_EQ(std::vector<std::string>(m.log.begin(), m.log.begin() + static_cast<long>(expected.size())),
+              expected);
     EXPECT_EQ(m.clock.now() - start, 8 * 50 + 7 * 20);
     EXPECT_EQ(m.state.ReelStop[0], stop - 1);
     EXPECT_EQ(m.machine.operationsFinished(), operations + 1) << "the window stores the game after it";

@@ -1,9 +1,8 @@
 // The simulator's Emberpeak figures against an exact count of every payline the
 // strips can show.
-#include "tools/sim/Simulation.h"
-
 #include "engine/reels/ReelStrips.h"
 #include "games/emberpeak/EmberpeakGame.h"
+#include "tools/sim/Simulation.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -64,10 +63,12 @@ TEST(EmberpeakOddsTest, TheGreedyStrategySpendsNudgesAndReportsThem) {
     EXPECT_EQ(spent.totalBet, kept.totalBet);
 
     const std::string json = toJson(greedy, spent);
-    EXPECT_NE(json.find(",\"nudges_used\":" + std::to_string(*spent.nudgesUsed) + ",\"strategy\":\"greedy\"}"),
-              std::string::npos)
+    EXPECT_NE(
+        json.find(",\"nudges_used\":" + std::to_string(*spent.nudgesUsed) + ",\"strategy\":\"greedy\"}"),
+        std::string::npos)
         << json;
     // A game without nudges reports none.
-    EXPECT_EQ(toJson(Options{"orevein", 1, 10, 1}, simulate(Options{"orevein", 1, 10, 1})).find("nudges_used"),
-              std::string::npos);
+    EXPECT_EQ(
+        toJson(Options{"orevein", 1, 10, 1}, simulate(Options{"orevein", 1, 10, 1})).find("nudges_used"),
+        std::string::npos);
 }

@@ -175,8 +175,8 @@ TEST_F(EmberpeakRules, ASpinStopsTheAnimationAndTheBlinkingBeforeTheReelsMove) {
     int at = indexAfter(-1, "Stop Timer6");
     at = indexAfter(at, "Stop Timer7");
     at = indexAfter(at, "DrawPictureHalf BonusBMP 468 unlit");
-    const auto firstFrame = std::find_if(m.log.begin(), m.log.end(),
-                                         [](const std::string& e) { return e.rfind("DrawSpinFrame", 0) == 0; });
+    const auto firstFrame = std::find_if(
+        m.log.begin(), m.log.end(), [](const std::string& e) { return e.rfind("DrawSpinFrame", 0) == 0; });
     EXPECT_LT(at, firstFrame - m.log.begin());
 }
 
