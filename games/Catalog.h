@@ -15,11 +15,12 @@ namespace slotmachine {
 class SlotMachine;
 
 // A way for the simulator to spend a game's stock of holds or nudges: called after
-// every settled spin, it may run the game's own actions on the machine. A game
-// defines its own in games/<name>/sim/; every game also has "none".
+// every settled spin, it may run the game's own actions on the machine, and returns
+// how many holds or nudges it spent. A game defines its own in games/<name>/sim/;
+// every game also has "none".
 struct SimStrategy {
     std::string_view name;
-    void (*afterSpin)(SlotMachine& machine, Game& game) = nullptr; // null: spends nothing
+    int (*afterSpin)(SlotMachine& machine, Game& game) = nullptr; // null: spends nothing
 };
 
 // A state of the machine worth a picture of its own beyond those every game gets

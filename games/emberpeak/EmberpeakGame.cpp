@@ -1,5 +1,9 @@
 #include "games/emberpeak/EmberpeakGame.h"
 
+#include "engine/reels/SlotMachine.h"
+#include "games/emberpeak/NudgeButtons.h"
+#include "games/emberpeak/NudgeCount.h"
+
 namespace slotmachine::emberpeak {
 
 namespace {
@@ -20,13 +24,12 @@ constexpr GameValues Values{
     .stockAtNewGame = 6,
 };
 
-constexpr int Wild = 9;
-constexpr int BonusSymbol = 8;
 constexpr SymbolSet AnySymbol = symbolSet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
 
 // Two of `symbol` on reels 0 and 1, and it or the wild symbol on reel 2.
 constexpr PayRule threeOf(int symbol, std::int32_t pay, std::string_view description) {
-    return reelsIn(symbolSet({symbol}), symbolSet({symbol}), symbolSet({symbol, Wild}), pay, description);
+    return reelsIn(symbolSet({symbol}), symbolSet({symbol}), symbolSet({symbol, WildSymbol}), pay,
+                   description);
 }
 
 constexpr PayRule PayRules[] = {
@@ -39,7 +42,8 @@ constexpr PayRule PayRules[] = {
     threeOf(6, 10, "Three 6s"),
     threeOf(7, 3, "Three 7s"),
     threeOf(BonusSymbol, 0, "Three bonus symbols").paying(Payout::BonusGame),
-    reelsIn(AnySymbol, AnySymbol, symbolSet({Wild}), 0, "Wild on the right reel").paying(Payout::BetBack),
+    reelsIn(AnySymbol, AnySymbol, symbolSet({WildSymbol}), 0, "Wild on the right reel")
+        .paying(Payout::BetBack),
 };
 
 } // namespace
@@ -57,6 +61,40 @@ EmberpeakGame::EmberpeakGame() : paytable_(PayRules) {}
 int EmberpeakGame::symbolNumber(int reel, int position) const {
     const std::string_view strip = Values.strips[static_cast<std::size_t>(reel)];
     return strip[static_cast<std::size_t>(position - 1)] - '0';
+}
+
+void EmberpeakGame::spinStarting(SlotMachine& machine) {
+    machine.timers().stop(MachineTimer::Timer6);
+    machine.timers().stop(MachineTimer::Timer7);
+}
+
+void EmberpeakGame::buttonsDimmed(SlotMachine& machine) {
+    drawNudgeButtons(machine.display(), false);
+}
+
+void EmberpeakGame::repaintStep(SlotMachine& machine, RepaintStep step) {
+    if (step == RepaintStep::AfterButtons) {
+        ShowNudges(machine);
+        drawNudgeButtons(machine.display(), false);
+    }
+}
+
+void EmberpeakGame::timerTick(SlotMachine& machine, MachineTimer timer) {
+    if (timer == MachineTimer::Timer6) {
+        wild_.tick(machine.display());
+    } else if (timer == MachineTimer::Timer7) {
+        blinkLit_ = !blinkLit_;
+        drawNudgeButtons(machine.display(), blinkLit_);
+    }
+}
+
+void EmberpeakGame::windowCreated(SlotMachine& machine) {
+    machine.timers().start(MachineTimer::Timer6);
+}
+
+void EmberpeakGame::closing(SlotMachine& machine) {
+    machine.timers().stop(MachineTimer::Timer6);
+    machine.timers().stop(MachineTimer::Timer7);
 }
 
 } // namespace slotmachine::emberpeak

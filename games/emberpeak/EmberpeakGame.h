@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game/Game.h"
+#include "games/emberpeak/WildAnimation.h"
 
 #include <span>
 
@@ -10,9 +11,14 @@ const GameValues& emberpeakValues();
 // The Emberpeak pay rules, in the order in which they are tried.
 std::span<const PayRule> emberpeakPayRules();
 
+// The wild symbol, which stands on the right reel only, and the bonus symbol.
+inline constexpr int WildSymbol = 9;
+inline constexpr int BonusSymbol = 8;
+
 // Emberpeak Slots: three coins on one payline; a wild symbol on the right reel
 // that is animated while it stands on the payline and brings the bet back alone;
-// bonus symbols that open the bonus game; a stock of reel nudges.
+// bonus symbols that open the bonus game; a stock of reel nudges, earned by the
+// wild symbol and the bonus game, spent to move a reel down one stop after a loss.
 class EmberpeakGame final : public Game {
 public:
     EmberpeakGame();
@@ -23,8 +29,45 @@ public:
     int symbolNumber(int reel, int position) const override;
     bool showsBonusMeter() const override { return false; }
 
+    // The spin stops the wild animation and the blinking before the reels move,
+    // and dims the nudge buttons.
+    void spinStarting(SlotMachine& machine) override;
+    void buttonsDimmed(SlotMachine& machine) override;
+    // Pays the payline, plays the bonus game inside the evaluation, adds a nudge
+    // for the wild symbol and offers nudges after a loss.
+    void evaluate(SlotMachine& machine) override;
+    // A nudge box adds twice the coins in nudges, once per bonus game; a credit
+    // box pays its value. The prize text is red.
+    void awardBox(BoxAward& award) override;
+
+    void repaintStep(SlotMachine& machine, RepaintStep step) override;
+    // A press on a nudge button plays a nudge while they are offered.
+    void pointerPressBeforeButtons(SlotMachine& machine, int x, int y) override;
+    // Every press ends the offer once no nudges are left.
+    void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
+    // Timer6 animates the wild symbol, Timer7 blinks the nudge buttons.
+    void timerTick(SlotMachine& machine, MachineTimer timer) override;
+    // The payline shows the wild symbol at start: its animation runs.
+    void windowCreated(SlotMachine& machine) override;
+    void closing(SlotMachine& machine) override;
+
+    // Whether the last evaluation lost without the wild symbol, so that a nudge may
+    // be played.
+    bool nudgeMode() const { return nudgeMode_; }
+    // Moves reel `reel` down one stop and pays the new payline with the last bet.
+    // Refused (false) while no nudge is offered or held, or while the machine is busy.
+    bool nudge(SlotMachine& machine, int reel);
+
+    const WildAnimation& wildAnimation() const { return wild_; }
+
 private:
+    // Ends the offer when the last nudge is gone: the buttons stop blinking, dimmed.
+    void switchOffWhenNoneLeft(SlotMachine& machine);
+
     Paytable paytable_;
+    WildAnimation wild_;
+    bool nudgeMode_ = false;
+    bool blinkLit_ = false;
 };
 
 } // namespace slotmachine::emberpeak

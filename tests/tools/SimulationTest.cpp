@@ -323,7 +323,10 @@ TEST(SimulationTest, EveryGameOfTheCatalogPlaysWithEachOfItsStrategies) {
 TEST(SimulationTest, CreditsTheStrategysActionsBringCountAsWon) {
     const Options options{"orevein", 2, 3000, 5};
     const Figures none = simulate(options);
-    const SimStrategy generous{"generous", [](SlotMachine& machine, Game&) { machine.state().Credits += 3; }};
+    const SimStrategy generous{"generous", [](SlotMachine& machine, Game&) {
+        machine.state().Credits += 3;
+        return 0;
+    }};
     const Figures played = simulate(options, generous);
     EXPECT_EQ(played.totalBet, none.totalBet);
     EXPECT_EQ(played.lineHits, none.lineHits);

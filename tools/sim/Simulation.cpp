@@ -208,8 +208,9 @@ Figures simulate(const Options& options, const SimStrategy& strategy) {
     machine.powerOn();
 
     Figures figures;
-    if (game->values().stock == &GameState::Holds) {
-        figures.holdsUsed = 0;
+    if (game->values().stock != nullptr) {
+        figures.stockUsed = 0;
+        figures.stockUsedKey = game->values().stock == &GameState::Holds ? "holds_used" : "nudges_used";
     }
     const auto started = std::chrono::steady_clock::now();
     for (std::int64_t spin = 0; spin < options.spins; ++spin) {
@@ -243,12 +244,10 @@ Figures simulate(const Options& options, const SimStrategy& strategy) {
         ++figures.spins;
         if (strategy.afterSpin != nullptr) {
             const std::int64_t before = state.Credits;
-            const std::int32_t holdsBefore = state.Holds;
-            strategy.afterSpin(machine, *game);
+            const std::int64_t spent = strategy.afterSpin(machine, *game);
             figures.totalWon += state.Credits - before;
-            // Between spins holds are only ever spent.
-            if (figures.holdsUsed && state.Holds < holdsBefore) {
-                *figures.holdsUsed += holdsBefore - state.Holds;
+            if (figures.stockUsed) {
+                *figures.stockUsed += spent;
             }
         }
     }
@@ -270,7 +269,7 @@ std::string toJson(const Options& options, const Figures& figures) {
            ",\"hit_frequency\":" + formatFraction(hitFrequency) +
            ",\"bonus_games\":" + std::to_string(figures.bonusGames) +
            ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) +
-           (figures.holdsUsed ? ",\"holds_used\":" + std::to_string(*figures.holdsUsed) : std::string()) +
+           (figures.stockUsed ? ",\"" + std::string(figures.stockUsedKey) + "\":" + std::to_string(*figures.stockUsed) : std::string()) +
            ",\"strategy\":\"" + options.strategy + "\"}";
 }
 

@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace slotmachine::sim {
@@ -25,8 +26,10 @@ struct Figures {
     std::int64_t lineHits = 0; // spins that paid a line win
     std::int64_t bonusGames = 0;
     std::int64_t loans = 0; // times the simulator went to the loan desk
-    // Holds the strategy spent, for a game that keeps holds.
-    std::optional<std::int64_t> holdsUsed;
+    // Holds or nudges the strategy spent, for a game that keeps a stock of them,
+    // and the key that names the figure ("holds_used" or "nudges_used").
+    std::optional<std::int64_t> stockUsed;
+    std::string_view stockUsedKey;
     double seconds = 0.0;   // real time the spins took
 };
 

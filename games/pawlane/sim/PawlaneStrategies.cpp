@@ -15,12 +15,13 @@ namespace {
 // After a losing spin, holds the first pair of middle-row reels that already agree
 // (equal symbols, or a wild among them): both reels with two holds or more, with
 // one hold the pair's wild reel, or else its left reel. The bet is always repeated.
-void holdMatchingPair(SlotMachine& machine, Game& game) {
+// Returns the holds spent.
+int holdMatchingPair(SlotMachine& machine, Game& game) {
     auto& pawlane = static_cast<PawlaneGame&>(game);
     PawlaneHolds& holds = pawlane.holds();
     const GameState& s = machine.state();
     if (!holds.allowed() || s.Holds <= 0) {
-        return;
+        return 0;
     }
     std::array<int, ReelCount> middle{};
     for (int reel = 0; reel < ReelCount; ++reel) {
@@ -39,8 +40,9 @@ void holdMatchingPair(SlotMachine& machine, Game& game) {
         } else {
             holds.hold(machine, right == Wild && left != Wild ? b : a);
         }
-        return;
+        return holds.used();
     }
+    return 0;
 }
 
 } // namespace

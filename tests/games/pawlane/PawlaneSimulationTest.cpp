@@ -98,7 +98,7 @@ TEST(PawlaneSimulationTest, FiguresAgreeWithTheStripsMarksAndPaytable) {
         EXPECT_NEAR(static_cast<double>(f.lineHits) / Spins, e.hitFrequency, 0.002) << coins;
         EXPECT_NEAR(static_cast<double>(f.bonusGames) / Spins, e.bonusRate, e.bonusRate * 0.03) << coins;
         EXPECT_NEAR(perCoin, (e.lineReturn + e.bonusRate * boxMean) / coins, 0.04) << coins;
-        EXPECT_EQ(f.holdsUsed, 0) << coins;
+        EXPECT_EQ(f.stockUsed, 0) << coins;
     }
 }
 
@@ -152,9 +152,9 @@ TEST(PawlaneSimulationTest, GreedyHoldsTheFirstAgreeingPairOfTheMiddleRow) {
 TEST(PawlaneSimulationTest, TheFiguresCountTheHoldsGreedySpent) {
     const Options options{"pawlane", 2, 20'000, 77, "greedy"};
     const Figures greedy = simulate(options);
-    ASSERT_TRUE(greedy.holdsUsed.has_value());
-    EXPECT_GT(*greedy.holdsUsed, 0);
+    ASSERT_TRUE(greedy.stockUsed.has_value());
+    EXPECT_GT(*greedy.stockUsed, 0);
     EXPECT_NE(toJson(options, greedy)
-                  .find(",\"holds_used\":" + std::to_string(*greedy.holdsUsed) + ",\"strategy\":\"greedy\"}"),
+                  .find(",\"holds_used\":" + std::to_string(*greedy.stockUsed) + ",\"strategy\":\"greedy\"}"),
               std::string::npos);
 }

@@ -1,0 +1,87 @@
+// Emberpeak's evaluation of the payline, with its bonus game inside it, and the
+// award step of that bonus game.
+#include "engine/bonus/BoxAward.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/reels/ReelStrips.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/state/ClampedMath.h"
+#include "games/emberpeak/EmberpeakGame.h"
+#include "games/emberpeak/NudgeButtons.h"
+#include "games/emberpeak/NudgeCount.h"
+
+namespace slotmachine::emberpeak {
+
+namespace {
+// A box holding 1 holds nudges, twice the coins bet, instead of credits.
+constexpr std::int32_t NudgeBox = 1;
+constexpr std::int32_t NudgesPerCoin = 2;
+} // namespace
+
+void EmberpeakGame::evaluate(SlotMachine& machine) {
+    GameState& s = machine.state();
+    MachineTimers& timers = machine.timers();
+    s.SpinWin = 0;
+    nudgeMode_ = false;
+
+    const int a = codeAt(s, 0, paylinePosition(s, 0));
+    const int b = codeAt(s, 1, paylinePosition(s, 1));
+    const int c = codeAt(s, 2, paylinePosition(s, 2));
+    const bool wild = c == WildSymbol;
+    if (wild) {
+        timers.start(MachineTimer::Timer6);
+    }
+
+    const PayRule* rule = paytable_.match(a, b, c);
+    if (rule == nullptr) {
+        nudgeMode_ = true;
+    } else if (rule->payout == Payout::BonusGame) {
+        timers.stop(MachineTimer::Timer3);
+        // A bonus game that falls due while the program closes is not played.
+        if (!machine.shuttingDown() && machine.runBonusGame() && s.SpinWin > 0) {
+            machine.countUp();
+        }
+        ShowNudges(machine);
+    } else {
+        s.SpinWin = rule->credits(s.Coins);
+    }
+    machine.noteLineWin(s.SpinWin);
+
+    if (wild) {
+        s.Nudges = addClamped(s.Nudges, 1);
+    }
+    ShowNudges(machine);
+    if (s.SpinWin > 0 && s.SpinWin >= s.Coins) {
+        machine.playWinSound();
+    }
+    if (s.SpinWin > 0) {
+        timers.start(MachineTimer::Timer3);
+        drawNudgeButtons(machine.display(), false);
+        nudgeMode_ = false;
+        machine.countUp();
+    } else if (s.Nudges > 0) {
+        timers.start(MachineTimer::Timer7);
+    }
+}
+
+void EmberpeakGame::awardBox(BoxAward& award) {
+    if (award.BonusPrize <= 0) {
+        return;
+    }
+    GameState& s = award.state;
+    QString text;
+    if (award.BonusPrize == NudgeBox) {
+        const std::int32_t nudges = multiplyClamped(NudgesPerCoin, s.Coins);
+        text = QString::number(nudges) + QStringLiteral(" Nudges!");
+        // Further boxes opened in the same bonus game show the text but add nothing.
+        if (!award.stockAwarded) {
+            s.Nudges = addClamped(s.Nudges, nudges);
+            award.stockAwarded = true;
+        }
+    } else {
+        text = QString::number(award.BonusPrize) + QStringLiteral(" Credits!");
+        s.SpinWin = award.BonusPrize;
+    }
+    drawPrizeText(award, text, QColor(255, 0, 0));
+}
+
+} // namespace slotmachine::emberpeak

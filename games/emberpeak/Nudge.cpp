@@ -1,0 +1,76 @@
+// Spending a nudge: the press on a nudge button, the reel's move down one stop,
+// and the evaluation of the new payline with the last bet.
+#include "engine/display/MachineDisplay.h"
+#include "engine/display/MachineTimers.h"
+#include "engine/reels/SlotMachine.h"
+#include "engine/state/ClampedMath.h"
+#include "games/emberpeak/EmberpeakGame.h"
+#include "games/emberpeak/NudgeButtons.h"
+#include "games/emberpeak/NudgeCount.h"
+
+namespace slotmachine::emberpeak {
+
+namespace {
+
+constexpr int ReelStopSound = 0;
+
+// Coins bet since the losing spin are not played by the nudge, which pays the
+// last bet: they go back to Credits.
+void returnCoinsBet(SlotMachine& machine) {
+    GameState& s = machine.state();
+    if (s.Coins <= 0) {
+        return;
+    }
+    s.Credits = addClamped(s.Credits, s.Coins);
+    s.Coins = 0;
+    machine.display().ShowCredits();
+    machine.display().ShowCoins();
+}
+
+} // namespace
+
+bool EmberpeakGame::nudge(SlotMachine& machine, int reel) {
+    if (!nudgeMode_ || machine.state().Nudges <= 0 || reel < 0 || reel >= ReelCount) {
+        return false;
+    }
+    return machine.runFeature([this, &machine, reel] {
+        GameState& s = machine.state();
+        machine.timers().stop(MachineTimer::Timer7);
+        s.Nudges -= 1;
+        ShowNudges(machine);
+        nudgeMode_ = false;
+
+        machine.slideReelDown(reel);
+        machine.playSound(ReelStopSound, false);
+        machine.settleBounce(reel);
+
+        returnCoinsBet(machine);
+        machine.evaluateWithLastBet();
+        switchOffWhenNoneLeft(machine);
+    });
+}
+
+void EmberpeakGame::switchOffWhenNoneLeft(SlotMachine& machine) {
+    if (machine.state().Nudges > 0) {
+        return;
+    }
+    nudgeMode_ = false;
+    machine.timers().stop(MachineTimer::Timer7);
+    drawNudgeButtons(machine.display(), false);
+}
+
+void EmberpeakGame::pointerPressBeforeButtons(SlotMachine& machine, int x, int y) {
+    if (!nudgeMode_ || machine.state().Nudges <= 0) {
+        return;
+    }
+    const int reel = nudgeButtonAt(machine.geometry(), x, y);
+    if (reel >= 0) {
+        nudge(machine, reel); // refused while a spin or another nudge runs
+    }
+}
+
+void EmberpeakGame::pointerPressAfterButtons(SlotMachine& machine, int, int) {
+    switchOffWhenNoneLeft(machine);
+}
+
+} // namespace slotmachine::emberpeak
