@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the Emberpeak symbol sheet (304x228, 12 cells of 76x76): the ten symbols
 in cells 0 to 9 and two further frames of the wild symbol in cells 10 and 11, so
-that 9, 10 and 11 show its fire swelling."""
+that 9, 10 and 11 show its fire swelling. Also writes the game's desktop icon, the
+top symbol on a tile of its own."""
 import math
 import os
 import random
@@ -11,7 +12,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.append(os.path.join(HERE, "..", "emberpeak-cabinet"))
 
 from ember import *  # noqa: E402,F403  (SVG helpers and lettering)
-from ember import diamond, flame_d, snowflake  # noqa: E402
+from ember import diamond, flame_d, snowflake, stars  # noqa: E402
 
 OUT = os.path.join(HERE, "..", "..", "..", "games", "emberpeak", "art", "symbols.svg")
 CELL = 76
@@ -328,6 +329,24 @@ def sheet():
                    defs(), "\n".join(body))
 
 
+ICON = os.path.join(HERE, "..", "..", "..", "games", "emberpeak", "desktop", "icon.svg")
+
+
+def icon():
+    """The desktop icon: the volcano on a slate tile with an ice rim, drawn to read at 48 pixels."""
+    d = [defs(),
+         lin("iconRim", [(0, "#ffffff"), (0.25, "#bfe6fa"), (0.6, "#4a94c4"), (1, "#123c60")]),
+         rad("iconTile", [(0, "#c0501a"), (0.35, "#5a2a2a"), (0.75, "#1e2430"), (1, "#0c0f14")], cy=0.4, r=0.75)]
+    b = [rect(8, 8, 248, 248, "url(#iconRim)", r=44),
+         rect(18, 18, 238, 238, "url(#iconTile)", r=36),
+         stars(30, 26, 226, 110, 30, 4, 0.8),
+         '<g transform="translate(128,136) scale(2.9) translate(-38,-38)">'] + volcano() + ["</g>"]
+    b.append(rect(18, 18, 238, 238, "none", r=36, extra=' stroke="#000000" stroke-opacity="0.5" stroke-width="3"'))
+    return svg_doc(256, 256, "Emberpeak Slots: the fire mountain", "\n".join(d), "\n".join(b))
+
+
 if __name__ == "__main__":
     with open(OUT, "w") as f:
         f.write(sheet())
+    with open(ICON, "w") as f:
+        f.write(icon())
