@@ -301,8 +301,7 @@ def prize_svg():
     body.append(rect(x0 + 2, y0 + 3, x1 + 2, y1 + 3, "#000000", r=10, extra=' fill-opacity="0.3"'))
     body.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=10))
     body.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#plaqueFace)", r=7))
-    for x in (x0 + 12, x1 - 12):
-        body.append(snowflake(x, (y0 + y1) / 2, 6, "#6ab0dc", 1.6))
+    body.append(snowflake(x1 - 14, (y0 + y1) / 2, 7, "#6ab0dc", 1.6))
     body.append(lettering("The climbers are rescued!", 32, 320, 70, "url(#word)", "#2a0600", width_limit=580, depth=3))
     body.append(lettering("Safe off the fire mountain, and your drop paid:", 17, 320, 104, "#ffffff", "#0a2a44",
                           width_limit=580, outline_w=3, depth=2))

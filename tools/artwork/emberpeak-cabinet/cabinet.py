@@ -246,12 +246,12 @@ def wing_glass():
     out.append(ember_dots(gx0 + 10, gy0 + 26, gx1 - 10, crater_y - 8, 30, 11, "#ffc860", 1.0, 1.8))
     # lava river down the left flank
     lava = [(cx - 6, crater_y + 2), (cx - 16, crater_y + 40), (cx - 30, crater_y + 70), (gx0 + 18, crater_y + 110),
-            (gx0 + 10, crater_y + 150), (gx0 - 2, crater_y + 176)]
+            (gx0 + 12, crater_y + 150), (gx0 + 8, crater_y + 176)]
     d = "M" + " L".join(f"{num(x)} {num(y)}" for x, y in lava)
-    out.append(path(d, "none", ' stroke="#ff6a10" stroke-opacity="0.3" stroke-width="18" stroke-linejoin="round" stroke-linecap="round"'))
-    out.append(path(d, "none", ' stroke="#7a1a02" stroke-width="8" stroke-linejoin="round" stroke-linecap="round"'))
-    out.append(path(d, "none", ' stroke="#ff7a14" stroke-width="5.5" stroke-linejoin="round" stroke-linecap="round"'))
-    out.append(path(d, "none", ' stroke="#ffd040" stroke-width="2.2" stroke-linejoin="round" stroke-linecap="round"'))
+    out.append(path(d, "none", ' stroke="#ff5a0a" stroke-opacity="0.35" stroke-width="16" stroke-linejoin="round" stroke-linecap="round"'))
+    out.append(path(d, "none", ' stroke="#c0260a" stroke-width="8" stroke-linejoin="round" stroke-linecap="round"'))
+    out.append(path(d, "none", ' stroke="#ff8a1c" stroke-width="5.5" stroke-linejoin="round" stroke-linecap="round"'))
+    out.append(path(d, "none", ' stroke="#fff0a0" stroke-width="2.4" stroke-linejoin="round" stroke-linecap="round"'))
     # snowfields on the right flank and the trail the rope team follows
     out.append(poly([(cx + 20, crater_y + 30), (gx1, gy0 + 176), (gx1, gy0 + 250), (cx + 30, gy0 + 232), (cx + 6, gy0 + 200),
                      (cx + 22, gy0 + 170)], "url(#snowField)", ' fill-opacity="0.92"'))
