@@ -97,7 +97,7 @@ def volcano():
     out.append(poly([(26, 27), (50, 27), (56, 38), (50, 36), (45, 42), (38, 35), (31, 42), (26, 36), (20, 39)],
                     "url(#snow)", o(1.2, "#3a5a74")))
     # the eruption
-    out.append(path(flame_d(38, 28, 26, 26, tongues=5, seed=3), "url(#lava)", o(1.6, "#8a1a02")))
+    out.append(path(flame_d(38, 28, 26, 22, tongues=5, seed=3), "url(#lava)", o(1.6, "#8a1a02")))
     out.append(path(flame_d(38, 28, 12, 14, tongues=3, seed=5), "#fffbe0"))
     for (x, y, r) in ((14, 12, 2.6), (62, 10, 2.4), (22, 4, 1.8), (55, 20, 2), (9, 24, 1.6), (68, 26, 1.7)):
         out.append(circle(x, y, r, "#ffd040", o(0.9, "#c0400a")))
@@ -174,7 +174,7 @@ def flare():
     out.append(rect(32, 24, 44, 29, "#3a2a20", r=1.5, extra=o(1.2)))
     out.append("</g>")
     # the burning head
-    out.append(path(flame_d(31, 26, 22, 26, lean=0.3, tongues=3, seed=12), "url(#lava)", o(1.4, "#a02a04")))
+    out.append(path(flame_d(31, 26, 22, 22, lean=0.3, tongues=3, seed=12), "url(#lava)", o(1.4, "#a02a04")))
     out.append(path(flame_d(31, 26, 10, 15, lean=0.3, tongues=1, seed=13), "#ffffff"))
     for (x, y, r) in ((16, 12, 1.8), (48, 6, 1.6), (12, 26, 1.4), (52, 20, 1.4), (22, 2, 1.2), (42, 14, 1.2)):
         out.append(glint(x, y, r * 2.6, "#ffc040"))
@@ -284,28 +284,46 @@ def bonus():
     return out
 
 
+def tongue_d(x, base, w, h, lean):
+    """One lick of flame: a teardrop rising from `base`, its tip swept by `lean`."""
+    tip = x + lean * w
+    return (f"M{num(x - w / 2)} {num(base)}C{num(x - w / 2)} {num(base - h * 0.45)} {num(tip - w * 0.25)} {num(base - h * 0.6)}"
+            f" {num(tip)} {num(base - h)}C{num(tip + w * 0.2)} {num(base - h * 0.62)} {num(x + w / 2)} {num(base - h * 0.42)}"
+            f" {num(x + w / 2)} {num(base)}Q{num(x)} {num(base + w * 0.3)} {num(x - w / 2)} {num(base)}Z")
+
+
+def blaze(cx, base, h, lean, scale=1.0):
+    """A fire of five licks, tallest in the middle, as a list of path data."""
+    licks = ((0, 28, 1.0, lean), (-13, 22, 0.7, -0.25 + lean), (13, 22, 0.74, 0.25 + lean),
+             (-24, 16, 0.46, -0.35), (24, 16, 0.5, 0.35))
+    return [tongue_d(cx + dx * scale, base, w * scale, h * f * scale, ln) for dx, w, f, ln in licks]
+
+
 def wild(frame):
-    """The wild symbol; frame 0, 1, 2 swell its fire (cells 9, 10, 11)."""
-    k = (1.0, 1.11, 1.22)[frame]
-    out = [circle(38, 38, 22 + 12 * k, "url(#emberHalo)", f' opacity="{num(0.6 + 0.2 * frame)}"')]
-    # ring of flames around the core
-    n = 10
-    for i in range(n):
-        a = 360 * i / n + frame * 9
-        h = (14 + 4 * (i % 2)) * k
-        out.append(f'<g transform="rotate({num(a)} 38 38)">' +
-                   path(flame_d(38, 38 - 14, 14, h, tongues=1, seed=i), "url(#wildFlame)", o(1.1, "#8a1a02")) +
-                   path(flame_d(38, 38 - 14, 7, h * 0.6, tongues=1, seed=i), "url(#wildFlameIn)") + '</g>')
-    out.append(circle(38, 38, 19, "url(#wildCore)", o(1.6, "#a02a04")))
-    out.append(circle(38, 38, 19, "none", f' stroke="url(#wildRing)" stroke-width="{num(2.6 + 0.6 * frame)}"'))
-    # the word across the fire
-    out.append(rect(4, 29, 72, 48, "#0a2a44", r=4, extra=o(1.6, "#04101c")))
-    out.append(rect(5.5, 30.5, 70.5, 34.5, "#ffffff", r=2, extra=' fill-opacity="0.2"'))
-    wd = text_path("WILD", "sans-bold", 17.5, 38, 45.2, spacing=1.2)
+    """The wild symbol: a blaze behind the word; frames 0, 1, 2 (cells 9, 10, 11) swell it."""
+    h = (36, 43, 50)[frame]
+    lean = (0.0, 0.14, -0.1)[frame]
+    out = [circle(38, 40, 26 + 4 * frame, "url(#emberHalo)", f' opacity="{num(0.7 + 0.15 * frame)}"'),
+           ellipse(38, 71, 24, 3.5, "url(#shadow)")]
+    outer = blaze(38, 60, h, lean)
+    for d in outer:
+        out.append(path(d, "none", ' stroke="#7a1402" stroke-width="3.2" stroke-linejoin="round"'))
+    for d in outer:
+        out.append(path(d, "url(#wildFlame)"))
+    for d in blaze(38, 60, h * 0.92, -lean * 0.5, 0.62):
+        out.append(path(d, "url(#wildFlameIn)"))
+    for d in blaze(38, 60, h * 0.9, lean, 0.3)[:3]:
+        out.append(path(d, "#ffffff"))
+    for i, (x, y, r) in enumerate(((14, 20, 1.8), (62, 14, 1.6), (22, 8, 1.4), (56, 28, 1.4), (8, 34, 1.2), (68, 38, 1.3))):
+        if i < 2 + 2 * frame:
+            out.append(circle(x, y - 2 * frame, r + 0.3 * frame, "#ffd040", o(0.8, "#c0400a")))
+    # the word on an ice-rimmed slate plate
+    out.append(rect(3, 42, 73, 63, "#0a2a44", r=5, extra=' stroke="url(#wildRing)" stroke-width="2.4"'))
+    out.append(rect(5.5, 44.2, 70.5, 48.5, "#ffffff", r=2, extra=' fill-opacity="0.22"'))
+    wd = text_path("WILD", "sans-bold", 18, 38, 59.4, spacing=1.2)
     out.append(path(wd, "none", ' stroke="#c0300a" stroke-width="3.4" stroke-linejoin="round"'))
     out.append(path(wd, "url(#wildWord)"))
-    for (x, y, r) in ((10, 12, 4 + frame), (66, 64, 3.5 + frame), (64, 10, 2.5 + frame * 0.8)):
-        out.append(glint(x, y, r, "#ffd040"))
+    out.append(glint(66, 8, 3 + frame, "#ffd040"))
     return out
 
 
