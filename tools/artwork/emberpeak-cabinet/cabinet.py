@@ -178,6 +178,38 @@ def header_emblem():
     return "\n".join(out)
 
 
+def heat_gauge():
+    """Beside the publisher's logo, clear of it at every size: the mountain's heat, in the red."""
+    cx, cy, r = 172, 66, 35
+    out = ["<!-- heat gauge -->",
+           circle(cx + 1, cy + 2, r + 1, "#000000", ' fill-opacity="0.5"'),
+           circle(cx, cy, r, "url(#chromeUp)"),
+           circle(cx, cy, r - 4, "url(#chromeDown)"),
+           circle(cx, cy, r - 6, "#080b10")]
+    # the scale: ice blue through to ember red over 240 degrees
+    n = 24
+    for i in range(n):
+        a0 = math.radians(150 + 240 * i / n)
+        a1 = math.radians(150 + 240 * (i + 0.8) / n)
+        t = i / (n - 1)
+        col = "#5ab8ec" if t < 0.35 else ("#ffd040" if t < 0.6 else ("#ff8a1c" if t < 0.8 else "#ff3a0a"))
+        r0, r1 = r - 13, r - 8
+        out.append(poly([(cx + r0 * math.cos(a0), cy + r0 * math.sin(a0)), (cx + r1 * math.cos(a0), cy + r1 * math.sin(a0)),
+                         (cx + r1 * math.cos(a1), cy + r1 * math.sin(a1)), (cx + r0 * math.cos(a1), cy + r0 * math.sin(a1))], col))
+    out.append(circle(cx, cy + 1, 14, "url(#emberHalo)", ' opacity="0.6"'))
+    out.append(path(text_path("HEAT", "sans-bold", 7.5, cx, cy + 19, spacing=1), "#ffb060"))
+    a = math.radians(150 + 240 * 0.9)
+    out.append(poly([(cx + (r - 10) * math.cos(a), cy + (r - 10) * math.sin(a)),
+                     (cx + 2.6 * math.cos(a + math.pi / 2), cy + 2.6 * math.sin(a + math.pi / 2)),
+                     (cx - 6 * math.cos(a), cy - 6 * math.sin(a)),
+                     (cx + 2.6 * math.cos(a - math.pi / 2), cy + 2.6 * math.sin(a - math.pi / 2))], "#ff4a1a",
+                    ' stroke="#3a0800" stroke-width="0.6" stroke-linejoin="round"'))
+    out.append(circle(cx, cy, 3.4, "url(#chromeUp)", ' stroke="#1a2028" stroke-width="0.6"'))
+    out.append(path(f"M{cx - r + 9} {cy - 8}Q{cx - r + 14} {cy - r + 12} {cx - 6} {cy - r + 8}", "none",
+                    ' stroke="#ffffff" stroke-opacity="0.3" stroke-width="3" stroke-linecap="round"'))
+    return "\n".join(out)
+
+
 def meter_panel():
     x0, y0, x1, y1 = 233, 17, 637, 83
     out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
@@ -469,6 +501,7 @@ def machine_svg():
     body = [rect(0, 0, W, H, "#000000"),
             cabinet_shell(),
             header_emblem(),
+            heat_gauge(),
             meter_panel(),
             column(4, 131),
             column(746, 99),
