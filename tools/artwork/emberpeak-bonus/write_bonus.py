@@ -44,6 +44,7 @@ def defs(mood):
          lin("banner", [(0, "#e8f8ff"), (0.4, "#9ad4f0"), (1, "#3a88b8")]),
          lin("bannerFire", [(0, "#ffd070"), (0.5, "#ff7a1a"), (1, "#b0300a")]),
          lin("plaqueFace", [(0, "#ffffff"), (0.7, "#f0f8fc"), (1, "#d0e6f2")]),
+         lin("boxSky", [(0, "#0a1226"), (0.6, "#1e1a34"), (1, "#5a2216")]),
          lin("panel", [(0, "#2a323c"), (1, "#11161b")]),
          lin("chromeUp", [(0, "#ffffff"), (0.22, "#d8e4ec"), (0.6, "#7e8c98"), (1, "#36404a")]),
          lin("chromeDown", [(0, "#2a323a"), (0.5, "#7e8c98"), (1, "#eef6fa")]),
@@ -197,7 +198,9 @@ def supply_drop(x0, y0, x1, y1):
     out = [rect(x0 - 4, y0 - 4, x1 + 5, y1 + 6, "#000000", r=8, extra=' fill-opacity="0.5"'),
            rect(x0 - 4, y0 - 4, x1 + 4, y1 + 4, "url(#chromeUp)", r=8),
            rect(x0 - 1, y0 - 1, x1 + 1, y1 + 1, "url(#chromeDown)", r=6),
-           rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, "url(#panel)", r=5)]
+           rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, "url(#boxSky)", r=5),
+           stars(x0 + 6, y0 + 6, x1 - 6, y0 + 40, 8, int(x0 * 7 + y0), 0.8),
+           ellipse(cx, y0 + 66, 30, 16, "url(#crater)", ' opacity="0.55"')]
     # parachute
     out.append(path(f"M{num(cx - 26)} {num(y0 + 30)}Q{num(cx - 26)} {num(y0 + 6)} {num(cx)} {num(y0 + 6)}"
                     f"Q{num(cx + 26)} {num(y0 + 6)} {num(cx + 26)} {num(y0 + 30)}"
