@@ -277,9 +277,13 @@ def wing_glass():
     out.append(path(flame_d(cx, crater_y + 1, 16, 20, tongues=3, seed=8), "#fff4b0"))
     out.append(ember_dots(gx0 + 10, gy0 + 26, gx1 - 10, crater_y - 8, 30, 11, "#ffc860", 1.0, 1.8))
     # lava river down the left flank
-    lava = [(cx - 6, crater_y + 2), (cx - 16, crater_y + 40), (cx - 30, crater_y + 70), (gx0 + 18, crater_y + 110),
-            (gx0 + 12, crater_y + 150), (gx0 + 8, crater_y + 176)]
-    d = "M" + " L".join(f"{num(x)} {num(y)}" for x, y in lava)
+    lava = [(cx - 6, crater_y + 2), (cx - 13, crater_y + 18), (cx - 8, crater_y + 34), (cx - 20, crater_y + 52),
+            (cx - 15, crater_y + 70), (cx - 31, crater_y + 90), (cx - 26, crater_y + 108), (gx0 + 18, crater_y + 128),
+            (gx0 + 14, crater_y + 152), (gx0 + 8, crater_y + 176)]
+    d = f"M{num(lava[0][0])} {num(lava[0][1])}"
+    for (xa, ya), (xb, yb) in zip(lava[1:-1], lava[2:]):
+        d += f"Q{num(xa)} {num(ya)} {num((xa + xb) / 2)} {num((ya + yb) / 2)}"
+    d += f"L{num(lava[-1][0])} {num(lava[-1][1])}"
     out.append(path(d, "none", ' stroke="#ff5a0a" stroke-opacity="0.35" stroke-width="16" stroke-linejoin="round" stroke-linecap="round"'))
     out.append(path(d, "none", ' stroke="#c0260a" stroke-width="8" stroke-linejoin="round" stroke-linecap="round"'))
     out.append(path(d, "none", ' stroke="#ff8a1c" stroke-width="5.5" stroke-linejoin="round" stroke-linecap="round"'))
