@@ -44,6 +44,7 @@ def defs(mood):
          lin("banner", [(0, "#e8f8ff"), (0.4, "#9ad4f0"), (1, "#3a88b8")]),
          lin("bannerFire", [(0, "#ffd070"), (0.5, "#ff7a1a"), (1, "#b0300a")]),
          lin("plaqueFace", [(0, "#ffffff"), (0.7, "#f0f8fc"), (1, "#d0e6f2")]),
+         lin("ash", [(0, "#4a4250"), (0.6, "#2a2430"), (1, "#3a2226")]),
          lin("boxSky", [(0, "#0a1226"), (0.6, "#1e1a34"), (1, "#5a2216")]),
          lin("panel", [(0, "#2a323c"), (1, "#11161b")]),
          lin("chromeUp", [(0, "#ffffff"), (0.22, "#d8e4ec"), (0.6, "#7e8c98"), (1, "#36404a")]),
@@ -263,10 +264,13 @@ def empty_svg():
             ground(400, 8)]
     # an ash cloud rolling over the range
     rnd = random.Random(3)
-    for i in range(14):
-        x = 420 - i * 28 + rnd.uniform(-10, 10)
-        y = 170 - i * 4 + rnd.uniform(-12, 12)
-        body.append(circle(x, y, rnd.uniform(22, 36), "#2a2430", f' fill-opacity="{num(0.55 + 0.02 * i)}"'))
+    for i in range(12):
+        x = 410 - i * 30 + rnd.uniform(-8, 8)
+        y = 168 - i * 2 + rnd.uniform(-8, 8)
+        rx, ry = rnd.uniform(34, 48), rnd.uniform(20, 28)
+        body.append(path(blob_d(x, y, rx, ry, 40 + i, n=11, jitter=0.18), "url(#ash)", ' fill-opacity="0.85"'))
+        body.append(path(blob_d(x + 4, y + ry * 0.5, rx * 0.7, ry * 0.35, 60 + i, n=9, jitter=0.15), "#ff6a20",
+                         f' fill-opacity="{num(max(0.05, 0.3 - 0.025 * i))}"'))
     # the empty drop, its chute torn in the snow
     cx, y = 150, 420
     body.append(ellipse(cx + 10, y + 16, 110, 14, "url(#shadow)"))
