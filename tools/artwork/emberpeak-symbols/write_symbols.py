@@ -182,25 +182,32 @@ def flare():
 
 
 def rope():
-    out = [ellipse(38, 68, 30, 4, "url(#shadow)")]
-    # coils, back to front
-    for i, (ry, op) in enumerate(((24, 1), (21, 1), (18, 1), (15, 1))):
-        y = 38 + i * 1.2
-        rx = 28 - i * 4.5
-        out.append(ellipse(34, y, rx, ry * 0.9, "none", ' stroke="#5a2404" stroke-width="7.5"'))
-        out.append(ellipse(34, y, rx, ry * 0.9, "none", ' stroke="url(#rope)" stroke-width="5.5"'))
-        out.append(ellipse(34, y, rx, ry * 0.9, "none",
-                           ' stroke="#fff0c0" stroke-width="1.2" stroke-dasharray="2.4,3.2" stroke-opacity="0.8"'))
-    # loose end
-    out.append(path("M46 58C54 66 62 66 66 60", "none", ' stroke="#5a2404" stroke-width="7.5" stroke-linecap="round"'))
-    out.append(path("M46 58C54 66 62 66 66 60", "none", ' stroke="url(#rope)" stroke-width="5.5" stroke-linecap="round"'))
-    # carabiner clipped on
-    cb = "M56 10C64 8 70 12 70 20L68 44C67 52 56 52 55 44L52 18C51 13 53 10.6 56 10Z"
-    out.append(path(cb, "none", ' stroke="#0a2a44" stroke-width="7"'))
-    out.append(path(cb, "none", ' stroke="url(#carabiner)" stroke-width="4.6"'))
-    out.append(path("M54.4 20L56 40", "none", ' stroke="#0a2a44" stroke-width="3.6" stroke-linecap="round"'))
-    out.append(path("M54.4 20L56 40", "none", ' stroke="#d8f0ff" stroke-width="1.6" stroke-linecap="round"'))
-    out.append(path("M58 11.6C63 10.4 67 13 68 17", "none", ' stroke="#ffffff" stroke-width="1.4" stroke-linecap="round"'))
+    """A climber's coil: loops hanging from a wrapped neck, a carabiner clipped on."""
+    out = [ellipse(36, 70, 24, 3.5, "url(#shadow)")]
+    loops = [(12, 60, 68), (16, 56, 65), (20, 52, 62), (24, 48, 59)]
+    for (x0, x1, bottom) in loops:
+        cx = (x0 + x1) / 2
+        d = (f"M{num(x0 + 6)} 24C{num(x0 - 3)} 34 {num(x0 - 1)} {num(bottom + 1)} {num(cx)} {num(bottom)}"
+             f"C{num(x1 + 1)} {num(bottom + 1)} {num(x1 + 3)} 34 {num(x1 - 6)} 24")
+        out.append(path(d, "none", ' stroke="#5a2404" stroke-width="7"'))
+        out.append(path(d, "none", ' stroke="url(#rope)" stroke-width="5"'))
+        out.append(path(d, "none", ' stroke="#fff0c0" stroke-width="1.1" stroke-dasharray="2.2,3" stroke-opacity="0.85"'))
+    # the neck of the coil, wrapped round and round
+    out.append(rect(21, 11, 51, 29, "#5a2404", r=5))
+    for y in (14, 18.5, 23, 27.5):
+        out.append(path(f"M23 {num(y)}H49", "none", ' stroke="#5a2404" stroke-width="5.6" stroke-linecap="round"'))
+        out.append(path(f"M23 {num(y)}H49", "none", ' stroke="#e8841e" stroke-width="4" stroke-linecap="round"'))
+        out.append(path(f"M25 {num(y - 0.9)}H47", "none", ' stroke="#ffe0a0" stroke-width="0.9" stroke-opacity="0.8" stroke-linecap="round"'))
+    # the tail hanging out below
+    out.append(path("M36 29C37 40 33 48 36 56", "none", ' stroke="#5a2404" stroke-width="7" stroke-linecap="round"'))
+    out.append(path("M36 29C37 40 33 48 36 56", "none", ' stroke="url(#rope)" stroke-width="5" stroke-linecap="round"'))
+    # carabiner clipped through the neck
+    cb = "M56 6C63 4 69 8 69 15L67 38C66 46 56 46 55 38L52 14C51 9 53 6.6 56 6Z"
+    out.append(path(cb, "none", ' stroke="#0a2a44" stroke-width="6.6"'))
+    out.append(path(cb, "none", ' stroke="url(#carabiner)" stroke-width="4.4"'))
+    out.append(path("M54.2 16L55.8 34", "none", ' stroke="#0a2a44" stroke-width="3.4" stroke-linecap="round"'))
+    out.append(path("M54.2 16L55.8 34", "none", ' stroke="#d8f0ff" stroke-width="1.5" stroke-linecap="round"'))
+    out.append(path("M58 7.6C62.6 6.6 66.4 9 67.4 13", "none", ' stroke="#ffffff" stroke-width="1.4" stroke-linecap="round"'))
     return out
 
 
