@@ -3,6 +3,8 @@
 #include "engine/state/ClampedMath.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -50,11 +52,32 @@ std::vector<int> pictured(SymbolSet set, const SymbolCells& cells) {
     return codes;
 }
 
+// The pictured codes that stand in for others on each reel (a wild symbol): those
+// that every rule accepting several pictured symbols on that reel accepts, when at
+// least two rules do. A single rule accepting several symbols is a mix, not a wild.
+std::array<SymbolSet, ReelCount> standIns(std::span<const PayRule> rules, const SymbolCells& cells) {
+    std::array<SymbolSet, ReelCount> wild{};
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        int sets = 0;
+        SymbolSet common = 0;
+        for (const PayRule& rule : rules) {
+            const SymbolSet set = rule.reels[static_cast<std::size_t>(reel)];
+            if (rule.kind != PayRule::Kind::EachReelIn || pictured(set, cells).size() < 2) {
+                continue;
+            }
+            common = sets++ == 0 ? set : static_cast<SymbolSet>(common & set);
+        }
+        wild[static_cast<std::size_t>(reel)] = sets >= 2 ? common : SymbolSet{0};
+    }
+    return wild;
+}
+
 } // namespace
 
 std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
     const std::int32_t coinLimit = game.values().coinLimit;
     std::vector<ChartRow> rows;
+    const std::array<SymbolSet, ReelCount> wild = standIns(game.paytable().rules(), cells);
     for (const PayRule& rule : game.paytable().rules()) {
         ChartRow row;
         row.description =
@@ -66,7 +89,16 @@ std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
             }
         } else {
             for (int reel = 0; reel < ReelCount; ++reel) {
-                const std::vector<int> codes = pictured(rule.reels[static_cast<std::size_t>(reel)], cells);
+                const SymbolSet set = rule.reels[static_cast<std::size_t>(reel)];
+                const SymbolSet standIn = wild[static_cast<std::size_t>(reel)];
+                std::vector<int> codes = pictured(static_cast<SymbolSet>(set & ~standIn), cells);
+                if (codes.empty()) {
+                    codes = pictured(set, cells);
+                } else if (const std::vector<int> wilds = pictured(static_cast<SymbolSet>(set & standIn), cells);
+                           !wilds.empty()) {
+                    // The row shows the symbol it pays for; the wild is named beside the table.
+                    row.wildCell = cells[static_cast<std::size_t>(wilds.front())];
+                }
                 if (codes.empty()) {
                     throw std::invalid_argument("the rule \"" + std::string(rule.description) +
                                                 "\" allows no pictured symbol on reel " +
