@@ -104,6 +104,22 @@ TEST(PaychartRows, PicturesShowWhatEachRuleMatches) {
     EXPECT_EQ(sheetCells(rows[7]), (std::vector<int>{0, -1, -1})); // one nugget
 }
 
+TEST(PaychartRows, AWildThatEveryRuleAcceptsIsShownApartFromTheSymbols) {
+    const RuledGame game({eachReelIn(symbolSet({0}), 90, "Wilds"), eachReelIn(symbolSet({1, 0}), 50, "Ingots"),
+                          reelsIn(symbolSet({2}), symbolSet({2}), symbolSet({2, 0}), 20, "Carts")},
+                         3);
+    const std::vector<ChartRow> rows = chartRows(game, symbolCells(game));
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].wildCell, -1); // the wilds' own row
+    for (const std::size_t row : {1u, 2u}) {
+        EXPECT_FALSE(rows[row].mixed) << row;
+        EXPECT_EQ(rows[row].wildCell, 0) << row;
+        for (const ChartCell& cell : rows[row].cells) {
+            EXPECT_EQ(cell.code, static_cast<int>(row)) << row;
+        }
+    }
+}
+
 TEST(PaychartRows, FollowTheGamesOwnRulesAndCoinLimit) {
     const RuledGame game(
         {exactCount(orevein::Ingot, 3, 7, "Ingots"), eachReelIn(symbolSet({3, 4}), 1'000'000'000, "Mix")}, 3);

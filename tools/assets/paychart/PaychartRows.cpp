@@ -3,7 +3,6 @@
 #include "engine/state/ClampedMath.h"
 
 #include <algorithm>
-#include <array>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -52,24 +51,27 @@ std::vector<int> pictured(SymbolSet set, const SymbolCells& cells) {
     return codes;
 }
 
-// The pictured codes that stand in for others on each reel (a wild symbol): those
-// that every rule accepting several pictured symbols on that reel accepts, when at
-// least two rules do. A single rule accepting several symbols is a mix, not a wild.
-std::array<SymbolSet, ReelCount> standIns(std::span<const PayRule> rules, const SymbolCells& cells) {
-    std::array<SymbolSet, ReelCount> wild{};
-    for (int reel = 0; reel < ReelCount; ++reel) {
-        int sets = 0;
-        SymbolSet common = 0;
-        for (const PayRule& rule : rules) {
-            const SymbolSet set = rule.reels[static_cast<std::size_t>(reel)];
-            if (rule.kind != PayRule::Kind::EachReelIn || pictured(set, cells).size() < 2) {
+// The pictured codes that stand in for others (a wild symbol): those that every
+// reel's set accepts wherever a rule accepts several pictured symbols on a reel, when
+// at least two rules do. A single rule accepting several symbols is a mix, not a wild.
+SymbolSet standIns(std::span<const PayRule> rules, const SymbolCells& cells) {
+    int rulesWithSets = 0;
+    SymbolSet common = 0;
+    for (const PayRule& rule : rules) {
+        if (rule.kind != PayRule::Kind::EachReelIn) {
+            continue;
+        }
+        bool counted = false;
+        for (const SymbolSet set : rule.reels) {
+            if (pictured(set, cells).size() < 2) {
                 continue;
             }
-            common = sets++ == 0 ? set : static_cast<SymbolSet>(common & set);
+            common = rulesWithSets == 0 && !counted ? set : static_cast<SymbolSet>(common & set);
+            counted = true;
         }
-        wild[static_cast<std::size_t>(reel)] = sets >= 2 ? common : SymbolSet{0};
+        rulesWithSets += counted;
     }
-    return wild;
+    return rulesWithSets >= 2 ? common : SymbolSet{0};
 }
 
 } // namespace
@@ -77,7 +79,7 @@ std::array<SymbolSet, ReelCount> standIns(std::span<const PayRule> rules, const 
 std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
     const std::int32_t coinLimit = game.values().coinLimit;
     std::vector<ChartRow> rows;
-    const std::array<SymbolSet, ReelCount> wild = standIns(game.paytable().rules(), cells);
+    const SymbolSet standIn = standIns(game.paytable().rules(), cells);
     for (const PayRule& rule : game.paytable().rules()) {
         ChartRow row;
         row.description =
@@ -90,7 +92,6 @@ std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
         } else {
             for (int reel = 0; reel < ReelCount; ++reel) {
                 const SymbolSet set = rule.reels[static_cast<std::size_t>(reel)];
-                const SymbolSet standIn = wild[static_cast<std::size_t>(reel)];
                 std::vector<int> codes = pictured(static_cast<SymbolSet>(set & ~standIn), cells);
                 if (codes.empty()) {
                     codes = pictured(set, cells);
