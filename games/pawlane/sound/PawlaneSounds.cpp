@@ -167,16 +167,14 @@ Wave bonusReset() {
     return reverberate(mix, {.decay = 0.3, .size = 0.55, .damping = 0.5, .wet = 0.08, .tail = 0.05});
 }
 
-// 3: one tick of the win count-up: a hen's beak pecking a wooden trough. It plays
-// thirteen times a second, so it stays short and mellow.
+// 3: one tick of the win count-up: a hen's beak pecking a hollow wooden trough.
+// It plays thirteen times a second, so it stays short and mellow.
 Wave countTick() {
     Random random(0x9a04);
-    Wave mix;
-    addAt(mix, woodKnock(1500, 0.025, random), 0.0, 1.0);
-    const std::array<Partial, 2> trough{{{1.0, 1.0, 0.04}, {2.6, 0.2, 0.02}}};
-    Wave body = struck(steady(noteHz(84)), trough, 0.05, 0.0003);
-    normalize(body);
-    addAt(mix, body, 0.0, 0.3);
+    const std::array<Partial, 3> trough{{{1.0, 1.0, 0.06}, {2.6, 0.2, 0.03}, {4.9, 0.05, 0.02}}};
+    Wave mix = struck(steady(noteHz(84)), trough, 0.065, 0.0003);
+    normalize(mix);
+    addAt(mix, woodKnock(1500, 0.02, random), 0.0, 0.3);
     return mix;
 }
 
