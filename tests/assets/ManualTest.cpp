@@ -128,7 +128,8 @@ TEST(ManualTemplate, EachGamesManualHasEveryTopicAndItsPayTable) {
 
         // Every link inside the manual leads to an anchor it has.
         QSet<QString> names;
-        for (const auto& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(*manual)) {
+        for (const auto& m :
+             QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(*manual)) {
             names.insert(m.captured(1));
         }
         for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(*manual)) {

@@ -105,7 +105,8 @@ TEST(PaychartRows, PicturesShowWhatEachRuleMatches) {
 }
 
 TEST(PaychartRows, AWildThatEveryRuleAcceptsIsShownApartFromTheSymbols) {
-    const RuledGame game({eachReelIn(symbolSet({0}), 90, "Wilds"), eachReelIn(symbolSet({1, 0}), 50, "Ingots"),
+    const RuledGame game({eachReelIn(symbolSet({0}), 90, "Wilds"),
+                          eachReelIn(symbolSet({1, 0}), 50, "Ingots"),
                           reelsIn(symbolSet({2}), symbolSet({2}), symbolSet({2, 0}), 20, "Carts")},
                          3);
     const std::vector<ChartRow> rows = chartRows(game, symbolCells(game));

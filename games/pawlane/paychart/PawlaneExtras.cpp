@@ -120,13 +120,15 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
     const QString topPrize = rules.empty() ? QString() : grouped(rules.front().credits(1));
     qreal y = leftColumn.top();
     y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Wild")) + HeadingGap;
-    y = tileWithNote(painter, sheet, WildCell, below(leftColumn, y), QStringLiteral("The wild"),
-                     QStringLiteral("Stands in for every symbol on a line. Three wilds pay %1.").arg(topPrize)) +
+    y = tileWithNote(
+            painter, sheet, WildCell, below(leftColumn, y), QStringLiteral("The wild"),
+            QStringLiteral("Stands in for every symbol on a line. Three wilds pay %1.").arg(topPrize)) +
         SectionGap;
     y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Lines")) + HeadingGap;
     y = lines(painter, below(leftColumn, y)) + 4;
     y = style::drawNote(painter, below(leftColumn, y),
-                        QStringLiteral("Every open line is paid on its own, and the wins add up."), NotePixels) +
+                        QStringLiteral("Every open line is paid on its own, and the wins add up."),
+                        NotePixels) +
         SectionGap;
     y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Holds")) + HeadingGap;
     style::drawNote(painter, below(leftColumn, y),
@@ -166,7 +168,8 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
         amounts.append(grouped(value));
     }
     const QString last = amounts.isEmpty() ? QString() : amounts.takeLast();
-    const QString prizes = amounts.isEmpty() ? last : amounts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    const QString prizes =
+        amounts.isEmpty() ? last : amounts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
     style::drawNote(painter, below(rightColumn, y),
                     QStringLiteral("%1 points open it: pick one of %2 animal boxes. %3 hold %4 credits, "
                                    "%5 hold 2 holds for each coin bet, %6 are empty.")

@@ -49,8 +49,8 @@ Wave peep(double fromHz, double toHz, double seconds) {
 // A fiddle note: a bowed string (a bright, buzzing tone that swells under the bow)
 // through the body's resonances, with a little bow hiss and vibrato that arrives late.
 struct Bowing {
-    double vibrato = 0.14;  // semitones
-    double slide = 0.0;     // semitones below pitch at the onset, sliding up into it
+    double vibrato = 0.14; // semitones
+    double slide = 0.0;    // semitones below pitch at the onset, sliding up into it
     double attack = 0.03;
     double brightness = 0.95;
 };
@@ -77,17 +77,18 @@ Wave fiddle(double note, double length, double seconds, Random& random, const Bo
 // A cow lowing: a low buzzing voice whose mouth opens from a hummed "mm" into a
 // round "ooh" and closes again while the pitch sags.
 Wave moo(double fromNote, double toNote, double seconds) {
-    const Shape pitch =
-        vibrato(Curve({{0.0, noteHz(fromNote)}, {seconds * 0.25, noteHz(fromNote + 0.6)}, {seconds, noteHz(toNote)}},
-                      Exp::Exponential),
-                5.0, 0.2, 0.1);
-    const Shape loud = Curve({{0.0, 0.0}, {0.05, 0.7}, {seconds * 0.3, 1.0}, {seconds * 0.8, 0.8}, {seconds, 0.0}});
+    const Shape pitch = vibrato(
+        Curve({{0.0, noteHz(fromNote)}, {seconds * 0.25, noteHz(fromNote + 0.6)}, {seconds, noteHz(toNote)}},
+              Exp::Exponential),
+        5.0, 0.2, 0.1);
+    const Shape loud =
+        Curve({{0.0, 0.0}, {0.05, 0.7}, {seconds * 0.3, 1.0}, {seconds * 0.8, 0.8}, {seconds, 0.0}});
     Wave voice = blown(pitch, loud, 0.9, seconds);
-    Wave mouth = swept(voice, Curve({{0.0, 260}, {seconds * 0.35, 950}, {seconds, 380}}, Exp::Exponential), 2.2,
-                       SweepMode::LowPass);
+    Wave mouth = swept(voice, Curve({{0.0, 260}, {seconds * 0.35, 950}, {seconds, 380}}, Exp::Exponential),
+                       2.2, SweepMode::LowPass);
     // The second formant of "ooh", a little nasal.
-    Wave nose = swept(voice, Curve({{0.0, 900}, {seconds * 0.35, 1300}, {seconds, 800}}, Exp::Exponential), 4.0,
-                      SweepMode::BandPass);
+    Wave nose = swept(voice, Curve({{0.0, 900}, {seconds * 0.35, 1300}, {seconds, 800}}, Exp::Exponential),
+                      4.0, SweepMode::BandPass);
     normalize(mouth);
     normalize(nose);
     addAt(mouth, nose, 0.0, 0.3);
@@ -146,7 +147,8 @@ Wave coinBet() {
     Wave mix;
     Random landing(0x7a11);
     addAt(mix, coin(2900, 0.25, 0.85, landing), 0.0, 0.9);
-    const std::array<Partial, 4> pail{{{1.0, 1.0, 0.25}, {1.83, 0.6, 0.2}, {2.71, 0.4, 0.14}, {3.9, 0.2, 0.1}}};
+    const std::array<Partial, 4> pail{
+        {{1.0, 1.0, 0.25}, {1.83, 0.6, 0.2}, {2.71, 0.4, 0.14}, {3.9, 0.2, 0.1}}};
     Wave tin = struck(steady(740), pail, 0.3, 0.0005);
     normalize(tin);
     addAt(mix, tin, 0.0, 0.35);
@@ -243,8 +245,8 @@ Wave startJingle() {
     constexpr double Step = 0.1;
     constexpr std::array<double, 8> Lick{67, 71, 74, 71, 76, 74, 71, 74};
     for (std::size_t i = 0; i < Lick.size(); ++i) {
-        addAt(mix, fiddle(Lick[i], Step * 0.8, Step + 0.1, random, {.vibrato = 0.0, .attack = 0.015}), Step * i,
-              0.4);
+        addAt(mix, fiddle(Lick[i], Step * 0.8, Step + 0.1, random, {.vibrato = 0.0, .attack = 0.015}),
+              Step * i, 0.4);
     }
     constexpr std::array<double, 4> Bass{43, 50, 38, 50};
     for (std::size_t i = 0; i < Bass.size(); ++i) {

@@ -95,7 +95,8 @@ std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
                 std::vector<int> codes = pictured(static_cast<SymbolSet>(set & ~standIn), cells);
                 if (codes.empty()) {
                     codes = pictured(set, cells);
-                } else if (const std::vector<int> wilds = pictured(static_cast<SymbolSet>(set & standIn), cells);
+                } else if (const std::vector<int> wilds =
+                               pictured(static_cast<SymbolSet>(set & standIn), cells);
                            !wilds.empty()) {
                     // The row shows the symbol it pays for; the wild is named beside the table.
                     row.wildCell = cells[static_cast<std::size_t>(wilds.front())];
