@@ -30,8 +30,8 @@ struct ChartCell {
 struct ChartRow {
     QString description;
     std::array<ChartCell, ReelCount> cells{};
-    bool mixed = false;             // a reel accepts several symbols
-    int wildCell = -1;              // the wild's picture where it stands in, else -1
+    bool mixed = false; // a reel accepts several symbols
+    int wildCell = -1;  // the wild's picture where it stands in, else -1
     Payout payout = Payout::PerCoin;
     std::vector<std::int32_t> pays; // the line's credits for 1 to coinLimit coins
 };
