@@ -120,9 +120,9 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
     const QString topPrize = rules.empty() ? QString() : grouped(rules.front().credits(1));
     qreal y = leftColumn.top();
     y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Wild")) + HeadingGap;
-    y = tileWithNote(
-            painter, sheet, WildCell, below(leftColumn, y), QStringLiteral("The wild"),
-            QStringLiteral("Stands in for every symbol on a line. Three wilds pay %1.").arg(topPrize)) +
+    y = tileWithNote(painter, sheet, WildCell, below(leftColumn, y),
+                     QStringLiteral("Three pay %1").arg(topPrize),
+                     QStringLiteral("It stands in for every other symbol on a line.")) +
         SectionGap;
     y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Lines")) + HeadingGap;
     y = lines(painter, below(leftColumn, y)) + 4;
