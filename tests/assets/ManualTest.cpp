@@ -1,7 +1,8 @@
-// The manual: the pay table made from the pay rules, Orevein's template with its
+// The manual: the pay table made from the pay rules, each game's template with its
 // topics, and the command the build runs.
 #include "tools/assets/manual/Manual.h"
 
+#include "games/Catalog.h"
 #include "games/orevein/OreveinGame.h"
 
 #include <QFile>
@@ -44,10 +45,16 @@ std::vector<QStringList> tableCells(const QString& html) {
     return rows;
 }
 
-QString oreveinTemplate() {
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The game's manual template, games/<name>/manual/<program>.html.
+QString manualTemplate(const Game& game, std::string_view name) {
     // The test's own place in the source tree leads to the template.
     const QString path = QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-                         QStringLiteral("/../../games/orevein/manual/orevein-slots.html");
+                         QStringLiteral("/../../games/%1/manual/%2.html")
+                             .arg(fromView(name), fromView(game.values().programName));
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
@@ -86,6 +93,14 @@ TEST(ManualPaytable, ListsEveryRuleWithItsPayForEachCoin) {
     EXPECT_EQ(rows[1].last(), QStringLiteral("7,500"));
 }
 
+TEST(ManualPaytable, LinesThatCoinsOpenGetOnePayColumn) {
+    const RuledGame game({eachReelIn(symbolSet({1, 0}), 50, "Bars").paying(Payout::PerLine)});
+    const std::vector<QStringList> rows = tableCells(paytableHtml(game));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (QStringList{"Payline", "Each active line"}));
+    EXPECT_EQ(rows[1], (QStringList{"Bars", "50"}));
+}
+
 TEST(ManualPaytable, DescriptionsAreTextNotMarkup) {
     const RuledGame game({eachReelIn(symbolSet({1}), 9, "Bars & <b>Stars</b>")});
     const std::vector<QStringList> rows = tableCells(paytableHtml(game));
@@ -93,30 +108,33 @@ TEST(ManualPaytable, DescriptionsAreTextNotMarkup) {
     EXPECT_EQ(rows[1].first(), QStringLiteral("Bars & <b>Stars</b>"));
 }
 
-TEST(ManualTemplate, OreveinsManualHasEveryTopicAndItsPayTable) {
-    const QString text = oreveinTemplate();
-    ASSERT_FALSE(text.isEmpty());
-    QString error;
-    const std::optional<QString> manual = fillManual(text, orevein::OreveinGame(), error);
-    ASSERT_TRUE(manual) << error.toStdString();
-    for (const int topic : {41003, 41005, 41008, 41009, 41010}) {
-        EXPECT_TRUE(manual->contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
-    }
-    EXPECT_FALSE(manual->contains(QString::fromLatin1(PaytableMarker)));
-    const orevein::OreveinGame game; // the rules are a view into the game, which must outlive the loop
-    for (const PayRule& rule : game.paytable().rules()) {
-        EXPECT_TRUE(manual->contains(
-            QString::fromUtf8(rule.description.data(), static_cast<qsizetype>(rule.description.size()))));
-    }
-    EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Paychart.bmp\"")));
+TEST(ManualTemplate, EachGamesManualHasEveryTopicAndItsPayTable) {
+    for (const std::string_view name : gameNames()) {
+        SCOPED_TRACE(std::string(name));
+        const std::unique_ptr<Game> game = makeGame(name);
+        const QString text = manualTemplate(*game, name);
+        ASSERT_FALSE(text.isEmpty());
+        QString error;
+        const std::optional<QString> manual = fillManual(text, *game, error);
+        ASSERT_TRUE(manual) << error.toStdString();
+        for (const int topic : {41003, 41005, 41008, 41009, 41010}) {
+            EXPECT_TRUE(manual->contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
+        }
+        EXPECT_FALSE(manual->contains(QString::fromLatin1(PaytableMarker)));
+        for (const PayRule& rule : game->paytable().rules()) {
+            EXPECT_TRUE(manual->contains(fromView(rule.description)));
+        }
+        EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Paychart.bmp\"")));
 
-    // Every link inside the manual leads to an anchor it has.
-    QSet<QString> names;
-    for (const auto& m : QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(*manual)) {
-        names.insert(m.captured(1));
-    }
-    for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(*manual)) {
-        EXPECT_TRUE(names.contains(m.captured(1))) << m.captured(1).toStdString();
+        // Every link inside the manual leads to an anchor it has.
+        QSet<QString> names;
+        for (const auto& m :
+             QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(*manual)) {
+            names.insert(m.captured(1));
+        }
+        for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(*manual)) {
+            EXPECT_TRUE(names.contains(m.captured(1))) << m.captured(1).toStdString();
+        }
     }
 }
 

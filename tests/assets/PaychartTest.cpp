@@ -4,6 +4,7 @@
 
 #include "games/emberpeak/EmberpeakGame.h"
 #include "games/orevein/OreveinGame.h"
+#include "games/pawlane/PawlaneGame.h"
 #include "tests/support/SyntheticPictures.h"
 #include "tools/assets/paychart/PaychartRows.h"
 
@@ -120,6 +121,18 @@ TEST(PaychartRows, AWildShowsTheSymbolItStandsInForAndEverySymbolShowsTheMark) {
     EXPECT_EQ(rows[9].wildCell, -1);
 
     // Orevein's mix accepts a symbol on every reel that no other rule shares: no wild.
+    // Pawlane's wild stands on every reel: each line row shows three of its animal.
+    const pawlane::PawlaneGame pawlane;
+    const std::vector<ChartRow> lines = chartRows(pawlane, symbolCells(pawlane));
+    EXPECT_EQ(lines[0].wildCell, -1); // the wilds' own row
+    for (std::size_t row = 1; row < lines.size(); ++row) {
+        EXPECT_FALSE(lines[row].mixed) << row;
+        EXPECT_EQ(lines[row].wildCell, 0) << row;
+        for (const ChartCell& cell : lines[row].cells) {
+            EXPECT_EQ(cell.code, static_cast<int>(row)) << row;
+        }
+    }
+
     const orevein::OreveinGame orevein;
     for (const ChartRow& row : chartRows(orevein, symbolCells(orevein))) {
         EXPECT_EQ(row.wildCell, -1) << row.description.toStdString();

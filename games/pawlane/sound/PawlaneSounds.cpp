@@ -15,21 +15,85 @@ namespace {
 
 using Exp = Curve::Kind;
 
-// A shower of coins spilling over `seconds` from `start`, thinning out as it goes.
-void coinShower(Wave& mix, double start, double seconds, int count, double gain, Random& random) {
-    std::vector<double> times(count);
-    for (double& t : times) {
-        t = start + seconds * std::pow(random.uniform(), 1.4);
-    }
-    std::sort(times.begin(), times.end());
-    for (const double t : times) {
-        // One draw per statement: the order of a call's arguments is up to the compiler.
-        const double hz = random.uniform(2300, 3700);
-        const double ring = random.uniform(0.15, 0.3);
-        const double hardness = random.uniform(0.5, 0.9);
-        const double level = gain * (1.0 - 0.7 * (t - start) / seconds) * random.uniform(0.6, 1.0);
-        addAt(mix, coin(hz, ring, hardness, random), t, level);
-    }
+// A cowbell: a thin hammered iron box whose two strong modes sit a little over a
+// fifth apart, struck with a wooden stick.
+Wave cowbell(double frequency, double ring, Random& random) {
+    const std::array<Partial, 5> box{{
+        {1.0, 1.0, 1.0},
+        {1.49, 0.8, 0.8},
+        {2.13, 0.35, 0.45},
+        {2.87, 0.25, 0.3},
+        {4.05, 0.12, 0.2},
+    }};
+    Wave wave = struck(steady(frequency), box, ring, 0.0005);
+    // The box is a poor radiator of its lowest hum and rings mostly in the middle.
+    wave = filtered(std::move(wave), Biquad::bandPass(frequency * 1.6, 0.8));
+    fade(wave, 0.0, 0.02);
+    normalize(wave);
+    addAt(wave, woodKnock(frequency * 2.2, 0.015, random), 0.0, 0.25);
+    normalize(wave);
+    return wave;
+}
+
+// A chick's peep: a thin whistle that slides up (or down) and fades.
+Wave peep(double fromHz, double toHz, double seconds) {
+    Wave wave = sine(Curve({{0.0, fromHz}, {seconds * 0.7, toHz}, {seconds, toHz * 0.97}}, Exp::Exponential),
+                     seconds);
+    envelope(wave, [seconds](double t) {
+        const double rise = std::min(1.0, t / 0.008);
+        return rise * std::pow(std::max(0.0, 1.0 - t / seconds), 1.5);
+    });
+    return wave;
+}
+
+// A fiddle note: a bowed string (a bright, buzzing tone that swells under the bow)
+// through the body's resonances, with a little bow hiss and vibrato that arrives late.
+struct Bowing {
+    double vibrato = 0.14; // semitones
+    double slide = 0.0;    // semitones below pitch at the onset, sliding up into it
+    double attack = 0.03;
+    double brightness = 0.95;
+};
+
+Wave fiddle(double note, double length, double seconds, Random& random, const Bowing& bowing = {}) {
+    const double hz = noteHz(note);
+    const Curve into({{0.0, noteHz(note - bowing.slide)}, {0.06, hz}}, Exp::Exponential);
+    const Shape pitch = vibrato(bowing.slide > 0 ? Shape(into) : steady(hz), 5.8, bowing.vibrato, 0.18);
+    const Shape loud = Adsr{bowing.attack, 0.25, 0.8, 0.08}.over(length);
+    Wave wave = blown(pitch, loud, bowing.brightness, seconds);
+    Wave hiss = filtered(whiteNoise(seconds, random), Biquad::bandPass(hz * 3.0, 1.2));
+    envelope(hiss, loud);
+    normalize(hiss);
+    addAt(wave, hiss, 0.0, 0.04 * *std::max_element(wave.begin(), wave.end()));
+    Biquad::highPass(190).apply(wave);
+    Biquad::peak(280, 1.5, 4.0).apply(wave);
+    Biquad::peak(460, 1.8, 3.0).apply(wave);
+    Biquad::peak(2900, 1.0, 5.0).apply(wave);
+    Biquad::lowPass(7500).apply(wave);
+    normalize(wave);
+    return wave;
+}
+
+// A cow lowing: a low buzzing voice whose mouth opens from a hummed "mm" into a
+// round "ooh" and closes again while the pitch sags.
+Wave moo(double fromNote, double toNote, double seconds) {
+    const Shape pitch = vibrato(
+        Curve({{0.0, noteHz(fromNote)}, {seconds * 0.25, noteHz(fromNote + 0.6)}, {seconds, noteHz(toNote)}},
+              Exp::Exponential),
+        5.0, 0.2, 0.1);
+    const Shape loud =
+        Curve({{0.0, 0.0}, {0.05, 0.7}, {seconds * 0.3, 1.0}, {seconds * 0.8, 0.8}, {seconds, 0.0}});
+    Wave voice = blown(pitch, loud, 0.9, seconds);
+    Wave mouth = swept(voice, Curve({{0.0, 260}, {seconds * 0.35, 950}, {seconds, 380}}, Exp::Exponential),
+                       2.2, SweepMode::LowPass);
+    // The second formant of "ooh", a little nasal.
+    Wave nose = swept(voice, Curve({{0.0, 900}, {seconds * 0.35, 1300}, {seconds, 800}}, Exp::Exponential),
+                      4.0, SweepMode::BandPass);
+    normalize(mouth);
+    normalize(nose);
+    addAt(mouth, nose, 0.0, 0.3);
+    normalize(mouth);
+    return mouth;
 }
 
 // Plucks the notes a few milliseconds apart, low to high, as a thumb rakes the strings.
@@ -42,260 +106,222 @@ void strum(Wave& mix, std::initializer_list<double> notes, double at, double sec
     }
 }
 
-// A banjo note that is damped after `held` seconds, as the next note on its string would.
-Wave bluntBanjo(double note, double held, Random& random) {
-    Wave wave = banjo(noteHz(note), held + 0.08, random);
-    envelope(wave, [held](double t) { return t < held ? 1.0 : std::exp(-(t - held) / 0.02); });
-    return wave;
-}
-
-// Hinge creak: the hinge sticks and slips in quick, uneven pulses that ring
-// through the lid's wood, faster in the middle of the swing.
-Wave creak(double seconds, Random& random) {
+// A barn door's hinge: iron grinding on iron in short, uneven slips that ring
+// through the planks, quicker in the middle of the swing.
+Wave hinge(double seconds, Random& random) {
     Wave pulses = silence(seconds);
     for (double t = 0.0; samplesFor(t) < static_cast<int>(pulses.size());) {
         const double swing = std::sin(std::numbers::pi * t / seconds);
-        pulses[samplesFor(t)] = (0.6 + 0.4 * swing) * random.uniform(0.7, 1.0);
-        t += random.uniform(0.85, 1.15) / (45.0 + 70.0 * swing);
+        pulses[samplesFor(t)] = (0.5 + 0.5 * swing) * random.uniform(0.6, 1.0);
+        t += random.uniform(0.8, 1.2) / (60.0 + 90.0 * swing);
     }
-    const std::array<Mode, 5> lid{{
-        {560, 1.0, 0.05},
-        {930, 0.8, 0.04},
-        {1480, 0.6, 0.035},
-        {2270, 0.4, 0.03},
-        {3150, 0.25, 0.02},
+    const std::array<Mode, 4> planks{{
+        {420, 1.0, 0.06},
+        {780, 0.8, 0.05},
+        {1350, 0.5, 0.04},
+        {2400, 0.3, 0.03},
     }};
-    // The wood swallows the sharpest edge of each slip.
-    Wave wave = filtered(resonate(pulses, lid), Biquad::lowPass(4500));
+    Wave wave = filtered(resonate(pulses, planks), Biquad::lowPass(5000));
     normalize(wave);
     return wave;
 }
 
 // --- The sounds ----------------------------------------------------------------
 
-// 0: a reel comes to rest. A brass pawl snaps into the drum's notch, the heavy
-// wooden drum thuds against it and settles once.
+// 0: a reel comes to rest: the wooden drum claps against its stop block like a
+// gate swinging shut on its post, with a short rattle of the latch.
 Wave reelStop() {
-    Random random(0x0e01);
+    Random random(0x9a01);
     Wave mix;
-    addAt(mix, click(3200, 1.2, 0.006, random), 0.0, 0.5);
-    addAt(mix, woodKnock(320, 0.07, random), 0.0, 0.8);
-    addAt(mix, thump(220, 95, 0.12), 0.0, 0.55);
-    const std::array<Partial, 3> pawl{{{1.0, 1.0, 0.07}, {2.71, 0.5, 0.04}, {5.16, 0.25, 0.025}}};
-    Wave ring = struck(steady(1250), pawl, 0.08);
-    normalize(ring);
-    addAt(mix, ring, 0.0, 0.18);
-    // The drum rocks back once and settles in the notch.
-    addAt(mix, woodKnock(450, 0.045, random), 0.026, 0.4);
-    addAt(mix, click(2600, 1.5, 0.004, random), 0.026, 0.2);
-    return reverberate(mix, {.decay = 0.18, .size = 0.35, .damping = 0.5, .wet = 0.08, .tail = 0.05});
+    addAt(mix, woodKnock(520, 0.06, random), 0.0, 1.0);
+    addAt(mix, woodKnock(880, 0.03, random), 0.0, 0.45);
+    addAt(mix, thump(180, 90, 0.08), 0.0, 0.45);
+    addAt(mix, click(3400, 1.4, 0.005, random), 0.0, 0.35);
+    addAt(mix, woodKnock(610, 0.03, random), 0.03, 0.3); // the latch drops back
+    return reverberate(mix, {.decay = 0.15, .size = 0.35, .damping = 0.5, .wet = 0.07, .tail = 0.05});
 }
 
-// 1: a coin is bet. It lands on the brass tray, nudges a coin lying there and
-// bounces twice. Each bounce replays the same coin (same seed), struck softer.
+// 1: a coin is bet: it drops into a tin milk pail and rolls once round the bottom.
 Wave coinBet() {
-    Random random(0x0e02);
+    Random random(0x9a02);
     Wave mix;
-    Random landing(0xc017);
-    addAt(mix, coin(2480, 0.3, 0.9, landing), 0.0, 1.0);
-    addAt(mix, woodKnock(700, 0.03, random), 0.0, 0.2); // the cabinet under the tray
-    addAt(mix, coin(3120, 0.22, 0.6, random), 0.018, 0.3);
-    Random bounce(0xc017);
-    addAt(mix, coin(2480, 0.18, 0.5, bounce), 0.062, 0.4);
-    Random settle(0xc017);
-    addAt(mix, coin(2480, 0.12, 0.3, settle), 0.098, 0.18);
-    return reverberate(mix, {.decay = 0.25, .size = 0.4, .damping = 0.35, .wet = 0.1, .tail = 0.08});
+    Random landing(0x7a11);
+    addAt(mix, coin(2900, 0.25, 0.85, landing), 0.0, 0.9);
+    const std::array<Partial, 4> pail{
+        {{1.0, 1.0, 0.25}, {1.83, 0.6, 0.2}, {2.71, 0.4, 0.14}, {3.9, 0.2, 0.1}}};
+    Wave tin = struck(steady(740), pail, 0.3, 0.0005);
+    normalize(tin);
+    addAt(mix, tin, 0.0, 0.35);
+    Random roll(0x7a11);
+    addAt(mix, coin(2900, 0.12, 0.4, roll), 0.07, 0.35);
+    Random rest(0x7a11);
+    addAt(mix, coin(2900, 0.08, 0.25, rest), 0.11, 0.15);
+    return reverberate(mix, {.decay = 0.25, .size = 0.4, .damping = 0.4, .wet = 0.1, .tail = 0.08});
 }
 
-// 2: the dynamite takes the bonus away. A damp fuse fizzles into a feeble pop,
-// and a muted horn droops "wah... waaah" over a slack banjo string.
-Wave bonusLost() {
-    Random random(0x0e03);
+// 2: the bonus meter is reset: a cow lows a long, disappointed "moo" that sags,
+// over a low cowbell clank.
+Wave bonusReset() {
+    Random random(0x9a03);
     Wave mix;
-    Wave fizz = swept(whiteNoise(0.12, random), Curve({{0.0, 3000}, {0.11, 500}}, Exp::Exponential), 1.2,
-                      SweepMode::BandPass);
-    envelope(fizz, [](double t) { return strike(t, 0.004, 0.12); });
-    normalize(fizz);
-    addAt(mix, fizz, 0.0, 0.25);
-    addAt(mix, thump(120, 60, 0.15), 0.0, 0.3);
-
-    // A plunger mute opens and closes over each note.
-    Wave wah = blown(steady(noteHz(55)), Adsr{0.02, 0.3, 0.8, 0.06}.over(0.14), 0.7, 0.2);
-    wah =
-        swept(wah, Curve({{0.0, 350}, {0.06, 1800}, {0.18, 450}}, Exp::Exponential), 1.8, SweepMode::LowPass);
-    normalize(wah);
-    addAt(mix, wah, 0.0, 0.75);
-    const Shape droop =
-        vibrato(Curve({{0.0, noteHz(54)}, {0.08, noteHz(54)}, {0.36, noteHz(49.5)}}, Exp::Exponential), 7.0,
-                0.35, 0.1);
-    Wave waah = blown(droop, Adsr{0.02, 0.4, 0.75, 0.06}.over(0.32), 0.7, 0.4);
-    waah =
-        swept(waah, Curve({{0.0, 350}, {0.1, 2000}, {0.38, 320}}, Exp::Exponential), 1.8, SweepMode::LowPass);
-    normalize(waah);
-    addAt(mix, waah, 0.18, 0.85);
-    addAt(mix, banjo(noteHz(38), 0.4, random), 0.18, 0.3);
-    return reverberate(mix, {.decay = 0.35, .size = 0.5, .damping = 0.5, .wet = 0.1, .tail = 0.1});
+    addAt(mix, cowbell(330, 0.4, random), 0.0, 0.35);
+    addAt(mix, moo(47, 42, 0.54), 0.02, 1.0);
+    return reverberate(mix, {.decay = 0.3, .size = 0.55, .damping = 0.5, .wet = 0.08, .tail = 0.05});
 }
 
-// 3: one tick of the win count-up: the soft "tik" of a brass counter wheel on
-// its wooden spindle. It plays thirteen times a second, so it stays mellow and
-// leaves the high frequencies alone.
+// 3: one tick of the win count-up: a hen's beak pecking a hollow wooden trough.
+// It plays thirteen times a second, so it stays short and mellow.
 Wave countTick() {
-    Random random(0x0e04);
-    const std::array<Partial, 3> wheel{{{1.0, 1.0, 0.06}, {2.76, 0.18, 0.035}, {5.40, 0.04, 0.02}}};
-    Wave mix = struck(steady(noteHz(88)), wheel, 0.065, 0.0003);
+    Random random(0x9a04);
+    const std::array<Partial, 3> trough{{{1.0, 1.0, 0.06}, {2.6, 0.2, 0.03}, {4.9, 0.05, 0.02}}};
+    Wave mix = struck(steady(noteHz(84)), trough, 0.065, 0.0003);
     normalize(mix);
-    addAt(mix, woodKnock(1100, 0.02, random), 0.0, 0.22);
+    addAt(mix, woodKnock(1500, 0.02, random), 0.0, 0.3);
     return mix;
 }
 
-// 4: an empty crate is opened. The latch clicks, the lid creaks up, falls back
-// on the hollow crate and bounces, and two dull plucks say "nothing".
+// 4: an empty box: the barn door creaks open on nothing, bumps its stop, and the
+// fiddle slides down two sorry notes.
 Wave emptyBox() {
-    Random random(0x0e05);
+    Random random(0x9a05);
     Wave mix;
-    addAt(mix, click(2800, 1.5, 0.005, random), 0.0, 0.5);
-    addAt(mix, woodKnock(600, 0.04, random), 0.0, 0.45);
-    Wave hinge = creak(0.28, random);
-    envelope(hinge, Curve({{0.0, 0.6}, {0.1, 1.0}, {0.28, 0.3}}));
-    addAt(mix, hinge, 0.0, 0.55);
-
-    addAt(mix, woodKnock(170, 0.3, random), 0.26, 0.9);
-    addAt(mix, thump(110, 55, 0.2), 0.26, 0.5);
-    addAt(mix, woodKnock(190, 0.12, random), 0.33, 0.35);
-    addAt(mix, woodKnock(205, 0.08, random), 0.37, 0.15);
-    const std::array<Mode, 3> hollow{{{130, 1.0, 0.35}, {215, 0.7, 0.3}, {340, 0.5, 0.25}}};
-    Wave knock = whiteNoise(0.005, random);
-    knock.resize(samplesFor(0.4), 0.0);
-    Wave crate = resonate(knock, hollow);
-    normalize(crate);
-    addAt(mix, crate, 0.26, 0.35);
-
-    Wave dust = filtered(whiteNoise(0.4, random), Biquad::lowPass(1500));
-    envelope(dust, Curve({{0.0, 0.0}, {0.05, 1.0}, {0.4, 0.0}}));
-    normalize(dust);
-    addAt(mix, dust, 0.28, 0.05);
-
-    addAt(mix, bluntBanjo(62, 0.1, random), 0.42, 0.25);
-    addAt(mix, bluntBanjo(57, 0.14, random), 0.54, 0.25);
-    return reverberate(mix, {.decay = 0.5, .size = 0.6, .damping = 0.45, .wet = 0.15, .tail = 0.2});
+    addAt(mix, click(2600, 1.4, 0.005, random), 0.0, 0.4);
+    Wave door = hinge(0.3, random);
+    envelope(door, Curve({{0.0, 0.5}, {0.12, 1.0}, {0.3, 0.3}}));
+    addAt(mix, door, 0.0, 0.5);
+    addAt(mix, woodKnock(210, 0.2, random), 0.28, 0.8);
+    addAt(mix, thump(120, 60, 0.15), 0.28, 0.4);
+    const Bowing sorry{.vibrato = 0.1, .slide = 0.0, .attack = 0.02, .brightness = 0.8};
+    Wave first = fiddle(67, 0.12, 0.2, random, sorry);
+    addAt(mix, first, 0.36, 0.4);
+    Wave second = blown(Curve({{0.0, noteHz(62)}, {0.08, noteHz(62)}, {0.3, noteHz(59.5)}}, Exp::Exponential),
+                        Adsr{0.02, 0.3, 0.8, 0.06}.over(0.26), 0.8, 0.34);
+    Biquad::highPass(190).apply(second);
+    Biquad::peak(2900, 1.0, 4.0).apply(second);
+    normalize(second);
+    addAt(mix, second, 0.5, 0.4);
+    return reverberate(mix, {.decay = 0.5, .size = 0.6, .damping = 0.45, .wet = 0.14, .tail = 0.15});
 }
 
-// 5: a crate full of gold. The lid flies open, bells climb a bright major
-// arpeggio, the banjo strums it and coins spill out over a warm horn.
+// 5: a prize box: the door flies open, cowbells ring a rising major arpeggio, the
+// banjo strums it, the fiddle sings out and the chicks cheer.
 Wave prizeBox() {
-    Random random(0x0e06);
+    Random random(0x9a06);
     Wave mix;
-    addAt(mix, woodKnock(200, 0.2, random), 0.0, 0.7);
-    addAt(mix, thump(130, 65, 0.18), 0.0, 0.5);
+    addAt(mix, woodKnock(240, 0.15, random), 0.0, 0.6);
     addAt(mix, click(2500, 1.0, 0.006, random), 0.0, 0.3);
-
-    constexpr std::array<double, 4> Arpeggio{76, 79, 84, 88};
+    constexpr std::array<double, 4> Arpeggio{72, 76, 79, 84};
     for (std::size_t i = 0; i < Arpeggio.size(); ++i) {
-        addAt(mix, bell(noteHz(Arpeggio[i]), 0.9, random), 0.05 + 0.07 * i, 0.5);
+        addAt(mix, bell(noteHz(Arpeggio[i] + 12), 0.8, random), 0.05 + 0.07 * i, 0.35);
+        addAt(mix, cowbell(noteHz(Arpeggio[i]), 0.5, random), 0.05 + 0.07 * i, 0.25);
     }
-    addAt(mix, bell(noteHz(91), 1.2, random), 0.33, 0.55);
-    addAt(mix, bell(noteHz(96), 1.0, random), 0.33, 0.2);
-    strum(mix, {60, 64, 67, 72}, 0.33, 1.0, 0.3, random);
-    addAt(mix, brass(noteHz(48), 0.5, 0.9, {.brightness = 0.5, .vibrato = 0.05}), 0.33, 0.3);
-    coinShower(mix, 0.3, 0.75, 16, 0.4, random);
-    return reverberate(mix, {.decay = 0.9, .size = 0.7, .damping = 0.4, .wet = 0.2, .tail = 0.4});
+    strum(mix, {60, 64, 67, 72, 76}, 0.33, 1.0, 0.3, random);
+    addAt(mix, fiddle(79, 0.75, 1.0, random, {.vibrato = 0.18, .slide = 1.0}), 0.33, 0.35);
+    addAt(mix, fiddle(72, 0.75, 1.0, random, {.vibrato = 0.15, .slide = 0.0}), 0.33, 0.2);
+    for (int i = 0; i < 6; ++i) {
+        const double at = 0.55 + 0.09 * i + random.uniform(0.0, 0.03);
+        const double from = random.uniform(2800, 3400);
+        addAt(mix, peep(from, from * 1.35, 0.07), at, 0.18);
+    }
+    return reverberate(mix, {.decay = 0.8, .size = 0.7, .damping = 0.4, .wet = 0.18, .tail = 0.35});
 }
 
-// 6: a bonus point: a bell and a second, higher one that bends up into tune.
+// 6: a bonus point: a chick hatches into the meter, "cheep-cheep!", over a
+// little bell.
 Wave bonusPoint() {
-    Random random(0x0e07);
+    Random random(0x9a07);
     Wave mix;
-    addAt(mix, bell(noteHz(88), 0.5, random), 0.0, 0.55);
-    addAt(mix, coin(3000, 0.1, 0.7, random), 0.0, 0.15);
-    const Curve rise({{0.0, noteHz(94.3)}, {0.04, noteHz(95)}}, Exp::Exponential);
-    addAt(mix, bell(rise, 0.6, random), 0.055, 0.7);
-    return reverberate(mix, {.decay = 0.4, .size = 0.5, .damping = 0.4, .wet = 0.12, .tail = 0.1});
+    addAt(mix, bell(noteHz(86), 0.4, random), 0.0, 0.4);
+    addAt(mix, peep(2700, 3900, 0.08), 0.0, 0.8);
+    addAt(mix, peep(3000, 4300, 0.09), 0.12, 0.9);
+    return reverberate(mix, {.decay = 0.3, .size = 0.45, .damping = 0.4, .wet = 0.1, .tail = 0.08});
 }
 
-// 7: the start jingle. A banjo lick climbs to a strummed G chord over a tuba's
-// oom-pah, and bells ring out on top.
+// 7: the start jingle: a quick hoedown lick on the fiddle over banjo and a
+// bass fiddle's "oom-pah", landing on a strummed G chord with a cowbell.
 Wave startJingle() {
-    Random random(0x0e08);
+    Random random(0x9a08);
     Wave mix;
-    constexpr double Step = 0.11;
-    constexpr std::array<double, 8> Lick{62, 67, 71, 74, 76, 74, 71, 74};
+    constexpr double Step = 0.1;
+    constexpr std::array<double, 8> Lick{67, 71, 74, 71, 76, 74, 71, 74};
     for (std::size_t i = 0; i < Lick.size(); ++i) {
-        addAt(mix, bluntBanjo(Lick[i], 0.3, random), Step * i, 0.45);
+        addAt(mix, fiddle(Lick[i], Step * 0.8, Step + 0.1, random, {.vibrato = 0.0, .attack = 0.015}),
+              Step * i, 0.4);
     }
-    constexpr double Land = 0.9;
-    strum(mix, {55, 59, 62, 67}, Land, 1.0, 0.35, random);
-    addAt(mix, banjo(noteHz(79), 1.0, random), Land + 0.05, 0.45);
-    addAt(mix, bell(noteHz(91), 1.0, random), Land + 0.05, 0.3);
-    addAt(mix, bell(noteHz(86), 0.9, random), Land + 0.05, 0.2);
-
-    const BrassStyle tuba{
-        .brightness = 0.45, .vibrato = 0.05, .scoop = 0.3, .envelope = {0.025, 0.3, 0.7, 0.25}};
-    addAt(mix, brass(noteHz(43), 0.14, 0.4, tuba), 0.0, 0.3);
-    addAt(mix, brass(noteHz(38), 0.14, 0.4, tuba), 4 * Step, 0.3);
-    addAt(mix, brass(noteHz(43), 0.45, 0.9, tuba), Land, 0.35);
-    return reverberate(mix, {.decay = 0.8, .size = 0.7, .damping = 0.4, .wet = 0.18, .tail = 0.4});
+    constexpr std::array<double, 4> Bass{43, 50, 38, 50};
+    for (std::size_t i = 0; i < Bass.size(); ++i) {
+        addAt(mix, banjo(noteHz(Bass[i]), 0.2, random), 2 * Step * i, 0.3);
+    }
+    constexpr double Land = 0.85;
+    strum(mix, {55, 59, 62, 67, 71}, Land, 1.0, 0.3, random);
+    addAt(mix, fiddle(79, 0.6, 1.0, random, {.vibrato = 0.18, .slide = 1.5}), Land, 0.45);
+    addAt(mix, fiddle(71, 0.6, 1.0, random, {.vibrato = 0.15}), Land, 0.25);
+    addAt(mix, cowbell(noteHz(79), 0.7, random), Land, 0.3);
+    addAt(mix, thump(98, 80, 0.4), Land, 0.3);
+    return reverberate(mix, {.decay = 0.8, .size = 0.7, .damping = 0.4, .wet = 0.16, .tail = 0.35});
 }
 
-// 8 and 9: a reel slides a symbol onto the payline. The drum's teeth rattle past
-// the pawl, slowing as it settles, under a twangy glide down or up; a down slide
-// lands with a thud, an up slide with a light knock and a ping.
-Wave reelSlide(bool down) {
-    Random random(down ? 0x0e09 : 0x0e0a);
+// 8: a hold won: the gate's iron latch drops home, "clack", and two cowbells
+// ring it in, low then high.
+Wave holdWon() {
+    Random random(0x9a09);
     Wave mix;
-    constexpr double Slide = 0.4;
-    for (double t = 0.0; t < Slide - 0.02;) {
-        const double u = t / Slide;
-        const Wave tooth = filtered(click(down ? 1900 : 2300, 1.5, 0.006, random), Biquad::lowPass(6000));
-        addAt(mix, tooth, t, 0.28 * (1.0 - 0.3 * u));
-        t += 0.021 + 0.012 * u * u;
+    addAt(mix, click(3000, 1.2, 0.008, random), 0.0, 0.5);
+    addAt(mix, woodKnock(400, 0.08, random), 0.0, 0.8);
+    const std::array<Partial, 3> latch{{{1.0, 1.0, 0.12}, {2.4, 0.5, 0.08}, {4.1, 0.3, 0.05}}};
+    Wave iron = struck(steady(1650), latch, 0.15);
+    normalize(iron);
+    addAt(mix, iron, 0.0, 0.3);
+    addAt(mix, cowbell(noteHz(72), 0.45, random), 0.1, 0.6);
+    addAt(mix, cowbell(noteHz(79), 0.45, random), 0.22, 0.7);
+    return reverberate(mix, {.decay = 0.3, .size = 0.5, .damping = 0.45, .wet = 0.1, .tail = 0.08});
+}
+
+// 9: a reel sliding one step up: a banjo run climbs and a chick answers. The
+// farm machine's rules never call for it; it completes the family's set of files.
+Wave reelLift() {
+    Random random(0x9a0a);
+    Wave mix;
+    constexpr std::array<double, 5> Run{62, 64, 67, 69, 74};
+    for (std::size_t i = 0; i < Run.size(); ++i) {
+        addAt(mix, banjo(noteHz(Run[i]), 0.25, random), 0.055 * i, 0.45);
     }
-    const double high = noteHz(81);
-    const double low = noteHz(64);
-    const Curve glide({{0.0, down ? high : low}, {Slide, down ? low : high}}, Exp::Exponential);
-    Wave twang = blown(vibrato(glide, 7.0, 0.25, 0.05), Adsr{0.015, 0.5, 0.6, 0.05}.over(Slide - 0.02), 0.25,
-                       Slide + 0.05);
-    normalize(twang);
-    addAt(mix, twang, 0.0, 0.35);
-    if (down) {
-        addAt(mix, thump(140, 70, 0.1), Slide, 0.7);
-        addAt(mix, woodKnock(260, 0.08, random), Slide, 0.5);
-    } else {
-        addAt(mix, woodKnock(420, 0.07, random), Slide, 0.5);
-        addAt(mix, bell(noteHz(93), 0.3, random), Slide, 0.25);
-    }
+    addAt(mix, woodKnock(480, 0.06, random), 0.3, 0.5);
+    addAt(mix, peep(2900, 4000, 0.08), 0.32, 0.4);
     return reverberate(mix, {.decay = 0.25, .size = 0.45, .damping = 0.5, .wet = 0.08, .tail = 0.06});
 }
 
-// Win: a brass fanfare in C, "ta-ta-ta-taaa" in two parts over a tuba, bells
-// and a strum on the held chord, and a shower of winnings.
-Wave winFanfare() {
-    Random random(0x0e0b);
+// Win: a hoedown: the fiddle saws "ta-ta-ta-taaa" up the D chord in double stops
+// over banjo and bass, the cowbell keeps time, and the chicks join the cheer.
+Wave winHoedown() {
+    Random random(0x9a0b);
     Wave mix;
-    constexpr std::array<double, 4> Times{0.0, 0.11, 0.22, 0.34};
-    constexpr std::array<double, 4> Lead{67, 72, 76, 79};
-    constexpr std::array<double, 4> Second{64, 67, 72, 76};
+    constexpr std::array<double, 4> Times{0.0, 0.12, 0.24, 0.38};
+    constexpr std::array<double, 4> Lead{69, 74, 78, 81};
+    constexpr std::array<double, 4> Double{66, 69, 74, 78};
     constexpr double Held = 0.95;
-    const BrassStyle trumpet{.brightness = 0.9, .vibrato = 0.15};
-    const BrassStyle horn{.brightness = 0.7, .vibrato = 0.1};
     for (std::size_t i = 0; i < Times.size(); ++i) {
         const bool last = i + 1 == Times.size();
-        const double length = last ? Held : 0.085;
-        const double seconds = last ? Held + 0.5 : 0.3;
-        addAt(mix, brass(noteHz(Lead[i]), length, seconds, trumpet), Times[i], 0.5);
-        addAt(mix, brass(noteHz(Second[i]), length, seconds, horn), Times[i], 0.35);
+        const double length = last ? Held : 0.09;
+        const double seconds = last ? Held + 0.3 : 0.2;
+        const Bowing bow{.vibrato = last ? 0.2 : 0.0, .slide = last ? 1.0 : 0.0, .attack = 0.015};
+        addAt(mix, fiddle(Lead[i], length, seconds, random, bow), Times[i], 0.45);
+        addAt(mix, fiddle(Double[i], length, seconds, random, bow), Times[i], 0.28);
     }
-    addAt(mix, brass(noteHz(60), Held, Held + 0.5, horn), Times[3], 0.25);
-    const BrassStyle tuba{.brightness = 0.45, .vibrato = 0.05, .scoop = 0.3};
-    addAt(mix, brass(noteHz(48), 0.09, 0.3, tuba), 0.0, 0.4);
-    addAt(mix, brass(noteHz(43), 0.09, 0.3, tuba), 0.22, 0.35);
-    addAt(mix, brass(noteHz(48), Held, Held + 0.5, tuba), Times[3], 0.4);
-
-    strum(mix, {60, 64, 67, 72}, Times[3], 1.0, 0.25, random);
-    addAt(mix, bell(noteHz(91), 1.2, random), Times[3], 0.3);
-    addAt(mix, bell(noteHz(96), 1.0, random), Times[3], 0.18);
-    coinShower(mix, 0.4, 1.05, 20, 0.3, random);
-    return reverberate(mix, {.decay = 1.0, .size = 0.75, .damping = 0.4, .wet = 0.2, .tail = 0.5});
+    for (std::size_t i = 0; i < Times.size(); ++i) {
+        addAt(mix, cowbell(noteHz(81), 0.25, random), Times[i], 0.15);
+    }
+    addAt(mix, banjo(noteHz(38), 0.3, random), 0.0, 0.35);
+    addAt(mix, banjo(noteHz(45), 0.3, random), 0.24, 0.3);
+    strum(mix, {50, 57, 62, 66, 69, 74}, Times[3], 1.2, 0.28, random);
+    addAt(mix, thump(73, 60, 0.5), Times[3], 0.3);
+    addAt(mix, bell(noteHz(93), 1.0, random), Times[3], 0.25);
+    for (int i = 0; i < 8; ++i) {
+        const double at = 0.55 + 0.1 * i + random.uniform(0.0, 0.04);
+        const double from = random.uniform(2700, 3500);
+        addAt(mix, peep(from, from * random.uniform(1.25, 1.45), 0.075), at, 0.16 * (1.0 - 0.07 * i));
+    }
+    return reverberate(mix, {.decay = 0.9, .size = 0.75, .damping = 0.4, .wet = 0.18, .tail = 0.45});
 }
 
 } // namespace
@@ -305,15 +331,15 @@ sound::GameSounds pawlaneSounds() {
             {
                 {"0", 0.24, 0.0, reelStop},
                 {"1", 0.34, 0.0, coinBet},
-                {"2", 0.58, 0.0, bonusLost},
+                {"2", 0.58, 0.0, bonusReset},
                 {"3", 0.065, -3.0, countTick},
                 {"4", 0.78, 0.0, emptyBox},
                 {"5", 1.48, 0.0, prizeBox},
                 {"6", 0.43, 0.0, bonusPoint},
                 {"7", 1.95, 0.0, startJingle},
-                {"8", 0.49, 0.0, [] { return reelSlide(true); }},
-                {"9", 0.49, 0.0, [] { return reelSlide(false); }},
-                {"Win", 1.95, 0.0, winFanfare},
+                {"8", 0.58, 0.0, holdWon},
+                {"9", 0.49, 0.0, reelLift},
+                {"Win", 1.95, 0.0, winHoedown},
             }};
 }
 

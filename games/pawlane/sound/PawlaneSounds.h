@@ -4,8 +4,8 @@
 
 namespace slotmachine::pawlane {
 
-// Pawlane's sound effects, 0 to 9 and Win: brass, wood, coins and banjo twang
-// from a gold-rush mine.
+// Pawlane's sound effects, 0 to 9 and Win: wooden clacks, cowbells, chick peeps,
+// a lowing cow, fiddle and banjo from a friendly farm.
 sound::GameSounds pawlaneSounds();
 
 } // namespace slotmachine::pawlane

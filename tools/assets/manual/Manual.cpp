@@ -30,15 +30,17 @@ QString paytableHtml(const Game& game) {
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" style=\"border-color: #8a5f22;\">\n"
         "<tr bgcolor=\"#4a2c12\"><th align=\"left\" style=\"color: #f6dc8c;\">Payline</th>");
-    // Where coins open lines, each column tells what one line pays.
+    // Where coins open lines, a line pays the same whatever the bet: one column says it.
     const auto rules = game.paytable().rules();
     const bool perLine = !rules.empty() && std::all_of(rules.begin(), rules.end(), [](const PayRule& r) {
         return r.payout == Payout::PerLine;
     });
-    for (std::int32_t coins = 1; coins <= coinLimit; ++coins) {
-        const QString heading = coins == 1 ? QStringLiteral("1 coin") : QStringLiteral("%1 coins").arg(coins);
-        html += QStringLiteral("<th align=\"right\" style=\"color: #f6dc8c;\">%1</th>")
-                    .arg(perLine ? heading + QStringLiteral(", each line") : heading);
+    const std::int32_t columns = perLine ? 1 : coinLimit;
+    for (std::int32_t coins = 1; coins <= columns; ++coins) {
+        const QString heading = perLine      ? QStringLiteral("Each active line")
+                                : coins == 1 ? QStringLiteral("1 coin")
+                                             : QStringLiteral("%1 coins").arg(coins);
+        html += QStringLiteral("<th align=\"right\" style=\"color: #f6dc8c;\">%1</th>").arg(heading);
     }
     html += QStringLiteral("</tr>\n");
     bool shaded = false;
@@ -46,7 +48,7 @@ QString paytableHtml(const Game& game) {
         html +=
             shaded ? QStringLiteral("<tr bgcolor=\"#f3e4c0\">") : QStringLiteral("<tr bgcolor=\"#fbf3df\">");
         html += QStringLiteral("<td>%1</td>").arg(fromView(rule.description).toHtmlEscaped());
-        for (std::int32_t coins = 1; coins <= coinLimit; ++coins) {
+        for (std::int32_t coins = 1; coins <= columns; ++coins) {
             html += QStringLiteral("<td align=\"right\">%1</td>")
                         .arg(rule.payout == Payout::BonusGame ? QStringLiteral("Bonus game")
                                                               : english.toString(rule.credits(coins)));

@@ -12,7 +12,8 @@ namespace slotmachine::manual {
 inline constexpr char PaytableMarker[] = "<!-- paytable -->";
 
 // The game's pay rules as an HTML table (in the subset QTextBrowser shows): one row
-// per rule with its description and its pay for 1 to coinLimit coins.
+// per rule with its description and its pay for 1 to coinLimit coins, or one pay
+// column when every rule pays per line.
 QString paytableHtml(const Game& game);
 
 // The template with every marker replaced by the pay table; nothing, and `error`

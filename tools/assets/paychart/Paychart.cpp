@@ -150,37 +150,39 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
             : std::min(MaxRowHeight, (inner.bottom() - note - rowsTop) / static_cast<qreal>(rows.size()));
     const qreal tile = std::floor(rowHeight - 5);
     const qreal symbolsWidth = ReelCount * tile + (ReelCount - 1) * 4 + 10;
-    const qreal columnWidth = (inner.width() - symbolsWidth) / coinLimit;
+    // Where coins open lines, a line pays the same whatever the bet: one column says it.
+    const bool perLine = std::all_of(rows.begin(), rows.end(),
+                                     [](const ChartRow& r) { return r.payout == Payout::PerLine; }) &&
+                         !rows.empty();
+    const int columns = perLine ? 1 : coinLimit;
+    const qreal columnWidth = (inner.width() - symbolsWidth) / columns;
     auto column = [&](int c) {
         return QRectF(inner.left() + symbolsWidth + c * columnWidth, 0, columnWidth, 0);
     };
     const qreal rowsBottom = rowsTop + rowHeight * static_cast<qreal>(rows.size());
 
     // The column of the most coins is lit: it is where the biggest pays are.
-    const QRectF best = column(coinLimit - 1);
+    const QRectF best = column(columns - 1);
     QLinearGradient glow(best.left(), 0, best.right(), 0);
     glow.setColorAt(0, QColor(240, 194, 74, 26));
     glow.setColorAt(0.5, QColor(240, 194, 74, 48));
     glow.setColorAt(1, QColor(240, 194, 74, 26));
     p.fillRect(QRectF(best.left() + 2, inner.top(), best.width() - 4, rowsBottom - inner.top()), glow);
 
-    // Each column's heading: the number of coins (or of the lines they open) large,
-    // the word small beneath it.
-    const bool perLine = std::all_of(rows.begin(), rows.end(),
-                                     [](const ChartRow& r) { return r.payout == Payout::PerLine; }) &&
-                         !rows.empty();
+    // Each column's heading: the number of coins large, the word small beneath it;
+    // the one column of a game whose coins open lines reads PAYS, EACH LINE.
     const QFont number = style::sans(14, true);
     QFont word = style::sans(8, true);
     word.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     const qreal numberBaseline = inner.top() + 15;
     const qreal wordBaseline = inner.top() + HeaderHeight - 5;
-    for (int c = 0; c < coinLimit; ++c) {
+    for (int c = 0; c < columns; ++c) {
         const qreal right = column(c).right() - 6;
-        const QString label = perLine ? (c == 0 ? QStringLiteral("LINE") : QStringLiteral("LINES"))
+        const QString label = perLine ? QStringLiteral("EACH LINE")
                                       : (c == 0 ? QStringLiteral("COIN") : QStringLiteral("COINS"));
         p.setPen(style::paleGold());
         p.setFont(number);
-        const QString count = QString::number(c + 1);
+        const QString count = perLine ? QStringLiteral("PAYS") : QString::number(c + 1);
         p.drawText(QPointF(right - QFontMetricsF(number).horizontalAdvance(count), numberBaseline), count);
         p.setPen(style::gold());
         p.setFont(word);
@@ -210,7 +212,7 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
             }
         }
         p.setFont(pays);
-        for (int c = 0; c < coinLimit; ++c) {
+        for (int c = 0; c < columns; ++c) {
             // The top prize stands out in gold, the rest in cream.
             p.setPen(i == 0 ? style::paleGold() : style::cream());
             const QRectF cell(column(c).left(), top, columnWidth - 6, rowHeight);

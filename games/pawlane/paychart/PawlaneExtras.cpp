@@ -1,0 +1,197 @@
+// Pawlane's side of the pay chart: the wild symbol, the three lines and the coin
+// that opens each, the marked stops, the holds and the bonus game's boxes.
+#include "engine/state/GameState.h"
+#include "tools/assets/paychart/ChartExtras.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <functional>
+
+namespace slotmachine::pawlane {
+
+namespace {
+
+using namespace paychart;
+
+// Sheet cells: the plain symbols first, then each symbol again as a marked stop.
+constexpr int WildCell = 0;
+constexpr int Marked = 8;
+constexpr int ThreePointsCell = Marked + 5;
+constexpr int TwoPointsCell = Marked + 6;
+constexpr int OnePointCell = Marked + 7;
+constexpr int ResetCell = Marked + 1;
+constexpr int HoldCell = Marked + 3;
+
+constexpr qreal Tile = 30;
+constexpr qreal SmallTile = 26;
+constexpr qreal NotePixels = 10;
+constexpr qreal SectionGap = 14; // above a section's heading
+constexpr qreal HeadingGap = 6;  // below it
+
+QString grouped(std::int32_t value) {
+    return QLocale(QLocale::English).toString(value);
+}
+
+// A tile with a short title and a note beside it; returns the bottom edge of the pair.
+qreal tileWithNote(QPainter& painter, const SymbolSheet& sheet, int cell, const QRectF& area,
+                   const QString& title, const QString& note) {
+    sheet.drawTile(painter, cell, QRectF(area.topLeft(), QSizeF(Tile, Tile)));
+    const qreal textLeft = area.left() + Tile + 7;
+    painter.save();
+    const QFont font = style::sans(10.5, true);
+    painter.setFont(font);
+    painter.setPen(style::paleGold());
+    const QFontMetricsF metrics(font);
+    painter.drawText(QPointF(textLeft, area.top() + metrics.ascent() - 1), title);
+    painter.restore();
+    const qreal bottom = style::drawNote(
+        painter, QRectF(textLeft, area.top() + metrics.height() - 1, area.right() - textLeft, 60), note,
+        NotePixels);
+    return std::max(area.top() + Tile, bottom);
+}
+
+// A row of tiles, each with a caption beneath; returns the bottom edge of the captions.
+qreal captionedTiles(QPainter& painter, const SymbolSheet& sheet, const QRectF& area,
+                     const std::vector<std::pair<int, QString>>& tiles) {
+    painter.save();
+    painter.setFont(style::sans(9, true));
+    painter.setPen(style::paleGold());
+    const qreal step = area.width() / static_cast<qreal>(tiles.size());
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        const qreal middle = area.left() + step * (static_cast<qreal>(i) + 0.5);
+        const QRectF tile(middle - SmallTile / 2, area.top(), SmallTile, SmallTile);
+        sheet.drawTile(painter, tiles[i].first, tile);
+        painter.drawText(QRectF(middle - step / 2, tile.bottom() + 1, step, 12), Qt::AlignCenter,
+                         tiles[i].second);
+    }
+    painter.restore();
+    return area.top() + SmallTile + 13;
+}
+
+// The three lines in the order coins open them, each as a short bar of its colour
+// over three reel windows; returns the bottom edge.
+qreal lines(QPainter& painter, const QRectF& area) {
+    struct Line {
+        QColor colour;
+        QString text;
+    };
+    const Line all[] = {
+        {QColor(236, 40, 36), QStringLiteral("1st coin: middle line")},
+        {QColor(52, 104, 240), QStringLiteral("2nd coin: top line")},
+        {QColor(40, 170, 64), QStringLiteral("3rd coin: bottom line")},
+    };
+    const int rowOf[] = {1, 0, 2}; // middle, top, bottom
+    constexpr qreal Window = 9;
+    const QRectF reels(area.left(), area.top() + 2, 3 * Window + 4, 3 * Window);
+    painter.save();
+    painter.setPen(QPen(style::deepGold(), 0.8));
+    for (int reel = 0; reel < 3; ++reel) {
+        painter.setBrush(QColor(250, 244, 226));
+        painter.drawRect(QRectF(reels.left() + reel * (Window + 2), reels.top(), Window, 3 * Window));
+    }
+    painter.setFont(style::sans(NotePixels, true));
+    const QFontMetricsF metrics(painter.font());
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = reels.top() + (rowOf[i] + 0.5) * Window;
+        painter.setPen(QPen(all[i].colour, 2.2));
+        painter.drawLine(QPointF(reels.left() - 3, y), QPointF(reels.right() + 3, y));
+        painter.setPen(style::cream());
+        const qreal baseline = area.top() + 2 + i * 13 + metrics.ascent() - 1;
+        painter.setPen(all[i].colour.lighter(130));
+        painter.drawText(QPointF(reels.right() + 10, baseline), all[i].text);
+    }
+    painter.restore();
+    return std::max(reels.bottom(), area.top() + 2 + 3 * 13);
+}
+
+void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& sheet, const Game& game) {
+    const qreal gutter = 12;
+    const qreal half = (panel.width() - 3 * gutter) / 2;
+    const QRectF leftColumn(panel.left() + gutter, panel.top() + 10, half, panel.height() - 20);
+    const QRectF rightColumn(leftColumn.right() + gutter, leftColumn.top(), half, leftColumn.height());
+    auto below = [](const QRectF& column, qreal top) {
+        return QRectF(column.left(), top, column.width(), column.bottom() - top);
+    };
+
+    // Left: the wild, the lines and the holds.
+    const auto rules = game.paytable().rules();
+    const QString topPrize = rules.empty() ? QString() : grouped(rules.front().credits(1));
+    qreal y = leftColumn.top();
+    y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Wild")) + HeadingGap;
+    y = tileWithNote(painter, sheet, WildCell, below(leftColumn, y),
+                     QStringLiteral("Three pay %1").arg(topPrize),
+                     QStringLiteral("It stands in for every other symbol on a line.")) +
+        SectionGap;
+    y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Lines")) + HeadingGap;
+    y = lines(painter, below(leftColumn, y)) + 4;
+    y = style::drawNote(painter, below(leftColumn, y),
+                        QStringLiteral("Every open line is paid on its own, and the wins add up."),
+                        NotePixels) +
+        SectionGap;
+    y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Holds")) + HeadingGap;
+    style::drawNote(painter, below(leftColumn, y),
+                    QStringLiteral("After a losing spin the HOLD lamps blink: click up to two, and those "
+                                   "reels stay still on the next spin."),
+                    NotePixels);
+
+    // Right: the marked stops and the bonus game.
+    y = rightColumn.top();
+    y = style::drawHeading(painter, below(rightColumn, y), QStringLiteral("Marked stops")) + HeadingGap;
+    y = captionedTiles(painter, sheet, below(rightColumn, y),
+                       {{ThreePointsCell, QStringLiteral("3 points")},
+                        {TwoPointsCell, QStringLiteral("2 points")},
+                        {OnePointCell, QStringLiteral("1 point")}}) +
+        4;
+    y = captionedTiles(painter, sheet, below(rightColumn, y),
+                       {{ResetCell, QStringLiteral("Meter reset")}, {HoldCell, QStringLiteral("+1 hold")}}) +
+        4;
+    y = style::drawNote(painter, below(rightColumn, y),
+                        QStringLiteral("They count on the row of an open line."), NotePixels) +
+        SectionGap;
+
+    y = style::drawHeading(painter, below(rightColumn, y), QStringLiteral("Bonus game")) + HeadingGap;
+    std::vector<std::int32_t> credits;
+    int holdBoxes = 0;
+    int emptyBoxes = 0;
+    for (const std::int32_t value : game.values().boxValues) {
+        if (value > 1) {
+            credits.push_back(value);
+        }
+        holdBoxes += value == 1;
+        emptyBoxes += value == 0;
+    }
+    std::sort(credits.begin(), credits.end(), std::greater<>());
+    QStringList amounts;
+    for (const std::int32_t value : credits) {
+        amounts.append(grouped(value));
+    }
+    const QString last = amounts.isEmpty() ? QString() : amounts.takeLast();
+    const QString prizes =
+        amounts.isEmpty() ? last : amounts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    style::drawNote(painter, below(rightColumn, y),
+                    QStringLiteral("%1 points open it: pick one of %2 animal boxes. %3 hold %4 credits, "
+                                   "%5 hold 2 holds for each coin bet, %6 are empty.")
+                        .arg(FullBonusPoints)
+                        .arg(game.values().boxValues.size())
+                        .arg(credits.size())
+                        .arg(prizes)
+                        .arg(holdBoxes)
+                        .arg(emptyBoxes),
+                    NotePixels);
+}
+
+} // namespace
+
+// The catalog lists it beside the game (cmake/SlotsGame.cmake).
+const paychart::ChartExtras& pawlaneChartExtras() {
+    static const paychart::ChartExtras extras{
+        360,
+        {WildCell, ThreePointsCell, TwoPointsCell, OnePointCell, ResetCell, HoldCell},
+        paintPawlane,
+    };
+    return extras;
+}
+
+} // namespace slotmachine::pawlane
