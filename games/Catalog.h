@@ -25,11 +25,14 @@ struct SimStrategy {
 
 // A state of the machine worth a picture of its own beyond those every game gets
 // (idle, mid-spin, a win, the bonus meter): `stage` brings a freshly powered-on
-// machine into it, and slots-snapshot saves it as <game>-<name>-<width>.png. A game
-// defines its own in games/<name>/snapshot/.
+// machine into it, and slots-snapshot saves it as <game>-<name>-<width>.png. With an
+// `act`, the picture is taken during that act instead, at its `atWait`th wait (a
+// frame of a move). A game defines its own in games/<name>/snapshot/.
 struct SnapshotScene {
     std::string_view name;
     void (*stage)(SlotMachine& machine, Game& game) = nullptr;
+    void (*act)(SlotMachine& machine, Game& game) = nullptr;
+    int atWait = 0;
 };
 
 struct CatalogEntry {

@@ -163,8 +163,25 @@ bool renderAt(Game& game, const MachinePictures& pictures, int width, const QStr
     for (const SnapshotScene& scene : snapshotScenes(name.toStdString())) {
         const std::unique_ptr<Game> fresh = makeGame(name.toStdString());
         SnapshotRig own(*fresh, pictures, width);
+        const QString path = stem.arg(fromView(scene.name), w);
         scene.stage(own.machine, *fresh);
-        ok = save(own.surface, stem.arg(fromView(scene.name), w)) && ok;
+        if (scene.act == nullptr) {
+            ok = save(own.surface, path) && ok;
+            continue;
+        }
+        int sceneWaits = 0;
+        bool taken = false;
+        own.clock.setDuringWait([&] {
+            if (++sceneWaits == scene.atWait) {
+                taken = save(own.surface, path);
+            }
+        });
+        scene.act(own.machine, *fresh);
+        own.clock.setDuringWait(nullptr);
+        if (!taken) {
+            std::fprintf(stderr, "slots-snapshot: %s never reached wait %d\n", qPrintable(path), scene.atWait);
+        }
+        ok = taken && ok;
     }
     return ok;
 }
