@@ -89,7 +89,9 @@ public:
     virtual void DrawMaskedPictureHalf(const QString& picture, const QString& mask, const DesignRect& place,
                                        bool lit) = 0;
     // A digit meter of `value` with its left (or, right-anchored, right) edge at
-    // design x and its top at the meters' top.
+    // design x and its top at the meters' top. A meter right of the Coins meter
+    // never paints over the Coins digit; the Coins meter's own clearing may reach
+    // it on large layouts, so a game redraws such a meter after every coin bet.
     virtual void DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) = 0;
     // The place filled black, then each line written over it.
     virtual void DrawTextBox(const DesignRect& place, const std::vector<TextBoxLine>& lines) = 0;

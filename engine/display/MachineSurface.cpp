@@ -407,7 +407,17 @@ void MachineSurface::DrawMaskedPictureHalf(const QString& name, const QString& m
 }
 
 void MachineSurface::DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) {
-    drawMeter(value, designX, colour == MeterColour::Green, rightAnchored);
+    // On large layouts the digit cells outgrow the design's spacing, and a game's
+    // meter beside the Coins meter (its clearing cell, or a third digit) would
+    // blank the Coins digit: a game's meter never paints over it.
+    const int coinsDigitRight = ScaleUnit(CoinsMeterLeft) + digitCellFor(geometry_.layoutWidth).width;
+    const bool rightOfCoins = ScaleUnit(designX) > coinsDigitRight;
+    QPainter painter(&surface_);
+    if (rightOfCoins) {
+        painter.setClipRect(QRect(coinsDigitRight, 0, surface_.width() - coinsDigitRight, surface_.height()));
+    }
+    markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX), ScaleUnit(MeterTop),
+                           colour == MeterColour::Green, rightAnchored));
 }
 
 int MachineSurface::pixelSizeOf(double points) const {

@@ -33,15 +33,15 @@ constexpr PayRule threeOf(int symbol, std::int32_t pay, std::string_view descrip
 }
 
 constexpr PayRule PayRules[] = {
-    threeOf(0, 250, "Three 0s"),
-    threeOf(1, 50, "Three 1s"),
-    threeOf(2, 20, "Three 2s"),
-    threeOf(3, 18, "Three 3s"),
-    threeOf(4, 14, "Three 4s"),
-    threeOf(5, 12, "Three 5s"),
-    threeOf(6, 10, "Three 6s"),
-    threeOf(7, 3, "Three 7s"),
-    threeOf(BonusSymbol, 0, "Three bonus symbols").paying(Payout::BonusGame),
+    threeOf(0, 250, "Three Volcanoes"),
+    threeOf(1, 50, "Three Fire Crystals"),
+    threeOf(2, 20, "Three Helicopters"),
+    threeOf(3, 18, "Three Flares"),
+    threeOf(4, 14, "Three Ropes"),
+    threeOf(5, 12, "Three Compasses"),
+    threeOf(6, 10, "Three Ice Crystals"),
+    threeOf(7, 3, "Three Lava Rocks"),
+    threeOf(BonusSymbol, 0, "Three SOS Bonus signs").paying(Payout::BonusGame),
     reelsIn(AnySymbol, AnySymbol, symbolSet({WildSymbol}), 0, "Wild on the right reel")
         .paying(Payout::BetBack),
 };

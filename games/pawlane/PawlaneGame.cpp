@@ -37,13 +37,13 @@ constexpr PayRule wildOr(int symbol, std::int32_t pay, std::string_view descript
 
 constexpr PayRule PayRules[] = {
     eachReelIn(symbolSet({Wild}), 2500, "Three Wilds").paying(Payout::PerLine),
-    wildOr(1, 50, "Three 1s"),
-    wildOr(2, 20, "Three 2s"),
-    wildOr(3, 18, "Three 3s"),
-    wildOr(4, 14, "Three 4s"),
-    wildOr(5, 12, "Three 5s"),
-    wildOr(6, 10, "Three 6s"),
-    wildOr(7, 5, "Three 7s"),
+    wildOr(1, 50, "Three Horses"),
+    wildOr(2, 20, "Three Dogs"),
+    wildOr(3, 18, "Three Pigs"),
+    wildOr(4, 14, "Three Cats"),
+    wildOr(5, 12, "Three Rabbits"),
+    wildOr(6, 10, "Three Roosters"),
+    wildOr(7, 5, "Three Fish"),
 };
 
 } // namespace
@@ -68,6 +68,8 @@ bool PawlaneGame::reelSpins(const SlotMachine&, int reel) const {
 
 void PawlaneGame::coinBet(SlotMachine& machine) {
     LineBars::followCoins(machine);
+    // The Coins meter's clearing reaches into the Holds meter on large layouts.
+    PawlaneHolds::show(machine);
 }
 
 void PawlaneGame::spinStarting(SlotMachine& machine) {
@@ -75,6 +77,7 @@ void PawlaneGame::spinStarting(SlotMachine& machine) {
     machine.timers().stop(MachineTimer::Timer8);
     bars_.clearWins();
     LineBars::lightAll(machine);
+    PawlaneHolds::show(machine); // after the last bet's repeat redrew the Coins meter
 }
 
 void PawlaneGame::buttonsDimmed(SlotMachine& machine) {

@@ -267,6 +267,17 @@ TEST_F(Surface, ASettlingReelLeavesOffItsScaledBottomRows) {
 }
 
 // The drawing calls games build their own lamps, bars, boxes and animations from.
+TEST_F(Surface, AGameMeterBesideTheCoinsNeverBlanksTheCoinsDigit) {
+    layOut(1024); // large glyphs: a two-digit meter ending at 330 clears into the Coins digit
+    state.Coins = 3;
+    surface->ShowCoins();
+    surface->DrawMeter(12, 330, MeterColour::Red, true);
+    EXPECT_EQ(at(su(250), 55), glyphColour(3, true));
+    EXPECT_EQ(at(su(250) + 31, 90), glyphColour(3, true));
+    EXPECT_EQ(at(su(330) - 64, 55), glyphColour(1, false));
+    EXPECT_EQ(at(su(250) + 32, 55), QColor(Qt::black)); // its clearing stops at the Coins digit
+}
+
 TEST_F(Surface, GameDrawingCallsDrawHalvesMasksBoxesAndCells) {
     MachinePictures pictures = syntheticPictures();
     QImage lamp(72, 34, QImage::Format_RGB32);

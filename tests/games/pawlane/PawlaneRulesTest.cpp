@@ -141,6 +141,7 @@ TEST(PawlaneRulesTest, WinningBarsBlinkAndTheWinComesBeforeItsCountUp) {
         "DrawMaskedPictureHalf Red Mask 377 lit",
         "DrawMaskedPictureHalf Blue Mask 301 lit",
         "DrawMaskedPictureHalf Green Mask 453 lit",
+        "DrawMeter 6 330 red right", // over what the repeated bet's Coins meter cleared
     };
     EXPECT_EQ(m->log, starting);
     m->log.clear();
@@ -244,11 +245,12 @@ TEST(PawlaneRulesTest, BetsLightTheBarsOfTheLinesTheyOpen) {
     EXPECT_EQ(m->state.Credits, 0);
     EXPECT_EQ(m->state.Spins, 0);
     EXPECT_TRUE(m->dialogs.messages.empty());
-    const EventLog lastBars(m->log.end() - 4, m->log.end() - 1);
+    const EventLog lastBars(m->log.end() - 5, m->log.end() - 1);
     const EventLog expected = {
         "DrawMaskedPictureHalf Red Mask 377 lit",
         "DrawMaskedPictureHalf Blue Mask 301 lit",
         "DrawMaskedPictureHalf Green Mask 453 unlit",
+        "DrawMeter 6 330 red right", // over what the Coins meter cleared
     };
     EXPECT_EQ(lastBars, expected);
 
