@@ -30,8 +30,8 @@ QFont captionFont(const SurfaceScreen& screen) {
     QFont font(QStringLiteral("DejaVu Sans"));
     const bool small = screen.layoutWidth < 900;
     const double points = small ? 8 : 10;
-    font.setPixelSize(grownPixels(screen.layoutWidth,
-                                  std::max(1, static_cast<int>(std::lround(points * screen.logicalDpi / 72.0)))));
+    font.setPixelSize(grownPixels(
+        screen.layoutWidth, std::max(1, static_cast<int>(std::lround(points * screen.logicalDpi / 72.0)))));
     font.setBold(!small && screen.logicalDpi < 100);
     return font;
 }
@@ -72,7 +72,8 @@ void growFixedSizePictures(MachinePictures& p, std::int32_t layoutWidth) {
     p.DigitsLarge = grownDigitStrip(QStringLiteral(":/pictures/shared/digits-red.svg"), p.DigitsLarge, cell);
     p.GreenLarge = grownDigitStrip(QStringLiteral(":/pictures/shared/digits-green.svg"), p.GreenLarge, cell);
 
-    const QSize logo(grownPixels(layoutWidth, p.SealLogo.width()), grownPixels(layoutWidth, p.SealLogo.height()));
+    const QSize logo(grownPixels(layoutWidth, p.SealLogo.width()),
+                     grownPixels(layoutWidth, p.SealLogo.height()));
     if (const QImage drawing = renderVectorArt(QStringLiteral(":/pictures/shared/logo.svg"), logo);
         !drawing.isNull()) {
         MaskedPicture split = splitMask(drawing);
@@ -99,7 +100,8 @@ const DesignRect& placeOf(MachineButton button) {
 
 } // namespace
 
-MachineSurface::MachineSurface(const GameState& state, const Game& game, MachinePictures pictures, SurfaceScreen screen)
+MachineSurface::MachineSurface(const GameState& state, const Game& game, MachinePictures pictures,
+                               SurfaceScreen screen)
     : state_(state), game_(game), pictures_(std::move(pictures)), screen_(screen),
       geometry_(ReelGeometry::forLayoutWidth(screen.layoutWidth, pictures_.Image2.height())) {
     growFixedSizePictures(pictures_, screen.layoutWidth);
@@ -127,8 +129,8 @@ QRect MachineSurface::reelColumn(int reel) const {
 
 void MachineSurface::drawMeter(std::int32_t value, std::int32_t designX, bool green, bool rightAnchored) {
     QPainter painter(&surface_);
-    markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX), ScaleUnit(MeterTop),
-                           green, rightAnchored));
+    markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX),
+                           ScaleUnit(MeterTop), green, rightAnchored));
 }
 
 void MachineSurface::ShowCredits() {
@@ -183,7 +185,7 @@ void MachineSurface::ShowBonusMeter() {
     } else {
         // The cell alone is stretched, so its neighbours do not bleed into its edges.
         painter.drawImage(target, pictures_.BonusBMP.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
-                                                                          Qt::SmoothTransformation));
+                                                                         Qt::SmoothTransformation));
     }
     markChanged(target);
 }
@@ -205,7 +207,8 @@ void MachineSurface::DrawButton(MachineButton button, bool lit) {
     // The halves are measured on the Bet One picture and cut from all three alike.
     const int width = pictures_.Bet1But.width();
     const int half = pictures_.Bet1But.height() / 2;
-    const QRect source = lit ? QRect(0, half, width, pictures_.Bet1But.height() - half) : QRect(0, 0, width, half);
+    const QRect source =
+        lit ? QRect(0, half, width, pictures_.Bet1But.height() - half) : QRect(0, 0, width, half);
     const QRect target = placeOf(button).scaled(geometry_);
     QPainter painter(&surface_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -364,7 +367,8 @@ namespace {
 // rounded down.
 QRect halfOf(const QImage& picture, bool lit) {
     const int half = picture.height() / 2;
-    return lit ? QRect(0, half, picture.width(), picture.height() - half) : QRect(0, 0, picture.width(), half);
+    return lit ? QRect(0, half, picture.width(), picture.height() - half)
+               : QRect(0, 0, picture.width(), half);
 }
 
 } // namespace
@@ -381,8 +385,8 @@ void MachineSurface::DrawPictureHalf(const QString& name, const DesignRect& plac
     markChanged(target);
 }
 
-void MachineSurface::DrawMaskedPictureHalf(const QString& name, const QString& maskName, const DesignRect& place,
-                                           bool lit) {
+void MachineSurface::DrawMaskedPictureHalf(const QString& name, const QString& maskName,
+                                           const DesignRect& place, bool lit) {
     const QImage* picture = pictures_.named(name);
     const QImage* mask = pictures_.named(maskName);
     if (picture == nullptr || mask == nullptr || picture->isNull() || mask->isNull()) {
@@ -393,10 +397,11 @@ void MachineSurface::DrawMaskedPictureHalf(const QString& name, const QString& m
     const QRect target = place.scaled(geometry_);
     // Scaled without smoothing first: a mask blurred at its edges would darken
     // what it should leave alone.
-    const QImage maskPart = mask->copy(source).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
+    const QImage maskPart = mask->copy(source)
+                                .scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)
                                 .convertToFormat(QImage::Format_RGB32);
-    const QImage picturePart = picture->copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
-                                                            Qt::FastTransformation);
+    const QImage picturePart =
+        picture->copy(source).scaled(target.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QPainter painter(&surface_);
     painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     painter.drawImage(target.topLeft(), maskPart);
@@ -406,7 +411,8 @@ void MachineSurface::DrawMaskedPictureHalf(const QString& name, const QString& m
     markChanged(target);
 }
 
-void MachineSurface::DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) {
+void MachineSurface::DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour,
+                               bool rightAnchored) {
     // On large layouts the digit cells outgrow the design's spacing, and a game's
     // meter beside the Coins meter (its clearing cell, or a third digit) would
     // blank the Coins digit: a game's meter never paints over it.
@@ -416,8 +422,8 @@ void MachineSurface::DrawMeter(std::int32_t value, std::int32_t designX, MeterCo
     if (rightOfCoins) {
         painter.setClipRect(QRect(coinsDigitRight, 0, surface_.width() - coinsDigitRight, surface_.height()));
     }
-    markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX), ScaleUnit(MeterTop),
-                           colour == MeterColour::Green, rightAnchored));
+    markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX),
+                           ScaleUnit(MeterTop), colour == MeterColour::Green, rightAnchored));
 }
 
 int MachineSurface::pixelSizeOf(double points) const {

@@ -31,7 +31,8 @@ struct Surface : ::testing::Test {
     std::unique_ptr<MachineSurface> surface;
 
     void layOut(int layoutWidth, MachinePictures pictures = syntheticPictures()) {
-        surface = std::make_unique<MachineSurface>(state, game, std::move(pictures), SurfaceScreen{layoutWidth, 96});
+        surface = std::make_unique<MachineSurface>(state, game, std::move(pictures),
+                                                   SurfaceScreen{layoutWidth, 96});
         surface->DrawMachinePicture();
     }
     QColor at(int x, int y) const { return surface->image().pixelColor(x, y); }

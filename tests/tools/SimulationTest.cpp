@@ -289,7 +289,8 @@ TEST(SimulationTest, ResultsAgreeWithTheStripsFeaturesAndPaytable) {
     ASSERT_EQ(figures.totalBet, Spins);
     const double rtp = static_cast<double>(figures.totalWon) / static_cast<double>(figures.totalBet);
     const double hitFrequency = static_cast<double>(figures.lineHits) / static_cast<double>(figures.spins);
-    const double bonusFrequency = static_cast<double>(figures.bonusGames) / static_cast<double>(figures.spins);
+    const double bonusFrequency =
+        static_cast<double>(figures.bonusGames) / static_cast<double>(figures.spins);
     EXPECT_NEAR(hitFrequency, expectedHitFrequency, 0.003);
     EXPECT_NEAR(bonusFrequency, bonusRate, bonusRate * 0.03);
     EXPECT_NEAR(rtp, expectedLineReturn + bonusRate * boxMean, 0.03);
@@ -299,9 +300,11 @@ TEST(SimulationTest, EveryGameOfTheCatalogPlaysWithEachOfItsStrategies) {
     for (const std::string_view name : gameNames()) {
         const std::string game(name);
         const std::int32_t limit = makeGame(name)->values().coinLimit;
-        EXPECT_TRUE(parseArguments({"--game", game, "--coins", std::to_string(limit), "--spins", "1"}).options)
+        EXPECT_TRUE(
+            parseArguments({"--game", game, "--coins", std::to_string(limit), "--spins", "1"}).options)
             << game;
-        EXPECT_FALSE(parseArguments({"--game", game, "--coins", std::to_string(limit + 1), "--spins", "1"}).options)
+        EXPECT_FALSE(
+            parseArguments({"--game", game, "--coins", std::to_string(limit + 1), "--spins", "1"}).options)
             << game;
         const std::vector<SimStrategy> strategies = simStrategies(name);
         ASSERT_FALSE(strategies.empty()) << game;
@@ -324,9 +327,9 @@ TEST(SimulationTest, CreditsTheStrategysActionsBringCountAsWon) {
     const Options options{"orevein", 2, 3000, 5};
     const Figures none = simulate(options);
     const SimStrategy generous{"generous", [](SlotMachine& machine, Game&) {
-        machine.state().Credits += 3;
-        return 0;
-    }};
+                                   machine.state().Credits += 3;
+                                   return 0;
+                               }};
     const Figures played = simulate(options, generous);
     EXPECT_EQ(played.totalBet, none.totalBet);
     EXPECT_EQ(played.lineHits, none.lineHits);

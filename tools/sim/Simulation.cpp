@@ -269,7 +269,9 @@ std::string toJson(const Options& options, const Figures& figures) {
            ",\"hit_frequency\":" + formatFraction(hitFrequency) +
            ",\"bonus_games\":" + std::to_string(figures.bonusGames) +
            ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) +
-           (figures.stockUsed ? ",\"" + std::string(figures.stockUsedKey) + "\":" + std::to_string(*figures.stockUsed) : std::string()) +
+           (figures.stockUsed
+                ? ",\"" + std::string(figures.stockUsedKey) + "\":" + std::to_string(*figures.stockUsed)
+                : std::string()) +
            ",\"strategy\":\"" + options.strategy + "\"}";
 }
 

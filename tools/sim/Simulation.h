@@ -30,7 +30,7 @@ struct Figures {
     // and the key that names the figure ("holds_used" or "nudges_used").
     std::optional<std::int64_t> stockUsed;
     std::string_view stockUsedKey;
-    double seconds = 0.0;   // real time the spins took
+    double seconds = 0.0; // real time the spins took
 };
 
 struct ParsedArguments {

@@ -123,7 +123,8 @@ struct SnapshotRig {
 };
 
 // Renders the states every game has at one layout width, then the game's own scenes.
-bool renderAt(Game& game, const MachinePictures& pictures, int width, const QString& outDir, const QString& name) {
+bool renderAt(Game& game, const MachinePictures& pictures, int width, const QString& outDir,
+              const QString& name) {
     const QString stem = QDir(outDir).filePath(QStringLiteral("%1-%2-%3.png").arg(name));
     const QString w = QString::number(width);
     SnapshotRig rig(game, pictures, width);
@@ -179,7 +180,8 @@ bool renderAt(Game& game, const MachinePictures& pictures, int width, const QStr
         scene.act(own.machine, *fresh);
         own.clock.setDuringWait(nullptr);
         if (!taken) {
-            std::fprintf(stderr, "slots-snapshot: %s never reached wait %d\n", qPrintable(path), scene.atWait);
+            std::fprintf(stderr, "slots-snapshot: %s never reached wait %d\n", qPrintable(path),
+                         scene.atWait);
         }
         ok = taken && ok;
     }
@@ -223,8 +225,9 @@ int main(int argc, char** argv) {
     }
     const GameValues& values = game->values();
     PrintedDialogs dialogs;
-    std::optional<MachinePictures> pictures = prepareMachinePictures(
-        builtInPictures(fromView(values.programName), values.pictures), QDir(options->media), fromView(values.soundPrefix), 24, dialogs);
+    std::optional<MachinePictures> pictures =
+        prepareMachinePictures(builtInPictures(fromView(values.programName), values.pictures),
+                               QDir(options->media), fromView(values.soundPrefix), 24, dialogs);
     if (!pictures) {
         return 1;
     }

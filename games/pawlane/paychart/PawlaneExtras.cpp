@@ -1,6 +1,7 @@
 // Pawlane's side of the pay chart: the wild symbol, the three lines and the coin
 // that opens each, the marked stops, the holds and the bonus game's boxes.
 #include "engine/state/GameState.h"
+#include "games/pawlane/PawlaneSymbols.h"
 #include "tools/assets/paychart/ChartExtras.h"
 
 #include <QLocale>
@@ -15,14 +16,17 @@ namespace {
 
 using namespace paychart;
 
-// Sheet cells: the plain symbols first, then each symbol again as a marked stop.
-constexpr int WildCell = 0;
-constexpr int Marked = 8;
-constexpr int ThreePointsCell = Marked + 5;
-constexpr int TwoPointsCell = Marked + 6;
-constexpr int OnePointCell = Marked + 7;
-constexpr int ResetCell = Marked + 1;
-constexpr int HoldCell = Marked + 3;
+constexpr int WildCell = Wild;
+
+// The sheet cell of the first marked stop with this effect (and these points).
+int markedCell(MarkEffect effect, int points = 0) {
+    for (const MarkedStop& stop : markedStops()) {
+        if (stop.effect == effect && stop.points == points) {
+            return cellAt(stop.reel, stop.position);
+        }
+    }
+    return WildCell;
+}
 
 constexpr qreal Tile = 30;
 constexpr qreal SmallTile = 26;
@@ -140,12 +144,13 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
     y = rightColumn.top();
     y = style::drawHeading(painter, below(rightColumn, y), QStringLiteral("Marked stops")) + HeadingGap;
     y = captionedTiles(painter, sheet, below(rightColumn, y),
-                       {{ThreePointsCell, QStringLiteral("3 points")},
-                        {TwoPointsCell, QStringLiteral("2 points")},
-                        {OnePointCell, QStringLiteral("1 point")}}) +
+                       {{markedCell(MarkEffect::Points, 3), QStringLiteral("3 points")},
+                        {markedCell(MarkEffect::Points, 2), QStringLiteral("2 points")},
+                        {markedCell(MarkEffect::Points, 1), QStringLiteral("1 point")}}) +
         4;
     y = captionedTiles(painter, sheet, below(rightColumn, y),
-                       {{ResetCell, QStringLiteral("Meter reset")}, {HoldCell, QStringLiteral("+1 hold")}}) +
+                       {{markedCell(MarkEffect::Reset), QStringLiteral("Meter reset")},
+                        {markedCell(MarkEffect::Hold), QStringLiteral("+1 hold")}}) +
         4;
     y = style::drawNote(painter, below(rightColumn, y),
                         QStringLiteral("They count on the row of an open line."), NotePixels) +
@@ -188,7 +193,8 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
 const paychart::ChartExtras& pawlaneChartExtras() {
     static const paychart::ChartExtras extras{
         360,
-        {WildCell, ThreePointsCell, TwoPointsCell, OnePointCell, ResetCell, HoldCell},
+        {WildCell, markedCell(MarkEffect::Points, 3), markedCell(MarkEffect::Points, 2),
+         markedCell(MarkEffect::Points, 1), markedCell(MarkEffect::Reset), markedCell(MarkEffect::Hold)},
         paintPawlane,
     };
     return extras;

@@ -2,6 +2,8 @@
 // presses on; its numbers must be the engine's and the game's.
 #include "engine/display/MachineLayout.h"
 #include "games/emberpeak/EmberpeakGame.h"
+#include "games/emberpeak/NudgeButtons.h"
+#include "games/emberpeak/NudgeCount.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -14,8 +16,9 @@ namespace {
 
 // The rectangle written in the script as `<name> = (l, t, r, b)` or `"<name>": (l, t, r, b)`.
 std::optional<DesignRect> scriptRect(const QString& script, const QString& name) {
-    const QRegularExpression pattern(QStringLiteral("\"?%1\"?\\s*[=:]\\s*\\((\\d+),\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)")
-                                         .arg(QRegularExpression::escape(name)));
+    const QRegularExpression pattern(
+        QStringLiteral("\"?%1\"?\\s*[=:]\\s*\\((\\d+),\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)")
+            .arg(QRegularExpression::escape(name)));
     const auto match = pattern.match(script);
     if (!match.hasMatch()) {
         return std::nullopt;
@@ -38,10 +41,10 @@ TEST(EmberpeakArtwork, TheCabinetScriptUsesTheEnginesPlaces) {
         {"bet5", BetFiveButtonPlace},
         {"TITLE_STRIP", TitleStripPlace},
         // The nudge keys above the three reels and the box the count is written in.
-        {"nudge0", DesignRect{260, 246, 332, 263}},
-        {"nudge1", DesignRect{364, 246, 436, 263}},
-        {"nudge2", DesignRect{468, 246, 540, 263}},
-        {"NUDGE_COUNT", DesignRect{580, 230, 654, 276}},
+        {"nudge0", emberpeak::NudgeButtonPlaces[0]},
+        {"nudge1", emberpeak::NudgeButtonPlaces[1]},
+        {"nudge2", emberpeak::NudgeButtonPlaces[2]},
+        {"NUDGE_COUNT", emberpeak::NudgeCountPlace},
     };
     for (const auto& [name, place] : places) {
         const auto drawn = scriptRect(script, QLatin1String(name));

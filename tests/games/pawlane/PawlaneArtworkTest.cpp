@@ -15,8 +15,9 @@ namespace {
 
 // The rectangle written in the script as `<name> = (l, t, r, b)` or `"<name>": (l, t, r, b)`.
 std::optional<DesignRect> scriptRect(const QString& script, const QString& name) {
-    const QRegularExpression pattern(QStringLiteral("\"?%1\"?\\s*[=:]\\s*\\((\\d+),\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)")
-                                         .arg(QRegularExpression::escape(name)));
+    const QRegularExpression pattern(
+        QStringLiteral("\"?%1\"?\\s*[=:]\\s*\\((\\d+),\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)")
+            .arg(QRegularExpression::escape(name)));
     const auto match = pattern.match(script);
     if (!match.hasMatch()) {
         return std::nullopt;
@@ -25,10 +26,9 @@ std::optional<DesignRect> scriptRect(const QString& script, const QString& name)
                       match.captured(4).toInt()};
 }
 
-// Where the Pawlane rules draw their bars and hold lamps.
-constexpr DesignRect RedBar{241, 377, 559, 391};
-constexpr DesignRect BlueBar{241, 301, 559, 315};
-constexpr DesignRect GreenBar{241, 453, 559, 467};
+constexpr DesignRect RedBar = pawlane::Paylines[0].barPlace;
+constexpr DesignRect BlueBar = pawlane::Paylines[1].barPlace;
+constexpr DesignRect GreenBar = pawlane::Paylines[2].barPlace;
 
 bool overAReel(int designX) {
     const ReelGeometry g;
@@ -59,9 +59,9 @@ TEST(PawlaneArtwork, TheCabinetScriptUsesTheEnginesAndTheRulesPlaces) {
         {"bet1", BetOneButtonPlace},
         {"bet5", BetFiveButtonPlace},
         {"TITLE_STRIP", TitleStripPlace},
-        {"hold0", {260, 246, 332, 263}},
-        {"hold1", {364, 246, 436, 263}},
-        {"hold2", {468, 246, 540, 263}},
+        {"hold0", pawlane::HoldLampPlaces[0]},
+        {"hold1", pawlane::HoldLampPlaces[1]},
+        {"hold2", pawlane::HoldLampPlaces[2]},
         {"red", RedBar},
         {"blue", BlueBar},
         {"green", GreenBar},
@@ -99,8 +99,12 @@ TEST(PawlaneArtwork, TheMachinePictureShowsTheBarsAndHoldPlatesUnlit) {
     const QImage machine = pawlanePicture("Image1");
     ASSERT_EQ(machine.size(), QSize(800, 600));
     const std::pair<const char*, DesignRect> halves[] = {
-        {"Red", RedBar}, {"Blue", BlueBar}, {"Green", GreenBar},
-        {"HoldBMP", {260, 246, 332, 263}}, {"HoldBMP", {364, 246, 436, 263}}, {"HoldBMP", {468, 246, 540, 263}},
+        {"Red", RedBar},
+        {"Blue", BlueBar},
+        {"Green", GreenBar},
+        {"HoldBMP", pawlane::HoldLampPlaces[0]},
+        {"HoldBMP", pawlane::HoldLampPlaces[1]},
+        {"HoldBMP", pawlane::HoldLampPlaces[2]},
     };
     for (const auto& [name, place] : halves) {
         const QImage picture = pawlanePicture(name);
@@ -112,8 +116,9 @@ TEST(PawlaneArtwork, TheMachinePictureShowsTheBarsAndHoldPlatesUnlit) {
                 }
                 const QRgb want = picture.pixel(x, y);
                 const QRgb got = machine.pixel(place.left + x, place.top + y);
-                const int diff = std::max({std::abs(qRed(want) - qRed(got)), std::abs(qGreen(want) - qGreen(got)),
-                                           std::abs(qBlue(want) - qBlue(got))});
+                const int diff =
+                    std::max({std::abs(qRed(want) - qRed(got)), std::abs(qGreen(want) - qGreen(got)),
+                              std::abs(qBlue(want) - qBlue(got))});
                 ASSERT_LE(diff, 32) << name << " at " << place.left + x << "," << place.top + y;
             }
         }
