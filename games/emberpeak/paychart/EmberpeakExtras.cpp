@@ -24,24 +24,6 @@ constexpr qreal NotePixels = 10;
 constexpr qreal SectionGap = 11; // above a section's heading
 constexpr qreal HeadingGap = 6;  // below it
 
-// A tile with a short title and a note beside it; returns the bottom edge of the pair.
-qreal tileWithNote(QPainter& painter, const SymbolSheet& sheet, int cell, const QRectF& area,
-                   const QString& title, const QString& note) {
-    sheet.drawTile(painter, cell, QRectF(area.topLeft(), QSizeF(Tile, Tile)));
-    const qreal textLeft = area.left() + Tile + 8;
-    painter.save();
-    const QFont font = style::sans(10.5, true);
-    painter.setFont(font);
-    painter.setPen(style::paleGold());
-    const QFontMetricsF metrics(font);
-    painter.drawText(QPointF(textLeft, area.top() + metrics.ascent() - 1), title);
-    painter.restore();
-    const qreal bottom = style::drawNote(
-        painter, QRectF(textLeft, area.top() + metrics.height() - 1, area.right() - textLeft, 60), note,
-        NotePixels);
-    return std::max(area.top() + Tile, bottom);
-}
-
 // A small pale-gold word centred in `area`.
 void caption(QPainter& painter, const QRectF& area, const QString& text) {
     painter.save();
@@ -76,8 +58,9 @@ void paintEmberpeak(QPainter& painter, const QRectF& panel, const SymbolSheet& s
     qreal y = panel.top() + 9;
 
     y = style::drawHeading(painter, below(y), QStringLiteral("Wild")) + HeadingGap;
-    y = tileWithNote(painter, sheet, WildCell, below(y), QStringLiteral("Right reel only"),
-                     QStringLiteral("Stands in for any symbol there. Alone it pays your bet back.")) +
+    y = style::drawTileWithNote(
+            painter, sheet, WildCell, below(y), QStringLiteral("Right reel only"),
+            QStringLiteral("Stands in for any symbol there. Alone it pays your bet back."), Tile) +
         5;
     // The frames it glows through while it stands on the payline.
     const qreal framesLeft = left + 2;
@@ -98,7 +81,8 @@ void paintEmberpeak(QPainter& painter, const QRectF& panel, const SymbolSheet& s
     const qreal orLeft = left + 2 + 3 * (SmallTile + 3);
     caption(painter, QRectF(orLeft, y, 18, SmallTile), QStringLiteral("or"));
     sheet.drawTile(painter, WildCell, QRectF(orLeft + 18, y, SmallTile, SmallTile));
-    caption(painter, QRectF(orLeft + 18 + SmallTile + 4, y, left + width - (orLeft + 22 + SmallTile), SmallTile),
+    caption(painter,
+            QRectF(orLeft + 18 + SmallTile + 4, y, left + width - (orLeft + 22 + SmallTile), SmallTile),
             QStringLiteral("on the right"));
     y += SmallTile + 4;
     y = style::drawNote(painter, below(y),

@@ -17,24 +17,6 @@ constexpr qreal Gap = 8;         // between the two rows of a section
 constexpr qreal SectionGap = 17; // above a section's heading
 constexpr qreal HeadingGap = 8;  // below it
 
-// A tile with a short title and a note beside it; returns the bottom edge of the pair.
-qreal tileWithNote(QPainter& painter, const SymbolSheet& sheet, int cell, const QRectF& area,
-                   const QString& title, const QString& note) {
-    sheet.drawTile(painter, cell, QRectF(area.topLeft(), QSizeF(Tile, Tile)));
-    const qreal textLeft = area.left() + Tile + 8;
-    painter.save();
-    const QFont font = style::sans(10.5, true);
-    painter.setFont(font);
-    painter.setPen(style::paleGold());
-    const QFontMetricsF metrics(font);
-    painter.drawText(QPointF(textLeft, area.top() + metrics.ascent() - 1), title);
-    painter.restore();
-    const qreal bottom = style::drawNote(
-        painter, QRectF(textLeft, area.top() + metrics.height() - 1, area.right() - textLeft, 60), note,
-        NotePixels);
-    return std::max(area.top() + Tile, bottom);
-}
-
 void paintOrevein(QPainter& painter, const QRectF& panel, const SymbolSheet& sheet, const Game&) {
     const qreal left = panel.left() + 12;
     const qreal width = panel.right() - 10 - left;
@@ -42,11 +24,11 @@ void paintOrevein(QPainter& painter, const QRectF& panel, const SymbolSheet& she
     qreal y = panel.top() + 10;
 
     y = style::drawHeading(painter, below(y), QStringLiteral("Up and Down")) + HeadingGap;
-    y = tileWithNote(painter, sheet, FirstUpCell, below(y), QStringLiteral("Up"),
-                     QStringLiteral("Below the payline, moves its reel up one step.")) +
+    y = style::drawTileWithNote(painter, sheet, FirstUpCell, below(y), QStringLiteral("Up"),
+                                QStringLiteral("Below the payline, moves its reel up one step."), Tile) +
         Gap;
-    y = tileWithNote(painter, sheet, FirstDownCell, below(y), QStringLiteral("Down"),
-                     QStringLiteral("Above the payline, moves its reel down one step.")) +
+    y = style::drawTileWithNote(painter, sheet, FirstDownCell, below(y), QStringLiteral("Down"),
+                                QStringLiteral("Above the payline, moves its reel down one step."), Tile) +
         SectionGap;
 
     y = style::drawHeading(painter, below(y), QStringLiteral("Bonus points")) + HeadingGap;
@@ -70,8 +52,8 @@ void paintOrevein(QPainter& painter, const QRectF& panel, const SymbolSheet& she
         SectionGap;
 
     y = style::drawHeading(painter, below(y), QStringLiteral("Dynamite")) + HeadingGap;
-    tileWithNote(painter, sheet, ClearCell, below(y), QStringLiteral("Look out!"),
-                 QStringLiteral("On the payline it empties the bonus meter."));
+    style::drawTileWithNote(painter, sheet, ClearCell, below(y), QStringLiteral("Look out!"),
+                            QStringLiteral("On the payline it empties the bonus meter."), Tile);
 }
 
 } // namespace

@@ -38,24 +38,6 @@ QString grouped(std::int32_t value) {
     return QLocale(QLocale::English).toString(value);
 }
 
-// A tile with a short title and a note beside it; returns the bottom edge of the pair.
-qreal tileWithNote(QPainter& painter, const SymbolSheet& sheet, int cell, const QRectF& area,
-                   const QString& title, const QString& note) {
-    sheet.drawTile(painter, cell, QRectF(area.topLeft(), QSizeF(Tile, Tile)));
-    const qreal textLeft = area.left() + Tile + 7;
-    painter.save();
-    const QFont font = style::sans(10.5, true);
-    painter.setFont(font);
-    painter.setPen(style::paleGold());
-    const QFontMetricsF metrics(font);
-    painter.drawText(QPointF(textLeft, area.top() + metrics.ascent() - 1), title);
-    painter.restore();
-    const qreal bottom = style::drawNote(
-        painter, QRectF(textLeft, area.top() + metrics.height() - 1, area.right() - textLeft, 60), note,
-        NotePixels);
-    return std::max(area.top() + Tile, bottom);
-}
-
 // A row of tiles, each with a caption beneath; returns the bottom edge of the captions.
 qreal captionedTiles(QPainter& painter, const SymbolSheet& sheet, const QRectF& area,
                      const std::vector<std::pair<int, QString>>& tiles) {
@@ -124,9 +106,9 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
     const QString topPrize = rules.empty() ? QString() : grouped(rules.front().credits(1));
     qreal y = leftColumn.top();
     y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Wild")) + HeadingGap;
-    y = tileWithNote(painter, sheet, WildCell, below(leftColumn, y),
-                     QStringLiteral("Three pay %1").arg(topPrize),
-                     QStringLiteral("It stands in for every other symbol on a line.")) +
+    y = style::drawTileWithNote(painter, sheet, WildCell, below(leftColumn, y),
+                                QStringLiteral("Three pay %1").arg(topPrize),
+                                QStringLiteral("It stands in for every other symbol on a line."), Tile, 7) +
         SectionGap;
     y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Lines")) + HeadingGap;
     y = lines(painter, below(leftColumn, y)) + 4;

@@ -128,6 +128,22 @@ qreal drawNote(QPainter& painter, const QRectF& area, const QString& text, qreal
     return used.bottom();
 }
 
+qreal drawTileWithNote(QPainter& painter, const SymbolSheet& sheet, int cell, const QRectF& area,
+                       const QString& title, const QString& note, qreal tile, qreal gap) {
+    sheet.drawTile(painter, cell, QRectF(area.topLeft(), QSizeF(tile, tile)));
+    const qreal textLeft = area.left() + tile + gap;
+    painter.save();
+    const QFont font = sans(10.5, true);
+    painter.setFont(font);
+    painter.setPen(paleGold());
+    const QFontMetricsF metrics(font);
+    painter.drawText(QPointF(textLeft, area.top() + metrics.ascent() - 1), title);
+    painter.restore();
+    const qreal bottom = drawNote(
+        painter, QRectF(textLeft, area.top() + metrics.height() - 1, area.right() - textLeft, 60), note, 10);
+    return std::max(area.top() + tile, bottom);
+}
+
 void drawAnyOther(QPainter& painter, const QRectF& target) {
     painter.save();
     const QRectF inner = target.adjusted(0.5, 0.5, -0.5, -0.5);

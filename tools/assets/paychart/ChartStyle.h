@@ -71,6 +71,12 @@ qreal drawHeading(QPainter& painter, const QRectF& area, const QString& text);
 // Word-wrapped cream text at the top of `area`; returns the bottom edge of the text.
 qreal drawNote(QPainter& painter, const QRectF& area, const QString& text, qreal pixels = 10.5);
 
+// A symbol tile `tile` pixels square at the top left of `area`, a short bold title
+// beside it and a note under the title, `gap` pixels right of the tile; returns the
+// bottom edge of the pair.
+qreal drawTileWithNote(QPainter& painter, const SymbolSheet& sheet, int cell, const QRectF& area,
+                       const QString& title, const QString& note, qreal tile, qreal gap = 8);
+
 // The mark for "any other symbol", the size of a tile.
 void drawAnyOther(QPainter& painter, const QRectF& target);
 
