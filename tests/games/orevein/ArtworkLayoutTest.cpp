@@ -2,38 +2,15 @@
 // presses on; its numbers must be the engine's.
 #include "engine/display/MachineLayout.h"
 #include "games/orevein/OreveinGame.h"
+#include "tests/support/ArtworkScript.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace slotmachine;
-
-namespace {
-
-QString sourceRoot() {
-    return QStringLiteral(SLOTS_SOURCE_DIR);
-}
-
-// The rectangle written in the script as `<name> = (l, t, r, b)` or `"<name>": (l, t, r, b)`.
-std::optional<DesignRect> scriptRect(const QString& script, const QString& name) {
-    const QRegularExpression pattern(QStringLiteral("\"?%1\"?\\s*[=:]\\s*\\((\\d+),\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)")
-                                         .arg(QRegularExpression::escape(name)));
-    const auto match = pattern.match(script);
-    if (!match.hasMatch()) {
-        return std::nullopt;
-    }
-    return DesignRect{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
-                      match.captured(4).toInt()};
-}
-
-} // namespace
+using namespace slotmachine::testing;
 
 TEST(OreveinArtwork, TheCabinetScriptUsesTheEnginesPlaces) {
-    QFile file(sourceRoot() + QStringLiteral("/tools/artwork/orevein-cabinet/machine.py"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    const QString script = QString::fromUtf8(file.readAll());
-    const std::pair<const char*, DesignRect> places[] = {
+    const ScriptPlace places[] = {
         {"TITLE_GLASS", orevein::oreveinValues().titleGlass},
         {"COIN_SIGN", CoinSignPlace},
         {"BONUS_BOX", BonusMeterBox},
@@ -42,9 +19,5 @@ TEST(OreveinArtwork, TheCabinetScriptUsesTheEnginesPlaces) {
         {"bet5", BetFiveButtonPlace},
         {"TITLE_STRIP", TitleStripPlace},
     };
-    for (const auto& [name, place] : places) {
-        const auto drawn = scriptRect(script, QLatin1String(name));
-        ASSERT_TRUE(drawn) << name;
-        EXPECT_EQ(*drawn, place) << name;
-    }
+    expectScriptPlaces("tools/artwork/orevein-cabinet/machine.py", places);
 }

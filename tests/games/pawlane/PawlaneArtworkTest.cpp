@@ -3,28 +3,15 @@
 #include "engine/display/MachineLayout.h"
 #include "engine/display/ReelGeometry.h"
 #include "games/pawlane/PawlaneGame.h"
+#include "tests/support/ArtworkScript.h"
 
-#include <QFile>
 #include <QImage>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace slotmachine;
+using namespace slotmachine::testing;
 
 namespace {
-
-// The rectangle written in the script as `<name> = (l, t, r, b)` or `"<name>": (l, t, r, b)`.
-std::optional<DesignRect> scriptRect(const QString& script, const QString& name) {
-    const QRegularExpression pattern(
-        QStringLiteral("\"?%1\"?\\s*[=:]\\s*\\((\\d+),\\s*(\\d+),\\s*(\\d+),\\s*(\\d+)\\)")
-            .arg(QRegularExpression::escape(name)));
-    const auto match = pattern.match(script);
-    if (!match.hasMatch()) {
-        return std::nullopt;
-    }
-    return DesignRect{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
-                      match.captured(4).toInt()};
-}
 
 constexpr DesignRect RedBar = pawlane::Paylines[0].barPlace;
 constexpr DesignRect BlueBar = pawlane::Paylines[1].barPlace;
@@ -48,10 +35,7 @@ QImage pawlanePicture(const char* name) {
 } // namespace
 
 TEST(PawlaneArtwork, TheCabinetScriptUsesTheEnginesAndTheRulesPlaces) {
-    QFile file(QStringLiteral(SLOTS_SOURCE_DIR "/tools/artwork/pawlane-cabinet/machine.py"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
-    const QString script = QString::fromUtf8(file.readAll());
-    const std::pair<const char*, DesignRect> places[] = {
+    const ScriptPlace places[] = {
         {"TITLE_GLASS", pawlane::pawlaneValues().titleGlass},
         {"COIN_SIGN", CoinSignPlace},
         {"BONUS_BOX", BonusMeterBox},
@@ -66,11 +50,7 @@ TEST(PawlaneArtwork, TheCabinetScriptUsesTheEnginesAndTheRulesPlaces) {
         {"blue", BlueBar},
         {"green", GreenBar},
     };
-    for (const auto& [name, place] : places) {
-        const auto drawn = scriptRect(script, QLatin1String(name));
-        ASSERT_TRUE(drawn) << name;
-        EXPECT_EQ(*drawn, place) << name;
-    }
+    expectScriptPlaces("tools/artwork/pawlane-cabinet/machine.py", places);
 }
 
 // The bars are drawn with the mask (AND), then the bar (OR): over the reels the mask
