@@ -574,8 +574,13 @@ std::string toTable(const ParSheet& s) {
             row((name + " earned per spin").c_str(), number(s.stockEarned, 6));
         }
         if (s.strategy != "none") {
-            row((name + " used per spin").c_str(),
-                number(s.stockUsed, 6) + (s.exact ? "  (stock assumed never to run out)" : ""));
+            std::string note;
+            if (s.exact) {
+                note = s.stockEarned >= s.stockUsed
+                           ? "  (exact with the stock never empty: more are earned than used, so it grows)"
+                           : "  (exact only while the stock lasts: fewer are earned than used)";
+            }
+            row((name + " used per spin").c_str(), number(s.stockUsed, 6) + note);
         }
     }
     if (!s.carriedPoints.empty()) {
@@ -590,7 +595,7 @@ std::string toTable(const ParSheet& s) {
 
 std::string usage() {
     std::vector<std::string_view> names = gameNames();
-    std::string text = "usage: slots-par --game NAME [--coins N] [--strategy NAME] [--json]\n"
+    std::string text = "usage: slots-par --game NAME [--coins N] [--strategy NAME] [--spins M] [--json]\n"
                        "Works out the game's PAR sheet by playing every stop combination through its rules.\n"
                        "  --game NAME      the game: " +
                        joined(names) +
@@ -604,7 +609,9 @@ std::string usage() {
         }
         text += "                   " + std::string(game) + ": " + joined(strategies) + "\n";
     }
-    text += "  --json           one JSON object per coin count instead of the table\n";
+    text += "  --spins M        spins the simulator plays for a strategy whose figures are estimated\n"
+            "                   (one that keeps reels still between spins; default 400000)\n"
+            "  --json           one JSON object per coin count instead of the table\n";
     return text;
 }
 
@@ -633,7 +640,7 @@ int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std
             json = true;
             continue;
         }
-        if (name != "--game" && name != "--coins" && name != "--strategy") {
+        if (name != "--game" && name != "--coins" && name != "--strategy" && name != "--spins") {
             return bad("unknown argument '" + arguments[i] + "'");
         }
         if (!haveValue) {
@@ -647,6 +654,10 @@ int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std
             haveGame = true;
         } else if (name == "--strategy") {
             request.strategy = value;
+        } else if (name == "--spins") {
+            if (!parseNumber(value, request.estimateSpins) || request.estimateSpins < 10) {
+                return bad("--spins must be a whole number of at least 10, not '" + value + "'");
+            }
         } else {
             std::int32_t n = 0;
             if (!parseNumber(value, n) || n < 1) {
