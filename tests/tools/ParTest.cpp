@@ -3,7 +3,11 @@
 #include "tools/par/ParSheet.h"
 
 #include "tests/support/SyntheticGame.h"
+#include "tools/assets/manual/Manual.h"
 #include "tools/sim/Simulation.h"
+
+#include <QFile>
+#include <QLocale>
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -96,6 +100,29 @@ TEST(ParSheetCommand, PrintsOneJsonObjectPerCoinCountAndRefusesBadArguments) {
         EXPECT_EQ(runCommand(arguments, badOut, badErr), 2);
         EXPECT_NE(badErr.str().find("usage: slots-par"), std::string::npos);
     }
+}
+
+// The manual's Payback topic is made from the same sheets: every template has its
+// place, and the topic shows the return at each bet and the odds of every rule.
+TEST(ParSheetInManual, PaybackTopicShowsTheSheetsFigures) {
+    for (const std::string_view name : gameNames()) {
+        const auto game = makeGame(name);
+        QFile file(QStringLiteral(SLOTS_SOURCE_DIR "/games/%1/manual/%2.html")
+                       .arg(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
+                            QString::fromUtf8(game->values().programName.data(),
+                                              static_cast<qsizetype>(game->values().programName.size()))));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QString text = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(text.contains(QString::fromLatin1(manual::PaybackMarker))) << name;
+        EXPECT_TRUE(text.contains(QStringLiteral("<a name=\"payback\"></a>"))) << name;
+    }
+    const QString html = manual::paybackHtml("emberpeak");
+    const QLocale english(QLocale::English);
+    for (std::int32_t coins = 1; coins <= 3; ++coins) {
+        const ParSheet sheet = computeParSheet({"emberpeak", coins});
+        EXPECT_TRUE(html.contains(english.toString(100 * sheet.rtp, 'f', 2) + "%")) << coins;
+    }
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>Three 0s</td><td align=\"right\">4,500 spins</td>")));
 }
 
 } // namespace

@@ -129,7 +129,8 @@ QString paybackHtml(std::string_view gameName) {
     for (std::size_t rule = 0; rule < sheets.front().rules.size(); ++rule) {
         oneColumn = oneColumn && sameOdds(rule);
     }
-    html += QStringLiteral("<p>How often each line of the pay table comes up, on average:</p>\n");
+    html += QStringLiteral("<p>How often each line of the pay table comes up on a line you play, on "
+                           "average:</p>\n");
     html += head + th(QStringLiteral("Payline"), true);
     if (oneColumn) {
         html += th(QStringLiteral("Once in"));
@@ -164,8 +165,7 @@ QString paybackHtml(std::string_view gameName) {
         html += QStringLiteral(", with the bonus points carried from spin to spin");
     }
     html += QStringLiteral(". A bonus game is counted at its average prize, %1 credits for a box opened at "
-                           "random. A winning line pays at least something back, not always more than "
-                           "the bet.")
+                           "random.")
                 .arg(english.toString(top.bonusCredits, 'f', 2));
     if (!top.stockName.empty()) {
         html += QStringLiteral(" The figures count no %1 spent: each %2 you play well brings back more.")
