@@ -358,7 +358,9 @@ ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& st
         figures.combinations = totals[0].ruleHits[r];
         figures.probability = ruleWeight[r];
         figures.credits = rules[r].credits(request.coins);
-        figures.contribution = ruleWeight[r] * figures.credits / bet;
+        // A bonus line's share is the bonus game's expected credit prize.
+        figures.contribution = ruleWeight[r] *
+                               (figures.payout == Payout::BonusGame ? box.credits : figures.credits) / bet;
         sheet.rules.push_back(figures);
     }
     if (states.size() > 1) {
