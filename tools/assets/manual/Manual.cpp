@@ -88,6 +88,20 @@ QString paybackHtml(std::string_view gameName) {
     for (std::int32_t coins = 1; coins <= game->values().coinLimit; ++coins) {
         sheets.push_back(par::computeParSheet({std::string(gameName), coins}));
     }
+    // The game's own ways of spending its holds or nudges, each a column of its own.
+    std::vector<std::vector<par::ParSheet>> played;
+    for (const SimStrategy& strategy : simStrategies(gameName)) {
+        if (strategy.afterSpin == nullptr) {
+            continue;
+        }
+        played.emplace_back();
+        for (std::int32_t coins = 1; coins <= game->values().coinLimit; ++coins) {
+            // An estimated figure comes from a million spins, about 3 s of the build.
+            played.back().push_back(par::computeParSheet(
+                {std::string(gameName), coins, std::string(strategy.name), 1'000'000}));
+        }
+    }
+    const QString stock = fromView(sheets.front().stockName);
     const QString head = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" style=\"border-color: #8a5f22;\">\n"
         "<tr bgcolor=\"#4a2c12\">");
@@ -101,17 +115,27 @@ QString paybackHtml(std::string_view gameName) {
 
     QString html = QStringLiteral("<p>Over a long run of play, this is what the machine gives back for every "
                                   "credit you bet, and how often good things happen:</p>\n");
-    html += head + th(QStringLiteral("Coins bet"), true) + th(QStringLiteral("Pays back")) +
-            th(QStringLiteral("A winning line, once in")) + th(QStringLiteral("The bonus game, once in")) +
+    html += head + th(QStringLiteral("Coins bet"), true) + th(QStringLiteral("Pays back"));
+    for (std::size_t s = 0; s < played.size(); ++s) {
+        html += th(QStringLiteral("With %1 played well").arg(stock));
+    }
+    html += th(QStringLiteral("A winning line, once in")) + th(QStringLiteral("The bonus game, once in")) +
             QStringLiteral("</tr>\n");
     bool shaded = false;
-    for (const par::ParSheet& sheet : sheets) {
-        html += rowStart(shaded) +
-                QStringLiteral("<td>%1</td><td align=\"right\">%2</td><td align=\"right\">%3 spins</td>"
-                               "<td align=\"right\">%4 spins</td></tr>\n")
-                    .arg(sheet.coins)
-                    .arg(percent(english, sheet.rtp), onceIn(english, sheet.hitFrequency),
-                         onceIn(english, sheet.bonusFrequency));
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        const par::ParSheet& sheet = sheets[i];
+        html += rowStart(shaded) + QStringLiteral("<td>%1</td><td align=\"right\">%2</td>")
+                                       .arg(sheet.coins)
+                                       .arg(percent(english, sheet.rtp));
+        for (const std::vector<par::ParSheet>& strategy : played) {
+            const par::ParSheet& well = strategy[i];
+            html += QStringLiteral("<td align=\"right\">%1</td>")
+                        .arg(well.exact ? percent(english, well.rtp)
+                                        : QStringLiteral("about ") + english.toString(100.0 * well.rtp, 'f', 0) +
+                                              QStringLiteral("%"));
+        }
+        html += QStringLiteral("<td align=\"right\">%1 spins</td><td align=\"right\">%2 spins</td></tr>\n")
+                    .arg(onceIn(english, sheet.hitFrequency), onceIn(english, sheet.bonusFrequency));
         shaded = !shaded;
     }
     html += QStringLiteral("</table>\n");
@@ -158,9 +182,14 @@ QString paybackHtml(std::string_view gameName) {
     html += QStringLiteral("</table>\n");
 
     const par::ParSheet& top = sheets.back();
-    html += QStringLiteral("<p>These figures are exact, not guessed: they come from playing every one of "
-                           "the %1 ways the three reels can stop through the machine's own rules")
-                .arg(english.toString(static_cast<qlonglong>(top.cycle)));
+    const bool anyEstimate = std::any_of(played.begin(), played.end(), [](const auto& strategy) {
+        return !strategy.back().exact;
+    });
+    html += QStringLiteral("<p>These figures are exact%1: they come from playing every one of the %2 ways "
+                           "the three reels can stop through the machine's own rules")
+                .arg(anyEstimate ? QStringLiteral(" where they do not say &ldquo;about&rdquo;")
+                                 : QStringLiteral(", not guessed"),
+                     english.toString(static_cast<qlonglong>(top.cycle)));
     if (!top.carriedPoints.empty()) {
         html += QStringLiteral(", with the bonus points carried from spin to spin");
     }
@@ -168,9 +197,22 @@ QString paybackHtml(std::string_view gameName) {
                            "random.")
                 .arg(english.toString(top.bonusCredits, 'f', 2));
     if (!top.stockName.empty()) {
-        html += QStringLiteral(" The figures count no %1 spent: each %2 you play well brings back more.")
-                    .arg(fromView(top.stockName), top.stockName == "holds" ? QStringLiteral("hold")
-                                                                           : QStringLiteral("nudge"));
+        html += QStringLiteral(" &ldquo;Pays back&rdquo; counts no %1 spent.").arg(stock);
+    }
+    for (const std::vector<par::ParSheet>& strategy : played) {
+        const par::ParSheet& well = strategy.back();
+        html += QStringLiteral(" &ldquo;With %1 played well&rdquo; spends them after each losing spin as a "
+                               "careful player would; ")
+                    .arg(stock);
+        html += well.exact
+                    ? QStringLiteral("it is exact as long as you have %1 left, and such play %2.")
+                          .arg(stock, well.stockEarned >= well.stockUsed
+                                          ? QStringLiteral("earns more of them than it spends")
+                                          : QStringLiteral("spends more of them than it earns, so a long "
+                                                           "session pays back less"))
+                    : QStringLiteral("it is an estimate from %1 simulated spins, give or take about %2 points.")
+                          .arg(english.toString(static_cast<qlonglong>(well.simulatedSpins)),
+                               english.toString(200.0 * well.rtpStandardError, 'f', 0));
     }
     html += QStringLiteral(" Any single session can run well above or below them: that is the luck of "
                            "the reels.</p>");
