@@ -1,14 +1,12 @@
 // The PAR sheet: its enumeration on a game small enough to count by hand, and every
 // game's exact figures against the simulator's long run.
-#include "tools/par/ParSheet.h"
-
 #include "tests/support/SyntheticGame.h"
 #include "tools/assets/manual/Manual.h"
+#include "tools/par/ParSheet.h"
 #include "tools/sim/Simulation.h"
 
 #include <QFile>
 #include <QLocale>
-
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -91,10 +89,13 @@ TEST(ParSheetCommand, PrintsOneJsonObjectPerCoinCountAndRefusesBadArguments) {
     }
     EXPECT_EQ(objects, 3);
 
-    const std::vector<std::vector<std::string>> bad = {
-        {}, {"--game", "nowhere"}, {"--game", "orevein", "--coins", "6"}, {"--game", "orevein", "--coins", "x"},
-        {"--game", "orevein", "--strategy", "greedy"}, {"--game", "orevein", "--spins", "5"},
-        {"--game", "orevein", "--seed", "5"}};
+    const std::vector<std::vector<std::string>> bad = {{},
+                                                       {"--game", "nowhere"},
+                                                       {"--game", "orevein", "--coins", "6"},
+                                                       {"--game", "orevein", "--coins", "x"},
+                                                       {"--game", "orevein", "--strategy", "greedy"},
+                                                       {"--game", "orevein", "--spins", "5"},
+                                                       {"--game", "orevein", "--seed", "5"}};
     for (const auto& arguments : bad) {
         std::ostringstream badOut, badErr;
         EXPECT_EQ(runCommand(arguments, badOut, badErr), 2);

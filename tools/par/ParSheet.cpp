@@ -64,10 +64,10 @@ struct BoxExpectation {
 // Everything one carried-points state contributes over the full cycle.
 struct StateTotals {
     std::array<std::int64_t, PointStates> next{}; // combinations leading to each carried value
-    double lineWin = 0;       // credits of the spin's own line wins
-    double strategyWin = 0;   // credits the strategy's actions won (bonus prizes aside)
-    double winPerCredit = 0;  // sum of E[X], X the spin's whole win per credit bet
-    double winSquared = 0;    // sum of E[X^2]
+    double lineWin = 0;                           // credits of the spin's own line wins
+    double strategyWin = 0;                       // credits the strategy's actions won (bonus prizes aside)
+    double winPerCredit = 0;                      // sum of E[X], X the spin's whole win per credit bet
+    double winSquared = 0;                        // sum of E[X^2]
     std::int64_t hits = 0;
     std::int64_t bonuses = 0;
     double stockEarned = 0;
@@ -160,7 +160,8 @@ public:
                     totals.winSquared += (win * win + 2 * win * n * box.credits + n * box.creditsSquared +
                                           n * (n - 1) * box.credits * box.credits) /
                                          (c * c);
-                    totals.next[static_cast<std::size_t>(std::clamp(state_.BonusPts, 0, FullBonusPoints))] += 1;
+                    totals.next[static_cast<std::size_t>(std::clamp(state_.BonusPts, 0, FullBonusPoints))] +=
+                        1;
                 }
             }
         }
@@ -241,10 +242,11 @@ std::vector<double> stationary(const std::vector<int>& states,
     for (std::size_t i = 0; i < n; ++i) {
         for (std::size_t j = 0; j < n; ++j) {
             // Row i of (P^T - I): inflow into state i from state j.
-            a[i][j] = static_cast<double>(totals[static_cast<std::size_t>(states[j])]
-                                              .next[static_cast<std::size_t>(states[i])]) /
-                          static_cast<double>(Cycle) -
-                      (i == j ? 1.0 : 0.0);
+            a[i][j] =
+                static_cast<double>(
+                    totals[static_cast<std::size_t>(states[j])].next[static_cast<std::size_t>(states[i])]) /
+                    static_cast<double>(Cycle) -
+                (i == j ? 1.0 : 0.0);
         }
     }
     for (std::size_t j = 0; j <= n; ++j) {
@@ -359,8 +361,8 @@ ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& st
         figures.probability = ruleWeight[r];
         figures.credits = rules[r].credits(request.coins);
         // A bonus line's share is the bonus game's expected credit prize.
-        figures.contribution = ruleWeight[r] *
-                               (figures.payout == Payout::BonusGame ? box.credits : figures.credits) / bet;
+        figures.contribution =
+            ruleWeight[r] * (figures.payout == Payout::BonusGame ? box.credits : figures.credits) / bet;
         sheet.rules.push_back(figures);
     }
     if (states.size() > 1) {
@@ -489,7 +491,8 @@ std::string toJson(const ParSheet& s) {
     json += ",\"hit_frequency\":" + number(s.hitFrequency, 8) +
             ",\"bonus_frequency\":" + number(s.bonusFrequency, 8);
     if (s.exact) {
-        json += ",\"line_return\":" + number(s.lineReturn, 8) + ",\"bonus_return\":" + number(s.bonusReturn, 8) +
+        json += ",\"line_return\":" + number(s.lineReturn, 8) +
+                ",\"bonus_return\":" + number(s.bonusReturn, 8) +
                 ",\"strategy_return\":" + number(s.strategyReturn, 8) +
                 ",\"bonus_expected_credits\":" + number(s.bonusCredits, 6);
     }
@@ -562,7 +565,8 @@ std::string toTable(const ParSheet& s) {
             number(s.rtp, 6) + " +/- " + number(s.rtpStandardError, 6) + " (one standard error, " +
                 std::to_string(s.simulatedSpins) + " simulated spins)");
     }
-    row("Hit frequency (own line wins)", number(s.hitFrequency, 6) + "  (1 in " + oneIn(s.hitFrequency) + ")");
+    row("Hit frequency (own line wins)",
+        number(s.hitFrequency, 6) + "  (1 in " + oneIn(s.hitFrequency) + ")");
     row("Bonus games per spin", number(s.bonusFrequency, 6) + "  (1 in " + oneIn(s.bonusFrequency) + ")");
     if (s.exact) {
         row("Expected credit prize of a bonus game", number(s.bonusCredits, 3));
@@ -597,13 +601,14 @@ std::string toTable(const ParSheet& s) {
 
 std::string usage() {
     std::vector<std::string_view> names = gameNames();
-    std::string text = "usage: slots-par --game NAME [--coins N] [--strategy NAME] [--spins M] [--json]\n"
-                       "Works out the game's PAR sheet by playing every stop combination through its rules.\n"
-                       "  --game NAME      the game: " +
-                       joined(names) +
-                       "\n"
-                       "  --coins N        coins per spin, 1 to the game's coin limit (default: each in turn)\n"
-                       "  --strategy NAME  how the holds or nudges are spent (default none):\n";
+    std::string text =
+        "usage: slots-par --game NAME [--coins N] [--strategy NAME] [--spins M] [--json]\n"
+        "Works out the game's PAR sheet by playing every stop combination through its rules.\n"
+        "  --game NAME      the game: " +
+        joined(names) +
+        "\n"
+        "  --coins N        coins per spin, 1 to the game's coin limit (default: each in turn)\n"
+        "  --strategy NAME  how the holds or nudges are spent (default none):\n";
     for (const std::string_view game : names) {
         std::vector<std::string_view> strategies;
         for (const SimStrategy& s : simStrategies(game)) {

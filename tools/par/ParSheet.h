@@ -19,7 +19,7 @@ struct RuleFigures {
     std::int64_t combinations = 0; // line wins in one cycle (a win on two lines counts twice)
     double probability = 0;        // line wins of the rule per spin
     std::int32_t credits = 0;      // what one such line pays with the coins bet
-    double contribution = 0;       // its share of the return per credit bet (a bonus line: its bonus games' prizes)
+    double contribution = 0; // its share of the return per credit bet (a bonus line: its bonus games' prizes)
 };
 
 // The PAR sheet of one game at one bet under one strategy.
@@ -34,15 +34,15 @@ struct ParSheet {
     std::int64_t cycle = 0; // stop combinations enumerated
 
     std::vector<RuleFigures> rules;
-    double lineReturn = 0;     // the spin's own line wins per credit bet
-    double hitFrequency = 0;   // spins whose own line wins pay anything
-    double bonusFrequency = 0; // bonus games per spin, also those the strategy's actions open
-    double bonusCredits = 0;   // expected credit prize of one bonus game (a box opened at random)
-    double bonusReturn = 0;    // bonus prizes per credit bet
-    double strategyReturn = 0; // what the strategy's actions win, per credit bet
-    double rtp = 0;            // total return per credit bet
-    double rtpStandardError = 0; // of an estimate; 0 when exact
-    std::int64_t simulatedSpins = 0; // spins behind an estimate
+    double lineReturn = 0;            // the spin's own line wins per credit bet
+    double hitFrequency = 0;          // spins whose own line wins pay anything
+    double bonusFrequency = 0;        // bonus games per spin, also those the strategy's actions open
+    double bonusCredits = 0;          // expected credit prize of one bonus game (a box opened at random)
+    double bonusReturn = 0;           // bonus prizes per credit bet
+    double strategyReturn = 0;        // what the strategy's actions win, per credit bet
+    double rtp = 0;                   // total return per credit bet
+    double rtpStandardError = 0;      // of an estimate; 0 when exact
+    std::int64_t simulatedSpins = 0;  // spins behind an estimate
     std::optional<double> volatility; // standard deviation of one spin's win per credit bet
 
     // The game's stock of holds or nudges, if it has one ("holds" or "nudges").

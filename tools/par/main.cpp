@@ -3,5 +3,6 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return slotmachine::par::runCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    return slotmachine::par::runCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                                        std::cerr);
 }

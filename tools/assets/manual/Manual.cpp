@@ -97,8 +97,8 @@ QString paybackHtml(std::string_view gameName) {
         played.emplace_back();
         for (std::int32_t coins = 1; coins <= game->values().coinLimit; ++coins) {
             // An estimated figure comes from a million spins, about 3 s of the build.
-            played.back().push_back(par::computeParSheet(
-                {std::string(gameName), coins, std::string(strategy.name), 1'000'000}));
+            played.back().push_back(
+                par::computeParSheet({std::string(gameName), coins, std::string(strategy.name), 1'000'000}));
         }
     }
     const QString stock = fromView(sheets.front().stockName);
@@ -110,7 +110,8 @@ QString paybackHtml(std::string_view gameName) {
             .arg(left ? QStringLiteral("left") : QStringLiteral("right"), text);
     };
     auto rowStart = [](bool shaded) {
-        return shaded ? QStringLiteral("<tr bgcolor=\"#f3e4c0\">") : QStringLiteral("<tr bgcolor=\"#fbf3df\">");
+        return shaded ? QStringLiteral("<tr bgcolor=\"#f3e4c0\">")
+                      : QStringLiteral("<tr bgcolor=\"#fbf3df\">");
     };
 
     QString html = QStringLiteral("<p>Over a long run of play, this is what the machine gives back for every "
@@ -129,10 +130,11 @@ QString paybackHtml(std::string_view gameName) {
                                        .arg(percent(english, sheet.rtp));
         for (const std::vector<par::ParSheet>& strategy : played) {
             const par::ParSheet& well = strategy[i];
-            html += QStringLiteral("<td align=\"right\">%1</td>")
-                        .arg(well.exact ? percent(english, well.rtp)
-                                        : QStringLiteral("about ") + english.toString(100.0 * well.rtp, 'f', 0) +
-                                              QStringLiteral("%"));
+            html +=
+                QStringLiteral("<td align=\"right\">%1</td>")
+                    .arg(well.exact ? percent(english, well.rtp)
+                                    : QStringLiteral("about ") + english.toString(100.0 * well.rtp, 'f', 0) +
+                                          QStringLiteral("%"));
         }
         html += QStringLiteral("<td align=\"right\">%1 spins</td><td align=\"right\">%2 spins</td></tr>\n")
                     .arg(onceIn(english, sheet.hitFrequency), onceIn(english, sheet.bonusFrequency));
@@ -182,9 +184,8 @@ QString paybackHtml(std::string_view gameName) {
     html += QStringLiteral("</table>\n");
 
     const par::ParSheet& top = sheets.back();
-    const bool anyEstimate = std::any_of(played.begin(), played.end(), [](const auto& strategy) {
-        return !strategy.back().exact;
-    });
+    const bool anyEstimate = std::any_of(played.begin(), played.end(),
+                                         [](const auto& strategy) { return !strategy.back().exact; });
     html += QStringLiteral("<p>These figures are exact%1: they come from playing every one of the %2 ways "
                            "the three reels can stop through the machine's own rules")
                 .arg(anyEstimate ? QStringLiteral(" where they do not say &ldquo;about&rdquo;")
@@ -204,15 +205,16 @@ QString paybackHtml(std::string_view gameName) {
         html += QStringLiteral(" &ldquo;With %1 played well&rdquo; spends them after each losing spin as a "
                                "careful player would; ")
                     .arg(stock);
-        html += well.exact
-                    ? QStringLiteral("it is exact as long as you have %1 left, and such play %2.")
-                          .arg(stock, well.stockEarned >= well.stockUsed
-                                          ? QStringLiteral("earns more of them than it spends")
-                                          : QStringLiteral("spends more of them than it earns, so a long "
-                                                           "session pays back less"))
-                    : QStringLiteral("it is an estimate from %1 simulated spins, give or take about %2 points.")
-                          .arg(english.toString(static_cast<qlonglong>(well.simulatedSpins)),
-                               english.toString(200.0 * well.rtpStandardError, 'f', 0));
+        html +=
+            well.exact
+                ? QStringLiteral("it is exact as long as you have %1 left, and such play %2.")
+                      .arg(stock, well.stockEarned >= well.stockUsed
+                                      ? QStringLiteral("earns more of them than it spends")
+                                      : QStringLiteral("spends more of them than it earns, so a long "
+                                                       "session pays back less"))
+                : QStringLiteral("it is an estimate from %1 simulated spins, give or take about %2 points.")
+                      .arg(english.toString(static_cast<qlonglong>(well.simulatedSpins)),
+                           english.toString(200.0 * well.rtpStandardError, 'f', 0));
     }
     html += QStringLiteral(" Any single session can run well above or below them: that is the luck of "
                            "the reels.</p>");
