@@ -20,9 +20,11 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <deque>
+#include <exception>
+#include <memory>
 #include <ostream>
 #include <stdexcept>
+#include <thread>
 
 namespace slotmachine::par {
 
@@ -296,31 +298,68 @@ std::string_view stockName(const Game& game) {
 
 } // namespace
 
-ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& strategy) {
+ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& strategy,
+                           std::unique_ptr<Game> (*another)()) {
     ParRequest request;
     request.coins = coins;
     request.strategy = strategy.name.empty() ? "none" : std::string(strategy.name);
     ProbeMachine machine(game, request.coins);
     const BoxExpectation box = machine.expectBox();
 
-    // Probe the carried values a spin can lead to, starting from an empty meter.
+    // Probe the carried values a spin can lead to, starting from an empty meter, a
+    // round of newly found values at a time. With a way to make more instances of
+    // the game, a round's values are shared among threads, each with its own game
+    // and machine.
     std::array<StateTotals, PointStates> totals;
     std::array<bool, PointStates> seen{};
     std::vector<int> states;
-    std::deque<int> queue{0};
+    std::vector<int> round{0};
     seen[0] = true;
-    while (!queue.empty()) {
-        const int points = queue.front();
-        queue.pop_front();
-        states.push_back(points);
-        totals[static_cast<std::size_t>(points)] = machine.probe(points, strategy, box);
-        for (int next = 0; next < PointStates; ++next) {
-            if (totals[static_cast<std::size_t>(points)].next[static_cast<std::size_t>(next)] > 0 &&
-                !seen[static_cast<std::size_t>(next)]) {
-                seen[static_cast<std::size_t>(next)] = true;
-                queue.push_back(next);
+    const std::size_t workers = another == nullptr ? 1 : std::max(1u, std::thread::hardware_concurrency());
+    while (!round.empty()) {
+        const std::size_t threads = std::min(workers, round.size());
+        if (threads <= 1) {
+            for (const int points : round) {
+                totals[static_cast<std::size_t>(points)] = machine.probe(points, strategy, box);
+            }
+        } else {
+            std::vector<std::exception_ptr> failures(threads);
+            std::vector<std::thread> pool;
+            for (std::size_t w = 0; w < threads; ++w) {
+                pool.emplace_back([&, w] {
+                    try {
+                        const std::unique_ptr<Game> own = another();
+                        ProbeMachine ownMachine(*own, coins);
+                        for (std::size_t i = w; i < round.size(); i += threads) {
+                            totals[static_cast<std::size_t>(round[i])] =
+                                ownMachine.probe(round[i], strategy, box);
+                        }
+                    } catch (...) {
+                        failures[w] = std::current_exception();
+                    }
+                });
+            }
+            for (std::thread& thread : pool) {
+                thread.join();
+            }
+            for (const std::exception_ptr& failure : failures) {
+                if (failure) {
+                    std::rethrow_exception(failure);
+                }
             }
         }
+        std::vector<int> found;
+        for (const int points : round) {
+            states.push_back(points);
+            for (int next = 0; next < PointStates; ++next) {
+                if (totals[static_cast<std::size_t>(points)].next[static_cast<std::size_t>(next)] > 0 &&
+                    !seen[static_cast<std::size_t>(next)]) {
+                    seen[static_cast<std::size_t>(next)] = true;
+                    found.push_back(next);
+                }
+            }
+        }
+        round = std::move(found);
     }
     std::sort(states.begin(), states.end());
     const std::vector<double> pi = stationary(states, totals);
@@ -468,7 +507,7 @@ ParSheet computeParSheet(const ParRequest& request) {
         throw std::invalid_argument("unknown strategy '" + request.strategy + "' for " + request.game);
     }
     try {
-        ParSheet sheet = enumerateParSheet(*game, request.coins, *strategy);
+        ParSheet sheet = enumerateParSheet(*game, request.coins, *strategy, findGame(request.game)->make);
         sheet.game = request.game;
         return sheet;
     } catch (const StrategyHoldsReels&) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,8 +76,11 @@ struct ParRequest {
 // Throws std::invalid_argument for an unknown game, strategy or bet.
 ParSheet computeParSheet(const ParRequest& request);
 // The enumeration itself, for any game instance (the sheet's game name stays empty);
-// a strategy that holds reels throws std::invalid_argument here.
-ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& strategy = {});
+// a strategy that holds reels throws std::invalid_argument here. With `another`, a
+// factory of more instances of the same game, the carried values are probed on
+// several threads.
+ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& strategy = {},
+                           std::unique_ptr<Game> (*another)() = nullptr);
 
 // One JSON object; the keys shared with slots-sim have its names.
 std::string toJson(const ParSheet& sheet);
