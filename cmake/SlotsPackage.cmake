@@ -32,7 +32,8 @@ mine. Every game has sound effects and music, a bonus game, eight saved-game
 slots, a statistics window, a loan desk, a pay chart and a manual.
 
 The package also holds slots-sim, which plays millions of spins of a game
-without a window and prints their figures.")
+without a window and prints their figures, and slots-par, which prints a game's
+exact PAR sheet.")
 # Installed with the prefix /usr below DESTDIR, so that the manual pages name the
 # folders the package puts the games in.
 set(CPACK_SET_DESTDIR ON)

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace slotmachine {
 
@@ -72,6 +73,12 @@ public:
     // Whether spins show their reel animation frame by frame. The simulator, which
     // draws nothing and hears nothing, turns it off and gets the same outcomes.
     void setAnimated(bool animated) { animated_ = animated; }
+
+    // Hands the coming spins these stops (top-row positions, 1 to 30) instead of
+    // drawing them from Random, so that a tool can play every stop combination
+    // through the real rules; std::nullopt draws them again. A reel the game keeps
+    // still (Game::reelSpins) keeps its stop either way.
+    void forceStops(const std::optional<std::array<std::int32_t, ReelCount>>& stops) { forcedStops_ = stops; }
 
     // The window is closing: a running animation ends at once and whatever is left
     // of a spin settles without sounds and without waiting.
@@ -192,6 +199,7 @@ private:
     bool shuttingDown_ = false;
     SpinOutcome outcome_;
     std::array<std::int32_t, ReelCount> motionOffsets_{};
+    std::optional<std::array<std::int32_t, ReelCount>> forcedStops_;
 };
 
 } // namespace slotmachine

@@ -31,6 +31,11 @@ void SlotMachine::animateReels() {
         if (!spinning[r]) {
             continue;
         }
+        if (forcedStops_) {
+            motionOffsets_[r] = 0;
+            s.ReelStop[r] = (*forcedStops_)[r];
+            continue;
+        }
         motionOffsets_[r] = random()(geometry_.StripHeight);
         s.ReelStop[r] = random()(StripLength) + 1;
     }

@@ -5,16 +5,24 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string_view>
 
 namespace slotmachine::manual {
 
 // Where the template wants the pay table.
 inline constexpr char PaytableMarker[] = "<!-- paytable -->";
+// Where the template wants the payback figures.
+inline constexpr char PaybackMarker[] = "<!-- payback -->";
 
 // The game's pay rules as an HTML table (in the subset QTextBrowser shows): one row
 // per rule with its description and its pay for 1 to coinLimit coins, or one pay
 // column when every rule pays per line.
 QString paytableHtml(const Game& game);
+
+// The named game's payback in words and tables, from its PAR sheet (slots-par) at
+// every coin count: the return, how often a spin wins, how often the bonus game
+// comes, and the chance of every pay rule.
+QString paybackHtml(std::string_view gameName);
 
 // The template with every marker replaced by the pay table; nothing, and `error`
 // set, when the template has no marker.
