@@ -18,6 +18,10 @@ struct GamePicture {
     std::string_view replacementFile; // e.g. "holdx.bmp"
 };
 
+// The rows (0 top, 1 middle, 2 bottom) a game's paylines read, in the order in which
+// coins open them; a game of one payline reads the middle row whatever the bet.
+inline constexpr int MiddleRowOnly[] = {1};
+
 // The fixed values by which one game of the family differs from the others.
 struct GameValues {
     std::string_view title;       // window caption and display name, e.g. "Orevein Slots"
@@ -30,6 +34,10 @@ struct GameValues {
     std::array<std::int32_t, ReelCount> initialStops{1, 1, 1};
     std::array<std::string_view, ReelCount> strips{}; // 30 decimal digits each
     std::array<std::int32_t, BoxCount> boxValues{};   // the bonus boxes before each shuffle
+
+    // The rows its paylines read, in the order coins open them (`Payout::PerLine`
+    // rules pay on each open one; with other rules only the first is read).
+    std::span<const int> paylineRows = MiddleRowOnly;
 
     // Where the title glass lamp lies; its unlit picture `Dimmed` has its size.
     DesignRect titleGlass = TallTitleGlassPlace;

@@ -25,6 +25,7 @@ constexpr GameValues Values{
     .strips = {"275643761370536427347562754176", "674152732743652057146372645671",
                "267243561734273546751325746075"},
     .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
+    .paylineRows = LineRows,
     .titleGlass = ShortTitleGlassPlace,
     .pictures = Pictures,
     .stock = &GameState::Holds,

@@ -24,10 +24,13 @@ struct Payline {
     DesignRect barPlace;
 };
 
+// The rows the lines read, in the order coins open them (the game's paylineRows).
+inline constexpr int LineRows[LineCount] = {1, 0, 2};
+
 inline constexpr std::array<Payline, LineCount> Paylines{{
-    {1, "Red", {241, 377, 559, 391}},
-    {0, "Blue", {241, 301, 559, 315}},
-    {2, "Green", {241, 453, 559, 467}},
+    {LineRows[0], "Red", {241, 377, 559, 391}},
+    {LineRows[1], "Blue", {241, 301, 559, 315}},
+    {LineRows[2], "Green", {241, 453, 559, 467}},
 }};
 
 // Whether line k pays with `coins` bet.

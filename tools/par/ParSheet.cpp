@@ -11,7 +11,6 @@
 #include "engine/reels/VirtualClock.h"
 #include "engine/shell/Dialogs.h"
 #include "games/Catalog.h"
-#include "games/pawlane/PawlaneGame.h"
 #include "tools/sim/Simulation.h"
 
 #include <algorithm>
@@ -185,19 +184,15 @@ private:
         return value;
     }
 
-    // The rows whose lines the last evaluation read: the middle row for a game of
-    // one payline, the lines that won for Pawlane, whose coins open lines.
-    std::vector<int> paidRows() const {
-        if (const auto* pawlane = dynamic_cast<const pawlane::PawlaneGame*>(&game_)) {
-            std::vector<int> rows;
-            for (int line = 0; line < pawlane::LineCount; ++line) {
-                if (pawlane->lineBars().won(line)) {
-                    rows.push_back(pawlane::Paylines[static_cast<std::size_t>(line)].row);
-                }
-            }
-            return rows;
-        }
-        return {1};
+    // The rows whose lines the evaluation read: with rules that pay per line, the
+    // rows of the lines the coins open; otherwise the first, the payline.
+    std::span<const int> paidRows() const {
+        const std::span<const int> rows = game_.values().paylineRows;
+        const bool perLine = std::ranges::any_of(
+            game_.paytable().rules(), [](const PayRule& rule) { return rule.payout == Payout::PerLine; });
+        const std::size_t open =
+            perLine ? std::min<std::size_t>(rows.size(), static_cast<std::size_t>(coins_)) : 1;
+        return rows.first(open);
     }
 
     // Counts the rule each paid line showed, read through the game's own payline
