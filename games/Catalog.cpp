@@ -38,6 +38,15 @@ std::vector<SimStrategy> simStrategies(std::string_view game) {
     return strategies;
 }
 
+std::optional<SimStrategy> findSimStrategy(std::string_view game, std::string_view name) {
+    for (const SimStrategy& strategy : simStrategies(game)) {
+        if (strategy.name == name) {
+            return strategy;
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<SnapshotScene> snapshotScenes(std::string_view game) {
     const CatalogEntry* entry = findGame(game);
     return entry != nullptr && entry->scenes != nullptr ? entry->scenes() : std::vector<SnapshotScene>{};

@@ -7,6 +7,7 @@
 #include "engine/game/Game.h"
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -57,6 +58,9 @@ std::unique_ptr<Game> makeGame(std::string_view name);
 // The named game's simulator strategies: "none" first, then the game's own.
 // Empty for a name that is not a game.
 std::vector<SimStrategy> simStrategies(std::string_view game);
+
+// The named strategy of the named game, or nothing when either is unknown.
+std::optional<SimStrategy> findSimStrategy(std::string_view game, std::string_view name);
 
 // The named game's own snapshot scenes; empty when it has none or is not a game.
 std::vector<SnapshotScene> snapshotScenes(std::string_view game);

@@ -52,4 +52,13 @@ struct GameValues {
     std::int32_t stockAtNewGame = 0;
 };
 
+// What a game's stock is called in the tools' figures: "holds", "nudges", or empty
+// for a game without one.
+inline std::string_view stockName(const GameValues& values) {
+    if (values.stock == nullptr) {
+        return {};
+    }
+    return values.stock == &GameState::Holds ? "holds" : "nudges";
+}
+
 } // namespace slotmachine

@@ -274,23 +274,6 @@ std::vector<double> stationary(const std::vector<int>& states,
     return pi;
 }
 
-std::optional<SimStrategy> findStrategy(std::string_view game, std::string_view name) {
-    for (const SimStrategy& strategy : simStrategies(game)) {
-        if (strategy.name == name) {
-            return strategy;
-        }
-    }
-    return std::nullopt;
-}
-
-std::string_view stockName(const Game& game) {
-    const auto member = game.values().stock;
-    if (member == nullptr) {
-        return {};
-    }
-    return member == &GameState::Holds ? "holds" : "nudges";
-}
-
 } // namespace
 
 ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& strategy,
@@ -363,7 +346,7 @@ ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& st
     sheet.coins = request.coins;
     sheet.strategy = request.strategy;
     sheet.cycle = Cycle;
-    sheet.stockName = stockName(game);
+    sheet.stockName = stockName(game.values());
     sheet.bonusCredits = box.credits;
     const double cycle = static_cast<double>(Cycle);
     const double bet = request.coins;
@@ -417,7 +400,7 @@ ParSheet estimate(const ParRequest& request, const Game& game) {
     sheet.coins = request.coins;
     sheet.strategy = request.strategy;
     sheet.exact = false;
-    sheet.stockName = stockName(game);
+    sheet.stockName = stockName(game.values());
     const std::int64_t batchSpins = std::max<std::int64_t>(1, request.estimateSpins / EstimateBatches);
     std::vector<double> rtps;
     std::int64_t spins = 0, hits = 0, bonuses = 0, used = 0, bet = 0, won = 0;
@@ -497,7 +480,7 @@ ParSheet computeParSheet(const ParRequest& request) {
         throw std::invalid_argument(request.game + " takes 1 to " + std::to_string(game->values().coinLimit) +
                                     " coins a spin");
     }
-    const std::optional<SimStrategy> strategy = findStrategy(request.game, request.strategy);
+    const std::optional<SimStrategy> strategy = findSimStrategy(request.game, request.strategy);
     if (!strategy) {
         throw std::invalid_argument("unknown strategy '" + request.strategy + "' for " + request.game);
     }
@@ -714,7 +697,7 @@ int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std
     if (!game) {
         return bad("unknown game '" + request.game + "' (games: " + joined(gameNames()) + ")");
     }
-    if (!findStrategy(request.game, request.strategy)) {
+    if (!findSimStrategy(request.game, request.strategy)) {
         std::vector<std::string_view> strategies;
         for (const SimStrategy& s : simStrategies(request.game)) {
             strategies.push_back(s.name);

@@ -62,15 +62,6 @@ std::string joinedStrategyNames(std::string_view game) {
     return names;
 }
 
-std::optional<SimStrategy> findStrategy(std::string_view game, std::string_view name) {
-    for (const SimStrategy& strategy : simStrategies(game)) {
-        if (strategy.name == name) {
-            return strategy;
-        }
-    }
-    return std::nullopt;
-}
-
 std::string formatFraction(double value) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.6f", value);
@@ -163,7 +154,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
         result.error = "unknown game '" + options.game + "' (games: " + joinedGameNames() + ")";
         return result;
     }
-    if (!findStrategy(options.game, options.strategy)) {
+    if (!findSimStrategy(options.game, options.strategy)) {
         result.error = "unknown strategy '" + options.strategy + "' for " + options.game +
                        " (strategies: " + joinedStrategyNames(options.game) + ")";
         return result;
@@ -183,7 +174,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
 }
 
 Figures simulate(const Options& options) {
-    const std::optional<SimStrategy> strategy = findStrategy(options.game, options.strategy);
+    const std::optional<SimStrategy> strategy = findSimStrategy(options.game, options.strategy);
     if (!strategy) {
         throw std::invalid_argument("unknown strategy '" + options.strategy + "' for '" + options.game + "'");
     }
@@ -210,7 +201,7 @@ Figures simulate(const Options& options, const SimStrategy& strategy) {
     Figures figures;
     if (game->values().stock != nullptr) {
         figures.stockUsed = 0;
-        figures.stockUsedKey = game->values().stock == &GameState::Holds ? "holds_used" : "nudges_used";
+        figures.stockName = stockName(game->values());
     }
     const auto started = std::chrono::steady_clock::now();
     for (std::int64_t spin = 0; spin < options.spins; ++spin) {
@@ -270,7 +261,7 @@ std::string toJson(const Options& options, const Figures& figures) {
            ",\"bonus_games\":" + std::to_string(figures.bonusGames) +
            ",\"spins_per_second\":" + std::to_string(static_cast<std::int64_t>(perSecond + 0.5)) +
            (figures.stockUsed
-                ? ",\"" + std::string(figures.stockUsedKey) + "\":" + std::to_string(*figures.stockUsed)
+                ? ",\"" + std::string(figures.stockName) + "_used\":" + std::to_string(*figures.stockUsed)
                 : std::string()) +
            ",\"strategy\":\"" + options.strategy + "\"}";
 }

@@ -27,9 +27,9 @@ struct Figures {
     std::int64_t bonusGames = 0;
     std::int64_t loans = 0; // times the simulator went to the loan desk
     // Holds or nudges the strategy spent, for a game that keeps a stock of them,
-    // and the key that names the figure ("holds_used" or "nudges_used").
+    // and what the stock is called ("holds" or "nudges"; the figure's key adds "_used").
     std::optional<std::int64_t> stockUsed;
-    std::string_view stockUsedKey;
+    std::string_view stockName;
     double seconds = 0.0; // real time the spins took
 };
 
