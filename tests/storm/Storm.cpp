@@ -112,14 +112,7 @@ void runOneOf(const std::vector<Choice>& choices, const std::function<std::uint3
 
 Storm::Storm(TForm1& window, Game& game, GameRecords& storedGames, StormSettings settings, QString recordPath)
     : window_(window), game_(game), storedGames_(storedGames), settings_(std::move(settings)),
-      recordPath_(std::move(recordPath)), random_(settings_.seed) {
-    // A slot never saved into opens as a new game, with a new game's holds or nudges.
-    if (game_.values().stock != nullptr) {
-        for (Totals& slot : slots_) {
-            slot.Stock = game_.values().stockAtNewGame;
-        }
-    }
-}
+      recordPath_(std::move(recordPath)), random_(settings_.seed) {}
 
 SlotMachine& Storm::machine() const {
     return window_.machine();
