@@ -44,4 +44,10 @@ void Game::timerTick(SlotMachine&, MachineTimer) {}
 void Game::windowCreated(SlotMachine&) {}
 void Game::closing(SlotMachine&) {}
 
+std::int32_t Game::stockSetAside(const SlotMachine&) const {
+    return 0;
+}
+
+void Game::returnStockSetAside(SlotMachine&) {}
+
 } // namespace slotmachine

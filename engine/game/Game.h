@@ -97,6 +97,16 @@ public:
     // When the window closes, after its timers have stopped and the spin running (if
     // any) has settled, before the game is stored for the last time.
     virtual void closing(SlotMachine& machine);
+
+    // --- Keeping the game ----------------------------------------------------------
+    // The part of the game's stock (GameValues::stock) taken for the coming spin and
+    // not yet used, such as holds chosen before it: every store of the running game
+    // counts it as the player's, as it counts coins bet and not yet played. None by
+    // default.
+    virtual std::int32_t stockSetAside(const SlotMachine& machine) const;
+    // Before the running game is saved into a slot or left for an opened one: stock
+    // set aside goes back into the stock, so that it stays with its own game.
+    virtual void returnStockSetAside(SlotMachine& machine);
 };
 
 } // namespace slotmachine

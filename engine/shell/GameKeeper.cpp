@@ -22,6 +22,10 @@ GameState GameKeeper::gameToStore() const {
     // Coins bet on a spin that has not been played are still the player's.
     game.Credits = addClamped(game.Credits, game.Coins);
     game.Coins = 0;
+    // So is the stock set aside for that spin.
+    if (const auto stock = machine_.game().values().stock; stock != nullptr) {
+        game.*stock = addClamped(game.*stock, machine_.game().stockSetAside(machine_));
+    }
     return game;
 }
 

@@ -62,7 +62,8 @@ public:
     bool closing() const { return closing_; }
     // The game has been stored for the last time and the program told to quit.
     bool closed() const { return closed_; }
-    // The running game as it is stored: coins bet on a spin not yet played are credits.
+    // The running game as it is stored: coins bet on a spin not yet played are
+    // credits, and stock set aside for it is back in the stock.
     GameState gameToStore() const;
 
 private:

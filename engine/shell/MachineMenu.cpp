@@ -2,6 +2,7 @@
 
 #include "engine/audio/MachineAudio.h"
 #include "engine/display/MachineSurface.h"
+#include "engine/game/Game.h"
 #include "engine/records/LoadSaveWindow.h"
 #include "engine/records/StatsForm.h"
 #include "engine/reels/SlotMachine.h"
@@ -125,7 +126,9 @@ void MachineMenu::showLoadSave(bool saveMode) {
         return;
     }
     GameState& state = parts_->machine.state();
-    // A bet placed but not yet spun belongs to the game that is saved or left.
+    // A bet placed but not yet spun belongs to the game that is saved or left, and so
+    // does stock set aside for that spin.
+    parts_->machine.game().returnStockSetAside(parts_->machine);
     const std::int32_t coins = std::exchange(state.Coins, 0);
     state.Credits = addClamped(state.Credits, coins);
     {

@@ -135,6 +135,13 @@ void PawlaneGame::timerTick(SlotMachine& machine, MachineTimer timer) {
 void PawlaneGame::closing(SlotMachine& machine) {
     machine.timers().stop(MachineTimer::Timer7);
     machine.timers().stop(MachineTimer::Timer8);
+}
+
+std::int32_t PawlaneGame::stockSetAside(const SlotMachine&) const {
+    return holds_.used();
+}
+
+void PawlaneGame::returnStockSetAside(SlotMachine& machine) {
     holds_.giveBack(machine);
 }
 

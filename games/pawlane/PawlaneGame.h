@@ -44,8 +44,12 @@ public:
     void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
     // Timer7 blinks the hold lamps, Timer8 the bars of the winning lines.
     void timerTick(SlotMachine& machine, MachineTimer timer) override;
-    // Holds chosen for a spin that will not come are given back before the last store.
+    // The lamps and the bars stop blinking.
     void closing(SlotMachine& machine) override;
+    // The holds chosen for the coming spin: stored with the stock, given back to it
+    // when the game is saved or left.
+    std::int32_t stockSetAside(const SlotMachine& machine) const override;
+    void returnStockSetAside(SlotMachine& machine) override;
 
     PawlaneHolds& holds() { return holds_; }
     const PawlaneHolds& holds() const { return holds_; }

@@ -78,9 +78,16 @@ void PawlaneHolds::spinSettled() {
 }
 
 void PawlaneHolds::giveBack(SlotMachine& machine) {
+    if (used_ == 0) {
+        return;
+    }
     GameState& s = machine.state();
     s.Holds = addClamped(s.Holds, used_);
     spinSettled();
+    drawLamps(machine, false);
+    if (allowed_ && s.Holds > 0) {
+        machine.timers().start(MachineTimer::Timer7);
+    }
 }
 
 } // namespace slotmachine::pawlane

@@ -55,8 +55,8 @@ public:
     void blink(SlotMachine& machine);
     // After the evaluation of a spin: every reel spins again next time.
     void spinSettled();
-    // The program closes before the spin the holds were chosen for: they go back
-    // into the stock, which is stored next.
+    // The game is saved or left before the spin the holds were chosen for: they go
+    // back into the stock, and the lamps blink again if holds may still be chosen.
     void giveBack(SlotMachine& machine);
 
 private:

@@ -2,6 +2,7 @@
 #include "engine/records/GameRecords.h"
 #include "engine/shell/GameKeeper.h"
 #include "games/orevein/OreveinGame.h"
+#include "games/pawlane/PawlaneGame.h"
 #include "tests/support/TestMachine.h"
 
 #include <gtest/gtest.h>
@@ -31,11 +32,13 @@ public:
 };
 
 struct Keeper {
-    TestMachine m{std::make_unique<orevein::OreveinGame>()};
+    TestMachine m;
     StoredGames records;
     int quits = 0;
     GameKeeper keeper{m.machine, records, m.dialogs, [this] { ++quits; }};
-    Keeper() { m.state.Busy = false; }
+    explicit Keeper(std::unique_ptr<Game> game = std::make_unique<orevein::OreveinGame>()) : m(std::move(game)) {
+        m.state.Busy = false;
+    }
 };
 
 } // namespace
@@ -85,6 +88,17 @@ TEST(GameKeeper, StoresABetNotSpunAsCreditsAndReportsAFailureOncePerRunOfFailure
     EXPECT_EQ(k.records.stored.front().Credits, 1000);
     EXPECT_EQ(k.records.stored.front().Coins, 0);
     EXPECT_EQ(k.m.state.Coins, 1) << "the bet stays on the machine";
+
+    // Stock set aside for that spin is stored with the stock, and stays set aside.
+    Keeper withHolds(std::make_unique<pawlane::PawlaneGame>());
+    auto& holds = static_cast<pawlane::PawlaneGame&>(withHolds.m.game()).holds();
+    holds.openAfterLoss(withHolds.m.machine);
+    ASSERT_TRUE(holds.hold(withHolds.m.machine, 1));
+    withHolds.keeper.store();
+    ASSERT_EQ(withHolds.records.stored.size(), 1u);
+    EXPECT_EQ(withHolds.records.stored.front().Holds, 6);
+    EXPECT_EQ(withHolds.m.state.Holds, 5);
+    EXPECT_TRUE(holds.held(1));
 
     k.records.failWrites = true;
     k.keeper.store();

@@ -112,7 +112,14 @@ void runOneOf(const std::vector<Choice>& choices, const std::function<std::uint3
 
 Storm::Storm(TForm1& window, Game& game, GameRecords& storedGames, StormSettings settings, QString recordPath)
     : window_(window), game_(game), storedGames_(storedGames), settings_(std::move(settings)),
-      recordPath_(std::move(recordPath)), random_(settings_.seed) {}
+      recordPath_(std::move(recordPath)), random_(settings_.seed) {
+    // A slot never saved into opens as a new game, with a new game's holds or nudges.
+    if (game_.values().stock != nullptr) {
+        for (Totals& slot : slots_) {
+            slot.Stock = game_.values().stockAtNewGame;
+        }
+    }
+}
 
 SlotMachine& Storm::machine() const {
     return window_.machine();
@@ -536,7 +543,7 @@ Totals Storm::totals() const {
             s.TotalBets,
             s.BonusWon,
             s.BonusPts,
-            values.stock != nullptr ? s.*values.stock : 0};
+            values.stock != nullptr ? std::int64_t{s.*values.stock} + game_.stockSetAside(machine()) : 0};
 }
 
 Totals Storm::stored(int index) {
@@ -589,7 +596,9 @@ void Storm::checkAtRest() {
     const Totals now = totals();
     const GameValues& values = game_.values();
     if (command_ == Command::NewGame) {
-        const Totals fresh{NewGameCredits + coinsAtRest_, NewGameCredits, 0, 0, 0, 0, values.stockAtNewGame};
+        // Reels held before New Game stay held for its first spin.
+        const Totals fresh{NewGameCredits + coinsAtRest_, NewGameCredits, 0, 0, 0, 0,
+                           values.stock != nullptr ? values.stockAtNewGame + game_.stockSetAside(machine()) : 0};
         if (now != fresh || s.Coins != coinsAtRest_) {
             fail("New Game did not start a fresh game keeping the coins bet: " + describe(now) +
                  " Coins=" + std::to_string(s.Coins) + ", coins bet before " + std::to_string(coinsAtRest_));

@@ -143,6 +143,9 @@ int main(int argc, char** argv) {
     const QString recordPath = folder.filePath(QStringLiteral("records.ini"));
     RecordFile records(recordPath, game->values().stock, QStringLiteral("/"));
     RecordFile storedGames(recordPath, game->values().stock, QStringLiteral("/"));
+    // As the programs do: a game that was never stored starts with a new game's stock.
+    records.setStockOfAFreshGame(game->values().stockAtNewGame);
+    storedGames.setStockOfAFreshGame(game->values().stockAtNewGame);
     storm::StormClock clock;
     storm::SilentEffects effects(clock);
     storm::SilentMusic music;

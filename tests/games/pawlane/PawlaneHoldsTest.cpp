@@ -118,10 +118,16 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_FALSE(game().holds().held(1));
     EXPECT_TRUE(game().holds().held(2));
 
-    // Closing the program before that spin gives the two holds back.
-    m.game().closing(m.machine);
+    // Until that spin the two holds are set aside: stored with the stock, and given
+    // back to it when the game is saved or left, with the lamps blinking again.
+    EXPECT_EQ(m.game().stockSetAside(m.machine), 2);
+    m.log.clear();
+    m.game().returnStockSetAside(m.machine);
     EXPECT_EQ(m.state.Holds, 5);
+    EXPECT_EQ(m.game().stockSetAside(m.machine), 0);
     EXPECT_FALSE(game().holds().held(0));
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 unlit"), 1);
+    EXPECT_EQ(m.count("Start Timer7"), 1);
 }
 
 TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
