@@ -83,6 +83,7 @@ void PawlaneHolds::giveBack(SlotMachine& machine) {
     }
     GameState& s = machine.state();
     s.Holds = addClamped(s.Holds, used_);
+    show(machine);
     spinSettled();
     drawLamps(machine, false);
     if (allowed_ && s.Holds > 0) {

@@ -126,6 +126,7 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_EQ(m.state.Holds, 5);
     EXPECT_EQ(m.game().stockSetAside(m.machine), 0);
     EXPECT_FALSE(game().holds().held(0));
+    EXPECT_EQ(m.count("DrawMeter 5 330 red right"), 1);
     EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 unlit"), 1);
     EXPECT_EQ(m.count("Start Timer7"), 1);
 }
