@@ -145,6 +145,22 @@ TEST(ManualTemplate, ATemplateWithoutTheMarkerIsAnError) {
     EXPECT_TRUE(error.contains(QStringLiteral("<!-- paytable -->"))) << error.toStdString();
 }
 
+TEST(ManualTemplate, ASharedSectionBecomesThePagesOwnAndAnUnknownOneIsAnError) {
+    const orevein::OreveinGame game;
+    QString error;
+    const std::optional<QString> manual = fillManual(
+        QStringLiteral("<h2 style=\"color: red;\">Pays</h2>\n<!-- paytable -->\n<!-- common: storage -->\n"), game,
+        error);
+    ASSERT_TRUE(manual) << error.toStdString();
+    EXPECT_TRUE(manual->contains(QStringLiteral("<h2 style=\"color: red;\"><a name=\"storage\"></a>")));
+    EXPECT_TRUE(manual->contains(QStringLiteral("<b>~/.config/orevein-slots.ini</b>")));
+    EXPECT_FALSE(manual->contains(QStringLiteral("{{")));
+    EXPECT_TRUE(manual->endsWith(QStringLiteral("start over.</p>\n")));
+
+    EXPECT_FALSE(fillManual(QStringLiteral("<!-- paytable -->\n<!-- common: nowhere -->"), game, error));
+    EXPECT_TRUE(error.contains(QStringLiteral("'nowhere'"))) << error.toStdString();
+}
+
 TEST(ManualCommand, WritesTheManualOrSaysWhyNot) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,42 @@ QString fromView(std::string_view text) {
 int fail(const QString& message) {
     std::fprintf(stderr, "slots-assets manual: %s\n", message.toLocal8Bit().constData());
     return 1;
+}
+
+// The opening tag of the first `tag` element in the page, or the bare tag.
+QString firstOpeningTag(const QString& page, const QString& tag) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("<%1( [^>]*)?>").arg(tag)).match(page);
+    return m.hasMatch() ? m.captured(0) : QStringLiteral("<%1>").arg(tag);
+}
+
+// Every shared section marker replaced by its section, made the game's own.
+bool fillCommonSections(QString& page, const Game& game, QString& error) {
+    const QString title = fromView(game.values().title);
+    const QList<std::pair<QString, QString>> replacements = {
+        {QStringLiteral("<h2>"), firstOpeningTag(page, QStringLiteral("h2"))},
+        {QStringLiteral("<h3>"), firstOpeningTag(page, QStringLiteral("h3"))},
+        {QStringLiteral("{{title}}"), title},
+        {QStringLiteral("{{title-unbroken}}"), QString(title).replace(QLatin1Char(' '), QStringLiteral("&nbsp;"))},
+        {QStringLiteral("{{program}}"), fromView(game.values().programName)},
+    };
+    const QRegularExpression marker(QString::fromLatin1(CommonSectionPattern));
+    qsizetype from = 0;
+    for (QRegularExpressionMatch m = marker.match(page); m.hasMatch(); m = marker.match(page, from)) {
+        QFile file(QStringLiteral(":/manual/common/%1.html").arg(m.captured(1)));
+        if (!file.open(QIODevice::ReadOnly)) {
+            error = QStringLiteral("there is no shared section '%1'").arg(m.captured(1));
+            return false;
+        }
+        QString section = QString::fromUtf8(file.readAll());
+        section.chop(section.endsWith(QLatin1Char('\n')) ? 1 : 0);
+        for (const auto& [placeholder, text] : replacements) {
+            section.replace(placeholder, text);
+        }
+        page.replace(m.capturedStart(), m.capturedLength(), section);
+        from = m.capturedStart() + section.size(); // a section is not searched for markers
+    }
+    return true;
 }
 
 } // namespace
@@ -229,6 +266,9 @@ std::optional<QString> fillManual(const QString& templateText, const Game& game,
     }
     QString filled = templateText;
     filled.replace(marker, paytableHtml(game));
+    if (!fillCommonSections(filled, game, error)) {
+        return std::nullopt;
+    }
     return filled;
 }
 

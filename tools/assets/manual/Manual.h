@@ -13,6 +13,13 @@ namespace slotmachine::manual {
 inline constexpr char PaytableMarker[] = "<!-- paytable -->";
 // Where the template wants the payback figures.
 inline constexpr char PaybackMarker[] = "<!-- payback -->";
+// Where the template wants a section that every game's manual shares (the menus'
+// Options and Help, saving and opening, the loan desk, where games are kept):
+// "<!-- common: loan-desk -->" takes common/loan-desk.html. In a shared section
+// {{title}} is the game's title, {{title-unbroken}} the same with non-breaking
+// spaces, {{program}} its program name, and its <h2> and <h3> take the style of the
+// first of each in the page.
+inline constexpr char CommonSectionPattern[] = R"(<!-- common: ([a-z-]+) -->)";
 
 // The game's pay rules as an HTML table (in the subset QTextBrowser shows): one row
 // per rule with its description and its pay for 1 to coinLimit coins, or one pay
@@ -24,8 +31,9 @@ QString paytableHtml(const Game& game);
 // comes, and the chance of every pay rule.
 QString paybackHtml(std::string_view gameName);
 
-// The template with every marker replaced by the pay table; nothing, and `error`
-// set, when the template has no marker.
+// The template with every pay table marker replaced by the pay table and every
+// shared section marker by its section; nothing, and `error` set, when the
+// template has no pay table marker or names a shared section there is not.
 std::optional<QString> fillManual(const QString& templateText, const Game& game, QString& error);
 
 // slots-assets manual GAME TEMPLATE.html OUT.html; returns the process exit status.
