@@ -112,6 +112,7 @@ void PawlaneGame::repaintStep(SlotMachine& machine, RepaintStep step) {
     case RepaintStep::AfterButtons:
         machine.ShowBonusMeter();
         LineBars::drawOpen(machine);
+        holds_.drawHeldLamps(machine);
         break;
     }
 }

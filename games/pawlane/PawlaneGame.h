@@ -37,7 +37,8 @@ public:
     void awardBox(BoxAward& award) override;
 
     void drawPayline(QPainter& painter, const ReelGeometry& geometry) const override;
-    // The Holds meter and its caption, the bonus meter again and the bars of the open lines.
+    // The Holds meter and its caption, the bonus meter again, the bars of the open
+    // lines and the lamps of held reels.
     void repaintStep(SlotMachine& machine, RepaintStep step) override;
     // Presses on the hold lamps hold reels.
     void pointerPressBeforeButtons(SlotMachine& machine, int x, int y) override;

@@ -25,6 +25,15 @@ void PawlaneHolds::drawLamps(SlotMachine& machine, bool lit) const {
     }
 }
 
+void PawlaneHolds::drawHeldLamps(SlotMachine& machine) const {
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        if (held(reel)) {
+            machine.display().DrawPictureHalf(QStringLiteral("HoldBMP"),
+                                              HoldLampPlaces[static_cast<std::size_t>(reel)], true);
+        }
+    }
+}
+
 void PawlaneHolds::openAfterLoss(SlotMachine& machine) {
     allowed_ = true;
     if (machine.state().Holds > 0) {

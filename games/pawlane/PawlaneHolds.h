@@ -37,6 +37,9 @@ public:
     // A reel's lamp, lit or unlit; the lamp of a held reel keeps what it shows.
     void drawLamp(SlotMachine& machine, int reel, bool lit) const;
     void drawLamps(SlotMachine& machine, bool lit) const;
+    // The lamps of the held reels, lit: a full repaint (after the loan desk) draws the
+    // machine's unlit lamps over them.
+    void drawHeldLamps(SlotMachine& machine) const;
 
     // The evaluation's part: holds close when it starts, and a losing spin opens
     // them again, with the lamps blinking if there are holds to spend.

@@ -117,6 +117,12 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_TRUE(game().holds().held(0));
     EXPECT_FALSE(game().holds().held(1));
     EXPECT_TRUE(game().holds().held(2));
+    // A full repaint (after the loan desk) keeps the held lamps lit.
+    m.log.clear();
+    m.machine.FullRepaint();
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 lit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 lit"), 0);
 
     // Until that spin the two holds are set aside: stored with the stock, and given
     // back to it when the game is saved or left, with the lamps blinking again.
