@@ -3,7 +3,7 @@ slate, chrome bezels, copper trim, ember and ice lamps."""
 import math
 import random
 
-from ember import *  # noqa: F403  (also puts the Orevein cabinet scripts on the path)
+from ember import *  # noqa: F403  (also puts the shared SVG helpers on the path)
 from ember import (button_half, coin_sign, diamond, ember_dots, flame_d, nudge_half, peak_d, snow_cap,
                    snowflake, stars, title_glass, title_strip, BUTTON_STYLES)
 

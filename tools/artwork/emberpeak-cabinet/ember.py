@@ -1,14 +1,14 @@
 """Emberpeak's drawing pieces: the lamp pictures (title glass, coin sign, title
 strip), the buttons and the nudge button, each drawn lit or unlit from the same
-geometry. The SVG helpers and the lettering come from the Orevein cabinet scripts."""
+geometry. The SVG helpers and the lettering come from shared/svg_draw.py."""
 import math
 import os
 import random
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "orevein-cabinet"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
 
-from common import *  # noqa: E402,F401,F403
+from svg_draw import *  # noqa: E402,F401,F403
 
 
 # ------------------------------------------------------------------ props

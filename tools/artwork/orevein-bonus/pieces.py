@@ -6,8 +6,9 @@ import random
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "orevein-cabinet"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
 
-from common import *  # noqa: E402,F401,F403
+from svg_draw import *  # noqa: E402,F401,F403
 from lamps import lantern, lantern_defs, nugget, sparkle  # noqa: E402,F401
 from machine import material_defs, rivet, wood_grain  # noqa: E402,F401
 

@@ -1,8 +1,12 @@
 """The three lamp pictures of the cabinet (title glass, coin sign, title strip),
 each drawn in its own local coordinates, lit or unlit from the same geometry."""
 import math
+import os
+import sys
 
-from common import *
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import *  # noqa: E402,F401,F403
 
 # ------------------------------------------------------------------ props
 

@@ -1,8 +1,12 @@
 """The whole Orevein cabinet, 800x600, with every lamp drawn lit."""
 import math
+import os
 import random
+import sys
 
-from common import *
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import *  # noqa: E402,F401,F403
 from lamps import (nugget, sparkle, pickaxe, ingot, ore_cart, lantern, lantern_defs,
                    title_glass, coin_sign, title_strip)
 from panel import button_half, cell_face, cell_glass, bonus_defs

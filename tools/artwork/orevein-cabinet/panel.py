@@ -1,7 +1,11 @@
 """Buttons (dimmed over lit) and the bonus meter column."""
 import math
+import os
+import sys
 
-from common import *
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import *  # noqa: E402,F401,F403
 from lamps import nugget, sparkle, rays
 
 BW, BH = 78, 59

@@ -1,6 +1,10 @@
 """Writes the Orevein cabinet SVGs into the game's art folder."""
 import os
-from common import svg_doc
+import sys
+
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import svg_doc  # noqa: E402
 from lamps import title_glass, coin_sign, title_strip, TG_W, TG_H, CS_W, CS_H, TS_W, TS_H
 from panel import button_svg, bonus_svg
 from machine import machine_svg

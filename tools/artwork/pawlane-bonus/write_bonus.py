@@ -7,7 +7,7 @@ import sys
 
 sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pawlane-symbols"))
 
-from animals import *  # noqa: E402,F401,F403  (the farm props and the Orevein helpers come with it)
+from animals import *  # noqa: E402,F401,F403  (the farm props and the SVG helpers come with it)
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "pawlane", "art") + os.sep
 W, H = 640, 480

@@ -1,7 +1,7 @@
 """The Pawlane lamp pictures (title glass, coin sign, title strip), each in its
 own local coordinates. The unlit picture is the lit one without its glow and
 sparkle, behind a dark, cold glass."""
-from farm import *  # noqa: F401,F403  (common helpers come with it)
+from farm import *  # noqa: F401,F403  (the SVG helpers come with it)
 
 TG_W, TG_H = 302, 143
 CS_W, CS_H = 84, 85

@@ -1,7 +1,7 @@
 """Writes the Pawlane cabinet SVGs into the game's art folder."""
 import os
 
-from farm import svg_doc, farm_defs  # farm puts the Orevein helpers on the path
+from farm import svg_doc, farm_defs  # farm puts the shared SVG helpers on the path
 from lamps import title_glass, coin_sign, title_strip, TG_W, TG_H, CS_W, CS_H, TS_W, TS_H
 from panel import button_svg, bonus_svg, hold_svg, bar_svg, bar_mask_svg
 from machine import machine_svg, LINE_BARS

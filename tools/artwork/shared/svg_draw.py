@@ -1,4 +1,5 @@
-"""Shared drawing helpers for the Orevein cabinet art generator.
+"""SVG drawing helpers for all the artwork scripts: number formatting, lettering
+turned into outlines, gradients, shapes and the document around them.
 
 Everything returns SVG fragments as strings. Only SVG Tiny 1.2 features that
 Qt's renderer understands are used: paths and basic shapes, linear/radial
