@@ -80,25 +80,17 @@ def bolt(x, y, r=2.6, grad="bolt"):
             circle(x, y, r * 0.35, "#000000", ' fill-opacity="0.25"'))
 
 
-def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
-    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+def trim_bolt(x, y):
+    return bolt(x, y, 2.2)
 
 
-def bezel(opening, w_out=4, w_in=3, r=5, outer="chromeUp", inner="chromeDown", shadow=True):
-    """A moulded window frame: a raised rim lit from above sloping into the opening."""
-    x0, y0, x1, y1 = opening
-    t = w_out + w_in
-    out = []
-    if shadow:
-        for i, op in enumerate((0.4, 0.22, 0.1)):
-            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + t + 2 + i, "#000000", r=r + 1,
-                            extra=f' fill-opacity="{num(op)}"'))
-    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + t, x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, f"url(#{outer})", r, 2))
-    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, x0, y0, x1, y1, f"url(#{inner})", 2, 0))
-    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + t - 0.5, "none", r=r,
-                    extra=' stroke="#eaf6ff" stroke-opacity="0.5" stroke-width="0.8"'))
-    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none", extra=' stroke="#000000" stroke-opacity="0.75" stroke-width="1"'))
-    return "\n".join(out)
+# Chrome frames and collars, copper rails, held on with hexagon bolts.
+CHROME = dict(up="chromeUp", down="chromeDown", bar="copperBar", shadow=(0.4, 0.22, 0.1), drop=2,
+              edge=("#eaf6ff", 0.5), lip=0.75, fastener=trim_bolt)
+
+
+def dimmed_button(name):
+    return button_half(name, False, 0, prefix=name)[1]
 
 
 def brushed(x0, y0, x1, y1, seed, count, vertical=True):
@@ -207,18 +199,6 @@ def heat_gauge():
     out.append(circle(cx, cy, 3.4, "url(#chromeUp)", ' stroke="#1a2028" stroke-width="0.6"'))
     out.append(path(f"M{cx - r + 9} {cy - 8}Q{cx - r + 14} {cy - r + 12} {cx - 6} {cy - r + 8}", "none",
                     ' stroke="#ffffff" stroke-opacity="0.3" stroke-width="3" stroke-linecap="round"'))
-    return "\n".join(out)
-
-
-def meter_panel():
-    x0, y0, x1, y1 = 233, 17, 637, 83
-    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
-           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
-           rect(x0, y0, x1, y1, "url(#meterGlass)"),
-           rect(*METER_BLACK, "#000000"),
-           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
-    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
-        out.append(bolt(x, y, 2.2))
     return "\n".join(out)
 
 
@@ -436,7 +416,7 @@ def reels():
         out.append(f'<g transform="translate({x0},{y0})">{nb}</g>')
     for x in REEL_X:
         o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, w_out=3, w_in=2, r=4))
+        out.append(bezel(o, CHROME, w_out=3, w_in=2, r=4))
         out.append(rect(*o, "url(#reelFace)"))
         out.append(rect(*o, "url(#reelSide)"))
         out.append(rect(*o, "url(#reelTopShade)"))
@@ -452,12 +432,6 @@ def reels():
     return "\n".join(out)
 
 
-def lamp_glass(opening, body, note, w_in=3):
-    x0, y0, x1, y1 = opening
-    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=w_in, r=6) + "\n"
-            f'<g transform="translate({x0},{y0})">\n{body}\n</g>')
-
-
 def right_controls():
     out = ["<!-- nudge display and button housings -->"]
     px0, py0, px1, py1 = 572, 197, 662, 215
@@ -468,28 +442,10 @@ def right_controls():
         out.append(poly([(x - 2.4, 203.5), (x + 2.4, 203.5), (x, 208.5)], "#2a0c02"))
     # the dark display the program writes the count into
     x0, y0, x1, y1 = NUDGE_COUNT
-    out.append(bezel((x0 - 2, y0 - 2, x1 + 2, y1 + 2), w_out=4, w_in=2, r=5))
+    out.append(bezel((x0 - 2, y0 - 2, x1 + 2, y1 + 2), CHROME, w_out=4, w_in=2, r=5))
     out.append(rect(x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#meterGlass)"))
     out.append(rect(*NUDGE_COUNT, "#000000"))
-    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
-    for name, (x0, y0, x1, y1) in BUTTONS.items():
-        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#chromeUp)", 6, 4))
-        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#chromeDown)", 4, 0))
-        _, bb = button_half(name, False, 0, prefix=name)
-        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
-    return "\n".join(out)
-
-
-def title_strip_section(body):
-    x0, y0, x1, y1 = TITLE_STRIP
-    out = ["<!-- deck rail and the lit title strip -->",
-           rect(54, 518, 746, 531, "url(#copperBar)"),
-           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
-    for x in range(66, 740, 40):
-        out.append(bolt(x, 524.5, 2.2))
-    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
-    out.append(f'<g transform="translate({x0},{y0})">\n{body}\n</g>')
+    out.append(button_wells(BUTTONS, CHROME, dimmed_button))
     return "\n".join(out)
 
 
@@ -506,16 +462,16 @@ def machine_svg():
             cabinet_shell(),
             header_emblem(),
             heat_gauge(),
-            meter_panel(),
+            meter_panel(METER_BLACK, CHROME),
             column(4, 131),
             column(746, 99),
             wing_glass(),
             coin_tray(),
             right_wing(),
             face_plate(),
-            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)"),
+            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", CHROME),
             reels(),
-            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", w_in=2),
+            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", CHROME),
             right_controls(),
-            title_strip_section(ts_b)]
+            title_strip_section(TITLE_STRIP, ts_b, CHROME)]
     return svg_doc(W, H, "Emberpeak Slots cabinet, lamps lit", "\n".join(defs), "\n".join(body))

@@ -10,7 +10,7 @@ sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "
 
 from svg_draw import *  # noqa: E402,F401,F403
 from lamps import lantern, lantern_defs, nugget, sparkle  # noqa: E402,F401
-from machine import material_defs, rivet, wood_grain  # noqa: E402,F401
+from machine import material_defs, wood_grain  # noqa: E402,F401
 
 W, H = 640, 480
 

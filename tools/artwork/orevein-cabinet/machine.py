@@ -73,31 +73,19 @@ def material_defs():
     ])
 
 
-def rivet(x, y, r=2.4, grad="rivet"):
-    return (circle(x + 0.6, y + 0.8, r + 0.3, "#000000", ' fill-opacity="0.5"') +
-            circle(x, y, r, f"url(#{grad})"))
+def trim_rivet(x, y):
+    return rivet(x, y, 1.8)
 
 
-def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
-    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+# Brass frames, collars and rails, held on with small brass rivets.
+BRASS = dict(up="brassUp", down="brassDown", bar="brassBar", shadow=(0.35, 0.2, 0.1), drop=2,
+             edge=("#fff6d0", 0.45), lip=0.7, fastener=trim_rivet)
+# The reel windows' chrome frames.
+REEL_CHROME = dict(BRASS, up="chromeUp", down="chromeDown")
 
 
-def bezel(opening, w_out=4, w_in=3, r=5, outer="brassUp", inner="brassDown", shadow=True):
-    """A moulded window frame around `opening`: a raised outer half lit from
-    above, an inner half sloping down into the window, and a dark lip."""
-    x0, y0, x1, y1 = opening
-    t = w_out + w_in
-    out = []
-    if shadow:
-        for i, op in enumerate((0.35, 0.2, 0.1)):
-            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + t + 2 + i, "#000000", r=r + 1,
-                            extra=f' fill-opacity="{num(op)}"'))
-    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + t, x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, f"url(#{outer})", r, 2))
-    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, x0, y0, x1, y1, f"url(#{inner})", 2, 0))
-    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + t - 0.5, "none", r=r,
-                    extra=' stroke="#fff6d0" stroke-opacity="0.45" stroke-width="0.8"'))
-    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none", extra=' stroke="#000000" stroke-opacity="0.7" stroke-width="1"'))
-    return "\n".join(out)
+def dimmed_button(name):
+    return button_half(name, False, 0, prefix=name)[1]
 
 
 def wood_grain(x0, y0, x1, y1, seed, vertical=True, count=None):
@@ -178,22 +166,6 @@ def header_emblem():
         x = cx + 28 * math.cos(math.radians(a + 22.5))
         y = cy + 28 * math.sin(math.radians(a + 22.5))
         out.append(circle(x, y, 1.1, "#3a2006"))
-    return "\n".join(out)
-
-
-def meter_panel():
-    x0, y0, x1, y1 = 233, 17, 637, 83
-    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
-           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
-           rect(x0, y0, x1, y1, "url(#meterGlass)"),
-           rect(*METER_BLACK, "#000000"),
-           # a faint reflection along the very top of the glass, clear of the captions
-           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
-    for x in (x0 - 4, x1 + 4):
-        for y in (y0 - 4, y1 + 4):
-            pass
-    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
-        out.append(rivet(x, y, 1.8))
     return "\n".join(out)
 
 
@@ -389,7 +361,7 @@ def reels():
     out.append(rect(244, 262, 556, 505, "url(#bayGlow)", r=3))
     for x in REEL_X:
         o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, w_out=3, w_in=2, r=4, outer="chromeUp", inner="chromeDown"))
+        out.append(bezel(o, REEL_CHROME, w_out=3, w_in=2, r=4))
         out.append(rect(*o, "url(#reelFace)"))
         out.append(rect(*o, "url(#reelSide)"))
     # the posts between the reels: brass rods with rivets
@@ -405,12 +377,6 @@ def reels():
     return "\n".join(out)
 
 
-def lamp_glass(opening, content_defs, content_body, note):
-    x0, y0, x1, y1 = opening
-    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=3 if x1 - x0 > 100 else 2, r=6) + "\n"
-            f'<g transform="translate({x0},{y0})">\n{content_body}\n</g>')
-
-
 def right_controls():
     out = ["<!-- bonus meter box and button housings -->"]
     # plaque over the bonus meter
@@ -421,30 +387,12 @@ def right_controls():
     for x in (px0 + 4, px1 - 4):
         out.append(circle(x, (py0 + py1) / 2, 1.3, "#5a3a0c"))
     # bonus window
-    out.append(bezel(BONUS_BOX, w_out=4, w_in=2, r=5))
+    out.append(bezel(BONUS_BOX, BRASS, w_out=4, w_in=2, r=5))
     bx, by = BONUS_BOX[0], BONUS_BOX[1]
     cell = "".join(cell_face(0)) + cell_glass(0)
     out.append(f'<g transform="translate({bx},{by})">{cell}</g>')
     # button wells: one recessed iron strip with three brass collars
-    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
-    for name, (x0, y0, x1, y1) in BUTTONS.items():
-        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#brassUp)", 6, 4))
-        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#brassDown)", 4, 0))
-        bd, bb = button_half(name, False, 0, prefix=name)
-        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
-    return "\n".join(out)
-
-
-def title_strip_section(strip_body):
-    x0, y0, x1, y1 = TITLE_STRIP
-    out = ["<!-- deck rail and the lit title strip -->",
-           rect(54, 518, 746, 531, "url(#brassBar)"),
-           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
-    for x in range(66, 740, 40):
-        out.append(rivet(x, 524.5, 1.8))
-    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
-    out.append(f'<g transform="translate({x0},{y0})">\n{strip_body}\n</g>')
+    out.append(button_wells(BUTTONS, BRASS, dimmed_button))
     return "\n".join(out)
 
 
@@ -459,7 +407,7 @@ def machine_svg():
     body = [rect(0, 0, W, H, "#000000"),
             cabinet_shell(),
             header_emblem(),
-            meter_panel(),
+            meter_panel(METER_BLACK, BRASS),
             pillar(4, 20, 131),
             pillar(746, 21, 99),
             art_panel(),
@@ -467,8 +415,8 @@ def machine_svg():
             right_wing(),
             face_plate(),
             reels(),
-            lamp_glass(TITLE_GLASS, tg_d, tg_b, "title glass (lit)"),
-            lamp_glass(COIN_SIGN, cs_d, cs_b, "coin sign (lit)"),
+            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", BRASS),
+            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", BRASS),
             right_controls(),
-            title_strip_section(ts_b)]
+            title_strip_section(TITLE_STRIP, ts_b, BRASS)]
     return svg_doc(W, H, "Orevein Slots cabinet, lamps lit", "\n".join(defs), "\n".join(body))

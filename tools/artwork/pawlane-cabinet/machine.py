@@ -61,34 +61,21 @@ def material_defs():
     ])
 
 
-def rivet(x, y, r=2.4, grad="rivet"):
-    return (circle(x + 0.6, y + 0.8, r + 0.3, "#000000", ' fill-opacity="0.45"') +
-            circle(x, y, r, f"url(#{grad})"))
+def chrome_rivet(x, y, r=2.4):
+    return rivet(x, y, r, shadow=0.45)
 
 
-def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
-    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+def trim_rivet(x, y):
+    return chrome_rivet(x, y, 1.8)
 
 
-def bezel(opening, w_out=4, w_in=3, r=5, shadow=True, bottom=None):
-    """A chrome window frame around `opening`, lit from above; `bottom` narrows its lower side."""
-    x0, y0, x1, y1 = opening
-    t = w_out + w_in
-    tb = t if bottom is None else bottom
-    wi_b = min(w_in, tb)
-    out = []
-    if shadow:
-        for i, op in enumerate((0.35, 0.2, 0.1)):
-            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + tb + 1 + i, "#000000",
-                            r=r + 1, extra=f' fill-opacity="{num(op)}"'))
-    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + tb, x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b,
-                    "url(#chromeUp)", r, 2))
-    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b, x0, y0, x1, y1, "url(#chromeDown)", 2, 0))
-    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + tb - 0.5, "none", r=r,
-                    extra=' stroke="#ffffff" stroke-opacity="0.6" stroke-width="0.8"'))
-    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none",
-                    extra=' stroke="#000000" stroke-opacity="0.7" stroke-width="1"'))
-    return "\n".join(out)
+# Chrome frames, collars and rails, held on with small chrome rivets.
+CHROME = dict(up="chromeUp", down="chromeDown", bar="chromeBar", shadow=(0.35, 0.2, 0.1), drop=1,
+              edge=("#ffffff", 0.6), lip=0.7, fastener=trim_rivet)
+
+
+def dimmed_button(name):
+    return button_half(name, False, 0, prefix=name)[1]
 
 
 def enamel_panel(x0, y0, x1, y1, fill, lip=3, r=6):
@@ -133,18 +120,6 @@ def header_emblem():
                       paw(cx, cy + 1, 12, "#fff6d0"),
                       *[circle(cx + 28 * math.cos(math.radians(a)), cy + 28 * math.sin(math.radians(a)), 1.1, "#3a3e48")
                         for a in range(22, 382, 45)]])
-
-
-def meter_panel():
-    x0, y0, x1, y1 = 233, 17, 637, 83
-    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
-           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
-           rect(x0, y0, x1, y1, "url(#meterGlass)"),
-           rect(*METER_BLACK, "#000000"),
-           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
-    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
-        out.append(rivet(x, y, 1.8))
-    return "\n".join(out)
 
 
 def pillar(x0, top):
@@ -218,7 +193,7 @@ def art_panel():
     out.append(poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)],
                     "url(#sheen)"))
     for (x, y) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, spring + 6), (fx1 - 4, spring + 6)):
-        out.append(rivet(x, y, 1.8))
+        out.append(chrome_rivet(x, y, 1.8))
     return "\n".join(out)
 
 
@@ -267,7 +242,7 @@ def right_wing():
     out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#lineRed)",
                     ' stroke="#5a0402" stroke-width="0.8"'))
     for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
-        out.append(rivet(x, y, 1.6))
+        out.append(chrome_rivet(x, y, 1.6))
     x0, y0, x1, y1 = 676, 340, 738, 500
     out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
     out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=7))
@@ -293,9 +268,9 @@ def face_plate():
            rect(x0 + 2.5, y0 + 2.5, x1 - 2.5, y1 - 2.5, "url(#cream)", r=6)]
     for x in (661,):
         for y in range(110, 200, 36):
-            out.append(rivet(x, y, 2))
+            out.append(chrome_rivet(x, y, 2))
     for x in range(250, 560, 36):
-        out.append(rivet(x, 511, 2))
+        out.append(chrome_rivet(x, 511, 2))
     # the line numbers beside the bars, in the lines' colours
     for colour, (bx0, by0, bx1, by1) in LINE_BARS.items():
         cy = (by0 + by1) / 2
@@ -304,7 +279,7 @@ def face_plate():
         out.append(circle(229, cy, 6, fill, ' stroke="#ffffff" stroke-width="1"'))
         out.append(path(text_path(str(LINE_NUMBERS[colour]), "sans-bold", 9, 229, cy + 3.3), "#ffffff"))
     for y in (160, 200, 236):
-        out.append(rivet(229, y, 2))
+        out.append(chrome_rivet(229, y, 2))
     return "\n".join(out)
 
 
@@ -321,7 +296,7 @@ def reels():
         out.append(f'<g transform="translate({x0},{y0})">{hold_plate(False)}</g>')
     for x in REEL_X:
         o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, w_out=3, w_in=2, r=4))
+        out.append(bezel(o, CHROME, w_out=3, w_in=2, r=4))
         out.append(rect(*o, "url(#reelFace)"))
         out.append(rect(*o, "url(#reelGlass)"))
     for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
@@ -332,12 +307,6 @@ def reels():
     return "\n".join(out)
 
 
-def lamp_glass(opening, body, note, bottom=None):
-    x0, y0, x1, y1 = opening
-    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=3 if x1 - x0 > 100 else 2, r=6, bottom=bottom) +
-            f'\n<g transform="translate({x0},{y0})">\n{body}\n</g>')
-
-
 def right_controls():
     out = ["<!-- bonus meter box and button housings -->"]
     px0, py0, px1, py1 = 574, 195, 660, 213
@@ -346,28 +315,10 @@ def right_controls():
     label = "CHICK BONUS"
     sx = min(1.0, 74 / text_width(label, "sans-bold", 10, spacing=0.6))
     out.append(path(text_path(label, "sans-bold", 10, (px0 + px1) / 2, py1 - 5, sx=sx, spacing=0.6), "#fff6d0"))
-    out.append(bezel(BONUS_BOX, w_out=4, w_in=2, r=5))
+    out.append(bezel(BONUS_BOX, CHROME, w_out=4, w_in=2, r=5))
     bx, by = BONUS_BOX[0], BONUS_BOX[1]
     out.append(f'<g transform="translate({bx},{by})">{"".join(cell_face(0))}{cell_glass(0)}</g>')
-    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
-    for name, (x0, y0, x1, y1) in BUTTONS.items():
-        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#chromeUp)", 6, 4))
-        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#chromeDown)", 4, 0))
-        _, bb = button_half(name, False, 0, prefix=name)
-        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
-    return "\n".join(out)
-
-
-def title_strip_section(strip_body):
-    x0, y0, x1, y1 = TITLE_STRIP
-    out = ["<!-- deck rail and the lit title strip -->",
-           rect(54, 518, 746, 531, "url(#chromeBar)"),
-           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
-    for x in range(66, 740, 40):
-        out.append(rivet(x, 524.5, 1.8))
-    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
-    out.append(f'<g transform="translate({x0},{y0})">\n{strip_body}\n</g>')
+    out.append(button_wells(BUTTONS, CHROME, dimmed_button))
     return "\n".join(out)
 
 
@@ -382,7 +333,7 @@ def machine_svg():
     body = [rect(0, 0, W, H, "#000000"),
             cabinet_shell(),
             header_emblem(),
-            meter_panel(),
+            meter_panel(METER_BLACK, CHROME),
             pillar(4, 131),
             pillar(746, 99),
             art_panel(),
@@ -390,9 +341,9 @@ def machine_svg():
             right_wing(),
             face_plate(),
             reels(),
-            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", bottom=3),
-            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)"),
+            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", CHROME, bottom=3),
+            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", CHROME),
             right_controls(),
-            title_strip_section(ts_b)]
+            title_strip_section(TITLE_STRIP, ts_b, CHROME)]
     return svg_doc(W, H, "Pawlane Slots cabinet: lamps lit, HOLD plates and payline bars unlit",
                    "\n".join(defs), "\n".join(body))

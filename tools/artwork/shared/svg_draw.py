@@ -195,3 +195,95 @@ def svg_doc(w, h, title, defs, body):
             f'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"'
             f' version="1.2" baseProfile="tiny" width="{w}" height="{h}" viewBox="0 0 {w} {h}">\n'
             f'<title>{title}</title>\n<defs>\n{defs}\n</defs>\n{body}\n</svg>\n')
+
+
+# ---------------------------------------------------------------- cabinet parts
+#
+# The three cabinets share their build: moulded window frames, collared button
+# wells, a deck rail, a meter window. A game passes its finish, a dict of
+#   up, down     the gradient ids of its metal lit from above and sloping away
+#   bar          the gradient id of its rails
+#   shadow       the opacities of the soft shadow under a frame, outermost first
+#   drop         how far that shadow reaches below the frame
+#   edge         (colour, opacity) of the highlight round a frame's outer edge
+#   lip          the opacity of the dark lip inside a frame
+#   fastener     fastener(x, y): the small rivet or bolt along rails and windows
+
+def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
+    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+
+
+def rivet(x, y, r=2.4, grad="rivet", shadow=0.5):
+    return (circle(x + 0.6, y + 0.8, r + 0.3, "#000000", f' fill-opacity="{num(shadow)}"') +
+            circle(x, y, r, f"url(#{grad})"))
+
+
+def bezel(opening, finish, w_out=4, w_in=3, r=5, bottom=None):
+    """A moulded window frame around `opening`: a raised outer half lit from
+    above, an inner half sloping down into the window, and a dark lip;
+    `bottom` narrows its lower side."""
+    x0, y0, x1, y1 = opening
+    t = w_out + w_in
+    tb = t if bottom is None else bottom
+    wi_b = min(w_in, tb)
+    out = []
+    for i, op in enumerate(finish["shadow"]):
+        out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + tb + finish["drop"] + i, "#000000",
+                        r=r + 1, extra=f' fill-opacity="{num(op)}"'))
+    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + tb, x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b,
+                    f"url(#{finish['up']})", r, 2))
+    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b, x0, y0, x1, y1, f"url(#{finish['down']})", 2, 0))
+    edge, edge_op = finish["edge"]
+    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + tb - 0.5, "none", r=r,
+                    extra=f' stroke="{edge}" stroke-opacity="{num(edge_op)}" stroke-width="0.8"'))
+    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none",
+                    extra=f' stroke="#000000" stroke-opacity="{num(finish["lip"])}" stroke-width="1"'))
+    return "\n".join(out)
+
+
+def lamp_glass(opening, body, note, finish, bottom=None):
+    """A lamp picture drawn lit into its place, under a frame: a narrower inner
+    half on a small window."""
+    x0, y0, x1, y1 = opening
+    return (f"<!-- {note} -->\n" + bezel(opening, finish, w_out=4, w_in=3 if x1 - x0 > 100 else 2, r=6, bottom=bottom) +
+            f'\n<g transform="translate({x0},{y0})">\n{body}\n</g>')
+
+
+def meter_panel(black, finish):
+    """The meter window: dark glass, `black` the part the program writes its
+    captions and digits into."""
+    x0, y0, x1, y1 = 233, 17, 637, 83
+    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
+           bezel((x0, y0, x1, y1), finish, w_out=4, w_in=3, r=6),
+           rect(x0, y0, x1, y1, "url(#meterGlass)"),
+           rect(*black, "#000000"),
+           # a faint reflection along the very top of the glass, clear of the captions
+           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
+    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
+        out.append(finish["fastener"](x, y))
+    return "\n".join(out)
+
+
+def button_wells(buttons, finish, button_body):
+    """One recessed strip holding the buttons, each in a two-step collar;
+    button_body(name) draws the dimmed button into its place."""
+    out = [rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'),
+           rect(570, 286, 663, 497, "url(#recess)", r=6)]
+    for name, (x0, y0, x1, y1) in buttons.items():
+        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, f"url(#{finish['up']})", 6, 4))
+        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, f"url(#{finish['down']})", 4, 0))
+        out.append(f'<g transform="translate({x0},{y0})">{button_body(name)}</g>')
+    return "\n".join(out)
+
+
+def title_strip_section(strip, body, finish):
+    """The deck rail across the cabinet and, under it, the title strip lit in its frame."""
+    x0, y0, x1, y1 = strip
+    out = ["<!-- deck rail and the lit title strip -->",
+           rect(54, 518, 746, 531, f"url(#{finish['bar']})"),
+           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
+    for x in range(66, 740, 40):
+        out.append(finish["fastener"](x, 524.5))
+    out.append(bezel(strip, finish, w_out=3, w_in=3, r=4))
+    out.append(f'<g transform="translate({x0},{y0})">\n{body}\n</g>')
+    return "\n".join(out)
