@@ -311,33 +311,35 @@ def wing_glass():
     fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 10, gx1 + 8, gy1 + 8
     outer = f"M{fx0} {fy1}V{shoulder + 2}L{num(cx)} {fy0}L{fx1} {shoulder + 2}V{fy1}Z"
     mid = f"M{gx0 - 3} {gy1 + 3}V{shoulder + 1}L{num(cx)} {gy0 - 4}L{gx1 + 3} {shoulder + 1}V{gy1 + 3}Z"
-    out.append(path(outer, "#000000", ' fill-opacity="0.45" transform="translate(1.5,2.5)"'))
-    out.append(path(outer + " " + mid, "url(#chromeUp)", ' fill-rule="evenodd"'))
-    out.append(path(mid + " " + inner, "url(#chromeDown)", ' fill-rule="evenodd"'))
-    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
+    out.append(shaped_frame(outer, mid, inner, CHROME, shadow=0.45))
     out.append(poly([(gx0, shoulder + 6), (gx0 + 40, gy0 + 24), (gx0 + 58, gy0 + 14), (gx0, gy0 + 150)], "url(#sheen)"))
     for (x, yy) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, shoulder + 8), (fx1 - 4, shoulder + 8)):
         out.append(bolt(x, yy, 2))
     return "\n".join(out)
 
 
-def coin_tray():
-    x0, y0, x1, y1 = 64, 538, 212, 594
-    out = ["<!-- coin tray -->",
-           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=6, extra=' fill-opacity="0.5"'),
-           rect(x0, y0, x1, y1, "url(#chromeUp)", r=6),
-           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=4)]
-    rnd = random.Random(9)
-    for i in range(13):
-        x = rnd.uniform(x0 + 16, x1 - 16)
-        y = rnd.uniform(y0 + 20, y1 - 20)
-        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.5"'))
-        out.append(ellipse(x, y, 7, 3.4, "url(#silver)", ' stroke="#3a444e" stroke-width="0.6"'))
-        out.append(ellipse(x, y - 0.3, 4.4, 1.9, "none", ' stroke="#5a6672" stroke-opacity="0.6" stroke-width="0.5"'))
-    out.append(path(f"M{x0} {y1 - 16}L{x0 + 14} {y1 - 12}H{x1 - 14}L{x1} {y1 - 16}V{y1 - 5}Q{x1} {y1} {x1 - 5} {y1}"
-                    f"H{x0 + 5}Q{x0} {y1} {x0} {y1 - 5}Z", "url(#copperUp)"))
-    out.append(path(f"M{x0 + 3} {y1 - 14.6}L{x0 + 14} {y1 - 11.3}H{x1 - 14}L{x1 - 3} {y1 - 14.6}", "none",
-                    ' stroke="#fff0e0" stroke-opacity="0.8" stroke-width="1"'))
+def silver_coin(x, y):
+    return "\n".join([ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.5"'),
+                      ellipse(x, y, 7, 3.4, "url(#silver)", ' stroke="#3a444e" stroke-width="0.6"'),
+                      ellipse(x, y - 0.3, 4.4, 1.9, "none", ' stroke="#5a6672" stroke-opacity="0.6" stroke-width="0.5"')])
+
+
+def copper_lip(x0, y0, x1, y1):
+    """A front lip with chamfered shoulders."""
+    return "\n".join([
+        path(f"M{x0} {y1 - 16}L{x0 + 14} {y1 - 12}H{x1 - 14}L{x1} {y1 - 16}V{y1 - 5}Q{x1} {y1} {x1 - 5} {y1}"
+             f"H{x0 + 5}Q{x0} {y1} {x0} {y1 - 5}Z", "url(#copperUp)"),
+        path(f"M{x0 + 3} {y1 - 14.6}L{x0 + 14} {y1 - 11.3}H{x1 - 14}L{x1 - 3} {y1 - 14.6}", "none",
+             ' stroke="#fff0e0" stroke-opacity="0.8" stroke-width="1"')])
+
+
+def slots(x0, y0, x1, y1):
+    """Speaker slots across the grille."""
+    out = []
+    for row in range(17):
+        y = y0 + 13 + row * 8.4
+        out.append(rect(x0 + 11, y + 0.8, x1 - 11, y + 4.2, "#3a4652", r=1.7, extra=' fill-opacity="0.5"'))
+        out.append(rect(x0 + 11, y, x1 - 11, y + 3.4, "#000000", r=1.7))
     return "\n".join(out)
 
 
@@ -355,28 +357,9 @@ def right_wing():
         out.append(path(f"M{bx + k} {by + 2}V{by - 22 + abs(k)}", "none", ' stroke="#a83a04" stroke-opacity="0.5" stroke-width="1.2"'))
     out.append(path(f"M{bx - 10} {by - 16}Q{bx - 10} {by - 25} {bx - 2} {by - 26}", "none",
                     ' stroke="#ffffff" stroke-opacity="0.85" stroke-width="2" stroke-linecap="round"'))
-    # coin entry plate
-    x0, y0, x1, y1 = 676, 214, 738, 322
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=6))
-    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#chromeDown)", r=4))
-    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#slate)", r=3))
-    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#ffb060"))
-    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#chromeDown)", r=4))
-    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
-    out.append(rect(705, y0 + 31, 709, y0 + 71, "#ff7a1a", r=1.5, extra=' fill-opacity="0.35"'))
-    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#payArrow)", ' stroke="#4a0c00" stroke-width="0.8"'))
-    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
-        out.append(bolt(x, y, 2))
-    # speaker grille: slots across a chrome frame
-    x0, y0, x1, y1 = 676, 340, 738, 500
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=6))
-    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=4))
-    for row in range(17):
-        y = y0 + 13 + row * 8.4
-        out.append(rect(x0 + 11, y + 0.8, x1 - 11, y + 4.2, "#3a4652", r=1.7, extra=' fill-opacity="0.5"'))
-        out.append(rect(x0 + 11, y, x1 - 11, y + 3.4, "#000000", r=1.7))
+    out.append(coin_entry(CHROME, "url(#slate)", "#ffb060", "url(#payArrow)", "#4a0c00",
+                          lambda x, y: bolt(x, y, 2), r=6, slot_glow="#ff7a1a"))
+    out.append(speaker(CHROME, slots, r=6))
     out.append(slate_panel(672, 538, 742, 594, 4, bevel=3))
     out.append(snowflake(707, 566, 11, "#bfe8ff", 2))
     out.append(circle(707, 566, 3, "url(#iceLamp)"))
@@ -466,7 +449,7 @@ def machine_svg():
             column(4, 131),
             column(746, 99),
             wing_glass(),
-            coin_tray(),
+            coin_tray(CHROME, silver_coin, copper_lip, r=6, tray_r=4),
             right_wing(),
             face_plate(),
             lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", CHROME),

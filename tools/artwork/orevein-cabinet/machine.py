@@ -203,8 +203,7 @@ def art_panel():
     arch_spring = gy0 + 40
     out = ["<!-- left wing: backlit vein-of-gold glass -->"]
     # rock strata
-    inner = (f"M{gx0} {gy1}V{arch_spring}Q{gx0} {gy0} {num((gx0 + gx1) / 2)} {gy0}Q{gx1} {gy0} {gx1} {arch_spring}V{gy1}Z")
-    out.append(path(inner, "url(#rock)"))
+    out.append(path(arch_d(gx0, gy0, gx1, gy1, arch_spring), "url(#rock)"))
     rnd = random.Random(5)
     y = gy0 + 60
     shades = ["#3e2818", "#2a1a0e", "#4a301c", "#24160c", "#3a2414", "#2e1c10", "#452c18"]
@@ -250,44 +249,19 @@ def art_panel():
                         "url(#goldHi)", "#7a4204", 0.8, 300))
     for (x, yy, r) in ((100, 170, 5), (180, 226, 4), (92, 326, 4), (190, 338, 4.5), (112, 404, 4), (172, 412, 3.5)):
         out.append(sparkle(x, yy, r, "#fff8d8", 0.9))
-    # frame with an arched top
-    fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 8, gx1 + 8, gy1 + 8
-    outer = (f"M{fx0} {fy1}V{arch_spring}Q{fx0} {fy0} {num((fx0 + fx1) / 2)} {fy0}Q{fx1} {fy0} {fx1} {arch_spring}V{fy1}Z")
-    mid = (f"M{gx0 - 3} {gy1 + 3}V{arch_spring}Q{gx0 - 3} {gy0 - 3} {num((gx0 + gx1) / 2)} {gy0 - 3}"
-           f"Q{gx1 + 3} {gy0 - 3} {gx1 + 3} {arch_spring}V{gy1 + 3}Z")
-    inner = (f"M{gx0} {gy1}V{arch_spring}Q{gx0} {gy0} {num((gx0 + gx1) / 2)} {gy0}Q{gx1} {gy0} {gx1} {arch_spring}V{gy1}Z")
-    # cover the rock outside the arch with wood, then the frame
-    out.append(path(outer, "#000000", ' fill-opacity="0.4" transform="translate(1.5,2.5)"'))
-    out.append(path(outer + " " + mid, "url(#brassUp)", ' fill-rule="evenodd"'))
-    out.append(path(mid + " " + inner, "url(#brassDown)", ' fill-rule="evenodd"'))
-    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
-    # glass sheen
-    out.append(poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)], "url(#sheen)"))
-    for (x, yy) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, arch_spring + 6), (fx1 - 4, arch_spring + 6)):
-        out.append(rivet(x, yy, 1.8))
+    # frame with an arched top, covering the rock outside the arch
+    out.append(arched_frame(gx0, gy0, gx1, gy1, arch_spring, BRASS))
     return "\n".join(out)
 
 
-def coin_tray():
-    x0, y0, x1, y1 = 64, 538, 212, 594
-    out = ["<!-- coin tray -->",
-           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=8, extra=' fill-opacity="0.5"'),
-           rect(x0, y0, x1, y1, "url(#brassUp)", r=8),
-           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=5)]
-    # coins lying in the tray
-    rnd = random.Random(9)
-    for i in range(13):
-        x = rnd.uniform(x0 + 16, x1 - 16)
-        y = rnd.uniform(y0 + 20, y1 - 20)
-        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'))
-        out.append(ellipse(x, y, 7, 3.4, "url(#goldHi)", ' stroke="#7a4204" stroke-width="0.6"'))
-        out.append(ellipse(x, y - 0.3, 4.6, 2, "none", ' stroke="#8a5208" stroke-opacity="0.6" stroke-width="0.5"'))
-    # rounded front lip
-    out.append(path(f"M{x0} {y1 - 16}Q{(x0 + x1) / 2} {y1 - 10} {x1} {y1 - 16}V{y1 - 6}Q{x1} {y1} {x1 - 6} {y1}H{x0 + 6}Q{x0} {y1} {x0} {y1 - 6}Z",
-                    "url(#trayLip)"))
-    out.append(path(f"M{x0 + 4} {y1 - 14.5}Q{(x0 + x1) / 2} {y1 - 8.5} {x1 - 4} {y1 - 14.5}", "none",
-                    ' stroke="#fff6d0" stroke-opacity="0.8" stroke-width="1"'))
-    return "\n".join(out)
+def gold_coin(x, y):
+    return "\n".join([ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'),
+                      ellipse(x, y, 7, 3.4, "url(#goldHi)", ' stroke="#7a4204" stroke-width="0.6"'),
+                      ellipse(x, y - 0.3, 4.6, 2, "none", ' stroke="#8a5208" stroke-opacity="0.6" stroke-width="0.5"')])
+
+
+def brass_lip(x0, y0, x1, y1):
+    return rounded_lip(x0, y0, x1, y1, "url(#trayLip)", "#fff6d0", 0.8)
 
 
 def right_wing():
@@ -296,32 +270,9 @@ def right_wing():
     out.append(rect(703, 101, 711, 108, "url(#brassUp)", r=1.5))
     out.append(path("M707 108V116", "none", ' stroke="#1a1410" stroke-width="1.6"'))
     out.append(lantern(707, 118, 40, True, "lanternHalo"))
-    # coin entry plate
-    x0, y0, x1, y1 = 676, 214, 738, 322
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#brassUp)", r=7))
-    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#brassDown)", r=5))
-    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#plaque)", r=4))
-    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#3a2006"))
-    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#brassDown)", r=4))
-    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
-    # lit arrow pointing down at the slot
-    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#payArrow)", ' stroke="#5a0800" stroke-width="0.8"'))
-    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
-        out.append(rivet(x, y, 1.6))
-    # speaker grille
-    x0, y0, x1, y1 = 676, 340, 738, 500
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#brassUp)", r=7))
-    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=5))
-    for row in range(15):
-        for col in range(5):
-            x = x0 + 13 + col * 9 + (4.5 if row % 2 else 0)
-            if x > x1 - 10:
-                continue
-            y = y0 + 12 + row * 9.8
-            out.append(circle(x, y + 0.6, 2.6, "#4a3420", ' fill-opacity="0.6"'))
-            out.append(circle(x, y, 2.4, "#000000"))
+    out.append(coin_entry(BRASS, "url(#plaque)", "#3a2006", "url(#payArrow)", "#5a0800",
+                          lambda x, y: rivet(x, y, 1.6)))
+    out.append(speaker(BRASS, lambda x0, y0, x1, y1: round_holes(x0, y0, x1, y1, "#4a3420")))
     # lower wing panel
     out.append(wood_panel(672, 538, 742, 594, 4, bevel=3))
     out.append(circle(707, 566, 7, "url(#brassUp)"))
@@ -411,7 +362,7 @@ def machine_svg():
             pillar(4, 20, 131),
             pillar(746, 21, 99),
             art_panel(),
-            coin_tray(),
+            coin_tray(BRASS, gold_coin, brass_lip),
             right_wing(),
             face_plate(),
             reels(),

@@ -150,13 +150,7 @@ def art_panel():
     """Left wing: a backlit glass with the farm under a summer sky."""
     gx0, gy0, gx1, gy1 = 72, 146, 204, 482
     spring = gy0 + 40
-    mid = (gx0 + gx1) / 2
-
-    def arch(a, b, c, e):
-        return f"M{num(a)} {num(e)}V{num(spring)}Q{num(a)} {num(b)} {num(mid)} {num(b)}Q{num(c)} {num(b)} {num(c)} {num(spring)}V{num(e)}Z"
-
-    inner = arch(gx0, gy0, gx1, gy1)
-    out = ["<!-- left wing: the farm under glass -->", path(inner, "url(#fmSky)")]
+    out = ["<!-- left wing: the farm under glass -->", path(arch_d(gx0, gy0, gx1, gy1, spring), "url(#fmSky)")]
     out.append(sun(160, 200, 17))
     out.append(cloud(104, 190, 11))
     out.append(cloud(170, 250, 8, 0.9))
@@ -183,37 +177,17 @@ def art_panel():
     out.append(chick(138, 458, 7, flip=True))
     out.append(chick(160, 446, 6))
     # chrome frame with an arched top
-    fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 8, gx1 + 8, gy1 + 8
-    outer = arch(fx0, fy0, fx1, fy1)
-    midp = arch(gx0 - 3, gy0 - 3, gx1 + 3, gy1 + 3)
-    out.append(path(outer, "#000000", ' fill-opacity="0.4" transform="translate(1.5,2.5)"'))
-    out.append(path(outer + " " + midp, "url(#chromeUp)", ' fill-rule="evenodd"'))
-    out.append(path(midp + " " + inner, "url(#chromeDown)", ' fill-rule="evenodd"'))
-    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
-    out.append(poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)],
-                    "url(#sheen)"))
-    for (x, y) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, spring + 6), (fx1 - 4, spring + 6)):
-        out.append(chrome_rivet(x, y, 1.8))
+    out.append(arched_frame(gx0, gy0, gx1, gy1, spring, CHROME))
     return "\n".join(out)
 
 
-def coin_tray():
-    x0, y0, x1, y1 = 64, 538, 212, 594
-    out = ["<!-- coin tray -->",
-           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=8, extra=' fill-opacity="0.5"'),
-           rect(x0, y0, x1, y1, "url(#chromeUp)", r=8),
-           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=5)]
-    rnd = random.Random(9)
-    for _ in range(13):
-        x = rnd.uniform(x0 + 16, x1 - 16)
-        y = rnd.uniform(y0 + 20, y1 - 20)
-        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'))
-        out.append(ellipse(x, y, 7, 3.4, "url(#coin)", ' stroke="#8a5000" stroke-width="0.6"'))
-    out.append(path(f"M{x0} {y1 - 16}Q{(x0 + x1) / 2} {y1 - 10} {x1} {y1 - 16}V{y1 - 6}Q{x1} {y1} {x1 - 6} {y1}"
-                    f"H{x0 + 6}Q{x0} {y1} {x0} {y1 - 6}Z", "url(#chromeBar)"))
-    out.append(path(f"M{x0 + 4} {y1 - 14.5}Q{(x0 + x1) / 2} {y1 - 8.5} {x1 - 4} {y1 - 14.5}", "none",
-                    ' stroke="#ffffff" stroke-opacity="0.9" stroke-width="1"'))
-    return "\n".join(out)
+def gold_coin(x, y):
+    return "\n".join([ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'),
+                      ellipse(x, y, 7, 3.4, "url(#coin)", ' stroke="#8a5000" stroke-width="0.6"')])
+
+
+def chrome_lip(x0, y0, x1, y1):
+    return rounded_lip(x0, y0, x1, y1, "url(#chromeBar)", "#ffffff", 0.9)
 
 
 def right_wing():
@@ -231,30 +205,9 @@ def right_wing():
     out.append(poly([(693, 142), (721, 142), (721, 139), (727, 143), (721, 147), (721, 144), (693, 144)], "#1a1c22",
                     ' stroke="#c8ced8" stroke-width="0.6"'))
     out.append(circle(707, 190, 4, "url(#chromeUp)"))
-    x0, y0, x1, y1 = 676, 214, 738, 322
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=7))
-    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#chromeDown)", r=5))
-    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#cream)", r=4))
-    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#c81e10"))
-    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#chromeDown)", r=4))
-    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
-    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#lineRed)",
-                    ' stroke="#5a0402" stroke-width="0.8"'))
-    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
-        out.append(chrome_rivet(x, y, 1.6))
-    x0, y0, x1, y1 = 676, 340, 738, 500
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=7))
-    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=5))
-    for row in range(15):
-        for col in range(5):
-            x = x0 + 13 + col * 9 + (4.5 if row % 2 else 0)
-            if x > x1 - 10:
-                continue
-            y = y0 + 12 + row * 9.8
-            out.append(circle(x, y + 0.6, 2.6, "#4a5060", ' fill-opacity="0.6"'))
-            out.append(circle(x, y, 2.4, "#000000"))
+    out.append(coin_entry(CHROME, "url(#cream)", "#c81e10", "url(#lineRed)", "#5a0402",
+                          lambda x, y: chrome_rivet(x, y, 1.6)))
+    out.append(speaker(CHROME, lambda x0, y0, x1, y1: round_holes(x0, y0, x1, y1, "#4a5060")))
     out.append(enamel_panel(672, 538, 742, 594, "url(#navy)"))
     out.append(paw(707, 567, 9, "#fff6d0", ' opacity="0.85"'))
     return "\n".join(out)
@@ -337,7 +290,7 @@ def machine_svg():
             pillar(4, 131),
             pillar(746, 99),
             art_panel(),
-            coin_tray(),
+            coin_tray(CHROME, gold_coin, chrome_lip),
             right_wing(),
             face_plate(),
             reels(),

@@ -287,3 +287,101 @@ def title_strip_section(strip, body, finish):
     out.append(bezel(strip, finish, w_out=3, w_in=3, r=4))
     out.append(f'<g transform="translate({x0},{y0})">\n{body}\n</g>')
     return "\n".join(out)
+
+
+def arch_d(x0, top, x1, bottom, spring):
+    """Path data of a window with straight sides up to `spring` and an arched top."""
+    mid = (x0 + x1) / 2
+    return (f"M{num(x0)} {num(bottom)}V{num(spring)}Q{num(x0)} {num(top)} {num(mid)} {num(top)}"
+            f"Q{num(x1)} {num(top)} {num(x1)} {num(spring)}V{num(bottom)}Z")
+
+
+def shaped_frame(outer, mid, inner, finish, shadow=0.4):
+    """A frame of any outline round a glass, its raised half between the closed
+    paths `outer` and `mid`, its sloping half between `mid` and `inner`."""
+    return "\n".join([path(outer, "#000000", f' fill-opacity="{num(shadow)}" transform="translate(1.5,2.5)"'),
+                      path(outer + " " + mid, f"url(#{finish['up']})", ' fill-rule="evenodd"'),
+                      path(mid + " " + inner, f"url(#{finish['down']})", ' fill-rule="evenodd"'),
+                      path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"')])
+
+
+def arched_frame(gx0, gy0, gx1, gy1, spring, finish):
+    """The frame with an arched top round the left wing's glass, the sheen on
+    the glass and the fasteners at the frame's corners and shoulders."""
+    fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 8, gx1 + 8, gy1 + 8
+    out = [shaped_frame(arch_d(fx0, fy0, fx1, fy1, spring), arch_d(gx0 - 3, gy0 - 3, gx1 + 3, gy1 + 3, spring),
+                        arch_d(gx0, gy0, gx1, gy1, spring), finish),
+           poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)],
+                "url(#sheen)")]
+    for (x, y) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, spring + 6), (fx1 - 4, spring + 6)):
+        out.append(finish["fastener"](x, y))
+    return "\n".join(out)
+
+
+def coin_tray(finish, coin, lip, r=8, tray_r=5):
+    """The coin tray under the left wing; coin(x, y) draws each coin lying in
+    it, lip(x0, y0, x1, y1) its front lip."""
+    x0, y0, x1, y1 = 64, 538, 212, 594
+    out = ["<!-- coin tray -->",
+           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=r, extra=' fill-opacity="0.5"'),
+           rect(x0, y0, x1, y1, f"url(#{finish['up']})", r=r),
+           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=tray_r)]
+    rnd = random.Random(9)
+    for _ in range(13):
+        x = rnd.uniform(x0 + 16, x1 - 16)
+        y = rnd.uniform(y0 + 20, y1 - 20)
+        out.append(coin(x, y))
+    out.append(lip(x0, y0, x1, y1))
+    return "\n".join(out)
+
+
+def rounded_lip(x0, y0, x1, y1, fill, shine, shine_op):
+    """A coin tray's front lip, bowed up in the middle, with a shine along its top."""
+    return "\n".join([
+        path(f"M{x0} {y1 - 16}Q{(x0 + x1) / 2} {y1 - 10} {x1} {y1 - 16}V{y1 - 6}Q{x1} {y1} {x1 - 6} {y1}"
+             f"H{x0 + 6}Q{x0} {y1} {x0} {y1 - 6}Z", fill),
+        path(f"M{x0 + 4} {y1 - 14.5}Q{(x0 + x1) / 2} {y1 - 8.5} {x1 - 4} {y1 - 14.5}", "none",
+             f' stroke="{shine}" stroke-opacity="{num(shine_op)}" stroke-width="1"')])
+
+
+def coin_entry(finish, face, ink, arrow, arrow_line, fastener, r=7, slot_glow=None):
+    """The coin entry plate on the right wing: COIN over the slot and a lit
+    arrow pointing down at it; fastener(x, y) at its four corners."""
+    x0, y0, x1, y1 = 676, 214, 738, 322
+    out = [rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=r, extra=' fill-opacity="0.5"'),
+           rect(x0, y0, x1, y1, f"url(#{finish['up']})", r=r),
+           rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, f"url(#{finish['down']})", r=r - 2),
+           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, face, r=r - 3),
+           path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), ink),
+           rect(701, y0 + 26, 713, y0 + 76, f"url(#{finish['down']})", r=4),
+           rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2)]
+    if slot_glow:
+        out.append(rect(705, y0 + 31, 709, y0 + 71, slot_glow, r=1.5, extra=' fill-opacity="0.35"'))
+    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], arrow,
+                    f' stroke="{arrow_line}" stroke-width="0.8"'))
+    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
+        out.append(fastener(x, y))
+    return "\n".join(out)
+
+
+def speaker(finish, holes, r=7):
+    """The speaker grille on the right wing; holes(x0, y0, x1, y1) cuts its openings."""
+    x0, y0, x1, y1 = 676, 340, 738, 500
+    return "\n".join([rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=r, extra=' fill-opacity="0.5"'),
+                      rect(x0, y0, x1, y1, f"url(#{finish['up']})", r=r),
+                      rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=r - 2),
+                      holes(x0, y0, x1, y1)])
+
+
+def round_holes(x0, y0, x1, y1, rim):
+    """Staggered rows of round speaker holes, each with a lit lower rim."""
+    out = []
+    for row in range(15):
+        for col in range(5):
+            x = x0 + 13 + col * 9 + (4.5 if row % 2 else 0)
+            if x > x1 - 10:
+                continue
+            y = y0 + 12 + row * 9.8
+            out.append(circle(x, y + 0.6, 2.6, rim, ' fill-opacity="0.6"'))
+            out.append(circle(x, y, 2.4, "#000000"))
+    return "\n".join(out)
