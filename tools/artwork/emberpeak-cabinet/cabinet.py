@@ -89,10 +89,6 @@ CHROME = dict(up="chromeUp", down="chromeDown", bar="copperBar", shadow=(0.4, 0.
               edge=("#eaf6ff", 0.5), lip=0.75, fastener=trim_bolt)
 
 
-def dimmed_button(name):
-    return button_half(name, False, 0, prefix=name)[1]
-
-
 def brushed(x0, y0, x1, y1, seed, count, vertical=True):
     rnd = random.Random(seed)
     out = []
@@ -205,16 +201,8 @@ def heat_gauge():
 def column(x0, top):
     x1 = x0 + 50
     cx = x0 + 25
-    out = [f"<!-- {'left' if x0 < 400 else 'right'} column with ember and ice lamps -->",
-           rect(x0, top, x1, 596, "url(#column)"),
-           brushed(x0, top, x1, 596, x0, 10),
-           rect(x0, top, x0 + 3, 596, "url(#chromeH)"),
-           rect(x1 - 3, top, x1, 596, "url(#chromeH)"),
-           rect(x0, 124, x1, 131, "url(#copperBar)"),
-           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.45"'),
-           rect(x0, 586, x1, 596, "url(#copperBar)"),
-           rect(cx - 14, 138, cx + 14, 583, "url(#chromeDown)", r=4),
-           rect(cx - 12, 140, cx + 12, 581, "url(#recess)", r=3)]
+    out = pillar(x0, top, "column with ember and ice lamps", CHROME, "url(#column)", "chromeH",
+                 texture=brushed(x0, top, x1, 596, x0, 10), rod_w=3, channel=(14, 4), band_shadow=0.45)
     n = 19
     out.append(lamp_row([(cx, 152 + i * (568 - 152) / (n - 1)) for i in range(n)], ice_every=3, size=7))
     return "\n".join(out)
@@ -366,20 +354,11 @@ def right_wing():
     return "\n".join(out)
 
 
-def face_plate():
+def slate_plate():
     x0, y0, x1, y1 = 222, 90, 668, 516
-    out = ["<!-- face plate: bolted slate steel around the glass, reels and controls -->",
-           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.6"'),
-           rect(x0, y0, x1, y1, "url(#copperUp)", r=7),
-           rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, "url(#slate)", r=6),
-           brushed(x0 + 3, y0 + 3, x1 - 3, y1 - 3, 12, 40, vertical=False)]
-    for x in (229, 661):
-        for y in range(110, 505, 36):
-            if (x == 661 and y > 200) or abs(y - PAYLINE_Y) < 18:
-                continue
-            out.append(bolt(x, y, 2.3))
-    for x in range(250, 560, 36):
-        out.append(bolt(x, 510, 2.3))
+    out = face_plate("bolted slate steel around the glass, reels and controls", "copperUp", "slate", shadow=0.6)
+    out.append(brushed(x0 + 3, y0 + 3, x1 - 3, y1 - 3, 12, 40, vertical=False))
+    out.append(face_plate_fasteners(lambda x, y: bolt(x, y, 2.3), PAYLINE_Y))
     return "\n".join(out)
 
 
@@ -397,17 +376,8 @@ def reels():
         out.append(rect(x0 - 2, y1 + 0.5, x1 + 2, y1 + 1.5, "#7e8c98", extra=' fill-opacity="0.6"'))
         _, nb = nudge_half(False, 0, prefix="nb")
         out.append(f'<g transform="translate({x0},{y0})">{nb}</g>')
-    for x in REEL_X:
-        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, CHROME, w_out=3, w_in=2, r=4))
-        out.append(rect(*o, "url(#reelFace)"))
-        out.append(rect(*o, "url(#reelSide)"))
-        out.append(rect(*o, "url(#reelTopShade)"))
-    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
-        cx = (xa + xb) / 2
-        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#chromeH)", r=3))
-        for y in (282, 490):
-            out.append(bolt(cx, y, 2.6, "boltCopper"))
+    out.append(reel_windows(REEL_X, REEL_W, REEL_TOP, REEL_BOTTOM, CHROME, ("reelFace", "reelSide", "reelTopShade")))
+    out.append(reel_posts(REEL_X, REEL_W, "chromeH", lambda x, y: bolt(x, y, 2.6, "boltCopper")))
     y = PAYLINE_Y
     for tip, back in ((241, 229), (557, 569)):
         out.append(poly([(back, y - 9), (tip, y), (back, y + 9)], "url(#payArrow)",
@@ -428,7 +398,7 @@ def right_controls():
     out.append(bezel((x0 - 2, y0 - 2, x1 + 2, y1 + 2), CHROME, w_out=4, w_in=2, r=5))
     out.append(rect(x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#meterGlass)"))
     out.append(rect(*NUDGE_COUNT, "#000000"))
-    out.append(button_wells(BUTTONS, CHROME, dimmed_button))
+    out.append(button_wells(BUTTONS, CHROME, button_half))
     return "\n".join(out)
 
 
@@ -451,7 +421,7 @@ def machine_svg():
             wing_glass(),
             coin_tray(CHROME, silver_coin, copper_lip, r=6, tray_r=4),
             right_wing(),
-            face_plate(),
+            slate_plate(),
             lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", CHROME),
             reels(),
             lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", CHROME),

@@ -84,10 +84,6 @@ BRASS = dict(up="brassUp", down="brassDown", bar="brassBar", shadow=(0.35, 0.2, 
 REEL_CHROME = dict(BRASS, up="chromeUp", down="chromeDown")
 
 
-def dimmed_button(name):
-    return button_half(name, False, 0, prefix=name)[1]
-
-
 def wood_grain(x0, y0, x1, y1, seed, vertical=True, count=None):
     """Faint wavy grain lines across a wooden surface."""
     rnd = random.Random(seed)
@@ -169,30 +165,12 @@ def header_emblem():
     return "\n".join(out)
 
 
-def pillar(x0, seed, top):
+def wood_pillar(x0, seed, top):
     x1 = x0 + 50
     cx = x0 + 25
-    out = [f"<!-- {'left' if x0 < 400 else 'right'} pillar with chaser lamps -->",
-           rect(x0, top, x1, 596, "url(#wood)"),
-           wood_grain(x0, top, x1, 596, seed, vertical=True, count=8),
-           rect(x0, top, x0 + 4, 596, "url(#brassH)"),
-           rect(x1 - 4, top, x1, 596, "url(#brassH)"),
-           # capital and base bands
-           rect(x0, 124, x1, 131, "url(#brassBar)"),
-           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.4"'),
-           rect(x0, 586, x1, 596, "url(#brassBar)"),
-           # lamp channel
-           rect(cx - 13, 138, cx + 13, 583, "url(#brassDown)", r=6),
-           rect(cx - 11, 140, cx + 11, 581, "url(#recess)", r=5)]
-    n = 21
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 12, "url(#bulbHalo)"))
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 7, "#2a1804"))
-        out.append(circle(cx, y, 6, "url(#bulb)" if i % 2 == 0 else "url(#bulbWarm)"))
-        out.append(circle(cx - 1.8, y - 2, 1.5, "#ffffff", ' fill-opacity="0.9"'))
+    out = pillar(x0, top, "pillar with chaser lamps", BRASS, "url(#wood)", "brassH",
+                 texture=wood_grain(x0, top, x1, 596, seed, vertical=True, count=8))
+    out.append(chaser_bulbs(cx, "#2a1804", lambda i: "url(#bulb)" if i % 2 == 0 else "url(#bulbWarm)"))
     return "\n".join(out)
 
 
@@ -281,25 +259,16 @@ def right_wing():
     return "\n".join(out)
 
 
-def face_plate():
+def bronze_plate():
     x0, y0, x1, y1 = 222, 90, 668, 516
-    out = ["<!-- face plate: riveted bronze around the glass, reels and controls -->",
-           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.55"'),
-           rect(x0, y0, x1, y1, "url(#bronzeEdge)", r=7),
-           rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, "url(#bronze)", r=6)]
+    out = face_plate("riveted bronze around the glass, reels and controls", "bronzeEdge", "bronze")
     # brushed streaks
     rnd = random.Random(12)
     for i in range(40):
         yy = rnd.uniform(y0 + 4, y1 - 4)
         out.append(path(f"M{x0 + 3} {num(yy)}H{x1 - 3}", "none",
                         f' stroke="{"#ffffff" if i % 3 else "#000000"}" stroke-opacity="{num(rnd.uniform(0.015, 0.04))}" stroke-width="{num(rnd.uniform(0.5, 1.5))}"'))
-    for x in (229, 661):
-        for y in range(110, 505, 36):
-            if (x == 661 and y > 200) or abs(y - PAYLINE_Y) < 18:
-                continue
-            out.append(rivet(x, y, 2))
-    for x in range(250, 560, 36):
-        out.append(rivet(x, 510, 2))
+    out.append(face_plate_fasteners(lambda x, y: rivet(x, y, 2), PAYLINE_Y))
     return "\n".join(out)
 
 
@@ -310,17 +279,9 @@ def reels():
     out.append(rect(242, 262, 558, 507, "url(#brassDown)", r=4))
     out.append(rect(244, 262, 556, 505, "url(#recess)", r=3))
     out.append(rect(244, 262, 556, 505, "url(#bayGlow)", r=3))
-    for x in REEL_X:
-        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, REEL_CHROME, w_out=3, w_in=2, r=4))
-        out.append(rect(*o, "url(#reelFace)"))
-        out.append(rect(*o, "url(#reelSide)"))
+    out.append(reel_windows(REEL_X, REEL_W, REEL_TOP, REEL_BOTTOM, REEL_CHROME, ("reelFace", "reelSide")))
     # the posts between the reels: brass rods with rivets
-    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
-        cx = (xa + xb) / 2
-        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#brassH)", r=3))
-        for y in (282, 490):
-            out.append(rivet(cx, y, 2.4))
+    out.append(reel_posts(REEL_X, REEL_W, "brassH", lambda x, y: rivet(x, y, 2.4)))
     # payline pointers
     y = PAYLINE_Y
     out.append(poly([(230, y - 9), (241, y), (230, y + 9)], "url(#payArrow)", ' stroke="#ffe08a" stroke-width="1.2" stroke-linejoin="round"'))
@@ -343,7 +304,7 @@ def right_controls():
     cell = "".join(cell_face(0)) + cell_glass(0)
     out.append(f'<g transform="translate({bx},{by})">{cell}</g>')
     # button wells: one recessed iron strip with three brass collars
-    out.append(button_wells(BUTTONS, BRASS, dimmed_button))
+    out.append(button_wells(BUTTONS, BRASS, button_half))
     return "\n".join(out)
 
 
@@ -359,12 +320,12 @@ def machine_svg():
             cabinet_shell(),
             header_emblem(),
             meter_panel(METER_BLACK, BRASS),
-            pillar(4, 20, 131),
-            pillar(746, 21, 99),
+            wood_pillar(4, 20, 131),
+            wood_pillar(746, 21, 99),
             art_panel(),
             coin_tray(BRASS, gold_coin, brass_lip),
             right_wing(),
-            face_plate(),
+            bronze_plate(),
             reels(),
             lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", BRASS),
             lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", BRASS),

@@ -74,10 +74,6 @@ CHROME = dict(up="chromeUp", down="chromeDown", bar="chromeBar", shadow=(0.35, 0
               edge=("#ffffff", 0.6), lip=0.7, fastener=trim_rivet)
 
 
-def dimmed_button(name):
-    return button_half(name, False, 0, prefix=name)[1]
-
-
 def enamel_panel(x0, y0, x1, y1, fill, lip=3, r=6):
     """A panel set into the cabinet, with a chrome lip."""
     return "\n".join([rect(x0, y0, x1, y1, "url(#chromeDown)", r=r),
@@ -122,27 +118,9 @@ def header_emblem():
                         for a in range(22, 382, 45)]])
 
 
-def pillar(x0, top):
-    x1 = x0 + 50
-    cx = x0 + 25
-    out = [f"<!-- {'left' if x0 < 400 else 'right'} pillar with chaser lamps -->",
-           rect(x0, top, x1, 596, "url(#pillarRed)"),
-           rect(x0, top, x0 + 4, 596, "url(#chromeH)"),
-           rect(x1 - 4, top, x1, 596, "url(#chromeH)"),
-           rect(x0, 124, x1, 131, "url(#chromeBar)"),
-           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.4"'),
-           rect(x0, 586, x1, 596, "url(#chromeBar)"),
-           rect(cx - 13, 138, cx + 13, 583, "url(#chromeDown)", r=6),
-           rect(cx - 11, 140, cx + 11, 581, "url(#recess)", r=5)]
-    n = 21
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 12, "url(#bulbHalo)"))
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 7, "#1a1c22"))
-        out.append(circle(cx, y, 6, f"url(#bulb{'RYB'[i % 3]})"))
-        out.append(circle(cx - 1.8, y - 2, 1.5, "#ffffff", ' fill-opacity="0.9"'))
+def red_pillar(x0, top):
+    out = pillar(x0, top, "pillar with chaser lamps", CHROME, "url(#pillarRed)", "chromeH")
+    out.append(chaser_bulbs(x0 + 25, "#1a1c22", lambda i: f"url(#bulb{'RYB'[i % 3]})"))
     return "\n".join(out)
 
 
@@ -213,12 +191,8 @@ def right_wing():
     return "\n".join(out)
 
 
-def face_plate():
-    x0, y0, x1, y1 = 222, 90, 668, 516
-    out = ["<!-- face plate: cream enamel with a chrome edge -->",
-           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.55"'),
-           rect(x0, y0, x1, y1, "url(#chromeUp)", r=7),
-           rect(x0 + 2.5, y0 + 2.5, x1 - 2.5, y1 - 2.5, "url(#cream)", r=6)]
+def cream_plate():
+    out = face_plate("cream enamel with a chrome edge", "chromeUp", "cream", inset=2.5)
     for x in (661,):
         for y in range(110, 200, 36):
             out.append(chrome_rivet(x, y, 2))
@@ -247,14 +221,8 @@ def reels():
     out.append(path("M243 265.5H557", "none", ' stroke="#8a929e" stroke-width="1"'))
     for x0, y0, x1, y1 in HOLD_LAMPS.values():
         out.append(f'<g transform="translate({x0},{y0})">{hold_plate(False)}</g>')
-    for x in REEL_X:
-        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, CHROME, w_out=3, w_in=2, r=4))
-        out.append(rect(*o, "url(#reelFace)"))
-        out.append(rect(*o, "url(#reelGlass)"))
-    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
-        cx = (xa + xb) / 2
-        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#chromeH)", r=3))
+    out.append(reel_windows(REEL_X, REEL_W, REEL_TOP, REEL_BOTTOM, CHROME, ("reelFace", "reelGlass")))
+    out.append(reel_posts(REEL_X, REEL_W, "chromeH"))
     for colour, (x0, y0, x1, y1) in LINE_BARS.items():
         out.append(f'<g transform="translate({x0},{y0})">{bar_segments(colour, False)}</g>')
     return "\n".join(out)
@@ -271,7 +239,7 @@ def right_controls():
     out.append(bezel(BONUS_BOX, CHROME, w_out=4, w_in=2, r=5))
     bx, by = BONUS_BOX[0], BONUS_BOX[1]
     out.append(f'<g transform="translate({bx},{by})">{"".join(cell_face(0))}{cell_glass(0)}</g>')
-    out.append(button_wells(BUTTONS, CHROME, dimmed_button))
+    out.append(button_wells(BUTTONS, CHROME, button_half))
     return "\n".join(out)
 
 
@@ -287,12 +255,12 @@ def machine_svg():
             cabinet_shell(),
             header_emblem(),
             meter_panel(METER_BLACK, CHROME),
-            pillar(4, 131),
-            pillar(746, 99),
+            red_pillar(4, 131),
+            red_pillar(746, 99),
             art_panel(),
             coin_tray(CHROME, gold_coin, chrome_lip),
             right_wing(),
-            face_plate(),
+            cream_plate(),
             reels(),
             lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", CHROME, bottom=3),
             lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", CHROME),

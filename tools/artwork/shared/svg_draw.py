@@ -264,15 +264,15 @@ def meter_panel(black, finish):
     return "\n".join(out)
 
 
-def button_wells(buttons, finish, button_body):
-    """One recessed strip holding the buttons, each in a two-step collar;
-    button_body(name) draws the dimmed button into its place."""
+def button_wells(buttons, finish, button_half):
+    """One recessed strip holding the buttons, each in a two-step collar and
+    drawn dimmed, button_half(name, lit, oy, prefix) being the game's button."""
     out = [rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'),
            rect(570, 286, 663, 497, "url(#recess)", r=6)]
     for name, (x0, y0, x1, y1) in buttons.items():
         out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, f"url(#{finish['up']})", 6, 4))
         out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, f"url(#{finish['down']})", 4, 0))
-        out.append(f'<g transform="translate({x0},{y0})">{button_body(name)}</g>')
+        out.append(f'<g transform="translate({x0},{y0})">{button_half(name, False, 0, prefix=name)[1]}</g>')
     return "\n".join(out)
 
 
@@ -384,4 +384,90 @@ def round_holes(x0, y0, x1, y1, rim):
             y = y0 + 12 + row * 9.8
             out.append(circle(x, y + 0.6, 2.6, rim, ' fill-opacity="0.6"'))
             out.append(circle(x, y, 2.4, "#000000"))
+    return "\n".join(out)
+
+
+def pillar(x0, top, note, finish, body, rod, texture=None, rod_w=4, channel=(13, 6), band_shadow=0.4):
+    """A pillar 50 wide from `top` down to the kick strip: its body with `texture`
+    over it, rods down its edges, capital and base bands of the rail metal, and
+    a recessed lamp channel (half its width, its corner radius). Returns the
+    list of fragments for the game to add its lamps to."""
+    x1 = x0 + 50
+    cx = x0 + 25
+    half, cr = channel
+    out = [f"<!-- {'left' if x0 < 400 else 'right'} {note} -->", rect(x0, top, x1, 596, body)]
+    if texture:
+        out.append(texture)
+    out += [rect(x0, top, x0 + rod_w, 596, f"url(#{rod})"),
+            rect(x1 - rod_w, top, x1, 596, f"url(#{rod})"),
+            # capital and base bands
+            rect(x0, 124, x1, 131, f"url(#{finish['bar']})"),
+            rect(x0, 131, x1, 133, "#000000", extra=f' fill-opacity="{num(band_shadow)}"'),
+            rect(x0, 586, x1, 596, f"url(#{finish['bar']})"),
+            # lamp channel
+            rect(cx - half, 138, cx + half, 583, f"url(#{finish['down']})", r=cr),
+            rect(cx - half + 2, 140, cx + half - 2, 581, "url(#recess)", r=cr - 1)]
+    return out
+
+
+def chaser_bulbs(cx, socket, bulb):
+    """The 21 round bulbs down a pillar's channel, every halo under every bulb;
+    bulb(i) is the fill of the i-th from the top."""
+    n = 21
+    out = []
+    for i in range(n):
+        y = 150 + i * (570 - 150) / (n - 1)
+        out.append(circle(cx, y, 12, "url(#bulbHalo)"))
+    for i in range(n):
+        y = 150 + i * (570 - 150) / (n - 1)
+        out.append(circle(cx, y, 7, socket))
+        out.append(circle(cx, y, 6, bulb(i)))
+        out.append(circle(cx - 1.8, y - 2, 1.5, "#ffffff", ' fill-opacity="0.9"'))
+    return "\n".join(out)
+
+
+def face_plate(note, edge, plate, shadow=0.55, inset=2):
+    """The face plate round the glass, the reels and the controls: its shadow,
+    its edge and the plate. Returns the list of fragments for the game to add
+    its finish and fasteners to."""
+    x0, y0, x1, y1 = 222, 90, 668, 516
+    return [f"<!-- face plate: {note} -->",
+            rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=f' fill-opacity="{num(shadow)}"'),
+            rect(x0, y0, x1, y1, f"url(#{edge})", r=7),
+            rect(x0 + inset, y0 + inset, x1 - inset, y1 - inset, f"url(#{plate})", r=6)]
+
+
+def face_plate_fasteners(fastener, payline_y):
+    """Fasteners down both sides of the face plate, clear of the payline and,
+    on the right, of the controls, and a row along its foot."""
+    out = []
+    for x in (229, 661):
+        for y in range(110, 505, 36):
+            if (x == 661 and y > 200) or abs(y - payline_y) < 18:
+                continue
+            out.append(fastener(x, y))
+    for x in range(250, 560, 36):
+        out.append(fastener(x, 510))
+    return "\n".join(out)
+
+
+def reel_windows(reel_x, reel_w, top, bottom, finish, glass):
+    """The reel windows in their frames, each reel face under the gradients `glass`."""
+    out = []
+    for x in reel_x:
+        o = (x, top, x + reel_w, bottom)
+        out.append(bezel(o, finish, w_out=3, w_in=2, r=4))
+        out += [rect(*o, f"url(#{g})") for g in glass]
+    return "\n".join(out)
+
+
+def reel_posts(reel_x, reel_w, rod, fastener=None):
+    """The rods between the reel windows, with a fastener(x, y) near each end."""
+    out = []
+    for xa, xb in ((reel_x[0] + reel_w, reel_x[1]), (reel_x[1] + reel_w, reel_x[2])):
+        cx = (xa + xb) / 2
+        out.append(rect(cx - 3, 276, cx + 3, 496, f"url(#{rod})", r=3))
+        if fastener:
+            for y in (282, 490):
+                out.append(fastener(cx, y))
     return "\n".join(out)
