@@ -378,24 +378,14 @@ def button_half(style, lit, oy, prefix=""):
     g.append(poly(chamfer(6, 5.5, BW - 6, BH - 9, 6.5), f"url(#{P}Face)",
                   f' stroke="{st["lit_edge"] if lit else "#000000"}" stroke-opacity="{0.75 if lit else 0.4}" stroke-width="0.8"'))
     g.append(poly(chamfer(10, 7.5, BW - 10, 21, 4), f"url(#{P}Gloss)"))
-    cy = (5.5 + BH - 9) / 2
-    base = cy + cap_height("sans-bold", st["size"]) / 2 + 0.5
-    td = text_path(st["label"], "sans-bold", st["size"], BW / 2, base, spacing=st["spacing"])
-    if lit:
-        g.append(path(td, "#ffffff", ' fill-opacity="0.6" transform="translate(0,1)"'))
-        g.append(path(td, st["lit_text"]))
-    else:
-        g.append(path(td, "#000000", ' fill-opacity="0.6" transform="translate(0.8,1)"'))
-        g.append(path(td, st["dim_text"]))
+    g += button_label(st, lit, BW, BH)
     g.append("</g>")
     return "\n".join(d), "\n".join(g)
 
 
 def button_svg(style):
-    dd, db = button_half(style, False, 0)
-    ld, lb = button_half(style, True, BH)
-    return svg_doc(BW, BH * 2, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
-                   dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
+    return dimmed_and_lit_svg(BW, BH, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
+                              lambda lit, oy: button_half(style, lit, oy))
 
 
 # ------------------------------------------------------------------ nudge button
@@ -429,7 +419,4 @@ def nudge_half(lit, oy, prefix="nb"):
 
 
 def nudge_svg():
-    dd, db = nudge_half(False, 0)
-    ld, lb = nudge_half(True, NB_H)
-    return svg_doc(NB_W, NB_H * 2, "Nudge button: dimmed above, lit below",
-                   dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
+    return dimmed_and_lit_svg(NB_W, NB_H, "Nudge button: dimmed above, lit below", nudge_half)

@@ -471,3 +471,29 @@ def reel_posts(reel_x, reel_w, rod, fastener=None):
             for y in (282, 490):
                 out.append(fastener(cx, y))
     return "\n".join(out)
+
+
+# ---------------------------------------------------------------- buttons
+
+def button_label(style, lit, w, h, shine=0.6):
+    """The lettering on a button cap w x h: `style` gives its label, size and
+    spacing and the colours lit_text and dim_text. Lit, it stands out over a
+    light shadow below, or inside an outline of lit_text_line where the style
+    has one; dimmed, it is sunk behind a dark one."""
+    cy = (5.5 + h - 9) / 2
+    base = cy + cap_height("sans-bold", style["size"]) / 2 + 0.5
+    td = text_path(style["label"], "sans-bold", style["size"], w / 2, base, spacing=style["spacing"])
+    if not lit:
+        return [path(td, "#000000", ' fill-opacity="0.6" transform="translate(0.8,1)"'), path(td, style["dim_text"])]
+    if style.get("lit_text_line"):
+        return [path(td, "none", f' stroke="{style["lit_text_line"]}" stroke-width="2.6" stroke-linejoin="round"'),
+                path(td, style["lit_text"])]
+    return [path(td, "#ffffff", f' fill-opacity="{num(shine)}" transform="translate(0,1)"'), path(td, style["lit_text"])]
+
+
+def dimmed_and_lit_svg(w, h, title, half):
+    """A control's picture, dimmed above and lit below; half(lit, oy) gives the
+    defs and the body of one state drawn at oy."""
+    dd, db = half(False, 0)
+    ld, lb = half(True, h)
+    return svg_doc(w, h * 2, title, dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
