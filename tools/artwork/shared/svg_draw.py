@@ -8,6 +8,7 @@ the DejaVu outlines so that strokes and user-space gradients work and the
 pictures do not depend on the fonts installed where they are rendered.
 """
 import math
+import os
 import random
 
 from fontTools.pens.svgPathPen import SVGPathPen
@@ -188,6 +189,16 @@ def rays(cx, cy, count, length, x0, y0, x1, y1, fill, opacity, phase=0.0, width=
         if len(c) >= 3:
             out.append(poly(c, fill, f' fill-opacity="{num(opacity)}"'))
     return "".join(out)
+
+
+def write_pictures(folder, pictures):
+    """Writes each (file name, SVG text) of `pictures` into `folder`, a path
+    from the top of the project's sources such as games/orevein/art."""
+    out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", folder)
+    os.makedirs(out, exist_ok=True)
+    for name, text in pictures:
+        with open(os.path.join(out, name), "w") as f:
+            f.write(text)
 
 
 def svg_doc(w, h, title, defs, body):
@@ -471,6 +482,14 @@ def reel_posts(reel_x, reel_w, rod, fastener=None):
             for y in (282, 490):
                 out.append(fastener(cx, y))
     return "\n".join(out)
+
+
+def unlit_lamp_svg(what, place, lamp, extra_defs=""):
+    """The picture of a lamp unlit, the size of its `place` in machine.svg;
+    lamp(lit) gives the lamp's defs and body."""
+    x0, y0, x1, y1 = place
+    d, b = lamp(False)
+    return svg_doc(x1 - x0, y1 - y0, f"{what}, unlit (machine.svg {x0},{y0} to {x1},{y1})", extra_defs + d, b)
 
 
 # ---------------------------------------------------------------- buttons
