@@ -17,7 +17,6 @@ from ember import *  # noqa: E402,F403  (SVG helpers and lettering)
 from ember import diamond, ember_dots, fiery_word, flame_d, snowflake, stars  # noqa: E402
 import write_symbols as symbols  # noqa: E402
 
-OUT = os.path.join(HERE, "..", "..", "..", "games", "emberpeak", "art") + os.sep
 W, H = 640, 480
 
 # The boxes' areas, bounds inclusive; the program tests the pointer against them.
@@ -316,6 +315,5 @@ def prize_svg():
 
 
 if __name__ == "__main__":
-    for name, text in (("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()), ("bonus-prize.svg", prize_svg())):
-        with open(OUT + name, "w") as f:
-            f.write(text)
+    write_pictures("games/emberpeak/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
+                                           ("bonus-prize.svg", prize_svg())])

@@ -9,7 +9,6 @@ sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "
 
 from animals import *  # noqa: E402,F401,F403  (the farm props and the SVG helpers come with it)
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "pawlane", "art") + os.sep
 W, H = 640, 480
 INK = "#2a1608"
 
@@ -299,10 +298,8 @@ def prize_svg():
 
 
 def main():
-    for name, text in (("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
-                       ("bonus-prize.svg", prize_svg())):
-        with open(OUT + name, "w") as f:
-            f.write(text)
+    write_pictures("games/pawlane/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
+                                         ("bonus-prize.svg", prize_svg())])
 
 
 if __name__ == "__main__":
