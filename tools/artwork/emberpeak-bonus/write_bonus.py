@@ -61,16 +61,8 @@ def defs(mood):
 
 def lettering(text, size, cx, base, fill, outline, width_limit=None, font="sans-bold", outline_w=4, depth=3,
               extr="#0a0402", anchor="middle"):
-    sx = 1.0
-    w = text_width(text, font, size)
-    if width_limit and w > width_limit:
-        sx = width_limit / w
-    td = text_path(text, font, size, cx, base, anchor=anchor, sx=sx)
-    out = [path(td, extr, f' transform="translate({num(i * 0.5)},{num(i * 0.8)})" stroke="{extr}"'
-                          f' stroke-width="{num(outline_w)}" stroke-linejoin="round"') for i in range(depth, 0, -1)]
-    out.append(path(td, "none", f' stroke="{outline}" stroke-width="{num(outline_w)}" stroke-linejoin="round"'))
-    out.append(path(td, fill))
-    return "\n".join(out)
+    return extruded(fitted_text_path(text, font, size, cx, base, width_limit, anchor), fill, outline, outline_w, depth,
+                    extr, (0.5, 0.8))
 
 
 def ridge(base, top, seed, x0=-10, x1=W + 10, peaks=5, jag=18):

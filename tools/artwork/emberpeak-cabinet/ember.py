@@ -101,14 +101,8 @@ def stars(x0, y0, x1, y1, count, seed, opacity):
 def fiery_word(text, font, size, cx, base, width, fill, outline, extr, depth=5, outline_w=5):
     """Big lettering with an extruded back, an outline and a gradient face."""
     sx = width / text_width(text, font, size)
-    wd = text_path(text, font, size, cx, base, sx=sx)
-    out = []
-    for i in range(depth, 0, -1):
-        out.append(path(wd, extr, f' transform="translate({num(i * 0.4)},{num(i * 0.75)})"'
-                                  f' stroke="{extr}" stroke-width="{num(outline_w - 1)}" stroke-linejoin="round"'))
-    out.append(path(wd, "none", f' stroke="{outline}" stroke-width="{num(outline_w)}" stroke-linejoin="round"'))
-    out.append(path(wd, fill))
-    return "\n".join(out)
+    return extruded(text_path(text, font, size, cx, base, sx=sx), fill, outline, outline_w, depth, extr, (0.4, 0.75),
+                    extr_w=outline_w - 1)
 
 
 def glass_finish(W, H, sheen, vignette=0.5):

@@ -47,16 +47,8 @@ def bonus_defs():
 
 def lettering(text, font, size, x, y, fill, outline="#ffffff", ow=5, depth=3, extr="#5a0402", anchor="middle",
               max_width=None, spacing=0.0):
-    sx = 1.0
-    if max_width:
-        w = text_width(text, font, size, spacing=spacing)
-        sx = min(1.0, max_width / w)
-    d = text_path(text, font, size, x, y, anchor=anchor, sx=sx, spacing=spacing)
-    out = [path(d, extr, f' transform="translate({num(i * 0.5)},{num(i * 0.9)})" stroke="{extr}"'
-                         f' stroke-width="{num(ow)}" stroke-linejoin="round"') for i in range(depth, 0, -1)]
-    out.append(path(d, "none", f' stroke="{outline}" stroke-width="{num(ow)}" stroke-linejoin="round"'))
-    out.append(path(d, fill))
-    return "\n".join(out)
+    d = fitted_text_path(text, font, size, x, y, max_width, anchor, spacing)
+    return extruded(d, fill, outline, ow, depth, extr, (0.5, 0.9))
 
 
 def sky_and_ground(ground_y, seed):

@@ -35,17 +35,8 @@ def glass_finish(W, H, lit, overlay="#06081a"):
 
 
 def big_word(text, font, size, cx, base, width, fill, outline="#8a0a04", extr="#4a0402", depth=5, ow=5.5):
-    w0 = text_width(text, font, size)
-    sx = min(1.0, width / w0)
-    d = text_path(text, font, size, cx, base, sx=sx)
-    out = []
-    for i in range(depth, 0, -1):
-        out.append(path(d, extr, f' transform="translate({num(i * 0.4)},{num(i * 0.8)})"'
-                                 f' stroke="{extr}" stroke-width="{num(ow)}" stroke-linejoin="round"'))
-    out.append(path(d, "none", f' stroke="#ffffff" stroke-width="{num(ow + 3)}" stroke-linejoin="round"'))
-    out.append(path(d, "none", f' stroke="{outline}" stroke-width="{num(ow)}" stroke-linejoin="round"'))
-    out.append(path(d, fill))
-    return "\n".join(out)
+    return extruded(fitted_text_path(text, font, size, cx, base, width), fill, outline, ow, depth, extr, (0.4, 0.8),
+                    halo=("#ffffff", ow + 3))
 
 
 def title_glass(lit):

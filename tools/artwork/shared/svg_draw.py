@@ -67,6 +67,29 @@ def cap_height(font, size):
     return g.yMax * size / f["head"].unitsPerEm
 
 
+def fitted_text_path(text, font, size, x, y, max_width=None, anchor="middle", spacing=0.0):
+    """Path data of `text` as text_path draws it, squeezed across to fit in
+    `max_width` where it is wider."""
+    sx = 1.0
+    if max_width:
+        sx = min(1.0, max_width / text_width(text, font, size, spacing=spacing))
+    return text_path(text, font, size, x, y, anchor=anchor, sx=sx, spacing=spacing)
+
+
+def extruded(d, fill, outline, outline_w, depth, extr, step, extr_w=None, halo=None):
+    """Lettering `d` (path data) in `fill` inside an outline `outline_w` wide,
+    over `depth` layers of a dark extrusion each `step` (dx, dy) further down
+    to the right; `halo`, (colour, width), a wider stroke under the outline."""
+    ew = outline_w if extr_w is None else extr_w
+    out = [path(d, extr, f' transform="translate({num(i * step[0])},{num(i * step[1])})"'
+                         f' stroke="{extr}" stroke-width="{num(ew)}" stroke-linejoin="round"') for i in range(depth, 0, -1)]
+    if halo:
+        out.append(path(d, "none", f' stroke="{halo[0]}" stroke-width="{num(halo[1])}" stroke-linejoin="round"'))
+    out.append(path(d, "none", f' stroke="{outline}" stroke-width="{num(outline_w)}" stroke-linejoin="round"'))
+    out.append(path(d, fill))
+    return "\n".join(out)
+
+
 # ---------------------------------------------------------------- gradients
 
 def lin(gid, stops, x1=0, y1=0, x2=0, y2=1, user=False, spread=None):
