@@ -109,9 +109,7 @@ def glass_finish(W, H, sheen, vignette=0.5):
     out = [poly([(0, 0), (W * 0.36, 0), (W * 0.13, H), (0, H)], "#ffffff", f' fill-opacity="{num(0.08 * sheen)}"'),
            poly([(W * 0.42, 0), (W * 0.49, 0), (W * 0.26, H), (W * 0.19, H)], "#ffffff",
                 f' fill-opacity="{num(0.05 * sheen)}"')]
-    for i, op in enumerate((0.55, 0.32, 0.18, 0.08)):
-        out.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                        extra=f' stroke="#000000" stroke-opacity="{num(op * vignette / 0.5)}" stroke-width="1"'))
+    out.append(shaded_rim(W, H, [op * vignette / 0.5 for op in (0.55, 0.32, 0.18, 0.08)]))
     return "\n".join(out)
 
 
@@ -321,15 +319,9 @@ def title_strip(lit):
                                   ("ICE", x0 + wf + amp, f"url(#{P}Ice)", pal["outline_ice"])):
         anchor = "middle" if txt == "&" else "start"
         wd = text_path(txt, "sans-bold", size if txt != "&" else 18, x, base - (1 if txt == "&" else 0), anchor=anchor, spacing=1.5)
-        for i in range(3, 0, -1):
-            b.append(path(wd, pal["extr"], f' transform="translate({num(i * 0.4)},{num(i * 0.6)})"'
-                                           f' stroke="{pal["extr"]}" stroke-width="3" stroke-linejoin="round"'))
-        b.append(path(wd, "none", f' stroke="{outline}" stroke-width="3.4" stroke-linejoin="round"'))
-        b.append(path(wd, fill))
+        b.append(extruded(wd, fill, outline, 3.4, 3, pal["extr"], (0.4, 0.6), extr_w=3))
     b.append(rect(0, 13, W, 21, "#ffffff", extra=f' fill-opacity="{num(0.06 * pal["sheen"])}"'))
-    for i, op in enumerate((0.5, 0.25)):
-        b.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                      extra=f' stroke="#000000" stroke-opacity="{num(op)}" stroke-width="1"'))
+    b.append(shaded_rim(W, H, (0.5, 0.25)))
     return "\n".join(d), "\n".join(b)
 
 

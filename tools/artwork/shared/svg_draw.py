@@ -515,6 +515,31 @@ def unlit_lamp_svg(what, place, lamp, extra_defs=""):
     return svg_doc(x1 - x0, y1 - y0, f"{what}, unlit (machine.svg {x0},{y0} to {x1},{y1})", extra_defs + d, b)
 
 
+# ---------------------------------------------------------------- lamps
+
+def shaded_rim(w, h, opacities):
+    """Dark lines just inside the edge of a lamp's glass w x h, the outermost
+    first, darkening its rim."""
+    return "\n".join(rect(i + 0.5, i + 0.5, w - i - 0.5, h - i - 0.5, "none",
+                          extra=f' stroke="#000000" stroke-opacity="{num(op)}" stroke-width="1"')
+                     for i, op in enumerate(opacities))
+
+
+def bulb_rows(w, lit, prefix, socket):
+    """The rows of round bulbs along the top and bottom of a title strip w wide,
+    in the gradients <prefix>Bulb and, lit, <prefix>BulbHalo."""
+    out = []
+    n = 31
+    for row_y in (6, 39):
+        for i in range(n):
+            x = 8 + i * (w - 16) / (n - 1)
+            if lit:
+                out.append(circle(x, row_y, 6.5, f"url(#{prefix}BulbHalo)"))
+            out.append(circle(x, row_y, 3.6, socket))
+            out.append(circle(x, row_y, 2.9, f"url(#{prefix}Bulb)"))
+    return "\n".join(out)
+
+
 # ---------------------------------------------------------------- buttons
 
 def button_label(style, lit, w, h, shine=0.6):
