@@ -85,8 +85,8 @@ def trim_bolt(x, y):
 
 
 # Chrome frames and collars, copper rails, held on with hexagon bolts.
-CHROME = dict(up="chromeUp", down="chromeDown", bar="copperBar", shadow=(0.4, 0.22, 0.1), drop=2,
-              edge=("#eaf6ff", 0.5), lip=0.75, fastener=trim_bolt)
+CHROME = dict(up="chromeUp", down="chromeDown", bar="copperBar", rail_shadow=0.5, band_shadow=0.45,
+              shadow=(0.4, 0.22, 0.1), drop=2, edge=("#eaf6ff", 0.5), lip=0.75, fastener=trim_bolt)
 
 
 def brushed(x0, y0, x1, y1, seed, count, vertical=True):
@@ -131,15 +131,11 @@ def cabinet_shell():
     out = ["<!-- cabinet shell: brushed gunmetal body, copper crown and header rail -->",
            rect(4, 0, 796, 600, "url(#body)"),
            brushed(4, 0, 796, 600, 1, 90),
-           rect(4, 0, 796, 6, "url(#copperBar)"),
-           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.5"'),
+           crown_rail(CHROME),
            # a plain dark panel behind the publisher's logo
            slate_panel(12, 12, 216, 120, 2, bevel=5),
            slate_panel(652, 14, 786, 84, 3)]
-    out.append(rect(216, 88, 796, 96, "url(#copperBar)"))
-    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.5"'))
-    out.append(rect(4, 124, 222, 131, "url(#copperBar)"))
-    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.45"'))
+    out.append(header_rails(CHROME))
     out.append(rect(4, 596, 796, 600, "#050607"))
     return "\n".join(out)
 
@@ -202,7 +198,7 @@ def column(x0, top):
     x1 = x0 + 50
     cx = x0 + 25
     out = pillar(x0, top, "column with ember and ice lamps", CHROME, "url(#column)", "chromeH",
-                 texture=brushed(x0, top, x1, 596, x0, 10), rod_w=3, channel=(14, 4), band_shadow=0.45)
+                 texture=brushed(x0, top, x1, 596, x0, 10), rod_w=3, channel=(14, 4))
     n = 19
     out.append(lamp_row([(cx, 152 + i * (568 - 152) / (n - 1)) for i in range(n)], ice_every=3, size=7))
     return "\n".join(out)

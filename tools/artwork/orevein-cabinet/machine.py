@@ -78,8 +78,9 @@ def trim_rivet(x, y):
 
 
 # Brass frames, collars and rails, held on with small brass rivets.
-BRASS = dict(up="brassUp", down="brassDown", bar="brassBar", shadow=(0.35, 0.2, 0.1), drop=2,
-             edge=("#fff6d0", 0.45), lip=0.7, fastener=trim_rivet)
+BRASS = dict(up="brassUp", down="brassDown", bar="brassBar", rail_shadow=0.45, band_shadow=0.4,
+             shadow=(0.35, 0.2, 0.1), drop=2, edge=("#fff6d0", 0.45), lip=0.7, fastener=trim_rivet)
+
 # The reel windows' chrome frames.
 REEL_CHROME = dict(BRASS, up="chromeUp", down="chromeDown")
 
@@ -129,17 +130,11 @@ def cabinet_shell():
     out = ["<!-- cabinet shell: walnut body, crown and header rail -->",
            rect(4, 0, 796, 600, "url(#wood)"),
            wood_grain(4, 0, 796, 600, 1, vertical=True, count=70),
-           rect(4, 0, 796, 6, "url(#brassBar)"),
-           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.45"'),
+           crown_rail(BRASS),
            # left header: a plain dark panel behind the publisher's logo
            wood_panel(12, 12, 216, 120, 2, bevel=5),
            wood_panel(652, 14, 786, 84, 3)]
-    # header rail under the meter panel
-    out.append(rect(216, 88, 796, 96, "url(#brassBar)"))
-    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.45"'))
-    # the bar under the logo panel, level with the pillar capitals
-    out.append(rect(4, 124, 222, 131, "url(#brassBar)"))
-    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.4"'))
+    out.append(header_rails(BRASS))
     for x in range(690, 745, 38):
         out.append(rivet(x, 92, 2))
     # base kick strip

@@ -70,8 +70,8 @@ def trim_rivet(x, y):
 
 
 # Chrome frames, collars and rails, held on with small chrome rivets.
-CHROME = dict(up="chromeUp", down="chromeDown", bar="chromeBar", shadow=(0.35, 0.2, 0.1), drop=1,
-              edge=("#ffffff", 0.6), lip=0.7, fastener=trim_rivet)
+CHROME = dict(up="chromeUp", down="chromeDown", bar="chromeBar", rail_shadow=0.4, band_shadow=0.4,
+              shadow=(0.35, 0.2, 0.1), drop=1, edge=("#ffffff", 0.6), lip=0.7, fastener=trim_rivet)
 
 
 def enamel_panel(x0, y0, x1, y1, fill, lip=3, r=6):
@@ -87,8 +87,7 @@ def enamel_panel(x0, y0, x1, y1, fill, lip=3, r=6):
 def cabinet_shell():
     out = ["<!-- cabinet shell: red enamel body, crown and header rail -->",
            rect(4, 0, 796, 600, "url(#bodyRed)"),
-           rect(4, 0, 796, 6, "url(#chromeBar)"),
-           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.4"'),
+           crown_rail(CHROME),
            enamel_panel(12, 12, 216, 120, "url(#navy)"),
            enamel_panel(652, 14, 786, 84, "url(#navy)")]
     # a trail of faint paw prints across the dark panels
@@ -96,10 +95,7 @@ def cabinet_shell():
         out.append(f'<g opacity="0.16">{paw(x, 100 - (i % 2) * 12 - i * 9, 4, "#ffffff")}</g>')
     for i, x in enumerate((664, 768)):
         out.append(f'<g opacity="0.16">{paw(x, 38 + i * 24, 4, "#ffffff")}</g>')
-    out.append(rect(216, 88, 796, 96, "url(#chromeBar)"))
-    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.4"'))
-    out.append(rect(4, 124, 222, 131, "url(#chromeBar)"))
-    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.4"'))
+    out.append(header_rails(CHROME))
     out.append(rect(4, 596, 796, 600, "#1a0202"))
     return "\n".join(out)
 

@@ -237,6 +237,8 @@ def svg_doc(w, h, title, defs, body):
 # wells, a deck rail, a meter window. A game passes its finish, a dict of
 #   up, down     the gradient ids of its metal lit from above and sloping away
 #   bar          the gradient id of its rails
+#   rail_shadow  the opacity of the shadow under the crown and the header rail
+#   band_shadow  the opacity of the shadow under the band level with the pillar capitals
 #   shadow       the opacities of the soft shadow under a frame, outermost first
 #   drop         how far that shadow reaches below the frame
 #   edge         (colour, opacity) of the highlight round a frame's outer edge
@@ -421,7 +423,22 @@ def round_holes(x0, y0, x1, y1, rim):
     return "\n".join(out)
 
 
-def pillar(x0, top, note, finish, body, rod, texture=None, rod_w=4, channel=(13, 6), band_shadow=0.4):
+def crown_rail(finish):
+    """The rail along the top of the cabinet."""
+    return "\n".join([rect(4, 0, 796, 6, f"url(#{finish['bar']})"),
+                      rect(4, 6, 796, 8, "#000000", extra=f' fill-opacity="{num(finish["rail_shadow"])}"')])
+
+
+def header_rails(finish):
+    """The header rail under the meter panel and the band under the logo
+    panel, level with the pillar capitals."""
+    return "\n".join([rect(216, 88, 796, 96, f"url(#{finish['bar']})"),
+                      rect(216, 96, 796, 99, "#000000", extra=f' fill-opacity="{num(finish["rail_shadow"])}"'),
+                      rect(4, 124, 222, 131, f"url(#{finish['bar']})"),
+                      rect(4, 131, 222, 133, "#000000", extra=f' fill-opacity="{num(finish["band_shadow"])}"')])
+
+
+def pillar(x0, top, note, finish, body, rod, texture=None, rod_w=4, channel=(13, 6)):
     """A pillar 50 wide from `top` down to the kick strip: its body with `texture`
     over it, rods down its edges, capital and base bands of the rail metal, and
     a recessed lamp channel (half its width, its corner radius). Returns the
@@ -436,7 +453,7 @@ def pillar(x0, top, note, finish, body, rod, texture=None, rod_w=4, channel=(13,
             rect(x1 - rod_w, top, x1, 596, f"url(#{rod})"),
             # capital and base bands
             rect(x0, 124, x1, 131, f"url(#{finish['bar']})"),
-            rect(x0, 131, x1, 133, "#000000", extra=f' fill-opacity="{num(band_shadow)}"'),
+            rect(x0, 131, x1, 133, "#000000", extra=f' fill-opacity="{num(finish["band_shadow"])}"'),
             rect(x0, 586, x1, 596, f"url(#{finish['bar']})"),
             # lamp channel
             rect(cx - half, 138, cx + half, 583, f"url(#{finish['down']})", r=cr),
