@@ -575,6 +575,41 @@ def button_label(style, lit, w, h, shine=0.6):
     return [path(td, "#ffffff", f' fill-opacity="{num(shine)}" transform="translate(0,1)"'), path(td, style["lit_text"])]
 
 
+def round_button(style, lit, oy, P, w, h, look):
+    """One state of a round-cornered push button w x h drawn at oy, its
+    gradients named P...: a housing plate, a ring, the glow round a lit cap,
+    the cap's side wall and face, a gloss and the label. `style` gives the
+    cap's colours (lit_face, lit_side, lit_ring, lit_glow, dim_face, dim_side)
+    and its label; `look` the game's housing: ring, the ring's three colours
+    (lit, dimmed); gloss, the gloss's opacity (lit, dimmed); glow, where the
+    glow begins, peaks and how strong; housing and well, the plate and the hole
+    the cap sits in; edge, the opacity of the lit cap's edge; shine, the
+    label's."""
+    ring = look["ring"][0 if lit else 1]
+    d = [rad(P + "Face", style["lit_face"] if lit else style["dim_face"], cx=0.5, cy=0.42, r=0.62, fx=0.5, fy=0.3),
+         lin(P + "Ring", [(0, ring[0]), (0.45, ring[1]), (1, ring[2])]),
+         lin(P + "Gloss", [(0, "#ffffff", look["gloss"][0 if lit else 1]), (1, "#ffffff", 0.0)])]
+    if lit:
+        start, peak, strength = look["glow"]
+        glow = style["lit_glow"]
+        d.append(rad(P + "Glow", [(0, glow, 0.0), (start, glow, 0.0), (peak, glow, strength), (1, glow, 0.0)]))
+    g = [f'<g transform="translate(0,{oy})">',
+         rect(0, 0, w, h, look["housing"]),
+         rect(1, 1, w - 1, h - 1, f"url(#{P}Ring)", r=9),
+         rect(3.5, 3.5, w - 3.5, h - 3.5, look["well"], r=7.5)]
+    if lit:
+        g.append(ellipse(w / 2, h / 2, 44, 33, f"url(#{P}Glow)"))
+    # cap: side wall, then the face
+    g.append(rect(6, 8, w - 6, h - 5, style["lit_side"] if lit else style["dim_side"], r=7))
+    g.append(rect(6, 5.5, w - 6, h - 9, f"url(#{P}Face)", r=7,
+                  extra=f' stroke="{style["lit_ring"] if lit else "#000000"}"'
+                        f' stroke-opacity="{num(look["edge"] if lit else 0.4)}" stroke-width="0.8"'))
+    g.append(rect(10, 7.5, w - 10, 22, f"url(#{P}Gloss)", r=5))
+    g += button_label(style, lit, w, h, shine=look["shine"])
+    g.append("</g>")
+    return "\n".join(d), "\n".join(g)
+
+
 def dimmed_and_lit_svg(w, h, title, half):
     """A control's picture, dimmed above and lit below; half(lit, oy) gives the
     defs and the body of one state drawn at oy."""
