@@ -66,15 +66,11 @@ def bonus_defs():
 
 
 def cell_face(k):
-    oy = k * BH
-    return [rect(0, oy, BW, oy + BH, "#080402"),
-            rect(1, oy + 1, BW - 1, oy + BH - 1, "url(#bmRim)", r=6),
-            rect(2.5, oy + 2.5, BW - 2.5, oy + BH - 2.5, "url(#bmFace)", r=5)]
+    return meter_cell(k, BW, BH, "#080402")
 
 
 def cell_glass(k, strength=1.0):
-    oy = k * BH
-    return rect(4, oy + 4, BW - 4, oy + 16, "#ffffff", r=4, extra=f' fill-opacity="{num(0.06 * strength)}"')
+    return meter_cell_glass(k, BW, BH, 0.06 * strength)
 
 
 def pot_cell(k):

@@ -610,6 +610,22 @@ def round_button(style, lit, oy, P, w, h, look):
     return "\n".join(d), "\n".join(g)
 
 
+def meter_cell(k, w, h, housing):
+    """The frame of cell k in a bonus meter's column of w x h cells: the housing,
+    a rim in the gradient bmRim and the face in bmFace. Returns the list of
+    fragments for the game to draw the cell's picture onto."""
+    oy = k * h
+    return [rect(0, oy, w, oy + h, housing),
+            rect(1, oy + 1, w - 1, oy + h - 1, "url(#bmRim)", r=6),
+            rect(2.5, oy + 2.5, w - 2.5, oy + h - 2.5, "url(#bmFace)", r=5)]
+
+
+def meter_cell_glass(k, w, h, opacity):
+    """The reflection across the top of cell k's glass."""
+    oy = k * h
+    return rect(4, oy + 4, w - 4, oy + 16, "#ffffff", r=4, extra=f' fill-opacity="{num(opacity)}"')
+
+
 def dimmed_and_lit_svg(w, h, title, half):
     """A control's picture, dimmed above and lit below; half(lit, oy) gives the
     defs and the body of one state drawn at oy."""
