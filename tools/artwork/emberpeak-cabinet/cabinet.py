@@ -384,9 +384,7 @@ def reels():
 def right_controls():
     out = ["<!-- nudge display and button housings -->"]
     px0, py0, px1, py1 = 572, 197, 662, 215
-    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
-    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#4a1c08" stroke-width="0.8"'))
-    out.append(path(text_path("REEL NUDGE", "sans-bold", 9.5, (px0 + px1) / 2, py1 - 5, spacing=0.6), "#2a0c02"))
+    out.append(plaque((px0, py0, px1, py1), "#4a1c08", "REEL NUDGE", 9.5, "#2a0c02", 0.6))
     for x in (px0 + 4.5, px1 - 4.5):
         out.append(poly([(x - 2.4, 203.5), (x + 2.4, 203.5), (x, 208.5)], "#2a0c02"))
     # the dark display the program writes the count into

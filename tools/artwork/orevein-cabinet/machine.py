@@ -288,9 +288,7 @@ def right_controls():
     out = ["<!-- bonus meter box and button housings -->"]
     # plaque over the bonus meter
     px0, py0, px1, py1 = 574, 195, 660, 213
-    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
-    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#5a3a0c" stroke-width="0.8"'))
-    out.append(path(text_path("ORE BONUS", "sans-bold", 10, (px0 + px1) / 2, py1 - 5, spacing=0.8), "#3a2006"))
+    out.append(plaque((px0, py0, px1, py1), "#5a3a0c", "ORE BONUS", 10, "#3a2006", 0.8))
     for x in (px0 + 4, px1 - 4):
         out.append(circle(x, (py0 + py1) / 2, 1.3, "#5a3a0c"))
     # bonus window

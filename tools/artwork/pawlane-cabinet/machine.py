@@ -226,12 +226,7 @@ def reels():
 
 def right_controls():
     out = ["<!-- bonus meter box and button housings -->"]
-    px0, py0, px1, py1 = 574, 195, 660, 213
-    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
-    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#5a0402" stroke-width="0.8"'))
-    label = "CHICK BONUS"
-    sx = min(1.0, 74 / text_width(label, "sans-bold", 10, spacing=0.6))
-    out.append(path(text_path(label, "sans-bold", 10, (px0 + px1) / 2, py1 - 5, sx=sx, spacing=0.6), "#fff6d0"))
+    out.append(plaque((574, 195, 660, 213), "#5a0402", "CHICK BONUS", 10, "#fff6d0", 0.6, max_width=74))
     out.append(bezel(BONUS_BOX, CHROME, w_out=4, w_in=2, r=5))
     bx, by = BONUS_BOX[0], BONUS_BOX[1]
     out.append(f'<g transform="translate({bx},{by})">{"".join(cell_face(0))}{cell_glass(0)}</g>')

@@ -300,6 +300,16 @@ def meter_panel(black, finish):
     return "\n".join(out)
 
 
+def plaque(box, line, label, size, ink, spacing, max_width=None):
+    """A name plate over the controls: its shadow, the plate in the gradient
+    plaque edged in `line`, and `label` across it, squeezed into max_width."""
+    x0, y0, x1, y1 = box
+    return "\n".join([
+        rect(x0 + 1, y0 + 1.5, x1 + 1, y1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'),
+        rect(x0, y0, x1, y1, "url(#plaque)", r=3, extra=f' stroke="{line}" stroke-width="0.8"'),
+        path(fitted_text_path(label, "sans-bold", size, (x0 + x1) / 2, y1 - 5, max_width, spacing=spacing), ink)])
+
+
 def button_wells(buttons, finish, button_half):
     """One recessed strip holding the buttons, each in a two-step collar and
     drawn dimmed, button_half(name, lit, oy, prefix) being the game's button."""
