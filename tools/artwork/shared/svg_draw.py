@@ -5,15 +5,13 @@ Everything returns SVG fragments as strings. Only SVG Tiny 1.2 features that
 Qt's renderer understands are used: paths and basic shapes, linear/radial
 gradients, opacity, transforms and <use>. Lettering is converted to paths from
 the DejaVu outlines so that strokes and user-space gradients work and the
-pictures do not depend on the fonts installed where they are rendered.
+pictures do not depend on the fonts installed where they are rendered. The
+font library is loaded on the first lettering, so that a script that draws
+none runs without it.
 """
 import math
 import os
 import random
-
-from fontTools.pens.svgPathPen import SVGPathPen
-from fontTools.pens.transformPen import TransformPen
-from fontTools.ttLib import TTFont
 
 FONT_DIR = "/usr/share/fonts/truetype/dejavu/"
 FONT_FILES = {
@@ -33,6 +31,7 @@ def num(v):
 
 def _font(name):
     if name not in _fonts:
+        from fontTools.ttLib import TTFont
         _fonts[name] = TTFont(FONT_DIR + FONT_FILES[name])
     return _fonts[name]
 
@@ -47,6 +46,9 @@ def text_width(text, font, size, sx=1.0, spacing=0.0):
 
 def text_path(text, font, size, x, y, anchor="middle", sx=1.0, spacing=0.0):
     """Path data of `text` with its baseline at y, anchored at x."""
+    from fontTools.pens.svgPathPen import SVGPathPen
+    from fontTools.pens.transformPen import TransformPen
+
     f = _font(font)
     cmap = f.getBestCmap()
     gs = f.getGlyphSet()
@@ -136,6 +138,16 @@ def ellipse(cx, cy, rx, ry, fill, extra=""):
 
 def path(d, fill, extra=""):
     return f'<path d="{d}" fill="{fill}"{extra}/>'
+
+
+def star_points(cx, cy, r_out, r_in, n=5, rot=-90.0):
+    """The points attribute of a star of n points about (cx, cy), the first at angle rot."""
+    pts = []
+    for i in range(2 * n):
+        r = r_out if i % 2 == 0 else r_in
+        a = math.radians(rot + i * 180.0 / n)
+        pts.append(f"{cx + r * math.cos(a):.2f},{cy + r * math.sin(a):.2f}")
+    return " ".join(pts)
 
 
 def poly(points, fill, extra=""):
