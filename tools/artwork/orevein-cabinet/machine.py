@@ -172,7 +172,6 @@ def wood_pillar(x0, seed, top):
 def art_panel():
     """Left wing: a backlit glass showing a cut through the rock and its vein of gold."""
     gx0, gy0, gx1, gy1 = 72, 146, 204, 482
-    arch_top = gy0
     arch_spring = gy0 + 40
     out = ["<!-- left wing: backlit vein-of-gold glass -->"]
     # rock strata

@@ -1,7 +1,6 @@
 """The whole Pawlane cabinet, 800x600: red enamel and chrome around a cream
 face, with the title lamps lit and the HOLD plates and payline bars unlit."""
 import math
-import random
 
 from farm import *  # noqa: F401,F403
 from lamps import title_glass, coin_sign, title_strip, sparkle_star
