@@ -579,6 +579,17 @@ def bulb_rows(w, lit, prefix, socket):
     return "\n".join(out)
 
 
+def machine_pictures(machine, title_glass, title_strip, coin_sign, button_svg, glass_defs=""):
+    """The pictures every cabinet writes: machine.svg, its three lamps unlit and
+    its three buttons. Each lamp is (its place, lamp(lit)); glass_defs are drawn
+    with by the title glass and the title strip besides their own."""
+    return [("machine.svg", machine),
+            ("title-glass-unlit.svg", unlit_lamp_svg("Title glass", *title_glass, glass_defs)),
+            ("title-strip-unlit.svg", unlit_lamp_svg("Title strip", *title_strip, glass_defs)),
+            ("coin-sign-unlit.svg", unlit_lamp_svg("Coin sign", *coin_sign)),
+            *[(f"button-{name}.svg", button_svg(name)) for name in ("spin", "bet1", "bet5")]]
+
+
 # ---------------------------------------------------------------- buttons
 
 def button_label(style, lit, w, h, shine=0.6):
