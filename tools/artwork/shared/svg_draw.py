@@ -243,6 +243,25 @@ def svg_doc(w, h, title, defs, body):
             f'<title>{title}</title>\n<defs>\n{defs}\n</defs>\n{body}\n</svg>\n')
 
 
+def unlit_lamp_svg(what, place, lamp, extra_defs=""):
+    """The picture of a lamp unlit, the size of its `place` in machine.svg;
+    lamp(lit) gives the lamp's defs and body."""
+    x0, y0, x1, y1 = place
+    d, b = lamp(False)
+    return svg_doc(x1 - x0, y1 - y0, f"{what}, unlit (machine.svg {x0},{y0} to {x1},{y1})", extra_defs + d, b)
+
+
+def machine_pictures(machine, title_glass, title_strip, coin_sign, button_svg, glass_defs=""):
+    """The pictures every cabinet writes: machine.svg, its three lamps unlit and
+    its three buttons. Each lamp is (its place, lamp(lit)); glass_defs are drawn
+    with by the title glass and the title strip besides their own."""
+    return [("machine.svg", machine),
+            ("title-glass-unlit.svg", unlit_lamp_svg("Title glass", *title_glass, glass_defs)),
+            ("title-strip-unlit.svg", unlit_lamp_svg("Title strip", *title_strip, glass_defs)),
+            ("coin-sign-unlit.svg", unlit_lamp_svg("Coin sign", *coin_sign)),
+            *[(f"button-{name}.svg", button_svg(name)) for name in ("spin", "bet1", "bet5")]]
+
+
 # ---------------------------------------------------------------- cabinet parts
 #
 # The three cabinets share their build: moulded window frames, collared button
@@ -546,14 +565,6 @@ def reel_posts(reel_x, reel_w, rod, fastener=None):
     return "\n".join(out)
 
 
-def unlit_lamp_svg(what, place, lamp, extra_defs=""):
-    """The picture of a lamp unlit, the size of its `place` in machine.svg;
-    lamp(lit) gives the lamp's defs and body."""
-    x0, y0, x1, y1 = place
-    d, b = lamp(False)
-    return svg_doc(x1 - x0, y1 - y0, f"{what}, unlit (machine.svg {x0},{y0} to {x1},{y1})", extra_defs + d, b)
-
-
 # ---------------------------------------------------------------- lamps
 
 def shaded_rim(w, h, opacities):
@@ -577,17 +588,6 @@ def bulb_rows(w, lit, prefix, socket):
             out.append(circle(x, row_y, 3.6, socket))
             out.append(circle(x, row_y, 2.9, f"url(#{prefix}Bulb)"))
     return "\n".join(out)
-
-
-def machine_pictures(machine, title_glass, title_strip, coin_sign, button_svg, glass_defs=""):
-    """The pictures every cabinet writes: machine.svg, its three lamps unlit and
-    its three buttons. Each lamp is (its place, lamp(lit)); glass_defs are drawn
-    with by the title glass and the title strip besides their own."""
-    return [("machine.svg", machine),
-            ("title-glass-unlit.svg", unlit_lamp_svg("Title glass", *title_glass, glass_defs)),
-            ("title-strip-unlit.svg", unlit_lamp_svg("Title strip", *title_strip, glass_defs)),
-            ("coin-sign-unlit.svg", unlit_lamp_svg("Coin sign", *coin_sign)),
-            *[(f"button-{name}.svg", button_svg(name)) for name in ("spin", "bet1", "bet5")]]
 
 
 # ---------------------------------------------------------------- buttons
