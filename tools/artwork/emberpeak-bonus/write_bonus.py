@@ -17,7 +17,6 @@ from ember import *  # noqa: E402,F403  (SVG helpers and lettering)
 from ember import diamond, ember_dots, fiery_word, flame_d, snowflake, stars  # noqa: E402
 import write_symbols as symbols  # noqa: E402
 
-OUT = os.path.join(HERE, "..", "..", "..", "games", "emberpeak", "art") + os.sep
 W, H = 640, 480
 
 # The boxes' areas, bounds inclusive; the program tests the pointer against them.
@@ -62,16 +61,8 @@ def defs(mood):
 
 def lettering(text, size, cx, base, fill, outline, width_limit=None, font="sans-bold", outline_w=4, depth=3,
               extr="#0a0402", anchor="middle"):
-    sx = 1.0
-    w = text_width(text, font, size)
-    if width_limit and w > width_limit:
-        sx = width_limit / w
-    td = text_path(text, font, size, cx, base, anchor=anchor, sx=sx)
-    out = [path(td, extr, f' transform="translate({num(i * 0.5)},{num(i * 0.8)})" stroke="{extr}"'
-                          f' stroke-width="{num(outline_w)}" stroke-linejoin="round"') for i in range(depth, 0, -1)]
-    out.append(path(td, "none", f' stroke="{outline}" stroke-width="{num(outline_w)}" stroke-linejoin="round"'))
-    out.append(path(td, fill))
-    return "\n".join(out)
+    return extruded(fitted_text_path(text, font, size, cx, base, width_limit, anchor), fill, outline, outline_w, depth,
+                    extr, (0.5, 0.8))
 
 
 def ridge(base, top, seed, x0=-10, x1=W + 10, peaks=5, jag=18):
@@ -316,6 +307,5 @@ def prize_svg():
 
 
 if __name__ == "__main__":
-    for name, text in (("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()), ("bonus-prize.svg", prize_svg())):
-        with open(OUT + name, "w") as f:
-            f.write(text)
+    write_pictures("games/emberpeak/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
+                                           ("bonus-prize.svg", prize_svg())])

@@ -3,7 +3,7 @@ slate, chrome bezels, copper trim, ember and ice lamps."""
 import math
 import random
 
-from ember import *  # noqa: F403  (also puts the Orevein cabinet scripts on the path)
+from ember import *  # noqa: F403  (also puts the shared SVG helpers on the path)
 from ember import (button_half, coin_sign, diamond, ember_dots, flame_d, nudge_half, peak_d, snow_cap,
                    snowflake, stars, title_glass, title_strip, BUTTON_STYLES)
 
@@ -80,25 +80,13 @@ def bolt(x, y, r=2.6, grad="bolt"):
             circle(x, y, r * 0.35, "#000000", ' fill-opacity="0.25"'))
 
 
-def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
-    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+def trim_bolt(x, y):
+    return bolt(x, y, 2.2)
 
 
-def bezel(opening, w_out=4, w_in=3, r=5, outer="chromeUp", inner="chromeDown", shadow=True):
-    """A moulded window frame: a raised rim lit from above sloping into the opening."""
-    x0, y0, x1, y1 = opening
-    t = w_out + w_in
-    out = []
-    if shadow:
-        for i, op in enumerate((0.4, 0.22, 0.1)):
-            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + t + 2 + i, "#000000", r=r + 1,
-                            extra=f' fill-opacity="{num(op)}"'))
-    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + t, x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, f"url(#{outer})", r, 2))
-    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, x0, y0, x1, y1, f"url(#{inner})", 2, 0))
-    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + t - 0.5, "none", r=r,
-                    extra=' stroke="#eaf6ff" stroke-opacity="0.5" stroke-width="0.8"'))
-    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none", extra=' stroke="#000000" stroke-opacity="0.75" stroke-width="1"'))
-    return "\n".join(out)
+# Chrome frames and collars, copper rails, held on with hexagon bolts.
+CHROME = dict(up="chromeUp", down="chromeDown", bar="copperBar", rail_shadow=0.5, band_shadow=0.45,
+              shadow=(0.4, 0.22, 0.1), drop=2, edge=("#eaf6ff", 0.5), lip=0.75, fastener=trim_bolt)
 
 
 def brushed(x0, y0, x1, y1, seed, count, vertical=True):
@@ -143,15 +131,11 @@ def cabinet_shell():
     out = ["<!-- cabinet shell: brushed gunmetal body, copper crown and header rail -->",
            rect(4, 0, 796, 600, "url(#body)"),
            brushed(4, 0, 796, 600, 1, 90),
-           rect(4, 0, 796, 6, "url(#copperBar)"),
-           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.5"'),
+           crown_rail(CHROME),
            # a plain dark panel behind the publisher's logo
            slate_panel(12, 12, 216, 120, 2, bevel=5),
            slate_panel(652, 14, 786, 84, 3)]
-    out.append(rect(216, 88, 796, 96, "url(#copperBar)"))
-    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.5"'))
-    out.append(rect(4, 124, 222, 131, "url(#copperBar)"))
-    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.45"'))
+    out.append(header_rails(CHROME))
     out.append(rect(4, 596, 796, 600, "#050607"))
     return "\n".join(out)
 
@@ -210,31 +194,11 @@ def heat_gauge():
     return "\n".join(out)
 
 
-def meter_panel():
-    x0, y0, x1, y1 = 233, 17, 637, 83
-    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
-           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
-           rect(x0, y0, x1, y1, "url(#meterGlass)"),
-           rect(*METER_BLACK, "#000000"),
-           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
-    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
-        out.append(bolt(x, y, 2.2))
-    return "\n".join(out)
-
-
 def column(x0, top):
     x1 = x0 + 50
     cx = x0 + 25
-    out = [f"<!-- {'left' if x0 < 400 else 'right'} column with ember and ice lamps -->",
-           rect(x0, top, x1, 596, "url(#column)"),
-           brushed(x0, top, x1, 596, x0, 10),
-           rect(x0, top, x0 + 3, 596, "url(#chromeH)"),
-           rect(x1 - 3, top, x1, 596, "url(#chromeH)"),
-           rect(x0, 124, x1, 131, "url(#copperBar)"),
-           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.45"'),
-           rect(x0, 586, x1, 596, "url(#copperBar)"),
-           rect(cx - 14, 138, cx + 14, 583, "url(#chromeDown)", r=4),
-           rect(cx - 12, 140, cx + 12, 581, "url(#recess)", r=3)]
+    out = pillar(x0, top, "column with ember and ice lamps", CHROME, "url(#column)", "chromeH",
+                 texture=brushed(x0, top, x1, 596, x0, 10), rod_w=3, channel=(14, 4))
     n = 19
     out.append(lamp_row([(cx, 152 + i * (568 - 152) / (n - 1)) for i in range(n)], ice_every=3, size=7))
     return "\n".join(out)
@@ -331,33 +295,35 @@ def wing_glass():
     fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 10, gx1 + 8, gy1 + 8
     outer = f"M{fx0} {fy1}V{shoulder + 2}L{num(cx)} {fy0}L{fx1} {shoulder + 2}V{fy1}Z"
     mid = f"M{gx0 - 3} {gy1 + 3}V{shoulder + 1}L{num(cx)} {gy0 - 4}L{gx1 + 3} {shoulder + 1}V{gy1 + 3}Z"
-    out.append(path(outer, "#000000", ' fill-opacity="0.45" transform="translate(1.5,2.5)"'))
-    out.append(path(outer + " " + mid, "url(#chromeUp)", ' fill-rule="evenodd"'))
-    out.append(path(mid + " " + inner, "url(#chromeDown)", ' fill-rule="evenodd"'))
-    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
+    out.append(shaped_frame(outer, mid, inner, CHROME, shadow=0.45))
     out.append(poly([(gx0, shoulder + 6), (gx0 + 40, gy0 + 24), (gx0 + 58, gy0 + 14), (gx0, gy0 + 150)], "url(#sheen)"))
     for (x, yy) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, shoulder + 8), (fx1 - 4, shoulder + 8)):
         out.append(bolt(x, yy, 2))
     return "\n".join(out)
 
 
-def coin_tray():
-    x0, y0, x1, y1 = 64, 538, 212, 594
-    out = ["<!-- coin tray -->",
-           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=6, extra=' fill-opacity="0.5"'),
-           rect(x0, y0, x1, y1, "url(#chromeUp)", r=6),
-           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=4)]
-    rnd = random.Random(9)
-    for i in range(13):
-        x = rnd.uniform(x0 + 16, x1 - 16)
-        y = rnd.uniform(y0 + 20, y1 - 20)
-        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.5"'))
-        out.append(ellipse(x, y, 7, 3.4, "url(#silver)", ' stroke="#3a444e" stroke-width="0.6"'))
-        out.append(ellipse(x, y - 0.3, 4.4, 1.9, "none", ' stroke="#5a6672" stroke-opacity="0.6" stroke-width="0.5"'))
-    out.append(path(f"M{x0} {y1 - 16}L{x0 + 14} {y1 - 12}H{x1 - 14}L{x1} {y1 - 16}V{y1 - 5}Q{x1} {y1} {x1 - 5} {y1}"
-                    f"H{x0 + 5}Q{x0} {y1} {x0} {y1 - 5}Z", "url(#copperUp)"))
-    out.append(path(f"M{x0 + 3} {y1 - 14.6}L{x0 + 14} {y1 - 11.3}H{x1 - 14}L{x1 - 3} {y1 - 14.6}", "none",
-                    ' stroke="#fff0e0" stroke-opacity="0.8" stroke-width="1"'))
+def silver_coin(x, y):
+    return "\n".join([ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.5"'),
+                      ellipse(x, y, 7, 3.4, "url(#silver)", ' stroke="#3a444e" stroke-width="0.6"'),
+                      ellipse(x, y - 0.3, 4.4, 1.9, "none", ' stroke="#5a6672" stroke-opacity="0.6" stroke-width="0.5"')])
+
+
+def copper_lip(x0, y0, x1, y1):
+    """A front lip with chamfered shoulders."""
+    return "\n".join([
+        path(f"M{x0} {y1 - 16}L{x0 + 14} {y1 - 12}H{x1 - 14}L{x1} {y1 - 16}V{y1 - 5}Q{x1} {y1} {x1 - 5} {y1}"
+             f"H{x0 + 5}Q{x0} {y1} {x0} {y1 - 5}Z", "url(#copperUp)"),
+        path(f"M{x0 + 3} {y1 - 14.6}L{x0 + 14} {y1 - 11.3}H{x1 - 14}L{x1 - 3} {y1 - 14.6}", "none",
+             ' stroke="#fff0e0" stroke-opacity="0.8" stroke-width="1"')])
+
+
+def slots(x0, y0, x1, y1):
+    """Speaker slots across the grille."""
+    out = []
+    for row in range(17):
+        y = y0 + 13 + row * 8.4
+        out.append(rect(x0 + 11, y + 0.8, x1 - 11, y + 4.2, "#3a4652", r=1.7, extra=' fill-opacity="0.5"'))
+        out.append(rect(x0 + 11, y, x1 - 11, y + 3.4, "#000000", r=1.7))
     return "\n".join(out)
 
 
@@ -375,48 +341,20 @@ def right_wing():
         out.append(path(f"M{bx + k} {by + 2}V{by - 22 + abs(k)}", "none", ' stroke="#a83a04" stroke-opacity="0.5" stroke-width="1.2"'))
     out.append(path(f"M{bx - 10} {by - 16}Q{bx - 10} {by - 25} {bx - 2} {by - 26}", "none",
                     ' stroke="#ffffff" stroke-opacity="0.85" stroke-width="2" stroke-linecap="round"'))
-    # coin entry plate
-    x0, y0, x1, y1 = 676, 214, 738, 322
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=6))
-    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#chromeDown)", r=4))
-    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#slate)", r=3))
-    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#ffb060"))
-    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#chromeDown)", r=4))
-    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
-    out.append(rect(705, y0 + 31, 709, y0 + 71, "#ff7a1a", r=1.5, extra=' fill-opacity="0.35"'))
-    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#payArrow)", ' stroke="#4a0c00" stroke-width="0.8"'))
-    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
-        out.append(bolt(x, y, 2))
-    # speaker grille: slots across a chrome frame
-    x0, y0, x1, y1 = 676, 340, 738, 500
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=6))
-    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=4))
-    for row in range(17):
-        y = y0 + 13 + row * 8.4
-        out.append(rect(x0 + 11, y + 0.8, x1 - 11, y + 4.2, "#3a4652", r=1.7, extra=' fill-opacity="0.5"'))
-        out.append(rect(x0 + 11, y, x1 - 11, y + 3.4, "#000000", r=1.7))
+    out.append(coin_entry(CHROME, "url(#slate)", "#ffb060", "url(#payArrow)", "#4a0c00",
+                          lambda x, y: bolt(x, y, 2), r=6, slot_glow="#ff7a1a"))
+    out.append(speaker(CHROME, slots, r=6))
     out.append(slate_panel(672, 538, 742, 594, 4, bevel=3))
     out.append(snowflake(707, 566, 11, "#bfe8ff", 2))
     out.append(circle(707, 566, 3, "url(#iceLamp)"))
     return "\n".join(out)
 
 
-def face_plate():
+def slate_plate():
     x0, y0, x1, y1 = 222, 90, 668, 516
-    out = ["<!-- face plate: bolted slate steel around the glass, reels and controls -->",
-           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.6"'),
-           rect(x0, y0, x1, y1, "url(#copperUp)", r=7),
-           rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, "url(#slate)", r=6),
-           brushed(x0 + 3, y0 + 3, x1 - 3, y1 - 3, 12, 40, vertical=False)]
-    for x in (229, 661):
-        for y in range(110, 505, 36):
-            if (x == 661 and y > 200) or abs(y - PAYLINE_Y) < 18:
-                continue
-            out.append(bolt(x, y, 2.3))
-    for x in range(250, 560, 36):
-        out.append(bolt(x, 510, 2.3))
+    out = face_plate("bolted slate steel around the glass, reels and controls", "copperUp", "slate", shadow=0.6)
+    out.append(brushed(x0 + 3, y0 + 3, x1 - 3, y1 - 3, 12, 40, vertical=False))
+    out.append(face_plate_fasteners(lambda x, y: bolt(x, y, 2.3), PAYLINE_Y))
     return "\n".join(out)
 
 
@@ -434,17 +372,8 @@ def reels():
         out.append(rect(x0 - 2, y1 + 0.5, x1 + 2, y1 + 1.5, "#7e8c98", extra=' fill-opacity="0.6"'))
         _, nb = nudge_half(False, 0, prefix="nb")
         out.append(f'<g transform="translate({x0},{y0})">{nb}</g>')
-    for x in REEL_X:
-        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, w_out=3, w_in=2, r=4))
-        out.append(rect(*o, "url(#reelFace)"))
-        out.append(rect(*o, "url(#reelSide)"))
-        out.append(rect(*o, "url(#reelTopShade)"))
-    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
-        cx = (xa + xb) / 2
-        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#chromeH)", r=3))
-        for y in (282, 490):
-            out.append(bolt(cx, y, 2.6, "boltCopper"))
+    out.append(reel_windows(REEL_X, REEL_W, REEL_TOP, REEL_BOTTOM, CHROME, ("reelFace", "reelSide", "reelTopShade")))
+    out.append(reel_posts(REEL_X, REEL_W, "chromeH", lambda x, y: bolt(x, y, 2.6, "boltCopper")))
     y = PAYLINE_Y
     for tip, back in ((241, 229), (557, 569)):
         out.append(poly([(back, y - 9), (tip, y), (back, y + 9)], "url(#payArrow)",
@@ -452,44 +381,18 @@ def reels():
     return "\n".join(out)
 
 
-def lamp_glass(opening, body, note, w_in=3):
-    x0, y0, x1, y1 = opening
-    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=w_in, r=6) + "\n"
-            f'<g transform="translate({x0},{y0})">\n{body}\n</g>')
-
-
 def right_controls():
     out = ["<!-- nudge display and button housings -->"]
     px0, py0, px1, py1 = 572, 197, 662, 215
-    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
-    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#4a1c08" stroke-width="0.8"'))
-    out.append(path(text_path("REEL NUDGE", "sans-bold", 9.5, (px0 + px1) / 2, py1 - 5, spacing=0.6), "#2a0c02"))
+    out.append(plaque((px0, py0, px1, py1), "#4a1c08", "REEL NUDGE", 9.5, "#2a0c02", 0.6))
     for x in (px0 + 4.5, px1 - 4.5):
         out.append(poly([(x - 2.4, 203.5), (x + 2.4, 203.5), (x, 208.5)], "#2a0c02"))
     # the dark display the program writes the count into
     x0, y0, x1, y1 = NUDGE_COUNT
-    out.append(bezel((x0 - 2, y0 - 2, x1 + 2, y1 + 2), w_out=4, w_in=2, r=5))
+    out.append(bezel((x0 - 2, y0 - 2, x1 + 2, y1 + 2), CHROME, w_out=4, w_in=2, r=5))
     out.append(rect(x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#meterGlass)"))
     out.append(rect(*NUDGE_COUNT, "#000000"))
-    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
-    for name, (x0, y0, x1, y1) in BUTTONS.items():
-        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#chromeUp)", 6, 4))
-        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#chromeDown)", 4, 0))
-        _, bb = button_half(name, False, 0, prefix=name)
-        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
-    return "\n".join(out)
-
-
-def title_strip_section(body):
-    x0, y0, x1, y1 = TITLE_STRIP
-    out = ["<!-- deck rail and the lit title strip -->",
-           rect(54, 518, 746, 531, "url(#copperBar)"),
-           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
-    for x in range(66, 740, 40):
-        out.append(bolt(x, 524.5, 2.2))
-    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
-    out.append(f'<g transform="translate({x0},{y0})">\n{body}\n</g>')
+    out.append(button_wells(BUTTONS, CHROME, button_half))
     return "\n".join(out)
 
 
@@ -506,16 +409,16 @@ def machine_svg():
             cabinet_shell(),
             header_emblem(),
             heat_gauge(),
-            meter_panel(),
+            meter_panel(METER_BLACK, CHROME),
             column(4, 131),
             column(746, 99),
             wing_glass(),
-            coin_tray(),
+            coin_tray(CHROME, silver_coin, copper_lip, r=6, tray_r=4),
             right_wing(),
-            face_plate(),
-            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)"),
+            slate_plate(),
+            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", CHROME),
             reels(),
-            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", w_in=2),
+            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", CHROME),
             right_controls(),
-            title_strip_section(ts_b)]
+            title_strip_section(TITLE_STRIP, ts_b, CHROME)]
     return svg_doc(W, H, "Emberpeak Slots cabinet, lamps lit", "\n".join(defs), "\n".join(body))

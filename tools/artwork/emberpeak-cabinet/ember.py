@@ -1,14 +1,14 @@
 """Emberpeak's drawing pieces: the lamp pictures (title glass, coin sign, title
 strip), the buttons and the nudge button, each drawn lit or unlit from the same
-geometry. The SVG helpers and the lettering come from the Orevein cabinet scripts."""
+geometry. The SVG helpers and the lettering come from shared/svg_draw.py."""
 import math
 import os
 import random
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "orevein-cabinet"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
 
-from common import *  # noqa: E402,F401,F403
+from svg_draw import *  # noqa: E402,F401,F403
 
 
 # ------------------------------------------------------------------ props
@@ -101,23 +101,15 @@ def stars(x0, y0, x1, y1, count, seed, opacity):
 def fiery_word(text, font, size, cx, base, width, fill, outline, extr, depth=5, outline_w=5):
     """Big lettering with an extruded back, an outline and a gradient face."""
     sx = width / text_width(text, font, size)
-    wd = text_path(text, font, size, cx, base, sx=sx)
-    out = []
-    for i in range(depth, 0, -1):
-        out.append(path(wd, extr, f' transform="translate({num(i * 0.4)},{num(i * 0.75)})"'
-                                  f' stroke="{extr}" stroke-width="{num(outline_w - 1)}" stroke-linejoin="round"'))
-    out.append(path(wd, "none", f' stroke="{outline}" stroke-width="{num(outline_w)}" stroke-linejoin="round"'))
-    out.append(path(wd, fill))
-    return "\n".join(out)
+    return extruded(text_path(text, font, size, cx, base, sx=sx), fill, outline, outline_w, depth, extr, (0.4, 0.75),
+                    extr_w=outline_w - 1)
 
 
 def glass_finish(W, H, sheen, vignette=0.5):
     out = [poly([(0, 0), (W * 0.36, 0), (W * 0.13, H), (0, H)], "#ffffff", f' fill-opacity="{num(0.08 * sheen)}"'),
            poly([(W * 0.42, 0), (W * 0.49, 0), (W * 0.26, H), (W * 0.19, H)], "#ffffff",
                 f' fill-opacity="{num(0.05 * sheen)}"')]
-    for i, op in enumerate((0.55, 0.32, 0.18, 0.08)):
-        out.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                        extra=f' stroke="#000000" stroke-opacity="{num(op * vignette / 0.5)}" stroke-width="1"'))
+    out.append(shaded_rim(W, H, [op * vignette / 0.5 for op in (0.55, 0.32, 0.18, 0.08)]))
     return "\n".join(out)
 
 
@@ -327,15 +319,9 @@ def title_strip(lit):
                                   ("ICE", x0 + wf + amp, f"url(#{P}Ice)", pal["outline_ice"])):
         anchor = "middle" if txt == "&" else "start"
         wd = text_path(txt, "sans-bold", size if txt != "&" else 18, x, base - (1 if txt == "&" else 0), anchor=anchor, spacing=1.5)
-        for i in range(3, 0, -1):
-            b.append(path(wd, pal["extr"], f' transform="translate({num(i * 0.4)},{num(i * 0.6)})"'
-                                           f' stroke="{pal["extr"]}" stroke-width="3" stroke-linejoin="round"'))
-        b.append(path(wd, "none", f' stroke="{outline}" stroke-width="3.4" stroke-linejoin="round"'))
-        b.append(path(wd, fill))
+        b.append(extruded(wd, fill, outline, 3.4, 3, pal["extr"], (0.4, 0.6), extr_w=3))
     b.append(rect(0, 13, W, 21, "#ffffff", extra=f' fill-opacity="{num(0.06 * pal["sheen"])}"'))
-    for i, op in enumerate((0.5, 0.25)):
-        b.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                      extra=f' stroke="#000000" stroke-opacity="{num(op)}" stroke-width="1"'))
+    b.append(shaded_rim(W, H, (0.5, 0.25)))
     return "\n".join(d), "\n".join(b)
 
 
@@ -378,24 +364,14 @@ def button_half(style, lit, oy, prefix=""):
     g.append(poly(chamfer(6, 5.5, BW - 6, BH - 9, 6.5), f"url(#{P}Face)",
                   f' stroke="{st["lit_edge"] if lit else "#000000"}" stroke-opacity="{0.75 if lit else 0.4}" stroke-width="0.8"'))
     g.append(poly(chamfer(10, 7.5, BW - 10, 21, 4), f"url(#{P}Gloss)"))
-    cy = (5.5 + BH - 9) / 2
-    base = cy + cap_height("sans-bold", st["size"]) / 2 + 0.5
-    td = text_path(st["label"], "sans-bold", st["size"], BW / 2, base, spacing=st["spacing"])
-    if lit:
-        g.append(path(td, "#ffffff", ' fill-opacity="0.6" transform="translate(0,1)"'))
-        g.append(path(td, st["lit_text"]))
-    else:
-        g.append(path(td, "#000000", ' fill-opacity="0.6" transform="translate(0.8,1)"'))
-        g.append(path(td, st["dim_text"]))
+    g += button_label(st, lit, BW, BH)
     g.append("</g>")
     return "\n".join(d), "\n".join(g)
 
 
 def button_svg(style):
-    dd, db = button_half(style, False, 0)
-    ld, lb = button_half(style, True, BH)
-    return svg_doc(BW, BH * 2, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
-                   dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
+    return dimmed_and_lit_svg(BW, BH, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
+                              lambda lit, oy: button_half(style, lit, oy))
 
 
 # ------------------------------------------------------------------ nudge button
@@ -429,7 +405,4 @@ def nudge_half(lit, oy, prefix="nb"):
 
 
 def nudge_svg():
-    dd, db = nudge_half(False, 0)
-    ld, lb = nudge_half(True, NB_H)
-    return svg_doc(NB_W, NB_H * 2, "Nudge button: dimmed above, lit below",
-                   dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
+    return dimmed_and_lit_svg(NB_W, NB_H, "Nudge button: dimmed above, lit below", nudge_half)

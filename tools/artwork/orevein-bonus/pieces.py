@@ -6,10 +6,11 @@ import random
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "orevein-cabinet"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
 
-from common import *  # noqa: E402,F401,F403
+from svg_draw import *  # noqa: E402,F401,F403
 from lamps import lantern, lantern_defs, nugget, sparkle  # noqa: E402,F401
-from machine import material_defs, rivet, wood_grain  # noqa: E402,F401
+from machine import material_defs, wood_grain  # noqa: E402,F401
 
 W, H = 640, 480
 
@@ -65,19 +66,8 @@ def lettering(text, font, size, x, y, fill, outline, outline_w, depth=0, extr="#
               anchor="middle", spacing=0.0, max_width=None):
     """Outlined lettering with an optional dark extrusion below and to the right.
     The gradient `fill` is spread over the letters' own height."""
-    sx = 1.0
-    if max_width is not None:
-        w = text_width(text, font, size, spacing=spacing)
-        if w > max_width:
-            sx = max_width / w
-    d = text_path(text, font, size, x, y, anchor=anchor, sx=sx, spacing=spacing)
-    out = []
-    for i in range(depth, 0, -1):
-        out.append(path(d, extr, f' transform="translate({num(i * 0.5)},{num(i * 0.85)})"'
-                                 f' stroke="{extr}" stroke-width="{num(outline_w)}" stroke-linejoin="round"'))
-    out.append(path(d, "none", f' stroke="{outline}" stroke-width="{num(outline_w)}" stroke-linejoin="round"'))
-    out.append(path(d, fill))
-    return "\n".join(out)
+    d = fitted_text_path(text, font, size, x, y, max_width, anchor, spacing)
+    return extruded(d, fill, outline, outline_w, depth, extr, (0.5, 0.85))
 
 
 def gold_gradient(gid, top, bottom):

@@ -2,12 +2,10 @@
 """Writes Orevein's three bonus pictures (640x480 each) into the game's art folder:
 the crate board, the empty crate and the prize picture."""
 import math
-import os
 
 from pieces import *  # noqa: F403  (also puts the cabinet scripts on the path)
 from lamps import ore_cart, pickaxe
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "orevein", "art") + os.sep
 
 # The crates' areas, bounds inclusive; the program tests the pointer against them.
 CRATE_COLUMNS = ((400, 485), (505, 590))
@@ -224,10 +222,8 @@ def prize_svg():
 
 
 def main():
-    pictures = {"bonus-board.svg": board_svg(), "bonus-empty.svg": empty_svg(), "bonus-prize.svg": prize_svg()}
-    for name, text in pictures.items():
-        with open(OUT + name, "w") as f:
-            f.write(text)
+    write_pictures("games/orevein/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
+                                         ("bonus-prize.svg", prize_svg())])
 
 
 if __name__ == "__main__":

@@ -1,8 +1,12 @@
 """The three lamp pictures of the cabinet (title glass, coin sign, title strip),
 each drawn in its own local coordinates, lit or unlit from the same geometry."""
 import math
+import os
+import sys
 
-from common import *
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import *  # noqa: E402,F401,F403
 
 # ------------------------------------------------------------------ props
 
@@ -264,9 +268,7 @@ def title_glass(lit):
     # glass: sheen band and darkened rim
     b.append(poly([(0, 0), (110, 0), (40, H), (0, H)], f"url(#{P}Sheen)", f' opacity="{num(0.5 * pal["sheen"])}"'))
     b.append(poly([(128, 0), (150, 0), (80, H), (58, H)], "#ffffff", f' fill-opacity="{num(0.06 * pal["sheen"])}"'))
-    for i, op in enumerate((0.5, 0.3, 0.18, 0.1)):
-        b.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                      extra=f' stroke="#000000" stroke-opacity="{num(op * pal["vignette"] / 0.45)}" stroke-width="1"'))
+    b.append(shaded_rim(W, H, [op * pal["vignette"] / 0.45 for op in (0.5, 0.3, 0.18, 0.1)]))
     return "\n".join(d), "\n".join(b)
 
 
@@ -329,9 +331,7 @@ def coin_sign(lit):
             b.append(sparkle(x, y, r, "#ffffff", pal["spark_op"]))
     # glass sheen and rim shadow
     b.append(poly([(0, 0), (34, 0), (8, H), (0, H)], "#ffffff", f' fill-opacity="{num(0.1 * pal["sheen"])}"'))
-    for i, op in enumerate((0.5, 0.3, 0.15)):
-        b.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                      extra=f' stroke="#000000" stroke-opacity="{num(op)}" stroke-width="1"'))
+    b.append(shaded_rim(W, H, (0.5, 0.3, 0.15)))
     return "\n".join(d), "\n".join(b)
 
 
@@ -369,14 +369,7 @@ def title_strip(lit):
     if lit:
         b.append(ellipse(W / 2, 22.5, 150, 20, f"url(#{P}Glow)"))
     # bulb rows along the top and bottom edges
-    n = 31
-    for row_y in (6, 39):
-        for i in range(n):
-            x = 8 + i * (W - 16) / (n - 1)
-            if lit:
-                b.append(circle(x, row_y, 6.5, f"url(#{P}BulbHalo)"))
-            b.append(circle(x, row_y, 3.6, pal["socket"]))
-            b.append(circle(x, row_y, 2.9, f"url(#{P}Bulb)"))
+    b.append(bulb_rows(W, lit, P, pal["socket"]))
     # chevrons pointing at the words
     for sx in (-1, 1):
         for k in range(3):
@@ -391,14 +384,8 @@ def title_strip(lit):
         b.append(nugget(W / 2 + sx * 111, 23.5, 8, 6.5, seed, f"url(#{P}Gold)", pal["hi"], pal["gold_line"]))
     # the words
     wd = text_path("STRIKE GOLD", "sans-bold", 22, W / 2, 31, spacing=1.5)
-    for i in range(3, 0, -1):
-        b.append(path(wd, pal["extr"], f' transform="translate({num(i * 0.4)},{num(i * 0.6)})"'
-                      f' stroke="{pal["extr"]}" stroke-width="3" stroke-linejoin="round"'))
-    b.append(path(wd, "none", f' stroke="{pal["outline"]}" stroke-width="3.4" stroke-linejoin="round"'))
-    b.append(path(wd, f"url(#{P}Word)"))
+    b.append(extruded(wd, f"url(#{P}Word)", pal["outline"], 3.4, 3, pal["extr"], (0.4, 0.6), extr_w=3))
     # glass sheen across the upper half
     b.append(rect(0, 11, W, 19, "#ffffff", extra=f' fill-opacity="{num(0.07 * pal["sheen"])}"'))
-    for i, op in enumerate((0.5, 0.25)):
-        b.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                      extra=f' stroke="#000000" stroke-opacity="{num(op)}" stroke-width="1"'))
+    b.append(shaded_rim(W, H, (0.5, 0.25)))
     return "\n".join(d), "\n".join(b)

@@ -1,8 +1,12 @@
 """The whole Orevein cabinet, 800x600, with every lamp drawn lit."""
 import math
+import os
 import random
+import sys
 
-from common import *
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import *  # noqa: E402,F401,F403
 from lamps import (nugget, sparkle, pickaxe, ingot, ore_cart, lantern, lantern_defs,
                    title_glass, coin_sign, title_strip)
 from panel import button_half, cell_face, cell_glass, bonus_defs
@@ -69,31 +73,16 @@ def material_defs():
     ])
 
 
-def rivet(x, y, r=2.4, grad="rivet"):
-    return (circle(x + 0.6, y + 0.8, r + 0.3, "#000000", ' fill-opacity="0.5"') +
-            circle(x, y, r, f"url(#{grad})"))
+def trim_rivet(x, y):
+    return rivet(x, y, 1.8)
 
 
-def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
-    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+# Brass frames, collars and rails, held on with small brass rivets.
+BRASS = dict(up="brassUp", down="brassDown", bar="brassBar", rail_shadow=0.45, band_shadow=0.4,
+             shadow=(0.35, 0.2, 0.1), drop=2, edge=("#fff6d0", 0.45), lip=0.7, fastener=trim_rivet)
 
-
-def bezel(opening, w_out=4, w_in=3, r=5, outer="brassUp", inner="brassDown", shadow=True):
-    """A moulded window frame around `opening`: a raised outer half lit from
-    above, an inner half sloping down into the window, and a dark lip."""
-    x0, y0, x1, y1 = opening
-    t = w_out + w_in
-    out = []
-    if shadow:
-        for i, op in enumerate((0.35, 0.2, 0.1)):
-            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + t + 2 + i, "#000000", r=r + 1,
-                            extra=f' fill-opacity="{num(op)}"'))
-    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + t, x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, f"url(#{outer})", r, 2))
-    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + w_in, x0, y0, x1, y1, f"url(#{inner})", 2, 0))
-    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + t - 0.5, "none", r=r,
-                    extra=' stroke="#fff6d0" stroke-opacity="0.45" stroke-width="0.8"'))
-    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none", extra=' stroke="#000000" stroke-opacity="0.7" stroke-width="1"'))
-    return "\n".join(out)
+# The reel windows' chrome frames.
+REEL_CHROME = dict(BRASS, up="chromeUp", down="chromeDown")
 
 
 def wood_grain(x0, y0, x1, y1, seed, vertical=True, count=None):
@@ -141,17 +130,11 @@ def cabinet_shell():
     out = ["<!-- cabinet shell: walnut body, crown and header rail -->",
            rect(4, 0, 796, 600, "url(#wood)"),
            wood_grain(4, 0, 796, 600, 1, vertical=True, count=70),
-           rect(4, 0, 796, 6, "url(#brassBar)"),
-           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.45"'),
+           crown_rail(BRASS),
            # left header: a plain dark panel behind the publisher's logo
            wood_panel(12, 12, 216, 120, 2, bevel=5),
            wood_panel(652, 14, 786, 84, 3)]
-    # header rail under the meter panel
-    out.append(rect(216, 88, 796, 96, "url(#brassBar)"))
-    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.45"'))
-    # the bar under the logo panel, level with the pillar capitals
-    out.append(rect(4, 124, 222, 131, "url(#brassBar)"))
-    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.4"'))
+    out.append(header_rails(BRASS))
     for x in range(690, 745, 38):
         out.append(rivet(x, 92, 2))
     # base kick strip
@@ -177,58 +160,22 @@ def header_emblem():
     return "\n".join(out)
 
 
-def meter_panel():
-    x0, y0, x1, y1 = 233, 17, 637, 83
-    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
-           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
-           rect(x0, y0, x1, y1, "url(#meterGlass)"),
-           rect(*METER_BLACK, "#000000"),
-           # a faint reflection along the very top of the glass, clear of the captions
-           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
-    for x in (x0 - 4, x1 + 4):
-        for y in (y0 - 4, y1 + 4):
-            pass
-    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
-        out.append(rivet(x, y, 1.8))
-    return "\n".join(out)
-
-
-def pillar(x0, seed, top):
+def wood_pillar(x0, seed, top):
     x1 = x0 + 50
     cx = x0 + 25
-    out = [f"<!-- {'left' if x0 < 400 else 'right'} pillar with chaser lamps -->",
-           rect(x0, top, x1, 596, "url(#wood)"),
-           wood_grain(x0, top, x1, 596, seed, vertical=True, count=8),
-           rect(x0, top, x0 + 4, 596, "url(#brassH)"),
-           rect(x1 - 4, top, x1, 596, "url(#brassH)"),
-           # capital and base bands
-           rect(x0, 124, x1, 131, "url(#brassBar)"),
-           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.4"'),
-           rect(x0, 586, x1, 596, "url(#brassBar)"),
-           # lamp channel
-           rect(cx - 13, 138, cx + 13, 583, "url(#brassDown)", r=6),
-           rect(cx - 11, 140, cx + 11, 581, "url(#recess)", r=5)]
-    n = 21
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 12, "url(#bulbHalo)"))
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 7, "#2a1804"))
-        out.append(circle(cx, y, 6, "url(#bulb)" if i % 2 == 0 else "url(#bulbWarm)"))
-        out.append(circle(cx - 1.8, y - 2, 1.5, "#ffffff", ' fill-opacity="0.9"'))
+    out = pillar(x0, top, "pillar with chaser lamps", BRASS, "url(#wood)", "brassH",
+                 texture=wood_grain(x0, top, x1, 596, seed, vertical=True, count=8))
+    out.append(chaser_bulbs(cx, "#2a1804", lambda i: "url(#bulb)" if i % 2 == 0 else "url(#bulbWarm)"))
     return "\n".join(out)
 
 
 def art_panel():
     """Left wing: a backlit glass showing a cut through the rock and its vein of gold."""
     gx0, gy0, gx1, gy1 = 72, 146, 204, 482
-    arch_top = gy0
     arch_spring = gy0 + 40
     out = ["<!-- left wing: backlit vein-of-gold glass -->"]
     # rock strata
-    inner = (f"M{gx0} {gy1}V{arch_spring}Q{gx0} {gy0} {num((gx0 + gx1) / 2)} {gy0}Q{gx1} {gy0} {gx1} {arch_spring}V{gy1}Z")
-    out.append(path(inner, "url(#rock)"))
+    out.append(path(arch_d(gx0, gy0, gx1, gy1, arch_spring), "url(#rock)"))
     rnd = random.Random(5)
     y = gy0 + 60
     shades = ["#3e2818", "#2a1a0e", "#4a301c", "#24160c", "#3a2414", "#2e1c10", "#452c18"]
@@ -274,44 +221,19 @@ def art_panel():
                         "url(#goldHi)", "#7a4204", 0.8, 300))
     for (x, yy, r) in ((100, 170, 5), (180, 226, 4), (92, 326, 4), (190, 338, 4.5), (112, 404, 4), (172, 412, 3.5)):
         out.append(sparkle(x, yy, r, "#fff8d8", 0.9))
-    # frame with an arched top
-    fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 8, gx1 + 8, gy1 + 8
-    outer = (f"M{fx0} {fy1}V{arch_spring}Q{fx0} {fy0} {num((fx0 + fx1) / 2)} {fy0}Q{fx1} {fy0} {fx1} {arch_spring}V{fy1}Z")
-    mid = (f"M{gx0 - 3} {gy1 + 3}V{arch_spring}Q{gx0 - 3} {gy0 - 3} {num((gx0 + gx1) / 2)} {gy0 - 3}"
-           f"Q{gx1 + 3} {gy0 - 3} {gx1 + 3} {arch_spring}V{gy1 + 3}Z")
-    inner = (f"M{gx0} {gy1}V{arch_spring}Q{gx0} {gy0} {num((gx0 + gx1) / 2)} {gy0}Q{gx1} {gy0} {gx1} {arch_spring}V{gy1}Z")
-    # cover the rock outside the arch with wood, then the frame
-    out.append(path(outer, "#000000", ' fill-opacity="0.4" transform="translate(1.5,2.5)"'))
-    out.append(path(outer + " " + mid, "url(#brassUp)", ' fill-rule="evenodd"'))
-    out.append(path(mid + " " + inner, "url(#brassDown)", ' fill-rule="evenodd"'))
-    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
-    # glass sheen
-    out.append(poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)], "url(#sheen)"))
-    for (x, yy) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, arch_spring + 6), (fx1 - 4, arch_spring + 6)):
-        out.append(rivet(x, yy, 1.8))
+    # frame with an arched top, covering the rock outside the arch
+    out.append(arched_frame(gx0, gy0, gx1, gy1, arch_spring, BRASS))
     return "\n".join(out)
 
 
-def coin_tray():
-    x0, y0, x1, y1 = 64, 538, 212, 594
-    out = ["<!-- coin tray -->",
-           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=8, extra=' fill-opacity="0.5"'),
-           rect(x0, y0, x1, y1, "url(#brassUp)", r=8),
-           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=5)]
-    # coins lying in the tray
-    rnd = random.Random(9)
-    for i in range(13):
-        x = rnd.uniform(x0 + 16, x1 - 16)
-        y = rnd.uniform(y0 + 20, y1 - 20)
-        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'))
-        out.append(ellipse(x, y, 7, 3.4, "url(#goldHi)", ' stroke="#7a4204" stroke-width="0.6"'))
-        out.append(ellipse(x, y - 0.3, 4.6, 2, "none", ' stroke="#8a5208" stroke-opacity="0.6" stroke-width="0.5"'))
-    # rounded front lip
-    out.append(path(f"M{x0} {y1 - 16}Q{(x0 + x1) / 2} {y1 - 10} {x1} {y1 - 16}V{y1 - 6}Q{x1} {y1} {x1 - 6} {y1}H{x0 + 6}Q{x0} {y1} {x0} {y1 - 6}Z",
-                    "url(#trayLip)"))
-    out.append(path(f"M{x0 + 4} {y1 - 14.5}Q{(x0 + x1) / 2} {y1 - 8.5} {x1 - 4} {y1 - 14.5}", "none",
-                    ' stroke="#fff6d0" stroke-opacity="0.8" stroke-width="1"'))
-    return "\n".join(out)
+def gold_coin(x, y):
+    return "\n".join([ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'),
+                      ellipse(x, y, 7, 3.4, "url(#goldHi)", ' stroke="#7a4204" stroke-width="0.6"'),
+                      ellipse(x, y - 0.3, 4.6, 2, "none", ' stroke="#8a5208" stroke-opacity="0.6" stroke-width="0.5"')])
+
+
+def brass_lip(x0, y0, x1, y1):
+    return rounded_lip(x0, y0, x1, y1, "url(#trayLip)", "#fff6d0", 0.8)
 
 
 def right_wing():
@@ -320,32 +242,9 @@ def right_wing():
     out.append(rect(703, 101, 711, 108, "url(#brassUp)", r=1.5))
     out.append(path("M707 108V116", "none", ' stroke="#1a1410" stroke-width="1.6"'))
     out.append(lantern(707, 118, 40, True, "lanternHalo"))
-    # coin entry plate
-    x0, y0, x1, y1 = 676, 214, 738, 322
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#brassUp)", r=7))
-    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#brassDown)", r=5))
-    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#plaque)", r=4))
-    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#3a2006"))
-    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#brassDown)", r=4))
-    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
-    # lit arrow pointing down at the slot
-    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#payArrow)", ' stroke="#5a0800" stroke-width="0.8"'))
-    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
-        out.append(rivet(x, y, 1.6))
-    # speaker grille
-    x0, y0, x1, y1 = 676, 340, 738, 500
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#brassUp)", r=7))
-    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=5))
-    for row in range(15):
-        for col in range(5):
-            x = x0 + 13 + col * 9 + (4.5 if row % 2 else 0)
-            if x > x1 - 10:
-                continue
-            y = y0 + 12 + row * 9.8
-            out.append(circle(x, y + 0.6, 2.6, "#4a3420", ' fill-opacity="0.6"'))
-            out.append(circle(x, y, 2.4, "#000000"))
+    out.append(coin_entry(BRASS, "url(#plaque)", "#3a2006", "url(#payArrow)", "#5a0800",
+                          lambda x, y: rivet(x, y, 1.6)))
+    out.append(speaker(BRASS, lambda x0, y0, x1, y1: round_holes(x0, y0, x1, y1, "#4a3420")))
     # lower wing panel
     out.append(wood_panel(672, 538, 742, 594, 4, bevel=3))
     out.append(circle(707, 566, 7, "url(#brassUp)"))
@@ -354,25 +253,16 @@ def right_wing():
     return "\n".join(out)
 
 
-def face_plate():
+def bronze_plate():
     x0, y0, x1, y1 = 222, 90, 668, 516
-    out = ["<!-- face plate: riveted bronze around the glass, reels and controls -->",
-           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.55"'),
-           rect(x0, y0, x1, y1, "url(#bronzeEdge)", r=7),
-           rect(x0 + 2, y0 + 2, x1 - 2, y1 - 2, "url(#bronze)", r=6)]
+    out = face_plate("riveted bronze around the glass, reels and controls", "bronzeEdge", "bronze")
     # brushed streaks
     rnd = random.Random(12)
     for i in range(40):
         yy = rnd.uniform(y0 + 4, y1 - 4)
         out.append(path(f"M{x0 + 3} {num(yy)}H{x1 - 3}", "none",
                         f' stroke="{"#ffffff" if i % 3 else "#000000"}" stroke-opacity="{num(rnd.uniform(0.015, 0.04))}" stroke-width="{num(rnd.uniform(0.5, 1.5))}"'))
-    for x in (229, 661):
-        for y in range(110, 505, 36):
-            if (x == 661 and y > 200) or abs(y - PAYLINE_Y) < 18:
-                continue
-            out.append(rivet(x, y, 2))
-    for x in range(250, 560, 36):
-        out.append(rivet(x, 510, 2))
+    out.append(face_plate_fasteners(lambda x, y: rivet(x, y, 2), PAYLINE_Y))
     return "\n".join(out)
 
 
@@ -383,17 +273,9 @@ def reels():
     out.append(rect(242, 262, 558, 507, "url(#brassDown)", r=4))
     out.append(rect(244, 262, 556, 505, "url(#recess)", r=3))
     out.append(rect(244, 262, 556, 505, "url(#bayGlow)", r=3))
-    for x in REEL_X:
-        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, w_out=3, w_in=2, r=4, outer="chromeUp", inner="chromeDown"))
-        out.append(rect(*o, "url(#reelFace)"))
-        out.append(rect(*o, "url(#reelSide)"))
+    out.append(reel_windows(REEL_X, REEL_W, REEL_TOP, REEL_BOTTOM, REEL_CHROME, ("reelFace", "reelSide")))
     # the posts between the reels: brass rods with rivets
-    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
-        cx = (xa + xb) / 2
-        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#brassH)", r=3))
-        for y in (282, 490):
-            out.append(rivet(cx, y, 2.4))
+    out.append(reel_posts(REEL_X, REEL_W, "brassH", lambda x, y: rivet(x, y, 2.4)))
     # payline pointers
     y = PAYLINE_Y
     out.append(poly([(230, y - 9), (241, y), (230, y + 9)], "url(#payArrow)", ' stroke="#ffe08a" stroke-width="1.2" stroke-linejoin="round"'))
@@ -401,46 +283,20 @@ def reels():
     return "\n".join(out)
 
 
-def lamp_glass(opening, content_defs, content_body, note):
-    x0, y0, x1, y1 = opening
-    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=3 if x1 - x0 > 100 else 2, r=6) + "\n"
-            f'<g transform="translate({x0},{y0})">\n{content_body}\n</g>')
-
-
 def right_controls():
     out = ["<!-- bonus meter box and button housings -->"]
     # plaque over the bonus meter
     px0, py0, px1, py1 = 574, 195, 660, 213
-    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
-    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#5a3a0c" stroke-width="0.8"'))
-    out.append(path(text_path("ORE BONUS", "sans-bold", 10, (px0 + px1) / 2, py1 - 5, spacing=0.8), "#3a2006"))
+    out.append(plaque((px0, py0, px1, py1), "#5a3a0c", "ORE BONUS", 10, "#3a2006", 0.8))
     for x in (px0 + 4, px1 - 4):
         out.append(circle(x, (py0 + py1) / 2, 1.3, "#5a3a0c"))
     # bonus window
-    out.append(bezel(BONUS_BOX, w_out=4, w_in=2, r=5))
+    out.append(bezel(BONUS_BOX, BRASS, w_out=4, w_in=2, r=5))
     bx, by = BONUS_BOX[0], BONUS_BOX[1]
     cell = "".join(cell_face(0)) + cell_glass(0)
     out.append(f'<g transform="translate({bx},{by})">{cell}</g>')
     # button wells: one recessed iron strip with three brass collars
-    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
-    for name, (x0, y0, x1, y1) in BUTTONS.items():
-        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#brassUp)", 6, 4))
-        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#brassDown)", 4, 0))
-        bd, bb = button_half(name, False, 0, prefix=name)
-        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
-    return "\n".join(out)
-
-
-def title_strip_section(strip_body):
-    x0, y0, x1, y1 = TITLE_STRIP
-    out = ["<!-- deck rail and the lit title strip -->",
-           rect(54, 518, 746, 531, "url(#brassBar)"),
-           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
-    for x in range(66, 740, 40):
-        out.append(rivet(x, 524.5, 1.8))
-    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
-    out.append(f'<g transform="translate({x0},{y0})">\n{strip_body}\n</g>')
+    out.append(button_wells(BUTTONS, BRASS, button_half))
     return "\n".join(out)
 
 
@@ -455,16 +311,16 @@ def machine_svg():
     body = [rect(0, 0, W, H, "#000000"),
             cabinet_shell(),
             header_emblem(),
-            meter_panel(),
-            pillar(4, 20, 131),
-            pillar(746, 21, 99),
+            meter_panel(METER_BLACK, BRASS),
+            wood_pillar(4, 20, 131),
+            wood_pillar(746, 21, 99),
             art_panel(),
-            coin_tray(),
+            coin_tray(BRASS, gold_coin, brass_lip),
             right_wing(),
-            face_plate(),
+            bronze_plate(),
             reels(),
-            lamp_glass(TITLE_GLASS, tg_d, tg_b, "title glass (lit)"),
-            lamp_glass(COIN_SIGN, cs_d, cs_b, "coin sign (lit)"),
+            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", BRASS),
+            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", BRASS),
             right_controls(),
-            title_strip_section(ts_b)]
+            title_strip_section(TITLE_STRIP, ts_b, BRASS)]
     return svg_doc(W, H, "Orevein Slots cabinet, lamps lit", "\n".join(defs), "\n".join(body))

@@ -1,7 +1,11 @@
 """Buttons (dimmed over lit) and the bonus meter column."""
 import math
+import os
+import sys
 
-from common import *
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import *  # noqa: E402,F401,F403
 from lamps import nugget, sparkle, rays
 
 BW, BH = 78, 59
@@ -25,49 +29,18 @@ BUTTON_STYLES = {
 }
 
 
+# The buttons sit in brass rings on a dark iron plate.
+BRASS_BUTTON = dict(ring=(("#fff2b8", "#c8902a", "#5a360a"), ("#8a7046", "#5a4422", "#241808")), gloss=(0.75, 0.22),
+                    glow=(0.75, 0.88, 0.55), housing="#0a0604", well="#050302", edge=0.7, shine=0.55)
+
+
 def button_half(style, lit, oy, prefix=""):
-    st = BUTTON_STYLES[style]
-    P = prefix + ("l" if lit else "d")
-    d, b = [], []
-    face = st["lit_face"] if lit else st["dim_face"]
-    d.append(rad(P + "Face", face, cx=0.5, cy=0.42, r=0.62, fx=0.5, fy=0.3))
-    d.append(lin(P + "Ring", [(0, "#fff2b8" if lit else "#8a7046"), (0.45, "#c8902a" if lit else "#5a4422"),
-                              (1, "#5a360a" if lit else "#241808")]))
-    d.append(lin(P + "Gloss", [(0, "#ffffff", 0.75 if lit else 0.22), (1, "#ffffff", 0.0)]))
-    if lit:
-        d.append(rad(P + "Glow", [(0, st["lit_glow"], 0.0), (0.75, st["lit_glow"], 0.0), (0.88, st["lit_glow"], 0.55),
-                                  (1, st["lit_glow"], 0.0)]))
-    g = [f'<g transform="translate(0,{oy})">']
-    # housing plate and brass ring
-    g.append(rect(0, 0, BW, BH, "#0a0604"))
-    g.append(rect(1, 1, BW - 1, BH - 1, f"url(#{P}Ring)", r=9))
-    g.append(rect(3.5, 3.5, BW - 3.5, BH - 3.5, "#050302", r=7.5))
-    if lit:
-        g.append(ellipse(BW / 2, BH / 2, 44, 33, f"url(#{P}Glow)"))
-    # cap: side wall, then the face
-    g.append(rect(6, 8, BW - 6, BH - 5, st["lit_side"] if lit else st["dim_side"], r=7))
-    g.append(rect(6, 5.5, BW - 6, BH - 9, f"url(#{P}Face)", r=7,
-                  extra=f' stroke="{st["lit_ring"] if lit else "#000000"}" stroke-opacity="{0.7 if lit else 0.4}" stroke-width="0.8"'))
-    g.append(rect(10, 7.5, BW - 10, 22, f"url(#{P}Gloss)", r=5))
-    # label
-    cy = (5.5 + BH - 9) / 2
-    base = cy + cap_height("sans-bold", st["size"]) / 2 + 0.5
-    td = text_path(st["label"], "sans-bold", st["size"], BW / 2, base, spacing=st["spacing"])
-    if lit:
-        g.append(path(td, "#ffffff", ' fill-opacity="0.55" transform="translate(0,1)"'))
-        g.append(path(td, st["lit_text"]))
-    else:
-        g.append(path(td, "#000000", ' fill-opacity="0.6" transform="translate(0.8,1)"'))
-        g.append(path(td, st["dim_text"]))
-    g.append("</g>")
-    return "\n".join(d), "\n".join(g)
+    return round_button(BUTTON_STYLES[style], lit, oy, prefix + ("l" if lit else "d"), BW, BH, BRASS_BUTTON)
 
 
 def button_svg(style):
-    dd, db = button_half(style, False, 0)
-    ld, lb = button_half(style, True, BH)
-    return svg_doc(BW, BH * 2, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
-                   dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
+    return dimmed_and_lit_svg(BW, BH, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
+                              lambda lit, oy: button_half(style, lit, oy))
 
 
 # ------------------------------------------------------------------ bonus meter
@@ -93,15 +66,11 @@ def bonus_defs():
 
 
 def cell_face(k):
-    oy = k * BH
-    return [rect(0, oy, BW, oy + BH, "#080402"),
-            rect(1, oy + 1, BW - 1, oy + BH - 1, "url(#bmRim)", r=6),
-            rect(2.5, oy + 2.5, BW - 2.5, oy + BH - 2.5, "url(#bmFace)", r=5)]
+    return meter_cell(k, BW, BH, "#080402")
 
 
 def cell_glass(k, strength=1.0):
-    oy = k * BH
-    return rect(4, oy + 4, BW - 4, oy + 16, "#ffffff", r=4, extra=f' fill-opacity="{num(0.06 * strength)}"')
+    return meter_cell_glass(k, BW, BH, 0.06 * strength)
 
 
 def pot_cell(k):

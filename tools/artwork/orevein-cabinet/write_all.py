@@ -1,25 +1,15 @@
 """Writes the Orevein cabinet SVGs into the game's art folder."""
 import os
-from common import svg_doc
-from lamps import title_glass, coin_sign, title_strip, TG_W, TG_H, CS_W, CS_H, TS_W, TS_H
-from panel import button_svg, bonus_svg
-from machine import machine_svg
+import sys
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "orevein", "art") + os.sep
-os.makedirs(OUT, exist_ok=True)
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
 
-def put(name, text):
-    with open(OUT + name, "w") as f:
-        f.write(text)
+from svg_draw import machine_pictures, write_pictures  # noqa: E402
+from lamps import title_glass, coin_sign, title_strip  # noqa: E402
+from panel import button_svg, bonus_svg  # noqa: E402
+from machine import machine_svg, TITLE_GLASS, COIN_SIGN, TITLE_STRIP  # noqa: E402
 
-put("machine.svg", machine_svg())
-d, b = title_glass(False)
-put("title-glass-unlit.svg", svg_doc(TG_W, TG_H, "Title glass, unlit (machine.svg 247,98 to 549,263)", d, b))
-d, b = title_strip(False)
-put("title-strip-unlit.svg", svg_doc(TS_W, TS_H, "Title strip, unlit (machine.svg 225,545 to 654,590)", d, b))
-d, b = coin_sign(False)
-put("coin-sign-unlit.svg", svg_doc(CS_W, CS_H, "Coin sign, unlit (machine.svg 560,99 to 644,184)", d, b))
-put("button-spin.svg", button_svg("spin"))
-put("button-bet1.svg", button_svg("bet1"))
-put("button-bet5.svg", button_svg("bet5"))
-put("bonus-meter.svg", bonus_svg())
+write_pictures("games/orevein/art",
+               machine_pictures(machine_svg(), (TITLE_GLASS, title_glass), (TITLE_STRIP, title_strip),
+                                (COIN_SIGN, coin_sign), button_svg) +
+               [("bonus-meter.svg", bonus_svg())])

@@ -1,18 +1,13 @@
 #!/usr/bin/env python3
 """Writes the Orevein symbol sheet (304x304, 16 cells of 76x76)."""
 import os
-import math
+import sys
+
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+
+from svg_draw import star_points  # noqa: E402
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "orevein", "art", "symbols.svg")
-
-
-def star_points(cx, cy, r_out, r_in, n=5, rot=-90.0):
-    pts = []
-    for i in range(2 * n):
-        r = r_out if i % 2 == 0 else r_in
-        a = math.radians(rot + i * 180.0 / n)
-        pts.append(f"{cx + r * math.cos(a):.2f},{cy + r * math.sin(a):.2f}")
-    return " ".join(pts)
 
 
 def sparkle(cx, cy, r, fill, core="#ffffff", glow_op=0.5):

@@ -7,9 +7,8 @@ import sys
 
 sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pawlane-symbols"))
 
-from animals import *  # noqa: E402,F401,F403  (the farm props and the Orevein helpers come with it)
+from animals import *  # noqa: E402,F401,F403  (the farm props and the SVG helpers come with it)
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "pawlane", "art") + os.sep
 W, H = 640, 480
 INK = "#2a1608"
 
@@ -48,16 +47,8 @@ def bonus_defs():
 
 def lettering(text, font, size, x, y, fill, outline="#ffffff", ow=5, depth=3, extr="#5a0402", anchor="middle",
               max_width=None, spacing=0.0):
-    sx = 1.0
-    if max_width:
-        w = text_width(text, font, size, spacing=spacing)
-        sx = min(1.0, max_width / w)
-    d = text_path(text, font, size, x, y, anchor=anchor, sx=sx, spacing=spacing)
-    out = [path(d, extr, f' transform="translate({num(i * 0.5)},{num(i * 0.9)})" stroke="{extr}"'
-                         f' stroke-width="{num(ow)}" stroke-linejoin="round"') for i in range(depth, 0, -1)]
-    out.append(path(d, "none", f' stroke="{outline}" stroke-width="{num(ow)}" stroke-linejoin="round"'))
-    out.append(path(d, fill))
-    return "\n".join(out)
+    d = fitted_text_path(text, font, size, x, y, max_width, anchor, spacing)
+    return extruded(d, fill, outline, ow, depth, extr, (0.5, 0.9))
 
 
 def sky_and_ground(ground_y, seed):
@@ -299,10 +290,8 @@ def prize_svg():
 
 
 def main():
-    for name, text in (("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
-                       ("bonus-prize.svg", prize_svg())):
-        with open(OUT + name, "w") as f:
-            f.write(text)
+    write_pictures("games/pawlane/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
+                                         ("bonus-prize.svg", prize_svg())])
 
 
 if __name__ == "__main__":

@@ -5,9 +5,9 @@ import math
 import os
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "orevein-cabinet"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
 
-from common import *  # noqa: E402,F401,F403
+from svg_draw import *  # noqa: E402,F401,F403
 
 
 def farm_defs():

@@ -1,7 +1,7 @@
 """The Pawlane lamp pictures (title glass, coin sign, title strip), each in its
 own local coordinates. The unlit picture is the lit one without its glow and
 sparkle, behind a dark, cold glass."""
-from farm import *  # noqa: F401,F403  (common helpers come with it)
+from farm import *  # noqa: F401,F403  (the SVG helpers come with it)
 
 TG_W, TG_H = 302, 143
 CS_W, CS_H = 84, 85
@@ -28,24 +28,13 @@ def glass_finish(W, H, lit, overlay="#06081a"):
         out.append(rect(0, 0, W, H, overlay, extra=' fill-opacity="0.64"'))
     out.append(poly([(0, 0), (W * 0.3, 0), (W * 0.12, H), (0, H)], "#ffffff",
                     f' fill-opacity="{0.09 if lit else 0.05}"'))
-    for i, op in enumerate((0.55, 0.3, 0.15)):
-        out.append(rect(i + 0.5, i + 0.5, W - i - 0.5, H - i - 0.5, "none",
-                        extra=f' stroke="#000000" stroke-opacity="{op}" stroke-width="1"'))
+    out.append(shaded_rim(W, H, (0.55, 0.3, 0.15)))
     return "\n".join(out)
 
 
 def big_word(text, font, size, cx, base, width, fill, outline="#8a0a04", extr="#4a0402", depth=5, ow=5.5):
-    w0 = text_width(text, font, size)
-    sx = min(1.0, width / w0)
-    d = text_path(text, font, size, cx, base, sx=sx)
-    out = []
-    for i in range(depth, 0, -1):
-        out.append(path(d, extr, f' transform="translate({num(i * 0.4)},{num(i * 0.8)})"'
-                                 f' stroke="{extr}" stroke-width="{num(ow)}" stroke-linejoin="round"'))
-    out.append(path(d, "none", f' stroke="#ffffff" stroke-width="{num(ow + 3)}" stroke-linejoin="round"'))
-    out.append(path(d, "none", f' stroke="{outline}" stroke-width="{num(ow)}" stroke-linejoin="round"'))
-    out.append(path(d, fill))
-    return "\n".join(out)
+    return extruded(fitted_text_path(text, font, size, cx, base, width), fill, outline, ow, depth, extr, (0.4, 0.8),
+                    halo=("#ffffff", ow + 3))
 
 
 def title_glass(lit):
@@ -144,24 +133,13 @@ def title_strip(lit):
     b = [rect(0, 0, W, H, f"url(#{P}Bg)")]
     if lit:
         b.append(ellipse(W / 2, 22.5, 160, 20, f"url(#{P}Glow)", ' opacity="0.55"'))
-    n = 31
-    for row_y in (6, 39):
-        for i in range(n):
-            x = 8 + i * (W - 16) / (n - 1)
-            if lit:
-                b.append(circle(x, row_y, 6.5, f"url(#{P}BulbHalo)"))
-            b.append(circle(x, row_y, 3.6, "#3a0402"))
-            b.append(circle(x, row_y, 2.9, f"url(#{P}Bulb)"))
+    b.append(bulb_rows(W, lit, P, "#3a0402"))
     for sx in (-1, 1):
         b.append(chick(W / 2 + sx * 150, 20, 9, flip=sx > 0))
         for k in range(3):
             b.append(paw(W / 2 + sx * (184 + k * 14), 23 - (k % 2) * 3, 3.2, "#fff27a",
                          f' opacity="{num(0.5 + 0.2 * k)}"'))
     wd = text_path("FARMYARD FRIENDS", "sans-bold", 21, W / 2, 30.5, spacing=1.2)
-    for i in range(3, 0, -1):
-        b.append(path(wd, "#3a0402", f' transform="translate({num(i * 0.4)},{num(i * 0.6)})"'
-                                    ' stroke="#3a0402" stroke-width="3" stroke-linejoin="round"'))
-    b.append(path(wd, "none", ' stroke="#1a3a9a" stroke-width="3.6" stroke-linejoin="round"'))
-    b.append(path(wd, f"url(#{P}Words)"))
+    b.append(extruded(wd, f"url(#{P}Words)", "#1a3a9a", 3.6, 3, "#3a0402", (0.4, 0.6), extr_w=3))
     b.append(glass_finish(W, H, lit))
     return "\n".join(d), "\n".join(b)

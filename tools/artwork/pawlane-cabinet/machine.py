@@ -1,7 +1,6 @@
 """The whole Pawlane cabinet, 800x600: red enamel and chrome around a cream
 face, with the title lamps lit and the HOLD plates and payline bars unlit."""
 import math
-import random
 
 from farm import *  # noqa: F401,F403
 from lamps import title_glass, coin_sign, title_strip, sparkle_star
@@ -61,34 +60,17 @@ def material_defs():
     ])
 
 
-def rivet(x, y, r=2.4, grad="rivet"):
-    return (circle(x + 0.6, y + 0.8, r + 0.3, "#000000", ' fill-opacity="0.45"') +
-            circle(x, y, r, f"url(#{grad})"))
+def chrome_rivet(x, y, r=2.4):
+    return rivet(x, y, r, shadow=0.45)
 
 
-def ring(x0, y0, x1, y1, ix0, iy0, ix1, iy1, fill, r=0, ir=0, extra=""):
-    return path(frame_path(x0, y0, x1, y1, ix0, iy0, ix1, iy1, r, ir), fill, ' fill-rule="evenodd"' + extra)
+def trim_rivet(x, y):
+    return chrome_rivet(x, y, 1.8)
 
 
-def bezel(opening, w_out=4, w_in=3, r=5, shadow=True, bottom=None):
-    """A chrome window frame around `opening`, lit from above; `bottom` narrows its lower side."""
-    x0, y0, x1, y1 = opening
-    t = w_out + w_in
-    tb = t if bottom is None else bottom
-    wi_b = min(w_in, tb)
-    out = []
-    if shadow:
-        for i, op in enumerate((0.35, 0.2, 0.1)):
-            out.append(rect(x0 - t - 1 + i * 0.5, y0 - t + 1 + i, x1 + t + 1 + i, y1 + tb + 1 + i, "#000000",
-                            r=r + 1, extra=f' fill-opacity="{num(op)}"'))
-    out.append(ring(x0 - t, y0 - t, x1 + t, y1 + tb, x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b,
-                    "url(#chromeUp)", r, 2))
-    out.append(ring(x0 - w_in, y0 - w_in, x1 + w_in, y1 + wi_b, x0, y0, x1, y1, "url(#chromeDown)", 2, 0))
-    out.append(rect(x0 - t + 0.5, y0 - t + 0.5, x1 + t - 0.5, y1 + tb - 0.5, "none", r=r,
-                    extra=' stroke="#ffffff" stroke-opacity="0.6" stroke-width="0.8"'))
-    out.append(rect(x0 - 0.5, y0 - 0.5, x1 + 0.5, y1 + 0.5, "none",
-                    extra=' stroke="#000000" stroke-opacity="0.7" stroke-width="1"'))
-    return "\n".join(out)
+# Chrome frames, collars and rails, held on with small chrome rivets.
+CHROME = dict(up="chromeUp", down="chromeDown", bar="chromeBar", rail_shadow=0.4, band_shadow=0.4,
+              shadow=(0.35, 0.2, 0.1), drop=1, edge=("#ffffff", 0.6), lip=0.7, fastener=trim_rivet)
 
 
 def enamel_panel(x0, y0, x1, y1, fill, lip=3, r=6):
@@ -104,8 +86,7 @@ def enamel_panel(x0, y0, x1, y1, fill, lip=3, r=6):
 def cabinet_shell():
     out = ["<!-- cabinet shell: red enamel body, crown and header rail -->",
            rect(4, 0, 796, 600, "url(#bodyRed)"),
-           rect(4, 0, 796, 6, "url(#chromeBar)"),
-           rect(4, 6, 796, 8, "#000000", extra=' fill-opacity="0.4"'),
+           crown_rail(CHROME),
            enamel_panel(12, 12, 216, 120, "url(#navy)"),
            enamel_panel(652, 14, 786, 84, "url(#navy)")]
     # a trail of faint paw prints across the dark panels
@@ -113,10 +94,7 @@ def cabinet_shell():
         out.append(f'<g opacity="0.16">{paw(x, 100 - (i % 2) * 12 - i * 9, 4, "#ffffff")}</g>')
     for i, x in enumerate((664, 768)):
         out.append(f'<g opacity="0.16">{paw(x, 38 + i * 24, 4, "#ffffff")}</g>')
-    out.append(rect(216, 88, 796, 96, "url(#chromeBar)"))
-    out.append(rect(216, 96, 796, 99, "#000000", extra=' fill-opacity="0.4"'))
-    out.append(rect(4, 124, 222, 131, "url(#chromeBar)"))
-    out.append(rect(4, 131, 222, 133, "#000000", extra=' fill-opacity="0.4"'))
+    out.append(header_rails(CHROME))
     out.append(rect(4, 596, 796, 600, "#1a0202"))
     return "\n".join(out)
 
@@ -135,39 +113,9 @@ def header_emblem():
                         for a in range(22, 382, 45)]])
 
 
-def meter_panel():
-    x0, y0, x1, y1 = 233, 17, 637, 83
-    out = ["<!-- meter panel: dark glass, the program writes captions and digits here -->",
-           bezel((x0, y0, x1, y1), w_out=4, w_in=3, r=6),
-           rect(x0, y0, x1, y1, "url(#meterGlass)"),
-           rect(*METER_BLACK, "#000000"),
-           rect(x0 + 2, y0 + 1, x1 - 2, y0 + 4, "#ffffff", extra=' fill-opacity="0.06"')]
-    for (x, y) in ((228.5, 13), (641.5, 13), (228.5, 87), (641.5, 87)):
-        out.append(rivet(x, y, 1.8))
-    return "\n".join(out)
-
-
-def pillar(x0, top):
-    x1 = x0 + 50
-    cx = x0 + 25
-    out = [f"<!-- {'left' if x0 < 400 else 'right'} pillar with chaser lamps -->",
-           rect(x0, top, x1, 596, "url(#pillarRed)"),
-           rect(x0, top, x0 + 4, 596, "url(#chromeH)"),
-           rect(x1 - 4, top, x1, 596, "url(#chromeH)"),
-           rect(x0, 124, x1, 131, "url(#chromeBar)"),
-           rect(x0, 131, x1, 133, "#000000", extra=' fill-opacity="0.4"'),
-           rect(x0, 586, x1, 596, "url(#chromeBar)"),
-           rect(cx - 13, 138, cx + 13, 583, "url(#chromeDown)", r=6),
-           rect(cx - 11, 140, cx + 11, 581, "url(#recess)", r=5)]
-    n = 21
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 12, "url(#bulbHalo)"))
-    for i in range(n):
-        y = 150 + i * (570 - 150) / (n - 1)
-        out.append(circle(cx, y, 7, "#1a1c22"))
-        out.append(circle(cx, y, 6, f"url(#bulb{'RYB'[i % 3]})"))
-        out.append(circle(cx - 1.8, y - 2, 1.5, "#ffffff", ' fill-opacity="0.9"'))
+def red_pillar(x0, top):
+    out = pillar(x0, top, "pillar with chaser lamps", CHROME, "url(#pillarRed)", "chromeH")
+    out.append(chaser_bulbs(x0 + 25, "#1a1c22", lambda i: f"url(#bulb{'RYB'[i % 3]})"))
     return "\n".join(out)
 
 
@@ -175,13 +123,7 @@ def art_panel():
     """Left wing: a backlit glass with the farm under a summer sky."""
     gx0, gy0, gx1, gy1 = 72, 146, 204, 482
     spring = gy0 + 40
-    mid = (gx0 + gx1) / 2
-
-    def arch(a, b, c, e):
-        return f"M{num(a)} {num(e)}V{num(spring)}Q{num(a)} {num(b)} {num(mid)} {num(b)}Q{num(c)} {num(b)} {num(c)} {num(spring)}V{num(e)}Z"
-
-    inner = arch(gx0, gy0, gx1, gy1)
-    out = ["<!-- left wing: the farm under glass -->", path(inner, "url(#fmSky)")]
+    out = ["<!-- left wing: the farm under glass -->", path(arch_d(gx0, gy0, gx1, gy1, spring), "url(#fmSky)")]
     out.append(sun(160, 200, 17))
     out.append(cloud(104, 190, 11))
     out.append(cloud(170, 250, 8, 0.9))
@@ -208,37 +150,17 @@ def art_panel():
     out.append(chick(138, 458, 7, flip=True))
     out.append(chick(160, 446, 6))
     # chrome frame with an arched top
-    fx0, fy0, fx1, fy1 = gx0 - 8, gy0 - 8, gx1 + 8, gy1 + 8
-    outer = arch(fx0, fy0, fx1, fy1)
-    midp = arch(gx0 - 3, gy0 - 3, gx1 + 3, gy1 + 3)
-    out.append(path(outer, "#000000", ' fill-opacity="0.4" transform="translate(1.5,2.5)"'))
-    out.append(path(outer + " " + midp, "url(#chromeUp)", ' fill-rule="evenodd"'))
-    out.append(path(midp + " " + inner, "url(#chromeDown)", ' fill-rule="evenodd"'))
-    out.append(path(inner, "none", ' stroke="#000000" stroke-opacity="0.6"'))
-    out.append(poly([(gx0, gy0 + 44), (gx0 + 14, gy0 + 16), (gx0 + 34, gy0 + 5), (gx0 + 52, gy0 + 2), (gx0, gy0 + 120)],
-                    "url(#sheen)"))
-    for (x, y) in ((fx0 + 4, fy1 - 4), (fx1 - 4, fy1 - 4), (fx0 + 4, spring + 6), (fx1 - 4, spring + 6)):
-        out.append(rivet(x, y, 1.8))
+    out.append(arched_frame(gx0, gy0, gx1, gy1, spring, CHROME))
     return "\n".join(out)
 
 
-def coin_tray():
-    x0, y0, x1, y1 = 64, 538, 212, 594
-    out = ["<!-- coin tray -->",
-           rect(x0 - 2, y0 - 2, x1 + 2, y1 + 1, "#000000", r=8, extra=' fill-opacity="0.5"'),
-           rect(x0, y0, x1, y1, "url(#chromeUp)", r=8),
-           rect(x0 + 5, y0 + 5, x1 - 5, y1 - 14, "url(#tray)", r=5)]
-    rnd = random.Random(9)
-    for _ in range(13):
-        x = rnd.uniform(x0 + 16, x1 - 16)
-        y = rnd.uniform(y0 + 20, y1 - 20)
-        out.append(ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'))
-        out.append(ellipse(x, y, 7, 3.4, "url(#coin)", ' stroke="#8a5000" stroke-width="0.6"'))
-    out.append(path(f"M{x0} {y1 - 16}Q{(x0 + x1) / 2} {y1 - 10} {x1} {y1 - 16}V{y1 - 6}Q{x1} {y1} {x1 - 6} {y1}"
-                    f"H{x0 + 6}Q{x0} {y1} {x0} {y1 - 6}Z", "url(#chromeBar)"))
-    out.append(path(f"M{x0 + 4} {y1 - 14.5}Q{(x0 + x1) / 2} {y1 - 8.5} {x1 - 4} {y1 - 14.5}", "none",
-                    ' stroke="#ffffff" stroke-opacity="0.9" stroke-width="1"'))
-    return "\n".join(out)
+def gold_coin(x, y):
+    return "\n".join([ellipse(x + 0.6, y + 1, 7, 3.4, "#000000", ' fill-opacity="0.45"'),
+                      ellipse(x, y, 7, 3.4, "url(#coin)", ' stroke="#8a5000" stroke-width="0.6"')])
+
+
+def chrome_lip(x0, y0, x1, y1):
+    return rounded_lip(x0, y0, x1, y1, "url(#chromeBar)", "#ffffff", 0.9)
 
 
 def right_wing():
@@ -256,46 +178,21 @@ def right_wing():
     out.append(poly([(693, 142), (721, 142), (721, 139), (727, 143), (721, 147), (721, 144), (693, 144)], "#1a1c22",
                     ' stroke="#c8ced8" stroke-width="0.6"'))
     out.append(circle(707, 190, 4, "url(#chromeUp)"))
-    x0, y0, x1, y1 = 676, 214, 738, 322
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=7))
-    out.append(rect(x0 + 3, y0 + 3, x1 - 3, y1 - 3, "url(#chromeDown)", r=5))
-    out.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#cream)", r=4))
-    out.append(path(text_path("COIN", "sans-bold", 10, 707, y0 + 18, spacing=1), "#c81e10"))
-    out.append(rect(701, y0 + 26, 713, y0 + 76, "url(#chromeDown)", r=4))
-    out.append(rect(704, y0 + 29, 710, y0 + 73, "#000000", r=2))
-    out.append(poly([(700, y0 + 84), (714, y0 + 84), (707, y0 + 96)], "url(#lineRed)",
-                    ' stroke="#5a0402" stroke-width="0.8"'))
-    for (x, y) in ((x0 + 8, y0 + 8), (x1 - 8, y0 + 8), (x0 + 8, y1 - 8), (x1 - 8, y1 - 8)):
-        out.append(rivet(x, y, 1.6))
-    x0, y0, x1, y1 = 676, 340, 738, 500
-    out.append(rect(x0 + 1, y0 + 2, x1 + 1, y1 + 2, "#000000", r=7, extra=' fill-opacity="0.5"'))
-    out.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=7))
-    out.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#grille)", r=5))
-    for row in range(15):
-        for col in range(5):
-            x = x0 + 13 + col * 9 + (4.5 if row % 2 else 0)
-            if x > x1 - 10:
-                continue
-            y = y0 + 12 + row * 9.8
-            out.append(circle(x, y + 0.6, 2.6, "#4a5060", ' fill-opacity="0.6"'))
-            out.append(circle(x, y, 2.4, "#000000"))
+    out.append(coin_entry(CHROME, "url(#cream)", "#c81e10", "url(#lineRed)", "#5a0402",
+                          lambda x, y: chrome_rivet(x, y, 1.6)))
+    out.append(speaker(CHROME, lambda x0, y0, x1, y1: round_holes(x0, y0, x1, y1, "#4a5060")))
     out.append(enamel_panel(672, 538, 742, 594, "url(#navy)"))
     out.append(paw(707, 567, 9, "#fff6d0", ' opacity="0.85"'))
     return "\n".join(out)
 
 
-def face_plate():
-    x0, y0, x1, y1 = 222, 90, 668, 516
-    out = ["<!-- face plate: cream enamel with a chrome edge -->",
-           rect(x0 - 2, y0, x1 + 3, y1 + 4, "#000000", r=8, extra=' fill-opacity="0.55"'),
-           rect(x0, y0, x1, y1, "url(#chromeUp)", r=7),
-           rect(x0 + 2.5, y0 + 2.5, x1 - 2.5, y1 - 2.5, "url(#cream)", r=6)]
+def cream_plate():
+    out = face_plate("cream enamel with a chrome edge", "chromeUp", "cream", inset=2.5)
     for x in (661,):
         for y in range(110, 200, 36):
-            out.append(rivet(x, y, 2))
+            out.append(chrome_rivet(x, y, 2))
     for x in range(250, 560, 36):
-        out.append(rivet(x, 511, 2))
+        out.append(chrome_rivet(x, 511, 2))
     # the line numbers beside the bars, in the lines' colours
     for colour, (bx0, by0, bx1, by1) in LINE_BARS.items():
         cy = (by0 + by1) / 2
@@ -304,7 +201,7 @@ def face_plate():
         out.append(circle(229, cy, 6, fill, ' stroke="#ffffff" stroke-width="1"'))
         out.append(path(text_path(str(LINE_NUMBERS[colour]), "sans-bold", 9, 229, cy + 3.3), "#ffffff"))
     for y in (160, 200, 236):
-        out.append(rivet(229, y, 2))
+        out.append(chrome_rivet(229, y, 2))
     return "\n".join(out)
 
 
@@ -319,55 +216,20 @@ def reels():
     out.append(path("M243 265.5H557", "none", ' stroke="#8a929e" stroke-width="1"'))
     for x0, y0, x1, y1 in HOLD_LAMPS.values():
         out.append(f'<g transform="translate({x0},{y0})">{hold_plate(False)}</g>')
-    for x in REEL_X:
-        o = (x, REEL_TOP, x + REEL_W, REEL_BOTTOM)
-        out.append(bezel(o, w_out=3, w_in=2, r=4))
-        out.append(rect(*o, "url(#reelFace)"))
-        out.append(rect(*o, "url(#reelGlass)"))
-    for xa, xb in ((REEL_X[0] + REEL_W, REEL_X[1]), (REEL_X[1] + REEL_W, REEL_X[2])):
-        cx = (xa + xb) / 2
-        out.append(rect(cx - 3, 276, cx + 3, 496, "url(#chromeH)", r=3))
+    out.append(reel_windows(REEL_X, REEL_W, REEL_TOP, REEL_BOTTOM, CHROME, ("reelFace", "reelGlass")))
+    out.append(reel_posts(REEL_X, REEL_W, "chromeH"))
     for colour, (x0, y0, x1, y1) in LINE_BARS.items():
         out.append(f'<g transform="translate({x0},{y0})">{bar_segments(colour, False)}</g>')
     return "\n".join(out)
 
 
-def lamp_glass(opening, body, note, bottom=None):
-    x0, y0, x1, y1 = opening
-    return (f"<!-- {note} -->\n" + bezel(opening, w_out=4, w_in=3 if x1 - x0 > 100 else 2, r=6, bottom=bottom) +
-            f'\n<g transform="translate({x0},{y0})">\n{body}\n</g>')
-
-
 def right_controls():
     out = ["<!-- bonus meter box and button housings -->"]
-    px0, py0, px1, py1 = 574, 195, 660, 213
-    out.append(rect(px0 + 1, py0 + 1.5, px1 + 1, py1 + 1.5, "#000000", r=3, extra=' fill-opacity="0.5"'))
-    out.append(rect(px0, py0, px1, py1, "url(#plaque)", r=3, extra=' stroke="#5a0402" stroke-width="0.8"'))
-    label = "CHICK BONUS"
-    sx = min(1.0, 74 / text_width(label, "sans-bold", 10, spacing=0.6))
-    out.append(path(text_path(label, "sans-bold", 10, (px0 + px1) / 2, py1 - 5, sx=sx, spacing=0.6), "#fff6d0"))
-    out.append(bezel(BONUS_BOX, w_out=4, w_in=2, r=5))
+    out.append(plaque((574, 195, 660, 213), "#5a0402", "CHICK BONUS", 10, "#fff6d0", 0.6, max_width=74))
+    out.append(bezel(BONUS_BOX, CHROME, w_out=4, w_in=2, r=5))
     bx, by = BONUS_BOX[0], BONUS_BOX[1]
     out.append(f'<g transform="translate({bx},{by})">{"".join(cell_face(0))}{cell_glass(0)}</g>')
-    out.append(rect(569, 286, 664, 498, "#000000", r=6, extra=' fill-opacity="0.5"'))
-    out.append(rect(570, 286, 663, 497, "url(#recess)", r=6))
-    for name, (x0, y0, x1, y1) in BUTTONS.items():
-        out.append(ring(x0 - 6, y0 - 5, x1 + 6, y1 + 5, x0 - 2, y0 - 2, x1 + 2, y1 + 2, "url(#chromeUp)", 6, 4))
-        out.append(ring(x0 - 2, y0 - 2, x1 + 2, y1 + 2, x0, y0, x1, y1, "url(#chromeDown)", 4, 0))
-        _, bb = button_half(name, False, 0, prefix=name)
-        out.append(f'<g transform="translate({x0},{y0})">{bb}</g>')
-    return "\n".join(out)
-
-
-def title_strip_section(strip_body):
-    x0, y0, x1, y1 = TITLE_STRIP
-    out = ["<!-- deck rail and the lit title strip -->",
-           rect(54, 518, 746, 531, "url(#chromeBar)"),
-           rect(54, 531, 746, 534, "#000000", extra=' fill-opacity="0.5"')]
-    for x in range(66, 740, 40):
-        out.append(rivet(x, 524.5, 1.8))
-    out.append(bezel(TITLE_STRIP, w_out=3, w_in=3, r=4))
-    out.append(f'<g transform="translate({x0},{y0})">\n{strip_body}\n</g>')
+    out.append(button_wells(BUTTONS, CHROME, button_half))
     return "\n".join(out)
 
 
@@ -382,17 +244,17 @@ def machine_svg():
     body = [rect(0, 0, W, H, "#000000"),
             cabinet_shell(),
             header_emblem(),
-            meter_panel(),
-            pillar(4, 131),
-            pillar(746, 99),
+            meter_panel(METER_BLACK, CHROME),
+            red_pillar(4, 131),
+            red_pillar(746, 99),
             art_panel(),
-            coin_tray(),
+            coin_tray(CHROME, gold_coin, chrome_lip),
             right_wing(),
-            face_plate(),
+            cream_plate(),
             reels(),
-            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", bottom=3),
-            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)"),
+            lamp_glass(TITLE_GLASS, tg_b, "title glass (lit)", CHROME, bottom=3),
+            lamp_glass(COIN_SIGN, cs_b, "coin sign (lit)", CHROME),
             right_controls(),
-            title_strip_section(ts_b)]
+            title_strip_section(TITLE_STRIP, ts_b, CHROME)]
     return svg_doc(W, H, "Pawlane Slots cabinet: lamps lit, HOLD plates and payline bars unlit",
                    "\n".join(defs), "\n".join(body))

@@ -9,18 +9,18 @@ BW, BH = 78, 59
 BUTTON_STYLES = {
     "spin": dict(label="SPIN", size=19, spacing=1.5,
                  lit_face=[(0, "#fff0e8"), (0.3, "#ff8a6a"), (0.72, "#e8200e"), (1, "#9a0a04")],
-                 lit_side="#5a0602", lit_text="#ffffff", lit_text_line="#6a0402", lit_glow="#ff7a5a",
-                 dim_face=[(0, "#6a3a34"), (0.6, "#4a1e1a"), (1, "#2a0e0c")], dim_side="#160404",
+                 lit_side="#5a0602", lit_ring="#ffffff", lit_text="#ffffff", lit_text_line="#6a0402",
+                 lit_glow="#ff7a5a", dim_face=[(0, "#6a3a34"), (0.6, "#4a1e1a"), (1, "#2a0e0c")], dim_side="#160404",
                  dim_text="#b89a94"),
     "bet1": dict(label="BET 1", size=16, spacing=0.5,
                  lit_face=[(0, "#fffef0"), (0.3, "#fff27a"), (0.72, "#ffc810"), (1, "#c88a00")],
-                 lit_side="#6a4a00", lit_text="#8a1a04", lit_text_line=None, lit_glow="#ffe060",
-                 dim_face=[(0, "#6a6034"), (0.6, "#4a421e"), (1, "#2a240c")], dim_side="#161204",
+                 lit_side="#6a4a00", lit_ring="#ffffff", lit_text="#8a1a04", lit_text_line=None,
+                 lit_glow="#ffe060", dim_face=[(0, "#6a6034"), (0.6, "#4a421e"), (1, "#2a240c")], dim_side="#161204",
                  dim_text="#bab08a"),
     "bet5": dict(label="BET 3", size=16, spacing=0.5,
                  lit_face=[(0, "#f0f8ff"), (0.3, "#7ac0ff"), (0.72, "#1e6ae8"), (1, "#0a3498")],
-                 lit_side="#041a5a", lit_text="#ffffff", lit_text_line="#041a5a", lit_glow="#6ab0ff",
-                 dim_face=[(0, "#3a4a6a"), (0.6, "#1e2a4a"), (1, "#0c142a")], dim_side="#04081a",
+                 lit_side="#041a5a", lit_ring="#ffffff", lit_text="#ffffff", lit_text_line="#041a5a",
+                 lit_glow="#6ab0ff", dim_face=[(0, "#3a4a6a"), (0.6, "#1e2a4a"), (1, "#0c142a")], dim_side="#04081a",
                  dim_text="#94a0b8"),
 }
 
@@ -32,47 +32,18 @@ def chrome_defs(P=""):
     ])
 
 
+# The buttons sit in chrome rings on a black plate.
+CHROME_BUTTON = dict(ring=(("#ffffff", "#a8b0bc", "#4a505c"), ("#8a8e98", "#4a4e58", "#1a1c22")), gloss=(0.8, 0.2),
+                     glow=(0.72, 0.86, 0.6), housing="#06070a", well="#030304", edge=0.6, shine=0.6)
+
+
 def button_half(style, lit, oy, prefix=""):
-    st = BUTTON_STYLES[style]
-    P = prefix + ("L" if lit else "D")
-    d = [rad(P + "Face", st["lit_face"] if lit else st["dim_face"], cx=0.5, cy=0.42, r=0.62, fx=0.5, fy=0.3),
-         lin(P + "Ring", [(0, "#ffffff" if lit else "#8a8e98"), (0.45, "#a8b0bc" if lit else "#4a4e58"),
-                          (1, "#4a505c" if lit else "#1a1c22")]),
-         lin(P + "Gloss", [(0, "#ffffff", 0.8 if lit else 0.2), (1, "#ffffff", 0.0)])]
-    if lit:
-        d.append(rad(P + "Glow", [(0, st["lit_glow"], 0.0), (0.72, st["lit_glow"], 0.0), (0.86, st["lit_glow"], 0.6),
-                                  (1, st["lit_glow"], 0.0)]))
-    g = [f'<g transform="translate(0,{oy})">',
-         rect(0, 0, BW, BH, "#06070a"),
-         rect(1, 1, BW - 1, BH - 1, f"url(#{P}Ring)", r=9),
-         rect(3.5, 3.5, BW - 3.5, BH - 3.5, "#030304", r=7.5)]
-    if lit:
-        g.append(ellipse(BW / 2, BH / 2, 44, 33, f"url(#{P}Glow)"))
-    g.append(rect(6, 8, BW - 6, BH - 5, st["lit_side"] if lit else st["dim_side"], r=7))
-    g.append(rect(6, 5.5, BW - 6, BH - 9, f"url(#{P}Face)", r=7,
-                  extra=f' stroke="{"#ffffff" if lit else "#000000"}" stroke-opacity="{0.6 if lit else 0.4}" stroke-width="0.8"'))
-    g.append(rect(10, 7.5, BW - 10, 22, f"url(#{P}Gloss)", r=5))
-    cy = (5.5 + BH - 9) / 2
-    base = cy + cap_height("sans-bold", st["size"]) / 2 + 0.5
-    td = text_path(st["label"], "sans-bold", st["size"], BW / 2, base, spacing=st["spacing"])
-    if lit:
-        if st["lit_text_line"]:
-            g.append(path(td, "none", f' stroke="{st["lit_text_line"]}" stroke-width="2.6" stroke-linejoin="round"'))
-        else:
-            g.append(path(td, "#ffffff", ' fill-opacity="0.6" transform="translate(0,1)"'))
-        g.append(path(td, st["lit_text"]))
-    else:
-        g.append(path(td, "#000000", ' fill-opacity="0.6" transform="translate(0.8,1)"'))
-        g.append(path(td, st["dim_text"]))
-    g.append("</g>")
-    return "\n".join(d), "\n".join(g)
+    return round_button(BUTTON_STYLES[style], lit, oy, prefix + ("L" if lit else "D"), BW, BH, CHROME_BUTTON)
 
 
 def button_svg(style):
-    dd, db = button_half(style, False, 0)
-    ld, lb = button_half(style, True, BH)
-    return svg_doc(BW, BH * 2, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
-                   dd + "\n" + ld, "<!-- dimmed -->\n" + db + "\n<!-- lit -->\n" + lb)
+    return dimmed_and_lit_svg(BW, BH, f"{BUTTON_STYLES[style]['label']} button: dimmed above, lit below",
+                              lambda lit, oy: button_half(style, lit, oy))
 
 
 # ------------------------------------------------------------------ bonus meter
@@ -95,15 +66,11 @@ def bonus_defs():
 
 
 def cell_face(k):
-    oy = k * BH
-    return [rect(0, oy, BW, oy + BH, "#07080c"),
-            rect(1, oy + 1, BW - 1, oy + BH - 1, "url(#bmRim)", r=6),
-            rect(2.5, oy + 2.5, BW - 2.5, oy + BH - 2.5, "url(#bmFace)", r=5)]
+    return meter_cell(k, BW, BH, "#07080c")
 
 
 def cell_glass(k, strength=1.0):
-    oy = k * BH
-    return rect(4, oy + 4, BW - 4, oy + 16, "#ffffff", r=4, extra=f' fill-opacity="{num(0.25 * strength)}"')
+    return meter_cell_glass(k, BW, BH, 0.25 * strength)
 
 
 def chick_cell(k):

@@ -7,7 +7,7 @@ import sys
 
 sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pawlane-cabinet"))
 
-from farm import *  # noqa: E402,F401,F403  (and the shared Orevein helpers)
+from farm import *  # noqa: E402,F401,F403  (and the shared SVG helpers)
 
 INK = "#2a1608"
 

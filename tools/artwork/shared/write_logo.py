@@ -3,6 +3,8 @@
 import os
 import math
 
+from svg_draw import star_points
+
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "engine", "display", "art", "logo.svg")
 CX, CY = 59.5, 60.0
 
@@ -11,15 +13,6 @@ ADV = {"A": 0.774, "E": 0.683, "G": 0.821, "H": 0.837, "I": 0.372, "L": 0.637,
        "M": 0.995, "N": 0.837, "R": 0.770, "S": 0.720, "T": 0.682, " ": 0.348, "B": 0.762, "P": 0.733, "Y": 0.724}
 SIZE = 9.6
 TRACK = 0.9  # extra spacing between letters, px
-
-
-def star_points(cx, cy, r_out, r_in, n=5, rot=-90.0):
-    pts = []
-    for i in range(2 * n):
-        r = r_out if i % 2 == 0 else r_in
-        a = math.radians(rot + i * 180.0 / n)
-        pts.append(f"{cx + r * math.cos(a):.2f},{cy + r * math.sin(a):.2f}")
-    return " ".join(pts)
 
 
 def arc_text(text, radius, top):
