@@ -11,11 +11,11 @@
 #include "engine/reels/VirtualClock.h"
 #include "engine/shell/Dialogs.h"
 #include "games/Catalog.h"
+#include "tools/sim/CommandLine.h"
 #include "tools/sim/Simulation.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -455,20 +455,6 @@ std::string oneIn(double probability) {
     return probability > 0 ? number(1.0 / probability, 1) : std::string("never");
 }
 
-template <typename T> bool parseNumber(const std::string& text, T& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && !text.empty();
-}
-
-std::string joined(const std::vector<std::string_view>& names) {
-    std::string text;
-    for (const std::string_view name : names) {
-        text += (text.empty() ? "" : ", ") + std::string(name);
-    }
-    return text;
-}
-
 } // namespace
 
 ParSheet computeParSheet(const ParRequest& request) {
@@ -617,21 +603,16 @@ std::string toTable(const ParSheet& s) {
 }
 
 std::string usage() {
-    std::vector<std::string_view> names = gameNames();
     std::string text =
         "usage: slots-par --game NAME [--coins N] [--strategy NAME] [--spins M] [--json]\n"
         "Works out the game's PAR sheet by playing every stop combination through its rules.\n"
         "  --game NAME      the game: " +
-        joined(names) +
+        sim::joinedGameNames() +
         "\n"
         "  --coins N        coins per spin, 1 to the game's coin limit (default: each in turn)\n"
         "  --strategy NAME  how the holds or nudges are spent (default none):\n";
-    for (const std::string_view game : names) {
-        std::vector<std::string_view> strategies;
-        for (const SimStrategy& s : simStrategies(game)) {
-            strategies.push_back(s.name);
-        }
-        text += "                   " + std::string(game) + ": " + joined(strategies) + "\n";
+    for (const std::string_view game : gameNames()) {
+        text += "                   " + std::string(game) + ": " + sim::joinedStrategyNames(game) + "\n";
     }
     text += "  --spins M        spins the simulator plays for a strategy whose figures are estimated\n"
             "                   (one that keeps reels still between spins; default 400000)\n"
@@ -640,75 +621,43 @@ std::string usage() {
 }
 
 int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    ParRequest request;
-    bool haveGame = false, json = false;
-    std::optional<std::int32_t> coins;
     auto bad = [&](const std::string& message) {
         err << "slots-par: " << message << "\n" << usage();
         return 2;
     };
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string name = arguments[i];
-        std::string value;
-        bool haveValue = false;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            haveValue = true;
-        }
-        if (name == "--help" || name == "-h") {
-            out << usage();
-            return 0;
-        }
-        if (name == "--json") {
-            json = true;
-            continue;
-        }
-        if (name != "--game" && name != "--coins" && name != "--strategy" && name != "--spins") {
-            return bad("unknown argument '" + arguments[i] + "'");
-        }
-        if (!haveValue) {
-            if (i + 1 >= arguments.size()) {
-                return bad(name + " needs a value");
-            }
-            value = arguments[++i];
-        }
-        if (name == "--game") {
-            request.game = value;
-            haveGame = true;
-        } else if (name == "--strategy") {
-            request.strategy = value;
-        } else if (name == "--spins") {
-            if (!parseNumber(value, request.estimateSpins) || request.estimateSpins < 10) {
-                return bad("--spins must be a whole number of at least 10, not '" + value + "'");
-            }
-        } else {
-            std::int32_t n = 0;
-            if (!parseNumber(value, n) || n < 1) {
-                return bad("--coins must be a whole number of at least 1, not '" + value + "'");
-            }
-            coins = n;
-        }
+    const sim::CommandLine line =
+        sim::readCommandLine(arguments, {"--game", "--coins", "--strategy", "--spins"}, {"--json"});
+    if (line.helpAsked) {
+        out << usage();
+        return 0;
     }
-    if (!haveGame) {
+    if (!line.error.empty()) {
+        return bad(line.error);
+    }
+    const bool json = line.flags.contains("--json");
+    ParRequest request;
+    if (const std::optional<std::string> game = line.value("--game")) {
+        request.game = *game;
+    } else {
         return bad("--game is required");
     }
-    const auto game = makeGame(request.game);
-    if (!game) {
-        return bad("unknown game '" + request.game + "' (games: " + joined(gameNames()) + ")");
+    request.strategy = line.value("--strategy").value_or(request.strategy);
+    if (const std::optional<std::string> spins = line.value("--spins");
+        spins && (!sim::parseNumber(*spins, request.estimateSpins) || request.estimateSpins < 10)) {
+        return bad("--spins must be a whole number of at least 10, not '" + *spins + "'");
     }
-    if (!findSimStrategy(request.game, request.strategy)) {
-        std::vector<std::string_view> strategies;
-        for (const SimStrategy& s : simStrategies(request.game)) {
-            strategies.push_back(s.name);
+    std::optional<std::int32_t> coins;
+    if (const std::optional<std::string> given = line.value("--coins")) {
+        std::int32_t n = 0;
+        if (!sim::parseNumber(*given, n) || n < 1) {
+            return bad("--coins must be a whole number of at least 1, not '" + *given + "'");
         }
-        return bad("unknown strategy '" + request.strategy + "' for " + request.game +
-                   " (strategies: " + joined(strategies) + ")");
+        coins = n;
     }
-    const std::int32_t limit = game->values().coinLimit;
-    if (coins && *coins > limit) {
-        return bad(request.game + " takes at most " + std::to_string(limit) + " coins a spin");
+    if (const std::optional<std::string> wrong = sim::checkGameChoice(request.game, request.strategy, coins)) {
+        return bad(*wrong);
     }
+    const std::int32_t limit = makeGame(request.game)->values().coinLimit;
     try {
         const std::int32_t first = coins.value_or(1);
         const std::int32_t last = coins.value_or(limit);

@@ -10,9 +10,9 @@
 #include "engine/shell/Dialogs.h"
 #include "engine/state/LoanDesk.h"
 #include "games/Catalog.h"
+#include "tools/sim/CommandLine.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -32,35 +32,6 @@ public:
     void plain(const QString& text) override { throw std::runtime_error(text.toStdString()); }
     void error(const QString& text) override { throw std::runtime_error(text.toStdString()); }
 };
-
-template <typename T> bool parseNumber(const std::string& text, T& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && !text.empty();
-}
-
-std::string joinedGameNames() {
-    std::string names;
-    for (std::string_view name : gameNames()) {
-        if (!names.empty()) {
-            names += ", ";
-        }
-        names += name;
-    }
-    return names;
-}
-
-// The strategy's names of the named game, joined for a message.
-std::string joinedStrategyNames(std::string_view game) {
-    std::string names;
-    for (const SimStrategy& strategy : simStrategies(game)) {
-        if (!names.empty()) {
-            names += ", ";
-        }
-        names += strategy.name;
-    }
-    return names;
-}
 
 std::string formatFraction(double value) {
     char buffer[64];
@@ -91,80 +62,40 @@ std::string usage() {
 
 ParsedArguments parseArguments(const std::vector<std::string>& arguments) {
     ParsedArguments result;
-    Options options;
-    bool haveGame = false, haveCoins = false, haveSpins = false, haveSeed = false;
-    const std::vector<std::string> names{"--game", "--coins", "--spins", "--seed", "--strategy"};
-
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string name = arguments[i];
-        std::string value;
-        bool haveValue = false;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            haveValue = true;
-        }
-        if (name == "--help" || name == "-h") {
-            result.helpAsked = true;
-            return result;
-        }
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
-            result.error = "unknown argument '" + arguments[i] + "'";
-            return result;
-        }
-        if (!haveValue) {
-            if (i + 1 >= arguments.size()) {
-                result.error = name + " needs a value";
-                return result;
-            }
-            value = arguments[++i];
-        }
-        if (name == "--game") {
-            options.game = value;
-            haveGame = true;
-        } else if (name == "--strategy") {
-            options.strategy = value;
-        } else if (name == "--coins") {
-            if (!parseNumber(value, options.coins) || options.coins < 1) {
-                result.error = "--coins must be a whole number of at least 1, not '" + value + "'";
-                return result;
-            }
-            haveCoins = true;
-        } else if (name == "--spins") {
-            if (!parseNumber(value, options.spins) || options.spins < 1) {
-                result.error = "--spins must be a whole number of at least 1, not '" + value + "'";
-                return result;
-            }
-            haveSpins = true;
-        } else {
-            if (!parseNumber(value, options.seed)) {
-                result.error = "--seed must be a whole number from 0 to 4294967295, not '" + value + "'";
-                return result;
-            }
-            haveSeed = true;
-        }
+    const CommandLine line = readCommandLine(arguments, {"--game", "--coins", "--spins", "--seed", "--strategy"}, {});
+    result.helpAsked = line.helpAsked;
+    if (line.helpAsked || !line.error.empty()) {
+        result.error = line.error;
+        return result;
     }
-
-    if (!haveGame || !haveCoins || !haveSpins) {
+    const std::optional<std::string> game = line.value("--game");
+    const std::optional<std::string> coins = line.value("--coins");
+    const std::optional<std::string> spins = line.value("--spins");
+    const std::optional<std::string> seed = line.value("--seed");
+    if (!game || !coins || !spins) {
         result.error = "--game, --coins and --spins are required";
         return result;
     }
-    const auto game = makeGame(options.game);
-    if (!game) {
-        result.error = "unknown game '" + options.game + "' (games: " + joinedGameNames() + ")";
+    Options options;
+    options.game = *game;
+    options.strategy = line.value("--strategy").value_or(options.strategy);
+    if (!parseNumber(*coins, options.coins) || options.coins < 1) {
+        result.error = "--coins must be a whole number of at least 1, not '" + *coins + "'";
         return result;
     }
-    if (!findSimStrategy(options.game, options.strategy)) {
-        result.error = "unknown strategy '" + options.strategy + "' for " + options.game +
-                       " (strategies: " + joinedStrategyNames(options.game) + ")";
+    if (!parseNumber(*spins, options.spins) || options.spins < 1) {
+        result.error = "--spins must be a whole number of at least 1, not '" + *spins + "'";
         return result;
     }
-    const std::int32_t limit = game->values().coinLimit;
-    if (options.coins > limit) {
-        result.error = options.game + " takes at most " + std::to_string(limit) + " coins a spin";
+    if (seed && !parseNumber(*seed, options.seed)) {
+        result.error = "--seed must be a whole number from 0 to 4294967295, not '" + *seed + "'";
         return result;
     }
-    if (!haveSeed) {
+    if (const std::optional<std::string> wrong = checkGameChoice(options.game, options.strategy, options.coins)) {
+        result.error = *wrong;
+        return result;
+    }
+    if (!seed) {
         Random clockSeeded;
         clockSeeded.seedFromTimeOfDay();
         options.seed = clockSeeded.state();
