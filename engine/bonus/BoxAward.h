@@ -15,7 +15,6 @@ struct BoxAward {
     GameState& state;
     std::int32_t BonusPrize = 0;    // the prize of this bonus: 0 until a box holding more than 0 opens
     QImage* prizePicture = nullptr; // the prize picture, where the prize text goes; null draws nothing
-    bool stockAwarded = false;      // a game that awards holds or nudges only once may note it here
     double prizeScale = 1;          // how many times its own size the prize picture is shown
 };
 

@@ -15,7 +15,9 @@ BoxBonusRound::BoxBonusRound(SlotMachine& machine, QImage* prizePicture)
     : machine_(machine), award_{machine.state(), 0, prizePicture, false} {}
 
 std::int32_t BoxBonusRound::open(int position) {
-    if (position < 1 || position > BoxCount) {
+    // One box per bonus game: a later key or press must not open a second one and
+    // replace the prize the player has already seen.
+    if (opened_ || position < 1 || position > BoxCount) {
         return 0;
     }
     opened_ = true;

@@ -19,7 +19,8 @@ public:
 
     // Opens box `position` (1 to 8): an empty box plays sound 4, a prize box makes
     // its value the prize and plays sound 5; then the game's award step runs.
-    // Returns the value found in the box.
+    // Returns the value found in the box. Only the first opening of a game counts:
+    // any later one opens nothing and returns 0.
     std::int32_t open(int position);
 
     // Closing the game adds a won credit prize to the game's bonus total.

@@ -47,7 +47,7 @@ int boxAt(int x, int y) {
     return column < 0 || row < 0 ? 0 : column * 4 + row + 1;
 }
 
-// Keys that open a fixed box, whether or not one has been opened already.
+// Keys that open a fixed box while none has been opened.
 int letterBox(int key) {
     switch (key) {
     case Qt::Key_N:
@@ -213,8 +213,8 @@ void TTrickForm::FormKeyDown(int key) {
 }
 
 void TTrickForm::openBox(int position) {
-    if (finished_) {
-        return;
+    if (finished_ || round_.anyOpened()) {
+        return; // one box per bonus game
     }
     const std::int32_t value = round_.open(position);
     TrickPicture& shown = value <= 0 ? image2_ : image3_;
@@ -223,10 +223,7 @@ void TTrickForm::openBox(int position) {
     image1_.visible = false;
     // The prize text was drawn onto the picture itself.
     update(changed);
-    // A second box does not put off the close.
-    if (!timer1_.isActive()) {
-        timer1_.start();
-    }
+    timer1_.start();
 }
 
 void TTrickForm::Timer1Timer() {

@@ -17,10 +17,7 @@ void awardPawlaneBox(BoxAward& award) {
     }
     GameState& s = award.state;
     const std::int32_t prize = multiplyClamped(2, s.Coins);
-    if (!award.stockAwarded) {
-        s.Holds = addClamped(s.Holds, prize);
-        award.stockAwarded = true;
-    }
+    s.Holds = addClamped(s.Holds, prize);
     drawPrizeText(award, QString::number(prize) + QStringLiteral(" Holds!"), PrizeTextColour);
 }
 

@@ -153,21 +153,18 @@ TEST(BoxBonusTest, PrizeBoxBecomesThePendingWin) {
     EXPECT_EQ(m->state.BonusWon, 140);
 }
 
-TEST(BoxBonusTest, LaterPrizeReplacesTheEarlierOne) {
+TEST(BoxBonusTest, OnlyTheFirstBoxOpensAndPays) {
     auto m = boxMachine();
     BoxBonusRound round(m->machine, nullptr);
-    round.open(5); // 40
-    round.open(1); // 500
-    EXPECT_EQ(round.BonusPrize(), 500);
-    EXPECT_EQ(m->state.SpinWin, 500);
-
-    // An empty box after a prize keeps the prize.
-    round.open(8);
-    EXPECT_EQ(round.BonusPrize(), 500);
-    EXPECT_EQ(m->state.SpinWin, 500);
-
+    EXPECT_EQ(round.open(5), 40);
+    m->log.clear();
+    EXPECT_EQ(round.open(1), 0) << "a second box of 500 stays shut";
+    EXPECT_EQ(round.open(8), 0);
+    EXPECT_TRUE(m->log.empty()) << "and plays no sound";
+    EXPECT_EQ(round.BonusPrize(), 40);
+    EXPECT_EQ(m->state.SpinWin, 40);
     round.close();
-    EXPECT_EQ(m->state.BonusWon, 500);
+    EXPECT_EQ(m->state.BonusWon, 40);
 }
 
 TEST(BoxBonusTest, PositionsOutsideTheBoardOpenNothing) {
@@ -186,7 +183,8 @@ TEST(BoxBonusTest, PositionsOutsideTheBoardOpenNothing) {
 
     // Positions 1 and 8 are the ends of the board.
     EXPECT_EQ(round.open(1), 50);
-    EXPECT_EQ(round.open(8), 50);
+    BoxBonusRound another(m->machine, nullptr);
+    EXPECT_EQ(another.open(8), 50);
 }
 
 TEST(BoxBonusTest, PrizeTextIsWrittenInYellowBelowAndRightOfItsCorner) {

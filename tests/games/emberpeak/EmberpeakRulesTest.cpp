@@ -131,7 +131,7 @@ TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAf
         std::int32_t credits;
         int nudges;
     };
-    // With three coins: a nudge box adds six nudges once and pays nothing; a credit
+    // With three coins: a nudge box adds six nudges and pays nothing; a credit
     // box pays its value as it is; an empty box nothing. The wild symbol adds its own.
     for (const Case& c : {Case{1, 0, 6}, Case{100, 100, 0}, Case{0, 0, 0}}) {
         prize.fill(Qt::black);
@@ -139,7 +139,7 @@ TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAf
         m.state.Nudges = 6;
         const std::int32_t credits = m.state.Credits;
         const std::int32_t bonusWon = m.state.BonusWon;
-        // The player opens box 1, then box 1 again with its letter key.
+        // The player opens box 1; opening it again with its letter key does nothing.
         m.bonus.onPlay = [&prize, c](SlotMachine& machine) {
             machine.state().BoxValues.fill(c.box);
             BoxBonusRound round(machine, &prize);

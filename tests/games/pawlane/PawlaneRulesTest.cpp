@@ -212,8 +212,8 @@ TEST(PawlaneRulesTest, TheHoldsPrizeIsGivenOncePerBonusGame) {
         BoxBonusRound round(m->machine, &prize);
         const std::int32_t holds = m->state.Holds;
         round.open(1);
-        round.open(1); // a letter key opens the same box again
-        round.open(4); // and the other holds box
+        round.open(4); // the other holds box, and a credit box: nothing opens after the first
+        round.open(3);
         EXPECT_EQ(m->state.Holds, holds + 2 * coins) << coins;
         EXPECT_EQ(m->state.SpinWin, 0) << coins;
         round.close();
