@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 namespace slotmachine {
@@ -20,7 +21,14 @@ QString sectionName(int index);
 // A write that did not reach the disk. The file keeps what it held before.
 class RecordWriteError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // `playerKnows`: the player has been told already why nothing can be kept (the
+    // file cannot be read), so the failure need not be shown again during play.
+    explicit RecordWriteError(const std::string& what, bool playerKnows = false)
+        : std::runtime_error(what), playerKnows_(playerKnows) {}
+    bool playerKnows() const { return playerKnows_; }
+
+private:
+    bool playerKnows_;
 };
 
 // Where games are kept: the running game between runs of the program, and the

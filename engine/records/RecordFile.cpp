@@ -40,8 +40,21 @@ constexpr const char* KeyTotalBets = "TotalBets";
 constexpr const char* KeyBonusWon = "BonusWon";
 constexpr const char* KeyBonusPts = "BonusPts";
 constexpr const char* KeyStock = "Nudges";
+// Written only while a bonus game is due, so that other records stay as they were.
+constexpr const char* KeyBonusDue = "BonusDue";
+
+// The keys every store writes into a game section. A section without one of them
+// was cut short; the stock's key alone may be missing, as older records lack it.
+constexpr const char* KeysEveryStoreWrites[] = {KeyName,     KeyDate,      KeyCredits,  KeyBorrowed,
+                                                KeySpins,    KeyTotalBets, KeyBonusWon, KeyBonusPts};
 
 enum class FileState { Missing, Read, Unreadable };
+
+// A file that exists but could not be read, and why.
+struct LoadResult {
+    FileState state = FileState::Missing;
+    QString whyUnreadable;
+};
 
 // A section of the record file as a plain scan of its bytes finds it.
 struct ScannedSection {
@@ -111,6 +124,17 @@ std::optional<QString> badBytes(std::string_view line) {
     return std::nullopt;
 }
 
+// "CurrentGame" and "GameNo1" to "GameNo8", in any case.
+bool isGameSection(std::string_view name) {
+    const std::string lower = lowered(name);
+    for (int index = 0; index <= CurrentGameIndex; ++index) {
+        if (lower == lowered(sectionName(index).toStdString())) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Reads the file's lines the simplest way the format allows: headings "[name]",
 // "key=value" lines, comments after ';' or '#', lines ending in "\n", "\r\n" or "\r".
 ScannedFile scanRecordText(std::string_view text) {
@@ -171,6 +195,18 @@ ScannedFile scanRecordText(std::string_view text) {
             file.fail(&section, where() + QStringLiteral("repeats a value of [%1]").arg(QString::fromStdString(section.name)));
         }
         section.keys.emplace_back(key, trimmed(line.substr(equals + 1)));
+    }
+    for (ScannedSection& section : file.sections) {
+        if (!isGameSection(section.name)) {
+            continue;
+        }
+        for (const char* key : KeysEveryStoreWrites) {
+            if (section.lowerKeys.count(lowered(key)) == 0) {
+                file.fail(&section, QStringLiteral("[%1] lacks its value %2")
+                                        .arg(QString::fromStdString(section.name), QLatin1String(key)));
+                break;
+            }
+        }
     }
     return file;
 }
@@ -256,28 +292,34 @@ std::optional<QString> keepDamagedFile(const QString& path, const QByteArray& da
 // Loads the record file into `ini`; a missing file is an empty one. A file the
 // reader cannot take whole is moved aside and replaced by what could be read,
 // with a notice for the player; if that fails the file is unreadable.
-FileState loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString>& notice) {
-    QFile file(path);
-    if (!file.exists()) {
-        return FileState::Missing;
+LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString>& notice) {
+    const auto unreadable = [](const QString& why) { return LoadResult{FileState::Unreadable, why}; };
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return {};
     }
+    if (info.isDir()) {
+        return unreadable(QStringLiteral("a folder stands in its place"));
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return FileState::Unreadable;
+        return unreadable(file.errorString());
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        return FileState::Unreadable;
+        return unreadable(file.errorString());
     }
     if (ini.LoadData(data.constData(), static_cast<std::size_t>(data.size())) < 0) {
-        return FileState::Unreadable;
+        return unreadable(QStringLiteral("it could not be taken in"));
     }
     ScannedFile scan = scanRecordText(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     compareWithReader(scan, ini);
     if (!scan.problem) {
-        return FileState::Read;
+        return {FileState::Read, {}};
     }
     notice = keepDamagedFile(path, data, scan, ini);
-    return notice ? FileState::Read : FileState::Unreadable;
+    return notice ? LoadResult{FileState::Read, {}}
+                  : unreadable(QStringLiteral("it is damaged (%1), and could not be kept aside").arg(*scan.problem));
 }
 
 // Text that a settings line can hold: line breaks and other control characters
@@ -336,13 +378,28 @@ RecordFile::RecordFile(QString path, std::int32_t GameState::*stock, QString dat
                        std::function<QDate()> today)
     : path_(std::move(path)), stock_(stock), dateSeparator_(std::move(dateSeparator)), today_(std::move(today)) {}
 
+void RecordFile::noteLoad(const LoadOutcome& outcome) {
+    if (outcome.notice) {
+        leaveNotice(*outcome.notice);
+    }
+    if (!outcome.whyUnreadable) {
+        unreadableTold_ = false;
+        return;
+    }
+    // Said once, until the file can be read again.
+    if (!unreadableTold_) {
+        unreadableTold_ = true;
+        leaveNotice(QStringLiteral("The saved games in %1 cannot be read (%2).\n\nThey are left untouched. "
+                                   "This game is not kept until the problem is fixed.")
+                        .arg(QDir::toNativeSeparators(path_), *outcome.whyUnreadable));
+    }
+}
+
 void RecordFile::readGame(int index, GameState& state) {
     CSimpleIniA ini;
     std::optional<QString> notice;
-    loadInto(ini, path_, notice); // an unreadable file reads as an empty one
-    if (notice) {
-        leaveNotice(*notice);
-    }
+    const LoadResult loaded = loadInto(ini, path_, notice); // an unreadable file reads as an empty one
+    noteLoad({notice, loaded.state == FileState::Unreadable ? std::optional(loaded.whyUnreadable) : std::nullopt});
     const std::string section = sectionName(index).toStdString();
     const SectionReader read(ini, section);
 
@@ -354,6 +411,7 @@ void RecordFile::readGame(int index, GameState& state) {
     state.TotalBets = read.integer(KeyTotalBets, 0);
     state.BonusWon = read.integer(KeyBonusWon, 0);
     state.BonusPts = std::min(read.integer(KeyBonusPts, 0), FullBonusPoints);
+    state.BonusDue = read.integer(KeyBonusDue, 0);
     if (stock_ != nullptr) {
         const bool written = ini.GetSection(section.c_str()) != nullptr;
         state.*stock_ = read.integer(KeyStock, written ? 0 : stockOfAFreshGame_);
@@ -368,12 +426,12 @@ void RecordFile::writeGame(int index, const GameState& state, const QString& nam
     ini.SetSpaces(false);
     // A file that exists but cannot be read is not replaced: that would lose its games.
     std::optional<QString> notice;
-    const FileState loaded = loadInto(ini, path_, notice);
-    if (notice) {
-        leaveNotice(*notice);
-    }
-    if (loaded == FileState::Unreadable) {
-        throw failure();
+    const LoadResult loaded = loadInto(ini, path_, notice);
+    const bool unreadable = loaded.state == FileState::Unreadable;
+    const bool alreadyTold = unreadable && unreadableTold_;
+    noteLoad({notice, unreadable ? std::optional(loaded.whyUnreadable) : std::nullopt});
+    if (unreadable) {
+        throw RecordWriteError(failure().what(), alreadyTold);
     }
 
     const std::string section = sectionName(index).toStdString();
@@ -390,6 +448,11 @@ void RecordFile::writeGame(int index, const GameState& state, const QString& nam
     set(KeyBonusPts, std::to_string(state.BonusPts));
     if (stock_ != nullptr) {
         set(KeyStock, std::to_string(state.*stock_));
+    }
+    if (state.BonusDue > 0) {
+        set(KeyBonusDue, std::to_string(state.BonusDue));
+    } else {
+        ini.Delete(section.c_str(), KeyBonusDue);
     }
 
     std::string text;

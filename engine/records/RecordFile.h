@@ -45,6 +45,13 @@ public:
     const QString& path() const { return path_; }
 
 private:
+    // What a load of the file had to say: damage kept aside, or why it cannot be read.
+    struct LoadOutcome {
+        std::optional<QString> notice;
+        std::optional<QString> whyUnreadable;
+    };
+    void noteLoad(const LoadOutcome& outcome);
+
     QString path_;
     std::int32_t GameState::*stock_;
     std::int32_t stockOfAFreshGame_ = 0;
@@ -52,6 +59,7 @@ private:
     std::function<QDate()> today_;
     QString gameName_;
     QString gameDate_;
+    bool unreadableTold_ = false; // the player knows the file cannot be read
 };
 
 // The record file of a program: its base name + ".ini" in the user's settings folder.

@@ -9,6 +9,7 @@
 #include "engine/state/ClampedMath.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace slotmachine {
 
@@ -66,19 +67,29 @@ void SlotMachine::evaluatePayline() {
         playWinSound();
         countUp();
     }
-    // A bonus that falls due while the program closes stays due for the next spin.
     const bool bonusLine = rule != nullptr && rule->payout == Payout::BonusGame;
-    if ((bonusLine || s.BonusPts >= FullBonusPoints) && !shuttingDown_) {
+    if (bonusLine || s.BonusPts >= FullBonusPoints) {
         playBoxBonus();
     }
 }
 
 bool SlotMachine::runBonusGame() {
     GameState& s = state();
-    refillAndShuffleBoxes(s, game().values(), random());
-    if (!parts_.bonusGame.play(*this)) {
+    // The game is due until a box has been opened: one that falls due while the
+    // program closes, or that closes unopened, is kept with the game and played at
+    // the next start. A close while it is on screen stores it as due.
+    s.BonusDue = std::max(s.Coins, std::int32_t{1});
+    if (shuttingDown_) {
         return false;
     }
+    refillAndShuffleBoxes(s, game().values(), random());
+    bonusOnScreen_ = true;
+    const bool opened = parts_.bonusGame.play(*this);
+    bonusOnScreen_ = false;
+    if (!opened) {
+        return false;
+    }
+    s.BonusDue = 0;
     outcome_.bonusPlayed = true;
     outcome_.bonusPrize = std::max(0, s.SpinWin);
     return true;
@@ -87,13 +98,43 @@ bool SlotMachine::runBonusGame() {
 void SlotMachine::playBoxBonus() {
     GameState& s = state();
     if (!runBonusGame()) {
-        return; // closed unopened: the points stay, and the next spin opens it again
+        return; // closed unopened: the points stay, and the game is due
     }
     s.BonusPts = 0;
     ShowBonusMeter();
     if (s.SpinWin > 0) {
         countUp();
     }
+}
+
+void SlotMachine::playDueBonus() {
+    GameState& s = state();
+    // The game on screen is the one due; it is never opened twice.
+    if (s.BonusDue <= 0 || bonusOnScreen_) {
+        return;
+    }
+    Operation operation(*this);
+    if (!operation) {
+        return;
+    }
+    s.Busy = true;
+    outcome_ = SpinOutcome{};
+    // The prize of a holds or nudges box grows with the coins of the winning spin;
+    // coins bet on the machine meanwhile stay bet.
+    const std::int32_t due = std::clamp(s.BonusDue, std::int32_t{1}, game().values().coinLimit);
+    const std::int32_t coinsBet = std::exchange(s.Coins, due);
+    if (runBonusGame()) {
+        if (s.BonusPts >= FullBonusPoints) {
+            s.BonusPts = 0;
+        }
+        // Every meter, the holds or nudges among them, shows what the bonus gave.
+        FullRepaint();
+        if (s.SpinWin > 0) {
+            countUp();
+        }
+    }
+    s.Coins = coinsBet;
+    s.Busy = false;
 }
 
 void SlotMachine::countUp() {

@@ -119,8 +119,14 @@ public:
     // prize counted up. A game closed before a box was opened leaves the points.
     void playBoxBonus();
     // Refills and shuffles the boxes and plays the bonus game until it has closed;
-    // a credit prize is then pending in SpinWin. False when no box was opened.
+    // a credit prize is then pending in SpinWin. False when no box was opened, or
+    // when the program is closing and it was not shown: BonusDue then keeps it.
     bool runBonusGame();
+    // Plays the bonus game kept as due (BonusDue) as a machine operation, as the
+    // spin that won it would have, and counts its prize up; nothing when none is
+    // due or another operation runs. The window calls it as soon as a game is on
+    // the machine, before any bet can be taken.
+    void playDueBonus();
     // A feature's move of a reel by one cell: down brings the position above the
     // top row in (the stop goes back one, 1 wraps to 30), up the one below the
     // bottom row. The picture slides in eight steps and the reel settles with a
@@ -197,6 +203,7 @@ private:
     std::uint64_t operationsFinished_ = 0;
     bool animated_ = true;
     bool shuttingDown_ = false;
+    bool bonusOnScreen_ = false;
     SpinOutcome outcome_;
     std::array<std::int32_t, ReelCount> motionOffsets_{};
     std::optional<std::array<std::int32_t, ReelCount>> forcedStops_;

@@ -37,7 +37,11 @@ void GameKeeper::store() {
         records_.storeCurrentGame(gameToStore());
         failureShown_ = false;
     } catch (const RecordWriteError& e) {
-        // Said once, not after every spin, until a write succeeds again.
+        // Said once, not after every spin, until a write succeeds again; not at all
+        // during play when the player was told at the read why it cannot succeed.
+        if (e.playerKnows() && !closing_) {
+            failureShown_ = true;
+        }
         if (!failureShown_) {
             failureShown_ = true;
             const QString problem = QString::fromStdString(e.what());

@@ -144,6 +144,8 @@ void MachineMenu::showLoadSave(bool saveMode) {
     state.Credits -= replaced;
     state.Coins = replaced;
     parts_->machine.FullRepaint();
+    // An opened game may hold a bonus game still to be played.
+    parts_->machine.playDueBonus();
 }
 
 void MachineMenu::Exit1Click() {

@@ -150,6 +150,13 @@ bool TForm1::FormCreate() {
     showCentred(*screen);
     // A damaged record file met at the start-up read, kept aside.
     keeper_->tellRecordsNotice();
+    // A bonus game won in the last run and not yet played opens as soon as the
+    // window is up, before any bet.
+    QTimer::singleShot(0, this, [this] {
+        if (!keeper_->closing()) {
+            forward([this] { machine_->playDueBonus(); });
+        }
+    });
     return true;
 }
 

@@ -23,6 +23,10 @@ struct GameState {
     std::int32_t TotalBets = 0;             // coins bet in this game
     std::int32_t BonusWon = 0;              // credits won in box bonus games
     std::int32_t BonusPts = 0;              // bonus points towards the box bonus, 0 to 12
+    // A bonus game won but not yet played, because the program closed before a box
+    // was opened: the coins of the spin that won it (its holds or nudges prize grows
+    // with them), 0 when none is due. It is played at the next chance, before any bet.
+    std::int32_t BonusDue = 0;
 
     // Feature stocks of the games that have one (see GameValues::stock).
     std::int32_t Holds = 0;

@@ -4,6 +4,7 @@ namespace slotmachine {
 
 void resetGameTotals(GameState& state, const GameValues& values) {
     state.BonusPts = 0;
+    state.BonusDue = 0;
     state.TotalBets = 0;
     state.Credits = NewGameCredits;
     state.Borrowed = NewGameCredits;

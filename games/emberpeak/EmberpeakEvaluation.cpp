@@ -36,8 +36,8 @@ void EmberpeakGame::evaluate(SlotMachine& machine) {
         nudgeMode_ = true;
     } else if (rule->payout == Payout::BonusGame) {
         timers.stop(MachineTimer::Timer3);
-        // A bonus game that falls due while the program closes is not played.
-        if (!machine.shuttingDown() && machine.runBonusGame() && s.SpinWin > 0) {
+        // Not played while the program closes: the bonus game is then kept as due.
+        if (machine.runBonusGame() && s.SpinWin > 0) {
             machine.countUp();
         }
         ShowNudges(machine);
@@ -72,11 +72,7 @@ void EmberpeakGame::awardBox(BoxAward& award) {
     if (award.BonusPrize == NudgeBox) {
         const std::int32_t nudges = multiplyClamped(NudgesPerCoin, s.Coins);
         text = QString::number(nudges) + QStringLiteral(" Nudges!");
-        // Further boxes opened in the same bonus game show the text but add nothing.
-        if (!award.stockAwarded) {
-            s.Nudges = addClamped(s.Nudges, nudges);
-            award.stockAwarded = true;
-        }
+        s.Nudges = addClamped(s.Nudges, nudges);
     } else {
         text = QString::number(award.BonusPrize) + QStringLiteral(" Credits!");
         s.SpinWin = award.BonusPrize;

@@ -101,10 +101,9 @@ void evaluateSpin(SlotMachine& machine, const Paytable& paytable, PawlaneHolds& 
         holds.openAfterLoss(machine);
     }
 
-    // A bonus that falls due while the program closes stays due for the next spin.
-    if (s.BonusPts >= FullBonusPoints && !machine.shuttingDown()) {
+    if (s.BonusPts >= FullBonusPoints) {
         if (!machine.runBonusGame()) {
-            return; // closed before a box was opened: the points stay
+            return; // not played (the program is closing): the points stay, and the game is due
         }
         if (s.SpinWin > 0) {
             machine.countUp();

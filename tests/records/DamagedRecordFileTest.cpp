@@ -20,7 +20,8 @@ QByteArray fullRecord() {
     QByteArray text;
     for (int index = 0; index <= CurrentGameIndex; ++index) {
         text += "[" + sectionName(index).toUtf8() + "]\nGameName=Game " + QByteArray::number(index) +
-                "\nGameDate=12/01/26\nCredits=" + QByteArray::number(100 + index) + "\nBorrowed=1000\n";
+                "\nGameDate=12/01/26\nCredits=" + QByteArray::number(100 + index) +
+                "\nBorrowed=1000\nSpins=0\nTotalBets=0\nBonusWon=0\nBonusPts=0\n";
     }
     return text;
 }
@@ -46,9 +47,11 @@ const Damage DamageCases[] = {
     {"a name that is not UTF-8", damaged("Game 2", "Game \xC3\x28 2"), 2},
     // The reader skips the heading and files its keys under [GameNo4], over that game's own.
     {"a heading the reader drops", damaged("[GameNo5]", "[GameNo5"), 4},
-    {"a line that is neither heading nor value", damaged("Borrowed=1000\n[GameNo7]", "Borrowed 1000\n[GameNo7]"),
-     5},
-    {"a value written twice", damaged("Borrowed=1000\n[GameNo7]", "Credits=9\n[GameNo7]"), 5},
+    {"a line that is neither heading nor value", damaged("BonusPts=0\n[GameNo7]", "BonusPts 0\n[GameNo7]"), 5},
+    {"a value written twice", damaged("BonusPts=0\n[GameNo7]", "BonusPts=0\nCredits=9\n[GameNo7]"), 5},
+    // Cut right after a line: no line is broken, but the game lacks what every store writes.
+    {"a file cut at a line end", fullRecord().left(fullRecord().indexOf("Credits=108\n") + 12), CurrentGameIndex},
+    {"a game without one of its values", damaged("Credits=104\nBorrowed=1000\n", "Credits=104\n"), 4},
 };
 
 struct DamagedRecordFile : RecordFolder, ::testing::WithParamInterface<Damage> {};

@@ -13,10 +13,24 @@ namespace {
 
 const QDate Today = slotmachine::testing::RecordToday;
 
+// `lines`, and after them each value every store writes that they lack, at a
+// fresh game's value: a section without one of them is damaged.
+QByteArray withEveryValue(const QByteArray& lines) {
+    QByteArray text = lines;
+    for (const char* value : {"GameName=Game", "GameDate=12/07/26", "Credits=1000", "Borrowed=1000", "Spins=0",
+                              "TotalBets=0", "BonusWon=0", "BonusPts=0"}) {
+        const QByteArray key = QByteArray(value).left(QByteArray(value).indexOf('=') + 1).toLower();
+        if (!("\n" + lines.toLower()).contains("\n" + key)) {
+            text += QByteArray(value) + "\n";
+        }
+    }
+    return text;
+}
+
 struct RecordFileTest : slotmachine::testing::RecordFolder {
     // The running game read from a file holding `lines` under [CurrentGame].
     GameState currentGameFrom(const QByteArray& lines) {
-        writeText("[CurrentGame]\n" + lines);
+        writeText("[CurrentGame]\n" + withEveryValue(lines));
         GameState state;
         state.Credits = -1; // every value below must come from the read
         state.Borrowed = -1;
@@ -84,7 +98,7 @@ TEST_F(RecordFileTest, WritesTheKeysInOrderAndReadsThemBack) {
 }
 
 TEST_F(RecordFileTest, KeepsWhatElseTheFileHoldsAndTheRunningGameIsAlwaysNamedCurrentGame) {
-    writeText("; kept by hand\n[Window]\nLeft=10\n\n[GameNo1]\nGameName=Old\nCredits=5\n");
+    writeText("; kept by hand\n[Window]\nLeft=10\n\n[GameNo1]\n" + withEveryValue("GameName=Old\nCredits=5\n"));
     file.storeCurrentGame(playedGame());
     file.writeGame(0, playedGame(), QStringLiteral("New"));
     const QString text = readText();
@@ -99,7 +113,7 @@ TEST_F(RecordFileTest, KeepsWhatElseTheFileHoldsAndTheRunningGameIsAlwaysNamedCu
 }
 
 TEST_F(RecordFileTest, ReadsSectionsAndKeysWrittenInAnyCaseAndReplacesThemInPlace) {
-    writeText("[currentgame]\ncredits=5\nBORROWED=6\nbonuspts=3\n");
+    writeText("[currentgame]\n" + withEveryValue("credits=5\nBORROWED=6\nbonuspts=3\n").toLower());
     GameState state;
     file.loadCurrentGame(state);
     EXPECT_EQ(state.Credits, 5);
@@ -141,7 +155,8 @@ TEST_F(RecordFileTest, NamesAndDatesAreCutEvenFromAnAbsurdlyLongName) {
     EXPECT_EQ(file.gameName(), forty.left(30));
 
     // Only the first 1023 characters of a text are read, so the name still shows.
-    writeText("[GameNo4]\nGameName=Prospector Joe " + QByteArray(1 << 20, 'x') + "\nGameDate=12/07/2026 and more\n");
+    writeText("[GameNo4]\n" +
+              withEveryValue("GameName=Prospector Joe " + QByteArray(1 << 20, 'x') + "\nGameDate=12/07/2026 and more\n"));
     file.readGame(3, state);
     EXPECT_EQ(file.gameName(), QStringLiteral("Prospector Joe xxxxxxxxxxxxxxx"));
     EXPECT_EQ(file.gameDate(), QStringLiteral("12/07/2026"));
@@ -190,13 +205,28 @@ TEST_F(RecordFileTest, AFailedWriteSaysWhereAndLeavesTheFileAsItWas) {
                   QStringLiteral("Unable to write to ") + blocker + QStringLiteral("/orevein-slots.ini"));
     }
 
-    // A record file that cannot be read is not replaced, so its games survive.
+}
+
+TEST_F(RecordFileTest, ARecordThatCannotBeReadIsToldOnceAndNeverReplaced) {
+    // A folder in the file's place (a file of mode 000 would do, but not for root).
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("orevein-slots.ini")));
-    EXPECT_THROW(file.storeCurrentGame(playedGame()), RecordWriteError);
-    EXPECT_TRUE(QFileInfo(path).isDir());
     GameState state = playedGame();
     file.loadCurrentGame(state);
     expectFreshGame(state);
+    const std::optional<QString> notice = file.takeNotice();
+    ASSERT_TRUE(notice) << "the player must learn at the first read, not at the first store";
+    EXPECT_TRUE(notice->contains(QStringLiteral("cannot be read")) && notice->contains(QDir::toNativeSeparators(path)) &&
+                notice->contains(QStringLiteral("not kept")))
+        << notice->toStdString();
+    file.readGame(0, state);
+    EXPECT_FALSE(file.takeNotice()) << "said once";
+    try {
+        file.storeCurrentGame(playedGame());
+        FAIL() << "the write was reported as done";
+    } catch (const RecordWriteError& e) {
+        EXPECT_TRUE(e.playerKnows());
+    }
+    EXPECT_TRUE(QFileInfo(path).isDir()) << "the saved games stay untouched";
 }
 
 TEST(RecordDates, FollowTheUsersDateSeparator) {

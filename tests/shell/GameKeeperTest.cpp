@@ -20,7 +20,7 @@ public:
     void writeGame(int index, const GameState& state, const QString&) override {
         EXPECT_EQ(index, CurrentGameIndex);
         if (failWrites) {
-            throw RecordWriteError("Unable to write to the test file");
+            throw RecordWriteError("Unable to write to the test file", playerKnows);
         }
         stored.push_back(state);
     }
@@ -28,6 +28,7 @@ public:
     QString gameDate() const override { return {}; }
     using GameRecords::leaveNotice;
     bool failWrites = false;
+    bool playerKnows = false;
     std::vector<GameState> stored;
 };
 
@@ -111,6 +112,11 @@ TEST(GameKeeper, StoresABetNotSpunAsCreditsAndReportsAFailureOncePerRunOfFailure
     k.records.failWrites = true;
     k.keeper.store();
     EXPECT_EQ(k.m.dialogs.messages.size(), 2u) << "a new run of failures is reported again";
+    k.records.failWrites = false;
+    k.keeper.store();
+    k.records.failWrites = k.records.playerKnows = true;
+    k.keeper.store();
+    EXPECT_EQ(k.m.dialogs.messages.size(), 2u) << "not during play once told that the file cannot be read";
     k.keeper.close(nullptr);
     ASSERT_EQ(k.m.dialogs.messages.size(), 3u) << "the close always reports it";
     EXPECT_EQ(k.m.dialogs.messages[2], "Unable to write to the test file") << "and does not promise to go on";

@@ -46,6 +46,7 @@ public:
         }
         ++loads;
         state.Credits = 777;
+        state.BonusDue = bonusDue;
     }
     void writeGame(int index, const GameState& state, const QString& name) override {
         EXPECT_EQ(index, CurrentGameIndex);
@@ -56,6 +57,7 @@ public:
         stored.push_back(state);
     }
     bool failWrites = false;
+    std::int32_t bonusDue = 0; // of the running game
     QString gameName() const override { return {}; }
     QString gameDate() const override { return {}; }
     int loads = 0;
@@ -229,12 +231,17 @@ TEST_F(MachineWindow, TheBonusWindowOpensAtTwelvePointsAndItsPrizeIsCounted) {
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
     state.BonusPts = 12;
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(0, [&state] {
         auto* form = dynamic_cast<TTrickForm*>(QApplication::activeModalWidget());
         ASSERT_NE(form, nullptr);
-        // Five of the eight boxes: at least three hold a prize, the last one found counts.
-        for (const Qt::Key key : {Qt::Key_N, Qt::Key_W, Qt::Key_Y, Qt::Key_E, Qt::Key_A}) {
-            press(*form, key);
+        // The first of five letter keys' boxes that holds a prize; at least three do.
+        const std::pair<Qt::Key, int> keys[] = {{Qt::Key_N, 1}, {Qt::Key_W, 3}, {Qt::Key_Y, 4}, {Qt::Key_E, 5},
+                                                {Qt::Key_A, 7}};
+        for (const auto& [key, box] : keys) {
+            if (state.BoxValues[static_cast<std::size_t>(box - 1)] > 0) {
+                press(*form, key);
+                break;
+            }
         }
         form->Timer1Timer();
     });
@@ -257,7 +264,42 @@ TEST_F(MachineWindow, ClosingDuringTheBonusLeavesItDue) {
     ASSERT_EQ(records.stored.size(), 1u);
     EXPECT_EQ(records.stored.front().BonusPts, 12);
     EXPECT_EQ(records.stored.front().BonusWon, 0);
+    EXPECT_EQ(records.stored.front().BonusDue, 1) << "kept for the next start";
     EXPECT_EQ(state.BonusPts, 12);
+}
+
+TEST_F(MachineWindow, ABonusGameKeptDueOpensAtStartBeforeAnyBet) {
+    records.bonusDue = 2;
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    std::int32_t prize = -1;
+    QTimer::singleShot(0, [&] {
+        auto* form = dynamic_cast<TTrickForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(form, nullptr) << "the bonus game is the first thing the player sees";
+        press(*window, Qt::Key_M); // a bet sent past the bonus window is not taken
+        EXPECT_EQ(state.Coins, 2) << "the winning spin's coins, for its prize";
+        press(*form, Qt::Key_N);
+        prize = state.BoxValues[0];
+        form->Timer1Timer();
+    });
+    QEventLoop wait;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!records.stored.empty()) {
+            wait.quit();
+        }
+    });
+    poll.start(10);
+    QTimer::singleShot(5000, &wait, &QEventLoop::quit);
+    wait.exec();
+    ASSERT_EQ(records.stored.size(), 1u) << "stored once the bonus game has been played";
+    const GameState& stored = records.stored.front();
+    EXPECT_EQ(stored.BonusDue, 0);
+    EXPECT_EQ(stored.Credits, 777 + std::max(prize, 0));
+    EXPECT_EQ(stored.Spins, 0);
+    EXPECT_EQ(state.Coins, 0);
+    EXPECT_FALSE(state.Busy);
 }
 
 TEST(MachineViewPlacement, CentresTheMachineAndTakesPressesRelativeToIt) {
