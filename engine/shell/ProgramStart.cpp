@@ -12,11 +12,11 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -59,7 +59,8 @@ void printHelp(const GameValues& values) {
     const int programLength = static_cast<int>(program.size());
     std::printf("Usage: %.*s [--help | --version]\n"
                 "%.*s, a slot machine for the desktop, opens its machine window. The game\n"
-                "is kept in ~/.config/%.*s.ini and continues at the next start.\n"
+                "is kept in ~/.config/%.*s.ini and continues at the next start; one copy\n"
+                "at a time plays it.\n"
                 "\n"
                 "  -h, --help  show this help and exit\n"
                 "  --version   show the version and exit\n"
@@ -127,22 +128,23 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     QGuiApplication::setDesktopFileName(desktop.id);
     QApplication::setWindowIcon(desktop.icon);
 
-    // One copy per game: a lock left by a copy that crashed is taken over.
-    QString lockDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (lockDir.isEmpty()) {
-        lockDir = QDir::tempPath();
-    }
-    QLockFile lock(QDir(lockDir).filePath(fromView(values.lockName) + QStringLiteral(".lock")));
+    // One copy per record file, whichever desktop session or runtime folder it starts
+    // from: two copies would each write their own game over the other's. The lock
+    // sits beside the record, and one left by a copy that crashed is taken over. A
+    // lock that cannot be made at all (a settings folder that cannot be written)
+    // does not stop play; the record file reports that folder in its own words.
+    const QString programPath = QCoreApplication::applicationFilePath();
+    const QString recordPath = recordFilePath(startupValuesFor(values, programPath).ProgramBaseName);
+    QDir().mkpath(QFileInfo(recordPath).absolutePath());
+    QLockFile lock(recordPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(200)) {
+    if (!lock.tryLock(200) && lock.error() == QLockFile::LockFailedError) {
         return 0;
     }
 
     // The window decides when the program ends: only after the game is stored.
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString programPath = QCoreApplication::applicationFilePath();
-    RecordFile records(recordFilePath(startupValuesFor(values, programPath).ProgramBaseName), values.stock,
-                       dateSeparatorOf(QLocale::system()));
+    RecordFile records(recordPath, values.stock, dateSeparatorOf(QLocale::system()));
     records.setStockOfAFreshGame(values.stockAtNewGame);
     SdlAudio audio;
     std::unique_ptr<TForm1> window = TForm1::create(game, records, audio.outputs(), programPath);
