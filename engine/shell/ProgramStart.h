@@ -8,7 +8,8 @@ class Game;
 // silently within about 200 ms, from whichever session it starts), the machine
 // window opens and the program runs until it closes. Returns the process's exit
 // status. "--help" and "--version" print their text and end at once, with no window
-// and no lock taken.
+// and no lock taken; an option neither Qt nor the game reads, or a platform or
+// display Qt cannot open, ends it with one line on standard error and status 2.
 int runSlotProgram(int argc, char** argv, Game& game);
 
 } // namespace slotmachine
