@@ -25,7 +25,7 @@ inline constexpr int MiddleRowOnly[] = {1};
 // The fixed values by which one game of the family differs from the others.
 struct GameValues {
     std::string_view title;       // window caption and display name, e.g. "Orevein Slots"
-    std::string_view lockName;    // single-instance lock, one per game
+    std::string_view lockName;    // no longer read: the lock sits beside the record file
     std::string_view soundPrefix; // first part of the symbol sheet, sound and music file names
     std::string_view versionText; // shown in the Version box
     std::string_view programName; // the program file, which also names the record file

@@ -12,14 +12,18 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace slotmachine {
 
@@ -57,16 +61,19 @@ void printHelp(const GameValues& values) {
     const std::string_view program = values.programName;
     const std::string_view title = values.title;
     const int programLength = static_cast<int>(program.size());
-    std::printf("Usage: %.*s [--help | --version]\n"
+    std::printf("Usage: %.*s [--help | --version] [Qt options]\n"
                 "%.*s, a slot machine for the desktop, opens its machine window. The game\n"
-                "is kept in ~/.config/%.*s.ini and continues at the next start.\n"
+                "is kept in ~/.config/%.*s.ini and continues at the next start; one copy\n"
+                "at a time plays it.\n"
                 "\n"
                 "  -h, --help  show this help and exit\n"
                 "  --version   show the version and exit\n"
                 "\n"
-                "Qt's own options (such as -platform offscreen) are accepted too. The manual\n"
-                "page %.*s(6) lists the files beside the program and the environment\n"
-                "variables the game reads.\n",
+                "Qt's own options, such as -platform offscreen, -display, -style or -reverse,\n"
+                "are accepted too. Any other option, or a platform or display that cannot be\n"
+                "opened, ends the game with one line of explanation and status 2. The manual\n"
+                "page %.*s(6) lists Qt's options, the files beside the program and the\n"
+                "environment variables the game reads.\n",
                 programLength, program.data(), static_cast<int>(title.size()), title.data(), programLength,
                 program.data(), programLength, program.data());
 }
@@ -92,6 +99,137 @@ DesktopIdentity desktopIdentity(const QString& programName) {
     return identity;
 }
 
+// Qt's messages while the application object is built. A platform that cannot
+// start (no such plugin, a display that does not answer) ends in Qt's fatal message,
+// after warnings that say why; that becomes one line on standard error naming the
+// first cause, and exit status 2. Once the application stands, the messages held
+// are passed on as they would have been.
+class StartMessages {
+public:
+    explicit StartMessages(const char* programName) {
+        program_ = programName;
+        held_.clear();
+        previous_ = qInstallMessageHandler(&StartMessages::hold);
+    }
+    ~StartMessages() { release(); }
+    StartMessages(const StartMessages&) = delete;
+    StartMessages& operator=(const StartMessages&) = delete;
+
+    void release() {
+        if (previous_ == nullptr) {
+            return;
+        }
+        qInstallMessageHandler(previous_);
+        for (const Held& message : held_) {
+            const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+            previous_(message.type, context, message.text);
+        }
+        held_.clear();
+        previous_ = nullptr;
+    }
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type != QtFatalMsg) {
+            held_.push_back({type, QByteArray(context.category), text});
+            return;
+        }
+        const QByteArray line = failureLine(text).toLocal8Bit();
+        std::fflush(stdout);
+        std::fprintf(stderr, "%s: %s\n", program_, line.constData());
+        std::fflush(stderr);
+        // Nothing is open yet (no record, no lock), so nothing is lost; Qt's
+        // objects are half built and must not be torn down.
+        std::_Exit(2);
+    }
+
+    // "cannot open the display: <the platform's first warning>", with the platforms
+    // Qt has when the one asked for was not found.
+    static QString failureLine(const QString& fatal) {
+        const QString fatalFirst = fatal.section(QLatin1Char('\n'), 0, 0).trimmed();
+        if (!fatal.contains(QLatin1String("platform plugin"))) {
+            return QStringLiteral("cannot start: ") + fatalFirst;
+        }
+        QString cause = fatalFirst;
+        for (const Held& message : held_) {
+            if (message.type == QtWarningMsg && message.category.startsWith("qt.qpa")) {
+                cause = message.text.section(QLatin1Char('\n'), 0, 0).trimmed();
+                break;
+            }
+        }
+        if (cause.endsWith(QLatin1String(" in \"\""))) {
+            cause.chop(6);
+        }
+        if (!cause.isEmpty()) {
+            cause[0] = cause[0].toLower();
+        }
+        static const QLatin1String available("Available platform plugins are: ");
+        if (const qsizetype at = fatal.indexOf(available);
+            at >= 0 && cause.startsWith(QLatin1String("could not find"))) {
+            QString names = fatal.mid(at + available.size()).section(QLatin1Char('\n'), 0, 0).trimmed();
+            if (names.endsWith(QLatin1Char('.'))) {
+                names.chop(1);
+            }
+            cause += QStringLiteral(" (there are ") + names + QStringLiteral(")");
+        }
+        return QStringLiteral("cannot open the display: ") + cause;
+    }
+
+    static inline const char* program_ = "";
+    static inline std::vector<Held> held_;
+    static inline QtMessageHandler previous_ = nullptr;
+};
+
+// Whether the command line tells Qt which platform or display to use, so that
+// the environment need not.
+bool namesItsDisplay(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (arg[0] == '-' && arg[1] == '-') {
+            ++arg;
+        }
+        if (std::strcmp(arg, "-platform") == 0 || std::strcmp(arg, "-display") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// X11's options, which Qt's X11 platform reads: when another platform runs they are
+// left in argv, and -sync always is. They are accepted and ignored, with their values.
+struct PlatformOption {
+    const char* name;
+    bool takesValue;
+};
+constexpr PlatformOption x11Options[] = {{"-display", true}, {"-geometry", true}, {"-title", true},
+                                         {"-icon", true},    {"-name", true},     {"-visual", true},
+                                         {"-nograb", false}, {"-dograb", false},  {"-sync", false}};
+
+// Once Qt has taken its own options out of argv: the first argument that neither Qt
+// nor this program reads, or nullptr when there is none.
+const char* unknownArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (arg[0] == '-' && arg[1] == '-') {
+            ++arg;
+        }
+        const auto* known =
+            std::find_if(std::begin(x11Options), std::end(x11Options),
+                         [arg](const PlatformOption& option) { return std::strcmp(arg, option.name) == 0; });
+        if (known == std::end(x11Options) || (known->takesValue && i + 1 == argc)) {
+            return argv[i];
+        }
+        i += known->takesValue ? 1 : 0;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 int runSlotProgram(int argc, char** argv, Game& game) {
@@ -110,11 +248,23 @@ int runSlotProgram(int argc, char** argv, Game& game) {
         }
     }
     const QString title = fromView(values.title);
-    if (const QString problem = missingDisplayMessage(title); !problem.isEmpty()) {
+    const std::string programName(values.programName);
+    if (const QString problem = missingDisplayMessage(title);
+        !problem.isEmpty() && !namesItsDisplay(argc, argv)) {
         std::fprintf(stderr, "%s\n", problem.toLocal8Bit().constData());
         return 1;
     }
+    StartMessages startMessages(programName.c_str());
     SlotApplication app(argc, argv);
+    startMessages.release();
+    // Qt has taken its own options out of argv; what is left is not an option of
+    // this program.
+    if (const char* unknown = unknownArgument(argc, argv)) {
+        std::fprintf(stderr, "%s: %s '%s'; %s --help lists the options\n", programName.c_str(),
+                     unknown[0] == '-' ? "unknown option" : "unexpected argument", unknown,
+                     programName.c_str());
+        return 2;
+    }
     QApplication::setApplicationName(fromView(values.programName));
     // No application display name: on X11 Qt would add it to every caption
     // ("Payoff Chart — Orevein Slots"), and each window's caption is its own.
@@ -127,22 +277,23 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     QGuiApplication::setDesktopFileName(desktop.id);
     QApplication::setWindowIcon(desktop.icon);
 
-    // One copy per game: a lock left by a copy that crashed is taken over.
-    QString lockDir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (lockDir.isEmpty()) {
-        lockDir = QDir::tempPath();
-    }
-    QLockFile lock(QDir(lockDir).filePath(fromView(values.lockName) + QStringLiteral(".lock")));
+    // One copy per record file, whichever desktop session or runtime folder it starts
+    // from: two copies would each write their own game over the other's. The lock
+    // sits beside the record, and one left by a copy that crashed is taken over. A
+    // lock that cannot be made at all (a settings folder that cannot be written)
+    // does not stop play; the record file reports that folder in its own words.
+    const QString programPath = QCoreApplication::applicationFilePath();
+    const QString recordPath = recordFilePath(startupValuesFor(values, programPath).ProgramBaseName);
+    QDir().mkpath(QFileInfo(recordPath).absolutePath());
+    QLockFile lock(recordPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(200)) {
+    if (!lock.tryLock(200) && lock.error() == QLockFile::LockFailedError) {
         return 0;
     }
 
     // The window decides when the program ends: only after the game is stored.
     QApplication::setQuitOnLastWindowClosed(false);
-    const QString programPath = QCoreApplication::applicationFilePath();
-    RecordFile records(recordFilePath(startupValuesFor(values, programPath).ProgramBaseName), values.stock,
-                       dateSeparatorOf(QLocale::system()));
+    RecordFile records(recordPath, values.stock, dateSeparatorOf(QLocale::system()));
     records.setStockOfAFreshGame(values.stockAtNewGame);
     SdlAudio audio;
     std::unique_ptr<TForm1> window = TForm1::create(game, records, audio.outputs(), programPath);
