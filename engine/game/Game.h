@@ -104,8 +104,9 @@ public:
     // counts it as the player's, as it counts coins bet and not yet played. None by
     // default.
     virtual std::int32_t stockSetAside(const SlotMachine& machine) const;
-    // Before the running game is saved into a slot or left for an opened one: stock
-    // set aside goes back into the stock, so that it stays with its own game.
+    // Before the running game is saved into a slot, left for an opened one or
+    // replaced by a new game: stock set aside goes back into the stock, so that it
+    // stays with its own game and nothing chosen for it reaches the next one.
     virtual void returnStockSetAside(SlotMachine& machine);
 };
 

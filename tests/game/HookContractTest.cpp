@@ -89,6 +89,14 @@ TEST_F(Hooks, EveryPressRunsBothPointerHooksAroundTheButtonsBusyOrNot) {
     EXPECT_EQ(features, 1);
 }
 
+TEST_F(Hooks, ANewGameGivesBackStockSetAsideBeforeItsReset) {
+    m.state.Credits = 5;
+    ASSERT_TRUE(m.machine.newGame());
+    // Still the old game's totals when the hook runs; the repaint shows the new one.
+    after(after(-1, "Hook returnStockSetAside credits 5"), "DrawMachinePicture");
+    EXPECT_EQ(m.state.Credits, 1000);
+}
+
 TEST_F(Hooks, ButtonHitAreasIncludeAllFourScaledEdges) {
     m.machine.setGeometry(ReelGeometry::forLayoutWidth(1024));
     const ReelGeometry& g = m.machine.geometry();

@@ -79,6 +79,9 @@ public:
     }
     void windowCreated(SlotMachine&) override { note("windowCreated"); }
     void closing(SlotMachine&) override { note("closing"); }
+    void returnStockSetAside(SlotMachine& m) override {
+        note("returnStockSetAside credits " + std::to_string(m.state().Credits));
+    }
 
     int heldReel = -1;
     std::function<void(SlotMachine&)> beforeButtons;

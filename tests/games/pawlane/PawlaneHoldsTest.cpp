@@ -137,6 +137,24 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_EQ(m.count("Start Timer7"), 1);
 }
 
+TEST_F(PawlaneHoldsTest, ANewGameGivesBackTheHoldsChosenInTheOldOne) {
+    loseASpin();
+    pressLamp(0);
+    pressLamp(2);
+    ASSERT_EQ(m.state.Holds, 4);
+    m.log.clear();
+    ASSERT_TRUE(m.machine.newGame());
+    // A new game's stock, and nothing set aside that the record would add to it.
+    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_EQ(m.game().stockSetAside(m.machine), 0);
+    // Its first spin turns every reel, and the repaint lights no lamp of the old choice.
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        EXPECT_TRUE(m.game().reelSpins(m.machine, reel)) << reel;
+    }
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 lit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 0);
+}
+
 TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
     m.state.Holds = 0;
     loseASpin();
