@@ -16,9 +16,9 @@ struct ReelGeometry;
 
 // Where a game may add steps of its own to the full repaint of the machine.
 enum class RepaintStep {
-    AfterMeters,   // after the Credits and Coins meters
-    AfterCaptions, // after the meter captions
-    AfterButtons,  // after the three buttons, before the logo
+    AfterMeters,       // after the Credits and Coins meters
+    AfterCoinsCaption, // between the Coins and the Winnings caption
+    AfterButtons,      // after the three buttons, before the logo
 };
 
 // One game of the family: its values and the hooks by which it changes what the

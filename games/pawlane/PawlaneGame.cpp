@@ -106,7 +106,7 @@ void PawlaneGame::repaintStep(SlotMachine& machine, RepaintStep step) {
     case RepaintStep::AfterMeters:
         PawlaneHolds::show(machine);
         break;
-    case RepaintStep::AfterCaptions:
+    case RepaintStep::AfterCoinsCaption:
         machine.display().DrawCaption(QStringLiteral("Holds"), HoldsCaptionLeft, false);
         break;
     case RepaintStep::AfterButtons:

@@ -61,8 +61,9 @@ TEST_F(Hooks, FullRepaintRunsTheGameStepsBetweenTheEngineSteps) {
     m.machine.FullRepaint();
     int at = after(-1, "ShowCoins");
     at = after(at, "Hook repaintStep AfterMeters");
+    at = after(at, "DrawCaption Coins 250 left");
+    at = after(at, "Hook repaintStep AfterCoinsCaption");
     at = after(at, "DrawCaption Winnings 440 right");
-    at = after(at, "Hook repaintStep AfterCaptions");
     at = after(at, "DrawButton Spin lit");
     at = after(at, "Hook repaintStep AfterButtons");
     after(at, "DrawLogo");

@@ -62,7 +62,7 @@ public:
     void spinSettled(SlotMachine&) override { note("spinSettled"); }
     int bonusPoints(SlotMachine& m) override { return bonusRule ? bonusRule(m) : 0; }
     void repaintStep(SlotMachine&, RepaintStep step) override {
-        static const char* names[] = {"AfterMeters", "AfterCaptions", "AfterButtons"};
+        static const char* names[] = {"AfterMeters", "AfterCoinsCaption", "AfterButtons"};
         note(std::string("repaintStep ") + names[static_cast<int>(step)]);
     }
     void pointerPressBeforeButtons(SlotMachine& m, int x, int y) override {

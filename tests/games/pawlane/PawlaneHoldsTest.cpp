@@ -4,7 +4,9 @@
 #include "games/pawlane/PawlaneGame.h"
 #include "tests/support/TestMachine.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 
 using namespace slotmachine;
@@ -43,7 +45,12 @@ TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
     const int meter = m.indexOf("DrawMeter 6 330 red right");
     EXPECT_GT(meter, m.indexOf("ShowCoins"));
     EXPECT_LT(meter, m.indexOf("DrawCaption Credits 620 right"));
-    EXPECT_GT(m.indexOf("DrawCaption Holds 302 left"), m.indexOf("DrawCaption Coins 250 left"));
+    EventLog captions;
+    std::copy_if(m.log.begin(), m.log.end(), std::back_inserter(captions),
+                 [](const std::string& entry) { return entry.starts_with("DrawCaption"); });
+    const EventLog captionOrder = {"DrawCaption Credits 620 right", "DrawCaption Coins 250 left",
+                                   "DrawCaption Holds 302 left", "DrawCaption Winnings 440 right"};
+    EXPECT_EQ(captions, captionOrder);
     // The bonus meter before and after the buttons; no bars without coins bet,
     // and no hold lamps.
     EXPECT_EQ(m.count("ShowBonusMeter"), 2);
