@@ -21,6 +21,9 @@ enum class RepaintStep {
     AfterButtons,      // after the three buttons, before the logo
 };
 
+// The command that bets a coin.
+enum class BetCommand { BetOne, BetFive };
+
 // One game of the family: its values and the hooks by which it changes what the
 // engine does. Every hook has the engine's own behaviour as its default, so a game
 // overrides only where it differs. Each hook's comment says when the engine calls
@@ -47,9 +50,10 @@ public:
     virtual bool reelSpins(const SlotMachine& machine, int reel) const;
 
     // --- Betting and the spin command -------------------------------------------
-    // After each coin has been bet and the Credits and Coins meters redrawn, before
-    // the coin that reaches the coin limit starts the spin.
-    virtual void coinBet(SlotMachine& machine);
+    // Draws each coin bet, once it has moved from Credits to Coins: in Bet One after
+    // the coin's sound, in Bet Five before it, and before the coin that reaches the
+    // coin limit starts the spin. By default the Credits meter, then the Coins meter.
+    virtual void coinBet(SlotMachine& machine, BetCommand command);
     // When a spin starts, right after Timer2, Timer3 and Timer5 have been stopped and
     // before the title lamps are lit: stop the game's own timers here.
     virtual void spinStarting(SlotMachine& machine);

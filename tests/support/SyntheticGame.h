@@ -51,7 +51,10 @@ public:
     }
 
     bool reelSpins(const SlotMachine& m, int reel) const override { return heldReel != reel && Game::reelSpins(m, reel); }
-    void coinBet(SlotMachine&) override { note("coinBet"); }
+    void coinBet(SlotMachine& m, BetCommand command) override {
+        note("coinBet");
+        Game::coinBet(m, command);
+    }
     void spinStarting(SlotMachine&) override { note("spinStarting"); }
     void buttonsDimmed(SlotMachine&) override { note("buttonsDimmed"); }
     void reelFeatures(SlotMachine&, int reel) override { note("reelFeatures " + std::to_string(reel)); }
