@@ -45,8 +45,9 @@ public:
     // The symbol code that a payline position counts as; by default its strip code.
     virtual int paylineSymbol(const SlotMachine& machine, int reel, int position) const;
     // Asked for each reel as the spin's reels start: false leaves the reel alone for
-    // the whole spin (no new stop, no frames, no click, no bounce), so it is paid at
-    // the stop it kept. By default every reel spins.
+    // the whole spin (no new stop, no frames, no click, no bounce; only the payline
+    // is drawn at its bounce steps), so it is paid at the stop it kept. By default
+    // every reel spins.
     virtual bool reelSpins(const SlotMachine& machine, int reel) const;
 
     // --- Betting and the spin command -------------------------------------------

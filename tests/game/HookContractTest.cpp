@@ -119,6 +119,7 @@ TEST_F(Hooks, ButtonHitAreasIncludeAllFourScaledEdges) {
 
 TEST_F(Hooks, AReelThatDoesNotSpinKeepsItsStopAndMakesNoClick) {
     m.machine.setAnimated(true);
+    m.display.logFrames = true;
     game->heldReel = 1;
     m.state.ReelStop = {5, 17, 9};
     m.machine.betOne();
@@ -126,6 +127,13 @@ TEST_F(Hooks, AReelThatDoesNotSpinKeepsItsStopAndMakesNoClick) {
     EXPECT_EQ(m.state.ReelStop[1], 17);
     EXPECT_EQ(m.count("Sound 0"), 2);
     EXPECT_EQ(m.count("HoldReelPicture 1"), 0);
+    // The payline is still drawn at each of its eight bounce steps, while reel 2 spins.
+    EXPECT_EQ(m.count("DrawPayline"), 8);
+    for (std::size_t i = 0; i + 1 < m.log.size(); ++i) {
+        if (m.log[i] == "DrawPayline") {
+            EXPECT_TRUE(m.log[i + 1].starts_with("DrawSpinFrame 2 ")) << m.log[i + 1];
+        }
+    }
 }
 
 // Every payout kind through the engine's own evaluation.
