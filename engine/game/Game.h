@@ -87,11 +87,12 @@ public:
     virtual void repaintStep(SlotMachine& machine, RepaintStep step);
     // A pointer press at window pixel (x, y), before the machine's buttons are
     // tested: where a game's own lamps or buttons take presses. The buttons, the
-    // coin sign and pointerPressAfterButtons follow for every press, whatever this
-    // did (no game place overlaps a button). Runs also while the machine is busy:
+    // coin sign, the logo and pointerPressAfterButtons follow for every press,
+    // whatever this did (no game place overlaps a button). Runs also while the machine is busy:
     // check SlotMachine::operationRunning() before starting anything.
     virtual void pointerPressBeforeButtons(SlotMachine& machine, int x, int y);
-    // The last step of every pointer press, after the buttons and the coin sign.
+    // The last step of every pointer press, after the buttons, the coin sign and the
+    // logo.
     virtual void pointerPressAfterButtons(SlotMachine& machine, int x, int y);
     // A tick of one of the timers the game runs for its features (Timer6 to Timer8),
     // started and stopped by the game through SlotMachine::timers().

@@ -98,6 +98,12 @@ TEST_F(Hooks, ANewGameGivesBackStockSetAsideBeforeItsReset) {
     EXPECT_EQ(m.state.Credits, 1000);
 }
 
+TEST_F(Hooks, TheLogoOpensItsPageBeforeTheLastPointerHook) {
+    FormMouseDown(m.machine, 60, 60, 119, [this] { m.log.push_back("Logo page"); });
+    after(after(after(-1, "Hook pointerPressBeforeButtons 60 60"), "Logo page"),
+          "Hook pointerPressAfterButtons 60 60");
+}
+
 TEST_F(Hooks, ButtonHitAreasIncludeAllFourScaledEdges) {
     m.machine.setGeometry(ReelGeometry::forLayoutWidth(1024));
     const ReelGeometry& g = m.machine.geometry();
