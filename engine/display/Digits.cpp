@@ -4,6 +4,7 @@
 #include "engine/display/MachinePictures.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <string>
 
 namespace slotmachine {
@@ -16,7 +17,7 @@ DigitCell digitCellFor(std::int32_t layoutWidth) {
 }
 
 QRect DrawDigits(QPainter& painter, const MachinePictures& pictures, std::int32_t layoutWidth,
-                 std::int32_t value, int x, int y, bool green, bool rightAnchored) {
+                 std::int32_t value, int x, int y, bool green, bool rightAnchored, std::optional<int> room) {
     // Meter values are never negative; a sign would have no glyph.
     std::string text = std::to_string(value < 0 ? 0 : value);
     if (text.size() > 10) {
@@ -29,18 +30,32 @@ QRect DrawDigits(QPainter& painter, const MachinePictures& pictures, std::int32_
         green ? (large ? pictures.GreenLarge : pictures.GreenSmall) : (large ? pictures.DigitsLarge : pictures.DigitsSmall);
     const DigitCell glyph = strip.height() == cell.height ? cell : large ? LargeDigitGlyph : SmallDigitGlyph;
 
-    int left = rightAnchored ? x - n * cell.width : x;
-    // The clearing box, one cell wider than the number, away from the anchor.
+    // Too long for its room: narrower digits share it.
+    const bool narrowed = room && n * cell.width > *room;
+    const int digitWidth = narrowed ? std::max(1, *room / n) : cell.width;
+    int left = rightAnchored ? x - n * digitWidth : x;
+    // The clearing box, one cell wider than the number, away from the anchor, and
+    // never beyond the room.
     const int clearLeft = rightAnchored ? left - cell.width : left;
-    const QRect clear(clearLeft, y, (n + 1) * cell.width, cell.height);
+    QRect clear(clearLeft, y, n * digitWidth + cell.width, cell.height);
+    painter.save();
+    if (room) {
+        const QRect roomRect(rightAnchored ? x - *room : x, y, *room, cell.height);
+        clear &= roomRect;
+        painter.setClipRect(roomRect, Qt::IntersectClip);
+    }
+    if (narrowed) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
     painter.fillRect(clear, Qt::black);
 
     for (const char c : text) {
         const int d = c - '0';
-        painter.drawImage(QRect(left, y, cell.width, cell.height), strip,
+        painter.drawImage(QRect(left, y, digitWidth, cell.height), strip,
                           QRect(d * glyph.width, 0, glyph.width, glyph.height));
-        left += cell.width;
+        left += digitWidth;
     }
+    painter.restore();
     return clear;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <cstdint>
+#include <optional>
 
 class QImage;
 class QPainter;
@@ -32,7 +33,16 @@ inline constexpr DigitCell LargeDigitGlyph{32, 42};
 // Black is filled one cell beyond the number on the side away from the anchor, so a
 // number that loses a digit leaves no stale glyph behind. Returns the rectangle
 // drawn over.
+//
+// With a `room`, the meter paints only within that many pixels from its anchor
+// (and one cell high): the clearing stops at the room's end, and a number whose
+// digits do not all fit is drawn with narrower digits, as high as the others,
+// that share the room between them. A meter thus always shows its true value,
+// never a cut-off one nor the largest number that fits, which would both misstate
+// it (credits above all); the values that fit, which are the ones play brings,
+// keep their glyphs and their look.
 QRect DrawDigits(QPainter& painter, const MachinePictures& pictures, std::int32_t layoutWidth,
-                 std::int32_t value, int x, int y, bool green, bool rightAnchored);
+                 std::int32_t value, int x, int y, bool green, bool rightAnchored,
+                 std::optional<int> room = std::nullopt);
 
 } // namespace slotmachine

@@ -17,8 +17,8 @@ void SlotMachine::FullRepaint() {
     g.repaintStep(*this, RepaintStep::AfterMeters);
     d.DrawCaption(QStringLiteral("Credits"), CreditsMeterRight, true);
     d.DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
+    g.repaintStep(*this, RepaintStep::AfterCoinsCaption);
     d.DrawCaption(QStringLiteral("Winnings"), WinningsMeterRight, true);
-    g.repaintStep(*this, RepaintStep::AfterCaptions);
     if (g.showsBonusMeter()) {
         ShowBonusMeter();
     }

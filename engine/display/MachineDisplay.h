@@ -89,11 +89,16 @@ public:
     virtual void DrawMaskedPictureHalf(const QString& picture, const QString& mask, const DesignRect& place,
                                        bool lit) = 0;
     // A digit meter of `value` with its left (or, right-anchored, right) edge at
-    // design x and its top at the meters' top. A meter right of the Coins meter
-    // never paints over the Coins digit; the Coins meter's own clearing may reach
-    // it on large layouts, so a game redraws such a meter after every coin bet.
-    virtual void DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) = 0;
-    // The place filled black, then each line written over it.
+    // design x and its top at the meters' top. It paints only within `roomCells`
+    // digit cells from that edge (its longest everyday value and the cell cleared
+    // beside it); a longer value is drawn with narrower digits in that room. A meter
+    // right of the Coins meter never paints over the Coins digit; the Coins meter's
+    // own clearing may reach it on large layouts, so a game redraws such a meter
+    // after every coin bet.
+    virtual void DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored,
+                           int roomCells) = 0;
+    // The place filled black, then each line written over it; a line too large for
+    // the place is written smaller, so that nothing is painted outside it.
     virtual void DrawTextBox(const DesignRect& place, const std::vector<TextBoxLine>& lines) = 0;
     // Cell `cell` of the symbol sheet drawn into one row (0 top, 2 bottom) of a
     // reel; then the payline.
@@ -122,7 +127,7 @@ public:
     void TakeReelPicture(int, std::int32_t) override {}
     void DrawPictureHalf(const QString&, const DesignRect&, bool) override {}
     void DrawMaskedPictureHalf(const QString&, const QString&, const DesignRect&, bool) override {}
-    void DrawMeter(std::int32_t, std::int32_t, MeterColour, bool) override {}
+    void DrawMeter(std::int32_t, std::int32_t, MeterColour, bool, int) override {}
     void DrawTextBox(const DesignRect&, const std::vector<TextBoxLine>&) override {}
     void DrawSymbolCell(int, int, int) override {}
 };

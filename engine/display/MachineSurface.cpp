@@ -127,14 +127,19 @@ QRect MachineSurface::reelColumn(int reel) const {
 
 // --- Meters ------------------------------------------------------------------
 
-void MachineSurface::drawMeter(std::int32_t value, std::int32_t designX, bool green, bool rightAnchored) {
+// Each meter's room on the meters' row: Winnings owns the box every bet clears
+// (WinningsClearBox) up to its anchor, Credits what lies right of that box, Coins
+// its one digit and the cell cleared beside it.
+void MachineSurface::drawMeter(std::int32_t value, std::int32_t designX, bool green, bool rightAnchored,
+                               int room) {
     QPainter painter(&surface_);
     markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX),
-                           ScaleUnit(MeterTop), green, rightAnchored));
+                           ScaleUnit(MeterTop), green, rightAnchored, room));
 }
 
 void MachineSurface::ShowCredits() {
-    drawMeter(state_.Credits, CreditsMeterRight, true, true);
+    drawMeter(state_.Credits, CreditsMeterRight, true, true,
+              ScaleUnit(CreditsMeterRight) - ScaleUnit(WinningsClearBox.right));
 }
 
 void MachineSurface::ShowCoins() {
@@ -145,11 +150,12 @@ void MachineSurface::ShowCoins() {
     }
     markChanged(box);
     DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
-    drawMeter(state_.Coins, CoinsMeterLeft, true, false);
+    drawMeter(state_.Coins, CoinsMeterLeft, true, false, 2 * digitCellFor(geometry_.layoutWidth).width);
 }
 
 void MachineSurface::ShowWinnings(std::int32_t counted) {
-    drawMeter(counted, WinningsMeterRight, false, true);
+    drawMeter(counted, WinningsMeterRight, false, true,
+              ScaleUnit(WinningsMeterRight) - ScaleUnit(WinningsClearBox.left));
 }
 
 void MachineSurface::DrawCaption(const QString& text, std::int32_t designX, bool rightAnchored) {
@@ -412,18 +418,17 @@ void MachineSurface::DrawMaskedPictureHalf(const QString& name, const QString& m
 }
 
 void MachineSurface::DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour,
-                               bool rightAnchored) {
+                               bool rightAnchored, int roomCells) {
+    const int cell = digitCellFor(geometry_.layoutWidth).width;
+    int room = roomCells * cell;
     // On large layouts the digit cells outgrow the design's spacing, and a game's
-    // meter beside the Coins meter (its clearing cell, or a third digit) would
+    // meter beside the Coins meter (its clearing cell, or a further digit) would
     // blank the Coins digit: a game's meter never paints over it.
-    const int coinsDigitRight = ScaleUnit(CoinsMeterLeft) + digitCellFor(geometry_.layoutWidth).width;
-    const bool rightOfCoins = ScaleUnit(designX) > coinsDigitRight;
-    QPainter painter(&surface_);
-    if (rightOfCoins) {
-        painter.setClipRect(QRect(coinsDigitRight, 0, surface_.width() - coinsDigitRight, surface_.height()));
+    const int coinsDigitRight = ScaleUnit(CoinsMeterLeft) + cell;
+    if (rightAnchored && ScaleUnit(designX) > coinsDigitRight) {
+        room = std::min(room, ScaleUnit(designX) - coinsDigitRight);
     }
-    markChanged(DrawDigits(painter, pictures_, geometry_.layoutWidth, value, ScaleUnit(designX),
-                           ScaleUnit(MeterTop), colour == MeterColour::Green, rightAnchored));
+    drawMeter(value, designX, colour == MeterColour::Green, rightAnchored, room);
 }
 
 int MachineSurface::pixelSizeOf(double points) const {
@@ -434,11 +439,22 @@ void MachineSurface::DrawTextBox(const DesignRect& place, const std::vector<Text
     const QRect box = place.scaled(geometry_);
     QPainter painter(&surface_);
     painter.fillRect(box, Qt::black);
+    // Whatever a line's font does, nothing is painted outside the box.
+    painter.setClipRect(box);
     QRect changedArea = box;
     for (const TextBoxLine& line : lines) {
         QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(pixelSizeOf(line.points));
         font.setBold(true);
+        // A line wider than the box (a count only a damaged record brings), or too
+        // tall for what is left of it below the line's top, is written smaller until
+        // it fits: all of its value stays in sight. Lines that fit keep their size.
+        int pixels = pixelSizeOf(line.points);
+        const int roomBelow = box.bottom() + 1 - ScaleUnit(line.designTop);
+        font.setPixelSize(pixels);
+        while (pixels > 1 && (QFontMetrics(font).horizontalAdvance(line.text) > box.width() ||
+                              QFontMetrics(font).ascent() > roomBelow)) {
+            font.setPixelSize(--pixels);
+        }
         const QFontMetrics metrics(font);
         const int width = metrics.horizontalAdvance(line.text);
         const int left = ScaleUnit(line.designCentreX) - width / 2;

@@ -59,13 +59,15 @@ public:
     void DrawPictureHalf(const QString& picture, const DesignRect& place, bool lit) override;
     void DrawMaskedPictureHalf(const QString& picture, const QString& mask, const DesignRect& place,
                                bool lit) override;
-    void DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored) override;
+    void DrawMeter(std::int32_t value, std::int32_t designX, MeterColour colour, bool rightAnchored,
+                   int roomCells) override;
     void DrawTextBox(const DesignRect& place, const std::vector<TextBoxLine>& lines) override;
     void DrawSymbolCell(int reel, int row, int cell) override;
 
     // The digits of a meter in this surface's layout (the borrow window draws its
     // numbers the same way on its own surface).
-    void drawMeter(std::int32_t value, std::int32_t designX, bool green, bool rightAnchored);
+    // `room`: the pixels the meter may paint from its anchor away.
+    void drawMeter(std::int32_t value, std::int32_t designX, bool green, bool rightAnchored, int room);
 
 private:
     QRect reelColumn(int reel) const;

@@ -6,7 +6,8 @@
 
 namespace slotmachine {
 
-bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth) {
+bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth,
+                   const std::function<void()>& openLogoPage) {
     Game& game = machine.game();
     const ReelGeometry& g = machine.geometry();
     game.pointerPressBeforeButtons(machine, x, y);
@@ -24,9 +25,14 @@ bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth) {
     if (!machine.state().Busy && CoinSignHitArea.hit(g, x, y)) {
         machine.betOne();
     }
-    game.pointerPressAfterButtons(machine, x, y);
     // The logo is drawn unscaled; its width bounds both coordinates.
-    return x >= LogoMargin && x <= logoWidth + LogoMargin && y >= LogoMargin && y <= logoWidth + LogoMargin;
+    const bool logo =
+        x >= LogoMargin && x <= logoWidth + LogoMargin && y >= LogoMargin && y <= logoWidth + LogoMargin;
+    if (logo && openLogoPage) {
+        openLogoPage();
+    }
+    game.pointerPressAfterButtons(machine, x, y);
+    return logo;
 }
 
 } // namespace slotmachine

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <functional>
+
 namespace slotmachine {
 
 class SlotMachine;
 
 // A press of any pointer button at window pixel x, y of the machine, in this
 // order: the game's `pointerPressBeforeButtons`; the buttons and the coin sign,
-// which bet and spin while the machine is not busy; the game's
-// `pointerPressAfterButtons`, for every press. Returns true when
-// the press was on the publisher's logo (`logoWidth` square at the top left), whose
-// page the window then opens, busy or not.
-bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth);
+// which bet and spin while the machine is not busy; the publisher's logo
+// (`logoWidth` square at the top left), whose page `openLogoPage` opens, busy or
+// not; the game's `pointerPressAfterButtons`, for every press. Returns whether the
+// press was on the logo.
+bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth,
+                   const std::function<void()>& openLogoPage = {});
 
 } // namespace slotmachine

@@ -1,6 +1,7 @@
 #include "engine/game/Game.h"
 
 #include "engine/bonus/BoxAward.h"
+#include "engine/display/MachineDisplay.h"
 #include "engine/display/Payline.h"
 #include "engine/reels/ReelStrips.h"
 #include "engine/reels/SlotMachine.h"
@@ -15,7 +16,10 @@ bool Game::reelSpins(const SlotMachine&, int) const {
     return true;
 }
 
-void Game::coinBet(SlotMachine&) {}
+void Game::coinBet(SlotMachine& machine, BetCommand) {
+    machine.display().ShowCredits();
+    machine.display().ShowCoins();
+}
 void Game::spinStarting(SlotMachine&) {}
 void Game::buttonsDimmed(SlotMachine&) {}
 void Game::reelFeatures(SlotMachine&, int) {}

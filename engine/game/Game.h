@@ -16,10 +16,13 @@ struct ReelGeometry;
 
 // Where a game may add steps of its own to the full repaint of the machine.
 enum class RepaintStep {
-    AfterMeters,   // after the Credits and Coins meters
-    AfterCaptions, // after the meter captions
-    AfterButtons,  // after the three buttons, before the logo
+    AfterMeters,       // after the Credits and Coins meters
+    AfterCoinsCaption, // between the Coins and the Winnings caption
+    AfterButtons,      // after the three buttons, before the logo
 };
+
+// The command that bets a coin.
+enum class BetCommand { BetOne, BetFive };
 
 // One game of the family: its values and the hooks by which it changes what the
 // engine does. Every hook has the engine's own behaviour as its default, so a game
@@ -42,14 +45,16 @@ public:
     // The symbol code that a payline position counts as; by default its strip code.
     virtual int paylineSymbol(const SlotMachine& machine, int reel, int position) const;
     // Asked for each reel as the spin's reels start: false leaves the reel alone for
-    // the whole spin (no new stop, no frames, no click, no bounce), so it is paid at
-    // the stop it kept. By default every reel spins.
+    // the whole spin (no new stop, no frames, no click, no bounce; only the payline
+    // is drawn at its bounce steps), so it is paid at the stop it kept. By default
+    // every reel spins.
     virtual bool reelSpins(const SlotMachine& machine, int reel) const;
 
     // --- Betting and the spin command -------------------------------------------
-    // After each coin has been bet and the Credits and Coins meters redrawn, before
-    // the coin that reaches the coin limit starts the spin.
-    virtual void coinBet(SlotMachine& machine);
+    // Draws each coin bet, once it has moved from Credits to Coins: in Bet One after
+    // the coin's sound, in Bet Five before it, and before the coin that reaches the
+    // coin limit starts the spin. By default the Credits meter, then the Coins meter.
+    virtual void coinBet(SlotMachine& machine, BetCommand command);
     // When a spin starts, right after Timer2, Timer3 and Timer5 have been stopped and
     // before the title lamps are lit: stop the game's own timers here.
     virtual void spinStarting(SlotMachine& machine);
@@ -82,11 +87,12 @@ public:
     virtual void repaintStep(SlotMachine& machine, RepaintStep step);
     // A pointer press at window pixel (x, y), before the machine's buttons are
     // tested: where a game's own lamps or buttons take presses. The buttons, the
-    // coin sign and pointerPressAfterButtons follow for every press, whatever this
-    // did (no game place overlaps a button). Runs also while the machine is busy:
+    // coin sign, the logo and pointerPressAfterButtons follow for every press,
+    // whatever this did (no game place overlaps a button). Runs also while the machine is busy:
     // check SlotMachine::operationRunning() before starting anything.
     virtual void pointerPressBeforeButtons(SlotMachine& machine, int x, int y);
-    // The last step of every pointer press, after the buttons and the coin sign.
+    // The last step of every pointer press, after the buttons, the coin sign and the
+    // logo.
     virtual void pointerPressAfterButtons(SlotMachine& machine, int x, int y);
     // A tick of one of the timers the game runs for its features (Timer6 to Timer8),
     // started and stopped by the game through SlotMachine::timers().
@@ -104,8 +110,9 @@ public:
     // counts it as the player's, as it counts coins bet and not yet played. None by
     // default.
     virtual std::int32_t stockSetAside(const SlotMachine& machine) const;
-    // Before the running game is saved into a slot or left for an opened one: stock
-    // set aside goes back into the stock, so that it stays with its own game.
+    // Before the running game is saved into a slot, left for an opened one or
+    // replaced by a new game: stock set aside goes back into the stock, so that it
+    // stays with its own game and nothing chosen for it reaches the next one.
     virtual void returnStockSetAside(SlotMachine& machine);
 };
 

@@ -28,9 +28,7 @@ void SlotMachine::betOne() {
     playSound(CoinSound, false);
     s.Coins += 1;
     s.Credits -= 1;
-    display().ShowCredits();
-    display().ShowCoins();
-    game().coinBet(*this);
+    game().coinBet(*this, BetCommand::BetOne);
     if (s.Coins == limit) {
         runSpinCommand();
     }
@@ -45,9 +43,7 @@ void SlotMachine::betFive() {
     while (s.Credits >= 1 && s.Coins < limit) {
         s.Coins += 1;
         s.Credits -= 1;
-        display().ShowCredits();
-        display().ShowCoins();
-        game().coinBet(*this);
+        game().coinBet(*this, BetCommand::BetFive);
         playSound(CoinSound, false);
     }
     if (s.Coins == limit) {

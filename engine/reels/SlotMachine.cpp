@@ -30,6 +30,9 @@ bool SlotMachine::newGame() {
     if (operationRunning_) {
         return false;
     }
+    // Given back first: the reset then sets the stock, and the old game's choice
+    // does not carry over into the new game's first spin.
+    game().returnStockSetAside(*this);
     resetGameTotals(state(), game().values());
     FullRepaint();
     return true;

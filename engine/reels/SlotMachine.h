@@ -92,7 +92,9 @@ public:
     // The game's part of program start: busy while starting, the reels filled and
     // at their initial stops, no coins bet, a new game, sound and music on.
     void powerOn();
-    // The new game reset: fresh totals, coins already bet stay bet, the machine
+    // The new game reset: stock the old game set aside for its coming spin goes back
+    // (Game::returnStockSetAside), so no reel stays held and the stock starts at a
+    // new game's; then fresh totals, coins already bet stay bet, the machine
     // repainted. Refused (false) while a spin or another machine operation runs.
     bool newGame();
     // Whether commands that replace the game (new game, open, borrow) may run now.

@@ -61,10 +61,17 @@ void SlotMachine::showAnimation(const std::array<bool, ReelCount>& spinning) {
         last = c.now();
         for (int reel = 0; reel < ReelCount; ++reel) {
             const auto r = static_cast<std::size_t>(reel);
+            const int k = reelFrame(frame, reel);
+            const bool bouncing =
+                k > StopFrame && k <= StopFrame + 1 + static_cast<int>(std::size(BounceOffsets));
             if (!spinning[r]) {
+                // A reel left alone has no frames of its own, but the payline is
+                // drawn at each of its bounce steps as over a bouncing reel.
+                if (bouncing) {
+                    d.DrawPayline();
+                }
                 continue;
             }
-            const int k = reelFrame(frame, reel);
             if (k <= LastSpinningFrame) {
                 d.DrawSpinFrame(reel, motionOffsets_[r]);
                 motionOffsets_[r] -= step;
@@ -76,7 +83,7 @@ void SlotMachine::showAnimation(const std::array<bool, ReelCount>& spinning) {
                 d.DrawReelAtRest(reel);
             } else if (k == StopFrame + 1) {
                 d.HoldReelPicture(reel);
-            } else if (k <= StopFrame + 1 + static_cast<int>(std::size(BounceOffsets))) {
+            } else if (bouncing) {
                 d.DrawHeldReel(reel, BounceOffsets[k - StopFrame - 2]);
             }
         }

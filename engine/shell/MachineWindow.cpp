@@ -230,12 +230,14 @@ void TForm1::FormMouseDown(QPoint position) {
     if (keeper_->closing()) {
         return;
     }
-    bool logo = false;
-    forward([&] { logo = slotmachine::FormMouseDown(*machine_, position.x(), position.y(),
-                                                    surface_->pictures().SealLogo.width()); });
-    if (logo && !keeper_->closing()) {
-        openPublisherPage(values_, dialogs_);
-    }
+    forward([&] {
+        slotmachine::FormMouseDown(*machine_, position.x(), position.y(), surface_->pictures().SealLogo.width(),
+                                   [this] {
+                                       if (!keeper_->closing()) {
+                                           openPublisherPage(values_, dialogs_);
+                                       }
+                                   });
+    });
 }
 
 void TForm1::FormKeyDown(int virtualKey) {

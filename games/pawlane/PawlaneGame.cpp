@@ -67,8 +67,16 @@ bool PawlaneGame::reelSpins(const SlotMachine&, int reel) const {
     return !holds_.held(reel);
 }
 
-void PawlaneGame::coinBet(SlotMachine& machine) {
-    LineBars::followCoins(machine);
+void PawlaneGame::coinBet(SlotMachine& machine, BetCommand command) {
+    // Bet One shows the meters before the bars, Bet Five the bars before the meters.
+    if (command == BetCommand::BetFive) {
+        LineBars::followCoins(machine);
+    }
+    machine.display().ShowCredits();
+    machine.display().ShowCoins();
+    if (command == BetCommand::BetOne) {
+        LineBars::followCoins(machine);
+    }
     // The Coins meter's clearing reaches into the Holds meter on large layouts.
     PawlaneHolds::show(machine);
 }
@@ -106,7 +114,7 @@ void PawlaneGame::repaintStep(SlotMachine& machine, RepaintStep step) {
     case RepaintStep::AfterMeters:
         PawlaneHolds::show(machine);
         break;
-    case RepaintStep::AfterCaptions:
+    case RepaintStep::AfterCoinsCaption:
         machine.display().DrawCaption(QStringLiteral("Holds"), HoldsCaptionLeft, false);
         break;
     case RepaintStep::AfterButtons:

@@ -26,8 +26,8 @@ public:
     // A held reel keeps its stop through the spin.
     bool reelSpins(const SlotMachine& machine, int reel) const override;
 
-    // The line bars follow the coins bet.
-    void coinBet(SlotMachine& machine) override;
+    // The meters, and the line bars that follow the coins bet.
+    void coinBet(SlotMachine& machine, BetCommand command) override;
     // The bars and hold lamps stop blinking, and every bar lights for the spin.
     void spinStarting(SlotMachine& machine) override;
     // The lamps of the reels that will spin go out.

@@ -8,7 +8,8 @@
 namespace slotmachine::pawlane {
 
 void PawlaneHolds::show(SlotMachine& machine) {
-    machine.display().DrawMeter(machine.state().Holds, HoldsMeterRight, MeterColour::Red, true);
+    machine.display().DrawMeter(machine.state().Holds, HoldsMeterRight, MeterColour::Red, true,
+                                HoldsMeterCells);
 }
 
 void PawlaneHolds::drawLamp(SlotMachine& machine, int reel, bool lit) const {

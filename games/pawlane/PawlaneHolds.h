@@ -22,6 +22,9 @@ inline constexpr int MostHoldsPerSpin = 2;
 // The Holds meter's right edge and its caption's left edge, in design x.
 inline constexpr std::int32_t HoldsMeterRight = 330;
 inline constexpr std::int32_t HoldsCaptionLeft = 302;
+// The Holds meter's room, in digit cells: two digits and the cell cleared beside
+// them, which at 800 pixels ends where the Coins meter's cleared cell begins.
+inline constexpr int HoldsMeterCells = 3;
 
 // The player's holds between spins: which reels the coming spin leaves alone, how
 // many holds it has used, and whether holds may be chosen now (after a losing

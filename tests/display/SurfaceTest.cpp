@@ -272,11 +272,48 @@ TEST_F(Surface, AGameMeterBesideTheCoinsNeverBlanksTheCoinsDigit) {
     layOut(1024); // large glyphs: a two-digit meter ending at 330 clears into the Coins digit
     state.Coins = 3;
     surface->ShowCoins();
-    surface->DrawMeter(12, 330, MeterColour::Red, true);
+    surface->DrawMeter(12, 330, MeterColour::Red, true, 3);
     EXPECT_EQ(at(su(250), 55), glyphColour(3, true));
     EXPECT_EQ(at(su(250) + 31, 90), glyphColour(3, true));
     EXPECT_EQ(at(su(330) - 64, 55), glyphColour(1, false));
     EXPECT_EQ(at(su(250) + 32, 55), QColor(Qt::black)); // its clearing stops at the Coins digit
+}
+
+TEST_F(Surface, AValueTooLongForItsMeterIsDrawnWholeWithNarrowerDigits) {
+    layOut(800);
+    // Three cells ending at 330 hold 100 in full glyphs; 1000 shares them as four
+    // digits 12 pixels wide, the first digit starting where the room does.
+    surface->DrawMeter(100, 330, MeterColour::Red, true, 3);
+    EXPECT_EQ(at(282, 50), glyphColour(1, false));
+    EXPECT_EQ(at(297, 50), glyphColour(1, false));
+    surface->DrawMeter(1000, 330, MeterColour::Red, true, 3);
+    const int centres[] = {288, 300, 312, 324};
+    const int digits[] = {1, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(at(centres[i], 50), glyphColour(digits[i], false)) << i;
+    }
+    EXPECT_EQ(at(281, 50), machineColour());
+}
+
+TEST_F(Surface, ALineTooWideForItsTextBoxIsWrittenSmaller) {
+    layOut(800);
+    const DesignRect place{580, 230, 654, 276};
+    auto inkHeight = [&](const QString& text) {
+        surface->DrawTextBox(place, {{text, QColor(255, 0, 0), 18, 250, 617}});
+        int top = 600;
+        int bottom = -1;
+        for (int y = 230; y < 276; ++y) {
+            for (int x = 580; x < 654; ++x) {
+                if (at(x, y).red() > 200) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        return bottom - top + 1;
+    };
+    const int fitting = inkHeight(QStringLiteral("9999"));
+    EXPECT_LT(inkHeight(QStringLiteral("2147483647")), fitting * 3 / 4);
 }
 
 TEST_F(Surface, GameDrawingCallsDrawHalvesMasksBoxesAndCells) {

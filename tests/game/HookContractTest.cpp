@@ -61,8 +61,9 @@ TEST_F(Hooks, FullRepaintRunsTheGameStepsBetweenTheEngineSteps) {
     m.machine.FullRepaint();
     int at = after(-1, "ShowCoins");
     at = after(at, "Hook repaintStep AfterMeters");
+    at = after(at, "DrawCaption Coins 250 left");
+    at = after(at, "Hook repaintStep AfterCoinsCaption");
     at = after(at, "DrawCaption Winnings 440 right");
-    at = after(at, "Hook repaintStep AfterCaptions");
     at = after(at, "DrawButton Spin lit");
     at = after(at, "Hook repaintStep AfterButtons");
     after(at, "DrawLogo");
@@ -89,6 +90,20 @@ TEST_F(Hooks, EveryPressRunsBothPointerHooksAroundTheButtonsBusyOrNot) {
     EXPECT_EQ(features, 1);
 }
 
+TEST_F(Hooks, ANewGameGivesBackStockSetAsideBeforeItsReset) {
+    m.state.Credits = 5;
+    ASSERT_TRUE(m.machine.newGame());
+    // Still the old game's totals when the hook runs; the repaint shows the new one.
+    after(after(-1, "Hook returnStockSetAside credits 5"), "DrawMachinePicture");
+    EXPECT_EQ(m.state.Credits, 1000);
+}
+
+TEST_F(Hooks, TheLogoOpensItsPageBeforeTheLastPointerHook) {
+    FormMouseDown(m.machine, 60, 60, 119, [this] { m.log.push_back("Logo page"); });
+    after(after(after(-1, "Hook pointerPressBeforeButtons 60 60"), "Logo page"),
+          "Hook pointerPressAfterButtons 60 60");
+}
+
 TEST_F(Hooks, ButtonHitAreasIncludeAllFourScaledEdges) {
     m.machine.setGeometry(ReelGeometry::forLayoutWidth(1024));
     const ReelGeometry& g = m.machine.geometry();
@@ -110,6 +125,7 @@ TEST_F(Hooks, ButtonHitAreasIncludeAllFourScaledEdges) {
 
 TEST_F(Hooks, AReelThatDoesNotSpinKeepsItsStopAndMakesNoClick) {
     m.machine.setAnimated(true);
+    m.display.logFrames = true;
     game->heldReel = 1;
     m.state.ReelStop = {5, 17, 9};
     m.machine.betOne();
@@ -117,6 +133,13 @@ TEST_F(Hooks, AReelThatDoesNotSpinKeepsItsStopAndMakesNoClick) {
     EXPECT_EQ(m.state.ReelStop[1], 17);
     EXPECT_EQ(m.count("Sound 0"), 2);
     EXPECT_EQ(m.count("HoldReelPicture 1"), 0);
+    // The payline is still drawn at each of its eight bounce steps, while reel 2 spins.
+    EXPECT_EQ(m.count("DrawPayline"), 8);
+    for (std::size_t i = 0; i + 1 < m.log.size(); ++i) {
+        if (m.log[i] == "DrawPayline") {
+            EXPECT_TRUE(m.log[i + 1].starts_with("DrawSpinFrame 2 ")) << m.log[i + 1];
+        }
+    }
 }
 
 // Every payout kind through the engine's own evaluation.

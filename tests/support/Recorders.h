@@ -78,7 +78,7 @@ public:
         log_.push_back("DrawMaskedPictureHalf " + picture.toStdString() + " " + mask.toStdString() + " " +
                        std::to_string(place.top) + (lit ? " lit" : " unlit"));
     }
-    void DrawMeter(std::int32_t value, std::int32_t x, MeterColour colour, bool right) override {
+    void DrawMeter(std::int32_t value, std::int32_t x, MeterColour colour, bool right, int) override {
         log_.push_back("DrawMeter " + std::to_string(value) + " " + std::to_string(x) +
                        (colour == MeterColour::Green ? " green" : " red") + (right ? " right" : " left"));
     }

@@ -51,7 +51,10 @@ public:
     }
 
     bool reelSpins(const SlotMachine& m, int reel) const override { return heldReel != reel && Game::reelSpins(m, reel); }
-    void coinBet(SlotMachine&) override { note("coinBet"); }
+    void coinBet(SlotMachine& m, BetCommand command) override {
+        note("coinBet");
+        Game::coinBet(m, command);
+    }
     void spinStarting(SlotMachine&) override { note("spinStarting"); }
     void buttonsDimmed(SlotMachine&) override { note("buttonsDimmed"); }
     void reelFeatures(SlotMachine&, int reel) override { note("reelFeatures " + std::to_string(reel)); }
@@ -62,7 +65,7 @@ public:
     void spinSettled(SlotMachine&) override { note("spinSettled"); }
     int bonusPoints(SlotMachine& m) override { return bonusRule ? bonusRule(m) : 0; }
     void repaintStep(SlotMachine&, RepaintStep step) override {
-        static const char* names[] = {"AfterMeters", "AfterCaptions", "AfterButtons"};
+        static const char* names[] = {"AfterMeters", "AfterCoinsCaption", "AfterButtons"};
         note(std::string("repaintStep ") + names[static_cast<int>(step)]);
     }
     void pointerPressBeforeButtons(SlotMachine& m, int x, int y) override {
@@ -79,6 +82,9 @@ public:
     }
     void windowCreated(SlotMachine&) override { note("windowCreated"); }
     void closing(SlotMachine&) override { note("closing"); }
+    void returnStockSetAside(SlotMachine& m) override {
+        note("returnStockSetAside credits " + std::to_string(m.state().Credits));
+    }
 
     int heldReel = -1;
     std::function<void(SlotMachine&)> beforeButtons;

@@ -4,7 +4,9 @@
 #include "games/pawlane/PawlaneGame.h"
 #include "tests/support/TestMachine.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <memory>
 
 using namespace slotmachine;
@@ -43,7 +45,12 @@ TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
     const int meter = m.indexOf("DrawMeter 6 330 red right");
     EXPECT_GT(meter, m.indexOf("ShowCoins"));
     EXPECT_LT(meter, m.indexOf("DrawCaption Credits 620 right"));
-    EXPECT_GT(m.indexOf("DrawCaption Holds 302 left"), m.indexOf("DrawCaption Coins 250 left"));
+    EventLog captions;
+    std::copy_if(m.log.begin(), m.log.end(), std::back_inserter(captions),
+                 [](const std::string& entry) { return entry.starts_with("DrawCaption"); });
+    const EventLog captionOrder = {"DrawCaption Credits 620 right", "DrawCaption Coins 250 left",
+                                   "DrawCaption Holds 302 left", "DrawCaption Winnings 440 right"};
+    EXPECT_EQ(captions, captionOrder);
     // The bonus meter before and after the buttons; no bars without coins bet,
     // and no hold lamps.
     EXPECT_EQ(m.count("ShowBonusMeter"), 2);
@@ -135,6 +142,24 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_EQ(m.count("DrawMeter 5 330 red right"), 1);
     EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 unlit"), 1);
     EXPECT_EQ(m.count("Start Timer7"), 1);
+}
+
+TEST_F(PawlaneHoldsTest, ANewGameGivesBackTheHoldsChosenInTheOldOne) {
+    loseASpin();
+    pressLamp(0);
+    pressLamp(2);
+    ASSERT_EQ(m.state.Holds, 4);
+    m.log.clear();
+    ASSERT_TRUE(m.machine.newGame());
+    // A new game's stock, and nothing set aside that the record would add to it.
+    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_EQ(m.game().stockSetAside(m.machine), 0);
+    // Its first spin turns every reel, and the repaint lights no lamp of the old choice.
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        EXPECT_TRUE(m.game().reelSpins(m.machine, reel)) << reel;
+    }
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 lit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 0);
 }
 
 TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {

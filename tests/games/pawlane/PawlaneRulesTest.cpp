@@ -237,7 +237,7 @@ TEST(PawlaneRulesTest, TheHoldsPrizeIsGivenOncePerBonusGame) {
     EXPECT_EQ(m->state.BonusWon, 25);
 }
 
-TEST(PawlaneRulesTest, BetsLightTheBarsOfTheLinesTheyOpen) {
+TEST(PawlaneRulesTest, EachBetDrawsItsCoinsBarsAndMetersInItsOwnOrder) {
     auto m = pawlaneMachine();
     m->state.Credits = 2;
     m->machine.betFive();
@@ -245,18 +245,35 @@ TEST(PawlaneRulesTest, BetsLightTheBarsOfTheLinesTheyOpen) {
     EXPECT_EQ(m->state.Credits, 0);
     EXPECT_EQ(m->state.Spins, 0);
     EXPECT_TRUE(m->dialogs.messages.empty());
-    const EventLog lastBars(m->log.end() - 5, m->log.end() - 1);
-    const EventLog expected = {
+    // BET 3 draws each coin's bars before the meters, then plays its sound.
+    const EventLog lastCoin(m->log.end() - 7, m->log.end());
+    const EventLog betThree = {
         "DrawMaskedPictureHalf Red Mask 377 lit",
         "DrawMaskedPictureHalf Blue Mask 301 lit",
         "DrawMaskedPictureHalf Green Mask 453 unlit",
+        "ShowCredits",
+        "ShowCoins",
         "DrawMeter 6 330 red right", // over what the Coins meter cleared
+        "Sound 1",
     };
-    EXPECT_EQ(lastBars, expected);
+    EXPECT_EQ(lastCoin, betThree);
 
-    // The third coin spins; a fourth is never taken.
+    // BET 1 plays the sound first and draws the bars after the meters. Its coin,
+    // the third, spins; a fourth is never taken.
+    m->log.clear();
     m->state.Credits = 5;
     m->machine.betOne();
+    const EventLog thirdCoin(m->log.begin(), m->log.begin() + 7);
+    const EventLog betOne = {
+        "Sound 1",
+        "ShowCredits",
+        "ShowCoins",
+        "DrawMaskedPictureHalf Red Mask 377 lit",
+        "DrawMaskedPictureHalf Blue Mask 301 lit",
+        "DrawMaskedPictureHalf Green Mask 453 lit",
+        "DrawMeter 6 330 red right",
+    };
+    EXPECT_EQ(thirdCoin, betOne);
     EXPECT_EQ(m->state.Spins, 1);
     EXPECT_EQ(m->state.TotalBets, 3);
 }
