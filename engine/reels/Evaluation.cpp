@@ -123,17 +123,19 @@ void SlotMachine::playDueBonus() {
     // coins bet on the machine meanwhile stay bet.
     const std::int32_t due = std::clamp(s.BonusDue, std::int32_t{1}, game().values().coinLimit);
     const std::int32_t coinsBet = std::exchange(s.Coins, due);
-    if (runBonusGame()) {
+    const bool opened = runBonusGame();
+    s.Coins = coinsBet;
+    if (opened) {
         if (s.BonusPts >= FullBonusPoints) {
             s.BonusPts = 0;
         }
-        // Every meter, the holds or nudges among them, shows what the bonus gave.
+        // Every meter, the holds or nudges among them, shows what the bonus gave,
+        // and Coins what is bet now.
         FullRepaint();
         if (s.SpinWin > 0) {
             countUp();
         }
     }
-    s.Coins = coinsBet;
     s.Busy = false;
 }
 

@@ -148,11 +148,14 @@ bool TForm1::FormCreate() {
     start(MachineTimer::Timer4);
     start(MachineTimer::Timer5);
     showCentred(*screen);
-    // A damaged record file met at the start-up read, kept aside.
-    keeper_->tellRecordsNotice();
-    // A bonus game won in the last run and not yet played opens as soon as the
-    // window is up, before any bet.
+    // Once the program runs its event loop (so that a termination signal finds the
+    // game kept): what the start-up read has to say (a damaged record file kept
+    // aside, one that cannot be read), then a bonus game won in the last run and not
+    // yet played, before any bet.
     QTimer::singleShot(0, this, [this] {
+        if (!keeper_->closing()) {
+            keeper_->tellRecordsNotice();
+        }
         if (!keeper_->closing()) {
             forward([this] { machine_->playDueBonus(); });
         }
