@@ -83,9 +83,15 @@ bool SlotMachine::runBonusGame() {
         return false;
     }
     refillAndShuffleBoxes(s, game().values(), random());
-    bonusOnScreen_ = true;
-    const bool opened = parts_.bonusGame.play(*this);
-    bonusOnScreen_ = false;
+    bool opened = false;
+    {
+        const struct OnScreen {
+            bool& flag;
+            explicit OnScreen(bool& f) : flag(f) { flag = true; }
+            ~OnScreen() { flag = false; }
+        } onScreen(bonusOnScreen_);
+        opened = parts_.bonusGame.play(*this);
+    }
     if (!opened) {
         return false;
     }

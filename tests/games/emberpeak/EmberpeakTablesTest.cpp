@@ -1,12 +1,9 @@
 // Emberpeak's fixed values, strips and paytable, written out as the game's rules
 // give them, so that a changed value fails here even where the game's own tables
 // feed both sides of another test.
-#include "engine/records/RecordFile.h"
 #include "games/emberpeak/EmberpeakGame.h"
 #include "tests/support/TestMachine.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <array>
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -108,25 +105,4 @@ TEST(EmberpeakTables, EachPaytableRowTakesItsLinesAndPaysAsItSays) {
             }
         }
     }
-}
-
-TEST(EmberpeakTables, ARecordKeepsTheNudges) {
-    QTemporaryDir dir;
-    RecordFile file(dir.filePath(QStringLiteral("emberpeak-slots.ini")), emberpeakValues().stock,
-                    QStringLiteral("/"), [] { return QDate(2026, 12, 7); });
-    GameState s;
-    s.Credits = 1234;
-    s.Borrowed = 2000;
-    s.Spins = 56;
-    s.TotalBets = 170;
-    s.BonusWon = 250;
-    s.BonusPts = 7;
-    s.Holds = 9;
-    s.Nudges = 4;
-    file.writeGame(0, s, QStringLiteral("Tables"));
-    QFile written(file.path());
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(written.readAll()).toStdString(),
-              "[GameNo1]\nGameName=Tables\nGameDate=12/07/26\nCredits=1234\nBorrowed=2000\nSpins=56\n"
-              "TotalBets=170\nBonusWon=250\nBonusPts=7\nNudges=4\n");
 }
