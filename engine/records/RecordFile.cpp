@@ -1,5 +1,7 @@
 #include "engine/records/RecordFile.h"
 
+#include "engine/records/RecordKeys.h"
+#include "engine/records/RecordScan.h"
 #include "engine/shell/IniFile.h"
 
 #include <QDateTime>
@@ -9,15 +11,11 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QByteArrayView>
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <map>
-#include <set>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace slotmachine {
 
@@ -30,24 +28,6 @@ QString sectionName(int index) {
 
 namespace {
 
-// The keys of a game section, in the order they are written.
-constexpr const char* KeyName = "GameName";
-constexpr const char* KeyDate = "GameDate";
-constexpr const char* KeyCredits = "Credits";
-constexpr const char* KeyBorrowed = "Borrowed";
-constexpr const char* KeySpins = "Spins";
-constexpr const char* KeyTotalBets = "TotalBets";
-constexpr const char* KeyBonusWon = "BonusWon";
-constexpr const char* KeyBonusPts = "BonusPts";
-constexpr const char* KeyStock = "Nudges";
-// Written only while a bonus game is due, so that other records stay as they were.
-constexpr const char* KeyBonusDue = "BonusDue";
-
-// The keys every store writes into a game section. A section without one of them
-// was cut short; the stock's key alone may be missing, as older records lack it.
-constexpr const char* KeysEveryStoreWrites[] = {KeyName,     KeyDate,      KeyCredits,  KeyBorrowed,
-                                                KeySpins,    KeyTotalBets, KeyBonusWon, KeyBonusPts};
-
 enum class FileState { Missing, Read, Unreadable };
 
 // A file that exists but could not be read, and why.
@@ -55,194 +35,6 @@ struct LoadResult {
     FileState state = FileState::Missing;
     QString whyUnreadable;
 };
-
-// A section of the record file as a plain scan of its bytes finds it.
-struct ScannedSection {
-    std::string name;
-    std::vector<std::pair<std::string, std::string>> keys; // in file order
-    std::set<std::string> lowerKeys;
-    bool whole = true; // every line of it could be read
-};
-
-// What a plain scan of the bytes finds: the sections (the first one holds the keys
-// before any heading, under the name "") and the first thing that keeps the
-// reader from taking the file whole.
-struct ScannedFile {
-    std::vector<ScannedSection> sections;
-    std::optional<QString> problem;
-
-    void fail(ScannedSection* section, const QString& why) {
-        if (section != nullptr) {
-            section->whole = false;
-        }
-        if (!problem) {
-            problem = why;
-        }
-    }
-};
-
-std::string lowered(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return result;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto space = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && space(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && space(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool isUtf8(std::string_view text) {
-    return QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8();
-}
-
-// Why a line cannot be stored as it is, if it cannot: bytes that end the reader's
-// text early, control characters the writer never writes, text that is not UTF-8.
-std::optional<QString> badBytes(std::string_view line) {
-    for (const char c : line) {
-        if (c == '\0') {
-            return QStringLiteral("holds a NUL byte");
-        }
-        const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && c != '\t') || byte == 0x7f) {
-            return QStringLiteral("holds a control character");
-        }
-    }
-    if (!isUtf8(line)) {
-        return QStringLiteral("is not UTF-8 text");
-    }
-    return std::nullopt;
-}
-
-// "CurrentGame" and "GameNo1" to "GameNo8", in any case.
-bool isGameSection(std::string_view name) {
-    const std::string lower = lowered(name);
-    for (int index = 0; index <= CurrentGameIndex; ++index) {
-        if (lower == lowered(sectionName(index).toStdString())) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Reads the file's lines the simplest way the format allows: headings "[name]",
-// "key=value" lines, comments after ';' or '#', lines ending in "\n", "\r\n" or "\r".
-ScannedFile scanRecordText(std::string_view text) {
-    ScannedFile file;
-    file.sections.push_back({});
-    std::map<std::string, std::size_t> byName{{std::string(), 0}};
-    std::size_t current = 0;
-    if (text.starts_with("\xEF\xBB\xBF")) {
-        text.remove_prefix(3); // a UTF-8 byte order mark
-    }
-    const bool clean = isUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte < 0x20 && c != '\t' && c != '\r' && c != '\n') || byte == 0x7f;
-    });
-    int number = 0;
-    while (!text.empty()) {
-        ++number;
-        const std::size_t end = text.find_first_of("\r\n");
-        const bool cut = end == std::string_view::npos;
-        const std::string_view raw = text.substr(0, end);
-        text.remove_prefix(cut ? text.size() : end + (text.substr(end).starts_with("\r\n") ? 2 : 1));
-        const auto where = [number] { return QStringLiteral("line %1 ").arg(number); };
-        const std::string_view line = trimmed(raw);
-        const std::optional<QString> bad = clean ? std::nullopt : badBytes(raw);
-
-        if (line.starts_with('[')) {
-            const std::size_t close = line.find(']');
-            const std::string name(trimmed(line.substr(1, close == std::string_view::npos ? line.npos : close - 1)));
-            const auto [found, added] = byName.try_emplace(lowered(name), file.sections.size());
-            if (added) {
-                file.sections.push_back({name, {}, {}, true});
-            }
-            current = found->second;
-            if (close == std::string_view::npos) {
-                file.fail(&file.sections[current], where() + QStringLiteral("is a heading without its closing bracket"));
-            }
-        }
-        ScannedSection& section = file.sections[current];
-        if (bad) {
-            // A comment holds no game: the file is damaged, the section is not.
-            const bool comment = line.starts_with(';') || line.starts_with('#');
-            file.fail(comment ? nullptr : &section, where() + *bad);
-        }
-        if (cut) {
-            file.fail(&section, where() + QStringLiteral("is cut off"));
-            break;
-        }
-        if (line.empty() || line.starts_with('[') || line.starts_with(';') || line.starts_with('#')) {
-            continue;
-        }
-        const std::size_t equals = line.find('=');
-        const std::string_view key = equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(0, equals));
-        if (key.empty()) {
-            file.fail(&section, where() + QStringLiteral("is neither a heading nor a value"));
-            continue;
-        }
-        if (!section.lowerKeys.insert(lowered(key)).second) {
-            file.fail(&section, where() + QStringLiteral("repeats a value of [%1]").arg(QString::fromStdString(section.name)));
-        }
-        section.keys.emplace_back(key, trimmed(line.substr(equals + 1)));
-    }
-    for (ScannedSection& section : file.sections) {
-        if (!isGameSection(section.name)) {
-            continue;
-        }
-        for (const char* key : KeysEveryStoreWrites) {
-            if (section.lowerKeys.count(lowered(key)) == 0) {
-                file.fail(&section, QStringLiteral("[%1] lacks its value %2")
-                                        .arg(QString::fromStdString(section.name), QLatin1String(key)));
-                break;
-            }
-        }
-    }
-    return file;
-}
-
-// Finds where the reader did not take the file as the scan found it.
-void compareWithReader(ScannedFile& file, const CSimpleIniA& ini) {
-    std::set<std::string> scanned;
-    for (ScannedSection& section : file.sections) {
-        scanned.insert(lowered(section.name));
-        if (section.name.empty() && section.keys.empty()) {
-            continue;
-        }
-        // The scan decides which sections were whole; the reader only shows that
-        // it did not take the file as the scan did.
-        const auto lost = [&section] {
-            return QStringLiteral("the reader lost part of [%1]").arg(QString::fromStdString(section.name));
-        };
-        if (ini.GetSection(section.name.c_str()) == nullptr) {
-            file.fail(nullptr, lost());
-            continue;
-        }
-        for (const auto& [key, value] : section.keys) {
-            const char* read = ini.GetValue(section.name.c_str(), key.c_str(), nullptr);
-            if (read == nullptr || value != read) {
-                file.fail(nullptr, lost());
-            }
-        }
-    }
-    CSimpleIniA::TNamesDepend names;
-    ini.GetAllSections(names);
-    for (const CSimpleIniA::Entry& name : names) {
-        if (scanned.count(lowered(name.pItem)) == 0) {
-            file.fail(nullptr, QStringLiteral("the reader found a section that is not there"));
-        }
-    }
-}
 
 // Replaces the file at `path` at once; false when it could not.
 bool replaceFile(const QString& path, std::string_view text) {
@@ -403,18 +195,18 @@ void RecordFile::readGame(int index, GameState& state) {
     const std::string section = sectionName(index).toStdString();
     const SectionReader read(ini, section);
 
-    gameName_ = read.text(KeyName).value_or(sectionName(index)).left(MaxGameNameLength);
-    gameDate_ = read.text(KeyDate).value_or(formatGameDate(today_(), dateSeparator_)).left(MaxGameDateLength);
-    state.Credits = read.integer(KeyCredits, NewGameCredits);
-    state.Borrowed = read.integer(KeyBorrowed, NewGameCredits);
-    state.Spins = read.integer(KeySpins, 0);
-    state.TotalBets = read.integer(KeyTotalBets, 0);
-    state.BonusWon = read.integer(KeyBonusWon, 0);
-    state.BonusPts = std::min(read.integer(KeyBonusPts, 0), FullBonusPoints);
-    state.BonusDue = read.integer(KeyBonusDue, 0);
+    gameName_ = read.text(recordkeys::GameName).value_or(sectionName(index)).left(MaxGameNameLength);
+    gameDate_ = read.text(recordkeys::GameDate).value_or(formatGameDate(today_(), dateSeparator_)).left(MaxGameDateLength);
+    state.Credits = read.integer(recordkeys::Credits, NewGameCredits);
+    state.Borrowed = read.integer(recordkeys::Borrowed, NewGameCredits);
+    state.Spins = read.integer(recordkeys::Spins, 0);
+    state.TotalBets = read.integer(recordkeys::TotalBets, 0);
+    state.BonusWon = read.integer(recordkeys::BonusWon, 0);
+    state.BonusPts = std::min(read.integer(recordkeys::BonusPts, 0), FullBonusPoints);
+    state.BonusDue = read.integer(recordkeys::BonusDue, 0);
     if (stock_ != nullptr) {
         const bool written = ini.GetSection(section.c_str()) != nullptr;
-        state.*stock_ = read.integer(KeyStock, written ? 0 : stockOfAFreshGame_);
+        state.*stock_ = read.integer(recordkeys::Stock, written ? 0 : stockOfAFreshGame_);
     }
 }
 
@@ -438,21 +230,21 @@ void RecordFile::writeGame(int index, const GameState& state, const QString& nam
     const auto set = [&](const char* key, const std::string& value) {
         ini.SetValue(section.c_str(), key, value.c_str());
     };
-    set(KeyName, settingsText(name));
-    set(KeyDate, settingsText(formatGameDate(today_(), dateSeparator_)));
-    set(KeyCredits, std::to_string(state.Credits));
-    set(KeyBorrowed, std::to_string(state.Borrowed));
-    set(KeySpins, std::to_string(state.Spins));
-    set(KeyTotalBets, std::to_string(state.TotalBets));
-    set(KeyBonusWon, std::to_string(state.BonusWon));
-    set(KeyBonusPts, std::to_string(state.BonusPts));
+    set(recordkeys::GameName, settingsText(name));
+    set(recordkeys::GameDate, settingsText(formatGameDate(today_(), dateSeparator_)));
+    set(recordkeys::Credits, std::to_string(state.Credits));
+    set(recordkeys::Borrowed, std::to_string(state.Borrowed));
+    set(recordkeys::Spins, std::to_string(state.Spins));
+    set(recordkeys::TotalBets, std::to_string(state.TotalBets));
+    set(recordkeys::BonusWon, std::to_string(state.BonusWon));
+    set(recordkeys::BonusPts, std::to_string(state.BonusPts));
     if (stock_ != nullptr) {
-        set(KeyStock, std::to_string(state.*stock_));
+        set(recordkeys::Stock, std::to_string(state.*stock_));
     }
     if (state.BonusDue > 0) {
-        set(KeyBonusDue, std::to_string(state.BonusDue));
+        set(recordkeys::BonusDue, std::to_string(state.BonusDue));
     } else {
-        ini.Delete(section.c_str(), KeyBonusDue);
+        ini.Delete(section.c_str(), recordkeys::BonusDue);
     }
 
     std::string text;
