@@ -1,7 +1,7 @@
 #include "engine/bonus/BoxBonusWindow.h"
 
 #include "engine/bonus/BonusPictures.h"
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 #include "engine/reels/SlotMachine.h"
 
 #include <QDir>
@@ -17,14 +17,14 @@ bool BoxBonusWindow::play(SlotMachine& machine) {
     if (closing_) {
         return false;
     }
-    auto form = std::make_unique<TTrickForm>(
+    auto form = std::make_unique<BonusWindow>(
         machine,
         [this] {
             BonusPictures pictures = builtInBonusPictures(builtInFolder_);
             loadBonusOverrides(pictures, QDir(programDir_));
             return pictures;
         },
-        TrickScreen::primary());
+        BonusScreen::primary());
     form_ = form.get();
     form->exec();
     form_ = nullptr;

@@ -3,13 +3,13 @@
 #include "engine/audio/MachineAudio.h"
 #include "engine/display/MachineSurface.h"
 #include "engine/game/Game.h"
-#include "engine/records/LoadSaveWindow.h"
-#include "engine/records/StatsForm.h"
+#include "engine/records/SaveOpenWindow.h"
+#include "engine/records/StatisticsWindow.h"
 #include "engine/reels/SlotMachine.h"
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/HelpViewer.h"
-#include "engine/shell/PaychartWindow.h"
+#include "engine/shell/PayChartWindow.h"
 #include "engine/shell/PublisherPage.h"
 #include "engine/shell/StartupValues.h"
 #include "engine/state/ClampedMath.h"
@@ -132,7 +132,7 @@ void MachineMenu::showLoadSave(bool saveMode) {
     const std::int32_t coins = std::exchange(state.Coins, 0);
     state.Credits = addClamped(state.Credits, coins);
     {
-        TLoadSave window(state, parts_->records, parts_->dialogs, parts_->help, parts_->values.GameTitle, saveMode,
+        SaveOpenWindow window(state, parts_->records, parts_->dialogs, parts_->help, parts_->values.GameTitle, saveMode,
                          parentWindow());
         if (window.listed() && !parts_->keeper.closing()) {
             window.exec();
@@ -158,7 +158,7 @@ void MachineMenu::Borrow1Click() {
         return;
     }
     {
-        TBorrowC window(parts_->machine.state(), parts_->surface.pictures(), parts_->surface.geometry().layoutWidth,
+        LoanDeskWindow window(parts_->machine.state(), parts_->surface.pictures(), parts_->surface.geometry().layoutWidth,
                         parts_->dialogs, parts_->help, parentWindow());
         window.exec();
     }
@@ -167,12 +167,12 @@ void MachineMenu::Borrow1Click() {
 }
 
 void MachineMenu::Stats1Click() {
-    TStatsForm window(parts_->machine.state(), parentWindow());
+    StatisticsWindow window(parts_->machine.state(), parentWindow());
     window.exec();
 }
 
 void MachineMenu::Payoffs1Click() {
-    TPaychart window(parts_->values.ProgramDir, parts_->dialogs, parts_->help, parentWindow());
+    PayChartWindow window(parts_->values.ProgramDir, parts_->dialogs, parts_->help, parentWindow());
     window.exec();
 }
 

@@ -33,14 +33,14 @@ class MachineView;
 // The machine window: hosts the machine's surface, its timers and its menu
 // (MachineMenu), and passes keys, pointer presses and the game timers' ticks to the
 // engine. The GameKeeper decides when the game is stored and when a close ends.
-class TForm1 final : public QMainWindow, public MachineTimers {
+class MachineWindow final : public QMainWindow, public MachineTimers {
 public:
     // Creates the window and runs its start-up. Null when the program must end
     // (the symbol sheet is missing; the player has been told). The machine waits on
     // real time unless a tool that drives the window itself hands it a `clock`.
-    static std::unique_ptr<TForm1> create(Game& game, GameRecords& records, AudioOutputs audio,
+    static std::unique_ptr<MachineWindow> create(Game& game, GameRecords& records, AudioOutputs audio,
                                           const QString& programPath, Clock* clock = nullptr);
-    ~TForm1() override;
+    ~MachineWindow() override;
 
     SlotMachine& machine() { return *machine_; }
     MachineAudio& audio() { return *audio_; }
@@ -62,7 +62,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
+    MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
     bool FormCreate();
     int layoutWidthOn(const QScreen& screen) const;
     void createView();

@@ -218,7 +218,7 @@ TEST(WindowHooks, CreatedAfterTheFirstRepaintTimersTickTheGameClosingBeforeTheLa
     EventLog audioLog;
     RecordingEffects effects{audioLog};
     RecordingMusic music{audioLog};
-    auto window = TForm1::create(game, records, {effects, music}, dir.filePath(QStringLiteral("synthetic-slots")));
+    auto window = MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("synthetic-slots")));
     ASSERT_TRUE(window);
     const auto at = [&log](const std::string& entry) {
         return std::find(log.begin(), log.end(), entry) - log.begin();

@@ -1,7 +1,7 @@
 // The statistics window's figures: what the machine has paid, derived from the
 // totals, and how the numbers read in the player's locale.
 #include "engine/records/GameStatistics.h"
-#include "engine/records/StatsForm.h"
+#include "engine/records/StatisticsWindow.h"
 #include "engine/state/LoanDesk.h"
 
 #include <QLabel>
@@ -108,7 +108,7 @@ TEST_F(StatsWindow, ShowsEachFigureInItsLabelAndChangesNothing) {
     state.TotalBets = 40000;
     state.BonusWon = 900;
     const GameState before = state;
-    TStatsForm form(state);
+    StatisticsWindow form(state);
 
     EXPECT_EQ(form.windowTitle(), "Your Game Statistics");
     EXPECT_EQ(form.size(), QSize(632, 207));
@@ -138,7 +138,7 @@ TEST_F(StatsWindow, ValuesKeepTheirRightEdgesShowWholeAndCoverNoCaption) {
     extreme.TotalBets = 1;
     extreme.BonusWon = Max32;
     for (const GameState& state : {GameState{}, extreme}) {
-        TStatsForm form(state);
+        StatisticsWindow form(state);
         const std::pair<QLabel*, int> rightEdges[] = {
             {form.Label11, 281}, {form.Label12, 281}, {form.Label13, 281}, {form.Label27, 609},
             {form.Label14, 609}, {form.Label22, 585}, {form.Label16, 585}, {form.Label25, 617},

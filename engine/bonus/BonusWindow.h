@@ -18,18 +18,18 @@ namespace slotmachine {
 class SlotMachine;
 
 // The screen the bonus window covers.
-struct TrickScreen {
+struct BonusScreen {
     QRect geometry{0, 0, 640, 480};
     qreal logicalDpi = 96;
 
-    static TrickScreen of(const QScreen& screen);
+    static BonusScreen of(const QScreen& screen);
     // The primary screen; without one, a 640 by 480 screen.
-    static TrickScreen primary();
+    static BonusScreen primary();
 };
 
 // One of the bonus window's pictures and where it stands on the window. A picture
 // is shown `scale` times its own size; the box areas are in its own coordinates.
-struct TrickPicture {
+struct BonusWindowPicture {
     QImage picture; // as shown
     QPoint place;
     bool visible = false;
@@ -46,25 +46,25 @@ struct TrickPicture {
 // largest factor, in hundredths, that keeps a tenth of the screen free on each
 // side, and never less than 1 (so a 640 by 480 or 800 by 600 screen shows them as
 // they are).
-double trickScale(QSize screen, QSize board);
+double bonusPictureScale(QSize screen, QSize board);
 
 // The box bonus window: the box board (Image1) covers the screen on black, grown
-// with the screen (trickScale); a box
+// with the screen (bonusPictureScale); a box
 // opened by pointer or key shows the empty picture (Image2) or the prize picture
 // (Image3) with the prize written on it, and the window closes 3 s later or at a
 // press outside the picture. Only closeNow() ends it before a box is opened.
-class TTrickForm final : public QDialog {
+class BonusWindow final : public QDialog {
 public:
     using PictureLoader = std::function<BonusPictures()>;
 
-    TTrickForm(SlotMachine& machine, const PictureLoader& loadPictures, const TrickScreen& screen,
+    BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                QWidget* parent = nullptr);
-    ~TTrickForm() override;
+    ~BonusWindow() override;
 
     // Stacked in this order, Image3 on top.
-    const TrickPicture& Image1() const { return image1_; }
-    const TrickPicture& Image2() const { return image2_; }
-    const TrickPicture& Image3() const { return image3_; }
+    const BonusWindowPicture& Image1() const { return image1_; }
+    const BonusWindowPicture& Image2() const { return image2_; }
+    const BonusWindowPicture& Image3() const { return image3_; }
     const QTimer& Timer1() const { return timer1_; }
     const QTimer& Timer2() const { return timer2_; }
     double scale() const { return scale_; }
@@ -94,14 +94,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate(const PictureLoader& loadPictures, const TrickScreen& screen);
+    void FormCreate(const PictureLoader& loadPictures, const BonusScreen& screen);
     void FormClose();
     void openBox(int position);
 
     SlotMachine& machine_;
-    TrickPicture image1_;
-    TrickPicture image2_;
-    TrickPicture image3_;
+    BonusWindowPicture image1_;
+    BonusWindowPicture image2_;
+    BonusWindowPicture image3_;
     BoxBonusRound round_; // draws the prize onto image3_
     QTimer timer1_;
     QTimer timer2_;

@@ -20,9 +20,9 @@ struct GameState;
 // the last slot listed; the running game is written to the record file before the
 // listing and read back when the window closes, however it closes. Opening a slot
 // copies it over the running game's record, so the close brings in the opened game.
-class TLoadSave final : public QDialog {
+class SaveOpenWindow final : public QDialog {
 public:
-    TLoadSave(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help, const QString& gameTitle,
+    SaveOpenWindow(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help, const QString& gameTitle,
               bool saveMode, QWidget* parent = nullptr);
 
     // False when the running game could not be written first: the window then

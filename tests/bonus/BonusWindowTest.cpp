@@ -1,7 +1,7 @@
 // The box bonus window as a player drives it: boxes by pointer and key, the
 // pictures shown, when it closes and what the game pays.
 #include "engine/bonus/BoxBonusWindow.h"
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
 #include "tests/support/TestMachine.h"
@@ -24,7 +24,7 @@ namespace {
 
 const QImage Board = filled(640, 480, QColor(30, 90, 30));
 const QImage Prize = filled(640, 480, QColor(20, 20, 40));
-const TrickScreen Screen800{QRect(0, 0, 800, 600), 120};
+const BonusScreen Screen800{QRect(0, 0, 800, 600), 120};
 
 BonusPictures testPictures() { return {Board, filled(640, 480, QColor(90, 30, 30)), Prize}; }
 
@@ -38,14 +38,14 @@ void key(QWidget& w, int k) {
     QCoreApplication::sendEvent(&w, &event);
 }
 
-struct TrickForm : ::testing::Test {
+struct BonusWindowTest : ::testing::Test {
     TestMachine m{std::make_unique<SyntheticGame>()};
     // Each box holds 100 + its position, so a prize tells which box was opened.
-    TrickForm() { m.state.BoxValues = {101, 102, 103, 104, 105, 106, 107, 108}; }
+    BonusWindowTest() { m.state.BoxValues = {101, 102, 103, 104, 105, 106, 107, 108}; }
 
-    std::unique_ptr<TTrickForm> form(const TrickScreen& screen = Screen800,
-                                     TTrickForm::PictureLoader pictures = testPictures) {
-        return std::make_unique<TTrickForm>(m.machine, pictures, screen);
+    std::unique_ptr<BonusWindow> form(const BonusScreen& screen = Screen800,
+                                     BonusWindow::PictureLoader pictures = testPictures) {
+        return std::make_unique<BonusWindow>(m.machine, pictures, screen);
     }
     // The box opened by a press at (x, y) on the board, or by key k; 0 for none.
     int boxAt(int x, int y) {
@@ -62,8 +62,8 @@ struct TrickForm : ::testing::Test {
 
 } // namespace
 
-TEST_F(TrickForm, CoversTheScreenWithTheBoardCentred) {
-    auto f = form(TrickScreen{QRect(0, 0, 1024, 768), 120});
+TEST_F(BonusWindowTest, CoversTheScreenWithTheBoardCentred) {
+    auto f = form(BonusScreen{QRect(0, 0, 1024, 768), 120});
     EXPECT_EQ(f->size(), QSize(1024, 768));
     EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(f->windowState() & Qt::WindowMaximized);
@@ -72,16 +72,16 @@ TEST_F(TrickForm, CoversTheScreenWithTheBoardCentred) {
     EXPECT_TRUE(f->Image1().visible && !f->Image2().visible && !f->Image3().visible);
     EXPECT_TRUE(f->Timer2().isActive());
     EXPECT_FALSE(f->Timer1().isActive());
-    EXPECT_TRUE(form(TrickScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(form(BonusScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
 
     // Without pictures the board keeps the place of a 640 x 480 one, and works.
-    auto blank = form(TrickScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
+    auto blank = form(BonusScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
     EXPECT_EQ(blank->Image1().place, QPoint(80, 60));
     press(*blank, QPoint(80 + 400, 60 + 30));
     EXPECT_EQ(blank->BonusPrize(), 101);
 }
 
-TEST_F(TrickForm, BoxesAnswerWithinTheirBoundsOnly) {
+TEST_F(BonusWindowTest, BoxesAnswerWithinTheirBoundsOnly) {
     const int cases[][3] = {
         {400, 30, 1},  {485, 115, 1}, {399, 30, 0},  {486, 30, 0},  {400, 29, 0},  {400, 116, 0},
         {400, 124, 0}, {400, 125, 2}, {485, 210, 2}, {400, 211, 0}, {400, 220, 3}, {485, 305, 3},
@@ -96,7 +96,7 @@ TEST_F(TrickForm, BoxesAnswerWithinTheirBoundsOnly) {
     EXPECT_EQ(f->BonusPrize(), 108) << "any button opens a box";
 }
 
-TEST_F(TrickForm, LetterKeysOpenFixedBoxes) {
+TEST_F(BonusWindowTest, LetterKeysOpenFixedBoxes) {
     const int keys[][2] = {{Qt::Key_N, 1}, {Qt::Key_W, 3}, {Qt::Key_Y, 4}, {Qt::Key_E, 5},
                            {Qt::Key_A, 7}, {Qt::Key_R, 7}, {Qt::Key_B, 0}, {Qt::Key_1, 0}};
     for (const auto& [k, box] : keys) {
@@ -112,7 +112,7 @@ TEST_F(TrickForm, LetterKeysOpenFixedBoxes) {
     EXPECT_EQ(m.log, (EventLog{"Sound 5"}));
 }
 
-TEST_F(TrickForm, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
+TEST_F(BonusWindowTest, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
     std::set<int> opened;
     const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
     for (int i = 0; i < 300; ++i) {
@@ -125,7 +125,7 @@ TEST_F(TrickForm, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
     EXPECT_EQ(m.count("Sound 5"), 300);
 }
 
-TEST_F(TrickForm, AfterTheFirstBoxNothingOpensAnother) {
+TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
     m.state.BoxValues[2] = 0;
     m.state.BonusWon = 40;
     auto f = form();
@@ -148,7 +148,7 @@ TEST_F(TrickForm, AfterTheFirstBoxNothingOpensAnother) {
     EXPECT_EQ(m.state.BonusWon, 40);
 }
 
-TEST_F(TrickForm, PressesBesideThePictureAskForABoxThenClose) {
+TEST_F(BonusWindowTest, PressesBesideThePictureAskForABoxThenClose) {
     auto f = form();
     press(*f, QPoint(10, 10));
     EXPECT_EQ(m.dialogs.messages, (std::vector<std::string>{"Click on one of the Boxes!"}));
@@ -162,7 +162,7 @@ TEST_F(TrickForm, PressesBesideThePictureAskForABoxThenClose) {
     EXPECT_EQ(f->result(), QDialog::Accepted);
 
     // A 640 x 480 screen leaves no room beside the picture.
-    auto small = form(TrickScreen{QRect(0, 0, 640, 480), 120});
+    auto small = form(BonusScreen{QRect(0, 0, 640, 480), 120});
     press(*small, QPoint(639, 479));
     key(*small, Qt::Key_N);
     press(*small, QPoint(0, 0));
@@ -170,13 +170,13 @@ TEST_F(TrickForm, PressesBesideThePictureAskForABoxThenClose) {
     EXPECT_FALSE(small->finished());
 }
 
-TEST_F(TrickForm, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
+TEST_F(BonusWindowTest, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
     QTemporaryDir dir;
     ASSERT_TRUE(Board.save(dir.filePath(QStringLiteral("BONUS1.bmp")), "BMP"));
     BoxBonusWindow bonus(QStringLiteral("no-such-program"), dir.path() + QLatin1Char('/'));
     bool replaced = false;
     QTimer::singleShot(0, [&] {
-        TTrickForm* f = bonus.form();
+        BonusWindow* f = bonus.form();
         ASSERT_EQ(QApplication::activeModalWidget(), f);
         replaced = f->Image1().picture == Board && f->Image2().picture.isNull();
         key(*f, Qt::Key_E);
@@ -210,11 +210,11 @@ QRect differing(const QImage& a, const QImage& b) {
     return box;
 }
 
-const TrickScreen Screen1080{QRect(0, 0, 1920, 1080), 120};
+const BonusScreen Screen1080{QRect(0, 0, 1920, 1080), 120};
 
 } // namespace
 
-TEST_F(TrickForm, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels) {
+TEST_F(BonusWindowTest, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels) {
     auto f = form(Screen1080);
     // 1.8 times: 1152 x 864, centred.
     ASSERT_EQ(f->Image1().rect(), QRect(384, 108, 1152, 864));
@@ -247,7 +247,7 @@ TEST_F(TrickForm, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels
     EXPECT_EQ(m.dialogs.messages.size(), 2u);
 }
 
-TEST_F(TrickForm, ThePrizeTextGrowsWithThePicture) {
+TEST_F(BonusWindowTest, ThePrizeTextGrowsWithThePicture) {
     auto small = form();
     auto large = form(Screen1080);
     key(*small, Qt::Key_N);

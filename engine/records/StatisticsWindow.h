@@ -13,9 +13,9 @@ namespace slotmachine {
 
 // The statistics window: the running game's totals and its payouts, each value
 // right-aligned beside its caption. It only reads the game.
-class TStatsForm final : public QDialog {
+class StatisticsWindow final : public QDialog {
 public:
-    explicit TStatsForm(const GameState& state, QWidget* parent = nullptr);
+    explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr);
 
     // The values, by the names of the form's layout.
     QLabel* Label11 = nullptr;      // Spins

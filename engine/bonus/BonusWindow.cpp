@@ -1,4 +1,4 @@
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 
 #include "engine/reels/Random.h"
 #include "engine/reels/SlotMachine.h"
@@ -68,7 +68,7 @@ int letterBox(int key) {
 
 } // namespace
 
-QPoint TrickPicture::toOwn(QPoint p) const {
+QPoint BonusWindowPicture::toOwn(QPoint p) const {
     const QPoint offset = p - place;
     if (shown.isEmpty()) {
         return offset;
@@ -80,7 +80,7 @@ QPoint TrickPicture::toOwn(QPoint p) const {
     return {own1(offset.x(), own.width(), shown.width()), own1(offset.y(), own.height(), shown.height())};
 }
 
-double trickScale(QSize screen, QSize board) {
+double bonusPictureScale(QSize screen, QSize board) {
     if (board.isEmpty()) {
         return 1;
     }
@@ -90,16 +90,16 @@ double trickScale(QSize screen, QSize board) {
     return std::max(1.0, std::floor(fits * 100 + 1e-9) / 100);
 }
 
-TrickScreen TrickScreen::of(const QScreen& screen) {
+BonusScreen BonusScreen::of(const QScreen& screen) {
     return {screen.geometry(), screen.logicalDotsPerInch()};
 }
 
-TrickScreen TrickScreen::primary() {
+BonusScreen BonusScreen::primary() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen == nullptr ? TrickScreen{} : of(*screen);
+    return screen == nullptr ? BonusScreen{} : of(*screen);
 }
 
-TTrickForm::TTrickForm(SlotMachine& machine, const PictureLoader& loadPictures, const TrickScreen& screen,
+BonusWindow::BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &image3_.picture) {
     timer1_.setInterval(CloseDelayMs);
@@ -109,12 +109,12 @@ TTrickForm::TTrickForm(SlotMachine& machine, const PictureLoader& loadPictures, 
     FormCreate(loadPictures, screen);
 }
 
-TTrickForm::~TTrickForm() {
+BonusWindow::~BonusWindow() {
     timer1_.stop();
     timer2_.stop();
 }
 
-void TTrickForm::FormCreate(const PictureLoader& loadPictures, const TrickScreen& screen) {
+void BonusWindow::FormCreate(const PictureLoader& loadPictures, const BonusScreen& screen) {
     resize(screen.geometry.size());
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -129,9 +129,9 @@ void TTrickForm::FormCreate(const PictureLoader& loadPictures, const TrickScreen
     setUpdatesEnabled(false);
     const BonusPictures pictures = loadPictures ? loadPictures() : BonusPictures{};
     const QSize ownBoard = pictures.Image1.isNull() ? QSize(640, 480) : pictures.Image1.size();
-    scale_ = trickScale(screen.geometry.size(), ownBoard);
+    scale_ = bonusPictureScale(screen.geometry.size(), ownBoard);
     int index = 0;
-    for (TrickPicture* p : {&image1_, &image2_, &image3_}) {
+    for (BonusWindowPicture* p : {&image1_, &image2_, &image3_}) {
         const QImage& own = index == 0 ? pictures.Image1 : index == 1 ? pictures.Image2 : pictures.Image3;
         p->own = own.isNull() ? QSize(640, 480) : own.size();
         p->shown = QSize(static_cast<int>(std::lround(p->own.width() * scale_)),
@@ -152,17 +152,17 @@ void TTrickForm::FormCreate(const PictureLoader& loadPictures, const TrickScreen
     timer2_.start();
 }
 
-void TTrickForm::paintEvent(QPaintEvent*) {
+void BonusWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    for (const TrickPicture* p : {&image1_, &image2_, &image3_}) {
+    for (const BonusWindowPicture* p : {&image1_, &image2_, &image3_}) {
         if (p->visible && !p->picture.isNull()) {
             painter.drawImage(p->place, p->picture);
         }
     }
 }
 
-void TTrickForm::mousePressEvent(QMouseEvent* event) {
+void BonusWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     const QPoint p(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
     // The topmost visible picture takes the press; only the board answers it.
@@ -177,7 +177,7 @@ void TTrickForm::mousePressEvent(QMouseEvent* event) {
     FormMouseDown();
 }
 
-void TTrickForm::Image1MouseDown(int x, int y) {
+void BonusWindow::Image1MouseDown(int x, int y) {
     if (!image1_.visible) {
         return;
     }
@@ -186,7 +186,7 @@ void TTrickForm::Image1MouseDown(int x, int y) {
     }
 }
 
-void TTrickForm::FormMouseDown() {
+void BonusWindow::FormMouseDown() {
     if (image1_.visible) {
         machine_.dialogs().information(QStringLiteral("Click on one of the Boxes!"));
     } else {
@@ -194,13 +194,13 @@ void TTrickForm::FormMouseDown() {
     }
 }
 
-void TTrickForm::keyPressEvent(QKeyEvent* event) {
+void BonusWindow::keyPressEvent(QKeyEvent* event) {
     // Nothing goes on to QDialog, which would close the window on Escape.
     event->accept();
     FormKeyDown(event->key());
 }
 
-void TTrickForm::FormKeyDown(int key) {
+void BonusWindow::FormKeyDown(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         if (image1_.visible) {
             openBox(1 + machine_.random()(7));
@@ -212,12 +212,12 @@ void TTrickForm::FormKeyDown(int key) {
     }
 }
 
-void TTrickForm::openBox(int position) {
+void BonusWindow::openBox(int position) {
     if (finished_ || round_.anyOpened()) {
         return; // one box per bonus game
     }
     const std::int32_t value = round_.open(position);
-    TrickPicture& shown = value <= 0 ? image2_ : image3_;
+    BonusWindowPicture& shown = value <= 0 ? image2_ : image3_;
     const QRect changed = image1_.rect().united(shown.rect());
     shown.visible = true;
     image1_.visible = false;
@@ -226,16 +226,16 @@ void TTrickForm::openBox(int position) {
     timer1_.start();
 }
 
-void TTrickForm::Timer1Timer() {
+void BonusWindow::Timer1Timer() {
     accept();
 }
 
-void TTrickForm::Timer2Timer() {
+void BonusWindow::Timer2Timer() {
     timer2_.stop();
     machine_.playSound(StartSound, false);
 }
 
-void TTrickForm::closeEvent(QCloseEvent* event) {
+void BonusWindow::closeEvent(QCloseEvent* event) {
     // A close from outside (a window manager's close) counts only once the player
     // has chosen; before that only closeNow() ends the game.
     if (!round_.anyOpened()) {
@@ -246,7 +246,7 @@ void TTrickForm::closeEvent(QCloseEvent* event) {
     accept();
 }
 
-void TTrickForm::closeNow() {
+void BonusWindow::closeNow() {
     if (finished_) {
         return;
     }
@@ -261,14 +261,14 @@ void TTrickForm::closeNow() {
     done(round_.anyOpened() ? Accepted : Rejected);
 }
 
-void TTrickForm::done(int result) {
+void BonusWindow::done(int result) {
     if (!finished_) {
         FormClose();
     }
     QDialog::done(result);
 }
 
-void TTrickForm::FormClose() {
+void BonusWindow::FormClose() {
     finished_ = true;
     timer1_.stop();
     timer2_.stop();

@@ -12,9 +12,9 @@ class HelpViewer;
 
 // The pay chart window: the picture "Paychart.bmp" from beside the program,
 // shown at its own size with nothing drawn over it. F1 opens its help topic.
-class TPaychart final : public QDialog {
+class PayChartWindow final : public QDialog {
 public:
-    TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr);
+    PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr);
 
     QLabel* Image1 = nullptr;
 

@@ -1,4 +1,4 @@
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 
 #include "engine/display/Digits.h"
 #include "engine/shell/WindowPlacement.h"
@@ -82,7 +82,7 @@ QIcon chipIcon(const char* name) {
 
 } // namespace
 
-TBorrowC::TBorrowC(GameState& state, const MachinePictures& pictures, int layoutWidth, Dialogs& dialogs,
+LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures, int layoutWidth, Dialogs& dialogs,
                    HelpViewer& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state), pictures_(pictures), digitLayoutWidth_(meterLayoutWidth(layoutWidth)), dialogs_(dialogs),
@@ -144,7 +144,7 @@ TBorrowC::TBorrowC(GameState& state, const MachinePictures& pictures, int layout
     placeOnScreen(*this, size());
 }
 
-void TBorrowC::BitBtn1Click(int tag) {
+void LoanDeskWindow::BitBtn1Click(int tag) {
     if (tag < 0 || tag >= static_cast<int>(std::size(Chips))) {
         return;
     }
@@ -157,11 +157,11 @@ void TBorrowC::BitBtn1Click(int tag) {
     update();
 }
 
-void TBorrowC::BitBtn7Click() {
+void LoanDeskWindow::BitBtn7Click() {
     dialogs_.information(HelpText);
 }
 
-void TBorrowC::paintEvent(QPaintEvent*) {
+void LoanDeskWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
 
@@ -180,7 +180,7 @@ void TBorrowC::paintEvent(QPaintEvent*) {
     DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Borrowed, BorrowedLeft, DigitsTop, true, false);
 }
 
-void TBorrowC::keyPressEvent(QKeyEvent* event) {
+void LoanDeskWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_F1) {
         QDialog::keyPressEvent(event);
         return;
@@ -191,7 +191,7 @@ void TBorrowC::keyPressEvent(QKeyEvent* event) {
     help_.showTopic(onControls ? HelpBorrowControls : HelpBorrowWindow);
 }
 
-void TBorrowC::showEvent(QShowEvent* event) {
+void LoanDeskWindow::showEvent(QShowEvent* event) {
     // Every opening starts in borrow mode.
     radioButton1_->setChecked(true);
     QDialog::showEvent(event);

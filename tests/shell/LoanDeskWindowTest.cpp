@@ -1,6 +1,6 @@
 // The loan window as a player uses it: chips in both modes, the refusals, the
 // meters it paints, its help.
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
 
@@ -60,23 +60,23 @@ Meter readMeter(const QImage& shot, int y, bool green) {
     return m;
 }
 
-struct BorrowWindow : ::testing::Test {
+struct LoanDeskWindowTest : ::testing::Test {
     GameState state;
     MachinePictures pictures = separatedGlyphs();
     EventLog log;
     ScriptedDialogs dialogs{log};
     RecordingHelp help;
 
-    std::unique_ptr<TBorrowC> open(int layoutWidth = 800) {
-        return std::make_unique<TBorrowC>(state, pictures, layoutWidth, dialogs, help);
+    std::unique_ptr<LoanDeskWindow> open(int layoutWidth = 800) {
+        return std::make_unique<LoanDeskWindow>(state, pictures, layoutWidth, dialogs, help);
     }
     void setTotals(std::int32_t credits, std::int32_t borrowed) {
         state.Credits = credits;
         state.Borrowed = borrowed;
     }
-    static void payBackMode(TBorrowC& w) { w.RadioButton2()->click(); }
+    static void payBackMode(LoanDeskWindow& w) { w.RadioButton2()->click(); }
     // Clicks the chips worth the amounts, in order.
-    static void chips(TBorrowC& w, std::initializer_list<int> amounts) {
+    static void chips(LoanDeskWindow& w, std::initializer_list<int> amounts) {
         for (const int a : amounts) {
             QToolButton* chip = a == 1000 ? w.BitBtn1() : a == 100 ? w.BitBtn2() : a == 10 ? w.BitBtn3() : w.BitBtn4();
             chip->click();
@@ -86,7 +86,7 @@ struct BorrowWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(BorrowWindow, ChipsBorrowTheirAmounts) {
+TEST_F(LoanDeskWindowTest, ChipsBorrowTheirAmounts) {
     auto w = open();
     chips(*w, {1000, 1000});
     EXPECT_EQ(state.Credits, 3000);
@@ -108,7 +108,7 @@ TEST_F(BorrowWindow, ChipsBorrowTheirAmounts) {
     EXPECT_EQ(dialogs.messages[0], "The machine cannot hold that many credits. Pay some back first!");
 }
 
-TEST_F(BorrowWindow, PayBackRefusalsChangeNothing) {
+TEST_F(LoanDeskWindowTest, PayBackRefusalsChangeNothing) {
     auto w = open();
     payBackMode(*w);
     setTotals(999, 5000);
@@ -127,7 +127,7 @@ TEST_F(BorrowWindow, PayBackRefusalsChangeNothing) {
     EXPECT_NE(dialogs.messages[2].find(" 10.00 credits!"), std::string::npos) << dialogs.messages[2];
 }
 
-TEST_F(BorrowWindow, PaysBackTheWholeLoan) {
+TEST_F(LoanDeskWindowTest, PaysBackTheWholeLoan) {
     setTotals(1500, 1111);
     auto w = open();
     payBackMode(*w);
@@ -137,7 +137,7 @@ TEST_F(BorrowWindow, PaysBackTheWholeLoan) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(BorrowWindow, EveryOpeningStartsInBorrowMode) {
+TEST_F(LoanDeskWindowTest, EveryOpeningStartsInBorrowMode) {
     auto w = open();
     EXPECT_TRUE(w->RadioButton1()->isChecked());
     w->show();
@@ -158,7 +158,7 @@ TEST_F(BorrowWindow, EveryOpeningStartsInBorrowMode) {
     EXPECT_EQ(state.Credits, 1001);
 }
 
-TEST_F(BorrowWindow, HelpButtonAndF1) {
+TEST_F(LoanDeskWindowTest, HelpButtonAndF1) {
     auto w = open();
     w->BitBtn7()->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -183,7 +183,7 @@ TEST_F(BorrowWindow, HelpButtonAndF1) {
     EXPECT_EQ(help.shown, (std::vector<int>{41005, 41005, 41003, 41005, 41003}));
 }
 
-TEST_F(BorrowWindow, OkClosesAcceptedAndChipsShowTheirPictures) {
+TEST_F(LoanDeskWindowTest, OkClosesAcceptedAndChipsShowTheirPictures) {
     auto w = open();
     w->show();
     w->OKBtn()->click();
@@ -198,7 +198,7 @@ TEST_F(BorrowWindow, OkClosesAcceptedAndChipsShowTheirPictures) {
     }
 }
 
-TEST_F(BorrowWindow, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) {
+TEST_F(LoanDeskWindowTest, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) {
     auto w = open();
     const int row = 50; // through the digits, below the captions
     const QImage before = w->grab().toImage();
@@ -216,7 +216,7 @@ TEST_F(BorrowWindow, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) {
     EXPECT_LT(borrowed.right, after.width() / 2);
 }
 
-TEST_F(BorrowWindow, TenDigitMetersFitAtEveryLayoutWidth) {
+TEST_F(LoanDeskWindowTest, TenDigitMetersFitAtEveryLayoutWidth) {
     setTotals(INT32_MAX, 1987654321);
     for (const int layoutWidth : {800, 1600}) {
         const QImage shot = open(layoutWidth)->grab().toImage();

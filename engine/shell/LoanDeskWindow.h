@@ -19,11 +19,11 @@ namespace slotmachine {
 // (the mode buttons choose which), and the window shows Credits in red digits and
 // Borrowed in green ones. Every change goes straight into the game state; whoever
 // opened the window redraws the machine's meters afterwards.
-class TBorrowC final : public QDialog {
+class LoanDeskWindow final : public QDialog {
 public:
     // `pictures` and `layoutWidth` are the machine's: the digit strips and the
     // layout width that picks their glyph size.
-    TBorrowC(GameState& state, const MachinePictures& pictures, int layoutWidth, Dialogs& dialogs, HelpViewer& help,
+    LoanDeskWindow(GameState& state, const MachinePictures& pictures, int layoutWidth, Dialogs& dialogs, HelpViewer& help,
              QWidget* parent = nullptr);
 
     // The chip buttons, tags 0 to 3: $1,000, $100, $10, $1.

@@ -1,4 +1,4 @@
-#include "engine/shell/PaychartWindow.h"
+#include "engine/shell/PayChartWindow.h"
 
 #include "engine/display/MachinePictures.h"
 #include "engine/shell/Dialogs.h"
@@ -22,7 +22,7 @@ constexpr QSize DesignClientSize(632, 413);
 
 } // namespace
 
-TPaychart::TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent)
+PayChartWindow::PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs), help_(help) {
@@ -33,7 +33,7 @@ TPaychart::TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& he
     placeOnScreen(*this, size());
 }
 
-void TPaychart::FormCreate(const QString& programDir) {
+void PayChartWindow::FormCreate(const QString& programDir) {
     const QDir dir(programDir);
     QString failure;
 
@@ -74,7 +74,7 @@ void TPaychart::FormCreate(const QString& programDir) {
     }
 }
 
-void TPaychart::keyPressEvent(QKeyEvent* event) {
+void PayChartWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Help) {
         event->accept();
         help_.showTopic(HelpPayChart);

@@ -1,4 +1,4 @@
-#include "engine/records/StatsForm.h"
+#include "engine/records/StatisticsWindow.h"
 
 #include "engine/records/GameStatistics.h"
 #include "engine/shell/WindowPlacement.h"
@@ -22,7 +22,7 @@ constexpr qreal MinPointSize = 6.0;
 
 } // namespace
 
-TStatsForm::TStatsForm(const GameState& state, QWidget* parent)
+StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
@@ -51,7 +51,7 @@ TStatsForm::TStatsForm(const GameState& state, QWidget* parent)
     placeOnScreen(*this, size());
 }
 
-QLabel* TStatsForm::addRow(const QString& caption, QPoint captionAt, int x, int y, int width) {
+QLabel* StatisticsWindow::addRow(const QString& caption, QPoint captionAt, int x, int y, int width) {
     auto* value = new QLabel(this);
     QFont bold = font();
     bold.setBold(true);
@@ -68,7 +68,7 @@ QLabel* TStatsForm::addRow(const QString& caption, QPoint captionAt, int x, int 
     return value;
 }
 
-void TStatsForm::FormCreate(const GameState& state) {
+void StatisticsWindow::FormCreate(const GameState& state) {
     const QLocale locale;
     const GameStatistics s = gameStatistics(state);
     setValue(Label11, statisticsNumber(s.Spins, locale));
@@ -83,7 +83,7 @@ void TStatsForm::FormCreate(const GameState& state) {
 
 // The design's widths were made for a narrower font: a value grows to the left
 // as far as its caption allows, and only a value wider still gets a smaller font.
-void TStatsForm::setValue(QLabel* value, const QString& text) {
+void StatisticsWindow::setValue(QLabel* value, const QString& text) {
     const auto row =
         std::find_if(rows_.begin(), rows_.end(), [value](const Row& r) { return r.value == value; });
     value->setText(text);
