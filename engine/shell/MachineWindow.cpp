@@ -73,7 +73,7 @@ MachineWindow::MachineWindow(Game& game, GameRecords& records, AudioOutputs audi
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         timers_[i].setInterval(TimerIntervals[i]);
     }
-    timer(MachineTimer::Timer1).setSingleShot(true);
+    timer(MachineTimer::StartUp).setSingleShot(true);
 }
 
 MachineWindow::~MachineWindow() {
@@ -143,10 +143,10 @@ bool MachineWindow::FormCreate() {
     machine_->FullRepaint();
     game_.windowCreated(*machine_);
 
-    start(MachineTimer::Timer1);
-    start(MachineTimer::Timer2);
-    start(MachineTimer::Timer4);
-    start(MachineTimer::Timer5);
+    start(MachineTimer::StartUp);
+    start(MachineTimer::ButtonBlinking);
+    start(MachineTimer::MusicTick);
+    start(MachineTimer::CoinSignBlinking);
     showCentred(*screen);
     // Once the program runs its event loop (so that a termination signal finds the
     // game kept): what the start-up read has to say (a damaged record file kept
@@ -190,12 +190,12 @@ void MachineWindow::createView() {
 }
 
 void MachineWindow::connectTimers() {
-    connect(&timer(MachineTimer::Timer1), &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(&timer(MachineTimer::Timer2), &QTimer::timeout, this, [this] { lamps_->Timer2Timer(); });
-    connect(&timer(MachineTimer::Timer3), &QTimer::timeout, this, [this] { lamps_->Timer3Timer(); });
-    connect(&timer(MachineTimer::Timer4), &QTimer::timeout, this, [this] { audio_->music().startDueTrack(); });
-    connect(&timer(MachineTimer::Timer5), &QTimer::timeout, this, [this] { lamps_->Timer5Timer(); });
-    for (const MachineTimer t : {MachineTimer::Timer6, MachineTimer::Timer7, MachineTimer::Timer8}) {
+    connect(&timer(MachineTimer::StartUp), &QTimer::timeout, this, [this] { finishStartUp(); });
+    connect(&timer(MachineTimer::ButtonBlinking), &QTimer::timeout, this, [this] { lamps_->blinkButtons(); });
+    connect(&timer(MachineTimer::WinLamps), &QTimer::timeout, this, [this] { lamps_->blinkWinLamps(); });
+    connect(&timer(MachineTimer::MusicTick), &QTimer::timeout, this, [this] { audio_->music().startDueTrack(); });
+    connect(&timer(MachineTimer::CoinSignBlinking), &QTimer::timeout, this, [this] { lamps_->blinkCoinSign(); });
+    for (const MachineTimer t : {MachineTimer::GameFeature1, MachineTimer::GameFeature2, MachineTimer::GameFeature3}) {
         // A game's timer may run a feature (a nudge) that changes the game.
         connect(&timer(t), &QTimer::timeout, this,
                 [this, t] { forward([this, t] { game_.timerTick(*machine_, t); }); });
@@ -268,8 +268,8 @@ void MachineWindow::keyPressEvent(QKeyEvent* event) {
     FormKeyDown(key);
 }
 
-void MachineWindow::Timer1Timer() {
-    stop(MachineTimer::Timer1);
+void MachineWindow::finishStartUp() {
+    stop(MachineTimer::StartUp);
     if (state_.MusicOn) {
         audio_->music().startMusic();
     }

@@ -70,7 +70,8 @@ private:
     void showCentred(const QScreen& screen);
     void FormMouseDown(QPoint position);
     void FormKeyDown(int virtualKey);
-    void Timer1Timer();
+    // The start timer's one tick: the music, the start sound, and Busy cleared.
+    void finishStartUp();
     // Hands a player's command (or a game timer's tick) to the machine through the keeper.
     template <typename Command>
     void forward(Command command);
@@ -100,7 +101,7 @@ private:
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<MachineMenu> menu_;
 
-    // Timer1 to Timer8; game timers (Timer6 to Timer8) tick the game's hook.
+    // Every MachineTimer, in its order; the game feature timers tick the game's hook.
     std::array<QTimer, 8> timers_;
     // SLOTS_TRACE in the environment makes the window report its timings on
     // standard error, for the benchmarks.

@@ -44,7 +44,7 @@ TEST_F(Hooks, SpinCallsEachHookAtItsStep) {
     m.machine.betOne();
     m.machine.spin();
     int at = after(-1, "Hook coinBet");
-    at = after(at, "Stop Timer5");
+    at = after(at, "Stop CoinSignBlinking");
     at = after(at, "Hook spinStarting");
     at = after(at, "DrawLamp TitleGlass lit");
     at = after(at, "DrawLamp CoinSign lit");
@@ -229,9 +229,9 @@ TEST(WindowHooks, CreatedAfterTheFirstRepaintTimersTickTheGameClosingBeforeTheLa
     EXPECT_LT(at("ReadGame"), log.rend() - lastRepaint - 1);
     EXPECT_LT(log.rend() - lastRepaint - 1, at("Hook windowCreated"));
     EXPECT_EQ(at("Hook windowCreated"), static_cast<std::ptrdiff_t>(log.size()) - 1);
-    EXPECT_FALSE(window->isActive(MachineTimer::Timer6));
+    EXPECT_FALSE(window->isActive(MachineTimer::GameFeature1));
 
-    window->start(MachineTimer::Timer7);
+    window->start(MachineTimer::GameFeature2);
     QEventLoop wait;
     QTimer::singleShot(700, &wait, &QEventLoop::quit);
     wait.exec();
@@ -242,5 +242,5 @@ TEST(WindowHooks, CreatedAfterTheFirstRepaintTimersTickTheGameClosingBeforeTheLa
     QCoreApplication::processEvents();
     ASSERT_NE(at("Hook closing"), static_cast<std::ptrdiff_t>(log.size()));
     EXPECT_LT(at("Hook closing"), at("WriteGame"));
-    EXPECT_FALSE(window->isActive(MachineTimer::Timer7));
+    EXPECT_FALSE(window->isActive(MachineTimer::GameFeature2));
 }

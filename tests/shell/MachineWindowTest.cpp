@@ -118,9 +118,9 @@ TEST_F(MachineWindowTest, StartsWithTheStoredGameAndTheBuiltInPictures) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots"));
     EXPECT_FALSE(window->surface().pictures().Image1.isNull());
     EXPECT_FALSE(window->surface().pictures().SealLogo.isNull());
-    EXPECT_TRUE(window->isActive(MachineTimer::Timer2));
-    EXPECT_TRUE(window->isActive(MachineTimer::Timer5));
-    EXPECT_FALSE(window->isActive(MachineTimer::Timer3));
+    EXPECT_TRUE(window->isActive(MachineTimer::ButtonBlinking));
+    EXPECT_TRUE(window->isActive(MachineTimer::CoinSignBlinking));
+    EXPECT_FALSE(window->isActive(MachineTimer::WinLamps));
 }
 
 TEST_F(MachineWindowTest, EndsWithoutAWindowWhenTheSymbolSheetIsMissing) {
@@ -180,10 +180,10 @@ TEST_F(MachineWindowTest, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSound
     const std::string programDir = (dir.path() + QLatin1Char('/')).toStdString();
     // Sounds 0 and 3 are read at start (here they do not exist).
     EXPECT_EQ(audioLog, (EventLog{"Keep 0 bytes", "Keep 0 bytes"}));
-    EXPECT_TRUE(window->isActive(MachineTimer::Timer4));
+    EXPECT_TRUE(window->isActive(MachineTimer::MusicTick));
 
     // The start timer makes the first track due and plays the start soundItem;
-    // Timer4 opens the track within 100 ms.
+    // The music tick opens the track within 100 ms.
     QEventLoop wait;
     QTimer::singleShot(400, &wait, &QEventLoop::quit);
     wait.exec();
@@ -471,15 +471,15 @@ TEST_F(MachineWindowTest, AClosingProgramClosesAnOpenWindowAndStoresOnce) {
 
 namespace {
 
-// Orevein, whose Timer6 nudges reel 1 down once: a change outside a spin.
+// Orevein, whose first game feature timer nudges reel 1 down once: a change outside a spin.
 class NudgingGame final : public Game {
 public:
     const GameValues& values() const override { return orevein_.values(); }
     const Paytable& paytable() const override { return orevein_.paytable(); }
     int symbolNumber(int reel, int position) const override { return orevein_.symbolNumber(reel, position); }
-    void windowCreated(SlotMachine& m) override { m.timers().start(MachineTimer::Timer6); }
+    void windowCreated(SlotMachine& m) override { m.timers().start(MachineTimer::GameFeature1); }
     void timerTick(SlotMachine& m, MachineTimer) override {
-        m.timers().stop(MachineTimer::Timer6);
+        m.timers().stop(MachineTimer::GameFeature1);
         SlotMachine::Operation nudge(m);
         m.moveReelDown(1);
     }
