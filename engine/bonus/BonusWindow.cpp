@@ -101,7 +101,7 @@ BonusScreen BonusScreen::primary() {
 
 BonusWindow::BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                        QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &image3_.picture) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &prize_.picture) {
     timer1_.setInterval(CloseDelayMs);
     timer2_.setInterval(StartSoundDelayMs);
     connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -128,34 +128,34 @@ void BonusWindow::FormCreate(const PictureLoader& loadPictures, const BonusScree
 
     setUpdatesEnabled(false);
     const BonusPictures pictures = loadPictures ? loadPictures() : BonusPictures{};
-    const QSize ownBoard = pictures.Image1.isNull() ? QSize(640, 480) : pictures.Image1.size();
+    const QSize ownBoard = pictures.Board.isNull() ? QSize(640, 480) : pictures.Board.size();
     scale_ = bonusPictureScale(screen.geometry.size(), ownBoard);
     int index = 0;
-    for (BonusWindowPicture* p : {&image1_, &image2_, &image3_}) {
-        const QImage& own = index == 0 ? pictures.Image1 : index == 1 ? pictures.Image2 : pictures.Image3;
+    for (BonusWindowPicture* p : {&board_, &noPrize_, &prize_}) {
+        const QImage& own = index == 0 ? pictures.Board : index == 1 ? pictures.NoPrize : pictures.Prize;
         p->own = own.isNull() ? QSize(640, 480) : own.size();
         p->shown = QSize(static_cast<int>(std::lround(p->own.width() * scale_)),
                          static_cast<int>(std::lround(p->own.height() * scale_)));
         p->picture = bonusPictureAt(pictures, index, p->shown);
         ++index;
     }
-    round_.setPrizeScale(static_cast<double>(image3_.shown.width()) / image3_.own.width());
-    const QSize board = image1_.size();
-    image1_.place = QPoint((width() - board.width()) / 2, (height() - board.height()) / 2);
-    image2_.place = image1_.place;
-    image3_.place = image1_.place;
+    round_.setPrizeScale(static_cast<double>(prize_.shown.width()) / prize_.own.width());
+    const QSize board = board_.size();
+    board_.place = QPoint((width() - board.width()) / 2, (height() - board.height()) / 2);
+    noPrize_.place = board_.place;
+    prize_.place = board_.place;
     setUpdatesEnabled(true);
 
-    image1_.visible = true;
-    image2_.visible = false;
-    image3_.visible = false;
+    board_.visible = true;
+    noPrize_.visible = false;
+    prize_.visible = false;
     timer2_.start();
 }
 
 void BonusWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    for (const BonusWindowPicture* p : {&image1_, &image2_, &image3_}) {
+    for (const BonusWindowPicture* p : {&board_, &noPrize_, &prize_}) {
         if (p->visible && !p->picture.isNull()) {
             painter.drawImage(p->place, p->picture);
         }
@@ -166,11 +166,11 @@ void BonusWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     const QPoint p(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
     // The topmost visible picture takes the press; only the board answers it.
-    if ((image3_.visible && image3_.rect().contains(p)) || (image2_.visible && image2_.rect().contains(p))) {
+    if ((prize_.visible && prize_.rect().contains(p)) || (noPrize_.visible && noPrize_.rect().contains(p))) {
         return;
     }
-    if (image1_.visible && image1_.rect().contains(p)) {
-        const QPoint own = image1_.toOwn(p);
+    if (board_.visible && board_.rect().contains(p)) {
+        const QPoint own = board_.toOwn(p);
         Image1MouseDown(own.x(), own.y());
         return;
     }
@@ -178,7 +178,7 @@ void BonusWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void BonusWindow::Image1MouseDown(int x, int y) {
-    if (!image1_.visible) {
+    if (!board_.visible) {
         return;
     }
     if (const int position = boxAt(x, y); position != 0) {
@@ -187,7 +187,7 @@ void BonusWindow::Image1MouseDown(int x, int y) {
 }
 
 void BonusWindow::FormMouseDown() {
-    if (image1_.visible) {
+    if (board_.visible) {
         machine_.dialogs().information(QStringLiteral("Click on one of the Boxes!"));
     } else {
         accept();
@@ -202,7 +202,7 @@ void BonusWindow::keyPressEvent(QKeyEvent* event) {
 
 void BonusWindow::FormKeyDown(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-        if (image1_.visible) {
+        if (board_.visible) {
             openBox(1 + machine_.random()(7));
         }
         return;
@@ -217,10 +217,10 @@ void BonusWindow::openBox(int position) {
         return; // one box per bonus game
     }
     const std::int32_t value = round_.open(position);
-    BonusWindowPicture& shown = value <= 0 ? image2_ : image3_;
-    const QRect changed = image1_.rect().united(shown.rect());
+    BonusWindowPicture& shown = value <= 0 ? noPrize_ : prize_;
+    const QRect changed = board_.rect().united(shown.rect());
     shown.visible = true;
-    image1_.visible = false;
+    board_.visible = false;
     // The prize text was drawn onto the picture itself.
     update(changed);
     timer1_.start();

@@ -48,10 +48,10 @@ struct BonusWindowPicture {
 // they are).
 double bonusPictureScale(QSize screen, QSize board);
 
-// The box bonus window: the box board (Image1) covers the screen on black, grown
+// The box bonus window: the box board covers the screen on black, grown
 // with the screen (bonusPictureScale); a box
-// opened by pointer or key shows the empty picture (Image2) or the prize picture
-// (Image3) with the prize written on it, and the window closes 3 s later or at a
+// opened by pointer or key shows the no-prize picture or the prize picture
+// with the prize written on it, and the window closes 3 s later or at a
 // press outside the picture. Only closeNow() ends it before a box is opened.
 class BonusWindow final : public QDialog {
 public:
@@ -61,10 +61,10 @@ public:
                QWidget* parent = nullptr);
     ~BonusWindow() override;
 
-    // Stacked in this order, Image3 on top.
-    const BonusWindowPicture& Image1() const { return image1_; }
-    const BonusWindowPicture& Image2() const { return image2_; }
-    const BonusWindowPicture& Image3() const { return image3_; }
+    // Stacked in this order, the prize picture on top.
+    const BonusWindowPicture& board() const { return board_; }
+    const BonusWindowPicture& noPrize() const { return noPrize_; }
+    const BonusWindowPicture& prize() const { return prize_; }
     const QTimer& Timer1() const { return timer1_; }
     const QTimer& Timer2() const { return timer2_; }
     double scale() const { return scale_; }
@@ -99,10 +99,10 @@ private:
     void openBox(int position);
 
     SlotMachine& machine_;
-    BonusWindowPicture image1_;
-    BonusWindowPicture image2_;
-    BonusWindowPicture image3_;
-    BoxBonusRound round_; // draws the prize onto image3_
+    BonusWindowPicture board_;
+    BonusWindowPicture noPrize_;
+    BonusWindowPicture prize_;
+    BoxBonusRound round_; // draws the prize onto prize_
     QTimer timer1_;
     QTimer timer2_;
     bool finished_ = false;

@@ -20,10 +20,11 @@ struct NamedPicture {
 
 // Every picture the machine window draws from, by the names the games know them by.
 struct MachinePictures {
-    QImage Image1;      // the machine, background of the whole window (800x600)
-    QImage Image2;      // motion picture of a spinning reel (76 wide)
-    QImage Image3;      // the symbol sheet, four 76-pixel cells to a row
-    QImage BonusBMP;    // the bonus meter's 13 cells of 78x59
+    QImage MachineBackground; // the machine, background of the whole window (800x600)
+    QImage ReelMotion;  // motion picture of a spinning reel (76 wide)
+    QImage SymbolSheet; // the symbol sheet, four 76-pixel cells to a row
+    QImage BonusMeter;  // the bonus meter's 13 cells of 78x59; a game without a bonus
+                        // meter may show a picture of its own there (Emberpeak's nudge button)
     QImage Bet1But;     // buttons: upper half dimmed, lower half lit
     QImage Bet5But;
     QImage SpinBut;
@@ -38,7 +39,7 @@ struct MachinePictures {
     QImage SealMask;
     std::vector<NamedPicture> gamePictures; // the game's own, in their declared order
 
-    // Any of the pictures above by its name ("BonusBMP", "HoldBMP"); null for a
+    // Any of the pictures above by its name ("BonusMeter", "HoldBMP"); null for a
     // name that is none of them.
     const QImage* named(QStringView name) const;
 };
@@ -58,8 +59,8 @@ struct ReplaceablePicture {
 // The pictures that files beside the program can replace, in the order they are
 // loaded; a game's own replaceable pictures come after "bonusx.bmp".
 inline constexpr ReplaceablePicture ReplaceablePictures[] = {
-    {&MachinePictures::Image1, "tester.bmp"},       {&MachinePictures::Image2, "motionx.bmp"},
-    {&MachinePictures::BonusBMP, "bonusx.bmp"},     {&MachinePictures::Bet1But, "Bet1But.bmp"},
+    {&MachinePictures::MachineBackground, "tester.bmp"},       {&MachinePictures::ReelMotion, "motionx.bmp"},
+    {&MachinePictures::BonusMeter, "bonusx.bmp"},     {&MachinePictures::Bet1But, "Bet1But.bmp"},
     {&MachinePictures::Bet5But, "Bet5But.bmp"},     {&MachinePictures::SpinBut, "SpinBut.bmp"},
     {&MachinePictures::Dimmed, "DIMMEDX.bmp"},      {&MachinePictures::Dimmed2, "DIMMED2X.bmp"},
     {&MachinePictures::Bet1bDimmed, "BET1B.bmp"},

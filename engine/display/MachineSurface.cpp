@@ -103,15 +103,15 @@ const DesignRect& placeOf(MachineButton button) {
 MachineSurface::MachineSurface(const GameState& state, const Game& game, MachinePictures pictures,
                                SurfaceScreen screen)
     : state_(state), game_(game), pictures_(std::move(pictures)), screen_(screen),
-      geometry_(ReelGeometry::forLayoutWidth(screen.layoutWidth, pictures_.Image2.height())) {
+      geometry_(ReelGeometry::forLayoutWidth(screen.layoutWidth, pictures_.ReelMotion.height())) {
     growFixedSizePictures(pictures_, screen.layoutWidth);
     const QRect machine = MachinePlace.scaled(geometry_);
     surface_ = QImage(machine.size(), QImage::Format_RGB32);
     surface_.fill(Qt::black);
-    machineCopy_ = pictures_.Image1.scaled(machine.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    machineCopy_ = pictures_.MachineBackground.scaled(machine.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                        .convertToFormat(QImage::Format_RGB32);
-    SymbolCopy = stretched(pictures_.Image3, geometry_);
-    MotionCopy = stretched(pictures_.Image2, geometry_);
+    SymbolCopy = stretched(pictures_.SymbolSheet, geometry_);
+    MotionCopy = stretched(pictures_.ReelMotion, geometry_);
 }
 
 void MachineSurface::markChanged(const QRect& rect) {
@@ -187,10 +187,10 @@ void MachineSurface::ShowBonusMeter() {
     const QRect target(l + (r - l - width) / 2, t + (b - t - height) / 2, width, height);
     QPainter painter(&surface_);
     if (target.size() == source.size()) {
-        painter.drawImage(target.topLeft(), pictures_.BonusBMP, source);
+        painter.drawImage(target.topLeft(), pictures_.BonusMeter, source);
     } else {
         // The cell alone is stretched, so its neighbours do not bleed into its edges.
-        painter.drawImage(target, pictures_.BonusBMP.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
+        painter.drawImage(target, pictures_.BonusMeter.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
                                                                          Qt::SmoothTransformation));
     }
     markChanged(target);

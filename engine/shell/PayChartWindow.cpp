@@ -27,8 +27,8 @@ PayChartWindow::PayChartWindow(const QString& programDir, Dialogs& dialogs, Help
                           Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs), help_(help) {
     setWindowTitle(QStringLiteral("Payoff Chart"));
-    Image1 = new QLabel(this);
-    Image1->move(0, 0);
+    chartLabel = new QLabel(this);
+    chartLabel->move(0, 0);
     FormCreate(programDir);
     placeOnScreen(*this, size());
 }
@@ -62,9 +62,9 @@ void PayChartWindow::FormCreate(const QString& programDir) {
     }
     const QSize client = chart.isNull() ? DesignClientSize : chart.size();
     if (!chart.isNull()) {
-        Image1->setPixmap(QPixmap::fromImage(chart));
+        chartLabel->setPixmap(QPixmap::fromImage(chart));
     }
-    Image1->resize(client);
+    chartLabel->resize(client);
     setFixedSize(client);
     setUpdatesEnabled(true);
 

@@ -16,7 +16,7 @@ class PayChartWindow final : public QDialog {
 public:
     PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr);
 
-    QLabel* Image1 = nullptr;
+    QLabel* chartLabel = nullptr; // shows the pay chart picture
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -50,7 +50,7 @@ struct BonusWindowTest : ::testing::Test {
     // The box opened by a press at (x, y) on the board, or by key k; 0 for none.
     int boxAt(int x, int y) {
         auto f = form();
-        press(*f, f->Image1().place + QPoint(x, y));
+        press(*f, f->board().place + QPoint(x, y));
         return f->boxOpened() ? f->BonusPrize() - 100 : 0;
     }
     int boxOf(int k) {
@@ -68,15 +68,15 @@ TEST_F(BonusWindowTest, CoversTheScreenWithTheBoardCentred) {
     EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(f->windowState() & Qt::WindowMaximized);
     // Grown 1.28 times to 819 x 614.
-    EXPECT_EQ(f->Image1().place, QPoint(102, 77));
-    EXPECT_TRUE(f->Image1().visible && !f->Image2().visible && !f->Image3().visible);
+    EXPECT_EQ(f->board().place, QPoint(102, 77));
+    EXPECT_TRUE(f->board().visible && !f->noPrize().visible && !f->prize().visible);
     EXPECT_TRUE(f->Timer2().isActive());
     EXPECT_FALSE(f->Timer1().isActive());
     EXPECT_TRUE(form(BonusScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
 
     // Without pictures the board keeps the place of a 640 x 480 one, and works.
     auto blank = form(BonusScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
-    EXPECT_EQ(blank->Image1().place, QPoint(80, 60));
+    EXPECT_EQ(blank->board().place, QPoint(80, 60));
     press(*blank, QPoint(80 + 400, 60 + 30));
     EXPECT_EQ(blank->BonusPrize(), 101);
 }
@@ -92,7 +92,7 @@ TEST_F(BonusWindowTest, BoxesAnswerWithinTheirBoundsOnly) {
         EXPECT_EQ(boxAt(x, y), box) << "at " << x << ", " << y;
     }
     auto f = form();
-    press(*f, f->Image1().place + QPoint(505, 315), Qt::RightButton);
+    press(*f, f->board().place + QPoint(505, 315), Qt::RightButton);
     EXPECT_EQ(f->BonusPrize(), 108) << "any button opens a box";
 }
 
@@ -130,16 +130,16 @@ TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
     m.state.BonusWon = 40;
     auto f = form();
     key(*f, Qt::Key_W);
-    EXPECT_TRUE(f->Image2().visible && !f->Image1().visible && !f->Image3().visible);
+    EXPECT_TRUE(f->noPrize().visible && !f->board().visible && !f->prize().visible);
     const int remaining = f->Timer1().remainingTime();
     m.log.clear();
     // Neither a letter key nor a press where the board was opens the prize beside it.
     key(*f, Qt::Key_N);
     key(*f, Qt::Key_Return);
-    press(*f, f->Image1().place + QPoint(400, 30));
+    press(*f, f->board().place + QPoint(400, 30));
     EXPECT_TRUE(m.log.empty());
-    EXPECT_FALSE(f->Image3().visible);
-    EXPECT_EQ(f->Image3().picture, Prize) << "no prize text is written";
+    EXPECT_FALSE(f->prize().visible);
+    EXPECT_EQ(f->prize().picture, Prize) << "no prize text is written";
     EXPECT_EQ(f->BonusPrize(), 0);
     EXPECT_EQ(m.state.SpinWin, 0);
     EXPECT_LE(f->Timer1().remainingTime(), remaining) << "the close is not put off";
@@ -155,7 +155,7 @@ TEST_F(BonusWindowTest, PressesBesideThePictureAskForABoxThenClose) {
     f->close();
     EXPECT_FALSE(f->finished()) << "nothing but closeNow ends an unplayed game";
     key(*f, Qt::Key_Y);
-    press(*f, f->Image1().place + QPoint(400, 30)); // on the prize picture: nothing
+    press(*f, f->board().place + QPoint(400, 30)); // on the prize picture: nothing
     EXPECT_FALSE(f->finished());
     press(*f, QPoint(799, 599));
     EXPECT_TRUE(f->finished());
@@ -178,7 +178,7 @@ TEST_F(BonusWindowTest, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
     QTimer::singleShot(0, [&] {
         BonusWindow* f = bonus.form();
         ASSERT_EQ(QApplication::activeModalWidget(), f);
-        replaced = f->Image1().picture == Board && f->Image2().picture.isNull();
+        replaced = f->board().picture == Board && f->noPrize().picture.isNull();
         key(*f, Qt::Key_E);
     });
     EXPECT_TRUE(bonus.play(m.machine)); // Timer1 closes it after 3 s
@@ -217,9 +217,9 @@ const BonusScreen Screen1080{QRect(0, 0, 1920, 1080), 120};
 TEST_F(BonusWindowTest, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels) {
     auto f = form(Screen1080);
     // 1.8 times: 1152 x 864, centred.
-    ASSERT_EQ(f->Image1().rect(), QRect(384, 108, 1152, 864));
-    EXPECT_EQ(f->Image3().picture.size(), QSize(1152, 864));
-    const QPoint board = f->Image1().place;
+    ASSERT_EQ(f->board().rect(), QRect(384, 108, 1152, 864));
+    EXPECT_EQ(f->prize().picture.size(), QSize(1152, 864));
+    const QPoint board = f->board().place;
     struct Case {
         QPoint own;     // on the board's own 640 x 480 pixels
         QPoint nudge;   // window pixels beyond the scaled own pixel's top-left
@@ -252,8 +252,8 @@ TEST_F(BonusWindowTest, ThePrizeTextGrowsWithThePicture) {
     auto large = form(Screen1080);
     key(*small, Qt::Key_N);
     key(*large, Qt::Key_N);
-    const QRect at1 = differing(small->Image3().picture, Prize);
-    const QRect at18 = differing(large->Image3().picture, Prize.scaled(1152, 864));
+    const QRect at1 = differing(small->prize().picture, Prize);
+    const QRect at18 = differing(large->prize().picture, Prize.scaled(1152, 864));
     ASSERT_FALSE(at1.isEmpty());
     EXPECT_NEAR(at18.left(), at1.left() * 1.8, 3);
     EXPECT_NEAR(at18.top(), at1.top() * 1.8, 3);

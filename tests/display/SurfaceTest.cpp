@@ -204,7 +204,7 @@ TEST_F(Surface, ASpinFrameNearTheEndOfTheMotionPictureWrapsToItsStart) {
 
     // A motion picture shorter than the column loops as often as needed.
     MachinePictures shortMotion = syntheticPictures();
-    shortMotion.Image2 = cells(1, 2, 76, 76, motionColour);
+    shortMotion.ReelMotion = cells(1, 2, 76, 76, motionColour);
     layOut(800, shortMotion);
     surface->DrawSpinFrame(0, 100);
     EXPECT_EQ(at(300, 272), motionColour(1));

@@ -53,7 +53,7 @@ TEST_F(InformationWindows, ThePayChartTakesItsPicturesSizeWhateverTheNameCase) {
     EXPECT_EQ(w->windowTitle(), "Payoff Chart");
     EXPECT_EQ(w->size(), QSize(300, 200));
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
-    EXPECT_EQ(w->Image1->geometry(), QRect(0, 0, 300, 200));
+    EXPECT_EQ(w->chartLabel->geometry(), QRect(0, 0, 300, 200));
     EXPECT_TRUE(w->updatesEnabled());
     const QImage shown = w->grab().toImage();
     EXPECT_EQ(shown.pixelColor(0, 0), colour);
@@ -196,7 +196,7 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     ASSERT_TRUE(filled(1400, 900, Qt::white).save(dir.filePath(QStringLiteral("Paychart.bmp")), "BMP"));
     auto large = chart();
     EXPECT_TRUE(fits(*large)) << "a pay chart picture larger than the screen";
-    EXPECT_EQ(large->Image1->size(), large->size()) << "shown whole, smaller";
+    EXPECT_EQ(large->chartLabel->size(), large->size()) << "shown whole, smaller";
 
     GameState state;
     EXPECT_TRUE(fits(StatisticsWindow(state))) << "statistics";

@@ -116,7 +116,7 @@ TEST_F(MachineWindowTest, StartsWithTheStoredGameAndTheBuiltInPictures) {
     EXPECT_EQ(records.loads, 1);
     EXPECT_EQ(window->machine().state().Credits, 777);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots"));
-    EXPECT_FALSE(window->surface().pictures().Image1.isNull());
+    EXPECT_FALSE(window->surface().pictures().MachineBackground.isNull());
     EXPECT_FALSE(window->surface().pictures().SealLogo.isNull());
     EXPECT_TRUE(window->isActive(MachineTimer::ButtonBlinking));
     EXPECT_TRUE(window->isActive(MachineTimer::CoinSignBlinking));

@@ -374,7 +374,7 @@ void Storm::answer(QWidget& modal) {
 }
 
 void Storm::answerBonus(BonusWindow& bonus) {
-    const BonusWindowPicture& board = bonus.Image1();
+    const BonusWindowPicture& board = bonus.board();
     // A window pixel for a point of the board's own pixels.
     auto onBoard = [&](int x, int y) {
         return board.place + QPoint(x * board.shown.width() / board.own.width(),

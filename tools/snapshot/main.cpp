@@ -194,12 +194,12 @@ bool renderBonusPictures(Game& game, const QDir& mediaDir, const QString& outDir
     BonusPictures pictures = builtInBonusPictures(fromView(game.values().programName));
     loadBonusOverrides(pictures, mediaDir);
     GameState state;
-    QImage prize = pictures.Image3;
+    QImage prize = pictures.Prize;
     BoxAward award{state, 250, &prize};
     game.awardBox(award);
     const QString stem = QDir(outDir).filePath(QStringLiteral("%1-bonus-%2.png").arg(name));
-    bool ok = savePicture(pictures.Image1, stem.arg(QStringLiteral("board")));
-    ok = savePicture(pictures.Image2, stem.arg(QStringLiteral("empty"))) && ok;
+    bool ok = savePicture(pictures.Board, stem.arg(QStringLiteral("board")));
+    ok = savePicture(pictures.NoPrize, stem.arg(QStringLiteral("empty"))) && ok;
     return savePicture(prize, stem.arg(QStringLiteral("prize"))) && ok;
 }
 

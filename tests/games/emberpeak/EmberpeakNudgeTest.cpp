@@ -66,7 +66,7 @@ TEST_F(EmberpeakNudges, EachNudgeLowersTheCountAndTheLastSwitchesTheButtonsOff) 
         EXPECT_EQ(game->nudgeMode(), held > 1);
         EXPECT_EQ(m.timers.isActive(NudgeButtonBlinking), held > 1);
     }
-    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusBMP 468 unlit");
+    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusMeter 468 unlit");
     EXPECT_EQ(m.state.Spins, 0);
     EXPECT_EQ(m.state.TotalBets, 0);
 }
@@ -128,7 +128,7 @@ TEST_F(EmberpeakNudges, PressesWithoutAnOfferOnlySwitchOffWhenNoneAreLeft) {
     EXPECT_FALSE(game->nudgeMode());
     EXPECT_EQ(m.state.ReelStop, lost);
     EXPECT_EQ(entries("Stop GameFeature2"), std::vector<std::string>{"Stop GameFeature2"});
-    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusBMP 468 unlit");
+    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusMeter 468 unlit");
 }
 
 TEST_F(EmberpeakNudges, PressesDuringASpinOrANudgeAreRefused) {

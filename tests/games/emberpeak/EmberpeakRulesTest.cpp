@@ -118,7 +118,7 @@ TEST_F(EmberpeakRules, TheBetBackPaysWithSoundLampsAndTheWildAnimation) {
     at = indexAfter(at, countBox(7));
     at = indexAfter(at, "WinSound");
     at = indexAfter(at, "Start WinLamps");
-    at = indexAfter(at, "DrawPictureHalf BonusBMP 260 unlit");
+    at = indexAfter(at, "DrawPictureHalf BonusMeter 260 unlit");
     at = indexAfter(at, "ShowWinnings 1");
     indexAfter(at, "ShowWinnings 2");
     EXPECT_EQ(m.machine.lastSpin().lineWin, 2);
@@ -175,7 +175,7 @@ TEST_F(EmberpeakRules, ASpinStopsTheAnimationAndTheBlinkingBeforeTheReelsMove) {
     m.machine.spin();
     int at = indexAfter(-1, "Stop GameFeature1");
     at = indexAfter(at, "Stop GameFeature2");
-    at = indexAfter(at, "DrawPictureHalf BonusBMP 468 unlit");
+    at = indexAfter(at, "DrawPictureHalf BonusMeter 468 unlit");
     const auto firstFrame = std::find_if(
         m.log.begin(), m.log.end(), [](const std::string& e) { return e.rfind("DrawSpinFrame", 0) == 0; });
     EXPECT_LT(at, firstFrame - m.log.begin());
@@ -209,9 +209,9 @@ TEST_F(EmberpeakRules, TheRepaintDrawsTheCountBoxLargerAboveNineHundredPixels) {
         ASSERT_TRUE(m.machine.newGame());
         int at = indexAfter(-1, "DrawButton Spin lit");
         at = indexAfter(at, w.box);
-        at = indexAfter(at, "DrawPictureHalf BonusBMP 260 unlit");
-        at = indexAfter(at, "DrawPictureHalf BonusBMP 364 unlit");
-        at = indexAfter(at, "DrawPictureHalf BonusBMP 468 unlit");
+        at = indexAfter(at, "DrawPictureHalf BonusMeter 260 unlit");
+        at = indexAfter(at, "DrawPictureHalf BonusMeter 364 unlit");
+        at = indexAfter(at, "DrawPictureHalf BonusMeter 468 unlit");
         indexAfter(at, "DrawLogo");
         EXPECT_EQ(m.count("ShowBonusMeter"), 0);
     }
