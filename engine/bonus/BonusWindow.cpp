@@ -102,19 +102,19 @@ BonusScreen BonusScreen::primary() {
 BonusWindow::BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &prize_.picture) {
-    timer1_.setInterval(CloseDelayMs);
-    timer2_.setInterval(StartSoundDelayMs);
-    connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    FormCreate(loadPictures, screen);
+    closeTimer_.setInterval(CloseDelayMs);
+    startSoundTimer_.setInterval(StartSoundDelayMs);
+    connect(&closeTimer_, &QTimer::timeout, this, [this] { closeAfterDelay(); });
+    connect(&startSoundTimer_, &QTimer::timeout, this, [this] { playStartSound(); });
+    setUp(loadPictures, screen);
 }
 
 BonusWindow::~BonusWindow() {
-    timer1_.stop();
-    timer2_.stop();
+    closeTimer_.stop();
+    startSoundTimer_.stop();
 }
 
-void BonusWindow::FormCreate(const PictureLoader& loadPictures, const BonusScreen& screen) {
+void BonusWindow::setUp(const PictureLoader& loadPictures, const BonusScreen& screen) {
     resize(screen.geometry.size());
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -149,7 +149,7 @@ void BonusWindow::FormCreate(const PictureLoader& loadPictures, const BonusScree
     board_.visible = true;
     noPrize_.visible = false;
     prize_.visible = false;
-    timer2_.start();
+    startSoundTimer_.start();
 }
 
 void BonusWindow::paintEvent(QPaintEvent*) {
@@ -171,13 +171,13 @@ void BonusWindow::mousePressEvent(QMouseEvent* event) {
     }
     if (board_.visible && board_.rect().contains(p)) {
         const QPoint own = board_.toOwn(p);
-        Image1MouseDown(own.x(), own.y());
+        pressOnBoard(own.x(), own.y());
         return;
     }
-    FormMouseDown();
+    pressBesideBoard();
 }
 
-void BonusWindow::Image1MouseDown(int x, int y) {
+void BonusWindow::pressOnBoard(int x, int y) {
     if (!board_.visible) {
         return;
     }
@@ -186,7 +186,7 @@ void BonusWindow::Image1MouseDown(int x, int y) {
     }
 }
 
-void BonusWindow::FormMouseDown() {
+void BonusWindow::pressBesideBoard() {
     if (board_.visible) {
         machine_.dialogs().information(QStringLiteral("Click on one of the Boxes!"));
     } else {
@@ -197,10 +197,10 @@ void BonusWindow::FormMouseDown() {
 void BonusWindow::keyPressEvent(QKeyEvent* event) {
     // Nothing goes on to QDialog, which would close the window on Escape.
     event->accept();
-    FormKeyDown(event->key());
+    keyPressed(event->key());
 }
 
-void BonusWindow::FormKeyDown(int key) {
+void BonusWindow::keyPressed(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         if (board_.visible) {
             openBox(1 + machine_.random()(7));
@@ -223,15 +223,15 @@ void BonusWindow::openBox(int position) {
     board_.visible = false;
     // The prize text was drawn onto the picture itself.
     update(changed);
-    timer1_.start();
+    closeTimer_.start();
 }
 
-void BonusWindow::Timer1Timer() {
+void BonusWindow::closeAfterDelay() {
     accept();
 }
 
-void BonusWindow::Timer2Timer() {
-    timer2_.stop();
+void BonusWindow::playStartSound() {
+    startSoundTimer_.stop();
     machine_.playSound(StartSound, false);
 }
 
@@ -263,15 +263,15 @@ void BonusWindow::closeNow() {
 
 void BonusWindow::done(int result) {
     if (!finished_) {
-        FormClose();
+        finishGame();
     }
     QDialog::done(result);
 }
 
-void BonusWindow::FormClose() {
+void BonusWindow::finishGame() {
     finished_ = true;
-    timer1_.stop();
-    timer2_.stop();
+    closeTimer_.stop();
+    startSoundTimer_.stop();
     round_.close();
 }
 

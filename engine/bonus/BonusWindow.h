@@ -65,8 +65,8 @@ public:
     const BonusWindowPicture& board() const { return board_; }
     const BonusWindowPicture& noPrize() const { return noPrize_; }
     const BonusWindowPicture& prize() const { return prize_; }
-    const QTimer& Timer1() const { return timer1_; }
-    const QTimer& Timer2() const { return timer2_; }
+    const QTimer& closeTimer() const { return closeTimer_; }
+    const QTimer& startSoundTimer() const { return startSoundTimer_; }
     double scale() const { return scale_; }
 
     std::int32_t BonusPrize() const { return round_.BonusPrize(); }
@@ -74,12 +74,12 @@ public:
     // The game has finished (and its prize, if any, has been added to BonusWon).
     bool finished() const { return finished_; }
 
-    // The handlers; x and y of Image1MouseDown are in the board's own coordinates.
-    void Image1MouseDown(int x, int y);
-    void FormMouseDown();
-    void FormKeyDown(int key); // a Qt::Key
-    void Timer1Timer();
-    void Timer2Timer();
+    // The handlers; x and y of pressOnBoard are in the board's own coordinates.
+    void pressOnBoard(int x, int y);
+    void pressBesideBoard();
+    void keyPressed(int key); // a Qt::Key
+    void closeAfterDelay();
+    void playStartSound();
 
     // The program is closing: a box already opened ends the game as usual,
     // otherwise the game is abandoned unplayed.
@@ -94,8 +94,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate(const PictureLoader& loadPictures, const BonusScreen& screen);
-    void FormClose();
+    void setUp(const PictureLoader& loadPictures, const BonusScreen& screen);
+    void finishGame();
     void openBox(int position);
 
     SlotMachine& machine_;
@@ -103,8 +103,8 @@ private:
     BonusWindowPicture noPrize_;
     BonusWindowPicture prize_;
     BoxBonusRound round_; // draws the prize onto prize_
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer closeTimer_;
+    QTimer startSoundTimer_;
     bool finished_ = false;
     double scale_ = 1;
 };

@@ -41,12 +41,18 @@ void replaceFromFile(QImage& picture, const QDir& programDir, const QString& fil
 
 const QImage* MachinePictures::named(QStringView name) const {
     static const std::pair<const char*, QImage MachinePictures::*> Fixed[] = {
-        {"MachineBackground", &MachinePictures::MachineBackground},         {"ReelMotion", &MachinePictures::ReelMotion},
-        {"SymbolSheet", &MachinePictures::SymbolSheet},         {"BonusMeter", &MachinePictures::BonusMeter},
-        {"Bet1But", &MachinePictures::Bet1But},       {"Bet5But", &MachinePictures::Bet5But},
-        {"SpinBut", &MachinePictures::SpinBut},       {"Dimmed", &MachinePictures::Dimmed},
-        {"Dimmed2", &MachinePictures::Dimmed2},       {"Bet1bDimmed", &MachinePictures::Bet1bDimmed},
-        {"SealLogo", &MachinePictures::SealLogo},     {"SealMask", &MachinePictures::SealMask},
+        {"MachineBackground", &MachinePictures::MachineBackground},
+        {"ReelMotion", &MachinePictures::ReelMotion},
+        {"SymbolSheet", &MachinePictures::SymbolSheet},
+        {"BonusMeter", &MachinePictures::BonusMeter},
+        {"Bet1But", &MachinePictures::Bet1But},
+        {"Bet5But", &MachinePictures::Bet5But},
+        {"SpinBut", &MachinePictures::SpinBut},
+        {"Dimmed", &MachinePictures::Dimmed},
+        {"Dimmed2", &MachinePictures::Dimmed2},
+        {"Bet1bDimmed", &MachinePictures::Bet1bDimmed},
+        {"SealLogo", &MachinePictures::SealLogo},
+        {"SealMask", &MachinePictures::SealMask},
     };
     for (const auto& [fixedName, member] : Fixed) {
         if (name == QLatin1String(fixedName)) {

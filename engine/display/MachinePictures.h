@@ -59,10 +59,14 @@ struct ReplaceablePicture {
 // The pictures that files beside the program can replace, in the order they are
 // loaded; a game's own replaceable pictures come after "bonusx.bmp".
 inline constexpr ReplaceablePicture ReplaceablePictures[] = {
-    {&MachinePictures::MachineBackground, "tester.bmp"},       {&MachinePictures::ReelMotion, "motionx.bmp"},
-    {&MachinePictures::BonusMeter, "bonusx.bmp"},     {&MachinePictures::Bet1But, "Bet1But.bmp"},
-    {&MachinePictures::Bet5But, "Bet5But.bmp"},     {&MachinePictures::SpinBut, "SpinBut.bmp"},
-    {&MachinePictures::Dimmed, "DIMMEDX.bmp"},      {&MachinePictures::Dimmed2, "DIMMED2X.bmp"},
+    {&MachinePictures::MachineBackground, "tester.bmp"},
+    {&MachinePictures::ReelMotion, "motionx.bmp"},
+    {&MachinePictures::BonusMeter, "bonusx.bmp"},
+    {&MachinePictures::Bet1But, "Bet1But.bmp"},
+    {&MachinePictures::Bet5But, "Bet5But.bmp"},
+    {&MachinePictures::SpinBut, "SpinBut.bmp"},
+    {&MachinePictures::Dimmed, "DIMMEDX.bmp"},
+    {&MachinePictures::Dimmed2, "DIMMED2X.bmp"},
     {&MachinePictures::Bet1bDimmed, "BET1B.bmp"},
 };
 

@@ -59,7 +59,7 @@ SaveOpenWindow::SaveOpenWindow(GameState& state, GameRecords& records, Dialogs& 
     font.setBold(true);
     setFont(font);
     createControls(gameTitle);
-    FormCreate();
+    listSlots();
     placeOnScreen(*this, size());
 }
 
@@ -114,7 +114,7 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
         p.button->setObjectName(slot == 1 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(slot - 1));
         p.button->setToolTip(saveMode_ ? QStringLiteral("Save the game into this slot")
                                        : QStringLiteral("Open the game of this slot"));
-        connect(p.button, &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
+        connect(p.button, &QPushButton::clicked, this, [this, slot] { slotChosen(slot); });
     }
 
     const int buttonsTop = 8 + panelsBottom + 11;
@@ -129,7 +129,7 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
     setFixedSize(clientWidth, buttonsTop + WindowButton.height() + 7);
 }
 
-void SaveOpenWindow::FormCreate() {
+void SaveOpenWindow::listSlots() {
     try {
         records_.storeCurrentGame(state_);
     } catch (const RecordWriteError& e) {
@@ -151,7 +151,7 @@ void SaveOpenWindow::FormCreate() {
     }
 }
 
-void SaveOpenWindow::BitBtn7Click(int slot) {
+void SaveOpenWindow::slotChosen(int slot) {
     if (!listed_ || slot < 1 || slot > GameSlotCount) {
         return;
     }
@@ -174,11 +174,11 @@ void SaveOpenWindow::BitBtn7Click(int slot) {
 }
 
 void SaveOpenWindow::done(int result) {
-    FormClose();
+    restoreRunningGame();
     QDialog::done(result);
 }
 
-void SaveOpenWindow::FormClose() {
+void SaveOpenWindow::restoreRunningGame() {
     if (closed_ || !listed_) {
         return;
     }

@@ -30,7 +30,7 @@ public:
     bool listed() const { return listed_; }
 
     // The slot buttons' one handler; `slot` is the button's tag, 1 to 8.
-    void BitBtn7Click(int slot);
+    void slotChosen(int slot);
     void done(int result) override;
 
     // One panel of the slot list.
@@ -52,8 +52,8 @@ protected:
 
 private:
     void createControls(const QString& gameTitle);
-    void FormCreate();
-    void FormClose();
+    void listSlots();
+    void restoreRunningGame();
 
     GameState& state_;
     GameRecords& records_;

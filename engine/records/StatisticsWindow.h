@@ -18,15 +18,15 @@ public:
     explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr);
 
     // The values, by the names of the form's layout.
-    QLabel* Label11 = nullptr;      // Spins
-    QLabel* Label12 = nullptr;      // Credits
-    QLabel* Label13 = nullptr;      // Borrowed
-    QLabel* Label14 = nullptr;      // Payoffs
-    QLabel* Label16 = nullptr;      // Bonus
-    QLabel* Label22 = nullptr;      // Normal
-    QLabel* Label25 = nullptr;      // Overall payoff percentage
-    QLabel* Label27 = nullptr;      // Total bets
-    QPushButton* BitBtn1 = nullptr; // OK
+    QLabel* spinsValue = nullptr;      // Spins
+    QLabel* creditsValue = nullptr;      // Credits
+    QLabel* borrowedValue = nullptr;      // Borrowed
+    QLabel* payoffsValue = nullptr;      // Payoffs
+    QLabel* bonusValue = nullptr;      // Bonus
+    QLabel* normalValue = nullptr;      // Normal
+    QLabel* payoffPercentageValue = nullptr;      // Overall payoff percentage
+    QLabel* totalBetsValue = nullptr;      // Total bets
+    QPushButton* okButton = nullptr; // OK
 
 private:
     // A value label and its caption on the same row.
@@ -37,7 +37,7 @@ private:
         int minWidth; // the value's width in the design
     };
 
-    void FormCreate(const GameState& state);
+    void showValues(const GameState& state);
     // A caption at its place and its value label at (x, y), `width` wide; the value label.
     QLabel* addRow(const QString& caption, QPoint captionAt, int x, int y, int width);
     void setValue(QLabel* value, const QString& text);

@@ -61,7 +61,7 @@ void rejectOpenDialogs() {
 std::unique_ptr<MachineWindow> MachineWindow::create(Game& game, GameRecords& records, AudioOutputs audio,
                                        const QString& programPath, Clock* clock) {
     std::unique_ptr<MachineWindow> window(new MachineWindow(game, records, audio, programPath, clock));
-    if (!window->FormCreate()) {
+    if (!window->startUp()) {
         return nullptr;
     }
     return window;
@@ -102,7 +102,7 @@ bool MachineWindow::isActive(MachineTimer which) const {
     return timer(which).isActive();
 }
 
-bool MachineWindow::FormCreate() {
+bool MachineWindow::startUp() {
     random_.seedFromTimeOfDay();
     values_ = startupValuesFor(game_.values(), programPath_);
     state_.Busy = true;
@@ -178,7 +178,7 @@ void MachineWindow::createView() {
     setCentralWidget(view_);
     view_->setSurface(&surface_->image());
     surface_->changed = [this](const QRect& r) { view_->surfaceChanged(r); };
-    view_->pressed = [this](QPoint p) { FormMouseDown(p); };
+    view_->pressed = [this](QPoint p) { pressAt(p); };
     trace_ = qEnvironmentVariableIsSet("SLOTS_TRACE");
     view_->painted = [this] {
         if (trace_ && !firstPaintTraced_) {
@@ -229,12 +229,12 @@ void MachineWindow::forward(Command command) {
     }
 }
 
-void MachineWindow::FormMouseDown(QPoint position) {
+void MachineWindow::pressAt(QPoint position) {
     if (keeper_->closing()) {
         return;
     }
     forward([&] {
-        slotmachine::FormMouseDown(*machine_, position.x(), position.y(), surface_->pictures().SealLogo.width(),
+        slotmachine::pressMachineAt(*machine_, position.x(), position.y(), surface_->pictures().SealLogo.width(),
                                    [this] {
                                        if (!keeper_->closing()) {
                                            openPublisherPage(values_, dialogs_);
@@ -243,7 +243,7 @@ void MachineWindow::FormMouseDown(QPoint position) {
     });
 }
 
-void MachineWindow::FormKeyDown(int virtualKey) {
+void MachineWindow::keyPressed(int virtualKey) {
     if (keeper_->closing()) {
         return;
     }
@@ -265,7 +265,7 @@ void MachineWindow::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    FormKeyDown(key);
+    keyPressed(key);
 }
 
 void MachineWindow::finishStartUp() {

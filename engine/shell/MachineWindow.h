@@ -63,13 +63,13 @@ protected:
 
 private:
     MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
-    bool FormCreate();
+    bool startUp();
     int layoutWidthOn(const QScreen& screen) const;
     void createView();
     void connectTimers();
     void showCentred(const QScreen& screen);
-    void FormMouseDown(QPoint position);
-    void FormKeyDown(int virtualKey);
+    void pressAt(QPoint position);
+    void keyPressed(int virtualKey);
     // The start timer's one tick: the music, the start sound, and Busy cleared.
     void finishStartUp();
     // Hands a player's command (or a game timer's tick) to the machine through the keeper.

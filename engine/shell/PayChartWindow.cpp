@@ -29,11 +29,11 @@ PayChartWindow::PayChartWindow(const QString& programDir, Dialogs& dialogs, Help
     setWindowTitle(QStringLiteral("Payoff Chart"));
     chartLabel = new QLabel(this);
     chartLabel->move(0, 0);
-    FormCreate(programDir);
+    showChart(programDir);
     placeOnScreen(*this, size());
 }
 
-void PayChartWindow::FormCreate(const QString& programDir) {
+void PayChartWindow::showChart(const QString& programDir) {
     const QDir dir(programDir);
     QString failure;
 

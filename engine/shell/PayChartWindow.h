@@ -22,7 +22,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormCreate(const QString& programDir);
+    void showChart(const QString& programDir);
 
     Dialogs& dialogs_;
     HelpViewer& help_;

@@ -70,8 +70,8 @@ TEST_F(BonusWindowTest, CoversTheScreenWithTheBoardCentred) {
     // Grown 1.28 times to 819 x 614.
     EXPECT_EQ(f->board().place, QPoint(102, 77));
     EXPECT_TRUE(f->board().visible && !f->noPrize().visible && !f->prize().visible);
-    EXPECT_TRUE(f->Timer2().isActive());
-    EXPECT_FALSE(f->Timer1().isActive());
+    EXPECT_TRUE(f->startSoundTimer().isActive());
+    EXPECT_FALSE(f->closeTimer().isActive());
     EXPECT_TRUE(form(BonusScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
 
     // Without pictures the board keeps the place of a 640 x 480 one, and works.
@@ -131,7 +131,7 @@ TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
     auto f = form();
     key(*f, Qt::Key_W);
     EXPECT_TRUE(f->noPrize().visible && !f->board().visible && !f->prize().visible);
-    const int remaining = f->Timer1().remainingTime();
+    const int remaining = f->closeTimer().remainingTime();
     m.log.clear();
     // Neither a letter key nor a press where the board was opens the prize beside it.
     key(*f, Qt::Key_N);
@@ -142,7 +142,7 @@ TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
     EXPECT_EQ(f->prize().picture, Prize) << "no prize text is written";
     EXPECT_EQ(f->BonusPrize(), 0);
     EXPECT_EQ(m.state.SpinWin, 0);
-    EXPECT_LE(f->Timer1().remainingTime(), remaining) << "the close is not put off";
+    EXPECT_LE(f->closeTimer().remainingTime(), remaining) << "the close is not put off";
     f->closeNow();
     EXPECT_EQ(f->result(), QDialog::Accepted);
     EXPECT_EQ(m.state.BonusWon, 40);
@@ -181,7 +181,7 @@ TEST_F(BonusWindowTest, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
         replaced = f->board().picture == Board && f->noPrize().picture.isNull();
         key(*f, Qt::Key_E);
     });
-    EXPECT_TRUE(bonus.play(m.machine)); // Timer1 closes it after 3 s
+    EXPECT_TRUE(bonus.play(m.machine)); // the close timer closes it after 3 s
     EXPECT_TRUE(replaced);
     EXPECT_EQ(bonus.form(), nullptr);
     EXPECT_EQ(m.state.BonusWon, 105);

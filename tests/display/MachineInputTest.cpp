@@ -22,9 +22,9 @@ struct Pointer : ::testing::Test {
     // Presses at a design point and says whether it opened the publisher's page.
     bool pressDesign(int x, int y) {
         const ReelGeometry& g = m.machine.geometry();
-        return FormMouseDown(m.machine, g.ScaleUnit(x), g.ScaleUnit(y), LogoWidth);
+        return pressMachineAt(m.machine, g.ScaleUnit(x), g.ScaleUnit(y), LogoWidth);
     }
-    bool press(int x, int y) { return FormMouseDown(m.machine, x, y, LogoWidth); }
+    bool press(int x, int y) { return pressMachineAt(m.machine, x, y, LogoWidth); }
 };
 
 } // namespace

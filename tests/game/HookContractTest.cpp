@@ -34,7 +34,7 @@ struct Hooks : ::testing::Test {
     }
     void press(int designX, int designY) {
         const ReelGeometry& g = m.machine.geometry();
-        FormMouseDown(m.machine, g.ScaleUnit(designX), g.ScaleUnit(designY), 119);
+        pressMachineAt(m.machine, g.ScaleUnit(designX), g.ScaleUnit(designY), 119);
     }
 };
 
@@ -99,7 +99,7 @@ TEST_F(Hooks, ANewGameGivesBackStockSetAsideBeforeItsReset) {
 }
 
 TEST_F(Hooks, TheLogoOpensItsPageBeforeTheLastPointerHook) {
-    FormMouseDown(m.machine, 60, 60, 119, [this] { m.log.push_back("Logo page"); });
+    pressMachineAt(m.machine, 60, 60, 119, [this] { m.log.push_back("Logo page"); });
     after(after(after(-1, "Hook pointerPressBeforeButtons 60 60"), "Logo page"),
           "Hook pointerPressAfterButtons 60 60");
 }
@@ -118,7 +118,7 @@ TEST_F(Hooks, ButtonHitAreasIncludeAllFourScaledEdges) {
     };
     for (const Case& c : cases) {
         m.state.Coins = 0;
-        FormMouseDown(m.machine, c.x, c.y, 119);
+        pressMachineAt(m.machine, c.x, c.y, 119);
         EXPECT_EQ(m.state.Coins, c.coinsAfter) << c.x << "," << c.y;
     }
 }

@@ -115,15 +115,15 @@ TEST_F(StatsWindow, ShowsEachFigureInItsLabelAndChangesNothing) {
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & (Qt::WindowContextHelpButtonHint | Qt::WindowMaximizeButtonHint));
     const std::pair<QLabel*, const char*> shown[] = {
-        {form.Label11, "     1,234"}, {form.Label12, "     5,680"}, {form.Label13, "     2,000"},
-        {form.Label27, "    40,000"}, {form.Label14, "    43,680"}, {form.Label22, "    42,780"},
-        {form.Label16, "       900"}, {form.Label25, "109.20%"},
+        {form.spinsValue, "     1,234"}, {form.creditsValue, "     5,680"}, {form.borrowedValue, "     2,000"},
+        {form.totalBetsValue, "    40,000"}, {form.payoffsValue, "    43,680"}, {form.normalValue, "    42,780"},
+        {form.bonusValue, "       900"}, {form.payoffPercentageValue, "109.20%"},
     };
     for (const auto& [label, text] : shown) {
         EXPECT_EQ(label->text(), text);
     }
-    EXPECT_EQ(form.BitBtn1->geometry(), QRect(536, 168, 89, 33));
-    form.BitBtn1->click();
+    EXPECT_EQ(form.okButton->geometry(), QRect(536, 168, 89, 33));
+    form.okButton->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(state.Credits, before.Credits);
     EXPECT_EQ(state.TotalBets, before.TotalBets);
@@ -140,8 +140,8 @@ TEST_F(StatsWindow, ValuesKeepTheirRightEdgesShowWholeAndCoverNoCaption) {
     for (const GameState& state : {GameState{}, extreme}) {
         StatisticsWindow form(state);
         const std::pair<QLabel*, int> rightEdges[] = {
-            {form.Label11, 281}, {form.Label12, 281}, {form.Label13, 281}, {form.Label27, 609},
-            {form.Label14, 609}, {form.Label22, 585}, {form.Label16, 585}, {form.Label25, 617},
+            {form.spinsValue, 281}, {form.creditsValue, 281}, {form.borrowedValue, 281}, {form.totalBetsValue, 609},
+            {form.payoffsValue, 609}, {form.normalValue, 585}, {form.bonusValue, 585}, {form.payoffPercentageValue, 617},
         };
         for (const auto& [value, right] : rightEdges) {
             EXPECT_EQ(value->geometry().x() + value->width(), right) << value->text().toStdString();

@@ -74,11 +74,11 @@ struct LoanDeskWindowTest : ::testing::Test {
         state.Credits = credits;
         state.Borrowed = borrowed;
     }
-    static void payBackMode(LoanDeskWindow& w) { w.RadioButton2()->click(); }
+    static void payBackMode(LoanDeskWindow& w) { w.payBackButton()->click(); }
     // Clicks the chips worth the amounts, in order.
     static void chips(LoanDeskWindow& w, std::initializer_list<int> amounts) {
         for (const int a : amounts) {
-            QToolButton* chip = a == 1000 ? w.BitBtn1() : a == 100 ? w.BitBtn2() : a == 10 ? w.BitBtn3() : w.BitBtn4();
+            QToolButton* chip = a == 1000 ? w.thousandChip() : a == 100 ? w.hundredChip() : a == 10 ? w.tenChip() : w.oneChip();
             chip->click();
         }
     }
@@ -94,8 +94,8 @@ TEST_F(LoanDeskWindowTest, ChipsBorrowTheirAmounts) {
     chips(*w, {100, 10, 1});
     EXPECT_EQ(state.Credits, 3111);
     EXPECT_EQ(state.Borrowed, 3111);
-    w->BitBtn1Click(4);
-    w->BitBtn1Click(-1);
+    w->chipClicked(4);
+    w->chipClicked(-1);
     EXPECT_EQ(state.Credits, 3111) << "an unknown tag does nothing";
     EXPECT_TRUE(dialogs.messages.empty());
 
@@ -139,28 +139,28 @@ TEST_F(LoanDeskWindowTest, PaysBackTheWholeLoan) {
 
 TEST_F(LoanDeskWindowTest, EveryOpeningStartsInBorrowMode) {
     auto w = open();
-    EXPECT_TRUE(w->RadioButton1()->isChecked());
+    EXPECT_TRUE(w->borrowButton()->isChecked());
     w->show();
     payBackMode(*w);
-    EXPECT_FALSE(w->RadioButton1()->isChecked());
-    w->BitBtn2()->click();
+    EXPECT_FALSE(w->borrowButton()->isChecked());
+    w->hundredChip()->click();
     EXPECT_EQ(state.Credits, 900);
-    w->RadioButton1()->click();
-    EXPECT_FALSE(w->RadioButton2()->isChecked());
-    w->BitBtn2()->click();
+    w->borrowButton()->click();
+    EXPECT_FALSE(w->payBackButton()->isChecked());
+    w->hundredChip()->click();
     EXPECT_EQ(state.Credits, 1000);
 
     payBackMode(*w);
     w->hide();
     w->show();
-    EXPECT_TRUE(w->RadioButton1()->isChecked());
-    w->BitBtn4()->click();
+    EXPECT_TRUE(w->borrowButton()->isChecked());
+    w->oneChip()->click();
     EXPECT_EQ(state.Credits, 1001);
 }
 
 TEST_F(LoanDeskWindowTest, HelpButtonAndF1) {
     auto w = open();
-    w->BitBtn7()->click();
+    w->helpButton()->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0],
               "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
@@ -175,23 +175,23 @@ TEST_F(LoanDeskWindowTest, HelpButtonAndF1) {
         QKeyEvent event(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QCoreApplication::sendEvent(w->focusWidget() != nullptr ? w->focusWidget() : w.get(), &event);
     };
-    f1(w->BitBtn3());
-    f1(w->RadioButton2());
-    f1(w->OKBtn());
-    f1(w->BitBtn1());
-    f1(w->BitBtn7());
+    f1(w->tenChip());
+    f1(w->payBackButton());
+    f1(w->okButton());
+    f1(w->thousandChip());
+    f1(w->helpButton());
     EXPECT_EQ(help.shown, (std::vector<int>{41005, 41005, 41003, 41005, 41003}));
 }
 
 TEST_F(LoanDeskWindowTest, OkClosesAcceptedAndChipsShowTheirPictures) {
     auto w = open();
     w->show();
-    w->OKBtn()->click();
+    w->okButton()->click();
     EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_FALSE(w->isVisible());
     // The pictures come from the shared resources, with their black backdrop clear.
-    for (QToolButton* chip : {w->BitBtn1(), w->BitBtn2(), w->BitBtn3(), w->BitBtn4()}) {
-        const QImage face = chip->icon().pixmap(w->BitBtn1()->iconSize()).toImage();
+    for (QToolButton* chip : {w->thousandChip(), w->hundredChip(), w->tenChip(), w->oneChip()}) {
+        const QImage face = chip->icon().pixmap(w->thousandChip()->iconSize()).toImage();
         ASSERT_FALSE(face.isNull()) << chip->objectName().toStdString();
         EXPECT_EQ(face.pixelColor(0, 0).alpha(), 0);
         EXPECT_EQ(face.pixelColor(face.width() / 2, face.height() / 2).alpha(), 255);
@@ -206,7 +206,7 @@ TEST_F(LoanDeskWindowTest, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) 
     EXPECT_EQ(readMeter(before, row, true).digits, "1000");
 
     setTotals(250, 40);
-    w->BitBtn1()->click();
+    w->thousandChip()->click();
     const QImage after = w->grab().toImage();
     const Meter credits = readMeter(after, row, false);
     const Meter borrowed = readMeter(after, row, true);

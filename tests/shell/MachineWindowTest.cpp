@@ -243,7 +243,7 @@ TEST_F(MachineWindowTest, TheBonusWindowOpensAtTwelvePointsAndItsPrizeIsCounted)
                 break;
             }
         }
-        form->Timer1Timer();
+        form->closeAfterDelay();
     });
     window->machine().playBoxBonus();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -281,7 +281,7 @@ TEST_F(MachineWindowTest, ABonusGameKeptDueOpensAtStartBeforeAnyBet) {
         EXPECT_EQ(state.Coins, 2) << "the winning spin's coins, for its prize";
         press(*form, Qt::Key_N);
         prize = state.BoxValues[0];
-        form->Timer1Timer();
+        form->closeAfterDelay();
     });
     QEventLoop wait;
     QTimer poll;

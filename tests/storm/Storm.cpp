@@ -488,28 +488,28 @@ void Storm::answerLoadSave(SaveOpenWindow& window) {
 void Storm::answerBorrow(LoanDeskWindow& window) {
     if (draining_) {
         note("OK");
-        window.OKBtn()->click();
+        window.okButton()->click();
         return;
     }
     const std::uint32_t roll = draw(100);
     if (roll < 55) {
-        QToolButton* chips[] = {window.BitBtn1(), window.BitBtn2(), window.BitBtn3(), window.BitBtn4()};
+        QToolButton* chips[] = {window.thousandChip(), window.hundredChip(), window.tenChip(), window.oneChip()};
         const char* names[] = {"$1,000", "$100", "$10", "$1"};
         const std::uint32_t chip = draw(4);
-        note(std::string(window.RadioButton2()->isChecked() ? "pays back " : "borrows ") + names[chip]);
+        note(std::string(window.payBackButton()->isChecked() ? "pays back " : "borrows ") + names[chip]);
         chips[chip]->click();
     } else if (roll < 70) {
-        QRadioButton* mode = chance(0.5) ? window.RadioButton1() : window.RadioButton2();
+        QRadioButton* mode = chance(0.5) ? window.borrowButton() : window.payBackButton();
         note("mode " + mode->text().toStdString());
         mode->click();
     } else if (roll < 85) {
         note("OK");
-        window.OKBtn()->click();
+        window.okButton()->click();
     } else if (roll < 90) {
         key(window, Qt::Key_Escape, "Escape");
     } else if (roll < 95) {
         note("Help");
-        window.BitBtn7()->click();
+        window.helpButton()->click();
     } else {
         key(window, Qt::Key_F1, "F1");
     }
@@ -521,7 +521,7 @@ void Storm::answerStats(StatisticsWindow& window) {
         return;
     }
     note("OK");
-    window.BitBtn1->click();
+    window.okButton->click();
 }
 
 void Storm::answerPaychart(PayChartWindow& window) {

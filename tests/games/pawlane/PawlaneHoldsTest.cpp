@@ -25,7 +25,7 @@ struct PawlaneHoldsTest : ::testing::Test {
     TestMachine m{std::make_unique<PawlaneGame>()};
     PawlaneGame& game() { return static_cast<PawlaneGame&>(m.game()); }
 
-    void press(int x, int y) { FormMouseDown(m.machine, x, y, 0); }
+    void press(int x, int y) { pressMachineAt(m.machine, x, y, 0); }
     void pressLamp(int reel) { press(LampX[reel], LampY); }
     // Evaluates reels that pay nothing on any line with one coin bet, then
     // settles the spin as the spin command does.
