@@ -45,12 +45,12 @@ const QImage* MachinePictures::named(QStringView name) const {
         {"ReelMotion", &MachinePictures::ReelMotion},
         {"SymbolSheet", &MachinePictures::SymbolSheet},
         {"BonusMeter", &MachinePictures::BonusMeter},
-        {"Bet1But", &MachinePictures::Bet1But},
-        {"Bet5But", &MachinePictures::Bet5But},
-        {"SpinBut", &MachinePictures::SpinBut},
-        {"Dimmed", &MachinePictures::Dimmed},
-        {"Dimmed2", &MachinePictures::Dimmed2},
-        {"Bet1bDimmed", &MachinePictures::Bet1bDimmed},
+        {"BetOneButton", &MachinePictures::BetOneButton},
+        {"BetFiveButton", &MachinePictures::BetFiveButton},
+        {"SpinButton", &MachinePictures::SpinButton},
+        {"TitleGlassUnlit", &MachinePictures::TitleGlassUnlit},
+        {"TitleStripUnlit", &MachinePictures::TitleStripUnlit},
+        {"CoinSignUnlit", &MachinePictures::CoinSignUnlit},
         {"SealLogo", &MachinePictures::SealLogo},
         {"SealMask", &MachinePictures::SealMask},
     };
@@ -74,12 +74,12 @@ MachinePictures builtInPictures(const QString& programName, std::span<const Game
     p.MachineBackground = resourcePicture(game, "Image1");
     p.ReelMotion = resourcePicture(game, "Image2");
     p.BonusMeter = resourcePicture(game, "BonusBMP");
-    p.Bet1But = resourcePicture(game, "Bet1But");
-    p.Bet5But = resourcePicture(game, "Bet5But");
-    p.SpinBut = resourcePicture(game, "SpinBut");
-    p.Dimmed = resourcePicture(game, "Dimmed");
-    p.Dimmed2 = resourcePicture(game, "Dimmed2");
-    p.Bet1bDimmed = resourcePicture(game, "Bet1bDimmed");
+    p.BetOneButton = resourcePicture(game, "Bet1But");
+    p.BetFiveButton = resourcePicture(game, "Bet5But");
+    p.SpinButton = resourcePicture(game, "SpinBut");
+    p.TitleGlassUnlit = resourcePicture(game, "Dimmed");
+    p.TitleStripUnlit = resourcePicture(game, "Dimmed2");
+    p.CoinSignUnlit = resourcePicture(game, "Bet1bDimmed");
     p.DigitsSmall = resourcePicture(shared, "DigitsSmall");
     p.DigitsLarge = resourcePicture(shared, "DigitsLarge");
     p.GreenSmall = resourcePicture(shared, "GreenSmall");

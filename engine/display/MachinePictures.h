@@ -25,12 +25,12 @@ struct MachinePictures {
     QImage SymbolSheet; // the symbol sheet, four 76-pixel cells to a row
     QImage BonusMeter;  // the bonus meter's 13 cells of 78x59; a game without a bonus
                         // meter may show a picture of its own there (Emberpeak's nudge button)
-    QImage Bet1But;     // buttons: upper half dimmed, lower half lit
-    QImage Bet5But;
-    QImage SpinBut;
-    QImage Dimmed;      // the title glass unlit
-    QImage Dimmed2;     // the title strip unlit
-    QImage Bet1bDimmed; // the coin sign unlit
+    QImage BetOneButton;  // buttons: upper half dimmed, lower half lit
+    QImage BetFiveButton; // the button that bets the coin limit (BET 5 or BET 3)
+    QImage SpinButton;
+    QImage TitleGlassUnlit;
+    QImage TitleStripUnlit;
+    QImage CoinSignUnlit;
     QImage DigitsSmall; // red and green digit strips, 16 and 32 pixels to a glyph
     QImage DigitsLarge;
     QImage GreenSmall;
@@ -62,12 +62,12 @@ inline constexpr ReplaceablePicture ReplaceablePictures[] = {
     {&MachinePictures::MachineBackground, "tester.bmp"},
     {&MachinePictures::ReelMotion, "motionx.bmp"},
     {&MachinePictures::BonusMeter, "bonusx.bmp"},
-    {&MachinePictures::Bet1But, "Bet1But.bmp"},
-    {&MachinePictures::Bet5But, "Bet5But.bmp"},
-    {&MachinePictures::SpinBut, "SpinBut.bmp"},
-    {&MachinePictures::Dimmed, "DIMMEDX.bmp"},
-    {&MachinePictures::Dimmed2, "DIMMED2X.bmp"},
-    {&MachinePictures::Bet1bDimmed, "BET1B.bmp"},
+    {&MachinePictures::BetOneButton, "Bet1But.bmp"},
+    {&MachinePictures::BetFiveButton, "Bet5But.bmp"},
+    {&MachinePictures::SpinButton, "SpinBut.bmp"},
+    {&MachinePictures::TitleGlassUnlit, "DIMMEDX.bmp"},
+    {&MachinePictures::TitleStripUnlit, "DIMMED2X.bmp"},
+    {&MachinePictures::CoinSignUnlit, "BET1B.bmp"},
 };
 
 // The path of the file in `dir` whose name equals `name` without regard to case,

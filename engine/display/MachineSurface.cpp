@@ -207,14 +207,14 @@ void MachineSurface::DrawPayline() {
 // --- Buttons, lamps, pictures ------------------------------------------------------
 
 void MachineSurface::DrawButton(MachineButton button, bool lit) {
-    const QImage& picture = button == MachineButton::BetOne    ? pictures_.Bet1But
-                            : button == MachineButton::BetFive ? pictures_.Bet5But
-                                                               : pictures_.SpinBut;
+    const QImage& picture = button == MachineButton::BetOne    ? pictures_.BetOneButton
+                            : button == MachineButton::BetFive ? pictures_.BetFiveButton
+                                                               : pictures_.SpinButton;
     // The halves are measured on the Bet One picture and cut from all three alike.
-    const int width = pictures_.Bet1But.width();
-    const int half = pictures_.Bet1But.height() / 2;
+    const int width = pictures_.BetOneButton.width();
+    const int half = pictures_.BetOneButton.height() / 2;
     const QRect source =
-        lit ? QRect(0, half, width, pictures_.Bet1But.height() - half) : QRect(0, 0, width, half);
+        lit ? QRect(0, half, width, pictures_.BetOneButton.height() - half) : QRect(0, 0, width, half);
     const QRect target = placeOf(button).scaled(geometry_);
     QPainter painter(&surface_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -226,9 +226,9 @@ void MachineSurface::DrawLamp(Lamp lamp, bool lit) {
     const DesignRect& place = lamp == Lamp::TitleGlass   ? game_.values().titleGlass
                               : lamp == Lamp::TitleStrip ? TitleStripPlace
                                                          : CoinSignPlace;
-    const QImage& unlit = lamp == Lamp::TitleGlass   ? pictures_.Dimmed
-                          : lamp == Lamp::TitleStrip ? pictures_.Dimmed2
-                                                     : pictures_.Bet1bDimmed;
+    const QImage& unlit = lamp == Lamp::TitleGlass   ? pictures_.TitleGlassUnlit
+                          : lamp == Lamp::TitleStrip ? pictures_.TitleStripUnlit
+                                                     : pictures_.CoinSignUnlit;
     const QRect target = place.scaled(geometry_);
     QPainter painter(&surface_);
     if (lit) {

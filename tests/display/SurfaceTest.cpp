@@ -142,8 +142,8 @@ TEST_F(Surface, ButtonsShowTheirLitOrDimmedHalfInTheirScaledPlace) {
 
     // A replacement Spin picture of another size is cut by the Bet One picture's halves.
     MachinePictures odd = syntheticPictures();
-    odd.SpinBut = filled(78, 200, dimmedHalf());
-    QPainter(&odd.SpinBut).fillRect(0, 59, 78, 141, litHalf());
+    odd.SpinButton = filled(78, 200, dimmedHalf());
+    QPainter(&odd.SpinButton).fillRect(0, 59, 78, 141, litHalf());
     layOut(800, odd);
     surface->DrawButton(MachineButton::Spin, true);
     EXPECT_EQ(at(600, 300), litHalf());

@@ -62,10 +62,10 @@ inline MachinePictures syntheticPictures() {
     QImage button(78, 118, QImage::Format_RGB32);
     button.fill(litHalf());
     QPainter(&button).fillRect(0, 0, 78, 59, dimmedHalf());
-    p.Bet1But = p.Bet5But = p.SpinBut = button;
-    p.Dimmed = filled(302, 165, unlitColour());
-    p.Dimmed2 = filled(429, 45, unlitColour());
-    p.Bet1bDimmed = filled(84, 85, unlitColour());
+    p.BetOneButton = p.BetFiveButton = p.SpinButton = button;
+    p.TitleGlassUnlit = filled(302, 165, unlitColour());
+    p.TitleStripUnlit = filled(429, 45, unlitColour());
+    p.CoinSignUnlit = filled(84, 85, unlitColour());
     p.DigitsSmall = digitStrip(false, 16, 21);
     p.DigitsLarge = digitStrip(false, 32, 42);
     p.GreenSmall = digitStrip(true, 16, 21);
