@@ -17,7 +17,7 @@ bool BoxBonusWindow::play(SlotMachine& machine) {
     if (closing_) {
         return false;
     }
-    auto form = std::make_unique<BonusWindow>(
+    auto window = std::make_unique<BonusWindow>(
         machine,
         [this] {
             BonusPictures pictures = builtInBonusPictures(builtInFolder_);
@@ -25,11 +25,11 @@ bool BoxBonusWindow::play(SlotMachine& machine) {
             return pictures;
         },
         BonusScreen::primary());
-    form_ = form.get();
-    form->exec();
-    form_ = nullptr;
-    const bool opened = form->boxOpened();
-    form.reset();
+    shown_ = window.get();
+    window->exec();
+    shown_ = nullptr;
+    const bool opened = window->boxOpened();
+    window.reset();
     // The window covered the machine.
     machine.FullRepaint();
     return opened;
@@ -37,8 +37,8 @@ bool BoxBonusWindow::play(SlotMachine& machine) {
 
 void BoxBonusWindow::closeNow() {
     closing_ = true;
-    if (form_ != nullptr) {
-        form_->closeNow();
+    if (shown_ != nullptr) {
+        shown_->closeNow();
     }
 }
 

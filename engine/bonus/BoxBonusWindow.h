@@ -20,12 +20,12 @@ public:
     void closeNow() override;
 
     // The window on screen, or null.
-    BonusWindow* form() const { return form_; }
+    BonusWindow* shownWindow() const { return shown_; }
 
 private:
     QString builtInFolder_;
     QString programDir_;
-    BonusWindow* form_ = nullptr;
+    BonusWindow* shown_ = nullptr;
     bool closing_ = false;
 };
 

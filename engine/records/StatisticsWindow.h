@@ -17,16 +17,16 @@ class StatisticsWindow final : public QDialog {
 public:
     explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr);
 
-    // The values, by the names of the form's layout.
-    QLabel* spinsValue = nullptr;      // Spins
-    QLabel* creditsValue = nullptr;      // Credits
-    QLabel* borrowedValue = nullptr;      // Borrowed
-    QLabel* payoffsValue = nullptr;      // Payoffs
-    QLabel* bonusValue = nullptr;      // Bonus
-    QLabel* normalValue = nullptr;      // Normal
-    QLabel* payoffPercentageValue = nullptr;      // Overall payoff percentage
-    QLabel* totalBetsValue = nullptr;      // Total bets
-    QPushButton* okButton = nullptr; // OK
+    // The value labels.
+    QLabel* spinsValue = nullptr;
+    QLabel* creditsValue = nullptr;
+    QLabel* borrowedValue = nullptr;
+    QLabel* payoffsValue = nullptr;
+    QLabel* bonusValue = nullptr;
+    QLabel* normalValue = nullptr;
+    QLabel* payoffPercentageValue = nullptr;
+    QLabel* totalBetsValue = nullptr;
+    QPushButton* okButton = nullptr;
 
 private:
     // A value label and its caption on the same row.

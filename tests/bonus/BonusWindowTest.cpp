@@ -43,18 +43,18 @@ struct BonusWindowTest : ::testing::Test {
     // Each box holds 100 + its position, so a prize tells which box was opened.
     BonusWindowTest() { m.state.BoxValues = {101, 102, 103, 104, 105, 106, 107, 108}; }
 
-    std::unique_ptr<BonusWindow> form(const BonusScreen& screen = Screen800,
+    std::unique_ptr<BonusWindow> bonusWindow(const BonusScreen& screen = Screen800,
                                      BonusWindow::PictureLoader pictures = testPictures) {
         return std::make_unique<BonusWindow>(m.machine, pictures, screen);
     }
     // The box opened by a press at (x, y) on the board, or by key k; 0 for none.
     int boxAt(int x, int y) {
-        auto f = form();
+        auto f = bonusWindow();
         press(*f, f->board().place + QPoint(x, y));
         return f->boxOpened() ? f->BonusPrize() - 100 : 0;
     }
     int boxOf(int k) {
-        auto f = form();
+        auto f = bonusWindow();
         key(*f, k);
         return f->boxOpened() ? f->BonusPrize() - 100 : 0;
     }
@@ -63,7 +63,7 @@ struct BonusWindowTest : ::testing::Test {
 } // namespace
 
 TEST_F(BonusWindowTest, CoversTheScreenWithTheBoardCentred) {
-    auto f = form(BonusScreen{QRect(0, 0, 1024, 768), 120});
+    auto f = bonusWindow(BonusScreen{QRect(0, 0, 1024, 768), 120});
     EXPECT_EQ(f->size(), QSize(1024, 768));
     EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(f->windowState() & Qt::WindowMaximized);
@@ -72,10 +72,10 @@ TEST_F(BonusWindowTest, CoversTheScreenWithTheBoardCentred) {
     EXPECT_TRUE(f->board().visible && !f->noPrize().visible && !f->prize().visible);
     EXPECT_TRUE(f->startSoundTimer().isActive());
     EXPECT_FALSE(f->closeTimer().isActive());
-    EXPECT_TRUE(form(BonusScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
+    EXPECT_TRUE(bonusWindow(BonusScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
 
     // Without pictures the board keeps the place of a 640 x 480 one, and works.
-    auto blank = form(BonusScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
+    auto blank = bonusWindow(BonusScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
     EXPECT_EQ(blank->board().place, QPoint(80, 60));
     press(*blank, QPoint(80 + 400, 60 + 30));
     EXPECT_EQ(blank->BonusPrize(), 101);
@@ -91,7 +91,7 @@ TEST_F(BonusWindowTest, BoxesAnswerWithinTheirBoundsOnly) {
     for (const auto& [x, y, box] : cases) {
         EXPECT_EQ(boxAt(x, y), box) << "at " << x << ", " << y;
     }
-    auto f = form();
+    auto f = bonusWindow();
     press(*f, f->board().place + QPoint(505, 315), Qt::RightButton);
     EXPECT_EQ(f->BonusPrize(), 108) << "any button opens a box";
 }
@@ -103,7 +103,7 @@ TEST_F(BonusWindowTest, LetterKeysOpenFixedBoxes) {
         EXPECT_EQ(boxOf(k), box) << "key " << k;
     }
     m.log.clear();
-    auto f = form();
+    auto f = bonusWindow();
     key(*f, Qt::Key_Escape);
     EXPECT_FALSE(f->finished()) << "Escape does not close the window";
     key(*f, Qt::Key_E);
@@ -116,7 +116,7 @@ TEST_F(BonusWindowTest, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
     std::set<int> opened;
     const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
     for (int i = 0; i < 300; ++i) {
-        auto f = form(Screen800, [] { return BonusPictures{}; });
+        auto f = bonusWindow(Screen800, [] { return BonusPictures{}; });
         key(*f, keys[i % 3]);
         opened.insert(f->BonusPrize() - 100);
         key(*f, keys[(i + 1) % 3]);
@@ -128,7 +128,7 @@ TEST_F(BonusWindowTest, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
 TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
     m.state.BoxValues[2] = 0;
     m.state.BonusWon = 40;
-    auto f = form();
+    auto f = bonusWindow();
     key(*f, Qt::Key_W);
     EXPECT_TRUE(f->noPrize().visible && !f->board().visible && !f->prize().visible);
     const int remaining = f->closeTimer().remainingTime();
@@ -149,7 +149,7 @@ TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
 }
 
 TEST_F(BonusWindowTest, PressesBesideThePictureAskForABoxThenClose) {
-    auto f = form();
+    auto f = bonusWindow();
     press(*f, QPoint(10, 10));
     EXPECT_EQ(m.dialogs.messages, (std::vector<std::string>{"Click on one of the Boxes!"}));
     f->close();
@@ -162,7 +162,7 @@ TEST_F(BonusWindowTest, PressesBesideThePictureAskForABoxThenClose) {
     EXPECT_EQ(f->result(), QDialog::Accepted);
 
     // A 640 x 480 screen leaves no room beside the picture.
-    auto small = form(BonusScreen{QRect(0, 0, 640, 480), 120});
+    auto small = bonusWindow(BonusScreen{QRect(0, 0, 640, 480), 120});
     press(*small, QPoint(639, 479));
     key(*small, Qt::Key_N);
     press(*small, QPoint(0, 0));
@@ -176,14 +176,14 @@ TEST_F(BonusWindowTest, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
     BoxBonusWindow bonus(QStringLiteral("no-such-program"), dir.path() + QLatin1Char('/'));
     bool replaced = false;
     QTimer::singleShot(0, [&] {
-        BonusWindow* f = bonus.form();
+        BonusWindow* f = bonus.shownWindow();
         ASSERT_EQ(QApplication::activeModalWidget(), f);
         replaced = f->board().picture == Board && f->noPrize().picture.isNull();
         key(*f, Qt::Key_E);
     });
     EXPECT_TRUE(bonus.play(m.machine)); // the close timer closes it after 3 s
     EXPECT_TRUE(replaced);
-    EXPECT_EQ(bonus.form(), nullptr);
+    EXPECT_EQ(bonus.shownWindow(), nullptr);
     EXPECT_EQ(m.state.BonusWon, 105);
     EXPECT_GT(m.indexOf("DrawMachinePicture"), m.indexOf("Sound 5")) << "the machine is repainted after";
 
@@ -215,7 +215,7 @@ const BonusScreen Screen1080{QRect(0, 0, 1920, 1080), 120};
 } // namespace
 
 TEST_F(BonusWindowTest, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels) {
-    auto f = form(Screen1080);
+    auto f = bonusWindow(Screen1080);
     // 1.8 times: 1152 x 864, centred.
     ASSERT_EQ(f->board().rect(), QRect(384, 108, 1152, 864));
     EXPECT_EQ(f->prize().picture.size(), QSize(1152, 864));
@@ -231,7 +231,7 @@ TEST_F(BonusWindowTest, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwn
         {{590, 400}, {1, 1}, 8},
     };
     for (const Case& c : cases) {
-        auto g = form(Screen1080);
+        auto g = bonusWindow(Screen1080);
         const QPoint at = board + QPoint(static_cast<int>(std::ceil(c.own.x() * 1.8)),
                                          static_cast<int>(std::ceil(c.own.y() * 1.8))) + c.nudge;
         press(*g, at);
@@ -248,8 +248,8 @@ TEST_F(BonusWindowTest, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwn
 }
 
 TEST_F(BonusWindowTest, ThePrizeTextGrowsWithThePicture) {
-    auto small = form();
-    auto large = form(Screen1080);
+    auto small = bonusWindow();
+    auto large = bonusWindow(Screen1080);
     key(*small, Qt::Key_N);
     key(*large, Qt::Key_N);
     const QRect at1 = differing(small->prize().picture, Prize);
