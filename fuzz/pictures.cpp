@@ -64,21 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QImage builtInPicture = marker();
     MachinePictures builtIn;
-    builtIn.Image1 = builtInPicture;
+    builtIn.MachineBackground = builtInPicture;
     SilentDialogs dialogs;
     const std::optional<MachinePictures> machine =
         prepareMachinePictures(builtIn, fuzzFolder(), QStringLiteral("Orev"), 32, dialogs);
     BonusPictures bonus;
-    bonus.Image1 = builtInPicture;
+    bonus.Board = builtInPicture;
     loadBonusOverrides(bonus, fuzzFolder());
 
     // The symbol sheet is taken exactly when the file is a picture.
     const bool picture = machine.has_value();
-    if (picture != replaced(bonus.Image1, builtInPicture) || (picture && !replaced(machine->Image1, builtInPicture))) {
+    if (picture != replaced(bonus.Board, builtInPicture) || (picture && !replaced(machine->MachineBackground, builtInPicture))) {
         fail("one loader took the file as a picture and another did not");
     }
-    for (const QImage* loaded : std::initializer_list<const QImage*>{machine ? &machine->Image1 : nullptr, machine ? &machine->Image3 : nullptr,
-                                 &bonus.Image1}) {
+    for (const QImage* loaded : std::initializer_list<const QImage*>{machine ? &machine->MachineBackground : nullptr, machine ? &machine->SymbolSheet : nullptr,
+                                 &bonus.Board}) {
         if (loaded != nullptr && loaded->format() != QImage::Format_RGB32) {
             fail("a picture is not ready to draw");
         }

@@ -19,9 +19,9 @@ struct BonusPictureFile {
 };
 
 constexpr BonusPictureFile BonusPictureFiles[] = {
-    {0, &BonusPictures::Image1, "Bonus1", "bonus1.bmp"},
-    {1, &BonusPictures::Image2, "Bonus2", "bonus2.bmp"},
-    {2, &BonusPictures::Image3, "Bonus3", "bonus3.bmp"},
+    {0, &BonusPictures::Board, "Bonus1", "bonus1.bmp"},
+    {1, &BonusPictures::NoPrize, "Bonus2", "bonus2.bmp"},
+    {2, &BonusPictures::Prize, "Bonus3", "bonus3.bmp"},
 };
 
 // The prize text is drawn in colour onto the prize picture, whatever its file held.

@@ -10,9 +10,9 @@ namespace slotmachine {
 
 // The three pictures of the box bonus window, 640 by 480 each, stacked at one place.
 struct BonusPictures {
-    QImage Image1; // the box board, the only one that takes the pointer
-    QImage Image2; // no prize
-    QImage Image3; // the prize picture; the prize text is drawn onto it
+    QImage Board;   // the box board, the only one that takes the pointer
+    QImage NoPrize; // shown for a box without a prize
+    QImage Prize;   // the prize picture; the prize text is drawn onto it
     // The vector sources of the built-in pictures, drawn afresh at any size; empty
     // for a picture replaced by a file, which is stretched instead.
     std::array<QString, 3> vectorSources{};
@@ -27,7 +27,7 @@ QImage bonusPictureAt(const BonusPictures& pictures, int index, QSize size);
 // where the program has them.
 BonusPictures builtInBonusPictures(const QString& programName);
 
-// "bonus1.bmp" to "bonus3.bmp" beside the program replace Image1 to Image3 (and
+// "bonus1.bmp" to "bonus3.bmp" beside the program replace Board, NoPrize and Prize (and
 // their vector sources). A file that is missing, or is not a picture, leaves the
 // built-in one in place.
 void loadBonusOverrides(BonusPictures& pictures, const QDir& programDir);

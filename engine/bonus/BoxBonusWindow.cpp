@@ -1,7 +1,7 @@
 #include "engine/bonus/BoxBonusWindow.h"
 
 #include "engine/bonus/BonusPictures.h"
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 #include "engine/reels/SlotMachine.h"
 
 #include <QDir>
@@ -17,19 +17,19 @@ bool BoxBonusWindow::play(SlotMachine& machine) {
     if (closing_) {
         return false;
     }
-    auto form = std::make_unique<TTrickForm>(
+    auto window = std::make_unique<BonusWindow>(
         machine,
         [this] {
             BonusPictures pictures = builtInBonusPictures(builtInFolder_);
             loadBonusOverrides(pictures, QDir(programDir_));
             return pictures;
         },
-        TrickScreen::primary());
-    form_ = form.get();
-    form->exec();
-    form_ = nullptr;
-    const bool opened = form->boxOpened();
-    form.reset();
+        BonusScreen::primary());
+    shown_ = window.get();
+    window->exec();
+    shown_ = nullptr;
+    const bool opened = window->boxOpened();
+    window.reset();
     // The window covered the machine.
     machine.FullRepaint();
     return opened;
@@ -37,8 +37,8 @@ bool BoxBonusWindow::play(SlotMachine& machine) {
 
 void BoxBonusWindow::closeNow() {
     closing_ = true;
-    if (form_ != nullptr) {
-        form_->closeNow();
+    if (shown_ != nullptr) {
+        shown_->closeNow();
     }
 }
 

@@ -6,9 +6,9 @@
 
 namespace slotmachine {
 
-class TTrickForm;
+class BonusWindow;
 
-// The box bonus game in its own window (TTrickForm), shown modally over the
+// The box bonus game in its own window (BonusWindow), shown modally over the
 // machine. The pictures are read afresh for every game: the built-in ones, then
 // the "bonus1.bmp" to "bonus3.bmp" beside the program.
 class BoxBonusWindow final : public BonusGame {
@@ -20,12 +20,12 @@ public:
     void closeNow() override;
 
     // The window on screen, or null.
-    TTrickForm* form() const { return form_; }
+    BonusWindow* shownWindow() const { return shown_; }
 
 private:
     QString builtInFolder_;
     QString programDir_;
-    TTrickForm* form_ = nullptr;
+    BonusWindow* shown_ = nullptr;
     bool closing_ = false;
 };
 

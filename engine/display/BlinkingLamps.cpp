@@ -7,9 +7,9 @@
 
 namespace slotmachine {
 
-void BlinkingLamps::Timer2Timer() {
+void BlinkingLamps::blinkButtons() {
     MachineDisplay& d = machine_.display();
-    if (machine_.state().Coins > 0 || machine_.timers().isActive(MachineTimer::Timer3)) {
+    if (machine_.state().Coins > 0 || machine_.timers().isActive(MachineTimer::WinLamps)) {
         SpinBlink = !SpinBlink;
         d.DrawButton(MachineButton::BetOne, true);
         d.DrawButton(MachineButton::Spin, SpinBlink);
@@ -26,14 +26,14 @@ void BlinkingLamps::Timer2Timer() {
     d.DrawButton(MachineButton::BetFive, AttractButton == 2);
 }
 
-void BlinkingLamps::Timer3Timer() {
+void BlinkingLamps::blinkWinLamps() {
     MachineDisplay& d = machine_.display();
     d.DrawLamp(Lamp::TitleStrip, GlassPhase);
     GlassPhase = !GlassPhase;
     d.DrawLamp(Lamp::TitleGlass, GlassPhase);
 }
 
-void BlinkingLamps::Timer5Timer() {
+void BlinkingLamps::blinkCoinSign() {
     SignPhase = !SignPhase;
     machine_.display().DrawLamp(Lamp::CoinSign, SignPhase);
 }

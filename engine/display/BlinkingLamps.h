@@ -4,8 +4,9 @@ namespace slotmachine {
 
 class SlotMachine;
 
-// The machine's blinking while it waits for the player: the buttons (Timer2), the
-// win lamps (Timer3) and the coin sign (Timer5). One tick of a timer calls its handler.
+// The machine's blinking while it waits for the player: the buttons (ButtonBlinking),
+// the win lamps (WinLamps) and the coin sign (CoinSignBlinking). One tick of a timer
+// calls its handler.
 class BlinkingLamps {
 public:
     explicit BlinkingLamps(SlotMachine& machine) : machine_(machine) {}
@@ -13,11 +14,11 @@ public:
     // Every 200 ms. With coins bet or a win on show, Bet One and Bet Five stay lit
     // and Spin blinks; otherwise one button at a time lights up at random, never
     // the same one twice in a row.
-    void Timer2Timer();
+    void blinkButtons();
     // Every 300 ms after a win: the title glass and the title strip alternate.
-    void Timer3Timer();
+    void blinkWinLamps();
     // Every 400 ms while no win is shown: the coin sign blinks.
-    void Timer5Timer();
+    void blinkCoinSign();
 
     int attractButton() const { return AttractButton; }
 

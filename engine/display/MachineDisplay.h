@@ -78,7 +78,7 @@ public:
     virtual void TakeReelPicture(int reel, std::int32_t cut) = 0;
 
     // --- Drawing for a game's own features ------------------------------------------
-    // Pictures are named as the games know them: "BonusBMP", or one the game
+    // Pictures are named as the games know them: "BonusMeter", or one the game
     // declares in its values ("HoldBMP", "Red", "Mask"). A name that is no picture
     // draws nothing.
     //

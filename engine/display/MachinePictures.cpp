@@ -41,12 +41,18 @@ void replaceFromFile(QImage& picture, const QDir& programDir, const QString& fil
 
 const QImage* MachinePictures::named(QStringView name) const {
     static const std::pair<const char*, QImage MachinePictures::*> Fixed[] = {
-        {"Image1", &MachinePictures::Image1},         {"Image2", &MachinePictures::Image2},
-        {"Image3", &MachinePictures::Image3},         {"BonusBMP", &MachinePictures::BonusBMP},
-        {"Bet1But", &MachinePictures::Bet1But},       {"Bet5But", &MachinePictures::Bet5But},
-        {"SpinBut", &MachinePictures::SpinBut},       {"Dimmed", &MachinePictures::Dimmed},
-        {"Dimmed2", &MachinePictures::Dimmed2},       {"Bet1bDimmed", &MachinePictures::Bet1bDimmed},
-        {"SealLogo", &MachinePictures::SealLogo},     {"SealMask", &MachinePictures::SealMask},
+        {"MachineBackground", &MachinePictures::MachineBackground},
+        {"ReelMotion", &MachinePictures::ReelMotion},
+        {"SymbolSheet", &MachinePictures::SymbolSheet},
+        {"BonusMeter", &MachinePictures::BonusMeter},
+        {"BetOneButton", &MachinePictures::BetOneButton},
+        {"BetFiveButton", &MachinePictures::BetFiveButton},
+        {"SpinButton", &MachinePictures::SpinButton},
+        {"TitleGlassUnlit", &MachinePictures::TitleGlassUnlit},
+        {"TitleStripUnlit", &MachinePictures::TitleStripUnlit},
+        {"CoinSignUnlit", &MachinePictures::CoinSignUnlit},
+        {"SealLogo", &MachinePictures::SealLogo},
+        {"SealMask", &MachinePictures::SealMask},
     };
     for (const auto& [fixedName, member] : Fixed) {
         if (name == QLatin1String(fixedName)) {
@@ -65,15 +71,15 @@ MachinePictures builtInPictures(const QString& programName, std::span<const Game
     const QString& game = programName;
     const QString shared = QStringLiteral("shared");
     MachinePictures p;
-    p.Image1 = resourcePicture(game, "Image1");
-    p.Image2 = resourcePicture(game, "Image2");
-    p.BonusBMP = resourcePicture(game, "BonusBMP");
-    p.Bet1But = resourcePicture(game, "Bet1But");
-    p.Bet5But = resourcePicture(game, "Bet5But");
-    p.SpinBut = resourcePicture(game, "SpinBut");
-    p.Dimmed = resourcePicture(game, "Dimmed");
-    p.Dimmed2 = resourcePicture(game, "Dimmed2");
-    p.Bet1bDimmed = resourcePicture(game, "Bet1bDimmed");
+    p.MachineBackground = resourcePicture(game, "Image1");
+    p.ReelMotion = resourcePicture(game, "Image2");
+    p.BonusMeter = resourcePicture(game, "BonusBMP");
+    p.BetOneButton = resourcePicture(game, "Bet1But");
+    p.BetFiveButton = resourcePicture(game, "Bet5But");
+    p.SpinButton = resourcePicture(game, "SpinBut");
+    p.TitleGlassUnlit = resourcePicture(game, "Dimmed");
+    p.TitleStripUnlit = resourcePicture(game, "Dimmed2");
+    p.CoinSignUnlit = resourcePicture(game, "Bet1bDimmed");
     p.DigitsSmall = resourcePicture(shared, "DigitsSmall");
     p.DigitsLarge = resourcePicture(shared, "DigitsLarge");
     p.GreenSmall = resourcePicture(shared, "GreenSmall");
@@ -123,7 +129,7 @@ QString findFileIgnoringCase(const QDir& dir, const QString& name) {
 void loadReplacementPictures(MachinePictures& pictures, const QDir& programDir) {
     for (const ReplaceablePicture& r : ReplaceablePictures) {
         replaceFromFile(pictures.*r.picture, programDir, QString::fromLatin1(r.fileName));
-        if (r.picture == &MachinePictures::BonusBMP) {
+        if (r.picture == &MachinePictures::BonusMeter) {
             for (NamedPicture& own : pictures.gamePictures) {
                 if (!own.replacementFile.isEmpty()) {
                     replaceFromFile(own.image, programDir, own.replacementFile);

@@ -20,16 +20,17 @@ struct NamedPicture {
 
 // Every picture the machine window draws from, by the names the games know them by.
 struct MachinePictures {
-    QImage Image1;      // the machine, background of the whole window (800x600)
-    QImage Image2;      // motion picture of a spinning reel (76 wide)
-    QImage Image3;      // the symbol sheet, four 76-pixel cells to a row
-    QImage BonusBMP;    // the bonus meter's 13 cells of 78x59
-    QImage Bet1But;     // buttons: upper half dimmed, lower half lit
-    QImage Bet5But;
-    QImage SpinBut;
-    QImage Dimmed;      // the title glass unlit
-    QImage Dimmed2;     // the title strip unlit
-    QImage Bet1bDimmed; // the coin sign unlit
+    QImage MachineBackground; // the machine, background of the whole window (800x600)
+    QImage ReelMotion;  // motion picture of a spinning reel (76 wide)
+    QImage SymbolSheet; // the symbol sheet, four 76-pixel cells to a row
+    QImage BonusMeter;  // the bonus meter's 13 cells of 78x59; a game without a bonus
+                        // meter may show a picture of its own there (Emberpeak's nudge button)
+    QImage BetOneButton;  // buttons: upper half dimmed, lower half lit
+    QImage BetFiveButton; // the button that bets the coin limit (BET 5 or BET 3)
+    QImage SpinButton;
+    QImage TitleGlassUnlit;
+    QImage TitleStripUnlit;
+    QImage CoinSignUnlit;
     QImage DigitsSmall; // red and green digit strips, 16 and 32 pixels to a glyph
     QImage DigitsLarge;
     QImage GreenSmall;
@@ -38,7 +39,7 @@ struct MachinePictures {
     QImage SealMask;
     std::vector<NamedPicture> gamePictures; // the game's own, in their declared order
 
-    // Any of the pictures above by its name ("BonusBMP", "HoldBMP"); null for a
+    // Any of the pictures above by its name ("BonusMeter", "HoldBMP"); null for a
     // name that is none of them.
     const QImage* named(QStringView name) const;
 };
@@ -58,11 +59,15 @@ struct ReplaceablePicture {
 // The pictures that files beside the program can replace, in the order they are
 // loaded; a game's own replaceable pictures come after "bonusx.bmp".
 inline constexpr ReplaceablePicture ReplaceablePictures[] = {
-    {&MachinePictures::Image1, "tester.bmp"},       {&MachinePictures::Image2, "motionx.bmp"},
-    {&MachinePictures::BonusBMP, "bonusx.bmp"},     {&MachinePictures::Bet1But, "Bet1But.bmp"},
-    {&MachinePictures::Bet5But, "Bet5But.bmp"},     {&MachinePictures::SpinBut, "SpinBut.bmp"},
-    {&MachinePictures::Dimmed, "DIMMEDX.bmp"},      {&MachinePictures::Dimmed2, "DIMMED2X.bmp"},
-    {&MachinePictures::Bet1bDimmed, "BET1B.bmp"},
+    {&MachinePictures::MachineBackground, "tester.bmp"},
+    {&MachinePictures::ReelMotion, "motionx.bmp"},
+    {&MachinePictures::BonusMeter, "bonusx.bmp"},
+    {&MachinePictures::BetOneButton, "Bet1But.bmp"},
+    {&MachinePictures::BetFiveButton, "Bet5But.bmp"},
+    {&MachinePictures::SpinButton, "SpinBut.bmp"},
+    {&MachinePictures::TitleGlassUnlit, "DIMMEDX.bmp"},
+    {&MachinePictures::TitleStripUnlit, "DIMMED2X.bmp"},
+    {&MachinePictures::CoinSignUnlit, "BET1B.bmp"},
 };
 
 // The path of the file in `dir` whose name equals `name` without regard to case,

@@ -103,15 +103,15 @@ const DesignRect& placeOf(MachineButton button) {
 MachineSurface::MachineSurface(const GameState& state, const Game& game, MachinePictures pictures,
                                SurfaceScreen screen)
     : state_(state), game_(game), pictures_(std::move(pictures)), screen_(screen),
-      geometry_(ReelGeometry::forLayoutWidth(screen.layoutWidth, pictures_.Image2.height())) {
+      geometry_(ReelGeometry::forLayoutWidth(screen.layoutWidth, pictures_.ReelMotion.height())) {
     growFixedSizePictures(pictures_, screen.layoutWidth);
     const QRect machine = MachinePlace.scaled(geometry_);
     surface_ = QImage(machine.size(), QImage::Format_RGB32);
     surface_.fill(Qt::black);
-    machineCopy_ = pictures_.Image1.scaled(machine.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    machineCopy_ = pictures_.MachineBackground.scaled(machine.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                        .convertToFormat(QImage::Format_RGB32);
-    SymbolCopy = stretched(pictures_.Image3, geometry_);
-    MotionCopy = stretched(pictures_.Image2, geometry_);
+    SymbolCopy = stretched(pictures_.SymbolSheet, geometry_);
+    MotionCopy = stretched(pictures_.ReelMotion, geometry_);
 }
 
 void MachineSurface::markChanged(const QRect& rect) {
@@ -187,10 +187,10 @@ void MachineSurface::ShowBonusMeter() {
     const QRect target(l + (r - l - width) / 2, t + (b - t - height) / 2, width, height);
     QPainter painter(&surface_);
     if (target.size() == source.size()) {
-        painter.drawImage(target.topLeft(), pictures_.BonusBMP, source);
+        painter.drawImage(target.topLeft(), pictures_.BonusMeter, source);
     } else {
         // The cell alone is stretched, so its neighbours do not bleed into its edges.
-        painter.drawImage(target, pictures_.BonusBMP.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
+        painter.drawImage(target, pictures_.BonusMeter.copy(source).scaled(target.size(), Qt::IgnoreAspectRatio,
                                                                          Qt::SmoothTransformation));
     }
     markChanged(target);
@@ -207,14 +207,14 @@ void MachineSurface::DrawPayline() {
 // --- Buttons, lamps, pictures ------------------------------------------------------
 
 void MachineSurface::DrawButton(MachineButton button, bool lit) {
-    const QImage& picture = button == MachineButton::BetOne    ? pictures_.Bet1But
-                            : button == MachineButton::BetFive ? pictures_.Bet5But
-                                                               : pictures_.SpinBut;
+    const QImage& picture = button == MachineButton::BetOne    ? pictures_.BetOneButton
+                            : button == MachineButton::BetFive ? pictures_.BetFiveButton
+                                                               : pictures_.SpinButton;
     // The halves are measured on the Bet One picture and cut from all three alike.
-    const int width = pictures_.Bet1But.width();
-    const int half = pictures_.Bet1But.height() / 2;
+    const int width = pictures_.BetOneButton.width();
+    const int half = pictures_.BetOneButton.height() / 2;
     const QRect source =
-        lit ? QRect(0, half, width, pictures_.Bet1But.height() - half) : QRect(0, 0, width, half);
+        lit ? QRect(0, half, width, pictures_.BetOneButton.height() - half) : QRect(0, 0, width, half);
     const QRect target = placeOf(button).scaled(geometry_);
     QPainter painter(&surface_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -226,9 +226,9 @@ void MachineSurface::DrawLamp(Lamp lamp, bool lit) {
     const DesignRect& place = lamp == Lamp::TitleGlass   ? game_.values().titleGlass
                               : lamp == Lamp::TitleStrip ? TitleStripPlace
                                                          : CoinSignPlace;
-    const QImage& unlit = lamp == Lamp::TitleGlass   ? pictures_.Dimmed
-                          : lamp == Lamp::TitleStrip ? pictures_.Dimmed2
-                                                     : pictures_.Bet1bDimmed;
+    const QImage& unlit = lamp == Lamp::TitleGlass   ? pictures_.TitleGlassUnlit
+                          : lamp == Lamp::TitleStrip ? pictures_.TitleStripUnlit
+                                                     : pictures_.CoinSignUnlit;
     const QRect target = place.scaled(geometry_);
     QPainter painter(&surface_);
     if (lit) {

@@ -25,7 +25,7 @@ struct SurfaceScreen {
 // only copies the rectangles reported through `changed` to the screen.
 class MachineSurface final : public MachineDisplay {
 public:
-    // `pictures` must hold the symbol sheet (Image3).
+    // `pictures` must hold the symbol sheet (SymbolSheet).
     MachineSurface(const GameState& state, const Game& game, MachinePictures pictures, SurfaceScreen screen);
 
     const QImage& image() const { return surface_; }
@@ -85,7 +85,7 @@ private:
     SurfaceScreen screen_;
     ReelGeometry geometry_;
     QImage surface_;
-    QImage machineCopy_; // Image1 stretched to the machine's size
+    QImage machineCopy_; // MachineBackground stretched to the machine's size
     QImage SymbolCopy;   // the symbol sheet stretched by ScaleUnit
     QImage MotionCopy;   // the motion picture stretched by ScaleUnit
     std::array<QImage, 3> heldReels_;

@@ -4,16 +4,18 @@
 
 namespace slotmachine {
 
-// The machine window's timers, by the numbers the games know them by.
+// The machine window's timers. The engine runs the first five; the three game
+// feature timers tick Game::timerTick, and each game names its own use of them
+// (Emberpeak's wild animation, Pawlane's hold lamps, ...).
 enum class MachineTimer {
-    Timer1 = 1, // start timer: music and start sound
-    Timer2,     // idle blinking of the buttons
-    Timer3,     // win lamps
-    Timer4,     // starts the music track that is due
-    Timer5,     // blinking coin sign while no win is shown
-    Timer6,     // game feature timers (wild animation, hold lamps, nudge buttons,
-    Timer7,     // winning line bars)
-    Timer8,
+    StartUp = 1,      // once after start-up: music and start sound
+    ButtonBlinking,   // idle blinking of the buttons
+    WinLamps,         // win lamps
+    MusicTick,        // starts the music track that is due
+    CoinSignBlinking, // blinking coin sign while no win is shown
+    GameFeature1,     // the game feature timers
+    GameFeature2,
+    GameFeature3,
 };
 
 // Starting, stopping and asking after the machine's timers. The window runs real

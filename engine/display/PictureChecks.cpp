@@ -18,7 +18,7 @@ std::optional<MachinePictures> prepareMachinePictures(MachinePictures pictures, 
                                      "properly!"));
         return std::nullopt;
     }
-    pictures.Image3 = std::move(*sheet);
+    pictures.SymbolSheet = std::move(*sheet);
     return pictures;
 }
 

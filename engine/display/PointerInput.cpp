@@ -6,7 +6,7 @@
 
 namespace slotmachine {
 
-bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth,
+bool pressMachineAt(SlotMachine& machine, int x, int y, int logoWidth,
                    const std::function<void()>& openLogoPage) {
     Game& game = machine.game();
     const ReelGeometry& g = machine.geometry();

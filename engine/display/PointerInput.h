@@ -12,7 +12,7 @@ class SlotMachine;
 // (`logoWidth` square at the top left), whose page `openLogoPage` opens, busy or
 // not; the game's `pointerPressAfterButtons`, for every press. Returns whether the
 // press was on the logo.
-bool FormMouseDown(SlotMachine& machine, int x, int y, int logoWidth,
+bool pressMachineAt(SlotMachine& machine, int x, int y, int logoWidth,
                    const std::function<void()>& openLogoPage = {});
 
 } // namespace slotmachine

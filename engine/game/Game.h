@@ -55,7 +55,7 @@ public:
     // the coin's sound, in Bet Five before it, and before the coin that reaches the
     // coin limit starts the spin. By default the Credits meter, then the Coins meter.
     virtual void coinBet(SlotMachine& machine, BetCommand command);
-    // When a spin starts, right after Timer2, Timer3 and Timer5 have been stopped and
+    // When a spin starts, right after ButtonBlinking, WinLamps and CoinSignBlinking have been stopped and
     // before the title lamps are lit: stop the game's own timers here.
     virtual void spinStarting(SlotMachine& machine);
     // After the buttons have been dimmed and the coin sign lit, before the reels move.
@@ -94,7 +94,7 @@ public:
     // The last step of every pointer press, after the buttons, the coin sign and the
     // logo.
     virtual void pointerPressAfterButtons(SlotMachine& machine, int x, int y);
-    // A tick of one of the timers the game runs for its features (Timer6 to Timer8),
+    // A tick of one of the timers the game runs for its features (GameFeature1 to GameFeature3),
     // started and stopped by the game through SlotMachine::timers().
     virtual void timerTick(SlotMachine& machine, MachineTimer timer);
     // Once the machine window exists: after the start-up reset, the read of the

@@ -39,7 +39,7 @@ struct GameValues {
     // rules pay on each open one; with other rules only the first is read).
     std::span<const int> paylineRows = MiddleRowOnly;
 
-    // Where the title glass lamp lies; its unlit picture `Dimmed` has its size.
+    // Where the title glass lamp lies; its unlit picture `TitleGlassUnlit` has its size.
     DesignRect titleGlass = TallTitleGlassPlace;
     // The game's own pictures, in the order their replacement files are looked for
     // (after "bonusx.bmp", before "Bet1But.bmp").

@@ -63,7 +63,7 @@ void SlotMachine::evaluatePayline() {
     }
     outcome_.lineWin = s.SpinWin;
     if (s.SpinWin > 0) {
-        timers().start(MachineTimer::Timer3);
+        timers().start(MachineTimer::WinLamps);
         playWinSound();
         countUp();
     }

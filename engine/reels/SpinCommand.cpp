@@ -47,9 +47,9 @@ void SlotMachine::runSpinCommand() {
         return;
     }
 
-    timers().stop(MachineTimer::Timer2);
-    timers().stop(MachineTimer::Timer3);
-    timers().stop(MachineTimer::Timer5);
+    timers().stop(MachineTimer::ButtonBlinking);
+    timers().stop(MachineTimer::WinLamps);
+    timers().stop(MachineTimer::CoinSignBlinking);
     g.spinStarting(*this);
     display().DrawLamp(Lamp::TitleGlass, true);
     display().DrawLamp(Lamp::TitleStrip, true);
@@ -77,9 +77,9 @@ void SlotMachine::runSpinCommand() {
     display().DrawButton(MachineButton::BetOne, true);
     display().DrawButton(MachineButton::BetFive, true);
     display().DrawButton(MachineButton::Spin, true);
-    timers().start(MachineTimer::Timer2);
-    if (!timers().isActive(MachineTimer::Timer3)) {
-        timers().start(MachineTimer::Timer5);
+    timers().start(MachineTimer::ButtonBlinking);
+    if (!timers().isActive(MachineTimer::WinLamps)) {
+        timers().start(MachineTimer::CoinSignBlinking);
     }
 }
 

@@ -3,13 +3,13 @@
 #include "engine/audio/MachineAudio.h"
 #include "engine/display/MachineSurface.h"
 #include "engine/game/Game.h"
-#include "engine/records/LoadSaveWindow.h"
-#include "engine/records/StatsForm.h"
+#include "engine/records/SaveOpenWindow.h"
+#include "engine/records/StatisticsWindow.h"
 #include "engine/reels/SlotMachine.h"
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/HelpViewer.h"
-#include "engine/shell/PaychartWindow.h"
+#include "engine/shell/PayChartWindow.h"
 #include "engine/shell/PublisherPage.h"
 #include "engine/shell/StartupValues.h"
 #include "engine/state/ClampedMath.h"
@@ -51,45 +51,45 @@ QAction* MachineMenu::item(QMenu* menu, const QString& caption, void (MachineMen
 }
 
 void MachineMenu::createMenu(const QString& gameTitle) {
-    MainMenu1 = window_.menuBar();
+    menuBar_ = window_.menuBar();
 
-    File1 = MainMenu1->addMenu(QStringLiteral("&File"));
-    NewGame1 = item(File1, QStringLiteral("&New Game"), &MachineMenu::NewGame1Click);
-    File1->addSeparator();
-    OpenGame1 = item(File1, QStringLiteral("&Open Game"), &MachineMenu::OpenGame1Click);
-    SaveGame1 = item(File1, QStringLiteral("&Save Game"), &MachineMenu::SaveGame1Click);
-    File1->addSeparator();
+    fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
+    newGameAction_ = item(fileMenu_, QStringLiteral("&New Game"), &MachineMenu::newGame);
+    fileMenu_->addSeparator();
+    openGameAction_ = item(fileMenu_, QStringLiteral("&Open Game"), &MachineMenu::openGame);
+    saveGameAction_ = item(fileMenu_, QStringLiteral("&Save Game"), &MachineMenu::saveGame);
+    fileMenu_->addSeparator();
     // Ctrl+Q, as every desktop program quits; the menu shows the shortcut.
-    item(File1, QStringLiteral("E&xit"), &MachineMenu::Exit1Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    item(fileMenu_, QStringLiteral("E&xit"), &MachineMenu::exitGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
-    Sound1 = item(Options1, QStringLiteral("Sound"), &MachineMenu::Sound1Click);
-    Sound1->setCheckable(true);
-    Sound1->setChecked(true);
-    Music1 = item(Options1, QStringLiteral("Music"), &MachineMenu::Music1Click);
-    Music1->setCheckable(true);
-    Music1->setChecked(true);
-    Borrow1 = item(Options1, QStringLiteral("&Borrow"), &MachineMenu::Borrow1Click);
-    item(Options1, QStringLiteral("&Stats"), &MachineMenu::Stats1Click);
-    item(Options1, QStringLiteral("&Payoffs"), &MachineMenu::Payoffs1Click);
+    optionsMenu_ = menuBar_->addMenu(QStringLiteral("&Options"));
+    soundAction_ = item(optionsMenu_, QStringLiteral("Sound"), &MachineMenu::switchSound);
+    soundAction_->setCheckable(true);
+    soundAction_->setChecked(true);
+    musicAction_ = item(optionsMenu_, QStringLiteral("Music"), &MachineMenu::switchMusic);
+    musicAction_->setCheckable(true);
+    musicAction_->setChecked(true);
+    borrowAction_ = item(optionsMenu_, QStringLiteral("&Borrow"), &MachineMenu::openLoanDesk);
+    item(optionsMenu_, QStringLiteral("&Stats"), &MachineMenu::showStatistics);
+    item(optionsMenu_, QStringLiteral("&Payoffs"), &MachineMenu::showPayChart);
 
-    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
-    item(Help1, QStringLiteral("Version"), &MachineMenu::Version1Click);
-    Help1->addSeparator();
-    item(Help1, QStringLiteral("&") + gameTitle + QStringLiteral(" Manual"),
-         &MachineMenu::GameManual1Click);
-    Help1->addSeparator();
-    item(Help1, QStringLiteral("&Brightplay Homepage"), &MachineMenu::PublisherHomepage1Click);
-    Help1->addSeparator();
-    item(Help1, QStringLiteral("&Company Information"), &MachineMenu::CompanyInformation1Click);
+    helpMenu_ = menuBar_->addMenu(QStringLiteral("&Help"));
+    item(helpMenu_, QStringLiteral("Version"), &MachineMenu::showVersion);
+    helpMenu_->addSeparator();
+    item(helpMenu_, QStringLiteral("&") + gameTitle + QStringLiteral(" Manual"),
+         &MachineMenu::showManual);
+    helpMenu_->addSeparator();
+    item(helpMenu_, QStringLiteral("&Brightplay Homepage"), &MachineMenu::showPublisherPage);
+    helpMenu_->addSeparator();
+    item(helpMenu_, QStringLiteral("&Company Information"), &MachineMenu::showCompanyInformation);
 
     // Commands that replace the game wait until the spin or bonus game has ended.
-    QObject::connect(File1, &QMenu::aboutToShow, File1, [this] {
+    QObject::connect(fileMenu_, &QMenu::aboutToShow, fileMenu_, [this] {
         if (parts_) {
             updateCommandAvailability();
         }
     });
-    QObject::connect(Options1, &QMenu::aboutToShow, Options1, [this] {
+    QObject::connect(optionsMenu_, &QMenu::aboutToShow, optionsMenu_, [this] {
         if (parts_) {
             updateCommandAvailability();
         }
@@ -98,7 +98,7 @@ void MachineMenu::createMenu(const QString& gameTitle) {
 
 void MachineMenu::updateCommandAvailability() {
     const bool free = canReplaceGame();
-    for (QAction* action : {NewGame1, OpenGame1, SaveGame1, Borrow1}) {
+    for (QAction* action : {newGameAction_, openGameAction_, saveGameAction_, borrowAction_}) {
         action->setEnabled(free);
     }
 }
@@ -107,21 +107,21 @@ bool MachineMenu::canReplaceGame() const {
     return parts_->machine.canReplaceGame() && !parts_->keeper.closing();
 }
 
-void MachineMenu::NewGame1Click() {
+void MachineMenu::newGame() {
     if (canReplaceGame() && parts_->machine.newGame()) {
         parts_->keeper.store();
     }
 }
 
-void MachineMenu::OpenGame1Click() {
-    showLoadSave(false);
+void MachineMenu::openGame() {
+    showSaveOpen(false);
 }
 
-void MachineMenu::SaveGame1Click() {
-    showLoadSave(true);
+void MachineMenu::saveGame() {
+    showSaveOpen(true);
 }
 
-void MachineMenu::showLoadSave(bool saveMode) {
+void MachineMenu::showSaveOpen(bool saveMode) {
     if (!canReplaceGame()) {
         return;
     }
@@ -132,7 +132,7 @@ void MachineMenu::showLoadSave(bool saveMode) {
     const std::int32_t coins = std::exchange(state.Coins, 0);
     state.Credits = addClamped(state.Credits, coins);
     {
-        TLoadSave window(state, parts_->records, parts_->dialogs, parts_->help, parts_->values.GameTitle, saveMode,
+        SaveOpenWindow window(state, parts_->records, parts_->dialogs, parts_->help, parts_->values.GameTitle, saveMode,
                          parentWindow());
         if (window.listed() && !parts_->keeper.closing()) {
             window.exec();
@@ -148,17 +148,17 @@ void MachineMenu::showLoadSave(bool saveMode) {
     parts_->machine.playDueBonus();
 }
 
-void MachineMenu::Exit1Click() {
+void MachineMenu::exitGame() {
     parts_->machine.state().StopReels = true;
     window_.close();
 }
 
-void MachineMenu::Borrow1Click() {
+void MachineMenu::openLoanDesk() {
     if (!canReplaceGame()) {
         return;
     }
     {
-        TBorrowC window(parts_->machine.state(), parts_->surface.pictures(), parts_->surface.geometry().layoutWidth,
+        LoanDeskWindow window(parts_->machine.state(), parts_->surface.pictures(), parts_->surface.geometry().layoutWidth,
                         parts_->dialogs, parts_->help, parentWindow());
         window.exec();
     }
@@ -166,17 +166,17 @@ void MachineMenu::Borrow1Click() {
     parts_->keeper.store();
 }
 
-void MachineMenu::Stats1Click() {
-    TStatsForm window(parts_->machine.state(), parentWindow());
+void MachineMenu::showStatistics() {
+    StatisticsWindow window(parts_->machine.state(), parentWindow());
     window.exec();
 }
 
-void MachineMenu::Payoffs1Click() {
-    TPaychart window(parts_->values.ProgramDir, parts_->dialogs, parts_->help, parentWindow());
+void MachineMenu::showPayChart() {
+    PayChartWindow window(parts_->values.ProgramDir, parts_->dialogs, parts_->help, parentWindow());
     window.exec();
 }
 
-void MachineMenu::Version1Click() {
+void MachineMenu::showVersion() {
     const QString newline = QStringLiteral("\r\n");
     const StartupValues& values = parts_->values;
     parts_->dialogs.information(values.GameTitle + newline + QStringLiteral("Version:  ") + values.VersionText +
@@ -184,29 +184,29 @@ void MachineMenu::Version1Click() {
                                QString::fromUtf8(PublisherRights));
 }
 
-void MachineMenu::GameManual1Click() {
+void MachineMenu::showManual() {
     parts_->help.showContents();
 }
 
-void MachineMenu::PublisherHomepage1Click() {
+void MachineMenu::showPublisherPage() {
     openPublisherPage(parts_->values, parts_->dialogs);
 }
 
-void MachineMenu::CompanyInformation1Click() {
+void MachineMenu::showCompanyInformation() {
     parts_->help.showTopic(HelpCompanyInformation);
 }
 
-void MachineMenu::Sound1Click() {
+void MachineMenu::switchSound() {
     GameState& state = parts_->machine.state();
     // A sound already playing plays on.
     state.SoundOn = !state.SoundOn;
-    Sound1->setChecked(state.SoundOn);
+    soundAction_->setChecked(state.SoundOn);
 }
 
-void MachineMenu::Music1Click() {
+void MachineMenu::switchMusic() {
     GameState& state = parts_->machine.state();
     state.MusicOn = !state.MusicOn;
-    Music1->setChecked(state.MusicOn);
+    musicAction_->setChecked(state.MusicOn);
     parts_->audio.music().musicSwitched();
 }
 

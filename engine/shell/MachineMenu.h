@@ -52,38 +52,38 @@ public:
     bool canReplaceGame() const;
     void updateCommandAvailability();
 
-    void NewGame1Click();
-    void OpenGame1Click();
-    void SaveGame1Click();
-    void Exit1Click();
-    void Sound1Click();
-    void Music1Click();
-    void Borrow1Click();
-    void Stats1Click();
-    void Payoffs1Click();
-    void Version1Click();
-    void GameManual1Click();
-    void PublisherHomepage1Click();
-    void CompanyInformation1Click();
+    void newGame();
+    void openGame();
+    void saveGame();
+    void exitGame();
+    void switchSound();
+    void switchMusic();
+    void openLoanDesk();
+    void showStatistics();
+    void showPayChart();
+    void showVersion();
+    void showManual();
+    void showPublisherPage();
+    void showCompanyInformation();
 
 private:
     void createMenu(const QString& gameTitle);
     QAction* item(QMenu* menu, const QString& caption, void (MachineMenu::*handler)());
-    void showLoadSave(bool saveMode);
+    void showSaveOpen(bool saveMode);
     QWidget* parentWindow() const;
 
     QMainWindow& window_;
     std::optional<MenuParts> parts_;
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* File1 = nullptr;
-    QMenu* Options1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* NewGame1 = nullptr;
-    QAction* OpenGame1 = nullptr;
-    QAction* SaveGame1 = nullptr;
-    QAction* Sound1 = nullptr;
-    QAction* Music1 = nullptr;
-    QAction* Borrow1 = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* optionsMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QAction* newGameAction_ = nullptr;
+    QAction* openGameAction_ = nullptr;
+    QAction* saveGameAction_ = nullptr;
+    QAction* soundAction_ = nullptr;
+    QAction* musicAction_ = nullptr;
+    QAction* borrowAction_ = nullptr;
 };
 
 } // namespace slotmachine

@@ -58,51 +58,51 @@ void rejectOpenDialogs() {
 
 } // namespace
 
-std::unique_ptr<TForm1> TForm1::create(Game& game, GameRecords& records, AudioOutputs audio,
+std::unique_ptr<MachineWindow> MachineWindow::create(Game& game, GameRecords& records, AudioOutputs audio,
                                        const QString& programPath, Clock* clock) {
-    std::unique_ptr<TForm1> window(new TForm1(game, records, audio, programPath, clock));
-    if (!window->FormCreate()) {
+    std::unique_ptr<MachineWindow> window(new MachineWindow(game, records, audio, programPath, clock));
+    if (!window->startUp()) {
         return nullptr;
     }
     return window;
 }
 
-TForm1::TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock)
+MachineWindow::MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock)
     : game_(game), records_(records), programPath_(programPath), clock_(clock != nullptr ? *clock : realClock_),
       audioOutputs_(audio), dialogs_(QString(), this) {
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         timers_[i].setInterval(TimerIntervals[i]);
     }
-    timer(MachineTimer::Timer1).setSingleShot(true);
+    timer(MachineTimer::StartUp).setSingleShot(true);
 }
 
-TForm1::~TForm1() {
+MachineWindow::~MachineWindow() {
     for (QTimer& t : timers_) {
         t.stop();
     }
 }
 
-QTimer& TForm1::timer(MachineTimer which) {
+QTimer& MachineWindow::timer(MachineTimer which) {
     return timers_[static_cast<std::size_t>(which) - 1];
 }
 
-const QTimer& TForm1::timer(MachineTimer which) const {
+const QTimer& MachineWindow::timer(MachineTimer which) const {
     return timers_[static_cast<std::size_t>(which) - 1];
 }
 
-void TForm1::start(MachineTimer which) {
+void MachineWindow::start(MachineTimer which) {
     timer(which).start();
 }
 
-void TForm1::stop(MachineTimer which) {
+void MachineWindow::stop(MachineTimer which) {
     timer(which).stop();
 }
 
-bool TForm1::isActive(MachineTimer which) const {
+bool MachineWindow::isActive(MachineTimer which) const {
     return timer(which).isActive();
 }
 
-bool TForm1::FormCreate() {
+bool MachineWindow::startUp() {
     random_.seedFromTimeOfDay();
     values_ = startupValuesFor(game_.values(), programPath_);
     state_.Busy = true;
@@ -143,10 +143,10 @@ bool TForm1::FormCreate() {
     machine_->FullRepaint();
     game_.windowCreated(*machine_);
 
-    start(MachineTimer::Timer1);
-    start(MachineTimer::Timer2);
-    start(MachineTimer::Timer4);
-    start(MachineTimer::Timer5);
+    start(MachineTimer::StartUp);
+    start(MachineTimer::ButtonBlinking);
+    start(MachineTimer::MusicTick);
+    start(MachineTimer::CoinSignBlinking);
     showCentred(*screen);
     // Once the program runs its event loop (so that a termination signal finds the
     // game kept): what the start-up read has to say (a damaged record file kept
@@ -163,7 +163,7 @@ bool TForm1::FormCreate() {
     return true;
 }
 
-int TForm1::layoutWidthOn(const QScreen& screen) const {
+int MachineWindow::layoutWidthOn(const QScreen& screen) const {
     // The largest 4:3 area below the title and the menu, in device pixels.
     const QRect available = screen.availableGeometry();
     const int chrome = menuBar()->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight);
@@ -173,12 +173,12 @@ int TForm1::layoutWidthOn(const QScreen& screen) const {
     return std::max(DesignWidth / 4, width);
 }
 
-void TForm1::createView() {
+void MachineWindow::createView() {
     view_ = new MachineView(this);
     setCentralWidget(view_);
     view_->setSurface(&surface_->image());
     surface_->changed = [this](const QRect& r) { view_->surfaceChanged(r); };
-    view_->pressed = [this](QPoint p) { FormMouseDown(p); };
+    view_->pressed = [this](QPoint p) { pressAt(p); };
     trace_ = qEnvironmentVariableIsSet("SLOTS_TRACE");
     view_->painted = [this] {
         if (trace_ && !firstPaintTraced_) {
@@ -189,20 +189,20 @@ void TForm1::createView() {
     };
 }
 
-void TForm1::connectTimers() {
-    connect(&timer(MachineTimer::Timer1), &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(&timer(MachineTimer::Timer2), &QTimer::timeout, this, [this] { lamps_->Timer2Timer(); });
-    connect(&timer(MachineTimer::Timer3), &QTimer::timeout, this, [this] { lamps_->Timer3Timer(); });
-    connect(&timer(MachineTimer::Timer4), &QTimer::timeout, this, [this] { audio_->music().startDueTrack(); });
-    connect(&timer(MachineTimer::Timer5), &QTimer::timeout, this, [this] { lamps_->Timer5Timer(); });
-    for (const MachineTimer t : {MachineTimer::Timer6, MachineTimer::Timer7, MachineTimer::Timer8}) {
+void MachineWindow::connectTimers() {
+    connect(&timer(MachineTimer::StartUp), &QTimer::timeout, this, [this] { finishStartUp(); });
+    connect(&timer(MachineTimer::ButtonBlinking), &QTimer::timeout, this, [this] { lamps_->blinkButtons(); });
+    connect(&timer(MachineTimer::WinLamps), &QTimer::timeout, this, [this] { lamps_->blinkWinLamps(); });
+    connect(&timer(MachineTimer::MusicTick), &QTimer::timeout, this, [this] { audio_->music().startDueTrack(); });
+    connect(&timer(MachineTimer::CoinSignBlinking), &QTimer::timeout, this, [this] { lamps_->blinkCoinSign(); });
+    for (const MachineTimer t : {MachineTimer::GameFeature1, MachineTimer::GameFeature2, MachineTimer::GameFeature3}) {
         // A game's timer may run a feature (a nudge) that changes the game.
         connect(&timer(t), &QTimer::timeout, this,
                 [this, t] { forward([this, t] { game_.timerTick(*machine_, t); }); });
     }
 }
 
-void TForm1::showCentred(const QScreen& screen) {
+void MachineWindow::showCentred(const QScreen& screen) {
     // Ten pixels smaller than the screen's free area, and never smaller than the machine.
     const QRect available = screen.availableGeometry();
     const QSizeF machine = QSizeF(surface_->image().size()) / screen.devicePixelRatio();
@@ -220,7 +220,7 @@ void TForm1::showCentred(const QScreen& screen) {
 }
 
 template <typename Command>
-void TForm1::forward(Command command) {
+void MachineWindow::forward(Command command) {
     const std::int32_t spinsBefore = state_.Spins;
     keeper_->run(command);
     if (trace_ && state_.Spins != spinsBefore) {
@@ -229,12 +229,12 @@ void TForm1::forward(Command command) {
     }
 }
 
-void TForm1::FormMouseDown(QPoint position) {
+void MachineWindow::pressAt(QPoint position) {
     if (keeper_->closing()) {
         return;
     }
     forward([&] {
-        slotmachine::FormMouseDown(*machine_, position.x(), position.y(), surface_->pictures().SealLogo.width(),
+        slotmachine::pressMachineAt(*machine_, position.x(), position.y(), surface_->pictures().SealLogo.width(),
                                    [this] {
                                        if (!keeper_->closing()) {
                                            openPublisherPage(values_, dialogs_);
@@ -243,14 +243,14 @@ void TForm1::FormMouseDown(QPoint position) {
     });
 }
 
-void TForm1::FormKeyDown(int virtualKey) {
+void MachineWindow::keyPressed(int virtualKey) {
     if (keeper_->closing()) {
         return;
     }
     forward([&] { machine_->keyDown(virtualKey); });
 }
 
-void TForm1::keyPressEvent(QKeyEvent* event) {
+void MachineWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 && !keeper_->closing()) {
         help_->showContents();
         return;
@@ -265,11 +265,11 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
         QMainWindow::keyPressEvent(event);
         return;
     }
-    FormKeyDown(key);
+    keyPressed(key);
 }
 
-void TForm1::Timer1Timer() {
-    stop(MachineTimer::Timer1);
+void MachineWindow::finishStartUp() {
+    stop(MachineTimer::StartUp);
     if (state_.MusicOn) {
         audio_->music().startMusic();
     }
@@ -280,12 +280,12 @@ void TForm1::Timer1Timer() {
     }
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MachineWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     keeper_->close([this] { shutDown(); });
 }
 
-void TForm1::shutDown() {
+void MachineWindow::shutDown() {
     hide();
     QCoreApplication::processEvents();
     for (QTimer& t : timers_) {
@@ -305,7 +305,7 @@ void TForm1::shutDown() {
     rejectOpenDialogs();
 }
 
-void TForm1::endUnattended() {
+void MachineWindow::endUnattended() {
     dialogs_.setUnattended(true);
     if (keeper_->closing()) {
         // Already closing, perhaps waiting for the player to read why the last

@@ -33,14 +33,14 @@ class MachineView;
 // The machine window: hosts the machine's surface, its timers and its menu
 // (MachineMenu), and passes keys, pointer presses and the game timers' ticks to the
 // engine. The GameKeeper decides when the game is stored and when a close ends.
-class TForm1 final : public QMainWindow, public MachineTimers {
+class MachineWindow final : public QMainWindow, public MachineTimers {
 public:
     // Creates the window and runs its start-up. Null when the program must end
     // (the symbol sheet is missing; the player has been told). The machine waits on
     // real time unless a tool that drives the window itself hands it a `clock`.
-    static std::unique_ptr<TForm1> create(Game& game, GameRecords& records, AudioOutputs audio,
+    static std::unique_ptr<MachineWindow> create(Game& game, GameRecords& records, AudioOutputs audio,
                                           const QString& programPath, Clock* clock = nullptr);
-    ~TForm1() override;
+    ~MachineWindow() override;
 
     SlotMachine& machine() { return *machine_; }
     MachineAudio& audio() { return *audio_; }
@@ -62,15 +62,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    TForm1(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
-    bool FormCreate();
+    MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
+    bool startUp();
     int layoutWidthOn(const QScreen& screen) const;
     void createView();
     void connectTimers();
     void showCentred(const QScreen& screen);
-    void FormMouseDown(QPoint position);
-    void FormKeyDown(int virtualKey);
-    void Timer1Timer();
+    void pressAt(QPoint position);
+    void keyPressed(int virtualKey);
+    // The start timer's one tick: the music, the start sound, and Busy cleared.
+    void finishStartUp();
     // Hands a player's command (or a game timer's tick) to the machine through the keeper.
     template <typename Command>
     void forward(Command command);
@@ -100,7 +101,7 @@ private:
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<MachineMenu> menu_;
 
-    // Timer1 to Timer8; game timers (Timer6 to Timer8) tick the game's hook.
+    // Every MachineTimer, in its order; the game feature timers tick the game's hook.
     std::array<QTimer, 8> timers_;
     // SLOTS_TRACE in the environment makes the window report its timings on
     // standard error, for the benchmarks.

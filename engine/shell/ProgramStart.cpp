@@ -296,7 +296,7 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     RecordFile records(recordPath, values.stock, dateSeparatorOf(QLocale::system()));
     records.setStockOfAFreshGame(values.stockAtNewGame);
     SdlAudio audio;
-    std::unique_ptr<TForm1> window = TForm1::create(game, records, audio.outputs(), programPath);
+    std::unique_ptr<MachineWindow> window = MachineWindow::create(game, records, audio.outputs(), programPath);
     if (!window) {
         return 1;
     }

@@ -6,6 +6,7 @@
 #include "engine/reels/SlotMachine.h"
 #include "engine/state/ClampedMath.h"
 #include "games/emberpeak/EmberpeakGame.h"
+#include "games/emberpeak/EmberpeakTimers.h"
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
 
@@ -28,14 +29,14 @@ void EmberpeakGame::evaluate(SlotMachine& machine) {
     const int c = codeAt(s, 2, paylinePosition(s, 2));
     const bool wild = c == WildSymbol;
     if (wild) {
-        timers.start(MachineTimer::Timer6);
+        timers.start(WildAnimationTimer);
     }
 
     const PayRule* rule = paytable_.match(a, b, c);
     if (rule == nullptr) {
         nudgeMode_ = true;
     } else if (rule->payout == Payout::BonusGame) {
-        timers.stop(MachineTimer::Timer3);
+        timers.stop(MachineTimer::WinLamps);
         // Not played while the program closes: the bonus game is then kept as due.
         if (machine.runBonusGame() && s.SpinWin > 0) {
             machine.countUp();
@@ -54,12 +55,12 @@ void EmberpeakGame::evaluate(SlotMachine& machine) {
         machine.playWinSound();
     }
     if (s.SpinWin > 0) {
-        timers.start(MachineTimer::Timer3);
+        timers.start(MachineTimer::WinLamps);
         drawNudgeButtons(machine.display(), false);
         nudgeMode_ = false;
         machine.countUp();
     } else if (s.Nudges > 0) {
-        timers.start(MachineTimer::Timer7);
+        timers.start(NudgeButtonBlinking);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "games/emberpeak/EmberpeakGame.h"
 
 #include "engine/reels/SlotMachine.h"
+#include "games/emberpeak/EmberpeakTimers.h"
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
 
@@ -64,8 +65,8 @@ int EmberpeakGame::symbolNumber(int reel, int position) const {
 }
 
 void EmberpeakGame::spinStarting(SlotMachine& machine) {
-    machine.timers().stop(MachineTimer::Timer6);
-    machine.timers().stop(MachineTimer::Timer7);
+    machine.timers().stop(WildAnimationTimer);
+    machine.timers().stop(NudgeButtonBlinking);
 }
 
 void EmberpeakGame::buttonsDimmed(SlotMachine& machine) {
@@ -80,21 +81,21 @@ void EmberpeakGame::repaintStep(SlotMachine& machine, RepaintStep step) {
 }
 
 void EmberpeakGame::timerTick(SlotMachine& machine, MachineTimer timer) {
-    if (timer == MachineTimer::Timer6) {
+    if (timer == WildAnimationTimer) {
         wild_.tick(machine.display());
-    } else if (timer == MachineTimer::Timer7) {
+    } else if (timer == NudgeButtonBlinking) {
         blinkLit_ = !blinkLit_;
         drawNudgeButtons(machine.display(), blinkLit_);
     }
 }
 
 void EmberpeakGame::windowCreated(SlotMachine& machine) {
-    machine.timers().start(MachineTimer::Timer6);
+    machine.timers().start(WildAnimationTimer);
 }
 
 void EmberpeakGame::closing(SlotMachine& machine) {
-    machine.timers().stop(MachineTimer::Timer6);
-    machine.timers().stop(MachineTimer::Timer7);
+    machine.timers().stop(WildAnimationTimer);
+    machine.timers().stop(NudgeButtonBlinking);
 }
 
 } // namespace slotmachine::emberpeak

@@ -45,7 +45,8 @@ public:
     void pointerPressBeforeButtons(SlotMachine& machine, int x, int y) override;
     // Every press ends the offer once no nudges are left.
     void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
-    // Timer6 animates the wild symbol, Timer7 blinks the nudge buttons.
+    // WildAnimationTimer animates the wild symbol, NudgeButtonBlinking blinks the nudge
+    // buttons.
     void timerTick(SlotMachine& machine, MachineTimer timer) override;
     // The payline shows the wild symbol at start: its animation runs.
     void windowCreated(SlotMachine& machine) override;

@@ -5,6 +5,7 @@
 #include "engine/reels/SlotMachine.h"
 #include "engine/state/ClampedMath.h"
 #include "games/emberpeak/EmberpeakGame.h"
+#include "games/emberpeak/EmberpeakTimers.h"
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
 
@@ -35,7 +36,7 @@ bool EmberpeakGame::nudge(SlotMachine& machine, int reel) {
     }
     return machine.runFeature([this, &machine, reel] {
         GameState& s = machine.state();
-        machine.timers().stop(MachineTimer::Timer7);
+        machine.timers().stop(NudgeButtonBlinking);
         s.Nudges -= 1;
         ShowNudges(machine);
         nudgeMode_ = false;
@@ -55,7 +56,7 @@ void EmberpeakGame::switchOffWhenNoneLeft(SlotMachine& machine) {
         return;
     }
     nudgeMode_ = false;
-    machine.timers().stop(MachineTimer::Timer7);
+    machine.timers().stop(NudgeButtonBlinking);
     drawNudgeButtons(machine.display(), false);
 }
 

@@ -8,7 +8,7 @@ void drawNudgeButtons(MachineDisplay& display, bool lit) {
     for (const DesignRect& place : NudgeButtonPlaces) {
         // The nudge button is the game's picture in the place other machines use
         // for their bonus meter.
-        display.DrawPictureHalf(QStringLiteral("BonusBMP"), place, lit);
+        display.DrawPictureHalf(QStringLiteral("BonusMeter"), place, lit);
     }
 }
 

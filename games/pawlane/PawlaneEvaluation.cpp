@@ -7,6 +7,7 @@
 #include "engine/state/ClampedMath.h"
 #include "games/pawlane/PawlaneHolds.h"
 #include "games/pawlane/PawlaneSymbols.h"
+#include "games/pawlane/PawlaneTimers.h"
 
 #include <algorithm>
 
@@ -94,8 +95,8 @@ void evaluateSpin(SlotMachine& machine, const Paytable& paytable, PawlaneHolds& 
     if (s.SpinWin > 0) {
         machine.playWinSound();
         holds.drawLamps(machine, false);
-        machine.timers().start(MachineTimer::Timer3);
-        machine.timers().start(MachineTimer::Timer8);
+        machine.timers().start(MachineTimer::WinLamps);
+        machine.timers().start(WinningLineBlinking);
         machine.countUp();
     } else {
         holds.openAfterLoss(machine);

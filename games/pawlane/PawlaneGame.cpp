@@ -5,6 +5,7 @@
 #include "games/pawlane/PawlaneBonus.h"
 #include "games/pawlane/PawlaneEvaluation.h"
 #include "games/pawlane/PawlaneSymbols.h"
+#include "games/pawlane/PawlaneTimers.h"
 
 namespace slotmachine::pawlane {
 
@@ -82,8 +83,8 @@ void PawlaneGame::coinBet(SlotMachine& machine, BetCommand command) {
 }
 
 void PawlaneGame::spinStarting(SlotMachine& machine) {
-    machine.timers().stop(MachineTimer::Timer7);
-    machine.timers().stop(MachineTimer::Timer8);
+    machine.timers().stop(HoldLampBlinking);
+    machine.timers().stop(WinningLineBlinking);
     bars_.clearWins();
     LineBars::lightAll(machine);
     PawlaneHolds::show(machine); // after the last bet's repeat redrew the Coins meter
@@ -134,16 +135,16 @@ void PawlaneGame::pointerPressAfterButtons(SlotMachine& machine, int, int) {
 }
 
 void PawlaneGame::timerTick(SlotMachine& machine, MachineTimer timer) {
-    if (timer == MachineTimer::Timer7) {
+    if (timer == HoldLampBlinking) {
         holds_.blink(machine);
-    } else if (timer == MachineTimer::Timer8) {
+    } else if (timer == WinningLineBlinking) {
         bars_.blink(machine);
     }
 }
 
 void PawlaneGame::closing(SlotMachine& machine) {
-    machine.timers().stop(MachineTimer::Timer7);
-    machine.timers().stop(MachineTimer::Timer8);
+    machine.timers().stop(HoldLampBlinking);
+    machine.timers().stop(WinningLineBlinking);
 }
 
 std::int32_t PawlaneGame::stockSetAside(const SlotMachine&) const {

@@ -43,7 +43,8 @@ public:
     // Presses on the hold lamps hold reels.
     void pointerPressBeforeButtons(SlotMachine& machine, int x, int y) override;
     void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
-    // Timer7 blinks the hold lamps, Timer8 the bars of the winning lines.
+    // HoldLampBlinking blinks the hold lamps, WinningLineBlinking the bars of the
+    // winning lines.
     void timerTick(SlotMachine& machine, MachineTimer timer) override;
     // The lamps and the bars stop blinking.
     void closing(SlotMachine& machine) override;

@@ -4,6 +4,7 @@
 #include "engine/display/MachineTimers.h"
 #include "engine/reels/SlotMachine.h"
 #include "engine/state/ClampedMath.h"
+#include "games/pawlane/PawlaneTimers.h"
 
 namespace slotmachine::pawlane {
 
@@ -38,7 +39,7 @@ void PawlaneHolds::drawHeldLamps(SlotMachine& machine) const {
 void PawlaneHolds::openAfterLoss(SlotMachine& machine) {
     allowed_ = true;
     if (machine.state().Holds > 0) {
-        machine.timers().start(MachineTimer::Timer7);
+        machine.timers().start(HoldLampBlinking);
     }
 }
 
@@ -55,7 +56,7 @@ bool PawlaneHolds::hold(SlotMachine& machine, int reel) {
     drawLamp(machine, reel, true);
     held_[static_cast<std::size_t>(reel)] = true;
     if (used_ >= MostHoldsPerSpin || s.Holds == 0) {
-        machine.timers().stop(MachineTimer::Timer7);
+        machine.timers().stop(HoldLampBlinking);
         drawLamps(machine, false);
     }
     return true;
@@ -73,7 +74,7 @@ void PawlaneHolds::press(SlotMachine& machine, int x, int y) {
 void PawlaneHolds::afterPress(SlotMachine& machine) {
     if (machine.state().Holds <= 0) {
         allowed_ = false;
-        machine.timers().stop(MachineTimer::Timer7);
+        machine.timers().stop(HoldLampBlinking);
     }
 }
 
@@ -97,7 +98,7 @@ void PawlaneHolds::giveBack(SlotMachine& machine) {
     spinSettled();
     drawLamps(machine, false);
     if (allowed_ && s.Holds > 0) {
-        machine.timers().start(MachineTimer::Timer7);
+        machine.timers().start(HoldLampBlinking);
     }
 }
 

@@ -35,7 +35,7 @@ struct MusicRingTest : ::testing::Test {
     }
     MusicRing& ring() { return audio->music(); }
 
-    // Plays `count` tracks to their ends, as the start timer, Timer4 and the
+    // Plays `count` tracks to their ends, as the start timer, the music tick and the
     // player's end-of-play reports would, and returns the tracks opened.
     std::vector<int> playRing(int count) {
         ring().startMusic();

@@ -26,7 +26,7 @@ TEST(BonusPicturesTest, ReplacementFilesAreFoundIgnoringCaseAndOnlyPicturesRepla
     BonusPictures pictures = builtIn;
     loadBonusOverrides(pictures, QDir(dir.path()));
 
-    EXPECT_EQ(pictures.Image2.pixel(320, 240), QColor(10, 200, 30).rgb());
-    EXPECT_EQ(pictures.Image1, builtIn.Image1);
-    EXPECT_EQ(pictures.Image3, builtIn.Image3);
+    EXPECT_EQ(pictures.NoPrize.pixel(320, 240), QColor(10, 200, 30).rgb());
+    EXPECT_EQ(pictures.Board, builtIn.Board);
+    EXPECT_EQ(pictures.Prize, builtIn.Prize);
 }

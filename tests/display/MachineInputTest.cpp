@@ -22,9 +22,9 @@ struct Pointer : ::testing::Test {
     // Presses at a design point and says whether it opened the publisher's page.
     bool pressDesign(int x, int y) {
         const ReelGeometry& g = m.machine.geometry();
-        return FormMouseDown(m.machine, g.ScaleUnit(x), g.ScaleUnit(y), LogoWidth);
+        return pressMachineAt(m.machine, g.ScaleUnit(x), g.ScaleUnit(y), LogoWidth);
     }
-    bool press(int x, int y) { return FormMouseDown(m.machine, x, y, LogoWidth); }
+    bool press(int x, int y) { return pressMachineAt(m.machine, x, y, LogoWidth); }
 };
 
 } // namespace
@@ -106,7 +106,7 @@ TEST_F(Blinking, IdleButtonsLightOneAtATimeNeverTheSameTwice) {
     int previous = lamps.attractButton();
     std::array<int, 3> seen{};
     for (int tick = 0; tick < 200; ++tick) {
-        lamps.Timer2Timer();
+        lamps.blinkButtons();
         const int lit = lamps.attractButton();
         ASSERT_NE(lit, previous);
         ++seen[static_cast<std::size_t>(lit)];
@@ -123,28 +123,28 @@ TEST_F(Blinking, IdleButtonsLightOneAtATimeNeverTheSameTwice) {
 
 TEST_F(Blinking, WithCoinsBetOnlySpinBlinks) {
     m.state.Coins = 2;
-    lamps.Timer2Timer();
+    lamps.blinkButtons();
     EXPECT_EQ(lastButtons(), (std::vector<std::string>{"DrawButton BetOne lit", "DrawButton Spin lit",
                                                         "DrawButton BetFive lit"}));
-    lamps.Timer2Timer();
+    lamps.blinkButtons();
     EXPECT_EQ(lastButtons()[1], "DrawButton Spin dim");
     // A win on show blinks Spin the same way.
     m.state.Coins = 0;
-    m.timers.start(MachineTimer::Timer3);
-    lamps.Timer2Timer();
+    m.timers.start(MachineTimer::WinLamps);
+    lamps.blinkButtons();
     EXPECT_EQ(lastButtons()[1], "DrawButton Spin lit");
 }
 
 TEST_F(Blinking, TitleLampsAlternateAndTheCoinSignToggles) {
     for (int tick = 0; tick < 4; ++tick) {
         m.log.clear();
-        lamps.Timer3Timer();
+        lamps.blinkWinLamps();
         const bool stripLit = tick % 2 == 1;
         EXPECT_EQ(m.log, (EventLog{std::string("DrawLamp TitleStrip ") + (stripLit ? "lit" : "unlit"),
                                    std::string("DrawLamp TitleGlass ") + (stripLit ? "unlit" : "lit")}));
     }
     m.log.clear();
-    lamps.Timer5Timer();
-    lamps.Timer5Timer();
+    lamps.blinkCoinSign();
+    lamps.blinkCoinSign();
     EXPECT_EQ(m.log, (EventLog{"DrawLamp CoinSign lit", "DrawLamp CoinSign unlit"}));
 }

@@ -142,8 +142,8 @@ TEST_F(Surface, ButtonsShowTheirLitOrDimmedHalfInTheirScaledPlace) {
 
     // A replacement Spin picture of another size is cut by the Bet One picture's halves.
     MachinePictures odd = syntheticPictures();
-    odd.SpinBut = filled(78, 200, dimmedHalf());
-    QPainter(&odd.SpinBut).fillRect(0, 59, 78, 141, litHalf());
+    odd.SpinButton = filled(78, 200, dimmedHalf());
+    QPainter(&odd.SpinButton).fillRect(0, 59, 78, 141, litHalf());
     layOut(800, odd);
     surface->DrawButton(MachineButton::Spin, true);
     EXPECT_EQ(at(600, 300), litHalf());
@@ -204,7 +204,7 @@ TEST_F(Surface, ASpinFrameNearTheEndOfTheMotionPictureWrapsToItsStart) {
 
     // A motion picture shorter than the column loops as often as needed.
     MachinePictures shortMotion = syntheticPictures();
-    shortMotion.Image2 = cells(1, 2, 76, 76, motionColour);
+    shortMotion.ReelMotion = cells(1, 2, 76, 76, motionColour);
     layOut(800, shortMotion);
     surface->DrawSpinFrame(0, 100);
     EXPECT_EQ(at(300, 272), motionColour(1));

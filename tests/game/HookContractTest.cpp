@@ -34,7 +34,7 @@ struct Hooks : ::testing::Test {
     }
     void press(int designX, int designY) {
         const ReelGeometry& g = m.machine.geometry();
-        FormMouseDown(m.machine, g.ScaleUnit(designX), g.ScaleUnit(designY), 119);
+        pressMachineAt(m.machine, g.ScaleUnit(designX), g.ScaleUnit(designY), 119);
     }
 };
 
@@ -44,7 +44,7 @@ TEST_F(Hooks, SpinCallsEachHookAtItsStep) {
     m.machine.betOne();
     m.machine.spin();
     int at = after(-1, "Hook coinBet");
-    at = after(at, "Stop Timer5");
+    at = after(at, "Stop CoinSignBlinking");
     at = after(at, "Hook spinStarting");
     at = after(at, "DrawLamp TitleGlass lit");
     at = after(at, "DrawLamp CoinSign lit");
@@ -99,7 +99,7 @@ TEST_F(Hooks, ANewGameGivesBackStockSetAsideBeforeItsReset) {
 }
 
 TEST_F(Hooks, TheLogoOpensItsPageBeforeTheLastPointerHook) {
-    FormMouseDown(m.machine, 60, 60, 119, [this] { m.log.push_back("Logo page"); });
+    pressMachineAt(m.machine, 60, 60, 119, [this] { m.log.push_back("Logo page"); });
     after(after(after(-1, "Hook pointerPressBeforeButtons 60 60"), "Logo page"),
           "Hook pointerPressAfterButtons 60 60");
 }
@@ -118,7 +118,7 @@ TEST_F(Hooks, ButtonHitAreasIncludeAllFourScaledEdges) {
     };
     for (const Case& c : cases) {
         m.state.Coins = 0;
-        FormMouseDown(m.machine, c.x, c.y, 119);
+        pressMachineAt(m.machine, c.x, c.y, 119);
         EXPECT_EQ(m.state.Coins, c.coinsAfter) << c.x << "," << c.y;
     }
 }
@@ -218,7 +218,7 @@ TEST(WindowHooks, CreatedAfterTheFirstRepaintTimersTickTheGameClosingBeforeTheLa
     EventLog audioLog;
     RecordingEffects effects{audioLog};
     RecordingMusic music{audioLog};
-    auto window = TForm1::create(game, records, {effects, music}, dir.filePath(QStringLiteral("synthetic-slots")));
+    auto window = MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("synthetic-slots")));
     ASSERT_TRUE(window);
     const auto at = [&log](const std::string& entry) {
         return std::find(log.begin(), log.end(), entry) - log.begin();
@@ -229,9 +229,9 @@ TEST(WindowHooks, CreatedAfterTheFirstRepaintTimersTickTheGameClosingBeforeTheLa
     EXPECT_LT(at("ReadGame"), log.rend() - lastRepaint - 1);
     EXPECT_LT(log.rend() - lastRepaint - 1, at("Hook windowCreated"));
     EXPECT_EQ(at("Hook windowCreated"), static_cast<std::ptrdiff_t>(log.size()) - 1);
-    EXPECT_FALSE(window->isActive(MachineTimer::Timer6));
+    EXPECT_FALSE(window->isActive(MachineTimer::GameFeature1));
 
-    window->start(MachineTimer::Timer7);
+    window->start(MachineTimer::GameFeature2);
     QEventLoop wait;
     QTimer::singleShot(700, &wait, &QEventLoop::quit);
     wait.exec();
@@ -242,5 +242,5 @@ TEST(WindowHooks, CreatedAfterTheFirstRepaintTimersTickTheGameClosingBeforeTheLa
     QCoreApplication::processEvents();
     ASSERT_NE(at("Hook closing"), static_cast<std::ptrdiff_t>(log.size()));
     EXPECT_LT(at("Hook closing"), at("WriteGame"));
-    EXPECT_FALSE(window->isActive(MachineTimer::Timer7));
+    EXPECT_FALSE(window->isActive(MachineTimer::GameFeature2));
 }

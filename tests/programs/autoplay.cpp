@@ -5,7 +5,7 @@
 //   slots-autoplay GAME PROGRAM-PATH RECORD-FILE        play until killed
 //   slots-autoplay --check GAME RECORD-FILE MIN-SPINS   exit 0 when the file holds a whole game
 #include "engine/audio/sdl/SdlAudio.h"
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 #include "engine/records/RecordFile.h"
 #include "engine/shell/IniFile.h"
 #include "engine/shell/MachineWindow.h"
@@ -46,15 +46,15 @@ int play(int argc, char** argv) {
     const std::int32_t coinLimit = game->values().coinLimit;
     RecordFile records(QString::fromLocal8Bit(argv[3]), nullptr, QStringLiteral("/"));
     SdlAudio audio;
-    std::unique_ptr<TForm1> window =
-        TForm1::create(*game, records, audio.outputs(), QString::fromLocal8Bit(argv[2]));
+    std::unique_ptr<MachineWindow> window =
+        MachineWindow::create(*game, records, audio.outputs(), QString::fromLocal8Bit(argv[2]));
     if (!window) {
         return fail("the machine window did not open");
     }
     QTimer player;
     QObject::connect(&player, &QTimer::timeout, [&] {
         // A bonus game waits for a box to be picked.
-        if (auto* bonus = dynamic_cast<TTrickForm*>(QApplication::activeModalWidget())) {
+        if (auto* bonus = dynamic_cast<BonusWindow*>(QApplication::activeModalWidget())) {
             press(bonus, Qt::Key_Return);
             return;
         }

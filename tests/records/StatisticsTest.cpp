@@ -1,7 +1,7 @@
 // The statistics window's figures: what the machine has paid, derived from the
 // totals, and how the numbers read in the player's locale.
 #include "engine/records/GameStatistics.h"
-#include "engine/records/StatsForm.h"
+#include "engine/records/StatisticsWindow.h"
 #include "engine/state/LoanDesk.h"
 
 #include <QLabel>
@@ -108,22 +108,22 @@ TEST_F(StatsWindow, ShowsEachFigureInItsLabelAndChangesNothing) {
     state.TotalBets = 40000;
     state.BonusWon = 900;
     const GameState before = state;
-    TStatsForm form(state);
+    StatisticsWindow form(state);
 
     EXPECT_EQ(form.windowTitle(), "Your Game Statistics");
     EXPECT_EQ(form.size(), QSize(632, 207));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_FALSE(form.windowFlags() & (Qt::WindowContextHelpButtonHint | Qt::WindowMaximizeButtonHint));
     const std::pair<QLabel*, const char*> shown[] = {
-        {form.Label11, "     1,234"}, {form.Label12, "     5,680"}, {form.Label13, "     2,000"},
-        {form.Label27, "    40,000"}, {form.Label14, "    43,680"}, {form.Label22, "    42,780"},
-        {form.Label16, "       900"}, {form.Label25, "109.20%"},
+        {form.spinsValue, "     1,234"}, {form.creditsValue, "     5,680"}, {form.borrowedValue, "     2,000"},
+        {form.totalBetsValue, "    40,000"}, {form.payoffsValue, "    43,680"}, {form.normalValue, "    42,780"},
+        {form.bonusValue, "       900"}, {form.payoffPercentageValue, "109.20%"},
     };
     for (const auto& [label, text] : shown) {
         EXPECT_EQ(label->text(), text);
     }
-    EXPECT_EQ(form.BitBtn1->geometry(), QRect(536, 168, 89, 33));
-    form.BitBtn1->click();
+    EXPECT_EQ(form.okButton->geometry(), QRect(536, 168, 89, 33));
+    form.okButton->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(state.Credits, before.Credits);
     EXPECT_EQ(state.TotalBets, before.TotalBets);
@@ -138,10 +138,10 @@ TEST_F(StatsWindow, ValuesKeepTheirRightEdgesShowWholeAndCoverNoCaption) {
     extreme.TotalBets = 1;
     extreme.BonusWon = Max32;
     for (const GameState& state : {GameState{}, extreme}) {
-        TStatsForm form(state);
+        StatisticsWindow form(state);
         const std::pair<QLabel*, int> rightEdges[] = {
-            {form.Label11, 281}, {form.Label12, 281}, {form.Label13, 281}, {form.Label27, 609},
-            {form.Label14, 609}, {form.Label22, 585}, {form.Label16, 585}, {form.Label25, 617},
+            {form.spinsValue, 281}, {form.creditsValue, 281}, {form.borrowedValue, 281}, {form.totalBetsValue, 609},
+            {form.payoffsValue, 609}, {form.normalValue, 585}, {form.bonusValue, 585}, {form.payoffPercentageValue, 617},
         };
         for (const auto& [value, right] : rightEdges) {
             EXPECT_EQ(value->geometry().x() + value->width(), right) << value->text().toStdString();

@@ -119,7 +119,7 @@ TEST_F(Betting, SpinWithoutAnyBetRefusesAndChangesNothing) {
     EXPECT_EQ(s.Spins, 0);
     EXPECT_EQ(s.Credits, 1000);
     EXPECT_FALSE(s.Busy);
-    EXPECT_EQ(m.count("Stop Timer2"), 0);
+    EXPECT_EQ(m.count("Stop ButtonBlinking"), 0);
 }
 
 TEST_F(Betting, InputIsDroppedWhileBusy) {

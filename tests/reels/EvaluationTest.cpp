@@ -41,7 +41,7 @@ TEST_F(Evaluation, TheLinePayTimesTheCoinsIsCountedIn) {
     EXPECT_EQ(m.machine.lastSpin().lineWin, 300);
     EXPECT_EQ(s.Credits, 1000 + 300);
     EXPECT_EQ(s.SpinWin, 0);
-    EXPECT_EQ(m.log[0], "Start Timer3");
+    EXPECT_EQ(m.log[0], "Start WinLamps");
     EXPECT_EQ(m.log[1], "WinSound");
     EXPECT_EQ(m.log[2], "DrawCaption Winnings 440 right");
 
@@ -73,7 +73,7 @@ TEST_F(Evaluation, BonusPointsAreAddedOneByOneUpToTwelve) {
     EXPECT_EQ(m.count("Sound 6 wait"), 2);
     EXPECT_EQ(m.count("BonusGame"), 1);
     EXPECT_EQ(m.count("WinSound"), 0) << "the bonus game alone plays no win sound";
-    EXPECT_EQ(m.count("Start Timer3"), 0);
+    EXPECT_EQ(m.count("Start WinLamps"), 0);
     EXPECT_EQ(s.BonusPts, 0);
     // Meter, point sound, meter, point sound, then the game, then the emptied meter.
     EXPECT_EQ(m.log, (EventLog{"ShowBonusMeter", "Sound 6 wait", "ShowBonusMeter", "Sound 6 wait",

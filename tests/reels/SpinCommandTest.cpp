@@ -64,9 +64,9 @@ TEST_F(SpinCommand, LosingSpinRunsItsStepsInOrder) {
     m.machine.spin();
 
     const EventLog expected{
-        "Stop Timer2",
-        "Stop Timer3",
-        "Stop Timer5",
+        "Stop ButtonBlinking",
+        "Stop WinLamps",
+        "Stop CoinSignBlinking",
         "DrawLamp TitleGlass lit",
         "DrawLamp TitleStrip lit",
         "DrawButton BetOne dim",
@@ -76,8 +76,8 @@ TEST_F(SpinCommand, LosingSpinRunsItsStepsInOrder) {
         "DrawButton BetOne lit",
         "DrawButton BetFive lit",
         "DrawButton Spin lit",
-        "Start Timer2",
-        "Start Timer5",
+        "Start ButtonBlinking",
+        "Start CoinSignBlinking",
     };
     EXPECT_EQ(m.log, expected);
     EXPECT_EQ(hookLog, (EventLog{"Hook spinStarting", "Hook buttonsDimmed", "Hook reelFeatures 0",
@@ -90,8 +90,8 @@ TEST_F(SpinCommand, LosingSpinRunsItsStepsInOrder) {
     EXPECT_EQ(s.Spins, 1);
     EXPECT_EQ(s.TotalBets, 1);
     EXPECT_EQ(s.SpinWin, 0);
-    EXPECT_FALSE(m.timers.isActive(MachineTimer::Timer3));
-    EXPECT_TRUE(m.timers.isActive(MachineTimer::Timer5));
+    EXPECT_FALSE(m.timers.isActive(MachineTimer::WinLamps));
+    EXPECT_TRUE(m.timers.isActive(MachineTimer::CoinSignBlinking));
 }
 
 TEST_F(SpinCommand, WinningSpinLeavesTheWinLampsOnAndTheCoinSignStill) {
@@ -103,11 +103,11 @@ TEST_F(SpinCommand, WinningSpinLeavesTheWinLampsOnAndTheCoinSignStill) {
     const std::int32_t win = m.machine.lastSpin().lineWin;
     ASSERT_GT(win, 0);
     EXPECT_EQ(s.Credits, 999 + win);
-    EXPECT_LT(m.indexOf("Start Timer3"), m.indexOf("WinSound"));
+    EXPECT_LT(m.indexOf("Start WinLamps"), m.indexOf("WinSound"));
     EXPECT_LT(m.indexOf("WinSound"), m.indexOf("Sound 3"));
-    EXPECT_EQ(m.log.back(), "Start Timer2");
-    EXPECT_TRUE(m.timers.isActive(MachineTimer::Timer3));
-    EXPECT_FALSE(m.timers.isActive(MachineTimer::Timer5));
+    EXPECT_EQ(m.log.back(), "Start ButtonBlinking");
+    EXPECT_TRUE(m.timers.isActive(MachineTimer::WinLamps));
+    EXPECT_FALSE(m.timers.isActive(MachineTimer::CoinSignBlinking));
     // The Coins meter keeps showing the bet just played.
     EXPECT_EQ(m.count("ShowCoins"), 0);
 }

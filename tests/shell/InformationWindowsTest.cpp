@@ -1,11 +1,11 @@
 // The pay chart window and the help window: the picture at its own size, the
 // manual's topics, and clear messages when a file is missing or broken.
-#include "engine/records/LoadSaveWindow.h"
+#include "engine/records/SaveOpenWindow.h"
 #include "engine/records/RecordFile.h"
-#include "engine/records/StatsForm.h"
-#include "engine/shell/BorrowWindow.h"
+#include "engine/records/StatisticsWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/HelpWindow.h"
-#include "engine/shell/PaychartWindow.h"
+#include "engine/shell/PayChartWindow.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
 
@@ -41,7 +41,7 @@ struct InformationWindows : ::testing::Test {
     QTemporaryDir dir;
     QString programDir() const { return dir.path() + QLatin1Char('/'); }
 
-    std::unique_ptr<TPaychart> chart() { return std::make_unique<TPaychart>(programDir(), dialogs, help); }
+    std::unique_ptr<PayChartWindow> chart() { return std::make_unique<PayChartWindow>(programDir(), dialogs, help); }
 };
 
 } // namespace
@@ -53,7 +53,7 @@ TEST_F(InformationWindows, ThePayChartTakesItsPicturesSizeWhateverTheNameCase) {
     EXPECT_EQ(w->windowTitle(), "Payoff Chart");
     EXPECT_EQ(w->size(), QSize(300, 200));
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
-    EXPECT_EQ(w->Image1->geometry(), QRect(0, 0, 300, 200));
+    EXPECT_EQ(w->chartLabel->geometry(), QRect(0, 0, 300, 200));
     EXPECT_TRUE(w->updatesEnabled());
     const QImage shown = w->grab().toImage();
     EXPECT_EQ(shown.pixelColor(0, 0), colour);
@@ -196,13 +196,13 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     ASSERT_TRUE(filled(1400, 900, Qt::white).save(dir.filePath(QStringLiteral("Paychart.bmp")), "BMP"));
     auto large = chart();
     EXPECT_TRUE(fits(*large)) << "a pay chart picture larger than the screen";
-    EXPECT_EQ(large->Image1->size(), large->size()) << "shown whole, smaller";
+    EXPECT_EQ(large->chartLabel->size(), large->size()) << "shown whole, smaller";
 
     GameState state;
-    EXPECT_TRUE(fits(TStatsForm(state))) << "statistics";
-    EXPECT_TRUE(fits(TBorrowC(state, syntheticPictures(), 800, dialogs, help))) << "loan desk";
+    EXPECT_TRUE(fits(StatisticsWindow(state))) << "statistics";
+    EXPECT_TRUE(fits(LoanDeskWindow(state, syntheticPictures(), 800, dialogs, help))) << "loan desk";
     RecordFile records(dir.filePath(QStringLiteral("orevein-slots.ini")), nullptr, QStringLiteral("/"),
                        [] { return QDate(2026, 12, 7); });
-    EXPECT_TRUE(fits(TLoadSave(state, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
+    EXPECT_TRUE(fits(SaveOpenWindow(state, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
         << "save and open";
 }

@@ -1,11 +1,11 @@
 // The machine window as a player drives it: keys, the close in the middle of a
 // spin, and the game handed to the record store.
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 #include "engine/records/GameRecords.h"
-#include "engine/records/LoadSaveWindow.h"
-#include "engine/records/StatsForm.h"
-#include "engine/shell/BorrowWindow.h"
-#include "engine/shell/PaychartWindow.h"
+#include "engine/records/SaveOpenWindow.h"
+#include "engine/records/StatisticsWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
+#include "engine/shell/PayChartWindow.h"
 #include "engine/shell/MachineView.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/MachineWindow.h"
@@ -64,7 +64,7 @@ public:
     std::vector<GameState> stored;
 };
 
-struct MachineWindow : ::testing::Test {
+struct MachineWindowTest : ::testing::Test {
     QTemporaryDir dir;
     orevein::OreveinGame game;
     RecordingRecords records;
@@ -72,16 +72,16 @@ struct MachineWindow : ::testing::Test {
     RecordingEffects effects{audioLog};
     RecordingMusic music{audioLog};
 
-    std::unique_ptr<TForm1> open() {
+    std::unique_ptr<MachineWindow> open() {
         cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-        return TForm1::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+        return MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
     }
     static void press(QWidget& window, Qt::Key key) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &event);
     }
     // The menus with their items' captions, separators as "-".
-    static std::vector<QStringList> menuTree(TForm1& window) {
+    static std::vector<QStringList> menuTree(MachineWindow& window) {
         std::vector<QStringList> tree;
         for (QAction* menu : window.menuBar()->actions()) {
             QStringList items{menu->text()};
@@ -92,7 +92,7 @@ struct MachineWindow : ::testing::Test {
         }
         return tree;
     }
-    static QAction* menuItem(TForm1& window, const QString& menu, const QString& item) {
+    static QAction* menuItem(MachineWindow& window, const QString& menu, const QString& item) {
         for (QAction* m : window.menuBar()->actions()) {
             if (m->text() == menu) {
                 emit m->menu()->aboutToShow();
@@ -110,20 +110,20 @@ struct MachineWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(MachineWindow, StartsWithTheStoredGameAndTheBuiltInPictures) {
+TEST_F(MachineWindowTest, StartsWithTheStoredGameAndTheBuiltInPictures) {
     auto window = open();
     ASSERT_TRUE(window);
     EXPECT_EQ(records.loads, 1);
     EXPECT_EQ(window->machine().state().Credits, 777);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots"));
-    EXPECT_FALSE(window->surface().pictures().Image1.isNull());
+    EXPECT_FALSE(window->surface().pictures().MachineBackground.isNull());
     EXPECT_FALSE(window->surface().pictures().SealLogo.isNull());
-    EXPECT_TRUE(window->isActive(MachineTimer::Timer2));
-    EXPECT_TRUE(window->isActive(MachineTimer::Timer5));
-    EXPECT_FALSE(window->isActive(MachineTimer::Timer3));
+    EXPECT_TRUE(window->isActive(MachineTimer::ButtonBlinking));
+    EXPECT_TRUE(window->isActive(MachineTimer::CoinSignBlinking));
+    EXPECT_FALSE(window->isActive(MachineTimer::WinLamps));
 }
 
-TEST_F(MachineWindow, EndsWithoutAWindowWhenTheSymbolSheetIsMissing) {
+TEST_F(MachineWindowTest, EndsWithoutAWindowWhenTheSymbolSheetIsMissing) {
     // The two messages wait for the player; here each is closed as it shows.
     auto closeBoxes = std::make_unique<QTimer>();
     QObject::connect(closeBoxes.get(), &QTimer::timeout, [] {
@@ -134,13 +134,13 @@ TEST_F(MachineWindow, EndsWithoutAWindowWhenTheSymbolSheetIsMissing) {
         }
     });
     closeBoxes->start(20);
-    auto window = TForm1::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+    auto window = MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
     EXPECT_FALSE(window);
     EXPECT_EQ(records.loads, 0);
     EXPECT_TRUE(records.stored.empty());
 }
 
-TEST_F(MachineWindow, ClosingDuringASpinSettlesItFirstAndStoresTheGameOnce) {
+TEST_F(MachineWindowTest, ClosingDuringASpinSettlesItFirstAndStoresTheGameOnce) {
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
@@ -171,7 +171,7 @@ TEST_F(MachineWindow, ClosingDuringASpinSettlesItFirstAndStoresTheGameOnce) {
     EXPECT_EQ(records.stored.size(), 1u);
 }
 
-TEST_F(MachineWindow, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSoundAndMusic) {
+TEST_F(MachineWindowTest, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSoundAndMusic) {
     QFile track(dir.filePath(QStringLiteral("Orev2.mid")));
     ASSERT_TRUE(track.open(QIODevice::WriteOnly));
     track.close();
@@ -180,10 +180,10 @@ TEST_F(MachineWindow, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSoundAndM
     const std::string programDir = (dir.path() + QLatin1Char('/')).toStdString();
     // Sounds 0 and 3 are read at start (here they do not exist).
     EXPECT_EQ(audioLog, (EventLog{"Keep 0 bytes", "Keep 0 bytes"}));
-    EXPECT_TRUE(window->isActive(MachineTimer::Timer4));
+    EXPECT_TRUE(window->isActive(MachineTimer::MusicTick));
 
     // The start timer makes the first track due and plays the start soundItem;
-    // Timer4 opens the track within 100 ms.
+    // The music tick opens the track within 100 ms.
     QEventLoop wait;
     QTimer::singleShot(400, &wait, &QEventLoop::quit);
     wait.exec();
@@ -226,13 +226,13 @@ TEST_F(MachineWindow, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSoundAndM
     EXPECT_TRUE(state.SoundOn && soundItem->isChecked());
 }
 
-TEST_F(MachineWindow, TheBonusWindowOpensAtTwelvePointsAndItsPrizeIsCounted) {
+TEST_F(MachineWindowTest, TheBonusWindowOpensAtTwelvePointsAndItsPrizeIsCounted) {
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
     state.BonusPts = 12;
     QTimer::singleShot(0, [&state] {
-        auto* form = dynamic_cast<TTrickForm*>(QApplication::activeModalWidget());
+        auto* form = dynamic_cast<BonusWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(form, nullptr);
         // The first of five letter keys' boxes that holds a prize; at least three do.
         const std::pair<Qt::Key, int> keys[] = {{Qt::Key_N, 1}, {Qt::Key_W, 3}, {Qt::Key_Y, 4}, {Qt::Key_E, 5},
@@ -243,7 +243,7 @@ TEST_F(MachineWindow, TheBonusWindowOpensAtTwelvePointsAndItsPrizeIsCounted) {
                 break;
             }
         }
-        form->Timer1Timer();
+        form->closeAfterDelay();
     });
     window->machine().playBoxBonus();
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -253,7 +253,7 @@ TEST_F(MachineWindow, TheBonusWindowOpensAtTwelvePointsAndItsPrizeIsCounted) {
     EXPECT_EQ(state.Credits, 777 + state.BonusWon);
 }
 
-TEST_F(MachineWindow, ClosingDuringTheBonusLeavesItDue) {
+TEST_F(MachineWindowTest, ClosingDuringTheBonusLeavesItDue) {
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
@@ -268,20 +268,20 @@ TEST_F(MachineWindow, ClosingDuringTheBonusLeavesItDue) {
     EXPECT_EQ(state.BonusPts, 12);
 }
 
-TEST_F(MachineWindow, ABonusGameKeptDueOpensAtStartBeforeAnyBet) {
+TEST_F(MachineWindowTest, ABonusGameKeptDueOpensAtStartBeforeAnyBet) {
     records.bonusDue = 2;
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
     std::int32_t prize = -1;
     QTimer::singleShot(0, [&] {
-        auto* form = dynamic_cast<TTrickForm*>(QApplication::activeModalWidget());
+        auto* form = dynamic_cast<BonusWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(form, nullptr) << "the bonus game is the first thing the player sees";
         press(*window, Qt::Key_M); // a bet sent past the bonus window is not taken
         EXPECT_EQ(state.Coins, 2) << "the winning spin's coins, for its prize";
         press(*form, Qt::Key_N);
         prize = state.BoxValues[0];
-        form->Timer1Timer();
+        form->closeAfterDelay();
     });
     QEventLoop wait;
     QTimer poll;
@@ -318,7 +318,7 @@ TEST(MachineViewPlacement, CentresTheMachineAndTakesPressesRelativeToIt) {
     EXPECT_EQ(pressedAt, QPoint(600, 300));
 }
 
-TEST_F(MachineWindow, TheMenuHoldsEveryCommandInItsOrder) {
+TEST_F(MachineWindowTest, TheMenuHoldsEveryCommandInItsOrder) {
     auto window = open();
     ASSERT_TRUE(window);
     const std::vector<QStringList> expected{
@@ -329,7 +329,7 @@ TEST_F(MachineWindow, TheMenuHoldsEveryCommandInItsOrder) {
     EXPECT_EQ(menuTree(*window), expected);
 }
 
-TEST_F(MachineWindow, CommandsThatReplaceTheGameWaitForTheSpinAndOthersDoNot) {
+TEST_F(MachineWindowTest, CommandsThatReplaceTheGameWaitForTheSpinAndOthersDoNot) {
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
@@ -366,7 +366,7 @@ TEST_F(MachineWindow, CommandsThatReplaceTheGameWaitForTheSpinAndOthersDoNot) {
     EXPECT_TRUE(menuItem(*window, QStringLiteral("&Options"), QStringLiteral("&Borrow"))->isEnabled());
 }
 
-TEST_F(MachineWindow, EverySettledSpinAndNewGameIsStoredAndABetNotSpunStaysThePlayers) {
+TEST_F(MachineWindowTest, EverySettledSpinAndNewGameIsStoredAndABetNotSpunStaysThePlayers) {
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
@@ -395,7 +395,7 @@ TEST_F(MachineWindow, EverySettledSpinAndNewGameIsStoredAndABetNotSpunStaysThePl
     EXPECT_EQ(records.stored.back().Spins, 1);
 }
 
-TEST_F(MachineWindow, F11SwitchesFullScreenAndCtrlQIsTheExitCommand) {
+TEST_F(MachineWindowTest, F11SwitchesFullScreenAndCtrlQIsTheExitCommand) {
     auto window = open();
     ASSERT_TRUE(window);
     press(*window, Qt::Key_F11);
@@ -409,7 +409,7 @@ TEST_F(MachineWindow, F11SwitchesFullScreenAndCtrlQIsTheExitCommand) {
     EXPECT_EQ(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
 }
 
-TEST_F(MachineWindow, TheVersionBoxNamesTheGameAndItsVersion) {
+TEST_F(MachineWindowTest, TheVersionBoxNamesTheGameAndItsVersion) {
     auto window = open();
     ASSERT_TRUE(window);
     QString text;
@@ -428,7 +428,7 @@ TEST_F(MachineWindow, TheVersionBoxNamesTheGameAndItsVersion) {
     EXPECT_TRUE(lines[3].contains(QStringLiteral("2026")));
 }
 
-TEST_F(MachineWindow, AStoreThatKeepsFailingIsReportedOnceUntilTheClose) {
+TEST_F(MachineWindowTest, AStoreThatKeepsFailingIsReportedOnceUntilTheClose) {
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
@@ -455,7 +455,7 @@ TEST_F(MachineWindow, AStoreThatKeepsFailingIsReportedOnceUntilTheClose) {
     EXPECT_EQ(boxes.size(), 2) << "the close says so again";
 }
 
-TEST_F(MachineWindow, AClosingProgramClosesAnOpenWindowAndStoresOnce) {
+TEST_F(MachineWindowTest, AClosingProgramClosesAnOpenWindowAndStoresOnce) {
     auto window = open();
     ASSERT_TRUE(window);
     QTimer::singleShot(50, [&] {
@@ -471,15 +471,15 @@ TEST_F(MachineWindow, AClosingProgramClosesAnOpenWindowAndStoresOnce) {
 
 namespace {
 
-// Orevein, whose Timer6 nudges reel 1 down once: a change outside a spin.
+// Orevein, whose first game feature timer nudges reel 1 down once: a change outside a spin.
 class NudgingGame final : public Game {
 public:
     const GameValues& values() const override { return orevein_.values(); }
     const Paytable& paytable() const override { return orevein_.paytable(); }
     int symbolNumber(int reel, int position) const override { return orevein_.symbolNumber(reel, position); }
-    void windowCreated(SlotMachine& m) override { m.timers().start(MachineTimer::Timer6); }
+    void windowCreated(SlotMachine& m) override { m.timers().start(MachineTimer::GameFeature1); }
     void timerTick(SlotMachine& m, MachineTimer) override {
-        m.timers().stop(MachineTimer::Timer6);
+        m.timers().stop(MachineTimer::GameFeature1);
         SlotMachine::Operation nudge(m);
         m.moveReelDown(1);
     }
@@ -490,7 +490,7 @@ private:
 
 } // namespace
 
-TEST_F(MachineWindow, ASpinAtTheSpinCountsLimitAndANudgeFromAGameTimerAreStored) {
+TEST_F(MachineWindowTest, ASpinAtTheSpinCountsLimitAndANudgeFromAGameTimerAreStored) {
     auto window = open();
     ASSERT_TRUE(window);
     GameState& state = window->machine().state();
@@ -505,7 +505,7 @@ TEST_F(MachineWindow, ASpinAtTheSpinCountsLimitAndANudgeFromAGameTimerAreStored)
     NudgingGame nudging;
     records.stored.clear();
     cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-    window = TForm1::create(nudging, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+    window = MachineWindow::create(nudging, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
     ASSERT_TRUE(window);
     const auto stopBefore = window->machine().state().ReelStop;
     QEventLoop wait;
@@ -528,34 +528,34 @@ bool isA(QWidget* widget) {
 
 // A termination signal ends the program within a second, whatever window is open
 // on the machine, and the game is stored once.
-TEST_F(MachineWindow, ATerminationSignalEndsTheProgramWithinASecondWhateverWindowIsOpen) {
+TEST_F(MachineWindowTest, ATerminationSignalEndsTheProgramWithinASecondWhateverWindowIsOpen) {
     const auto modal = [] { return QApplication::activeModalWidget(); };
     const auto menuCommand = [](const char* menu, const char* item) {
-        return [=](TForm1& w) { menuItem(w, QString::fromUtf8(menu), QString::fromUtf8(item))->trigger(); };
+        return [=](MachineWindow& w) { menuItem(w, QString::fromUtf8(menu), QString::fromUtf8(item))->trigger(); };
     };
     struct Case {
         const char* name;
         std::function<bool(QWidget*)> isOpen; // the window open when the signal comes
-        std::function<void(TForm1&)> open;
+        std::function<void(MachineWindow&)> open;
         std::int32_t credits; // stored; -1: whatever the machine shows
         bool diskStillFails = false; // nothing can be stored, and nobody is told
     };
     const Case cases[] = {
         // The store after the spin fails and says so; the disk recovers meanwhile.
-        {"a message box", isA<QMessageBox>, [&](TForm1& w) {
+        {"a message box", isA<QMessageBox>, [&](MachineWindow& w) {
              records.failWrites = true;
              press(w, Qt::Key_M);
          }, -1},
-        {"a message box, with the disk still failing", isA<QMessageBox>, [&](TForm1& w) {
+        {"a message box, with the disk still failing", isA<QMessageBox>, [&](MachineWindow& w) {
              records.failWrites = true;
              press(w, Qt::Key_M);
          }, -1, true},
-        {"the save and open window", isA<TLoadSave>, menuCommand("&File", "&Open Game"), 777},
-        {"the loan desk", isA<TBorrowC>, menuCommand("&Options", "&Borrow"), 777},
-        {"the pay chart", isA<TPaychart>, menuCommand("&Options", "&Payoffs"), 777},
-        {"the statistics window", isA<TStatsForm>, menuCommand("&Options", "&Stats"), 777},
+        {"the save and open window", isA<SaveOpenWindow>, menuCommand("&File", "&Open Game"), 777},
+        {"the loan desk", isA<LoanDeskWindow>, menuCommand("&Options", "&Borrow"), 777},
+        {"the pay chart", isA<PayChartWindow>, menuCommand("&Options", "&Payoffs"), 777},
+        {"the statistics window", isA<StatisticsWindow>, menuCommand("&Options", "&Stats"), 777},
         // Dynamite on the payline empties the points: then the next spin tries again.
-        {"the bonus game", isA<TTrickForm>, [](TForm1& w) {
+        {"the bonus game", isA<BonusWindow>, [](MachineWindow& w) {
              for (int spins = 0; spins < 20 && !w.keeper().closing(); ++spins) {
                  w.machine().state().BonusPts = 12;
                  press(w, Qt::Key_M);
@@ -571,7 +571,7 @@ TEST_F(MachineWindow, ATerminationSignalEndsTheProgramWithinASecondWhateverWindo
         records.failWrites = false;
         auto window = open();
         ASSERT_TRUE(window);
-        TForm1& w = *window;
+        MachineWindow& w = *window;
         w.machine().state().Busy = false;
         TerminationSignals termination([&w] { w.endUnattended(); });
         QElapsedTimer sinceStart;

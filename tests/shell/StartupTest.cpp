@@ -73,9 +73,9 @@ TEST_F(Startup, ReplacementPicturesAreFoundWithoutRegardToCase) {
         prepareMachinePictures(syntheticPictures(), QDir(dir.path()), QStringLiteral("orev"), 24, dialogs);
     ASSERT_TRUE(pictures.has_value());
     EXPECT_TRUE(log.empty());
-    EXPECT_EQ(pictures->Image1.pixelColor(10, 10), QColor(Qt::red));
+    EXPECT_EQ(pictures->MachineBackground.pixelColor(10, 10), QColor(Qt::red));
     // An unreadable replacement keeps the built-in picture.
-    EXPECT_EQ(pictures->Bet1But.pixelColor(10, 100), litHalf());
+    EXPECT_EQ(pictures->BetOneButton.pixelColor(10, 100), litHalf());
     // A taller motion picture changes the strip height the animation runs on.
     GameState state;
     orevein::OreveinGame game;

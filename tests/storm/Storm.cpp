@@ -1,18 +1,18 @@
 #include "tests/storm/Storm.h"
 
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 #include "engine/display/MachineLayout.h"
 #include "engine/display/MachineSurface.h"
 #include "engine/game/Game.h"
 #include "engine/records/GameRecords.h"
-#include "engine/records/LoadSaveWindow.h"
-#include "engine/records/StatsForm.h"
+#include "engine/records/SaveOpenWindow.h"
+#include "engine/records/StatisticsWindow.h"
 #include "engine/reels/SlotMachine.h"
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindow.h"
-#include "engine/shell/PaychartWindow.h"
+#include "engine/shell/PayChartWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -110,7 +110,7 @@ void runOneOf(const std::vector<Choice>& choices, const std::function<std::uint3
 
 } // namespace
 
-Storm::Storm(TForm1& window, Game& game, GameRecords& storedGames, StormSettings settings, QString recordPath)
+Storm::Storm(MachineWindow& window, Game& game, GameRecords& storedGames, StormSettings settings, QString recordPath)
     : window_(window), game_(game), storedGames_(storedGames), settings_(std::move(settings)),
       recordPath_(std::move(recordPath)), random_(settings_.seed) {
     // A slot never saved into opens as a new game, with a new game's holds or nudges.
@@ -341,7 +341,7 @@ void Storm::machineEvent() {
 // --- Answers to the windows that open ----------------------------------------------
 
 void Storm::answer(QWidget& modal) {
-    if (auto* bonus = dynamic_cast<TTrickForm*>(&modal)) {
+    if (auto* bonus = dynamic_cast<BonusWindow*>(&modal)) {
         beginEvent("bonus game");
         answerBonus(*bonus);
     } else if (auto* box = qobject_cast<QMessageBox*>(&modal)) {
@@ -350,16 +350,16 @@ void Storm::answer(QWidget& modal) {
     } else if (auto* input = qobject_cast<QInputDialog*>(&modal)) {
         beginEvent("input box");
         answerInput(*input);
-    } else if (auto* loadSave = dynamic_cast<TLoadSave*>(&modal)) {
+    } else if (auto* loadSave = dynamic_cast<SaveOpenWindow*>(&modal)) {
         beginEvent(loadSave->windowTitle().startsWith(QLatin1String("Save")) ? "save window" : "open window");
         answerLoadSave(*loadSave);
-    } else if (auto* borrow = dynamic_cast<TBorrowC*>(&modal)) {
+    } else if (auto* borrow = dynamic_cast<LoanDeskWindow*>(&modal)) {
         beginEvent("loan desk");
         answerBorrow(*borrow);
-    } else if (auto* stats = dynamic_cast<TStatsForm*>(&modal)) {
+    } else if (auto* stats = dynamic_cast<StatisticsWindow*>(&modal)) {
         beginEvent("statistics");
         answerStats(*stats);
-    } else if (auto* chart = dynamic_cast<TPaychart*>(&modal)) {
+    } else if (auto* chart = dynamic_cast<PayChartWindow*>(&modal)) {
         beginEvent("pay chart");
         answerPaychart(*chart);
     } else {
@@ -373,8 +373,8 @@ void Storm::answer(QWidget& modal) {
     }
 }
 
-void Storm::answerBonus(TTrickForm& bonus) {
-    const TrickPicture& board = bonus.Image1();
+void Storm::answerBonus(BonusWindow& bonus) {
+    const BonusWindowPicture& board = bonus.board();
     // A window pixel for a point of the board's own pixels.
     auto onBoard = [&](int x, int y) {
         return board.place + QPoint(x * board.shown.width() / board.own.width(),
@@ -451,7 +451,7 @@ void Storm::answerInput(QInputDialog& input) {
     input.accept();
 }
 
-void Storm::answerLoadSave(TLoadSave& window) {
+void Storm::answerLoadSave(SaveOpenWindow& window) {
     if (draining_) {
         note("Cancel");
         window.CancelBtn->click();
@@ -485,46 +485,46 @@ void Storm::answerLoadSave(TLoadSave& window) {
     }
 }
 
-void Storm::answerBorrow(TBorrowC& window) {
+void Storm::answerBorrow(LoanDeskWindow& window) {
     if (draining_) {
         note("OK");
-        window.OKBtn()->click();
+        window.okButton()->click();
         return;
     }
     const std::uint32_t roll = draw(100);
     if (roll < 55) {
-        QToolButton* chips[] = {window.BitBtn1(), window.BitBtn2(), window.BitBtn3(), window.BitBtn4()};
+        QToolButton* chips[] = {window.thousandChip(), window.hundredChip(), window.tenChip(), window.oneChip()};
         const char* names[] = {"$1,000", "$100", "$10", "$1"};
         const std::uint32_t chip = draw(4);
-        note(std::string(window.RadioButton2()->isChecked() ? "pays back " : "borrows ") + names[chip]);
+        note(std::string(window.payBackButton()->isChecked() ? "pays back " : "borrows ") + names[chip]);
         chips[chip]->click();
     } else if (roll < 70) {
-        QRadioButton* mode = chance(0.5) ? window.RadioButton1() : window.RadioButton2();
+        QRadioButton* mode = chance(0.5) ? window.borrowButton() : window.payBackButton();
         note("mode " + mode->text().toStdString());
         mode->click();
     } else if (roll < 85) {
         note("OK");
-        window.OKBtn()->click();
+        window.okButton()->click();
     } else if (roll < 90) {
         key(window, Qt::Key_Escape, "Escape");
     } else if (roll < 95) {
         note("Help");
-        window.BitBtn7()->click();
+        window.helpButton()->click();
     } else {
         key(window, Qt::Key_F1, "F1");
     }
 }
 
-void Storm::answerStats(TStatsForm& window) {
+void Storm::answerStats(StatisticsWindow& window) {
     if (!draining_ && chance(0.3)) {
         key(window, Qt::Key_Escape, "Escape");
         return;
     }
     note("OK");
-    window.BitBtn1->click();
+    window.okButton->click();
 }
 
-void Storm::answerPaychart(TPaychart& window) {
+void Storm::answerPaychart(PayChartWindow& window) {
     if (!draining_ && chance(0.2)) {
         key(window, Qt::Key_F1, "F1");
         return;

@@ -23,12 +23,12 @@ namespace slotmachine {
 class Game;
 class GameRecords;
 class SlotMachine;
-class TBorrowC;
-class TForm1;
-class TLoadSave;
-class TPaychart;
-class TStatsForm;
-class TTrickForm;
+class LoanDeskWindow;
+class MachineWindow;
+class SaveOpenWindow;
+class PayChartWindow;
+class StatisticsWindow;
+class BonusWindow;
 
 namespace storm {
 
@@ -54,7 +54,7 @@ struct Totals {
 class Storm {
 public:
     // `storedGames` reads the record file the window writes to, for the checks.
-    Storm(TForm1& window, Game& game, GameRecords& storedGames, StormSettings settings, QString recordPath);
+    Storm(MachineWindow& window, Game& game, GameRecords& storedGames, StormSettings settings, QString recordPath);
 
     // Plays the storm in the application's event loop and closes the window; the
     // exit status (a broken invariant ends the process at once with status 1).
@@ -80,13 +80,13 @@ private:
     void finish();
     void machineEvent();
     void answer(QWidget& modal);
-    void answerBonus(TTrickForm& bonus);
+    void answerBonus(BonusWindow& bonus);
     void answerMessage(QMessageBox& box);
     void answerInput(QInputDialog& input);
-    void answerLoadSave(TLoadSave& window);
-    void answerBorrow(TBorrowC& window);
-    void answerStats(TStatsForm& window);
-    void answerPaychart(TPaychart& window);
+    void answerLoadSave(SaveOpenWindow& window);
+    void answerBorrow(LoanDeskWindow& window);
+    void answerStats(StatisticsWindow& window);
+    void answerPaychart(PayChartWindow& window);
     void menuCommand(const QString& menu, const QString& item);
     void pressOnMachine(const char* what, int x, int y); // surface pixels
     void key(QWidget& target, int qtKey, const char* name);
@@ -107,7 +107,7 @@ private:
 
     SlotMachine& machine() const;
 
-    TForm1& window_;
+    MachineWindow& window_;
     Game& game_;
     GameRecords& storedGames_;
     StormSettings settings_;

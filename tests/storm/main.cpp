@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
     const QString programPath = QDir(QString::fromStdString(media))
                                     .filePath(QString::fromUtf8(values.programName.data(),
                                                                 static_cast<qsizetype>(values.programName.size())));
-    std::unique_ptr<TForm1> window = TForm1::create(*game, records, {effects, music}, programPath, &clock);
+    std::unique_ptr<MachineWindow> window = MachineWindow::create(*game, records, {effects, music}, programPath, &clock);
     if (!window) {
         std::fprintf(stderr, "slots-storm: the machine window of %s did not open (files in %s)\n",
                      settings.game.c_str(), media.c_str());

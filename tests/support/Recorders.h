@@ -167,15 +167,38 @@ private:
     EventLog& log_;
 };
 
+// A timer's name in the log.
+inline std::string timerName(MachineTimer timer) {
+    switch (timer) {
+    case MachineTimer::StartUp:
+        return "StartUp";
+    case MachineTimer::ButtonBlinking:
+        return "ButtonBlinking";
+    case MachineTimer::WinLamps:
+        return "WinLamps";
+    case MachineTimer::MusicTick:
+        return "MusicTick";
+    case MachineTimer::CoinSignBlinking:
+        return "CoinSignBlinking";
+    case MachineTimer::GameFeature1:
+        return "GameFeature1";
+    case MachineTimer::GameFeature2:
+        return "GameFeature2";
+    case MachineTimer::GameFeature3:
+        return "GameFeature3";
+    }
+    return "UnknownTimer";
+}
+
 class RecordingTimers final : public MachineTimers {
 public:
     explicit RecordingTimers(EventLog& log) : log_(log) {}
     void start(MachineTimer timer) override {
-        log_.push_back("Start Timer" + std::to_string(static_cast<int>(timer)));
+        log_.push_back("Start " + timerName(timer));
         flags_.start(timer);
     }
     void stop(MachineTimer timer) override {
-        log_.push_back("Stop Timer" + std::to_string(static_cast<int>(timer)));
+        log_.push_back("Stop " + timerName(timer));
         flags_.stop(timer);
     }
     bool isActive(MachineTimer timer) const override { return flags_.isActive(timer); }

@@ -55,17 +55,17 @@ inline QImage digitStrip(bool green, int cellWidth, int cellHeight) {
 
 inline MachinePictures syntheticPictures() {
     MachinePictures p;
-    p.Image1 = filled(800, 600, machineColour());
-    p.Image2 = cells(1, 6, 76, 76, motionColour);
-    p.Image3 = cells(4, 4, 76, 76, symbolColour);
-    p.BonusBMP = cells(1, 13, 78, 59, bonusColour);
+    p.MachineBackground = filled(800, 600, machineColour());
+    p.ReelMotion = cells(1, 6, 76, 76, motionColour);
+    p.SymbolSheet = cells(4, 4, 76, 76, symbolColour);
+    p.BonusMeter = cells(1, 13, 78, 59, bonusColour);
     QImage button(78, 118, QImage::Format_RGB32);
     button.fill(litHalf());
     QPainter(&button).fillRect(0, 0, 78, 59, dimmedHalf());
-    p.Bet1But = p.Bet5But = p.SpinBut = button;
-    p.Dimmed = filled(302, 165, unlitColour());
-    p.Dimmed2 = filled(429, 45, unlitColour());
-    p.Bet1bDimmed = filled(84, 85, unlitColour());
+    p.BetOneButton = p.BetFiveButton = p.SpinButton = button;
+    p.TitleGlassUnlit = filled(302, 165, unlitColour());
+    p.TitleStripUnlit = filled(429, 45, unlitColour());
+    p.CoinSignUnlit = filled(84, 85, unlitColour());
     p.DigitsSmall = digitStrip(false, 16, 21);
     p.DigitsLarge = digitStrip(false, 32, 42);
     p.GreenSmall = digitStrip(true, 16, 21);

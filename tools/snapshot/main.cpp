@@ -130,8 +130,8 @@ bool renderAt(Game& game, const MachinePictures& pictures, int width, const QStr
     SnapshotRig rig(game, pictures, width);
     SlotMachine& machine = rig.machine;
 
-    rig.lamps.Timer2Timer();
-    rig.lamps.Timer5Timer();
+    rig.lamps.blinkButtons();
+    rig.lamps.blinkCoinSign();
     bool ok = save(rig.surface, stem.arg(QStringLiteral("idle"), w));
 
     // Mid-spin: the first reel has stopped, the second bounces, the third still spins.
@@ -148,9 +148,9 @@ bool renderAt(Game& game, const MachinePictures& pictures, int width, const QStr
     for (int spin = 0; spin < 1000 && machine.lastSpin().lineWin == 0; ++spin) {
         machine.betFive();
     }
-    rig.lamps.Timer3Timer();
-    rig.lamps.Timer3Timer();
-    rig.lamps.Timer2Timer();
+    rig.lamps.blinkWinLamps();
+    rig.lamps.blinkWinLamps();
+    rig.lamps.blinkButtons();
     ok = save(rig.surface, stem.arg(QStringLiteral("win"), w)) && ok;
 
     // The bonus meter full, as it shows just before the bonus game opens.
@@ -194,12 +194,12 @@ bool renderBonusPictures(Game& game, const QDir& mediaDir, const QString& outDir
     BonusPictures pictures = builtInBonusPictures(fromView(game.values().programName));
     loadBonusOverrides(pictures, mediaDir);
     GameState state;
-    QImage prize = pictures.Image3;
+    QImage prize = pictures.Prize;
     BoxAward award{state, 250, &prize};
     game.awardBox(award);
     const QString stem = QDir(outDir).filePath(QStringLiteral("%1-bonus-%2.png").arg(name));
-    bool ok = savePicture(pictures.Image1, stem.arg(QStringLiteral("board")));
-    ok = savePicture(pictures.Image2, stem.arg(QStringLiteral("empty"))) && ok;
+    bool ok = savePicture(pictures.Board, stem.arg(QStringLiteral("board")));
+    ok = savePicture(pictures.NoPrize, stem.arg(QStringLiteral("empty"))) && ok;
     return savePicture(prize, stem.arg(QStringLiteral("prize"))) && ok;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/reels/SlotMachine.h"
 #include "games/Catalog.h"
 #include "games/emberpeak/EmberpeakGame.h"
+#include "games/emberpeak/EmberpeakTimers.h"
 
 namespace slotmachine::emberpeak {
 
@@ -13,8 +14,8 @@ constexpr int SpinsToTry = 2000;
 // The payline shows the wild symbol at start; two frames on, its flame is tallest.
 void wildFlame(SlotMachine& machine, Game& game) {
     game.windowCreated(machine);
-    game.timerTick(machine, MachineTimer::Timer6);
-    game.timerTick(machine, MachineTimer::Timer6);
+    game.timerTick(machine, WildAnimationTimer);
+    game.timerTick(machine, WildAnimationTimer);
 }
 
 void loseASpin(SlotMachine& machine, Game& game) {
@@ -27,7 +28,7 @@ void loseASpin(SlotMachine& machine, Game& game) {
 // Nudges offered: the buttons blink lit.
 void nudgesOffered(SlotMachine& machine, Game& game) {
     loseASpin(machine, game);
-    game.timerTick(machine, MachineTimer::Timer7);
+    game.timerTick(machine, NudgeButtonBlinking);
 }
 
 void nudgeCentreReel(SlotMachine& machine, Game& game) {

@@ -2,6 +2,7 @@
 #include "engine/reels/SlotMachine.h"
 #include "games/Catalog.h"
 #include "games/pawlane/PawlaneGame.h"
+#include "games/pawlane/PawlaneTimers.h"
 
 namespace slotmachine::pawlane {
 
@@ -22,7 +23,7 @@ void winningLines(SlotMachine& machine, Game& game) {
     for (int spin = 0; spin < SpinsToTry && linesWon() < 2; ++spin) {
         machine.betFive();
     }
-    game.timerTick(machine, MachineTimer::Timer8);
+    game.timerTick(machine, WinningLineBlinking);
 }
 
 // A losing spin opens the holds; the lamps blink lit.
@@ -31,7 +32,7 @@ void holdLampsBlinking(SlotMachine& machine, Game& game) {
     for (int spin = 0; spin < SpinsToTry && !pawlane.holds().allowed(); ++spin) {
         machine.betFive();
     }
-    game.timerTick(machine, MachineTimer::Timer7);
+    game.timerTick(machine, HoldLampBlinking);
 }
 
 // Two reels held after a losing spin: their lamps lit, the third one unlit.

@@ -1,5 +1,6 @@
 // Emberpeak's nudges: when they are offered, the press on a nudge button, the move
 // of the reel and the evaluation that pays it.
+#include "games/emberpeak/EmberpeakTimers.h"
 #include "tests/games/emberpeak/EmberpeakTesting.h"
 
 #include <array>
@@ -63,9 +64,9 @@ TEST_F(EmberpeakNudges, EachNudgeLowersTheCountAndTheLastSwitchesTheButtonsOff) 
         EXPECT_EQ(m.log[1], countBox(held - 1));
         EXPECT_EQ(paylinePosition(m.state, 0), previousPosition(line[0]));
         EXPECT_EQ(game->nudgeMode(), held > 1);
-        EXPECT_EQ(m.timers.isActive(MachineTimer::Timer7), held > 1);
+        EXPECT_EQ(m.timers.isActive(NudgeButtonBlinking), held > 1);
     }
-    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusBMP 468 unlit");
+    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusMeter 468 unlit");
     EXPECT_EQ(m.state.Spins, 0);
     EXPECT_EQ(m.state.TotalBets, 0);
 }
@@ -91,7 +92,7 @@ TEST_F(EmberpeakNudges, NudgingTheWildSymbolOntoThePaylinePaysAndEarnsANudge) {
     EXPECT_EQ(m.state.Credits, credits + 2) << "the bet back of the last bet";
     EXPECT_EQ(m.state.Nudges, 6);
     EXPECT_EQ(entries("DrawTextBox"), (std::vector<std::string>{countBox(5), countBox(6)}));
-    EXPECT_TRUE(m.timers.isActive(MachineTimer::Timer6));
+    EXPECT_TRUE(m.timers.isActive(WildAnimationTimer));
     EXPECT_EQ(m.machine.lastSpin().lineWin, 2);
     EXPECT_FALSE(game->nudgeMode());
 }
@@ -120,14 +121,14 @@ TEST_F(EmberpeakNudges, PressesWithoutAnOfferOnlySwitchOffWhenNoneAreLeft) {
     showLine(4, 4, 3);
     settle(1);
     EXPECT_TRUE(game->nudgeMode());
-    EXPECT_FALSE(m.timers.isActive(MachineTimer::Timer7));
+    EXPECT_FALSE(m.timers.isActive(NudgeButtonBlinking));
     const auto lost = m.state.ReelStop;
     m.log.clear();
     pressNudgeButton(1);
     EXPECT_FALSE(game->nudgeMode());
     EXPECT_EQ(m.state.ReelStop, lost);
-    EXPECT_EQ(entries("Stop Timer7"), std::vector<std::string>{"Stop Timer7"});
-    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusBMP 468 unlit");
+    EXPECT_EQ(entries("Stop GameFeature2"), std::vector<std::string>{"Stop GameFeature2"});
+    EXPECT_EQ(m.log.back(), "DrawPictureHalf BonusMeter 468 unlit");
 }
 
 TEST_F(EmberpeakNudges, PressesDuringASpinOrANudgeAreRefused) {
@@ -189,7 +190,7 @@ TEST_F(EmberpeakNudges, TheMoveSlidesInEightStepsClicksAndSettlesBeforeTheEvalua
     ASSERT_TRUE(game->nudge(m.machine, 0));
 
     const std::vector<std::string> expected = {
-        "Stop Timer7",         countBox(5),          "FillMovePicture 0 " + std::to_string(stop - 1),
+        "Stop GameFeature2",         countBox(5),          "FillMovePicture 0 " + std::to_string(stop - 1),
         "DrawMoveFrame 0 66",  "DrawMoveFrame 0 56", "DrawMoveFrame 0 46",
         "DrawMoveFrame 0 36",  "DrawMoveFrame 0 26", "DrawMoveFrame 0 16",
         "DrawMoveFrame 0 6",   "DrawMoveFrame 0 0",  "Sound 0",

@@ -1,6 +1,7 @@
 // Emberpeak's strips, paytable, evaluation, wild animation, count box and bonus
 // award, played through the engine.
 #include "engine/bonus/BoxBonusRound.h"
+#include "games/emberpeak/EmberpeakTimers.h"
 #include "tests/games/emberpeak/EmberpeakTesting.h"
 
 #include <QImage>
@@ -103,9 +104,9 @@ TEST_F(EmberpeakRules, ThePaylinePaysByTheFirstRowItMatches) {
         EXPECT_EQ(e.m.bonus.plays, l.bonus ? 1 : 0) << line;
         EXPECT_EQ(e.m.state.Nudges, 6 + l.nudgesEarned) << line;
         EXPECT_EQ(e.game->nudgeMode(), l.nudgesOffered) << line;
-        EXPECT_EQ(e.m.timers.isActive(MachineTimer::Timer7), l.nudgesOffered || l.bonus) << line;
-        EXPECT_EQ(e.m.timers.isActive(MachineTimer::Timer6), l.c == WildSymbol) << line;
-        EXPECT_EQ(e.m.timers.isActive(MachineTimer::Timer3), l.credits > 0 && !l.bonus) << line;
+        EXPECT_EQ(e.m.timers.isActive(NudgeButtonBlinking), l.nudgesOffered || l.bonus) << line;
+        EXPECT_EQ(e.m.timers.isActive(WildAnimationTimer), l.c == WildSymbol) << line;
+        EXPECT_EQ(e.m.timers.isActive(MachineTimer::WinLamps), l.credits > 0 && !l.bonus) << line;
         EXPECT_EQ(e.m.count("WinSound"), l.credits > 0 && !l.bonus ? 1 : 0) << line;
     }
 }
@@ -113,15 +114,15 @@ TEST_F(EmberpeakRules, ThePaylinePaysByTheFirstRowItMatches) {
 TEST_F(EmberpeakRules, TheBetBackPaysWithSoundLampsAndTheWildAnimation) {
     showLine(2, 5, 9);
     settle(2);
-    int at = indexAfter(-1, "Start Timer6");
+    int at = indexAfter(-1, "Start GameFeature1");
     at = indexAfter(at, countBox(7));
     at = indexAfter(at, "WinSound");
-    at = indexAfter(at, "Start Timer3");
-    at = indexAfter(at, "DrawPictureHalf BonusBMP 260 unlit");
+    at = indexAfter(at, "Start WinLamps");
+    at = indexAfter(at, "DrawPictureHalf BonusMeter 260 unlit");
     at = indexAfter(at, "ShowWinnings 1");
     indexAfter(at, "ShowWinnings 2");
     EXPECT_EQ(m.machine.lastSpin().lineWin, 2);
-    EXPECT_EQ(m.count("Start Timer7"), 0);
+    EXPECT_EQ(m.count("Start GameFeature2"), 0);
 }
 
 TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAfter) {
@@ -153,7 +154,7 @@ TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAf
         EXPECT_EQ(m.state.BonusWon - bonusWon, c.credits) << c.box;
         EXPECT_EQ(m.state.Nudges, 6 + c.nudges + 1) << c.box;
         EXPECT_EQ(redPixels(prize) > 0, c.box > 0) << c.box;
-        int at = indexAfter(-1, "Stop Timer3");
+        int at = indexAfter(-1, "Stop WinLamps");
         at = indexAfter(at, "BonusGame");
         if (c.credits > 0) {
             at = indexAfter(at, "ShowWinnings " + std::to_string(c.credits));
@@ -167,14 +168,14 @@ TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAf
 
 TEST_F(EmberpeakRules, ASpinStopsTheAnimationAndTheBlinkingBeforeTheReelsMove) {
     game->windowCreated(m.machine);
-    EXPECT_TRUE(m.timers.isActive(MachineTimer::Timer6));
+    EXPECT_TRUE(m.timers.isActive(WildAnimationTimer));
     m.machine.setAnimated(true);
     m.display.logFrames = true;
     m.machine.betOne();
     m.machine.spin();
-    int at = indexAfter(-1, "Stop Timer6");
-    at = indexAfter(at, "Stop Timer7");
-    at = indexAfter(at, "DrawPictureHalf BonusBMP 468 unlit");
+    int at = indexAfter(-1, "Stop GameFeature1");
+    at = indexAfter(at, "Stop GameFeature2");
+    at = indexAfter(at, "DrawPictureHalf BonusMeter 468 unlit");
     const auto firstFrame = std::find_if(
         m.log.begin(), m.log.end(), [](const std::string& e) { return e.rfind("DrawSpinFrame", 0) == 0; });
     EXPECT_LT(at, firstFrame - m.log.begin());
@@ -184,7 +185,7 @@ TEST_F(EmberpeakRules, TheWildSymbolTurnsAtBothEndsOfItsPictures) {
     std::vector<int> cells;
     for (int tick = 0; tick < 8; ++tick) {
         m.log.clear();
-        game->timerTick(m.machine, MachineTimer::Timer6);
+        game->timerTick(m.machine, WildAnimationTimer);
         ASSERT_EQ(m.log.size(), 1U);
         cells.push_back(game->wildAnimation().cell());
         EXPECT_EQ(m.log.front(), "DrawSymbolCell 2 1 " + std::to_string(cells.back()));
@@ -208,9 +209,9 @@ TEST_F(EmberpeakRules, TheRepaintDrawsTheCountBoxLargerAboveNineHundredPixels) {
         ASSERT_TRUE(m.machine.newGame());
         int at = indexAfter(-1, "DrawButton Spin lit");
         at = indexAfter(at, w.box);
-        at = indexAfter(at, "DrawPictureHalf BonusBMP 260 unlit");
-        at = indexAfter(at, "DrawPictureHalf BonusBMP 364 unlit");
-        at = indexAfter(at, "DrawPictureHalf BonusBMP 468 unlit");
+        at = indexAfter(at, "DrawPictureHalf BonusMeter 260 unlit");
+        at = indexAfter(at, "DrawPictureHalf BonusMeter 364 unlit");
+        at = indexAfter(at, "DrawPictureHalf BonusMeter 468 unlit");
         indexAfter(at, "DrawLogo");
         EXPECT_EQ(m.count("ShowBonusMeter"), 0);
     }

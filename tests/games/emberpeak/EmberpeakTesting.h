@@ -46,7 +46,7 @@ struct EmberpeakMachine {
     void pressNudgeButton(int reel) {
         const DesignRect& place = NudgeButtonPlaces[static_cast<std::size_t>(reel)];
         const ReelGeometry& g = m.machine.geometry();
-        FormMouseDown(m.machine, g.ScaleUnit((place.left + place.right) / 2),
+        pressMachineAt(m.machine, g.ScaleUnit((place.left + place.right) / 2),
                       g.ScaleUnit((place.top + place.bottom) / 2), 119);
     }
 

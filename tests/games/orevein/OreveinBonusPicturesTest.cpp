@@ -19,17 +19,17 @@ BonusPictures oreveinPictures() {
 
 TEST(OreveinBonusPicturesTest, ThreeDistinctBuiltInPicturesOf640By480) {
     const BonusPictures pictures = oreveinPictures();
-    EXPECT_EQ(pictures.Image1.size(), QSize(640, 480));
-    EXPECT_EQ(pictures.Image2.size(), QSize(640, 480));
-    EXPECT_EQ(pictures.Image3.size(), QSize(640, 480));
-    EXPECT_NE(pictures.Image1, pictures.Image2);
-    EXPECT_NE(pictures.Image2, pictures.Image3);
-    EXPECT_NE(pictures.Image1, pictures.Image3);
+    EXPECT_EQ(pictures.Board.size(), QSize(640, 480));
+    EXPECT_EQ(pictures.NoPrize.size(), QSize(640, 480));
+    EXPECT_EQ(pictures.Prize.size(), QSize(640, 480));
+    EXPECT_NE(pictures.Board, pictures.NoPrize);
+    EXPECT_NE(pictures.NoPrize, pictures.Prize);
+    EXPECT_NE(pictures.Board, pictures.Prize);
 }
 
 // The yellow prize text goes at (40, 200); the picture keeps a dark, plain band there.
 TEST(OreveinBonusPicturesTest, PrizePictureKeepsTheTextBandDarkAndPlain) {
-    const QImage prize = oreveinPictures().Image3;
+    const QImage prize = oreveinPictures().Prize;
     ASSERT_FALSE(prize.isNull());
     const QRgb first = prize.pixel(30, 188);
     EXPECT_LT(qGray(first), 40);

@@ -2,6 +2,7 @@
 #include "engine/display/PointerInput.h"
 #include "engine/reels/ReelStrips.h"
 #include "games/pawlane/PawlaneGame.h"
+#include "games/pawlane/PawlaneTimers.h"
 #include "tests/support/TestMachine.h"
 
 #include <algorithm>
@@ -24,7 +25,7 @@ struct PawlaneHoldsTest : ::testing::Test {
     TestMachine m{std::make_unique<PawlaneGame>()};
     PawlaneGame& game() { return static_cast<PawlaneGame&>(m.game()); }
 
-    void press(int x, int y) { FormMouseDown(m.machine, x, y, 0); }
+    void press(int x, int y) { pressMachineAt(m.machine, x, y, 0); }
     void pressLamp(int reel) { press(LampX[reel], LampY); }
     // Evaluates reels that pay nothing on any line with one coin bet, then
     // settles the spin as the spin command does.
@@ -77,7 +78,7 @@ TEST_F(PawlaneHoldsTest, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
     m.state.Coins = 2;
     m.game().evaluate(m.machine);
     m.game().spinSettled(m.machine);
-    EXPECT_EQ(m.count("Start Timer7"), 0);
+    EXPECT_EQ(m.count("Start GameFeature2"), 0);
     EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 unlit"), 1);
     pressLamp(1);
     EXPECT_EQ(m.state.Holds, 6);
@@ -87,8 +88,8 @@ TEST_F(PawlaneHoldsTest, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
 TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit) {
     m.state.Holds = 1;
     loseASpin();
-    EXPECT_EQ(m.count("Start Timer7"), 1);
-    m.game().timerTick(m.machine, MachineTimer::Timer7);
+    EXPECT_EQ(m.count("Start GameFeature2"), 1);
+    m.game().timerTick(m.machine, HoldLampBlinking);
     EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 1);
 
     m.log.clear();
@@ -98,10 +99,10 @@ TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit)
     const EventLog expected = {
         "DrawMeter 0 330 red right",
         "DrawPictureHalf HoldBMP 364 lit",
-        "Stop Timer7",
+        "Stop GameFeature2",
         "DrawPictureHalf HoldBMP 260 unlit",
         "DrawPictureHalf HoldBMP 468 unlit",
-        "Stop Timer7", // the press's last step: the stock is empty
+        "Stop GameFeature2", // the press's last step: the stock is empty
     };
     EXPECT_EQ(m.log, expected);
     EXPECT_FALSE(game().holds().allowed());
@@ -118,7 +119,7 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_EQ(m.state.Holds, 4);
     pressLamp(2);
     EXPECT_EQ(m.state.Holds, 3);
-    EXPECT_EQ(m.count("Stop Timer7"), 1);
+    EXPECT_EQ(m.count("Stop GameFeature2"), 1);
     pressLamp(1);
     EXPECT_EQ(m.state.Holds, 3);
     EXPECT_TRUE(game().holds().held(0));
@@ -141,7 +142,7 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_FALSE(game().holds().held(0));
     EXPECT_EQ(m.count("DrawMeter 5 330 red right"), 1);
     EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 unlit"), 1);
-    EXPECT_EQ(m.count("Start Timer7"), 1);
+    EXPECT_EQ(m.count("Start GameFeature2"), 1);
 }
 
 TEST_F(PawlaneHoldsTest, ANewGameGivesBackTheHoldsChosenInTheOldOne) {
@@ -165,7 +166,7 @@ TEST_F(PawlaneHoldsTest, ANewGameGivesBackTheHoldsChosenInTheOldOne) {
 TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
     m.state.Holds = 0;
     loseASpin();
-    EXPECT_EQ(m.count("Start Timer7"), 0);
+    EXPECT_EQ(m.count("Start GameFeature2"), 0);
     EXPECT_TRUE(game().holds().allowed());
     // A bonus game's holds prize (or a new game) brings holds: the lamps take presses.
     m.state.Holds = 2;

@@ -5,6 +5,7 @@
 #include "games/pawlane/PawlaneEvaluation.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "games/pawlane/PawlaneSymbols.h"
+#include "games/pawlane/PawlaneTimers.h"
 #include "tests/support/TestMachine.h"
 
 #include <QImage>
@@ -117,13 +118,13 @@ TEST(PawlaneRulesTest, OnlyTheLinesTheCoinsOpenPay) {
 TEST(PawlaneRulesTest, WinningBarsBlinkAndTheWinComesBeforeItsCountUp) {
     auto m = pawlaneMachine();
     evaluateAt(*m, {7, 2, 19}, 3);
-    EXPECT_LT(m->indexOf("WinSound"), m->indexOf("Start Timer3"));
-    EXPECT_LT(m->indexOf("Start Timer8"), m->indexOf("ShowWinnings 5"));
-    EXPECT_EQ(m->count("Start Timer7"), 0);
+    EXPECT_LT(m->indexOf("WinSound"), m->indexOf("Start WinLamps"));
+    EXPECT_LT(m->indexOf("Start GameFeature3"), m->indexOf("ShowWinnings 5"));
+    EXPECT_EQ(m->count("Start GameFeature2"), 0);
 
     m->log.clear();
-    m->game().timerTick(m->machine, MachineTimer::Timer8);
-    m->game().timerTick(m->machine, MachineTimer::Timer8);
+    m->game().timerTick(m->machine, WinningLineBlinking);
+    m->game().timerTick(m->machine, WinningLineBlinking);
     const EventLog blinking = {
         "DrawMaskedPictureHalf Blue Mask 301 lit",
         "DrawMaskedPictureHalf Green Mask 453 lit",
@@ -136,8 +137,8 @@ TEST(PawlaneRulesTest, WinningBarsBlinkAndTheWinComesBeforeItsCountUp) {
     m->log.clear();
     m->game().spinStarting(m->machine);
     const EventLog starting = {
-        "Stop Timer7",
-        "Stop Timer8",
+        "Stop GameFeature2",
+        "Stop GameFeature3",
         "DrawMaskedPictureHalf Red Mask 377 lit",
         "DrawMaskedPictureHalf Blue Mask 301 lit",
         "DrawMaskedPictureHalf Green Mask 453 lit",
@@ -145,7 +146,7 @@ TEST(PawlaneRulesTest, WinningBarsBlinkAndTheWinComesBeforeItsCountUp) {
     };
     EXPECT_EQ(m->log, starting);
     m->log.clear();
-    m->game().timerTick(m->machine, MachineTimer::Timer8);
+    m->game().timerTick(m->machine, WinningLineBlinking);
     EXPECT_TRUE(m->log.empty());
 }
 

@@ -13,20 +13,20 @@ namespace slotmachine {
 
 // The statistics window: the running game's totals and its payouts, each value
 // right-aligned beside its caption. It only reads the game.
-class TStatsForm final : public QDialog {
+class StatisticsWindow final : public QDialog {
 public:
-    explicit TStatsForm(const GameState& state, QWidget* parent = nullptr);
+    explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr);
 
-    // The values, by the names of the form's layout.
-    QLabel* Label11 = nullptr;      // Spins
-    QLabel* Label12 = nullptr;      // Credits
-    QLabel* Label13 = nullptr;      // Borrowed
-    QLabel* Label14 = nullptr;      // Payoffs
-    QLabel* Label16 = nullptr;      // Bonus
-    QLabel* Label22 = nullptr;      // Normal
-    QLabel* Label25 = nullptr;      // Overall payoff percentage
-    QLabel* Label27 = nullptr;      // Total bets
-    QPushButton* BitBtn1 = nullptr; // OK
+    // The value labels.
+    QLabel* spinsValue = nullptr;
+    QLabel* creditsValue = nullptr;
+    QLabel* borrowedValue = nullptr;
+    QLabel* payoffsValue = nullptr;
+    QLabel* bonusValue = nullptr;
+    QLabel* normalValue = nullptr;
+    QLabel* payoffPercentageValue = nullptr;
+    QLabel* totalBetsValue = nullptr;
+    QPushButton* okButton = nullptr;
 
 private:
     // A value label and its caption on the same row.
@@ -37,7 +37,7 @@ private:
         int minWidth; // the value's width in the design
     };
 
-    void FormCreate(const GameState& state);
+    void showValues(const GameState& state);
     // A caption at its place and its value label at (x, y), `width` wide; the value label.
     QLabel* addRow(const QString& caption, QPoint captionAt, int x, int y, int width);
     void setValue(QLabel* value, const QString& text);

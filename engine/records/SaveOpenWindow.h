@@ -20,9 +20,9 @@ struct GameState;
 // the last slot listed; the running game is written to the record file before the
 // listing and read back when the window closes, however it closes. Opening a slot
 // copies it over the running game's record, so the close brings in the opened game.
-class TLoadSave final : public QDialog {
+class SaveOpenWindow final : public QDialog {
 public:
-    TLoadSave(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help, const QString& gameTitle,
+    SaveOpenWindow(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help, const QString& gameTitle,
               bool saveMode, QWidget* parent = nullptr);
 
     // False when the running game could not be written first: the window then
@@ -30,7 +30,7 @@ public:
     bool listed() const { return listed_; }
 
     // The slot buttons' one handler; `slot` is the button's tag, 1 to 8.
-    void BitBtn7Click(int slot);
+    void slotChosen(int slot);
     void done(int result) override;
 
     // One panel of the slot list.
@@ -52,8 +52,8 @@ protected:
 
 private:
     void createControls(const QString& gameTitle);
-    void FormCreate();
-    void FormClose();
+    void listSlots();
+    void restoreRunningGame();
 
     GameState& state_;
     GameRecords& records_;

@@ -12,17 +12,17 @@ class HelpViewer;
 
 // The pay chart window: the picture "Paychart.bmp" from beside the program,
 // shown at its own size with nothing drawn over it. F1 opens its help topic.
-class TPaychart final : public QDialog {
+class PayChartWindow final : public QDialog {
 public:
-    TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr);
+    PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr);
 
-    QLabel* Image1 = nullptr;
+    QLabel* chartLabel = nullptr; // shows the pay chart picture
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void FormCreate(const QString& programDir);
+    void showChart(const QString& programDir);
 
     Dialogs& dialogs_;
     HelpViewer& help_;

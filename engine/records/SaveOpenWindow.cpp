@@ -1,4 +1,4 @@
-#include "engine/records/LoadSaveWindow.h"
+#include "engine/records/SaveOpenWindow.h"
 
 #include "engine/records/GameRecords.h"
 #include "engine/shell/Dialogs.h"
@@ -50,7 +50,7 @@ QLabel* label(QWidget* parent, const QRect& place, Qt::Alignment alignment) {
 
 } // namespace
 
-TLoadSave::TLoadSave(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help,
+SaveOpenWindow::SaveOpenWindow(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help,
                      const QString& gameTitle, bool saveMode, QWidget* parent)
     : QDialog(parent), state_(state), records_(records), dialogs_(dialogs), help_(help), saveMode_(saveMode) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -59,11 +59,11 @@ TLoadSave::TLoadSave(GameState& state, GameRecords& records, Dialogs& dialogs, H
     font.setBold(true);
     setFont(font);
     createControls(gameTitle);
-    FormCreate();
+    listSlots();
     placeOnScreen(*this, size());
 }
 
-void TLoadSave::createControls(const QString& gameTitle) {
+void SaveOpenWindow::createControls(const QString& gameTitle) {
     // The name fields are as wide as the longest name in their own font, so that no
     // name is cut off; everything else is laid out around them.
     QFont nameFont = font();
@@ -114,7 +114,7 @@ void TLoadSave::createControls(const QString& gameTitle) {
         p.button->setObjectName(slot == 1 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(slot - 1));
         p.button->setToolTip(saveMode_ ? QStringLiteral("Save the game into this slot")
                                        : QStringLiteral("Open the game of this slot"));
-        connect(p.button, &QPushButton::clicked, this, [this, slot] { BitBtn7Click(slot); });
+        connect(p.button, &QPushButton::clicked, this, [this, slot] { slotChosen(slot); });
     }
 
     const int buttonsTop = 8 + panelsBottom + 11;
@@ -129,7 +129,7 @@ void TLoadSave::createControls(const QString& gameTitle) {
     setFixedSize(clientWidth, buttonsTop + WindowButton.height() + 7);
 }
 
-void TLoadSave::FormCreate() {
+void SaveOpenWindow::listSlots() {
     try {
         records_.storeCurrentGame(state_);
     } catch (const RecordWriteError& e) {
@@ -151,7 +151,7 @@ void TLoadSave::FormCreate() {
     }
 }
 
-void TLoadSave::BitBtn7Click(int slot) {
+void SaveOpenWindow::slotChosen(int slot) {
     if (!listed_ || slot < 1 || slot > GameSlotCount) {
         return;
     }
@@ -173,12 +173,12 @@ void TLoadSave::BitBtn7Click(int slot) {
     accept();
 }
 
-void TLoadSave::done(int result) {
-    FormClose();
+void SaveOpenWindow::done(int result) {
+    restoreRunningGame();
     QDialog::done(result);
 }
 
-void TLoadSave::FormClose() {
+void SaveOpenWindow::restoreRunningGame() {
     if (closed_ || !listed_) {
         return;
     }
@@ -186,7 +186,7 @@ void TLoadSave::FormClose() {
     records_.loadCurrentGame(state_);
 }
 
-void TLoadSave::keyPressEvent(QKeyEvent* event) {
+void SaveOpenWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         help_.showTopic(HelpSaveOpenWindow);
         return;

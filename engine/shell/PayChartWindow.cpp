@@ -1,4 +1,4 @@
-#include "engine/shell/PaychartWindow.h"
+#include "engine/shell/PayChartWindow.h"
 
 #include "engine/display/MachinePictures.h"
 #include "engine/shell/Dialogs.h"
@@ -22,18 +22,18 @@ constexpr QSize DesignClientSize(632, 413);
 
 } // namespace
 
-TPaychart::TPaychart(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent)
+PayChartWindow::PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs), help_(help) {
     setWindowTitle(QStringLiteral("Payoff Chart"));
-    Image1 = new QLabel(this);
-    Image1->move(0, 0);
-    FormCreate(programDir);
+    chartLabel = new QLabel(this);
+    chartLabel->move(0, 0);
+    showChart(programDir);
     placeOnScreen(*this, size());
 }
 
-void TPaychart::FormCreate(const QString& programDir) {
+void PayChartWindow::showChart(const QString& programDir) {
     const QDir dir(programDir);
     QString failure;
 
@@ -62,9 +62,9 @@ void TPaychart::FormCreate(const QString& programDir) {
     }
     const QSize client = chart.isNull() ? DesignClientSize : chart.size();
     if (!chart.isNull()) {
-        Image1->setPixmap(QPixmap::fromImage(chart));
+        chartLabel->setPixmap(QPixmap::fromImage(chart));
     }
-    Image1->resize(client);
+    chartLabel->resize(client);
     setFixedSize(client);
     setUpdatesEnabled(true);
 
@@ -74,7 +74,7 @@ void TPaychart::FormCreate(const QString& programDir) {
     }
 }
 
-void TPaychart::keyPressEvent(QKeyEvent* event) {
+void PayChartWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1 || event->key() == Qt::Key_Help) {
         event->accept();
         help_.showTopic(HelpPayChart);

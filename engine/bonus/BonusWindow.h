@@ -18,18 +18,18 @@ namespace slotmachine {
 class SlotMachine;
 
 // The screen the bonus window covers.
-struct TrickScreen {
+struct BonusScreen {
     QRect geometry{0, 0, 640, 480};
     qreal logicalDpi = 96;
 
-    static TrickScreen of(const QScreen& screen);
+    static BonusScreen of(const QScreen& screen);
     // The primary screen; without one, a 640 by 480 screen.
-    static TrickScreen primary();
+    static BonusScreen primary();
 };
 
 // One of the bonus window's pictures and where it stands on the window. A picture
 // is shown `scale` times its own size; the box areas are in its own coordinates.
-struct TrickPicture {
+struct BonusWindowPicture {
     QImage picture; // as shown
     QPoint place;
     bool visible = false;
@@ -46,27 +46,27 @@ struct TrickPicture {
 // largest factor, in hundredths, that keeps a tenth of the screen free on each
 // side, and never less than 1 (so a 640 by 480 or 800 by 600 screen shows them as
 // they are).
-double trickScale(QSize screen, QSize board);
+double bonusPictureScale(QSize screen, QSize board);
 
-// The box bonus window: the box board (Image1) covers the screen on black, grown
-// with the screen (trickScale); a box
-// opened by pointer or key shows the empty picture (Image2) or the prize picture
-// (Image3) with the prize written on it, and the window closes 3 s later or at a
+// The box bonus window: the box board covers the screen on black, grown
+// with the screen (bonusPictureScale); a box
+// opened by pointer or key shows the no-prize picture or the prize picture
+// with the prize written on it, and the window closes 3 s later or at a
 // press outside the picture. Only closeNow() ends it before a box is opened.
-class TTrickForm final : public QDialog {
+class BonusWindow final : public QDialog {
 public:
     using PictureLoader = std::function<BonusPictures()>;
 
-    TTrickForm(SlotMachine& machine, const PictureLoader& loadPictures, const TrickScreen& screen,
+    BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                QWidget* parent = nullptr);
-    ~TTrickForm() override;
+    ~BonusWindow() override;
 
-    // Stacked in this order, Image3 on top.
-    const TrickPicture& Image1() const { return image1_; }
-    const TrickPicture& Image2() const { return image2_; }
-    const TrickPicture& Image3() const { return image3_; }
-    const QTimer& Timer1() const { return timer1_; }
-    const QTimer& Timer2() const { return timer2_; }
+    // Stacked in this order, the prize picture on top.
+    const BonusWindowPicture& board() const { return board_; }
+    const BonusWindowPicture& noPrize() const { return noPrize_; }
+    const BonusWindowPicture& prize() const { return prize_; }
+    const QTimer& closeTimer() const { return closeTimer_; }
+    const QTimer& startSoundTimer() const { return startSoundTimer_; }
     double scale() const { return scale_; }
 
     std::int32_t BonusPrize() const { return round_.BonusPrize(); }
@@ -74,12 +74,12 @@ public:
     // The game has finished (and its prize, if any, has been added to BonusWon).
     bool finished() const { return finished_; }
 
-    // The handlers; x and y of Image1MouseDown are in the board's own coordinates.
-    void Image1MouseDown(int x, int y);
-    void FormMouseDown();
-    void FormKeyDown(int key); // a Qt::Key
-    void Timer1Timer();
-    void Timer2Timer();
+    // The handlers; x and y of pressOnBoard are in the board's own coordinates.
+    void pressOnBoard(int x, int y);
+    void pressBesideBoard();
+    void keyPressed(int key); // a Qt::Key
+    void closeAfterDelay();
+    void playStartSound();
 
     // The program is closing: a box already opened ends the game as usual,
     // otherwise the game is abandoned unplayed.
@@ -94,17 +94,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate(const PictureLoader& loadPictures, const TrickScreen& screen);
-    void FormClose();
+    void setUp(const PictureLoader& loadPictures, const BonusScreen& screen);
+    void finishGame();
     void openBox(int position);
 
     SlotMachine& machine_;
-    TrickPicture image1_;
-    TrickPicture image2_;
-    TrickPicture image3_;
-    BoxBonusRound round_; // draws the prize onto image3_
-    QTimer timer1_;
-    QTimer timer2_;
+    BonusWindowPicture board_;
+    BonusWindowPicture noPrize_;
+    BonusWindowPicture prize_;
+    BoxBonusRound round_; // draws the prize onto prize_
+    QTimer closeTimer_;
+    QTimer startSoundTimer_;
     bool finished_ = false;
     double scale_ = 1;
 };

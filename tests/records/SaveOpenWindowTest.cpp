@@ -1,4 +1,4 @@
-#include "engine/records/LoadSaveWindow.h"
+#include "engine/records/SaveOpenWindow.h"
 
 #include "engine/records/RecordFile.h"
 #include "tests/support/Recorders.h"
@@ -56,7 +56,7 @@ std::vector<std::string> operator+(std::vector<std::string> a, const std::vector
     return a;
 }
 
-struct LoadSaveWindow : ::testing::Test {
+struct SaveOpenWindowTest : ::testing::Test {
     QTemporaryDir dir;
     LoggedRecords records{dir.filePath(QStringLiteral("orevein-slots.ini"))};
     EventLog log;
@@ -74,8 +74,8 @@ struct LoadSaveWindow : ::testing::Test {
         s.BonusPts = 5;
         return s;
     }
-    std::unique_ptr<TLoadSave> window(bool saveMode) {
-        return std::make_unique<TLoadSave>(state, records, dialogs, help, QStringLiteral("Orevein Slots"), saveMode);
+    std::unique_ptr<SaveOpenWindow> window(bool saveMode) {
+        return std::make_unique<SaveOpenWindow>(state, records, dialogs, help, QStringLiteral("Orevein Slots"), saveMode);
     }
     void expectRunningGame() const {
         const GameState r = running();
@@ -95,11 +95,11 @@ struct LoadSaveWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(LoadSaveWindow, OpenOnAFreshInstallationListsEightFreshSlotsAndCancelKeepsTheRunningGame) {
+TEST_F(SaveOpenWindowTest, OpenOnAFreshInstallationListsEightFreshSlotsAndCancelKeepsTheRunningGame) {
     auto w = window(false);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Open a Game -- Select Game Slot"));
     for (int slot = 1; slot <= 8; ++slot) {
-        const TLoadSave::SlotPanel& p = w->panel(slot);
+        const SaveOpenWindow::SlotPanel& p = w->panel(slot);
         EXPECT_EQ(p.name->text(), QStringLiteral("GameNo%1").arg(slot));
         EXPECT_EQ(p.date->text(), QStringLiteral("12/07/26"));
         EXPECT_EQ(p.credits->text(), QStringLiteral("1000 Credits"));
@@ -116,7 +116,7 @@ TEST_F(LoadSaveWindow, OpenOnAFreshInstallationListsEightFreshSlotsAndCancelKeep
     expectRunningGame();
 }
 
-TEST_F(LoadSaveWindow, SavingIntoSlotTwoAsWeekendShowsInTheNextListing) {
+TEST_F(SaveOpenWindowTest, SavingIntoSlotTwoAsWeekendShowsInTheNextListing) {
     saveInto(2, QStringLiteral("Weekend"));
     EXPECT_EQ(dialogs.offeredInputs, std::vector<std::string>{"GameNo2"});
     EXPECT_EQ(records.log, (listing() + std::vector<std::string>{"read CurrentGame", "write GameNo2 Weekend",
@@ -132,7 +132,7 @@ TEST_F(LoadSaveWindow, SavingIntoSlotTwoAsWeekendShowsInTheNextListing) {
     EXPECT_EQ(w->panel(3).name->text(), QStringLiteral("GameNo3"));
 }
 
-TEST_F(LoadSaveWindow, CancellingTheNameSavesNothingAndATypedNameIsOffered) {
+TEST_F(SaveOpenWindowTest, CancellingTheNameSavesNothingAndATypedNameIsOffered) {
     dialogs.inputAnswer.reset();
     {
         auto w = window(true);
@@ -148,7 +148,7 @@ TEST_F(LoadSaveWindow, CancellingTheNameSavesNothingAndATypedNameIsOffered) {
     EXPECT_EQ(w->panel(4).name->text(), QStringLiteral("GameNo4"));
 }
 
-TEST_F(LoadSaveWindow, OpeningASlotMakesItTheRunningGame) {
+TEST_F(SaveOpenWindowTest, OpeningASlotMakesItTheRunningGame) {
     saveInto(6, QStringLiteral("Saved"));
     state = GameState{}; // played on into a new game meanwhile
     state.Credits = 5;
@@ -160,13 +160,13 @@ TEST_F(LoadSaveWindow, OpeningASlotMakesItTheRunningGame) {
     expectRunningGame();
 }
 
-TEST_F(LoadSaveWindow, ALongNameIsListedByItsFirstThirtyCharacters) {
+TEST_F(SaveOpenWindowTest, ALongNameIsListedByItsFirstThirtyCharacters) {
     saveInto(1, QStringLiteral("Forty characters of a name, and then some"));
     auto w = window(false);
     EXPECT_EQ(w->panel(1).name->text(), QStringLiteral("Forty characters of a name, an"));
 }
 
-TEST_F(LoadSaveWindow, ClosingByEscapeRestoresTheRunningGameOnce) {
+TEST_F(SaveOpenWindowTest, ClosingByEscapeRestoresTheRunningGameOnce) {
     auto w = window(true);
     w->reject();
     w->reject();
@@ -174,7 +174,7 @@ TEST_F(LoadSaveWindow, ClosingByEscapeRestoresTheRunningGameOnce) {
     expectRunningGame();
 }
 
-TEST_F(LoadSaveWindow, WithoutTheRunningGameStoredNothingIsListedOrChanged) {
+TEST_F(SaveOpenWindowTest, WithoutTheRunningGameStoredNothingIsListedOrChanged) {
     records.failWrites = true;
     auto w = window(false);
     EXPECT_FALSE(w->listed());
@@ -184,7 +184,7 @@ TEST_F(LoadSaveWindow, WithoutTheRunningGameStoredNothingIsListedOrChanged) {
     expectRunningGame();
 }
 
-TEST_F(LoadSaveWindow, AFailedSaveIsReportedAndTheRunningGameComesBack) {
+TEST_F(SaveOpenWindowTest, AFailedSaveIsReportedAndTheRunningGameComesBack) {
     auto w = window(true);
     records.failWrites = true;
     dialogs.inputAnswer = QStringLiteral("Lost");
@@ -193,17 +193,17 @@ TEST_F(LoadSaveWindow, AFailedSaveIsReportedAndTheRunningGameComesBack) {
     expectRunningGame();
 }
 
-TEST_F(LoadSaveWindow, HelpShowsTheWindowsTopic) {
+TEST_F(SaveOpenWindowTest, HelpShowsTheWindowsTopic) {
     auto w = window(false);
     w->HelpBtn->click();
     EXPECT_EQ(help.shown, std::vector<int>{HelpSaveOpenWindow});
 }
 
-TEST_F(LoadSaveWindow, TheWidestNameShowsWholeInAFramedFieldClearOfTheButton) {
+TEST_F(SaveOpenWindowTest, TheWidestNameShowsWholeInAFramedFieldClearOfTheButton) {
     const QString widest(30, QLatin1Char('W'));
     saveInto(8, widest);
     auto w = window(false);
-    const TLoadSave::SlotPanel& p = w->panel(8);
+    const SaveOpenWindow::SlotPanel& p = w->panel(8);
     ASSERT_EQ(p.name->text(), widest);
     // A name that fits needs no scrolling: its field looks the same with the
     // cursor at either end.

@@ -1,6 +1,6 @@
 // The loan window as a player uses it: chips in both modes, the refusals, the
 // meters it paints, its help.
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
 
@@ -60,25 +60,25 @@ Meter readMeter(const QImage& shot, int y, bool green) {
     return m;
 }
 
-struct BorrowWindow : ::testing::Test {
+struct LoanDeskWindowTest : ::testing::Test {
     GameState state;
     MachinePictures pictures = separatedGlyphs();
     EventLog log;
     ScriptedDialogs dialogs{log};
     RecordingHelp help;
 
-    std::unique_ptr<TBorrowC> open(int layoutWidth = 800) {
-        return std::make_unique<TBorrowC>(state, pictures, layoutWidth, dialogs, help);
+    std::unique_ptr<LoanDeskWindow> open(int layoutWidth = 800) {
+        return std::make_unique<LoanDeskWindow>(state, pictures, layoutWidth, dialogs, help);
     }
     void setTotals(std::int32_t credits, std::int32_t borrowed) {
         state.Credits = credits;
         state.Borrowed = borrowed;
     }
-    static void payBackMode(TBorrowC& w) { w.RadioButton2()->click(); }
+    static void payBackMode(LoanDeskWindow& w) { w.payBackButton()->click(); }
     // Clicks the chips worth the amounts, in order.
-    static void chips(TBorrowC& w, std::initializer_list<int> amounts) {
+    static void chips(LoanDeskWindow& w, std::initializer_list<int> amounts) {
         for (const int a : amounts) {
-            QToolButton* chip = a == 1000 ? w.BitBtn1() : a == 100 ? w.BitBtn2() : a == 10 ? w.BitBtn3() : w.BitBtn4();
+            QToolButton* chip = a == 1000 ? w.thousandChip() : a == 100 ? w.hundredChip() : a == 10 ? w.tenChip() : w.oneChip();
             chip->click();
         }
     }
@@ -86,7 +86,7 @@ struct BorrowWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(BorrowWindow, ChipsBorrowTheirAmounts) {
+TEST_F(LoanDeskWindowTest, ChipsBorrowTheirAmounts) {
     auto w = open();
     chips(*w, {1000, 1000});
     EXPECT_EQ(state.Credits, 3000);
@@ -94,8 +94,8 @@ TEST_F(BorrowWindow, ChipsBorrowTheirAmounts) {
     chips(*w, {100, 10, 1});
     EXPECT_EQ(state.Credits, 3111);
     EXPECT_EQ(state.Borrowed, 3111);
-    w->BitBtn1Click(4);
-    w->BitBtn1Click(-1);
+    w->chipClicked(4);
+    w->chipClicked(-1);
     EXPECT_EQ(state.Credits, 3111) << "an unknown tag does nothing";
     EXPECT_TRUE(dialogs.messages.empty());
 
@@ -108,7 +108,7 @@ TEST_F(BorrowWindow, ChipsBorrowTheirAmounts) {
     EXPECT_EQ(dialogs.messages[0], "The machine cannot hold that many credits. Pay some back first!");
 }
 
-TEST_F(BorrowWindow, PayBackRefusalsChangeNothing) {
+TEST_F(LoanDeskWindowTest, PayBackRefusalsChangeNothing) {
     auto w = open();
     payBackMode(*w);
     setTotals(999, 5000);
@@ -127,7 +127,7 @@ TEST_F(BorrowWindow, PayBackRefusalsChangeNothing) {
     EXPECT_NE(dialogs.messages[2].find(" 10.00 credits!"), std::string::npos) << dialogs.messages[2];
 }
 
-TEST_F(BorrowWindow, PaysBackTheWholeLoan) {
+TEST_F(LoanDeskWindowTest, PaysBackTheWholeLoan) {
     setTotals(1500, 1111);
     auto w = open();
     payBackMode(*w);
@@ -137,30 +137,30 @@ TEST_F(BorrowWindow, PaysBackTheWholeLoan) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(BorrowWindow, EveryOpeningStartsInBorrowMode) {
+TEST_F(LoanDeskWindowTest, EveryOpeningStartsInBorrowMode) {
     auto w = open();
-    EXPECT_TRUE(w->RadioButton1()->isChecked());
+    EXPECT_TRUE(w->borrowButton()->isChecked());
     w->show();
     payBackMode(*w);
-    EXPECT_FALSE(w->RadioButton1()->isChecked());
-    w->BitBtn2()->click();
+    EXPECT_FALSE(w->borrowButton()->isChecked());
+    w->hundredChip()->click();
     EXPECT_EQ(state.Credits, 900);
-    w->RadioButton1()->click();
-    EXPECT_FALSE(w->RadioButton2()->isChecked());
-    w->BitBtn2()->click();
+    w->borrowButton()->click();
+    EXPECT_FALSE(w->payBackButton()->isChecked());
+    w->hundredChip()->click();
     EXPECT_EQ(state.Credits, 1000);
 
     payBackMode(*w);
     w->hide();
     w->show();
-    EXPECT_TRUE(w->RadioButton1()->isChecked());
-    w->BitBtn4()->click();
+    EXPECT_TRUE(w->borrowButton()->isChecked());
+    w->oneChip()->click();
     EXPECT_EQ(state.Credits, 1001);
 }
 
-TEST_F(BorrowWindow, HelpButtonAndF1) {
+TEST_F(LoanDeskWindowTest, HelpButtonAndF1) {
     auto w = open();
-    w->BitBtn7()->click();
+    w->helpButton()->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0],
               "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the "
@@ -175,30 +175,30 @@ TEST_F(BorrowWindow, HelpButtonAndF1) {
         QKeyEvent event(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
         QCoreApplication::sendEvent(w->focusWidget() != nullptr ? w->focusWidget() : w.get(), &event);
     };
-    f1(w->BitBtn3());
-    f1(w->RadioButton2());
-    f1(w->OKBtn());
-    f1(w->BitBtn1());
-    f1(w->BitBtn7());
+    f1(w->tenChip());
+    f1(w->payBackButton());
+    f1(w->okButton());
+    f1(w->thousandChip());
+    f1(w->helpButton());
     EXPECT_EQ(help.shown, (std::vector<int>{41005, 41005, 41003, 41005, 41003}));
 }
 
-TEST_F(BorrowWindow, OkClosesAcceptedAndChipsShowTheirPictures) {
+TEST_F(LoanDeskWindowTest, OkClosesAcceptedAndChipsShowTheirPictures) {
     auto w = open();
     w->show();
-    w->OKBtn()->click();
+    w->okButton()->click();
     EXPECT_EQ(w->result(), QDialog::Accepted);
     EXPECT_FALSE(w->isVisible());
     // The pictures come from the shared resources, with their black backdrop clear.
-    for (QToolButton* chip : {w->BitBtn1(), w->BitBtn2(), w->BitBtn3(), w->BitBtn4()}) {
-        const QImage face = chip->icon().pixmap(w->BitBtn1()->iconSize()).toImage();
+    for (QToolButton* chip : {w->thousandChip(), w->hundredChip(), w->tenChip(), w->oneChip()}) {
+        const QImage face = chip->icon().pixmap(w->thousandChip()->iconSize()).toImage();
         ASSERT_FALSE(face.isNull()) << chip->objectName().toStdString();
         EXPECT_EQ(face.pixelColor(0, 0).alpha(), 0);
         EXPECT_EQ(face.pixelColor(face.width() / 2, face.height() / 2).alpha(), 255);
     }
 }
 
-TEST_F(BorrowWindow, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) {
+TEST_F(LoanDeskWindowTest, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) {
     auto w = open();
     const int row = 50; // through the digits, below the captions
     const QImage before = w->grab().toImage();
@@ -206,7 +206,7 @@ TEST_F(BorrowWindow, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) {
     EXPECT_EQ(readMeter(before, row, true).digits, "1000");
 
     setTotals(250, 40);
-    w->BitBtn1()->click();
+    w->thousandChip()->click();
     const QImage after = w->grab().toImage();
     const Meter credits = readMeter(after, row, false);
     const Meter borrowed = readMeter(after, row, true);
@@ -216,7 +216,7 @@ TEST_F(BorrowWindow, PaintsCreditsRedOnTheRightAndBorrowedGreenOnTheLeft) {
     EXPECT_LT(borrowed.right, after.width() / 2);
 }
 
-TEST_F(BorrowWindow, TenDigitMetersFitAtEveryLayoutWidth) {
+TEST_F(LoanDeskWindowTest, TenDigitMetersFitAtEveryLayoutWidth) {
     setTotals(INT32_MAX, 1987654321);
     for (const int layoutWidth : {800, 1600}) {
         const QImage shot = open(layoutWidth)->grab().toImage();

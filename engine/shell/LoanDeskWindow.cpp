@@ -1,4 +1,4 @@
-#include "engine/shell/BorrowWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 
 #include "engine/display/Digits.h"
 #include "engine/shell/WindowPlacement.h"
@@ -82,7 +82,7 @@ QIcon chipIcon(const char* name) {
 
 } // namespace
 
-TBorrowC::TBorrowC(GameState& state, const MachinePictures& pictures, int layoutWidth, Dialogs& dialogs,
+LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures, int layoutWidth, Dialogs& dialogs,
                    HelpViewer& help, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state), pictures_(pictures), digitLayoutWidth_(meterLayoutWidth(layoutWidth)), dialogs_(dialogs),
@@ -111,45 +111,45 @@ TBorrowC::TBorrowC(GameState& state, const MachinePictures& pictures, int layout
             button->setIconSize(ChipPicture);
         }
         button->setToolTip(QString::fromUtf8(Chips[tag].label));
-        connect(button, &QToolButton::clicked, this, [this, tag] { BitBtn1Click(tag); });
+        connect(button, &QToolButton::clicked, this, [this, tag] { chipClicked(tag); });
         chips_[tag] = button;
     }
 
-    label1_ = new QLabel(QStringLiteral("Mode:"), this);
+    modeLabel_ = new QLabel(QStringLiteral("Mode:"), this);
     QFont modeFont = font;
     modeFont.setPointSize(14);
-    label1_->setFont(modeFont);
-    QPalette red = label1_->palette();
+    modeLabel_->setFont(modeFont);
+    QPalette red = modeLabel_->palette();
     red.setColor(QPalette::WindowText, Qt::red);
-    label1_->setPalette(red);
-    label1_->move(56, 192);
-    label1_->adjustSize();
+    modeLabel_->setPalette(red);
+    modeLabel_->move(56, 192);
+    modeLabel_->adjustSize();
 
-    radioButton1_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
-    radioButton1_->setGeometry(147, 192, 190, 33);
-    radioButton1_->setChecked(true);
-    radioButton2_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
-    radioButton2_->setGeometry(355, 192, 190, 33);
+    borrowButton_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    borrowButton_->setGeometry(147, 192, 190, 33);
+    borrowButton_->setChecked(true);
+    payBackButton_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    payBackButton_->setGeometry(355, 192, 190, 33);
 
     // The desktop's icons where it has a theme; Qt's own help icon reads poorly this small.
-    bitBtn7_ = new QPushButton(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("&Help"), this);
-    bitBtn7_->setGeometry(10, 246, 127, 46);
-    bitBtn7_->setAutoDefault(false);
-    connect(bitBtn7_, &QPushButton::clicked, this, [this] { BitBtn7Click(); });
-    okBtn_ = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok")), QStringLiteral("&OK"), this);
-    okBtn_->setGeometry(442, 246, 127, 46);
-    okBtn_->setDefault(true);
-    connect(okBtn_, &QPushButton::clicked, this, &QDialog::accept);
+    helpButton_ = new QPushButton(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("&Help"), this);
+    helpButton_->setGeometry(10, 246, 127, 46);
+    helpButton_->setAutoDefault(false);
+    connect(helpButton_, &QPushButton::clicked, this, [this] { showHelp(); });
+    okButton_ = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok")), QStringLiteral("&OK"), this);
+    okButton_->setGeometry(442, 246, 127, 46);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     placeOnScreen(*this, size());
 }
 
-void TBorrowC::BitBtn1Click(int tag) {
+void LoanDeskWindow::chipClicked(int tag) {
     if (tag < 0 || tag >= static_cast<int>(std::size(Chips))) {
         return;
     }
     const std::int32_t amount = Chips[tag].amount;
-    const LoanResult result = radioButton2_->isChecked() ? payBack(state_, amount) : borrow(state_, amount);
+    const LoanResult result = payBackButton_->isChecked() ? payBack(state_, amount) : borrow(state_, amount);
     if (!result.done) {
         dialogs_.information(result.refusal);
         return;
@@ -157,11 +157,11 @@ void TBorrowC::BitBtn1Click(int tag) {
     update();
 }
 
-void TBorrowC::BitBtn7Click() {
+void LoanDeskWindow::showHelp() {
     dialogs_.information(HelpText);
 }
 
-void TBorrowC::paintEvent(QPaintEvent*) {
+void LoanDeskWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
 
@@ -180,20 +180,20 @@ void TBorrowC::paintEvent(QPaintEvent*) {
     DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Borrowed, BorrowedLeft, DigitsTop, true, false);
 }
 
-void TBorrowC::keyPressEvent(QKeyEvent* event) {
+void LoanDeskWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_F1) {
         QDialog::keyPressEvent(event);
         return;
     }
     const QWidget* focused = focusWidget();
     const bool onControls = std::find(chips_.begin(), chips_.end(), focused) != chips_.end() ||
-                            focused == radioButton1_ || focused == radioButton2_;
+                            focused == borrowButton_ || focused == payBackButton_;
     help_.showTopic(onControls ? HelpBorrowControls : HelpBorrowWindow);
 }
 
-void TBorrowC::showEvent(QShowEvent* event) {
+void LoanDeskWindow::showEvent(QShowEvent* event) {
     // Every opening starts in borrow mode.
-    radioButton1_->setChecked(true);
+    borrowButton_->setChecked(true);
     QDialog::showEvent(event);
 }
 

@@ -1,7 +1,7 @@
 // The box bonus window as a player drives it: boxes by pointer and key, the
 // pictures shown, when it closes and what the game pays.
 #include "engine/bonus/BoxBonusWindow.h"
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
 #include "tests/support/TestMachine.h"
@@ -24,7 +24,7 @@ namespace {
 
 const QImage Board = filled(640, 480, QColor(30, 90, 30));
 const QImage Prize = filled(640, 480, QColor(20, 20, 40));
-const TrickScreen Screen800{QRect(0, 0, 800, 600), 120};
+const BonusScreen Screen800{QRect(0, 0, 800, 600), 120};
 
 BonusPictures testPictures() { return {Board, filled(640, 480, QColor(90, 30, 30)), Prize}; }
 
@@ -38,23 +38,23 @@ void key(QWidget& w, int k) {
     QCoreApplication::sendEvent(&w, &event);
 }
 
-struct TrickForm : ::testing::Test {
+struct BonusWindowTest : ::testing::Test {
     TestMachine m{std::make_unique<SyntheticGame>()};
     // Each box holds 100 + its position, so a prize tells which box was opened.
-    TrickForm() { m.state.BoxValues = {101, 102, 103, 104, 105, 106, 107, 108}; }
+    BonusWindowTest() { m.state.BoxValues = {101, 102, 103, 104, 105, 106, 107, 108}; }
 
-    std::unique_ptr<TTrickForm> form(const TrickScreen& screen = Screen800,
-                                     TTrickForm::PictureLoader pictures = testPictures) {
-        return std::make_unique<TTrickForm>(m.machine, pictures, screen);
+    std::unique_ptr<BonusWindow> bonusWindow(const BonusScreen& screen = Screen800,
+                                     BonusWindow::PictureLoader pictures = testPictures) {
+        return std::make_unique<BonusWindow>(m.machine, pictures, screen);
     }
     // The box opened by a press at (x, y) on the board, or by key k; 0 for none.
     int boxAt(int x, int y) {
-        auto f = form();
-        press(*f, f->Image1().place + QPoint(x, y));
+        auto f = bonusWindow();
+        press(*f, f->board().place + QPoint(x, y));
         return f->boxOpened() ? f->BonusPrize() - 100 : 0;
     }
     int boxOf(int k) {
-        auto f = form();
+        auto f = bonusWindow();
         key(*f, k);
         return f->boxOpened() ? f->BonusPrize() - 100 : 0;
     }
@@ -62,26 +62,26 @@ struct TrickForm : ::testing::Test {
 
 } // namespace
 
-TEST_F(TrickForm, CoversTheScreenWithTheBoardCentred) {
-    auto f = form(TrickScreen{QRect(0, 0, 1024, 768), 120});
+TEST_F(BonusWindowTest, CoversTheScreenWithTheBoardCentred) {
+    auto f = bonusWindow(BonusScreen{QRect(0, 0, 1024, 768), 120});
     EXPECT_EQ(f->size(), QSize(1024, 768));
     EXPECT_TRUE(f->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(f->windowState() & Qt::WindowMaximized);
     // Grown 1.28 times to 819 x 614.
-    EXPECT_EQ(f->Image1().place, QPoint(102, 77));
-    EXPECT_TRUE(f->Image1().visible && !f->Image2().visible && !f->Image3().visible);
-    EXPECT_TRUE(f->Timer2().isActive());
-    EXPECT_FALSE(f->Timer1().isActive());
-    EXPECT_TRUE(form(TrickScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(f->board().place, QPoint(102, 77));
+    EXPECT_TRUE(f->board().visible && !f->noPrize().visible && !f->prize().visible);
+    EXPECT_TRUE(f->startSoundTimer().isActive());
+    EXPECT_FALSE(f->closeTimer().isActive());
+    EXPECT_TRUE(bonusWindow(BonusScreen{QRect(0, 0, 800, 600), 96})->windowState() & Qt::WindowMaximized);
 
     // Without pictures the board keeps the place of a 640 x 480 one, and works.
-    auto blank = form(TrickScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
-    EXPECT_EQ(blank->Image1().place, QPoint(80, 60));
+    auto blank = bonusWindow(BonusScreen{QRect(0, 0, 801, 601), 120}, [] { return BonusPictures{}; });
+    EXPECT_EQ(blank->board().place, QPoint(80, 60));
     press(*blank, QPoint(80 + 400, 60 + 30));
     EXPECT_EQ(blank->BonusPrize(), 101);
 }
 
-TEST_F(TrickForm, BoxesAnswerWithinTheirBoundsOnly) {
+TEST_F(BonusWindowTest, BoxesAnswerWithinTheirBoundsOnly) {
     const int cases[][3] = {
         {400, 30, 1},  {485, 115, 1}, {399, 30, 0},  {486, 30, 0},  {400, 29, 0},  {400, 116, 0},
         {400, 124, 0}, {400, 125, 2}, {485, 210, 2}, {400, 211, 0}, {400, 220, 3}, {485, 305, 3},
@@ -91,19 +91,19 @@ TEST_F(TrickForm, BoxesAnswerWithinTheirBoundsOnly) {
     for (const auto& [x, y, box] : cases) {
         EXPECT_EQ(boxAt(x, y), box) << "at " << x << ", " << y;
     }
-    auto f = form();
-    press(*f, f->Image1().place + QPoint(505, 315), Qt::RightButton);
+    auto f = bonusWindow();
+    press(*f, f->board().place + QPoint(505, 315), Qt::RightButton);
     EXPECT_EQ(f->BonusPrize(), 108) << "any button opens a box";
 }
 
-TEST_F(TrickForm, LetterKeysOpenFixedBoxes) {
+TEST_F(BonusWindowTest, LetterKeysOpenFixedBoxes) {
     const int keys[][2] = {{Qt::Key_N, 1}, {Qt::Key_W, 3}, {Qt::Key_Y, 4}, {Qt::Key_E, 5},
                            {Qt::Key_A, 7}, {Qt::Key_R, 7}, {Qt::Key_B, 0}, {Qt::Key_1, 0}};
     for (const auto& [k, box] : keys) {
         EXPECT_EQ(boxOf(k), box) << "key " << k;
     }
     m.log.clear();
-    auto f = form();
+    auto f = bonusWindow();
     key(*f, Qt::Key_Escape);
     EXPECT_FALSE(f->finished()) << "Escape does not close the window";
     key(*f, Qt::Key_E);
@@ -112,11 +112,11 @@ TEST_F(TrickForm, LetterKeysOpenFixedBoxes) {
     EXPECT_EQ(m.log, (EventLog{"Sound 5"}));
 }
 
-TEST_F(TrickForm, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
+TEST_F(BonusWindowTest, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
     std::set<int> opened;
     const int keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space};
     for (int i = 0; i < 300; ++i) {
-        auto f = form(Screen800, [] { return BonusPictures{}; });
+        auto f = bonusWindow(Screen800, [] { return BonusPictures{}; });
         key(*f, keys[i % 3]);
         opened.insert(f->BonusPrize() - 100);
         key(*f, keys[(i + 1) % 3]);
@@ -125,44 +125,44 @@ TEST_F(TrickForm, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
     EXPECT_EQ(m.count("Sound 5"), 300);
 }
 
-TEST_F(TrickForm, AfterTheFirstBoxNothingOpensAnother) {
+TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
     m.state.BoxValues[2] = 0;
     m.state.BonusWon = 40;
-    auto f = form();
+    auto f = bonusWindow();
     key(*f, Qt::Key_W);
-    EXPECT_TRUE(f->Image2().visible && !f->Image1().visible && !f->Image3().visible);
-    const int remaining = f->Timer1().remainingTime();
+    EXPECT_TRUE(f->noPrize().visible && !f->board().visible && !f->prize().visible);
+    const int remaining = f->closeTimer().remainingTime();
     m.log.clear();
     // Neither a letter key nor a press where the board was opens the prize beside it.
     key(*f, Qt::Key_N);
     key(*f, Qt::Key_Return);
-    press(*f, f->Image1().place + QPoint(400, 30));
+    press(*f, f->board().place + QPoint(400, 30));
     EXPECT_TRUE(m.log.empty());
-    EXPECT_FALSE(f->Image3().visible);
-    EXPECT_EQ(f->Image3().picture, Prize) << "no prize text is written";
+    EXPECT_FALSE(f->prize().visible);
+    EXPECT_EQ(f->prize().picture, Prize) << "no prize text is written";
     EXPECT_EQ(f->BonusPrize(), 0);
     EXPECT_EQ(m.state.SpinWin, 0);
-    EXPECT_LE(f->Timer1().remainingTime(), remaining) << "the close is not put off";
+    EXPECT_LE(f->closeTimer().remainingTime(), remaining) << "the close is not put off";
     f->closeNow();
     EXPECT_EQ(f->result(), QDialog::Accepted);
     EXPECT_EQ(m.state.BonusWon, 40);
 }
 
-TEST_F(TrickForm, PressesBesideThePictureAskForABoxThenClose) {
-    auto f = form();
+TEST_F(BonusWindowTest, PressesBesideThePictureAskForABoxThenClose) {
+    auto f = bonusWindow();
     press(*f, QPoint(10, 10));
     EXPECT_EQ(m.dialogs.messages, (std::vector<std::string>{"Click on one of the Boxes!"}));
     f->close();
     EXPECT_FALSE(f->finished()) << "nothing but closeNow ends an unplayed game";
     key(*f, Qt::Key_Y);
-    press(*f, f->Image1().place + QPoint(400, 30)); // on the prize picture: nothing
+    press(*f, f->board().place + QPoint(400, 30)); // on the prize picture: nothing
     EXPECT_FALSE(f->finished());
     press(*f, QPoint(799, 599));
     EXPECT_TRUE(f->finished());
     EXPECT_EQ(f->result(), QDialog::Accepted);
 
     // A 640 x 480 screen leaves no room beside the picture.
-    auto small = form(TrickScreen{QRect(0, 0, 640, 480), 120});
+    auto small = bonusWindow(BonusScreen{QRect(0, 0, 640, 480), 120});
     press(*small, QPoint(639, 479));
     key(*small, Qt::Key_N);
     press(*small, QPoint(0, 0));
@@ -170,20 +170,20 @@ TEST_F(TrickForm, PressesBesideThePictureAskForABoxThenClose) {
     EXPECT_FALSE(small->finished());
 }
 
-TEST_F(TrickForm, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
+TEST_F(BonusWindowTest, TheBonusWindowReadsReplacementPicturesAndRunsModally) {
     QTemporaryDir dir;
     ASSERT_TRUE(Board.save(dir.filePath(QStringLiteral("BONUS1.bmp")), "BMP"));
     BoxBonusWindow bonus(QStringLiteral("no-such-program"), dir.path() + QLatin1Char('/'));
     bool replaced = false;
     QTimer::singleShot(0, [&] {
-        TTrickForm* f = bonus.form();
+        BonusWindow* f = bonus.shownWindow();
         ASSERT_EQ(QApplication::activeModalWidget(), f);
-        replaced = f->Image1().picture == Board && f->Image2().picture.isNull();
+        replaced = f->board().picture == Board && f->noPrize().picture.isNull();
         key(*f, Qt::Key_E);
     });
-    EXPECT_TRUE(bonus.play(m.machine)); // Timer1 closes it after 3 s
+    EXPECT_TRUE(bonus.play(m.machine)); // the close timer closes it after 3 s
     EXPECT_TRUE(replaced);
-    EXPECT_EQ(bonus.form(), nullptr);
+    EXPECT_EQ(bonus.shownWindow(), nullptr);
     EXPECT_EQ(m.state.BonusWon, 105);
     EXPECT_GT(m.indexOf("DrawMachinePicture"), m.indexOf("Sound 5")) << "the machine is repainted after";
 
@@ -210,16 +210,16 @@ QRect differing(const QImage& a, const QImage& b) {
     return box;
 }
 
-const TrickScreen Screen1080{QRect(0, 0, 1920, 1080), 120};
+const BonusScreen Screen1080{QRect(0, 0, 1920, 1080), 120};
 
 } // namespace
 
-TEST_F(TrickForm, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels) {
-    auto f = form(Screen1080);
+TEST_F(BonusWindowTest, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels) {
+    auto f = bonusWindow(Screen1080);
     // 1.8 times: 1152 x 864, centred.
-    ASSERT_EQ(f->Image1().rect(), QRect(384, 108, 1152, 864));
-    EXPECT_EQ(f->Image3().picture.size(), QSize(1152, 864));
-    const QPoint board = f->Image1().place;
+    ASSERT_EQ(f->board().rect(), QRect(384, 108, 1152, 864));
+    EXPECT_EQ(f->prize().picture.size(), QSize(1152, 864));
+    const QPoint board = f->board().place;
     struct Case {
         QPoint own;     // on the board's own 640 x 480 pixels
         QPoint nudge;   // window pixels beyond the scaled own pixel's top-left
@@ -231,7 +231,7 @@ TEST_F(TrickForm, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels
         {{590, 400}, {1, 1}, 8},
     };
     for (const Case& c : cases) {
-        auto g = form(Screen1080);
+        auto g = bonusWindow(Screen1080);
         const QPoint at = board + QPoint(static_cast<int>(std::ceil(c.own.x() * 1.8)),
                                          static_cast<int>(std::ceil(c.own.y() * 1.8))) + c.nudge;
         press(*g, at);
@@ -247,13 +247,13 @@ TEST_F(TrickForm, OnALargeScreenThePicturesGrowAndPressesMapToTheBoardsOwnPixels
     EXPECT_EQ(m.dialogs.messages.size(), 2u);
 }
 
-TEST_F(TrickForm, ThePrizeTextGrowsWithThePicture) {
-    auto small = form();
-    auto large = form(Screen1080);
+TEST_F(BonusWindowTest, ThePrizeTextGrowsWithThePicture) {
+    auto small = bonusWindow();
+    auto large = bonusWindow(Screen1080);
     key(*small, Qt::Key_N);
     key(*large, Qt::Key_N);
-    const QRect at1 = differing(small->Image3().picture, Prize);
-    const QRect at18 = differing(large->Image3().picture, Prize.scaled(1152, 864));
+    const QRect at1 = differing(small->prize().picture, Prize);
+    const QRect at18 = differing(large->prize().picture, Prize.scaled(1152, 864));
     ASSERT_FALSE(at1.isEmpty());
     EXPECT_NEAR(at18.left(), at1.left() * 1.8, 3);
     EXPECT_NEAR(at18.top(), at1.top() * 1.8, 3);

@@ -1,4 +1,4 @@
-#include "engine/records/StatsForm.h"
+#include "engine/records/StatisticsWindow.h"
 
 #include "engine/records/GameStatistics.h"
 #include "engine/shell/WindowPlacement.h"
@@ -22,7 +22,7 @@ constexpr qreal MinPointSize = 6.0;
 
 } // namespace
 
-TStatsForm::TStatsForm(const GameState& state, QWidget* parent)
+StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
@@ -32,26 +32,26 @@ TStatsForm::TStatsForm(const GameState& state, QWidget* parent)
     setFont(sans);
     setFixedSize(ClientSize);
 
-    Label11 = addRow(QStringLiteral("Spins:"), {12, 14}, 225, 14, 56);
-    Label12 = addRow(QStringLiteral("Credits:"), {12, 70}, 225, 70, 56);
-    Label13 = addRow(QStringLiteral("Borrowed:"), {12, 126}, 225, 126, 56);
-    Label27 = addRow(QStringLiteral("Total Bets:"), {340, 14}, 553, 14, 56);
-    Label14 = addRow(QStringLiteral("Payoffs:"), {340, 46}, 553, 46, 56);
-    Label22 = addRow(QStringLiteral("Normal:"), {364, 70}, 475, 70, 110);
-    Label16 = addRow(QStringLiteral("Bonus:"), {364, 94}, 475, 94, 110);
-    Label25 = addRow(QStringLiteral("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
+    spinsValue = addRow(QStringLiteral("Spins:"), {12, 14}, 225, 14, 56);
+    creditsValue = addRow(QStringLiteral("Credits:"), {12, 70}, 225, 70, 56);
+    borrowedValue = addRow(QStringLiteral("Borrowed:"), {12, 126}, 225, 126, 56);
+    totalBetsValue = addRow(QStringLiteral("Total Bets:"), {340, 14}, 553, 14, 56);
+    payoffsValue = addRow(QStringLiteral("Payoffs:"), {340, 46}, 553, 46, 56);
+    normalValue = addRow(QStringLiteral("Normal:"), {364, 70}, 475, 70, 110);
+    bonusValue = addRow(QStringLiteral("Bonus:"), {364, 94}, 475, 94, 110);
+    payoffPercentageValue = addRow(QStringLiteral("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    BitBtn1->setGeometry(536, 168, 89, 33);
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    okButton->setGeometry(536, 168, 89, 33);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    FormCreate(state);
+    showValues(state);
 
     placeOnScreen(*this, size());
 }
 
-QLabel* TStatsForm::addRow(const QString& caption, QPoint captionAt, int x, int y, int width) {
+QLabel* StatisticsWindow::addRow(const QString& caption, QPoint captionAt, int x, int y, int width) {
     auto* value = new QLabel(this);
     QFont bold = font();
     bold.setBold(true);
@@ -68,22 +68,22 @@ QLabel* TStatsForm::addRow(const QString& caption, QPoint captionAt, int x, int 
     return value;
 }
 
-void TStatsForm::FormCreate(const GameState& state) {
+void StatisticsWindow::showValues(const GameState& state) {
     const QLocale locale;
     const GameStatistics s = gameStatistics(state);
-    setValue(Label11, statisticsNumber(s.Spins, locale));
-    setValue(Label12, statisticsNumber(s.Credits, locale));
-    setValue(Label13, statisticsNumber(s.Borrowed, locale));
-    setValue(Label14, statisticsNumber(s.Payoffs, locale));
-    setValue(Label22, statisticsNumber(s.Normal, locale));
-    setValue(Label25, statisticsPercentage(s.PayoffPercentage, locale));
-    setValue(Label27, statisticsNumber(s.TotalBets, locale));
-    setValue(Label16, statisticsNumber(s.BonusWon, locale));
+    setValue(spinsValue, statisticsNumber(s.Spins, locale));
+    setValue(creditsValue, statisticsNumber(s.Credits, locale));
+    setValue(borrowedValue, statisticsNumber(s.Borrowed, locale));
+    setValue(payoffsValue, statisticsNumber(s.Payoffs, locale));
+    setValue(normalValue, statisticsNumber(s.Normal, locale));
+    setValue(payoffPercentageValue, statisticsPercentage(s.PayoffPercentage, locale));
+    setValue(totalBetsValue, statisticsNumber(s.TotalBets, locale));
+    setValue(bonusValue, statisticsNumber(s.BonusWon, locale));
 }
 
 // The design's widths were made for a narrower font: a value grows to the left
 // as far as its caption allows, and only a value wider still gets a smaller font.
-void TStatsForm::setValue(QLabel* value, const QString& text) {
+void StatisticsWindow::setValue(QLabel* value, const QString& text) {
     const auto row =
         std::find_if(rows_.begin(), rows_.end(), [value](const Row& r) { return r.value == value; });
     value->setText(text);

@@ -1,4 +1,4 @@
-#include "engine/bonus/TrickForm.h"
+#include "engine/bonus/BonusWindow.h"
 
 #include "engine/reels/Random.h"
 #include "engine/reels/SlotMachine.h"
@@ -68,7 +68,7 @@ int letterBox(int key) {
 
 } // namespace
 
-QPoint TrickPicture::toOwn(QPoint p) const {
+QPoint BonusWindowPicture::toOwn(QPoint p) const {
     const QPoint offset = p - place;
     if (shown.isEmpty()) {
         return offset;
@@ -80,7 +80,7 @@ QPoint TrickPicture::toOwn(QPoint p) const {
     return {own1(offset.x(), own.width(), shown.width()), own1(offset.y(), own.height(), shown.height())};
 }
 
-double trickScale(QSize screen, QSize board) {
+double bonusPictureScale(QSize screen, QSize board) {
     if (board.isEmpty()) {
         return 1;
     }
@@ -90,31 +90,31 @@ double trickScale(QSize screen, QSize board) {
     return std::max(1.0, std::floor(fits * 100 + 1e-9) / 100);
 }
 
-TrickScreen TrickScreen::of(const QScreen& screen) {
+BonusScreen BonusScreen::of(const QScreen& screen) {
     return {screen.geometry(), screen.logicalDotsPerInch()};
 }
 
-TrickScreen TrickScreen::primary() {
+BonusScreen BonusScreen::primary() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen == nullptr ? TrickScreen{} : of(*screen);
+    return screen == nullptr ? BonusScreen{} : of(*screen);
 }
 
-TTrickForm::TTrickForm(SlotMachine& machine, const PictureLoader& loadPictures, const TrickScreen& screen,
+BonusWindow::BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                        QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &image3_.picture) {
-    timer1_.setInterval(CloseDelayMs);
-    timer2_.setInterval(StartSoundDelayMs);
-    connect(&timer1_, &QTimer::timeout, this, [this] { Timer1Timer(); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { Timer2Timer(); });
-    FormCreate(loadPictures, screen);
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &prize_.picture) {
+    closeTimer_.setInterval(CloseDelayMs);
+    startSoundTimer_.setInterval(StartSoundDelayMs);
+    connect(&closeTimer_, &QTimer::timeout, this, [this] { closeAfterDelay(); });
+    connect(&startSoundTimer_, &QTimer::timeout, this, [this] { playStartSound(); });
+    setUp(loadPictures, screen);
 }
 
-TTrickForm::~TTrickForm() {
-    timer1_.stop();
-    timer2_.stop();
+BonusWindow::~BonusWindow() {
+    closeTimer_.stop();
+    startSoundTimer_.stop();
 }
 
-void TTrickForm::FormCreate(const PictureLoader& loadPictures, const TrickScreen& screen) {
+void BonusWindow::setUp(const PictureLoader& loadPictures, const BonusScreen& screen) {
     resize(screen.geometry.size());
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -128,57 +128,57 @@ void TTrickForm::FormCreate(const PictureLoader& loadPictures, const TrickScreen
 
     setUpdatesEnabled(false);
     const BonusPictures pictures = loadPictures ? loadPictures() : BonusPictures{};
-    const QSize ownBoard = pictures.Image1.isNull() ? QSize(640, 480) : pictures.Image1.size();
-    scale_ = trickScale(screen.geometry.size(), ownBoard);
+    const QSize ownBoard = pictures.Board.isNull() ? QSize(640, 480) : pictures.Board.size();
+    scale_ = bonusPictureScale(screen.geometry.size(), ownBoard);
     int index = 0;
-    for (TrickPicture* p : {&image1_, &image2_, &image3_}) {
-        const QImage& own = index == 0 ? pictures.Image1 : index == 1 ? pictures.Image2 : pictures.Image3;
+    for (BonusWindowPicture* p : {&board_, &noPrize_, &prize_}) {
+        const QImage& own = index == 0 ? pictures.Board : index == 1 ? pictures.NoPrize : pictures.Prize;
         p->own = own.isNull() ? QSize(640, 480) : own.size();
         p->shown = QSize(static_cast<int>(std::lround(p->own.width() * scale_)),
                          static_cast<int>(std::lround(p->own.height() * scale_)));
         p->picture = bonusPictureAt(pictures, index, p->shown);
         ++index;
     }
-    round_.setPrizeScale(static_cast<double>(image3_.shown.width()) / image3_.own.width());
-    const QSize board = image1_.size();
-    image1_.place = QPoint((width() - board.width()) / 2, (height() - board.height()) / 2);
-    image2_.place = image1_.place;
-    image3_.place = image1_.place;
+    round_.setPrizeScale(static_cast<double>(prize_.shown.width()) / prize_.own.width());
+    const QSize board = board_.size();
+    board_.place = QPoint((width() - board.width()) / 2, (height() - board.height()) / 2);
+    noPrize_.place = board_.place;
+    prize_.place = board_.place;
     setUpdatesEnabled(true);
 
-    image1_.visible = true;
-    image2_.visible = false;
-    image3_.visible = false;
-    timer2_.start();
+    board_.visible = true;
+    noPrize_.visible = false;
+    prize_.visible = false;
+    startSoundTimer_.start();
 }
 
-void TTrickForm::paintEvent(QPaintEvent*) {
+void BonusWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    for (const TrickPicture* p : {&image1_, &image2_, &image3_}) {
+    for (const BonusWindowPicture* p : {&board_, &noPrize_, &prize_}) {
         if (p->visible && !p->picture.isNull()) {
             painter.drawImage(p->place, p->picture);
         }
     }
 }
 
-void TTrickForm::mousePressEvent(QMouseEvent* event) {
+void BonusWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     const QPoint p(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
     // The topmost visible picture takes the press; only the board answers it.
-    if ((image3_.visible && image3_.rect().contains(p)) || (image2_.visible && image2_.rect().contains(p))) {
+    if ((prize_.visible && prize_.rect().contains(p)) || (noPrize_.visible && noPrize_.rect().contains(p))) {
         return;
     }
-    if (image1_.visible && image1_.rect().contains(p)) {
-        const QPoint own = image1_.toOwn(p);
-        Image1MouseDown(own.x(), own.y());
+    if (board_.visible && board_.rect().contains(p)) {
+        const QPoint own = board_.toOwn(p);
+        pressOnBoard(own.x(), own.y());
         return;
     }
-    FormMouseDown();
+    pressBesideBoard();
 }
 
-void TTrickForm::Image1MouseDown(int x, int y) {
-    if (!image1_.visible) {
+void BonusWindow::pressOnBoard(int x, int y) {
+    if (!board_.visible) {
         return;
     }
     if (const int position = boxAt(x, y); position != 0) {
@@ -186,23 +186,23 @@ void TTrickForm::Image1MouseDown(int x, int y) {
     }
 }
 
-void TTrickForm::FormMouseDown() {
-    if (image1_.visible) {
+void BonusWindow::pressBesideBoard() {
+    if (board_.visible) {
         machine_.dialogs().information(QStringLiteral("Click on one of the Boxes!"));
     } else {
         accept();
     }
 }
 
-void TTrickForm::keyPressEvent(QKeyEvent* event) {
+void BonusWindow::keyPressEvent(QKeyEvent* event) {
     // Nothing goes on to QDialog, which would close the window on Escape.
     event->accept();
-    FormKeyDown(event->key());
+    keyPressed(event->key());
 }
 
-void TTrickForm::FormKeyDown(int key) {
+void BonusWindow::keyPressed(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-        if (image1_.visible) {
+        if (board_.visible) {
             openBox(1 + machine_.random()(7));
         }
         return;
@@ -212,30 +212,30 @@ void TTrickForm::FormKeyDown(int key) {
     }
 }
 
-void TTrickForm::openBox(int position) {
+void BonusWindow::openBox(int position) {
     if (finished_ || round_.anyOpened()) {
         return; // one box per bonus game
     }
     const std::int32_t value = round_.open(position);
-    TrickPicture& shown = value <= 0 ? image2_ : image3_;
-    const QRect changed = image1_.rect().united(shown.rect());
+    BonusWindowPicture& shown = value <= 0 ? noPrize_ : prize_;
+    const QRect changed = board_.rect().united(shown.rect());
     shown.visible = true;
-    image1_.visible = false;
+    board_.visible = false;
     // The prize text was drawn onto the picture itself.
     update(changed);
-    timer1_.start();
+    closeTimer_.start();
 }
 
-void TTrickForm::Timer1Timer() {
+void BonusWindow::closeAfterDelay() {
     accept();
 }
 
-void TTrickForm::Timer2Timer() {
-    timer2_.stop();
+void BonusWindow::playStartSound() {
+    startSoundTimer_.stop();
     machine_.playSound(StartSound, false);
 }
 
-void TTrickForm::closeEvent(QCloseEvent* event) {
+void BonusWindow::closeEvent(QCloseEvent* event) {
     // A close from outside (a window manager's close) counts only once the player
     // has chosen; before that only closeNow() ends the game.
     if (!round_.anyOpened()) {
@@ -246,7 +246,7 @@ void TTrickForm::closeEvent(QCloseEvent* event) {
     accept();
 }
 
-void TTrickForm::closeNow() {
+void BonusWindow::closeNow() {
     if (finished_) {
         return;
     }
@@ -261,17 +261,17 @@ void TTrickForm::closeNow() {
     done(round_.anyOpened() ? Accepted : Rejected);
 }
 
-void TTrickForm::done(int result) {
+void BonusWindow::done(int result) {
     if (!finished_) {
-        FormClose();
+        finishGame();
     }
     QDialog::done(result);
 }
 
-void TTrickForm::FormClose() {
+void BonusWindow::finishGame() {
     finished_ = true;
-    timer1_.stop();
-    timer2_.stop();
+    closeTimer_.stop();
+    startSoundTimer_.stop();
     round_.close();
 }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/display/MachineTimers.h"
+
+namespace slotmachine::pawlane {
+
+// The game feature timers Pawlane runs.
+// Blinks the hold lamps while holds may be chosen.
+inline constexpr MachineTimer HoldLampBlinking = MachineTimer::GameFeature2;
+// Blinks the bars of the lines that won.
+inline constexpr MachineTimer WinningLineBlinking = MachineTimer::GameFeature3;
+
+} // namespace slotmachine::pawlane
