@@ -5,6 +5,8 @@
 #
 # slots_add_game(<name>
 #   PREFIX <Prefix>                  first part of the symbol sheet, sound and music files
+#                                    (the game's values read it, and PROGRAM, as the
+#                                    macros SLOTS_GAME_PREFIX and SLOTS_GAME_PROGRAM)
 #   SHEET_SIZE <WxH>                 the symbol sheet (four cells of 76 pixels a row)
 #   MOTION_CELLS <n,n,...>           the sheet cells a spinning reel smears, top to bottom
 #   [MOTION_BLUR <pixels>]           default 10
@@ -127,6 +129,13 @@ function(slots_add_game name)
   if(NOT ARG_PROGRAM)
     set(ARG_PROGRAM ${name}-slots)
   endif()
+  # Both go into file names, resource paths and a C++ string literal.
+  if(NOT ARG_PREFIX MATCHES "^[A-Za-z][A-Za-z0-9]*$")
+    _slots_game_error(${name} "PREFIX '${ARG_PREFIX}' is letters and digits, beginning with a letter")
+  endif()
+  if(NOT ARG_PROGRAM MATCHES "^[a-z][a-z0-9-]*$")
+    _slots_game_error(${name} "PROGRAM '${ARG_PROGRAM}' is lower-case letters, digits and -")
+  endif()
   if(NOT ARG_MAIN)
     set(ARG_MAIN main.cpp)
   endif()
@@ -161,6 +170,10 @@ function(slots_add_game name)
   # --- Rules, and the code only the tools run -----------------------------------
   add_library(${name}_rules STATIC ${ARG_RULES})
   target_link_libraries(${name}_rules PUBLIC slots_engine)
+  # The game's values take its program name and file prefix from this call, the one
+  # place they are written, so the program, its files and its resources always agree.
+  target_compile_definitions(${name}_rules PRIVATE
+    "SLOTS_GAME_PROGRAM=\"${ARG_PROGRAM}\"" "SLOTS_GAME_PREFIX=\"${ARG_PREFIX}\"")
 
   file(GLOB sound_sources CONFIGURE_DEPENDS ${dir}/sound/*.cpp)
   file(GLOB chart_sources CONFIGURE_DEPENDS ${dir}/paychart/*.cpp)
