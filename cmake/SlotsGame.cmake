@@ -5,6 +5,8 @@
 #
 # slots_add_game(<name>
 #   PREFIX <Prefix>                  first part of the symbol sheet, sound and music files
+#                                    (the game's values read it, and PROGRAM, as the
+#                                    macros SLOTS_GAME_PREFIX and SLOTS_GAME_PROGRAM)
 #   SHEET_SIZE <WxH>                 the symbol sheet (four cells of 76 pixels a row)
 #   MOTION_CELLS <n,n,...>           the sheet cells a spinning reel smears, top to bottom
 #   [MOTION_BLUR <pixels>]           default 10
@@ -18,14 +20,19 @@
 #   [MUSIC <scores...>]              default music/track0.score to music/track4.score,
 #                                    composed into <Prefix>0.mid, <Prefix>1.mid, ...
 #   [MANUAL <template.html>]         default manual/<program-name>.html
+#   [ART <game>]                     draw with games/<game>/art/ instead of the game's own
 #   PICTURES <Name> <svg> <WxH> [rgb|16|256|mono] ...
 #                                    compiled into the program as
-#                                    ":/pictures/<program-name>/<Name>.png"
+#                                    ":/pictures/<program-name>/<Name>.png"; among them
+#                                    every one of SLOTS_MACHINE_PICTURES, at its size
+#                                    (cmake/SlotsPictures.cmake)
 # )
 #
-# Pictures and the sheet are named relative to games/<name>/art/, other files relative
-# to games/<name>/. Conventions the catalog relies on, all in namespace
-# slotmachine::<name>:
+# Pictures and the sheet are named relative to the art folder (games/<name>/art/, or
+# the ART game's), other files relative to games/<name>/. A source that is missing
+# stops the configuration with the picture's name.
+#
+# Conventions the catalog relies on, all in namespace slotmachine::<name>:
 #   <Name>Game.h                     the class <Name>Game, derived from Game
 #   sound/*.cpp                      sound::GameSounds <name>Sounds()          (with SOUNDS)
 #   paychart/*.cpp                   const paychart::ChartExtras& <name>ChartExtras()  (optional)
@@ -51,33 +58,13 @@ function(_slots_game_error name message)
   message(FATAL_ERROR "slots_add_game(${name}): ${message}")
 endfunction()
 
-# Turns PICTURES into calls of slots_render_picture; appends the files to <outputs-var>.
-function(_slots_game_pictures outputs_var name art out_dir)
+# Renders the pictures slots_parse_pictures read into <parsed>_*; appends the files
+# to <outputs-var>, and the bonus game's vector sources to <outputs-var>_vectors.
+function(_slots_game_pictures outputs_var parsed out_dir)
   set(files ${${outputs_var}})
-  set(formats rgb 16 256 mono)
-  set(rest ${ARGN})
-  list(LENGTH rest left)
-  while(left GREATER 0)
-    if(left LESS 3)
-      _slots_game_error(${name} "PICTURES ends in an incomplete entry: ${rest}")
-    endif()
-    list(POP_FRONT rest picture source size)
-    if(NOT picture MATCHES "^[A-Za-z0-9_]+$")
-      _slots_game_error(${name} "'${picture}' is no picture name (letters, digits and _)")
-    endif()
-    if(NOT size MATCHES "^[0-9]+x[0-9]+$")
-      _slots_game_error(${name} "the picture ${picture} needs a size WIDTHxHEIGHT, not '${size}'")
-    endif()
-    set(format rgb)
-    list(LENGTH rest left)
-    if(left GREATER 0)
-      list(GET rest 0 next)
-      if(next IN_LIST formats)
-        list(POP_FRONT rest format)
-        list(LENGTH rest left)
-      endif()
-    endif()
-    cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${art})
+  set(vectors)
+  foreach(picture source size format IN ZIP_LISTS
+      ${parsed}_NAMES ${parsed}_SOURCES ${parsed}_SIZES ${parsed}_FORMATS)
     slots_render_picture(files SOURCE ${source} OUTPUT ${out_dir}/${picture}.png SIZE ${size} FORMAT ${format})
     # The bonus game's pictures go in as vector sources too, which large screens
     # render at their own size.
@@ -85,14 +72,14 @@ function(_slots_game_pictures outputs_var name art out_dir)
       set_source_files_properties(${source} PROPERTIES QT_RESOURCE_ALIAS ${picture}.svg)
       list(APPEND vectors ${source})
     endif()
-  endwhile()
+  endforeach()
   set(${outputs_var} ${files} PARENT_SCOPE)
   set(${outputs_var}_vectors ${vectors} PARENT_SCOPE)
 endfunction()
 
 function(slots_add_game name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG ""
-    "PROGRAM;PREFIX;MAIN;SHEET;SHEET_SIZE;MOTION_CELLS;MOTION_BLUR;MOTION_PICTURE;MANUAL"
+    "PROGRAM;PREFIX;ART;MAIN;SHEET;SHEET_SIZE;MOTION_CELLS;MOTION_BLUR;MOTION_PICTURE;MANUAL"
     "RULES;SOUNDS;MUSIC;PICTURES")
   if(ARG_UNPARSED_ARGUMENTS)
     _slots_game_error(${name} "unknown arguments ${ARG_UNPARSED_ARGUMENTS}")
@@ -112,9 +99,16 @@ function(slots_add_game name)
   endforeach()
 
   set(dir ${CMAKE_CURRENT_SOURCE_DIR}/${name})
-  set(art ${dir}/art)
   if(NOT IS_DIRECTORY ${dir})
     _slots_game_error(${name} "there is no folder ${dir}")
+  endif()
+  # A game draws with its own art, or with another game's (ART <game>).
+  if(NOT ARG_ART)
+    set(ARG_ART ${name})
+  endif()
+  set(art ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_ART}/art)
+  if(NOT IS_DIRECTORY ${art})
+    _slots_game_error(${name} "there is no art folder ${art}")
   endif()
   string(SUBSTRING ${name} 0 1 initial)
   string(TOUPPER ${initial} initial)
@@ -126,6 +120,13 @@ function(slots_add_game name)
 
   if(NOT ARG_PROGRAM)
     set(ARG_PROGRAM ${name}-slots)
+  endif()
+  # Both go into file names, resource paths and a C++ string literal.
+  if(NOT ARG_PREFIX MATCHES "^[A-Za-z][A-Za-z0-9]*$")
+    _slots_game_error(${name} "PREFIX '${ARG_PREFIX}' is letters and digits, beginning with a letter")
+  endif()
+  if(NOT ARG_PROGRAM MATCHES "^[a-z][a-z0-9-]*$")
+    _slots_game_error(${name} "PROGRAM '${ARG_PROGRAM}' is lower-case letters, digits and -")
   endif()
   if(NOT ARG_MAIN)
     set(ARG_MAIN main.cpp)
@@ -140,7 +141,11 @@ function(slots_add_game name)
   if(NOT ARG_SHEET)
     set(ARG_SHEET symbols.svg)
   endif()
-  cmake_path(ABSOLUTE_PATH ARG_SHEET BASE_DIRECTORY ${art})
+  cmake_path(ABSOLUTE_PATH ARG_SHEET BASE_DIRECTORY ${art} NORMALIZE)
+  if(NOT EXISTS ${ARG_SHEET})
+    _slots_game_error(${name} "the symbol sheet has no source: ${ARG_SHEET} is missing")
+  endif()
+  slots_parse_pictures(parsed_pictures ${name} ${art} ${ARG_PICTURES})
   if(NOT ARG_MOTION_PICTURE)
     set(ARG_MOTION_PICTURE Image2)
   endif()
@@ -161,6 +166,10 @@ function(slots_add_game name)
   # --- Rules, and the code only the tools run -----------------------------------
   add_library(${name}_rules STATIC ${ARG_RULES})
   target_link_libraries(${name}_rules PUBLIC slots_engine)
+  # The game's values take its program name and file prefix from this call, the one
+  # place they are written, so the program, its files and its resources always agree.
+  target_compile_definitions(${name}_rules PRIVATE
+    "SLOTS_GAME_PROGRAM=\"${ARG_PROGRAM}\"" "SLOTS_GAME_PREFIX=\"${ARG_PREFIX}\"")
 
   file(GLOB sound_sources CONFIGURE_DEPENDS ${dir}/sound/*.cpp)
   file(GLOB chart_sources CONFIGURE_DEPENDS ${dir}/paychart/*.cpp)
@@ -234,7 +243,7 @@ function(slots_add_game name)
 
   # --- The machine's own pictures, compiled into the program --------------------
   set(pictures)
-  _slots_game_pictures(pictures ${name} ${art} ${pictures_dir} ${ARG_PICTURES})
+  _slots_game_pictures(pictures parsed_pictures ${pictures_dir})
   slots_render_motion(pictures SHEET ${sheet} OUTPUT ${pictures_dir}/${ARG_MOTION_PICTURE}.png
     CELLS ${ARG_MOTION_CELLS} BLUR ${ARG_MOTION_BLUR})
   add_library(${name}_pictures STATIC ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)

@@ -50,3 +50,73 @@ function(slots_add_picture_resources target)
   qt_add_resources(${target} "${target}_pictures" PREFIX "/pictures/${ARG_FOLDER}" BASE ${ARG_BASE}
     FILES ${ARG_FILES})
 endfunction()
+
+# The pictures every machine draws, NAME:SIZE, with the size the engine draws them at
+# (engine/display/MachinePictures.h, engine/bonus/BonusPictures.h): the machine, the
+# three buttons (upper half dimmed, lower half lit), the title strip and the coin sign
+# unlit, the bonus game's board, no-prize and prize pictures. BonusBMP (the bonus
+# meter's 13 cells of 78x59, 78x767, or whatever a game without the meter draws with
+# it) and Dimmed (the size of the game's title glass place) are the game's to size.
+set(SLOTS_MACHINE_PICTURES
+  Image1:800x600 BonusBMP Bet1But:78x118 Bet5But:78x118 SpinBut:78x118 Dimmed
+  Dimmed2:429x45 Bet1bDimmed:84x85 Bonus1:640x480 Bonus2:640x480 Bonus3:640x480)
+
+# slots_parse_pictures(<out> <game> <art-folder> <Name> <svg> <WxH> [rgb|16|256|mono] ...)
+# Reads slots_add_game's PICTURES into the lists <out>_NAMES, <out>_SOURCES (absolute,
+# sources named relative to <art-folder>), <out>_SIZES and <out>_FORMATS. Stops the
+# configuration, naming the picture, at an entry it cannot read, a source that does
+# not exist, a picture every machine needs that is missing or has another size.
+function(slots_parse_pictures out game art)
+  set(names)
+  set(sources)
+  set(sizes)
+  set(pictures_formats)
+  set(formats rgb 16 256 mono)
+  set(rest ${ARGN})
+  list(LENGTH rest left)
+  while(left GREATER 0)
+    if(left LESS 3)
+      message(FATAL_ERROR "slots_add_game(${game}): PICTURES ends in an incomplete entry: ${rest}")
+    endif()
+    list(POP_FRONT rest picture source size)
+    if(NOT picture MATCHES "^[A-Za-z0-9_]+$")
+      message(FATAL_ERROR "slots_add_game(${game}): '${picture}' is no picture name (letters, digits and _)")
+    endif()
+    if(NOT size MATCHES "^[0-9]+x[0-9]+$")
+      message(FATAL_ERROR "slots_add_game(${game}): the picture ${picture} needs a size WIDTHxHEIGHT, not '${size}'")
+    endif()
+    set(format rgb)
+    list(LENGTH rest left)
+    if(left GREATER 0)
+      list(GET rest 0 next)
+      if(next IN_LIST formats)
+        list(POP_FRONT rest format)
+        list(LENGTH rest left)
+      endif()
+    endif()
+    cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${art} NORMALIZE)
+    if(NOT EXISTS ${source})
+      message(FATAL_ERROR "slots_add_game(${game}): the picture ${picture} has no source: ${source} is missing")
+    endif()
+    list(APPEND names ${picture})
+    list(APPEND sources ${source})
+    list(APPEND sizes ${size})
+    list(APPEND pictures_formats ${format})
+  endwhile()
+  foreach(required IN LISTS SLOTS_MACHINE_PICTURES)
+    string(REPLACE ":" ";" required "${required}")
+    list(POP_FRONT required picture)
+    list(FIND names ${picture} at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "slots_add_game(${game}): PICTURES lacks ${picture}, which every machine needs")
+    endif()
+    list(GET sizes ${at} size)
+    if(required AND NOT size STREQUAL required)
+      message(FATAL_ERROR "slots_add_game(${game}): the picture ${picture} is drawn at ${required}, not ${size}")
+    endif()
+  endforeach()
+  set(${out}_NAMES ${names} PARENT_SCOPE)
+  set(${out}_SOURCES ${sources} PARENT_SCOPE)
+  set(${out}_SIZES ${sizes} PARENT_SCOPE)
+  set(${out}_FORMATS ${pictures_formats} PARENT_SCOPE)
+endfunction()

@@ -12,9 +12,9 @@ namespace {
 constexpr GameValues Values{
     .title = "Emberpeak Slots",
     .lockName = "EmberpeakSlots",
-    .soundPrefix = "Emberpeak",
+    .soundPrefix = SLOTS_GAME_PREFIX, // PREFIX and PROGRAM of slots_add_game()
     .versionText = "1.1",
-    .programName = "emberpeak-slots",
+    .programName = SLOTS_GAME_PROGRAM,
     .coinLimit = 3,
     .initialStops = {8, 9, 7},
     .strips = {"012345678456745678123745672367", "765473210876543721876547320765",

@@ -10,9 +10,9 @@ namespace {
 constexpr GameValues Values{
     .title = "Orevein Slots",
     .lockName = "OreveinSlots",
-    .soundPrefix = "Orev",
+    .soundPrefix = SLOTS_GAME_PREFIX, // PREFIX and PROGRAM of slots_add_game()
     .versionText = "2.0",
-    .programName = "orevein-slots",
+    .programName = SLOTS_GAME_PROGRAM,
     .coinLimit = 5,
     .initialStops = {22, 14, 28},
     .strips = {"493919294909294919394909294939", "394929392949390949291939491929",

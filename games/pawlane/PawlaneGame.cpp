@@ -18,9 +18,9 @@ constexpr GamePicture Pictures[] = {
 constexpr GameValues Values{
     .title = "Pawlane Slots",
     .lockName = "PawlaneSlots",
-    .soundPrefix = "Animal",
+    .soundPrefix = SLOTS_GAME_PREFIX, // PREFIX and PROGRAM of slots_add_game()
     .versionText = "1.1",
-    .programName = "pawlane-slots",
+    .programName = SLOTS_GAME_PROGRAM,
     .coinLimit = 3,
     .initialStops = {11, 15, 27},
     .strips = {"275643761370536427347562754176", "674152732743652057146372645671",

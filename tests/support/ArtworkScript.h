@@ -31,7 +31,7 @@ inline std::optional<DesignRect> scriptRect(const QString& script, const QString
 }
 
 // Every place is written in the script under its name, with the given rectangle.
-// `script` is relative to the project's sources (tools/artwork/...).
+// `script` is relative to the project's sources (games/<game>/artwork/...).
 inline void expectScriptPlaces(const char* script, std::span<const ScriptPlace> places) {
     QFile file(QStringLiteral(SLOTS_SOURCE_DIR "/") + QLatin1String(script));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();

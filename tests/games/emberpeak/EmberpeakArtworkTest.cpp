@@ -25,5 +25,5 @@ TEST(EmberpeakArtwork, TheCabinetScriptUsesTheEnginesPlaces) {
         {"nudge2", emberpeak::NudgeButtonPlaces[2]},
         {"NUDGE_COUNT", emberpeak::NudgeCountPlace},
     };
-    expectScriptPlaces("tools/artwork/emberpeak-cabinet/cabinet.py", places);
+    expectScriptPlaces("games/emberpeak/artwork/cabinet/cabinet.py", places);
 }

@@ -19,5 +19,5 @@ TEST(OreveinArtwork, TheCabinetScriptUsesTheEnginesPlaces) {
         {"bet5", BetFiveButtonPlace},
         {"TITLE_STRIP", TitleStripPlace},
     };
-    expectScriptPlaces("tools/artwork/orevein-cabinet/machine.py", places);
+    expectScriptPlaces("games/orevein/artwork/cabinet/machine.py", places);
 }

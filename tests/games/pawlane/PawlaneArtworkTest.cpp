@@ -50,7 +50,7 @@ TEST(PawlaneArtwork, TheCabinetScriptUsesTheEnginesAndTheRulesPlaces) {
         {"blue", BlueBar},
         {"green", GreenBar},
     };
-    expectScriptPlaces("tools/artwork/pawlane-cabinet/machine.py", places);
+    expectScriptPlaces("games/pawlane/artwork/cabinet/machine.py", places);
 }
 
 // The bars are drawn with the mask (AND), then the bar (OR): over the reels the mask

@@ -5,7 +5,7 @@ import os
 
 from animals import *  # noqa: F401,F403
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "pawlane", "desktop", "icon.svg")
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "desktop", "icon.svg")
 
 
 def icon_svg():

@@ -5,8 +5,8 @@ import os
 import random
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "orevein-cabinet"))
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cabinet"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "tools", "artwork", "shared"))
 
 from svg_draw import *  # noqa: E402,F401,F403
 from lamps import lantern, lantern_defs, nugget, sparkle  # noqa: E402,F401

@@ -9,12 +9,12 @@ import random
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.append(os.path.join(HERE, "..", "emberpeak-cabinet"))
+sys.path.append(os.path.join(HERE, "..", "cabinet"))
 
 from ember import *  # noqa: E402,F403  (SVG helpers and lettering)
 from ember import diamond, flame_d, snowflake, stars  # noqa: E402
 
-OUT = os.path.join(HERE, "..", "..", "..", "games", "emberpeak", "art", "symbols.svg")
+OUT = os.path.join(HERE, "..", "..", "art", "symbols.svg")
 CELL = 76
 OUTLINE = "#1a1014"
 
@@ -354,7 +354,7 @@ def sheet():
                    defs(), "\n".join(body))
 
 
-ICON = os.path.join(HERE, "..", "..", "..", "games", "emberpeak", "desktop", "icon.svg")
+ICON = os.path.join(HERE, "..", "..", "desktop", "icon.svg")
 
 
 def icon():

@@ -2,7 +2,7 @@
 import os
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "tools", "artwork", "shared"))
 
 from svg_draw import machine_pictures, write_pictures  # noqa: E402
 from lamps import title_glass, coin_sign, title_strip  # noqa: E402

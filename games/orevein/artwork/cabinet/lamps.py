@@ -4,7 +4,7 @@ import math
 import os
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "tools", "artwork", "shared"))
 
 from svg_draw import *  # noqa: E402,F401,F403
 

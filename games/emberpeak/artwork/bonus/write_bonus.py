@@ -10,8 +10,8 @@ import random
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.append(os.path.join(HERE, "..", "emberpeak-cabinet"))
-sys.path.append(os.path.join(HERE, "..", "emberpeak-symbols"))
+sys.path.append(os.path.join(HERE, "..", "cabinet"))
+sys.path.append(os.path.join(HERE, "..", "symbols"))
 
 from ember import *  # noqa: E402,F403  (SVG helpers and lettering)
 from ember import diamond, ember_dots, fiery_word, flame_d, snowflake, stars  # noqa: E402

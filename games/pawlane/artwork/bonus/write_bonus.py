@@ -5,7 +5,7 @@ import math
 import os
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pawlane-symbols"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "symbols"))
 
 from animals import *  # noqa: E402,F401,F403  (the farm props and the SVG helpers come with it)
 

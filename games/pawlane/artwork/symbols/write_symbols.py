@@ -5,7 +5,7 @@ import os
 
 from animals import *  # noqa: F401,F403
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "pawlane", "art", "symbols.svg")
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "art", "symbols.svg")
 
 # Symbol 0 is wild; 1 to 7 pay 50, 20, 18, 14, 12, 10 and 5: the big horse down to the little fish.
 SYMBOLS = ("wild", "horse", "dog", "pig", "cat", "rabbit", "rooster", "fish")

@@ -3,11 +3,11 @@
 import os
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "tools", "artwork", "shared"))
 
 from svg_draw import star_points  # noqa: E402
 
-OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "games", "orevein", "art", "symbols.svg")
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "art", "symbols.svg")
 
 
 def sparkle(cx, cy, r, fill, core="#ffffff", glow_op=0.5):

@@ -5,7 +5,7 @@ import math
 import os
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "pawlane-cabinet"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "cabinet"))
 
 from farm import *  # noqa: E402,F401,F403  (and the shared SVG helpers)
 

@@ -6,7 +6,7 @@ import os
 import random
 import sys
 
-sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "shared"))
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "..", "tools", "artwork", "shared"))
 
 from svg_draw import *  # noqa: E402,F401,F403
 
