@@ -11,7 +11,7 @@ namespace {
 // A record file with all eight slots filled, as a player's file grows to be.
 struct FullRecordFile {
     QTemporaryDir dir;
-    RecordFile file{dir.filePath(QStringLiteral("orevein-slots.ini")), nullptr, QStringLiteral("/")};
+    RecordFile file{dir.filePath(QStringLiteral("orevein-slots.ini")), false, QStringLiteral("/")};
     GameState game;
     FullRecordFile() {
         game.Credits = 123456;

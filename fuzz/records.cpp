@@ -81,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = fuzzFolder().filePath(RecordName);
     writeInput(RecordName, input);
     const QDate today(2026, 12, 7);
-    RecordFile file(path, &GameState::Holds, QStringLiteral("/"), [today] { return today; });
+    RecordFile file(path, true, QStringLiteral("/"), [today] { return today; });
 
     // Every read takes the whole file; a slot and the running game are enough.
     GameState state;
@@ -89,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.loadCurrentGame(state);
     const bool told = file.takeNotice().has_value();
     state.Credits = 4321;
-    state.Holds = 3;
+    state.Stock = 3;
     try {
         file.writeGame(CurrentGameIndex, state, typedName(data, size));
     } catch (const RecordWriteError&) {
@@ -128,13 +128,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    RecordFile again(path, &GameState::Holds, QStringLiteral("/"), [today] { return today; });
+    RecordFile again(path, true, QStringLiteral("/"), [today] { return today; });
     GameState back;
     again.loadCurrentGame(back);
     if (again.takeNotice() || damagedFiles().size() != aside.size()) {
         fail("what the store wrote is not a whole record file");
     }
-    if (back.Credits != 4321 || back.Holds != 3 || back.Spins != state.Spins) {
+    if (back.Credits != 4321 || back.Stock != 3 || back.Spins != state.Spins) {
         fail("the stored running game reads back different");
     }
     for (const QString& name : aside) {

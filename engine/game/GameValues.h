@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -23,6 +24,13 @@ struct GamePicture {
 inline constexpr int MiddleRowOnly[] = {1};
 
 // The fixed values by which one game of the family differs from the others.
+// A feature the player spends between spins, such as holds or nudges, of which a
+// game keeps a stock: what the tools' figures call it and how many a new game has.
+struct FeatureStock {
+    std::string_view name; // "holds", "nudges"
+    std::int32_t atNewGame = 0;
+};
+
 struct GameValues {
     std::string_view title;       // window caption and display name, e.g. "Orevein Slots"
     std::string_view lockName;    // no longer read: the lock sits beside the record file
@@ -45,20 +53,15 @@ struct GameValues {
     // (after "bonusx.bmp", before "Bet1But.bmp").
     std::span<const GamePicture> pictures{};
 
-    // The game's stock of holds or nudges, if it has one: the member of GameState
-    // that holds it (stored in saved games under the key "Nudges") and its value at a
-    // new game. Games without a stock leave the member null.
-    std::int32_t GameState::*stock = nullptr;
-    std::int32_t stockAtNewGame = 0;
+    // The game's feature stock, if it has one (GameState::Stock, stored in saved
+    // games under the key "Nudges"). Games without one leave it empty.
+    std::optional<FeatureStock> stock = std::nullopt;
 };
 
 // What a game's stock is called in the tools' figures: "holds", "nudges", or empty
 // for a game without one.
 inline std::string_view stockName(const GameValues& values) {
-    if (values.stock == nullptr) {
-        return {};
-    }
-    return values.stock == &GameState::Holds ? "holds" : "nudges";
+    return values.stock ? values.stock->name : std::string_view{};
 }
 
 } // namespace slotmachine

@@ -166,9 +166,9 @@ private:
 
 } // namespace
 
-RecordFile::RecordFile(QString path, std::int32_t GameState::*stock, QString dateSeparator,
+RecordFile::RecordFile(QString path, bool keepsStock, QString dateSeparator,
                        std::function<QDate()> today)
-    : path_(std::move(path)), stock_(stock), dateSeparator_(std::move(dateSeparator)), today_(std::move(today)) {}
+    : path_(std::move(path)), keepsStock_(keepsStock), dateSeparator_(std::move(dateSeparator)), today_(std::move(today)) {}
 
 void RecordFile::noteLoad(const LoadOutcome& outcome) {
     if (outcome.notice) {
@@ -204,9 +204,9 @@ void RecordFile::readGame(int index, GameState& state) {
     state.BonusWon = read.integer(recordkeys::BonusWon, 0);
     state.BonusPts = std::min(read.integer(recordkeys::BonusPts, 0), FullBonusPoints);
     state.BonusDue = read.integer(recordkeys::BonusDue, 0);
-    if (stock_ != nullptr) {
+    if (keepsStock_) {
         const bool written = ini.GetSection(section.c_str()) != nullptr;
-        state.*stock_ = read.integer(recordkeys::Stock, written ? 0 : stockOfAFreshGame_);
+        state.Stock = read.integer(recordkeys::Stock, written ? 0 : stockOfAFreshGame_);
     }
 }
 
@@ -238,8 +238,8 @@ void RecordFile::writeGame(int index, const GameState& state, const QString& nam
     set(recordkeys::TotalBets, std::to_string(state.TotalBets));
     set(recordkeys::BonusWon, std::to_string(state.BonusWon));
     set(recordkeys::BonusPts, std::to_string(state.BonusPts));
-    if (stock_ != nullptr) {
-        set(recordkeys::Stock, std::to_string(state.*stock_));
+    if (keepsStock_) {
+        set(recordkeys::Stock, std::to_string(state.Stock));
     }
     if (state.BonusDue > 0) {
         set(recordkeys::BonusDue, std::to_string(state.BonusDue));

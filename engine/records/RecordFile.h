@@ -27,9 +27,9 @@ inline constexpr int MaxTextValueLength = 1023;
 // not know.
 class RecordFile final : public GameRecords {
 public:
-    // `stock` names the game's stock of holds or nudges, kept under the key
-    // "Nudges"; null for a game without one, which neither writes nor reads it.
-    RecordFile(QString path, std::int32_t GameState::*stock, QString dateSeparator,
+    // `keepsStock`: the game has a feature stock (GameState::Stock), kept under the
+    // key "Nudges"; a game without one neither writes nor reads it.
+    RecordFile(QString path, bool keepsStock, QString dateSeparator,
                std::function<QDate()> today = &QDate::currentDate);
 
     // What the stock reads as from a section that is not there at all (a slot never
@@ -53,7 +53,7 @@ private:
     void noteLoad(const LoadOutcome& outcome);
 
     QString path_;
-    std::int32_t GameState::*stock_;
+    bool keepsStock_;
     std::int32_t stockOfAFreshGame_ = 0;
     QString dateSeparator_;
     std::function<QDate()> today_;

@@ -23,8 +23,8 @@ GameState GameKeeper::gameToStore() const {
     game.Credits = addClamped(game.Credits, game.Coins);
     game.Coins = 0;
     // So is the stock set aside for that spin.
-    if (const auto stock = machine_.game().values().stock; stock != nullptr) {
-        game.*stock = addClamped(game.*stock, machine_.game().stockSetAside(machine_));
+    if (machine_.game().values().stock) {
+        game.Stock = addClamped(game.Stock, machine_.game().stockSetAside(machine_));
     }
     return game;
 }

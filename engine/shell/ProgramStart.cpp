@@ -293,8 +293,10 @@ int runSlotProgram(int argc, char** argv, Game& game) {
 
     // The window decides when the program ends: only after the game is stored.
     QApplication::setQuitOnLastWindowClosed(false);
-    RecordFile records(recordPath, values.stock, dateSeparatorOf(QLocale::system()));
-    records.setStockOfAFreshGame(values.stockAtNewGame);
+    RecordFile records(recordPath, values.stock.has_value(), dateSeparatorOf(QLocale::system()));
+    if (values.stock) {
+        records.setStockOfAFreshGame(values.stock->atNewGame);
+    }
     SdlAudio audio;
     std::unique_ptr<MachineWindow> window = MachineWindow::create(game, records, audio.outputs(), programPath);
     if (!window) {

@@ -28,9 +28,10 @@ struct GameState {
     // with them), 0 when none is due. It is played at the next chance, before any bet.
     std::int32_t BonusDue = 0;
 
-    // Feature stocks of the games that have one (see GameValues::stock).
-    std::int32_t Holds = 0;
-    std::int32_t Nudges = 0;
+    // The game's feature stock, for a game that has one (GameValues::stock): what the
+    // player has left of the feature spent between spins, Pawlane's holds or
+    // Emberpeak's nudges. 0 in a game without one.
+    std::int32_t Stock = 0;
 
     // The spin in progress.
     std::int32_t Coins = 0;     // coins bet on the coming spin, already taken from Credits

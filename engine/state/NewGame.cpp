@@ -11,8 +11,8 @@ void resetGameTotals(GameState& state, const GameValues& values) {
     state.Spins = 0;
     state.BonusWon = 0;
     state.Busy = false;
-    if (values.stock != nullptr) {
-        state.*values.stock = values.stockAtNewGame;
+    if (values.stock) {
+        state.Stock = values.stock->atNewGame;
     }
 }
 

@@ -48,7 +48,7 @@ void EmberpeakGame::evaluate(SlotMachine& machine) {
     machine.noteLineWin(s.SpinWin);
 
     if (wild) {
-        s.Nudges = addClamped(s.Nudges, 1);
+        s.Stock = addClamped(s.Stock, 1);
     }
     ShowNudges(machine);
     if (s.SpinWin > 0 && s.SpinWin >= s.Coins) {
@@ -59,7 +59,7 @@ void EmberpeakGame::evaluate(SlotMachine& machine) {
         drawNudgeButtons(machine.display(), false);
         nudgeMode_ = false;
         machine.countUp();
-    } else if (s.Nudges > 0) {
+    } else if (s.Stock > 0) {
         timers.start(NudgeButtonBlinking);
     }
 }
@@ -73,7 +73,7 @@ void EmberpeakGame::awardBox(BoxAward& award) {
     if (award.BonusPrize == NudgeBox) {
         const std::int32_t nudges = multiplyClamped(NudgesPerCoin, s.Coins);
         text = QString::number(nudges) + QStringLiteral(" Nudges!");
-        s.Nudges = addClamped(s.Nudges, nudges);
+        s.Stock = addClamped(s.Stock, nudges);
     } else {
         text = QString::number(award.BonusPrize) + QStringLiteral(" Credits!");
         s.SpinWin = award.BonusPrize;

@@ -21,8 +21,7 @@ constexpr GameValues Values{
                "574837291706574635291763513246"},
     .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
     .titleGlass = ShortTitleGlassPlace,
-    .stock = &GameState::Nudges,
-    .stockAtNewGame = 6,
+    .stock = FeatureStock{.name = "nudges", .atNewGame = 6},
 };
 
 constexpr SymbolSet AnySymbol = symbolSet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});

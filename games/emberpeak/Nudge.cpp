@@ -31,13 +31,13 @@ void returnCoinsBet(SlotMachine& machine) {
 } // namespace
 
 bool EmberpeakGame::nudge(SlotMachine& machine, int reel) {
-    if (!nudgeMode_ || machine.state().Nudges <= 0 || reel < 0 || reel >= ReelCount) {
+    if (!nudgeMode_ || machine.state().Stock <= 0 || reel < 0 || reel >= ReelCount) {
         return false;
     }
     return machine.runFeature([this, &machine, reel] {
         GameState& s = machine.state();
         machine.timers().stop(NudgeButtonBlinking);
-        s.Nudges -= 1;
+        s.Stock -= 1;
         ShowNudges(machine);
         nudgeMode_ = false;
 
@@ -52,7 +52,7 @@ bool EmberpeakGame::nudge(SlotMachine& machine, int reel) {
 }
 
 void EmberpeakGame::switchOffWhenNoneLeft(SlotMachine& machine) {
-    if (machine.state().Nudges > 0) {
+    if (machine.state().Stock > 0) {
         return;
     }
     nudgeMode_ = false;
@@ -61,7 +61,7 @@ void EmberpeakGame::switchOffWhenNoneLeft(SlotMachine& machine) {
 }
 
 void EmberpeakGame::pointerPressBeforeButtons(SlotMachine& machine, int x, int y) {
-    if (!nudgeMode_ || machine.state().Nudges <= 0) {
+    if (!nudgeMode_ || machine.state().Stock <= 0) {
         return;
     }
     const int reel = nudgeButtonAt(machine.geometry(), x, y);

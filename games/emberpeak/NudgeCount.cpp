@@ -20,7 +20,7 @@ void ShowNudges(SlotMachine& machine) {
         NudgeCountPlace,
         {
             {QStringLiteral("Nudges"), QColor(255, 255, 0), large ? 12 : 10, CaptionTop, CentreX},
-            {QString::number(machine.state().Nudges), QColor(255, 0, 0), large ? 24 : 18, CountTop, CentreX},
+            {QString::number(machine.state().Stock), QColor(255, 0, 0), large ? 24 : 18, CountTop, CentreX},
         });
 }
 

@@ -17,7 +17,7 @@ void awardPawlaneBox(BoxAward& award) {
     }
     GameState& s = award.state;
     const std::int32_t prize = multiplyClamped(2, s.Coins);
-    s.Holds = addClamped(s.Holds, prize);
+    s.Stock = addClamped(s.Stock, prize);
     drawPrizeText(award, QString::number(prize) + QStringLiteral(" Holds!"), PrizeTextColour);
 }
 

@@ -70,7 +70,7 @@ void evaluateSpin(SlotMachine& machine, const Paytable& paytable, PawlaneHolds& 
     machine.noteLineWin(s.SpinWin);
 
     if (reading.holds > 0) {
-        s.Holds = addClamped(s.Holds, 1);
+        s.Stock = addClamped(s.Stock, 1);
         machine.playSound(HoldWonSound, true);
         PawlaneHolds::show(machine);
     }

@@ -29,8 +29,7 @@ constexpr GameValues Values{
     .paylineRows = LineRows,
     .titleGlass = ShortTitleGlassPlace,
     .pictures = Pictures,
-    .stock = &GameState::Holds,
-    .stockAtNewGame = 6,
+    .stock = FeatureStock{.name = "holds", .atNewGame = 6},
 };
 
 constexpr PayRule wildOr(int symbol, std::int32_t pay, std::string_view description) {

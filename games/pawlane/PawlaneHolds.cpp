@@ -9,7 +9,7 @@
 namespace slotmachine::pawlane {
 
 void PawlaneHolds::show(SlotMachine& machine) {
-    machine.display().DrawMeter(machine.state().Holds, HoldsMeterRight, MeterColour::Red, true,
+    machine.display().DrawMeter(machine.state().Stock, HoldsMeterRight, MeterColour::Red, true,
                                 HoldsMeterCells);
 }
 
@@ -38,7 +38,7 @@ void PawlaneHolds::drawHeldLamps(SlotMachine& machine) const {
 
 void PawlaneHolds::openAfterLoss(SlotMachine& machine) {
     allowed_ = true;
-    if (machine.state().Holds > 0) {
+    if (machine.state().Stock > 0) {
         machine.timers().start(HoldLampBlinking);
     }
 }
@@ -46,16 +46,16 @@ void PawlaneHolds::openAfterLoss(SlotMachine& machine) {
 bool PawlaneHolds::hold(SlotMachine& machine, int reel) {
     GameState& s = machine.state();
     // Holds are chosen between spins: nothing may change a spin under way.
-    if (s.Busy || machine.operationRunning() || !allowed_ || s.Holds <= 0 || used_ >= MostHoldsPerSpin ||
+    if (s.Busy || machine.operationRunning() || !allowed_ || s.Stock <= 0 || used_ >= MostHoldsPerSpin ||
         reel < 0 || reel >= ReelCount || held(reel)) {
         return false;
     }
-    s.Holds -= 1;
+    s.Stock -= 1;
     used_ += 1;
     show(machine);
     drawLamp(machine, reel, true);
     held_[static_cast<std::size_t>(reel)] = true;
-    if (used_ >= MostHoldsPerSpin || s.Holds == 0) {
+    if (used_ >= MostHoldsPerSpin || s.Stock == 0) {
         machine.timers().stop(HoldLampBlinking);
         drawLamps(machine, false);
     }
@@ -72,7 +72,7 @@ void PawlaneHolds::press(SlotMachine& machine, int x, int y) {
 }
 
 void PawlaneHolds::afterPress(SlotMachine& machine) {
-    if (machine.state().Holds <= 0) {
+    if (machine.state().Stock <= 0) {
         allowed_ = false;
         machine.timers().stop(HoldLampBlinking);
     }
@@ -93,11 +93,11 @@ void PawlaneHolds::giveBack(SlotMachine& machine) {
         return;
     }
     GameState& s = machine.state();
-    s.Holds = addClamped(s.Holds, used_);
+    s.Stock = addClamped(s.Stock, used_);
     show(machine);
     spinSettled();
     drawLamps(machine, false);
-    if (allowed_ && s.Holds > 0) {
+    if (allowed_ && s.Stock > 0) {
         machine.timers().start(HoldLampBlinking);
     }
 }

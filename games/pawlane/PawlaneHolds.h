@@ -28,7 +28,7 @@ inline constexpr int HoldsMeterCells = 3;
 
 // The player's holds between spins: which reels the coming spin leaves alone, how
 // many holds it has used, and whether holds may be chosen now (after a losing
-// spin). The stock itself is GameState::Holds, kept with the saved games.
+// spin). The stock itself is GameState::Stock, kept with the saved games.
 class PawlaneHolds {
 public:
     bool held(int reel) const { return held_[static_cast<std::size_t>(reel)]; }

@@ -101,7 +101,7 @@ TEST(MeterBoxes, NoMeterPaintsOutsideItsBoxAtTheLargestValue) {
         // where the layout leaves room for both, and never over the Coins digit.
         {"pawlane", "Holds",
          [](SurfaceRig& r) {
-             r.state.Holds = Largest;
+             r.state.Stock = Largest;
              pawlane::PawlaneHolds::show(r.machine);
          },
          [&cell](const MachineSurface& s) {
@@ -110,7 +110,7 @@ TEST(MeterBoxes, NoMeterPaintsOutsideItsBoxAtTheLargestValue) {
          }},
         {"emberpeak", "Nudges",
          [](SurfaceRig& r) {
-             r.state.Nudges = Largest;
+             r.state.Stock = Largest;
              emberpeak::ShowNudges(r.machine);
          },
          [](const MachineSurface& s) { return emberpeak::NudgeCountPlace.scaled(s.geometry()); }},

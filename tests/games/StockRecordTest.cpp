@@ -15,9 +15,9 @@ TEST(StockRecord, HoldsAndNudgesAreKeptUnderNudges) {
         const GameValues& values;
         const char* stored; // the stock's line
     };
-    for (const Case& c : {Case{pawlane::pawlaneValues(), "Nudges=4\n"}, Case{emberpeak::emberpeakValues(), "Nudges=9\n"}}) {
+    for (const Case& c : {Case{pawlane::pawlaneValues(), "Nudges=4\n"}, Case{emberpeak::emberpeakValues(), "Nudges=4\n"}}) {
         QTemporaryDir dir;
-        RecordFile file(dir.filePath(QStringLiteral("slots.ini")), c.values.stock, QStringLiteral("/"),
+        RecordFile file(dir.filePath(QStringLiteral("slots.ini")), c.values.stock.has_value(), QStringLiteral("/"),
                         [] { return QDate(2026, 12, 7); });
         GameState s;
         s.Credits = 1234;
@@ -26,8 +26,7 @@ TEST(StockRecord, HoldsAndNudgesAreKeptUnderNudges) {
         s.TotalBets = 170;
         s.BonusWon = 250;
         s.BonusPts = 7;
-        s.Holds = 4;
-        s.Nudges = 9;
+        s.Stock = 4;
         file.writeGame(0, s, QStringLiteral("Tables"));
         QFile written(file.path());
         ASSERT_TRUE(written.open(QIODevice::ReadOnly));

@@ -44,7 +44,7 @@ int play(int argc, char** argv) {
         return fail(std::string("no game is called ") + argv[1]);
     }
     const std::int32_t coinLimit = game->values().coinLimit;
-    RecordFile records(QString::fromLocal8Bit(argv[3]), nullptr, QStringLiteral("/"));
+    RecordFile records(QString::fromLocal8Bit(argv[3]), false, QStringLiteral("/"));
     SdlAudio audio;
     std::unique_ptr<MachineWindow> window =
         MachineWindow::create(*game, records, audio.outputs(), QString::fromLocal8Bit(argv[2]));

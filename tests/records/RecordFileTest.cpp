@@ -176,27 +176,27 @@ TEST_F(RecordFileTest, OnlyAGameWithAStockKeepsNudges) {
     file.writeGame(0, playedGame(), QStringLiteral("Plain"));
     EXPECT_FALSE(readText().contains(QStringLiteral("Nudges")));
 
-    RecordFile stocked(path, &GameState::Holds, QStringLiteral("/"), [] { return Today; });
+    RecordFile stocked(path, true, QStringLiteral("/"), [] { return Today; });
     GameState game = playedGame();
-    game.Holds = 4;
+    game.Stock = 4;
     stocked.writeGame(1, game, QStringLiteral("Held"));
     EXPECT_TRUE(readText().contains(QStringLiteral("BonusPts=7\nNudges=4\n")));
     GameState state;
     stocked.readGame(1, state);
-    EXPECT_EQ(state.Holds, 4);
+    EXPECT_EQ(state.Stock, 4);
     // Slot 1 was written without the key; slot 3 never, so it reads as a fresh game.
     stocked.setStockOfAFreshGame(6);
     stocked.readGame(0, state);
-    EXPECT_EQ(state.Holds, 0);
+    EXPECT_EQ(state.Stock, 0);
     stocked.readGame(2, state);
-    EXPECT_EQ(state.Holds, 6);
+    EXPECT_EQ(state.Stock, 6);
 }
 
 TEST_F(RecordFileTest, AFailedWriteSaysWhereAndLeavesTheFileAsItWas) {
     // A settings folder that is a file cannot be created.
     const QString blocker = dir.filePath(QStringLiteral("config"));
     QFile(blocker).open(QIODevice::WriteOnly);
-    RecordFile unreachable(blocker + QStringLiteral("/orevein-slots.ini"), nullptr, QStringLiteral("/"));
+    RecordFile unreachable(blocker + QStringLiteral("/orevein-slots.ini"), false, QStringLiteral("/"));
     try {
         unreachable.storeCurrentGame(playedGame());
         FAIL() << "the write was reported as done";

@@ -16,7 +16,7 @@ inline const QDate RecordToday(2026, 12, 7);
 struct RecordFolder : ::testing::Test {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("orevein-slots.ini"));
-    RecordFile file{path, nullptr, QStringLiteral("/"), [] { return RecordToday; }};
+    RecordFile file{path, false, QStringLiteral("/"), [] { return RecordToday; }};
 
     void writeText(const QByteArray& text) const {
         QFile f(path);

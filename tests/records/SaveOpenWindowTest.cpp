@@ -19,7 +19,7 @@ namespace {
 // A real record file whose every transfer is logged, in the order it happens.
 class LoggedRecords final : public GameRecords {
 public:
-    explicit LoggedRecords(const QString& path) : file_(path, nullptr, QStringLiteral("/"), [] {
+    explicit LoggedRecords(const QString& path) : file_(path, false, QStringLiteral("/"), [] {
         return QDate(2026, 12, 7);
     }) {}
     void readGame(int index, GameState& state) override {

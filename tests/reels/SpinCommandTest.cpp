@@ -231,21 +231,18 @@ TEST_F(SpinCommand, NewGameKeepsTheCoinsBetAndRepaints) {
 
 TEST(NewGameReset, SetsTheStockOfGamesThatHaveOne) {
     GameState state;
-    state.Holds = 3;
-    state.Nudges = 1;
+    state.Stock = 1;
     state.Busy = true;
     GameValues values;
-    values.stock = &GameState::Nudges;
-    values.stockAtNewGame = 6;
+    values.stock = FeatureStock{.name = "nudges", .atNewGame = 6};
     resetGameTotals(state, values);
-    EXPECT_EQ(state.Nudges, 6);
-    EXPECT_EQ(state.Holds, 3);
+    EXPECT_EQ(state.Stock, 6);
     EXPECT_FALSE(state.Busy);
 
-    values.stock = nullptr;
-    state.Nudges = 2;
+    values.stock.reset();
+    state.Stock = 2;
     resetGameTotals(state, values);
-    EXPECT_EQ(state.Nudges, 2);
+    EXPECT_EQ(state.Stock, 2);
 }
 
 TEST_F(SpinCommand, PowerOnPreparesAFreshGame) {

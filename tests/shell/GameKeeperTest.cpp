@@ -97,8 +97,8 @@ TEST(GameKeeper, StoresABetNotSpunAsCreditsAndReportsAFailureOncePerRunOfFailure
     ASSERT_TRUE(holds.hold(withHolds.m.machine, 1));
     withHolds.keeper.store();
     ASSERT_EQ(withHolds.records.stored.size(), 1u);
-    EXPECT_EQ(withHolds.records.stored.front().Holds, 6);
-    EXPECT_EQ(withHolds.m.state.Holds, 5);
+    EXPECT_EQ(withHolds.records.stored.front().Stock, 6);
+    EXPECT_EQ(withHolds.m.state.Stock, 5);
     EXPECT_TRUE(holds.held(1));
 
     k.records.failWrites = true;

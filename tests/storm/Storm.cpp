@@ -114,9 +114,9 @@ Storm::Storm(MachineWindow& window, Game& game, GameRecords& storedGames, StormS
     : window_(window), game_(game), storedGames_(storedGames), settings_(std::move(settings)),
       recordPath_(std::move(recordPath)), random_(settings_.seed) {
     // A slot never saved into opens as a new game, with a new game's holds or nudges.
-    if (game_.values().stock != nullptr) {
+    if (game_.values().stock) {
         for (Totals& slot : slots_) {
-            slot.Stock = game_.values().stockAtNewGame;
+            slot.Stock = game_.values().stock->atNewGame;
         }
     }
 }
@@ -543,7 +543,7 @@ Totals Storm::totals() const {
             s.TotalBets,
             s.BonusWon,
             s.BonusPts,
-            values.stock != nullptr ? std::int64_t{s.*values.stock} + game_.stockSetAside(machine()) : 0};
+            values.stock ? std::int64_t{s.Stock} + game_.stockSetAside(machine()) : 0};
 }
 
 Totals Storm::stored(int index) {
@@ -551,7 +551,7 @@ Totals Storm::stored(int index) {
     storedGames_.readGame(index, read);
     const GameValues& values = game_.values();
     return {read.Credits, read.Borrowed, read.Spins, read.TotalBets, read.BonusWon, read.BonusPts,
-            values.stock != nullptr ? read.*values.stock : 0};
+            values.stock ? read.Stock : 0};
 }
 
 // Credits + coins bet - borrowed + total bets - wins: what the player brought to the
@@ -598,7 +598,7 @@ void Storm::checkAtRest() {
     if (command_ == Command::NewGame) {
         // Reels held before New Game stay held for its first spin.
         const Totals fresh{NewGameCredits + coinsAtRest_, NewGameCredits, 0, 0, 0, 0,
-                           values.stock != nullptr ? values.stockAtNewGame + game_.stockSetAside(machine()) : 0};
+                           values.stock ? values.stock->atNewGame + game_.stockSetAside(machine()) : 0};
         if (now != fresh || s.Coins != coinsAtRest_) {
             fail("New Game did not start a fresh game keeping the coins bet: " + describe(now) +
                  " Coins=" + std::to_string(s.Coins) + ", coins bet before " + std::to_string(coinsAtRest_));

@@ -141,11 +141,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString recordPath = folder.filePath(QStringLiteral("records.ini"));
-    RecordFile records(recordPath, game->values().stock, QStringLiteral("/"));
-    RecordFile storedGames(recordPath, game->values().stock, QStringLiteral("/"));
+    const auto& stock = game->values().stock;
+    RecordFile records(recordPath, stock.has_value(), QStringLiteral("/"));
+    RecordFile storedGames(recordPath, stock.has_value(), QStringLiteral("/"));
     // As the programs do: a game that was never stored starts with a new game's stock.
-    records.setStockOfAFreshGame(game->values().stockAtNewGame);
-    storedGames.setStockOfAFreshGame(game->values().stockAtNewGame);
+    if (stock) {
+        records.setStockOfAFreshGame(stock->atNewGame);
+        storedGames.setStockOfAFreshGame(stock->atNewGame);
+    }
     storm::StormClock clock;
     storm::SilentEffects effects(clock);
     storm::SilentMusic music;

@@ -171,16 +171,12 @@ public:
     }
 
 private:
-    std::int32_t stock() const {
-        const auto member = game_.values().stock;
-        return member == nullptr ? 0 : state_.*member;
-    }
+    std::int32_t stock() const { return game_.values().stock ? state_.Stock : 0; }
     std::int32_t setStock(std::int32_t value) {
-        const auto member = game_.values().stock;
-        if (member == nullptr) {
+        if (!game_.values().stock) {
             return 0;
         }
-        state_.*member = value;
+        state_.Stock = value;
         return value;
     }
 

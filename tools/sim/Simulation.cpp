@@ -130,7 +130,7 @@ Figures simulate(const Options& options, const SimStrategy& strategy) {
     machine.powerOn();
 
     Figures figures;
-    if (game->values().stock != nullptr) {
+    if (game->values().stock) {
         figures.stockUsed = 0;
         figures.stockName = stockName(game->values());
     }

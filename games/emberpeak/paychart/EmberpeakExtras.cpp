@@ -96,7 +96,7 @@ void paintEmberpeak(QPainter& painter, const QRectF& panel, const SymbolSheet& s
     style::drawNote(painter, below(y),
                     QStringLiteral("After a losing spin the NUDGE buttons blink: each press moves its reel "
                                    "down one stop, and the line pays again. A new game holds %1.")
-                        .arg(values.stockAtNewGame),
+                        .arg(values.stock->atNewGame),
                     NotePixels);
 }
 

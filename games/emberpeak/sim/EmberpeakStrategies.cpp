@@ -49,7 +49,7 @@ int nudgeGreedily(SlotMachine& machine, Game& game) {
     if (emberpeak == nullptr) {
         return played;
     }
-    while (emberpeak->nudgeMode() && machine.state().Nudges > 0) {
+    while (emberpeak->nudgeMode() && machine.state().Stock > 0) {
         int best = -1;
         double bestValue = 0;
         for (int reel = 0; reel < ReelCount; ++reel) {

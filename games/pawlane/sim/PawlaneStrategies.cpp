@@ -20,7 +20,7 @@ int holdMatchingPair(SlotMachine& machine, Game& game) {
     auto& pawlane = static_cast<PawlaneGame&>(game);
     PawlaneHolds& holds = pawlane.holds();
     const GameState& s = machine.state();
-    if (!holds.allowed() || s.Holds <= 0) {
+    if (!holds.allowed() || s.Stock <= 0) {
         return 0;
     }
     std::array<int, ReelCount> middle{};
@@ -34,7 +34,7 @@ int holdMatchingPair(SlotMachine& machine, Game& game) {
         if (left != right && left != Wild && right != Wild) {
             continue;
         }
-        if (s.Holds >= 2) {
+        if (s.Stock >= 2) {
             holds.hold(machine, a);
             holds.hold(machine, b);
         } else {

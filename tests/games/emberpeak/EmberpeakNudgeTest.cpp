@@ -60,7 +60,7 @@ TEST_F(EmberpeakNudges, EachNudgeLowersTheCountAndTheLastSwitchesTheButtonsOff) 
         ASSERT_TRUE(game->nudgeMode());
         m.log.clear();
         pressNudgeButton(0);
-        EXPECT_EQ(m.state.Nudges, held - 1);
+        EXPECT_EQ(m.state.Stock, held - 1);
         EXPECT_EQ(m.log[1], countBox(held - 1));
         EXPECT_EQ(paylinePosition(m.state, 0), previousPosition(line[0]));
         EXPECT_EQ(game->nudgeMode(), held > 1);
@@ -90,7 +90,7 @@ TEST_F(EmberpeakNudges, NudgingTheWildSymbolOntoThePaylinePaysAndEarnsANudge) {
     m.log.clear();
     pressNudgeButton(2);
     EXPECT_EQ(m.state.Credits, credits + 2) << "the bet back of the last bet";
-    EXPECT_EQ(m.state.Nudges, 6);
+    EXPECT_EQ(m.state.Stock, 6);
     EXPECT_EQ(entries("DrawTextBox"), (std::vector<std::string>{countBox(5), countBox(6)}));
     EXPECT_TRUE(m.timers.isActive(WildAnimationTimer));
     EXPECT_EQ(m.machine.lastSpin().lineWin, 2);
@@ -103,7 +103,7 @@ TEST_F(EmberpeakNudges, ANudgeToThreeBonusSymbolsOpensTheBonusGame) {
     settle(1);
     ASSERT_TRUE(game->nudge(m.machine, 2));
     EXPECT_EQ(m.bonus.plays, 1);
-    EXPECT_EQ(m.state.Nudges, 5);
+    EXPECT_EQ(m.state.Stock, 5);
 }
 
 TEST_F(EmberpeakNudges, PressesWithoutAnOfferOnlySwitchOffWhenNoneAreLeft) {
@@ -113,11 +113,11 @@ TEST_F(EmberpeakNudges, PressesWithoutAnOfferOnlySwitchOffWhenNoneAreLeft) {
     const auto stops = m.state.ReelStop;
     pressNudgeButton(0);
     EXPECT_EQ(m.state.ReelStop, stops);
-    EXPECT_EQ(m.state.Nudges, 6);
+    EXPECT_EQ(m.state.Stock, 6);
 
     // A loss with no nudges held offers them, the buttons do not blink, and the next
     // press ends the offer.
-    m.state.Nudges = 0;
+    m.state.Stock = 0;
     showLine(4, 4, 3);
     settle(1);
     EXPECT_TRUE(game->nudgeMode());
@@ -145,7 +145,7 @@ TEST_F(EmberpeakNudges, PressesDuringASpinOrANudgeAreRefused) {
     });
     ASSERT_TRUE(game->nudge(m.machine, 2));
     EXPECT_GT(presses, 0);
-    EXPECT_EQ(m.state.Nudges, 5);
+    EXPECT_EQ(m.state.Stock, 5);
     EXPECT_EQ(entries("FillMovePicture"),
               std::vector<std::string>{"FillMovePicture 2 " + std::to_string(positionOf(2, 3) - 2)});
     EXPECT_EQ(m.state.Spins, 0);
@@ -156,12 +156,12 @@ TEST_F(EmberpeakNudges, PressesDuringASpinOrANudgeAreRefused) {
     settle(1);
     m.log.clear();
     presses = 0;
-    const std::int32_t held = m.state.Nudges;
+    const std::int32_t held = m.state.Stock;
     m.machine.spin();
     EXPECT_GT(presses, 0);
     EXPECT_EQ(entries("FillMovePicture"), std::vector<std::string>{});
     EXPECT_EQ(m.state.Spins, 1);
-    EXPECT_EQ(m.state.Nudges, held + (codeAt(m.state, 2, paylinePosition(m.state, 2)) == WildSymbol ? 1 : 0));
+    EXPECT_EQ(m.state.Stock, held + (codeAt(m.state, 2, paylinePosition(m.state, 2)) == WildSymbol ? 1 : 0));
 }
 
 TEST_F(EmberpeakNudges, CoinsBetBeforeANudgeGoBackAndTheLastBetIsPaid) {

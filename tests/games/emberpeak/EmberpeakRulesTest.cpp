@@ -66,7 +66,7 @@ TEST_F(EmberpeakRules, StripsHoldTheirSymbolsAndStartOnTheWildSymbol) {
     EXPECT_EQ(codeAt(m.state, 0, paylinePosition(m.state, 0)), 8);
     EXPECT_EQ(codeAt(m.state, 1, paylinePosition(m.state, 1)), 8);
     EXPECT_EQ(codeAt(m.state, 2, paylinePosition(m.state, 2)), WildSymbol);
-    EXPECT_EQ(m.state.Nudges, 6);
+    EXPECT_EQ(m.state.Stock, 6);
 
     // B three times: the third coin reaches the limit and spins.
     for (int press = 0; press < 3; ++press) {
@@ -102,7 +102,7 @@ TEST_F(EmberpeakRules, ThePaylinePaysByTheFirstRowItMatches) {
         const std::string line = std::to_string(l.a) + std::to_string(l.b) + std::to_string(l.c);
         EXPECT_EQ(e.m.state.Credits - credits, l.credits) << line;
         EXPECT_EQ(e.m.bonus.plays, l.bonus ? 1 : 0) << line;
-        EXPECT_EQ(e.m.state.Nudges, 6 + l.nudgesEarned) << line;
+        EXPECT_EQ(e.m.state.Stock, 6 + l.nudgesEarned) << line;
         EXPECT_EQ(e.game->nudgeMode(), l.nudgesOffered) << line;
         EXPECT_EQ(e.m.timers.isActive(NudgeButtonBlinking), l.nudgesOffered || l.bonus) << line;
         EXPECT_EQ(e.m.timers.isActive(WildAnimationTimer), l.c == WildSymbol) << line;
@@ -137,7 +137,7 @@ TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAf
     for (const Case& c : {Case{1, 0, 6}, Case{100, 100, 0}, Case{0, 0, 0}}) {
         prize.fill(Qt::black);
         m.log.clear();
-        m.state.Nudges = 6;
+        m.state.Stock = 6;
         const std::int32_t credits = m.state.Credits;
         const std::int32_t bonusWon = m.state.BonusWon;
         // The player opens box 1; opening it again with its letter key does nothing.
@@ -152,7 +152,7 @@ TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAf
         settle(3);
         EXPECT_EQ(m.state.Credits - credits, c.credits) << c.box;
         EXPECT_EQ(m.state.BonusWon - bonusWon, c.credits) << c.box;
-        EXPECT_EQ(m.state.Nudges, 6 + c.nudges + 1) << c.box;
+        EXPECT_EQ(m.state.Stock, 6 + c.nudges + 1) << c.box;
         EXPECT_EQ(redPixels(prize) > 0, c.box > 0) << c.box;
         int at = indexAfter(-1, "Stop WinLamps");
         at = indexAfter(at, "BonusGame");
@@ -204,7 +204,7 @@ TEST_F(EmberpeakRules, TheRepaintDrawsTheCountBoxLargerAboveNineHundredPixels) {
                             {1024, "DrawTextBox 580 Nudges@12 6@24"}};
     for (const Width& w : widths) {
         m.machine.setGeometry(ReelGeometry::forLayoutWidth(w.layout));
-        m.state.Nudges = 0;
+        m.state.Stock = 0;
         m.log.clear();
         ASSERT_TRUE(m.machine.newGame());
         int at = indexAfter(-1, "DrawButton Spin lit");

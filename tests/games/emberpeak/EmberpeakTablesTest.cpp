@@ -75,12 +75,10 @@ TEST(EmberpeakTables, AMachineStartsOnItsStripsAndStopsWithSixNudges) {
                                                                      "765473210876543721876547320765",
                                                                      "574837291706574635291763513246"}));
     EXPECT_EQ(m.state.ReelStop, (std::array<std::int32_t, ReelCount>{8, 9, 7}));
-    EXPECT_EQ(m.state.Nudges, 6);
-    m.state.Nudges = 0;
-    m.state.Holds = 0;
+    EXPECT_EQ(m.state.Stock, 6);
+    m.state.Stock = 0;
     ASSERT_TRUE(m.machine.newGame());
-    EXPECT_EQ(m.state.Nudges, 6);
-    EXPECT_EQ(m.state.Holds, 0);
+    EXPECT_EQ(m.state.Stock, 6);
 }
 
 TEST(EmberpeakTables, EachPaytableRowTakesItsLinesAndPaysAsItSays) {

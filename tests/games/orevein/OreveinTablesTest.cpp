@@ -55,7 +55,7 @@ TEST(OreveinTables, IdentityLimitsAndBoxes) {
     EXPECT_EQ(v.coinLimit, 5);
     EXPECT_EQ(std::vector<int>(v.paylineRows.begin(), v.paylineRows.end()), std::vector<int>{1});
     EXPECT_EQ(v.boxValues, (std::array<std::int32_t, BoxCount>{250, 100, 50, 50, 25, 10, 0, 0}));
-    EXPECT_EQ(v.stock, nullptr); // no holds or nudges
+    EXPECT_FALSE(v.stock.has_value()); // no holds or nudges
 }
 
 TEST(OreveinTables, EachPaytableRowTakesItsLinesAndPaysPerCoin) {

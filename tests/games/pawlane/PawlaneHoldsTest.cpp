@@ -41,7 +41,7 @@ struct PawlaneHoldsTest : ::testing::Test {
 } // namespace
 
 TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
-    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_EQ(m.state.Stock, 6);
     m.machine.FullRepaint();
     const int meter = m.indexOf("DrawMeter 6 330 red right");
     EXPECT_GT(meter, m.indexOf("ShowCoins"));
@@ -61,7 +61,7 @@ TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
 
     m.log.clear();
     m.state.Coins = 2;
-    m.state.Holds = 13; // an opened game's count
+    m.state.Stock = 13; // an opened game's count
     m.machine.FullRepaint();
     EXPECT_EQ(m.count("DrawMeter 13 330 red right"), 1);
     const EventLog bars = {"DrawMaskedPictureHalf Red Mask 377 lit",
@@ -71,7 +71,7 @@ TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
 
 TEST_F(PawlaneHoldsTest, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
     pressLamp(0);
-    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_EQ(m.state.Stock, 6);
     EXPECT_FALSE(game().holds().held(0));
 
     m.state.ReelStop = {7, 2, 19}; // 7s on the top row
@@ -81,12 +81,12 @@ TEST_F(PawlaneHoldsTest, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
     EXPECT_EQ(m.count("Start GameFeature2"), 0);
     EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 unlit"), 1);
     pressLamp(1);
-    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_EQ(m.state.Stock, 6);
     EXPECT_FALSE(game().holds().held(1));
 }
 
 TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit) {
-    m.state.Holds = 1;
+    m.state.Stock = 1;
     loseASpin();
     EXPECT_EQ(m.count("Start GameFeature2"), 1);
     m.game().timerTick(m.machine, HoldLampBlinking);
@@ -94,7 +94,7 @@ TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit)
 
     m.log.clear();
     pressLamp(1);
-    EXPECT_EQ(m.state.Holds, 0);
+    EXPECT_EQ(m.state.Stock, 0);
     EXPECT_TRUE(game().holds().held(1));
     const EventLog expected = {
         "DrawMeter 0 330 red right",
@@ -109,19 +109,19 @@ TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit)
 }
 
 TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
-    m.state.Holds = 5;
+    m.state.Stock = 5;
     loseASpin();
     // The lamp's edges belong to it: the right and bottom edge of lamp 0.
     press(332, 263);
     press(332, 263);
-    EXPECT_EQ(m.state.Holds, 4);
+    EXPECT_EQ(m.state.Stock, 4);
     press(437, LampY); // beside lamp 1
-    EXPECT_EQ(m.state.Holds, 4);
+    EXPECT_EQ(m.state.Stock, 4);
     pressLamp(2);
-    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_EQ(m.state.Stock, 3);
     EXPECT_EQ(m.count("Stop GameFeature2"), 1);
     pressLamp(1);
-    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_EQ(m.state.Stock, 3);
     EXPECT_TRUE(game().holds().held(0));
     EXPECT_FALSE(game().holds().held(1));
     EXPECT_TRUE(game().holds().held(2));
@@ -137,7 +137,7 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_EQ(m.game().stockSetAside(m.machine), 2);
     m.log.clear();
     m.game().returnStockSetAside(m.machine);
-    EXPECT_EQ(m.state.Holds, 5);
+    EXPECT_EQ(m.state.Stock, 5);
     EXPECT_EQ(m.game().stockSetAside(m.machine), 0);
     EXPECT_FALSE(game().holds().held(0));
     EXPECT_EQ(m.count("DrawMeter 5 330 red right"), 1);
@@ -149,11 +149,11 @@ TEST_F(PawlaneHoldsTest, ANewGameGivesBackTheHoldsChosenInTheOldOne) {
     loseASpin();
     pressLamp(0);
     pressLamp(2);
-    ASSERT_EQ(m.state.Holds, 4);
+    ASSERT_EQ(m.state.Stock, 4);
     m.log.clear();
     ASSERT_TRUE(m.machine.newGame());
     // A new game's stock, and nothing set aside that the record would add to it.
-    EXPECT_EQ(m.state.Holds, 6);
+    EXPECT_EQ(m.state.Stock, 6);
     EXPECT_EQ(m.game().stockSetAside(m.machine), 0);
     // Its first spin turns every reel, and the repaint lights no lamp of the old choice.
     for (int reel = 0; reel < ReelCount; ++reel) {
@@ -164,18 +164,18 @@ TEST_F(PawlaneHoldsTest, ANewGameGivesBackTheHoldsChosenInTheOldOne) {
 }
 
 TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
-    m.state.Holds = 0;
+    m.state.Stock = 0;
     loseASpin();
     EXPECT_EQ(m.count("Start GameFeature2"), 0);
     EXPECT_TRUE(game().holds().allowed());
     // A bonus game's holds prize (or a new game) brings holds: the lamps take presses.
-    m.state.Holds = 2;
+    m.state.Stock = 2;
     pressLamp(2);
-    EXPECT_EQ(m.state.Holds, 1);
+    EXPECT_EQ(m.state.Stock, 1);
     EXPECT_TRUE(game().holds().held(2));
 
     // With none left, the next press anywhere closes the holds.
-    m.state.Holds = 0;
+    m.state.Stock = 0;
     game().holds().spinSettled();
     press(10, 700);
     EXPECT_FALSE(game().holds().allowed());
@@ -184,15 +184,15 @@ TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
 TEST_F(PawlaneHoldsTest, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
     // Reel 1 holds its hold stop (position 12) on the middle row: the next spin
     // reads it again and earns a hold again, whatever the other reels show.
-    m.state.Holds = 2;
+    m.state.Stock = 2;
     m.state.ReelStop = {1, 11, 1};
     m.state.Coins = 1;
     m.game().evaluate(m.machine);
-    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_EQ(m.state.Stock, 3);
     EXPECT_EQ(m.count("Sound 8 wait"), 1);
     m.game().spinSettled(m.machine);
     pressLamp(1);
-    EXPECT_EQ(m.state.Holds, 2);
+    EXPECT_EQ(m.state.Stock, 2);
 
     m.machine.setAnimated(true);
     m.display.logFrames = true;
@@ -201,7 +201,7 @@ TEST_F(PawlaneHoldsTest, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
     m.state.Coins = 0;
     m.machine.spin();
     EXPECT_EQ(m.state.ReelStop[1], 11);
-    EXPECT_EQ(m.state.Holds, 3);
+    EXPECT_EQ(m.state.Stock, 3);
     EXPECT_EQ(m.count("Sound 0"), 2);
     EXPECT_EQ(m.count("DrawReelAtRest 1"), 0);
     EXPECT_EQ(m.count("HoldReelPicture 1"), 0);
@@ -223,7 +223,7 @@ TEST_F(PawlaneHoldsTest, PressesWhileTheReelsSpinAreRefused) {
         if (pressed++ == 0) {
             pressLamp(0);
             usedDuring = game().holds().used();
-            holdsDuring = m.state.Holds;
+            holdsDuring = m.state.Stock;
         }
     });
     m.state.LastCoins = 1;

@@ -188,7 +188,7 @@ TEST(PawlaneRulesTest, PointsStopAtTwelveAndTheBonusFollowsTheWin) {
         round.open(2);
         round.close();
     };
-    const std::int32_t holds = m->state.Holds;
+    const std::int32_t holds = m->state.Stock;
     // 5s on the middle row (12 credits) with reel 1's 3-point stop among them.
     evaluateAt(*m, {12, 4, 6}, 1);
     EXPECT_EQ(m->count("Sound 6 wait"), 2);
@@ -196,7 +196,7 @@ TEST(PawlaneRulesTest, PointsStopAtTwelveAndTheBonusFollowsTheWin) {
     EXPECT_LT(m->indexOf("WinSound"), m->indexOf("BonusGame"));
     EXPECT_LT(m->indexOf("ShowWinnings 12"), m->indexOf("BonusGame"));
     // The holds prize of a one-coin spin: two holds, no credits.
-    EXPECT_EQ(m->state.Holds, holds + 2);
+    EXPECT_EQ(m->state.Stock, holds + 2);
     EXPECT_EQ(m->machine.lastSpin().bonusPrize, 0);
     EXPECT_EQ(m->state.BonusWon, 0);
     EXPECT_EQ(m->state.BonusPts, 0);
@@ -211,11 +211,11 @@ TEST(PawlaneRulesTest, TheHoldsPrizeIsGivenOncePerBonusGame) {
         QImage prize(640, 480, QImage::Format_RGB32);
         prize.fill(Qt::white);
         BoxBonusRound round(m->machine, &prize);
-        const std::int32_t holds = m->state.Holds;
+        const std::int32_t holds = m->state.Stock;
         round.open(1);
         round.open(4); // the other holds box, and a credit box: nothing opens after the first
         round.open(3);
-        EXPECT_EQ(m->state.Holds, holds + 2 * coins) << coins;
+        EXPECT_EQ(m->state.Stock, holds + 2 * coins) << coins;
         EXPECT_EQ(m->state.SpinWin, 0) << coins;
         round.close();
         EXPECT_EQ(m->state.BonusWon, 0) << coins;

@@ -128,7 +128,7 @@ TEST(PawlaneSimulationTest, GreedyHoldsTheFirstAgreeingPairOfTheMiddleRow) {
         auto& game = static_cast<PawlaneGame&>(m.game());
         m.state.ReelStop = c.stops;
         m.state.Coins = 1;
-        m.state.Holds = c.holds;
+        m.state.Stock = c.holds;
         game.evaluate(m.machine);
         m.state.Coins = 0;
         ASSERT_EQ(m.machine.lastSpin().lineWin, 0);

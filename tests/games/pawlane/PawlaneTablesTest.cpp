@@ -83,12 +83,10 @@ TEST(PawlaneTables, AMachineStartsOnItsStripsAndStopsWithSixHolds) {
     auto m = pawlaneMachine();
     EXPECT_EQ(m->state.ReelStrip, Strips);
     EXPECT_EQ(m->state.ReelStop, (std::array<std::int32_t, ReelCount>{11, 15, 27}));
-    EXPECT_EQ(m->state.Holds, 6);
-    m->state.Holds = 0;
-    m->state.Nudges = 0;
+    EXPECT_EQ(m->state.Stock, 6);
+    m->state.Stock = 0;
     ASSERT_TRUE(m->machine.newGame());
-    EXPECT_EQ(m->state.Holds, 6);
-    EXPECT_EQ(m->state.Nudges, 0);
+    EXPECT_EQ(m->state.Stock, 6);
 }
 
 TEST(PawlaneTables, EachPaytableRowTakesItsLinesAndPaysPerLine) {
@@ -138,7 +136,7 @@ TEST(PawlaneTables, EveryStopIsDrawnAndActsAsItsMarkSays) {
             m->game().evaluate(m->machine);
             const int points = mark == nullptr ? 5 : mark->reset ? 0 : 5 + mark->points;
             EXPECT_EQ(m->state.BonusPts, points) << at;
-            EXPECT_EQ(m->state.Holds, mark != nullptr && mark->hold ? 7 : 6) << at;
+            EXPECT_EQ(m->state.Stock, mark != nullptr && mark->hold ? 7 : 6) << at;
         }
     }
 }
