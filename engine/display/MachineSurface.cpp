@@ -1,12 +1,12 @@
 #include "engine/display/MachineSurface.h"
 
+#include "engine/core/Game.h"
+#include "engine/core/GameState.h"
 #include "engine/display/Digits.h"
 #include "engine/display/FixedSizes.h"
 #include "engine/display/MachineLayout.h"
 #include "engine/display/VectorArt.h"
-#include "engine/game/Game.h"
-#include "engine/reels/ReelStrips.h"
-#include "engine/state/GameState.h"
+#include "engine/state/ReelStrips.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #include "engine/shell/ProgramStart.h"
 
 #include "engine/audio/sdl/SdlAudio.h"
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 #include "engine/records/RecordFile.h"
 #include "engine/shell/DisplayCheck.h"
 #include "engine/shell/MachineWindow.h"

@@ -1,7 +1,7 @@
 // Pointer presses on the machine and the blinking of its buttons and lamps.
-#include "engine/display/BlinkingLamps.h"
-#include "engine/display/PointerInput.h"
-#include "engine/reels/ReelStrips.h"
+#include "engine/machine/BlinkingLamps.h"
+#include "engine/machine/PointerInput.h"
+#include "engine/state/ReelStrips.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 

@@ -1,6 +1,6 @@
 // Each hook of a game is called where and when its header says, shown on a small
 // game of the tests' own whose hooks log themselves.
-#include "engine/display/PointerInput.h"
+#include "engine/machine/PointerInput.h"
 #include "engine/records/GameRecords.h"
 #include "engine/shell/MachineWindow.h"
 #include "tests/support/SyntheticGame.h"
@@ -73,7 +73,7 @@ TEST_F(Hooks, EveryPressRunsBothPointerHooksAroundTheButtonsBusyOrNot) {
     // What the first hook does (here: a whole feature) never keeps the buttons
     // from their press.
     int features = 0;
-    game->beforeButtons = [&features](SlotMachine& machine) { features += machine.runFeature([] {}) ? 1 : 0; };
+    game->beforeButtons = [&features](GameContext& machine) { features += machine.runFeature([] {}) ? 1 : 0; };
     press(600, 400); // Bet One
     int at = after(-1, "Hook pointerPressBeforeButtons 600 400");
     at = after(at, "Hook coinBet");

@@ -30,7 +30,7 @@ TEST_F(Betting, PressesOfBBetUpToTheCoinLimitAndTheLastSpins) {
         EXPECT_EQ(s.Spins, 0);
     }
     // A fourth press while the third one's spin runs must be dropped.
-    game->bonusRule = [](SlotMachine&) { return 1; }; // a point whose sound is waited for
+    game->bonusRule = [](GameContext&) { return 1; }; // a point whose sound is waited for
     int pressesDuringSpin = 0;
     m.clock.setDuringWait([&] {
         ++pressesDuringSpin;

@@ -1,7 +1,7 @@
 // The engine's clocks: virtual time for tests and tools, real time that keeps
 // the event loop running for the programs.
-#include "engine/reels/EventLoopClock.h"
-#include "engine/reels/VirtualClock.h"
+#include "engine/machine/EventLoopClock.h"
+#include "engine/machine/VirtualClock.h"
 
 #include <QCoreApplication>
 #include <QTimer>

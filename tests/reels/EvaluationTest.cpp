@@ -67,7 +67,7 @@ TEST_F(Evaluation, WithSoundOffTheWinGoesStraightToTheCountUp) {
 
 TEST_F(Evaluation, BonusPointsAreAddedOneByOneUpToTwelve) {
     s.BonusPts = 10;
-    game->bonusRule = [](SlotMachine&) { return 3; };
+    game->bonusRule = [](GameContext&) { return 3; };
     evaluate(Blank, Blank, Blank, 1);
 
     EXPECT_EQ(m.count("Sound 6 wait"), 2);
@@ -82,7 +82,7 @@ TEST_F(Evaluation, BonusPointsAreAddedOneByOneUpToTwelve) {
 
 TEST_F(Evaluation, ANegativeRuleClearsThePoints) {
     s.BonusPts = 7;
-    game->bonusRule = [](SlotMachine&) { return -7; };
+    game->bonusRule = [](GameContext&) { return -7; };
     evaluate(Blank, Blank, Blank, 1);
     EXPECT_EQ(s.BonusPts, 0);
     EXPECT_EQ(m.log, EventLog{"ShowBonusMeter"});
@@ -90,9 +90,9 @@ TEST_F(Evaluation, ANegativeRuleClearsThePoints) {
 
 TEST_F(Evaluation, PointsAboveTwelveFromARecordStartTheBonusAndAreLimited) {
     s.BonusPts = 15;
-    game->bonusRule = [](SlotMachine&) { return 2; };
+    game->bonusRule = [](GameContext&) { return 2; };
     int pointsSeenByBonus = -1;
-    m.bonus.onPlay = [&](SlotMachine& machine) { pointsSeenByBonus = machine.state().BonusPts; };
+    m.bonus.onPlay = [&](GameContext& machine) { pointsSeenByBonus = machine.state().BonusPts; };
     evaluate(Blank, Blank, Blank, 1);
     EXPECT_EQ(m.count("Sound 6 wait"), 0);
     EXPECT_EQ(m.bonus.plays, 1);
@@ -107,7 +107,7 @@ TEST_F(Evaluation, PointsAboveTwelveFromARecordStartTheBonusAndAreLimited) {
 TEST_F(Evaluation, ABonusPrizeIsCountedAfterTheLineWinAndNotMultiplied) {
     s.BonusPts = 12;
     std::array<std::int32_t, BoxCount> boxesSeen{};
-    m.bonus.onPlay = [&](SlotMachine& machine) {
+    m.bonus.onPlay = [&](GameContext& machine) {
         boxesSeen = machine.state().BoxValues;
         BoxBonusRound round(machine, nullptr);
         // Open the box that holds 40, as a player would by pointing at it.
@@ -134,7 +134,7 @@ TEST_F(Evaluation, ABonusPrizeIsCountedAfterTheLineWinAndNotMultiplied) {
 
 TEST_F(Evaluation, AnEmptyBoxPaysNothing) {
     s.BonusPts = 12;
-    m.bonus.onPlay = [](SlotMachine& machine) {
+    m.bonus.onPlay = [](GameContext& machine) {
         BoxBonusRound round(machine, nullptr);
         const auto& boxes = machine.state().BoxValues;
         round.open(static_cast<int>(std::find(boxes.begin(), boxes.end(), 0) - boxes.begin()) + 1);

@@ -1,4 +1,4 @@
-#include "engine/reels/Random.h"
+#include "engine/core/Random.h"
 
 #include <algorithm>
 #include <array>

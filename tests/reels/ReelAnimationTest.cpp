@@ -1,5 +1,5 @@
 // The reel animation's frames and timeline on the virtual clock.
-#include "engine/reels/ReelAnimation.h"
+#include "engine/machine/ReelAnimation.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 

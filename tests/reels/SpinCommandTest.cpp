@@ -1,7 +1,7 @@
 // The spin command: its steps in order, the guard against a second spin, and
 // the totals it keeps.
-#include "engine/reels/ReelStrips.h"
 #include "engine/state/NewGame.h"
+#include "engine/state/ReelStrips.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 
@@ -57,7 +57,7 @@ TEST_F(SpinCommand, LosingSpinRunsItsStepsInOrder) {
     s.Coins = 1;
     s.Credits = 999;
     bool busyDuringEvaluation = false;
-    game->bonusRule = [&](SlotMachine& machine) {
+    game->bonusRule = [&](GameContext& machine) {
         busyDuringEvaluation = machine.state().Busy;
         return 0;
     };
@@ -131,7 +131,7 @@ TEST_F(SpinCommand, ADueMusicTrackStartsBeforeAnythingElse) {
 }
 
 TEST_F(SpinCommand, NothingStartsASecondSpinInsideARunningOne) {
-    game->bonusRule = [](SlotMachine&) { return 1; }; // its sound is waited for
+    game->bonusRule = [](GameContext&) { return 1; }; // its sound is waited for
     bool newGameAccepted = true;
     m.clock.setDuringWait([&] {
         // A menu command that cleared Busy must not open the door either.
