@@ -1,30 +1,33 @@
 // Features that the player starts between spins (a nudge): they run as machine
 // operations of their own and pay like a spin of the last bet.
 #include "engine/core/Game.h"
-#include "engine/machine/SlotMachine.h"
+#include "engine/core/GameContext.h"
+#include "engine/machine/MachineCommands.h"
+#include "engine/machine/MachineRun.h"
+#include "engine/machine/OperationGuard.h"
 
 #include <utility>
 
 namespace slotmachine {
 
-bool SlotMachine::runFeature(const std::function<void()>& feature) {
-    if (state().Busy) {
+bool MachineCommands::runFeature(const std::function<void()>& feature) {
+    if (machine_.state().Busy) {
         return false;
     }
-    Operation operation(*this);
+    OperationGuard::Scope operation(guard_);
     if (!operation) {
         return false;
     }
-    outcome_ = SpinOutcome{};
+    run_.outcome = SpinOutcome{};
     feature();
     return true;
 }
 
-void SlotMachine::evaluateWithLastBet() {
-    GameState& s = state();
+void MachineCommands::evaluateWithLastBet() {
+    GameState& s = machine_.state();
     const std::int32_t placed = std::exchange(s.Coins, s.LastCoins);
-    outcome_.coins = s.Coins;
-    game().evaluate(*this);
+    run_.outcome.coins = s.Coins;
+    machine_.game().evaluate(machine_);
     s.Coins = placed;
 }
 

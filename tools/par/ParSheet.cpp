@@ -47,7 +47,7 @@ public:
 // prize is paid; the prize is accounted for by its expectation.
 class RecordingBonus final : public BonusGame {
 public:
-    bool play(SlotMachine&) override {
+    bool play(GameContext&) override {
         ++started;
         return true;
     }
