@@ -1,13 +1,13 @@
 // How long one spin takes through the engine, without a window: the spin
 // command, the stops, the evaluation and the count-up on a virtual clock.
-#include "engine/audio/Audio.h"
 #include "engine/bonus/RandomPickBonus.h"
-#include "engine/display/MachineDisplay.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/reels/VirtualClock.h"
-#include "engine/shell/Dialogs.h"
+#include "engine/core/Audio.h"
+#include "engine/core/Dialogs.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/core/Random.h"
+#include "engine/machine/SlotMachine.h"
+#include "engine/machine/VirtualClock.h"
 #include "engine/state/LoanDesk.h"
 #include "games/Catalog.h"
 

@@ -3,8 +3,8 @@
 // load them. Promises checked: no crash or sanitizer report; a file that is read is
 // ready to draw (32-bit), one that is not leaves the built-in picture in place.
 #include "engine/bonus/BonusPictures.h"
+#include "engine/core/Dialogs.h"
 #include "engine/display/PictureChecks.h"
-#include "engine/shell/Dialogs.h"
 #include "fuzz/FuzzFolder.h"
 
 #include <QFile>

@@ -3,8 +3,8 @@
 // Promises checked: no crash or sanitizer report; nothing is lost (a file taken as
 // it is keeps every value of every other section, a file that is not is kept aside
 // byte for byte); and what the store wrote reads back whole with the stored totals.
+#include "engine/records/IniFile.h"
 #include "engine/records/RecordFile.h"
-#include "engine/shell/IniFile.h"
 #include "fuzz/FuzzFolder.h"
 
 #include <QFile>

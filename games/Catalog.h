@@ -4,7 +4,7 @@
 // at configure time from the slots_add_game() calls in games/CMakeLists.txt
 // (cmake/SlotsGame.cmake); the programs do not link it.
 
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 
 #include <memory>
 #include <optional>
@@ -13,6 +13,7 @@
 
 namespace slotmachine {
 
+class GameContext;
 class SlotMachine;
 
 // A way for the simulator to spend a game's stock of holds or nudges: called after
@@ -21,7 +22,7 @@ class SlotMachine;
 // every game also has "none".
 struct SimStrategy {
     std::string_view name;
-    int (*afterSpin)(SlotMachine& machine, Game& game) = nullptr; // null: spends nothing
+    int (*afterSpin)(GameContext& machine, Game& game) = nullptr; // null: spends nothing
 };
 
 // A state of the machine worth a picture of its own beyond those every game gets

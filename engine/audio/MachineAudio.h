@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/audio/Audio.h"
 #include "engine/audio/AudioOutput.h"
 #include "engine/audio/MusicRing.h"
 #include "engine/audio/SoundEffects.h"
+#include "engine/core/Audio.h"
 
 namespace slotmachine {
 

@@ -1,8 +1,8 @@
 #include "engine/audio/MusicRing.h"
 
 #include "engine/audio/AudioOutput.h"
-#include "engine/shell/Dialogs.h"
-#include "engine/state/GameState.h"
+#include "engine/core/Dialogs.h"
+#include "engine/core/GameState.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "engine/bonus/BonusWindow.h"
 
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/shell/Dialogs.h"
+#include "engine/core/Dialogs.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/Random.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -99,7 +99,7 @@ BonusScreen BonusScreen::primary() {
     return screen == nullptr ? BonusScreen{} : of(*screen);
 }
 
-BonusWindow::BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
+BonusWindow::BonusWindow(GameContext& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                        QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), machine_(machine), round_(machine, &prize_.picture) {
     closeTimer_.setInterval(CloseDelayMs);

@@ -15,7 +15,7 @@ class QScreen;
 
 namespace slotmachine {
 
-class SlotMachine;
+class GameContext;
 
 // The screen the bonus window covers.
 struct BonusScreen {
@@ -57,7 +57,7 @@ class BonusWindow final : public QDialog {
 public:
     using PictureLoader = std::function<BonusPictures()>;
 
-    BonusWindow(SlotMachine& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
+    BonusWindow(GameContext& machine, const PictureLoader& loadPictures, const BonusScreen& screen,
                QWidget* parent = nullptr);
     ~BonusWindow() override;
 
@@ -98,7 +98,7 @@ private:
     void finishGame();
     void openBox(int position);
 
-    SlotMachine& machine_;
+    GameContext& machine_;
     BonusWindowPicture board_;
     BonusWindowPicture noPrize_;
     BonusWindowPicture prize_;

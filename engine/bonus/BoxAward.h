@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/state/GameState.h"
+#include "engine/core/GameState.h"
 
 #include <QColor>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "engine/bonus/BoxBonusRound.h"
 
-#include "engine/game/Game.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
+#include "engine/core/Game.h"
+#include "engine/core/GameContext.h"
 
 namespace slotmachine {
 
@@ -11,7 +11,7 @@ constexpr int EmptyBoxSound = 4;
 constexpr int PrizeBoxSound = 5;
 } // namespace
 
-BoxBonusRound::BoxBonusRound(SlotMachine& machine, QImage* prizePicture)
+BoxBonusRound::BoxBonusRound(GameContext& machine, QImage* prizePicture)
     : machine_(machine), award_{machine.state(), 0, prizePicture, false} {}
 
 std::int32_t BoxBonusRound::open(int position) {

@@ -8,14 +8,14 @@ class QImage;
 
 namespace slotmachine {
 
-class SlotMachine;
+class GameContext;
 
 // The rules of one box bonus game, shared by the bonus window and the simulator:
 // opening a box and closing the game. Pictures and timers belong to the window.
 class BoxBonusRound {
 public:
     // `prizePicture` receives the prize text; null when nothing is drawn.
-    BoxBonusRound(SlotMachine& machine, QImage* prizePicture);
+    BoxBonusRound(GameContext& machine, QImage* prizePicture);
 
     // Opens box `position` (1 to 8): an empty box plays sound 4, a prize box makes
     // its value the prize and plays sound 5; then the game's award step runs.
@@ -33,7 +33,7 @@ public:
     bool anyOpened() const { return opened_; }
 
 private:
-    SlotMachine& machine_;
+    GameContext& machine_;
     BoxAward award_;
     bool opened_ = false;
 };

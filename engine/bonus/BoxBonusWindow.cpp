@@ -2,7 +2,7 @@
 
 #include "engine/bonus/BonusPictures.h"
 #include "engine/bonus/BonusWindow.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
 
 #include <QDir>
 #include <memory>
@@ -12,7 +12,7 @@ namespace slotmachine {
 BoxBonusWindow::BoxBonusWindow(QString builtInFolder, QString programDir)
     : builtInFolder_(std::move(builtInFolder)), programDir_(std::move(programDir)) {}
 
-bool BoxBonusWindow::play(SlotMachine& machine) {
+bool BoxBonusWindow::play(GameContext& machine) {
     // Once the program is closing, the bonus stays due for the next run.
     if (closing_) {
         return false;

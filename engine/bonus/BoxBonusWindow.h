@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/bonus/BonusGame.h"
+#include "engine/core/BonusGame.h"
 
 #include <QString>
 
@@ -16,7 +16,7 @@ public:
     // `builtInFolder`: the program name the built-in pictures are filed under.
     BoxBonusWindow(QString builtInFolder, QString programDir);
 
-    bool play(SlotMachine& machine) override;
+    bool play(GameContext& machine) override;
     void closeNow() override;
 
     // The window on screen, or null.

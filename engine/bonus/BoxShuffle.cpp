@@ -1,6 +1,6 @@
 #include "engine/bonus/BoxShuffle.h"
 
-#include "engine/reels/Random.h"
+#include "engine/core/Random.h"
 
 #include <utility>
 

@@ -1,12 +1,12 @@
 #include "engine/bonus/RandomPickBonus.h"
 
 #include "engine/bonus/BoxBonusRound.h"
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/Random.h"
 
 namespace slotmachine {
 
-bool RandomPickBonus::play(SlotMachine& machine) {
+bool RandomPickBonus::play(GameContext& machine) {
     BoxBonusRound round(machine, nullptr);
     round.open(1 + machine.random()(BoxCount));
     round.close();

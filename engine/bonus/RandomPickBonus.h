@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/bonus/BonusGame.h"
+#include "engine/core/BonusGame.h"
 
 namespace slotmachine {
 
@@ -9,7 +9,7 @@ namespace slotmachine {
 // bonus games this way.
 class RandomPickBonus final : public BonusGame {
 public:
-    bool play(SlotMachine& machine) override;
+    bool play(GameContext& machine) override;
 };
 
 } // namespace slotmachine

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/display/DesignRect.h"
-#include "engine/display/TitleGlass.h"
+#include "engine/core/DesignRect.h"
+#include "engine/core/TitleGlass.h"
 
 #include <cstdint>
 

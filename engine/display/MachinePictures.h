@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game/GameValues.h"
+#include "engine/core/GameValues.h"
 
 #include <QDir>
 #include <QImage>

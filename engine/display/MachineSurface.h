@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/display/MachineDisplay.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/ReelGeometry.h"
 #include "engine/display/MachinePictures.h"
-#include "engine/display/ReelGeometry.h"
 
 #include <QImage>
 #include <QRect>

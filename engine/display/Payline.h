@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/display/ReelGeometry.h"
+#include "engine/core/ReelGeometry.h"
 
 class QPainter;
 

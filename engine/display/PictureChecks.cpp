@@ -1,6 +1,6 @@
 #include "engine/display/PictureChecks.h"
 
-#include "engine/shell/Dialogs.h"
+#include "engine/core/Dialogs.h"
 
 namespace slotmachine {
 

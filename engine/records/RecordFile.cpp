@@ -1,8 +1,8 @@
 #include "engine/records/RecordFile.h"
 
+#include "engine/records/IniFile.h"
 #include "engine/records/RecordKeys.h"
 #include "engine/records/RecordScan.h"
-#include "engine/shell/IniFile.h"
 
 #include <QDateTime>
 #include <QDir>

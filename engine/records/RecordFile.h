@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/core/GameState.h"
 #include "engine/records/GameRecords.h"
-#include "engine/state/GameState.h"
 
 #include <QDate>
 #include <QString>

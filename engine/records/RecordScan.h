@@ -4,7 +4,7 @@
 // settings reader took from them. A file the scan does not read whole, or that
 // the reader took otherwise, is not stored over.
 
-#include "engine/shell/IniFile.h"
+#include "engine/records/IniFile.h"
 
 #include <QString>
 #include <optional>

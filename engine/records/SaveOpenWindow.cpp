@@ -1,10 +1,10 @@
 #include "engine/records/SaveOpenWindow.h"
 
+#include "engine/core/Dialogs.h"
+#include "engine/core/GameState.h"
+#include "engine/core/HelpViewer.h"
+#include "engine/display/WindowPlacement.h"
 #include "engine/records/GameRecords.h"
-#include "engine/shell/Dialogs.h"
-#include "engine/shell/HelpViewer.h"
-#include "engine/shell/WindowPlacement.h"
-#include "engine/state/GameState.h"
 
 #include <QApplication>
 #include <QFontMetrics>

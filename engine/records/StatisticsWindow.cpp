@@ -1,7 +1,7 @@
 #include "engine/records/StatisticsWindow.h"
 
+#include "engine/display/WindowPlacement.h"
 #include "engine/records/GameStatistics.h"
-#include "engine/shell/WindowPlacement.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -1,10 +1,10 @@
 #include "engine/shell/GameKeeper.h"
 
-#include "engine/game/Game.h"
+#include "engine/core/ClampedMath.h"
+#include "engine/core/Dialogs.h"
+#include "engine/core/Game.h"
+#include "engine/machine/SlotMachine.h"
 #include "engine/records/GameRecords.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/shell/Dialogs.h"
-#include "engine/state/ClampedMath.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "engine/shell/HelpWindow.h"
 
-#include "engine/shell/Dialogs.h"
-#include "engine/shell/WindowPlacement.h"
+#include "engine/core/Dialogs.h"
+#include "engine/display/WindowPlacement.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/shell/HelpViewer.h"
+#include "engine/core/HelpViewer.h"
 
 #include <QPointer>
 #include <QString>

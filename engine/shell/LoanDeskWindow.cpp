@@ -1,7 +1,7 @@
 #include "engine/shell/LoanDeskWindow.h"
 
 #include "engine/display/Digits.h"
-#include "engine/shell/WindowPlacement.h"
+#include "engine/display/WindowPlacement.h"
 #include "engine/state/LoanDesk.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/core/Dialogs.h"
+#include "engine/core/GameState.h"
+#include "engine/core/HelpViewer.h"
 #include "engine/display/MachinePictures.h"
-#include "engine/shell/Dialogs.h"
-#include "engine/shell/HelpViewer.h"
-#include "engine/state/GameState.h"
 
 #include <QDialog>
 #include <array>

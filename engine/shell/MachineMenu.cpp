@@ -1,18 +1,18 @@
 #include "engine/shell/MachineMenu.h"
 
 #include "engine/audio/MachineAudio.h"
+#include "engine/core/ClampedMath.h"
+#include "engine/core/Game.h"
+#include "engine/core/HelpViewer.h"
 #include "engine/display/MachineSurface.h"
-#include "engine/game/Game.h"
+#include "engine/machine/SlotMachine.h"
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/StatisticsWindow.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/GameKeeper.h"
-#include "engine/shell/HelpViewer.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/PayChartWindow.h"
 #include "engine/shell/PublisherPage.h"
 #include "engine/shell/StartupValues.h"
-#include "engine/state/ClampedMath.h"
 
 #include <QAction>
 #include <QKeySequence>

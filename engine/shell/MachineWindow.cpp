@@ -1,8 +1,8 @@
 #include "engine/shell/MachineWindow.h"
 
+#include "engine/core/Game.h"
 #include "engine/display/PictureChecks.h"
-#include "engine/display/PointerInput.h"
-#include "engine/game/Game.h"
+#include "engine/machine/PointerInput.h"
 #include "engine/records/GameRecords.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/HelpWindow.h"

@@ -3,16 +3,16 @@
 #include "engine/audio/AudioOutput.h"
 #include "engine/audio/MachineAudio.h"
 #include "engine/bonus/BoxBonusWindow.h"
-#include "engine/display/BlinkingLamps.h"
+#include "engine/core/GameState.h"
+#include "engine/core/HelpViewer.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/core/Random.h"
 #include "engine/display/MachineSurface.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/EventLoopClock.h"
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/shell/HelpViewer.h"
+#include "engine/machine/BlinkingLamps.h"
+#include "engine/machine/EventLoopClock.h"
+#include "engine/machine/SlotMachine.h"
 #include "engine/shell/QtDialogs.h"
 #include "engine/shell/StartupValues.h"
-#include "engine/state/GameState.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,9 +1,9 @@
 #include "engine/shell/PayChartWindow.h"
 
+#include "engine/core/Dialogs.h"
+#include "engine/core/HelpViewer.h"
 #include "engine/display/MachinePictures.h"
-#include "engine/shell/Dialogs.h"
-#include "engine/shell/HelpViewer.h"
-#include "engine/shell/WindowPlacement.h"
+#include "engine/display/WindowPlacement.h"
 
 #include <QDir>
 #include <QImageReader>

@@ -1,10 +1,11 @@
 #include "engine/shell/ProgramStart.h"
 
 #include "engine/audio/sdl/SdlAudio.h"
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 #include "engine/records/RecordFile.h"
 #include "engine/shell/DisplayCheck.h"
 #include "engine/shell/MachineWindow.h"
+#include "engine/shell/ProgramOptions.h"
 #include "engine/shell/StartupValues.h"
 #include "engine/shell/TerminationSignals.h"
 
@@ -185,50 +186,6 @@ private:
     static inline std::vector<Held> held_;
     static inline QtMessageHandler previous_ = nullptr;
 };
-
-// Whether the command line tells Qt which platform or display to use, so that
-// the environment need not.
-bool namesItsDisplay(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (arg[0] == '-' && arg[1] == '-') {
-            ++arg;
-        }
-        if (std::strcmp(arg, "-platform") == 0 || std::strcmp(arg, "-display") == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// X11's options, which Qt's X11 platform reads: when another platform runs they are
-// left in argv, and -sync always is. They are accepted and ignored, with their values.
-struct PlatformOption {
-    const char* name;
-    bool takesValue;
-};
-constexpr PlatformOption x11Options[] = {{"-display", true}, {"-geometry", true}, {"-title", true},
-                                         {"-icon", true},    {"-name", true},     {"-visual", true},
-                                         {"-nograb", false}, {"-dograb", false},  {"-sync", false}};
-
-// Once Qt has taken its own options out of argv: the first argument that neither Qt
-// nor this program reads, or nullptr when there is none.
-const char* unknownArgument(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (arg[0] == '-' && arg[1] == '-') {
-            ++arg;
-        }
-        const auto* known =
-            std::find_if(std::begin(x11Options), std::end(x11Options),
-                         [arg](const PlatformOption& option) { return std::strcmp(arg, option.name) == 0; });
-        if (known == std::end(x11Options) || (known->takesValue && i + 1 == argc)) {
-            return argv[i];
-        }
-        i += known->takesValue ? 1 : 0;
-    }
-    return nullptr;
-}
 
 } // namespace
 

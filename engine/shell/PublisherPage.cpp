@@ -1,6 +1,6 @@
 #include "engine/shell/PublisherPage.h"
 
-#include "engine/shell/Dialogs.h"
+#include "engine/core/Dialogs.h"
 #include "engine/shell/StartupValues.h"
 
 #include <QDesktopServices>

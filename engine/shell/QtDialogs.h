@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/shell/Dialogs.h"
+#include "engine/core/Dialogs.h"
 
 class QWidget;
 

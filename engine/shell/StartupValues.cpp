@@ -1,11 +1,11 @@
 #include "engine/shell/StartupValues.h"
 
+#include "engine/core/GameValues.h"
 #include "engine/display/MachinePictures.h"
-#include "engine/game/GameValues.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include "engine/shell/IniFile.h"
+#include "engine/records/IniFile.h"
 
 namespace slotmachine {
 

@@ -1,6 +1,6 @@
 #include "engine/state/LoanDesk.h"
 
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
 
 namespace slotmachine {
 

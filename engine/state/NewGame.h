@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/game/GameValues.h"
-#include "engine/state/GameState.h"
+#include "engine/core/GameState.h"
+#include "engine/core/GameValues.h"
 
 namespace slotmachine {
 

@@ -1,10 +1,10 @@
 // Emberpeak's evaluation of the payline, with its bonus game inside it, and the
 // award step of that bonus game.
 #include "engine/bonus/BoxAward.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/ReelStrips.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/state/ReelStrips.h"
 #include "games/emberpeak/EmberpeakGame.h"
 #include "games/emberpeak/EmberpeakTimers.h"
 #include "games/emberpeak/NudgeButtons.h"
@@ -18,7 +18,7 @@ constexpr std::int32_t NudgeBox = 1;
 constexpr std::int32_t NudgesPerCoin = 2;
 } // namespace
 
-void EmberpeakGame::evaluate(SlotMachine& machine) {
+void EmberpeakGame::evaluate(GameContext& machine) {
     GameState& s = machine.state();
     MachineTimers& timers = machine.timers();
     s.SpinWin = 0;

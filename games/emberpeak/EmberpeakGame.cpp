@@ -1,6 +1,6 @@
 #include "games/emberpeak/EmberpeakGame.h"
 
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
 #include "games/emberpeak/EmberpeakTimers.h"
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
@@ -63,23 +63,23 @@ int EmberpeakGame::symbolNumber(int reel, int position) const {
     return strip[static_cast<std::size_t>(position - 1)] - '0';
 }
 
-void EmberpeakGame::spinStarting(SlotMachine& machine) {
+void EmberpeakGame::spinStarting(GameContext& machine) {
     machine.timers().stop(WildAnimationTimer);
     machine.timers().stop(NudgeButtonBlinking);
 }
 
-void EmberpeakGame::buttonsDimmed(SlotMachine& machine) {
+void EmberpeakGame::buttonsDimmed(GameContext& machine) {
     drawNudgeButtons(machine.display(), false);
 }
 
-void EmberpeakGame::repaintStep(SlotMachine& machine, RepaintStep step) {
+void EmberpeakGame::repaintStep(GameContext& machine, RepaintStep step) {
     if (step == RepaintStep::AfterButtons) {
         ShowNudges(machine);
         drawNudgeButtons(machine.display(), false);
     }
 }
 
-void EmberpeakGame::timerTick(SlotMachine& machine, MachineTimer timer) {
+void EmberpeakGame::timerTick(GameContext& machine, MachineTimer timer) {
     if (timer == WildAnimationTimer) {
         wild_.tick(machine.display());
     } else if (timer == NudgeButtonBlinking) {
@@ -88,11 +88,11 @@ void EmberpeakGame::timerTick(SlotMachine& machine, MachineTimer timer) {
     }
 }
 
-void EmberpeakGame::windowCreated(SlotMachine& machine) {
+void EmberpeakGame::windowCreated(GameContext& machine) {
     machine.timers().start(WildAnimationTimer);
 }
 
-void EmberpeakGame::closing(SlotMachine& machine) {
+void EmberpeakGame::closing(GameContext& machine) {
     machine.timers().stop(WildAnimationTimer);
     machine.timers().stop(NudgeButtonBlinking);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 #include "games/emberpeak/WildAnimation.h"
 
 #include <span>
@@ -31,39 +31,39 @@ public:
 
     // The spin stops the wild animation and the blinking before the reels move,
     // and dims the nudge buttons.
-    void spinStarting(SlotMachine& machine) override;
-    void buttonsDimmed(SlotMachine& machine) override;
+    void spinStarting(GameContext& machine) override;
+    void buttonsDimmed(GameContext& machine) override;
     // Pays the payline, plays the bonus game inside the evaluation, adds a nudge
     // for the wild symbol and offers nudges after a loss.
-    void evaluate(SlotMachine& machine) override;
+    void evaluate(GameContext& machine) override;
     // A nudge box adds twice the coins in nudges, once per bonus game; a credit
     // box pays its value. The prize text is red.
     void awardBox(BoxAward& award) override;
 
-    void repaintStep(SlotMachine& machine, RepaintStep step) override;
+    void repaintStep(GameContext& machine, RepaintStep step) override;
     // A press on a nudge button plays a nudge while they are offered.
-    void pointerPressBeforeButtons(SlotMachine& machine, int x, int y) override;
+    void pointerPressBeforeButtons(GameContext& machine, int x, int y) override;
     // Every press ends the offer once no nudges are left.
-    void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
+    void pointerPressAfterButtons(GameContext& machine, int x, int y) override;
     // WildAnimationTimer animates the wild symbol, NudgeButtonBlinking blinks the nudge
     // buttons.
-    void timerTick(SlotMachine& machine, MachineTimer timer) override;
+    void timerTick(GameContext& machine, MachineTimer timer) override;
     // The payline shows the wild symbol at start: its animation runs.
-    void windowCreated(SlotMachine& machine) override;
-    void closing(SlotMachine& machine) override;
+    void windowCreated(GameContext& machine) override;
+    void closing(GameContext& machine) override;
 
     // Whether the last evaluation lost without the wild symbol, so that a nudge may
     // be played.
     bool nudgeMode() const { return nudgeMode_; }
     // Moves reel `reel` down one stop and pays the new payline with the last bet.
     // Refused (false) while no nudge is offered or held, or while the machine is busy.
-    bool nudge(SlotMachine& machine, int reel);
+    bool nudge(GameContext& machine, int reel);
 
     const WildAnimation& wildAnimation() const { return wild_; }
 
 private:
     // Ends the offer when the last nudge is gone: the buttons stop blinking, dimmed.
-    void switchOffWhenNoneLeft(SlotMachine& machine);
+    void switchOffWhenNoneLeft(GameContext& machine);
 
     Paytable paytable_;
     WildAnimation wild_;

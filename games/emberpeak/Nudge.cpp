@@ -1,9 +1,9 @@
 // Spending a nudge: the press on a nudge button, the reel's move down one stop,
 // and the evaluation of the new payline with the last bet.
-#include "engine/display/MachineDisplay.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/MachineTimers.h"
 #include "games/emberpeak/EmberpeakGame.h"
 #include "games/emberpeak/EmberpeakTimers.h"
 #include "games/emberpeak/NudgeButtons.h"
@@ -17,7 +17,7 @@ constexpr int ReelStopSound = 0;
 
 // Coins bet since the losing spin are not played by the nudge, which pays the
 // last bet: they go back to Credits.
-void returnCoinsBet(SlotMachine& machine) {
+void returnCoinsBet(GameContext& machine) {
     GameState& s = machine.state();
     if (s.Coins <= 0) {
         return;
@@ -30,7 +30,7 @@ void returnCoinsBet(SlotMachine& machine) {
 
 } // namespace
 
-bool EmberpeakGame::nudge(SlotMachine& machine, int reel) {
+bool EmberpeakGame::nudge(GameContext& machine, int reel) {
     if (!nudgeMode_ || machine.state().Stock <= 0 || reel < 0 || reel >= ReelCount) {
         return false;
     }
@@ -51,7 +51,7 @@ bool EmberpeakGame::nudge(SlotMachine& machine, int reel) {
     });
 }
 
-void EmberpeakGame::switchOffWhenNoneLeft(SlotMachine& machine) {
+void EmberpeakGame::switchOffWhenNoneLeft(GameContext& machine) {
     if (machine.state().Stock > 0) {
         return;
     }
@@ -60,7 +60,7 @@ void EmberpeakGame::switchOffWhenNoneLeft(SlotMachine& machine) {
     drawNudgeButtons(machine.display(), false);
 }
 
-void EmberpeakGame::pointerPressBeforeButtons(SlotMachine& machine, int x, int y) {
+void EmberpeakGame::pointerPressBeforeButtons(GameContext& machine, int x, int y) {
     if (!nudgeMode_ || machine.state().Stock <= 0) {
         return;
     }
@@ -70,7 +70,7 @@ void EmberpeakGame::pointerPressBeforeButtons(SlotMachine& machine, int x, int y
     }
 }
 
-void EmberpeakGame::pointerPressAfterButtons(SlotMachine& machine, int, int) {
+void EmberpeakGame::pointerPressAfterButtons(GameContext& machine, int, int) {
     switchOffWhenNoneLeft(machine);
 }
 

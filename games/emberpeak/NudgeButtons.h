@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/display/DesignRect.h"
-#include "engine/state/GameState.h"
+#include "engine/core/DesignRect.h"
+#include "engine/core/GameState.h"
 
 #include <array>
 

@@ -1,7 +1,8 @@
 #include "games/emberpeak/NudgeCount.h"
 
-#include "engine/display/MachineDisplay.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/GameState.h"
+#include "engine/core/MachineDisplay.h"
 
 namespace slotmachine::emberpeak {
 
@@ -14,7 +15,7 @@ constexpr std::int32_t CountTop = 250;
 constexpr std::int32_t LargeTextAbove = 900;
 } // namespace
 
-void ShowNudges(SlotMachine& machine) {
+void ShowNudges(GameContext& machine) {
     const bool large = machine.geometry().layoutWidth > LargeTextAbove;
     machine.display().DrawTextBox(
         NudgeCountPlace,

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/display/DesignRect.h"
+#include "engine/core/DesignRect.h"
 
 namespace slotmachine {
-class SlotMachine;
+class GameContext;
 }
 
 namespace slotmachine::emberpeak {
@@ -13,6 +13,6 @@ inline constexpr DesignRect NudgeCountPlace{580, 230, 654, 276};
 
 // Draws the count box: "Nudges" in yellow over the number held in red, both
 // larger on layouts wider than 900 pixels.
-void ShowNudges(SlotMachine& machine);
+void ShowNudges(GameContext& machine);
 
 } // namespace slotmachine::emberpeak

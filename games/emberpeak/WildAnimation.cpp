@@ -1,6 +1,6 @@
 #include "games/emberpeak/WildAnimation.h"
 
-#include "engine/display/MachineDisplay.h"
+#include "engine/core/MachineDisplay.h"
 
 namespace slotmachine::emberpeak {
 

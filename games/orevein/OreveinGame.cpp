@@ -1,7 +1,7 @@
 #include "games/orevein/OreveinGame.h"
 
-#include "engine/reels/ReelStrips.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
+#include "engine/state/ReelStrips.h"
 
 namespace slotmachine::orevein {
 
@@ -65,14 +65,14 @@ int OreveinGame::symbolNumber(int reel, int position) const {
     return cells_[static_cast<std::size_t>(reel)][static_cast<std::size_t>(position)];
 }
 
-int OreveinGame::paylineSymbol(const SlotMachine& machine, int reel, int position) const {
+int OreveinGame::paylineSymbol(const GameContext& machine, int reel, int position) const {
     if (symbolNumber(reel, position) == ClearCell) {
         return NoSymbol;
     }
     return codeAt(machine.state(), reel, position);
 }
 
-void OreveinGame::reelFeatures(SlotMachine& machine, int reel) {
+void OreveinGame::reelFeatures(GameContext& machine, int reel) {
     const GameState& s = machine.state();
     if (isDownCell(symbolNumber(reel, rowPosition(s, reel, 0)))) {
         machine.playSound(DropSound, false);
@@ -84,7 +84,7 @@ void OreveinGame::reelFeatures(SlotMachine& machine, int reel) {
     }
 }
 
-int OreveinGame::bonusPoints(SlotMachine& machine) {
+int OreveinGame::bonusPoints(GameContext& machine) {
     const GameState& s = machine.state();
     int points = 0;
     bool cleared = false;

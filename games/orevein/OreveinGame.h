@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 #include "games/orevein/OreveinSymbols.h"
 
 namespace slotmachine::orevein {
@@ -20,14 +20,14 @@ public:
 
     int symbolNumber(int reel, int position) const override;
     // The bonus-clear symbol reads as no symbol at all.
-    int paylineSymbol(const SlotMachine& machine, int reel, int position) const override;
+    int paylineSymbol(const GameContext& machine, int reel, int position) const override;
 
     // A Down symbol in the top row drops onto the payline, then an Up symbol in
     // the bottom row rises onto it.
-    void reelFeatures(SlotMachine& machine, int reel) override;
+    void reelFeatures(GameContext& machine, int reel) override;
     // Bonus symbols on the payline add their points; the bonus-clear symbol takes
     // all points away, with its sound played to the end.
-    int bonusPoints(SlotMachine& machine) override;
+    int bonusPoints(GameContext& machine) override;
 
 private:
     Paytable paytable_;

@@ -1,7 +1,7 @@
 #include "games/pawlane/PawlaneBonus.h"
 
 #include "engine/bonus/BoxAward.h"
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
 
 namespace slotmachine::pawlane {
 

@@ -1,10 +1,10 @@
 #include "games/pawlane/PawlaneEvaluation.h"
 
-#include "engine/display/MachineTimers.h"
-#include "engine/game/Paytable.h"
-#include "engine/reels/ReelStrips.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/core/Paytable.h"
+#include "engine/state/ReelStrips.h"
 #include "games/pawlane/PawlaneHolds.h"
 #include "games/pawlane/PawlaneSymbols.h"
 #include "games/pawlane/PawlaneTimers.h"
@@ -54,7 +54,7 @@ ReelReading readReels(const GameState& s, const Paytable& paytable, std::int32_t
     return reading;
 }
 
-void evaluateSpin(SlotMachine& machine, const Paytable& paytable, PawlaneHolds& holds, LineBars& bars) {
+void evaluateSpin(GameContext& machine, const Paytable& paytable, PawlaneHolds& holds, LineBars& bars) {
     GameState& s = machine.state();
     s.SpinWin = 0;
     holds.close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/state/GameState.h"
+#include "engine/core/GameState.h"
 #include "games/pawlane/PawlaneLines.h"
 
 #include <array>
@@ -8,7 +8,7 @@
 
 namespace slotmachine {
 class Paytable;
-class SlotMachine;
+class GameContext;
 } // namespace slotmachine
 
 namespace slotmachine::pawlane {
@@ -28,6 +28,6 @@ ReelReading readReels(const GameState& state, const Paytable& paytable, std::int
 // Pawlane's evaluation of a spin: the open lines paid and their bars set blinking,
 // a hold stop's hold, the bonus meter emptied or filled, the win counted up, holds
 // opened after a loss, and the bonus game when the meter is full.
-void evaluateSpin(SlotMachine& machine, const Paytable& paytable, PawlaneHolds& holds, LineBars& bars);
+void evaluateSpin(GameContext& machine, const Paytable& paytable, PawlaneHolds& holds, LineBars& bars);
 
 } // namespace slotmachine::pawlane

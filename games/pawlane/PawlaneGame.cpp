@@ -1,7 +1,7 @@
 #include "games/pawlane/PawlaneGame.h"
 
-#include "engine/display/MachineDisplay.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/MachineDisplay.h"
 #include "games/pawlane/PawlaneBonus.h"
 #include "games/pawlane/PawlaneEvaluation.h"
 #include "games/pawlane/PawlaneSymbols.h"
@@ -63,11 +63,11 @@ int PawlaneGame::symbolNumber(int reel, int position) const {
     return cellAt(reel, position);
 }
 
-bool PawlaneGame::reelSpins(const SlotMachine&, int reel) const {
+bool PawlaneGame::reelSpins(const GameContext&, int reel) const {
     return !holds_.held(reel);
 }
 
-void PawlaneGame::coinBet(SlotMachine& machine, BetCommand command) {
+void PawlaneGame::coinBet(GameContext& machine, BetCommand command) {
     // Bet One shows the meters before the bars, Bet Five the bars before the meters.
     if (command == BetCommand::BetFive) {
         LineBars::followCoins(machine);
@@ -81,7 +81,7 @@ void PawlaneGame::coinBet(SlotMachine& machine, BetCommand command) {
     PawlaneHolds::show(machine);
 }
 
-void PawlaneGame::spinStarting(SlotMachine& machine) {
+void PawlaneGame::spinStarting(GameContext& machine) {
     machine.timers().stop(HoldLampBlinking);
     machine.timers().stop(WinningLineBlinking);
     bars_.clearWins();
@@ -89,15 +89,15 @@ void PawlaneGame::spinStarting(SlotMachine& machine) {
     PawlaneHolds::show(machine); // after the last bet's repeat redrew the Coins meter
 }
 
-void PawlaneGame::buttonsDimmed(SlotMachine& machine) {
+void PawlaneGame::buttonsDimmed(GameContext& machine) {
     holds_.drawLamps(machine, false);
 }
 
-void PawlaneGame::evaluate(SlotMachine& machine) {
+void PawlaneGame::evaluate(GameContext& machine) {
     evaluateSpin(machine, paytable_, holds_, bars_);
 }
 
-void PawlaneGame::spinSettled(SlotMachine&) {
+void PawlaneGame::spinSettled(GameContext&) {
     holds_.spinSettled();
 }
 
@@ -109,7 +109,7 @@ void PawlaneGame::drawPayline(QPainter& painter, const ReelGeometry& geometry) c
     drawPaylineStrokes(painter, geometry);
 }
 
-void PawlaneGame::repaintStep(SlotMachine& machine, RepaintStep step) {
+void PawlaneGame::repaintStep(GameContext& machine, RepaintStep step) {
     switch (step) {
     case RepaintStep::AfterMeters:
         PawlaneHolds::show(machine);
@@ -125,15 +125,15 @@ void PawlaneGame::repaintStep(SlotMachine& machine, RepaintStep step) {
     }
 }
 
-void PawlaneGame::pointerPressBeforeButtons(SlotMachine& machine, int x, int y) {
+void PawlaneGame::pointerPressBeforeButtons(GameContext& machine, int x, int y) {
     holds_.press(machine, x, y);
 }
 
-void PawlaneGame::pointerPressAfterButtons(SlotMachine& machine, int, int) {
+void PawlaneGame::pointerPressAfterButtons(GameContext& machine, int, int) {
     holds_.afterPress(machine);
 }
 
-void PawlaneGame::timerTick(SlotMachine& machine, MachineTimer timer) {
+void PawlaneGame::timerTick(GameContext& machine, MachineTimer timer) {
     if (timer == HoldLampBlinking) {
         holds_.blink(machine);
     } else if (timer == WinningLineBlinking) {
@@ -141,16 +141,16 @@ void PawlaneGame::timerTick(SlotMachine& machine, MachineTimer timer) {
     }
 }
 
-void PawlaneGame::closing(SlotMachine& machine) {
+void PawlaneGame::closing(GameContext& machine) {
     machine.timers().stop(HoldLampBlinking);
     machine.timers().stop(WinningLineBlinking);
 }
 
-std::int32_t PawlaneGame::stockSetAside(const SlotMachine&) const {
+std::int32_t PawlaneGame::stockSetAside(const GameContext&) const {
     return holds_.used();
 }
 
-void PawlaneGame::returnStockSetAside(SlotMachine& machine) {
+void PawlaneGame::returnStockSetAside(GameContext& machine) {
     holds_.giveBack(machine);
 }
 

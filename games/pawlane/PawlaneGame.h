@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 #include "games/pawlane/PawlaneHolds.h"
 #include "games/pawlane/PawlaneLines.h"
 
@@ -24,34 +24,34 @@ public:
 
     int symbolNumber(int reel, int position) const override;
     // A held reel keeps its stop through the spin.
-    bool reelSpins(const SlotMachine& machine, int reel) const override;
+    bool reelSpins(const GameContext& machine, int reel) const override;
 
     // The meters, and the line bars that follow the coins bet.
-    void coinBet(SlotMachine& machine, BetCommand command) override;
+    void coinBet(GameContext& machine, BetCommand command) override;
     // The bars and hold lamps stop blinking, and every bar lights for the spin.
-    void spinStarting(SlotMachine& machine) override;
+    void spinStarting(GameContext& machine) override;
     // The lamps of the reels that will spin go out.
-    void buttonsDimmed(SlotMachine& machine) override;
-    void evaluate(SlotMachine& machine) override;
-    void spinSettled(SlotMachine& machine) override;
+    void buttonsDimmed(GameContext& machine) override;
+    void evaluate(GameContext& machine) override;
+    void spinSettled(GameContext& machine) override;
     void awardBox(BoxAward& award) override;
 
     void drawPayline(QPainter& painter, const ReelGeometry& geometry) const override;
     // The Holds meter and its caption, the bonus meter again, the bars of the open
     // lines and the lamps of held reels.
-    void repaintStep(SlotMachine& machine, RepaintStep step) override;
+    void repaintStep(GameContext& machine, RepaintStep step) override;
     // Presses on the hold lamps hold reels.
-    void pointerPressBeforeButtons(SlotMachine& machine, int x, int y) override;
-    void pointerPressAfterButtons(SlotMachine& machine, int x, int y) override;
+    void pointerPressBeforeButtons(GameContext& machine, int x, int y) override;
+    void pointerPressAfterButtons(GameContext& machine, int x, int y) override;
     // HoldLampBlinking blinks the hold lamps, WinningLineBlinking the bars of the
     // winning lines.
-    void timerTick(SlotMachine& machine, MachineTimer timer) override;
+    void timerTick(GameContext& machine, MachineTimer timer) override;
     // The lamps and the bars stop blinking.
-    void closing(SlotMachine& machine) override;
+    void closing(GameContext& machine) override;
     // The holds chosen for the coming spin: stored with the stock, given back to it
     // when the game is saved or left.
-    std::int32_t stockSetAside(const SlotMachine& machine) const override;
-    void returnStockSetAside(SlotMachine& machine) override;
+    std::int32_t stockSetAside(const GameContext& machine) const override;
+    void returnStockSetAside(GameContext& machine) override;
 
     PawlaneHolds& holds() { return holds_; }
     const PawlaneHolds& holds() const { return holds_; }

@@ -1,19 +1,19 @@
 #include "games/pawlane/PawlaneHolds.h"
 
-#include "engine/display/MachineDisplay.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/MachineTimers.h"
 #include "games/pawlane/PawlaneTimers.h"
 
 namespace slotmachine::pawlane {
 
-void PawlaneHolds::show(SlotMachine& machine) {
+void PawlaneHolds::show(GameContext& machine) {
     machine.display().DrawMeter(machine.state().Stock, HoldsMeterRight, MeterColour::Red, true,
                                 HoldsMeterCells);
 }
 
-void PawlaneHolds::drawLamp(SlotMachine& machine, int reel, bool lit) const {
+void PawlaneHolds::drawLamp(GameContext& machine, int reel, bool lit) const {
     if (held(reel)) {
         return;
     }
@@ -21,13 +21,13 @@ void PawlaneHolds::drawLamp(SlotMachine& machine, int reel, bool lit) const {
                                       HoldLampPlaces[static_cast<std::size_t>(reel)], lit);
 }
 
-void PawlaneHolds::drawLamps(SlotMachine& machine, bool lit) const {
+void PawlaneHolds::drawLamps(GameContext& machine, bool lit) const {
     for (int reel = 0; reel < ReelCount; ++reel) {
         drawLamp(machine, reel, lit);
     }
 }
 
-void PawlaneHolds::drawHeldLamps(SlotMachine& machine) const {
+void PawlaneHolds::drawHeldLamps(GameContext& machine) const {
     for (int reel = 0; reel < ReelCount; ++reel) {
         if (held(reel)) {
             machine.display().DrawPictureHalf(QStringLiteral("HoldBMP"),
@@ -36,14 +36,14 @@ void PawlaneHolds::drawHeldLamps(SlotMachine& machine) const {
     }
 }
 
-void PawlaneHolds::openAfterLoss(SlotMachine& machine) {
+void PawlaneHolds::openAfterLoss(GameContext& machine) {
     allowed_ = true;
     if (machine.state().Stock > 0) {
         machine.timers().start(HoldLampBlinking);
     }
 }
 
-bool PawlaneHolds::hold(SlotMachine& machine, int reel) {
+bool PawlaneHolds::hold(GameContext& machine, int reel) {
     GameState& s = machine.state();
     // Holds are chosen between spins: nothing may change a spin under way.
     if (s.Busy || machine.operationRunning() || !allowed_ || s.Stock <= 0 || used_ >= MostHoldsPerSpin ||
@@ -62,7 +62,7 @@ bool PawlaneHolds::hold(SlotMachine& machine, int reel) {
     return true;
 }
 
-void PawlaneHolds::press(SlotMachine& machine, int x, int y) {
+void PawlaneHolds::press(GameContext& machine, int x, int y) {
     for (int reel = 0; reel < ReelCount; ++reel) {
         if (HoldLampPlaces[static_cast<std::size_t>(reel)].hit(machine.geometry(), x, y)) {
             hold(machine, reel);
@@ -71,14 +71,14 @@ void PawlaneHolds::press(SlotMachine& machine, int x, int y) {
     }
 }
 
-void PawlaneHolds::afterPress(SlotMachine& machine) {
+void PawlaneHolds::afterPress(GameContext& machine) {
     if (machine.state().Stock <= 0) {
         allowed_ = false;
         machine.timers().stop(HoldLampBlinking);
     }
 }
 
-void PawlaneHolds::blink(SlotMachine& machine) {
+void PawlaneHolds::blink(GameContext& machine) {
     phase_ = !phase_;
     drawLamps(machine, phase_);
 }
@@ -88,7 +88,7 @@ void PawlaneHolds::spinSettled() {
     held_ = {};
 }
 
-void PawlaneHolds::giveBack(SlotMachine& machine) {
+void PawlaneHolds::giveBack(GameContext& machine) {
     if (used_ == 0) {
         return;
     }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/display/DesignRect.h"
-#include "engine/state/GameState.h"
+#include "engine/core/DesignRect.h"
+#include "engine/core/GameState.h"
 
 #include <array>
 #include <cstdint>
 
 namespace slotmachine {
-class SlotMachine;
+class GameContext;
 }
 
 namespace slotmachine::pawlane {
@@ -36,34 +36,34 @@ public:
     bool allowed() const { return allowed_; }
 
     // The Holds meter.
-    static void show(SlotMachine& machine);
+    static void show(GameContext& machine);
     // A reel's lamp, lit or unlit; the lamp of a held reel keeps what it shows.
-    void drawLamp(SlotMachine& machine, int reel, bool lit) const;
-    void drawLamps(SlotMachine& machine, bool lit) const;
+    void drawLamp(GameContext& machine, int reel, bool lit) const;
+    void drawLamps(GameContext& machine, bool lit) const;
     // The lamps of the held reels, lit: a full repaint (after the loan desk) draws the
     // machine's unlit lamps over them.
-    void drawHeldLamps(SlotMachine& machine) const;
+    void drawHeldLamps(GameContext& machine) const;
 
     // The evaluation's part: holds close when it starts, and a losing spin opens
     // them again, with the lamps blinking if there are holds to spend.
     void close() { allowed_ = false; }
-    void openAfterLoss(SlotMachine& machine);
+    void openAfterLoss(GameContext& machine);
 
     // Holds `reel` for the coming spin, spending one hold. Refused (false) unless
     // holds are open, the stock is not empty, fewer than two reels are held, the
     // reel is not held yet and no machine operation runs.
-    bool hold(SlotMachine& machine, int reel);
+    bool hold(GameContext& machine, int reel);
     // A pointer press before the machine's buttons: a press on a lamp holds its reel.
-    void press(SlotMachine& machine, int x, int y);
+    void press(GameContext& machine, int x, int y);
     // The last step of every pointer press: an empty stock closes the holds.
-    void afterPress(SlotMachine& machine);
+    void afterPress(GameContext& machine);
     // A tick of the lamps' blinking.
-    void blink(SlotMachine& machine);
+    void blink(GameContext& machine);
     // After the evaluation of a spin: every reel spins again next time.
     void spinSettled();
     // The game is saved or left before the spin the holds were chosen for: they go
     // back into the stock, and the lamps blink again if holds may still be chosen.
-    void giveBack(SlotMachine& machine);
+    void giveBack(GameContext& machine);
 
 private:
     std::array<bool, ReelCount> held_{};

@@ -1,9 +1,10 @@
 #include "games/pawlane/PawlaneLines.h"
 
-#include "engine/display/MachineDisplay.h"
+#include "engine/core/GameContext.h"
+#include "engine/core/GameState.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/ReelGeometry.h"
 #include "engine/display/Payline.h"
-#include "engine/display/ReelGeometry.h"
-#include "engine/reels/SlotMachine.h"
 
 #include <QColor>
 #include <QPainter>
@@ -38,25 +39,25 @@ void drawPaylineStrokes(QPainter& painter, const ReelGeometry& g) {
     }
 }
 
-void LineBars::draw(SlotMachine& machine, int line, bool lit) {
+void LineBars::draw(GameContext& machine, int line, bool lit) {
     const Payline& p = Paylines[static_cast<std::size_t>(line)];
     machine.display().DrawMaskedPictureHalf(QString::fromLatin1(p.bar.data(), static_cast<int>(p.bar.size())),
                                             QStringLiteral("Mask"), p.barPlace, lit);
 }
 
-void LineBars::followCoins(SlotMachine& machine) {
+void LineBars::followCoins(GameContext& machine) {
     for (int line = 0; line < LineCount; ++line) {
         draw(machine, line, lineActive(line, machine.state().Coins));
     }
 }
 
-void LineBars::lightAll(SlotMachine& machine) {
+void LineBars::lightAll(GameContext& machine) {
     for (int line = 0; line < LineCount; ++line) {
         draw(machine, line, true);
     }
 }
 
-void LineBars::drawOpen(SlotMachine& machine) {
+void LineBars::drawOpen(GameContext& machine) {
     for (int line = 0; line < LineCount; ++line) {
         if (lineActive(line, machine.state().Coins)) {
             draw(machine, line, true);
@@ -64,7 +65,7 @@ void LineBars::drawOpen(SlotMachine& machine) {
     }
 }
 
-void LineBars::blink(SlotMachine& machine) {
+void LineBars::blink(GameContext& machine) {
     phase_ = !phase_;
     for (int line = 0; line < LineCount; ++line) {
         if (won(line)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/display/DesignRect.h"
+#include "engine/core/DesignRect.h"
 
 #include <array>
 #include <string_view>
@@ -8,7 +8,7 @@
 class QPainter;
 
 namespace slotmachine {
-class SlotMachine;
+class GameContext;
 struct ReelGeometry;
 } // namespace slotmachine
 
@@ -49,18 +49,18 @@ void drawPaylineStrokes(QPainter& painter, const ReelGeometry& geometry);
 class LineBars {
 public:
     // Line k's bar, lit or unlit, over the machine where its mask lets it.
-    static void draw(SlotMachine& machine, int line, bool lit);
+    static void draw(GameContext& machine, int line, bool lit);
     // Each bar lit when its line is open with the coins bet, unlit otherwise.
-    static void followCoins(SlotMachine& machine);
-    static void lightAll(SlotMachine& machine);
+    static void followCoins(GameContext& machine);
+    static void lightAll(GameContext& machine);
     // The repaint's bars: those of the open lines lit, the others left to the machine picture.
-    static void drawOpen(SlotMachine& machine);
+    static void drawOpen(GameContext& machine);
 
     void clearWins() { won_ = {}; }
     void setWon(int line) { won_[static_cast<std::size_t>(line)] = true; }
     bool won(int line) const { return won_[static_cast<std::size_t>(line)]; }
     // A tick of the blinking: the phase turns and the winning bars follow it.
-    void blink(SlotMachine& machine);
+    void blink(GameContext& machine);
 
 private:
     std::array<bool, LineCount> won_{};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/display/MachineTimers.h"
+#include "engine/core/MachineTimers.h"
 
 namespace slotmachine::pawlane {
 

@@ -1,7 +1,7 @@
 // The ring of music tracks and the sound effects' files, against recording
 // back ends: which track plays when, and what is read at start.
 #include "engine/audio/MachineAudio.h"
-#include "engine/state/GameState.h"
+#include "engine/core/GameState.h"
 #include "tests/support/Recorders.h"
 
 #include <QDir>

@@ -3,12 +3,12 @@
 // through FluidSynth report their ends so that the ring moves on.
 #include "engine/audio/MachineAudio.h"
 #include "engine/audio/sdl/SdlAudio.h"
-#include "engine/display/MachineDisplay.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/reels/VirtualClock.h"
-#include "engine/state/GameState.h"
+#include "engine/core/GameState.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/core/Random.h"
+#include "engine/machine/SlotMachine.h"
+#include "engine/machine/VirtualClock.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticGame.h"
 

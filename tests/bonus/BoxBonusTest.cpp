@@ -1,6 +1,6 @@
 #include "engine/bonus/BoxBonusRound.h"
 #include "engine/bonus/BoxShuffle.h"
-#include "engine/reels/Random.h"
+#include "engine/core/Random.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/TestMachine.h"
 

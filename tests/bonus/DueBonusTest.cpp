@@ -46,8 +46,8 @@ const GameWithBonus Games[] = {
 };
 
 // The player opens the first box, which holds `value`.
-std::function<void(SlotMachine&)> openingABoxOf(std::int32_t value) {
-    return [value](SlotMachine& machine) {
+std::function<void(GameContext&)> openingABoxOf(std::int32_t value) {
+    return [value](GameContext& machine) {
         machine.state().BoxValues.fill(value);
         BoxBonusRound round(machine, nullptr);
         round.open(1);

@@ -1,5 +1,5 @@
+#include "engine/core/ReelGeometry.h"
 #include "engine/display/Payline.h"
-#include "engine/display/ReelGeometry.h"
 #include "tests/support/SyntheticGame.h"
 
 #include <QColor>

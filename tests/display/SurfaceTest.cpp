@@ -1,7 +1,7 @@
 // What the machine surface draws, read back pixel by pixel.
+#include "engine/core/GameState.h"
 #include "engine/display/Digits.h"
 #include "engine/display/MachineSurface.h"
-#include "engine/state/GameState.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
 

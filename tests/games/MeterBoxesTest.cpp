@@ -1,13 +1,13 @@
 // Every meter stays inside its box whatever value a damaged or edited record
 // brings: drawn at the 32-bit limit over a freshly painted machine, it changes no
 // pixel outside its box, at the design's layout and larger ones.
-#include "engine/audio/Audio.h"
+#include "engine/core/Audio.h"
+#include "engine/core/Random.h"
 #include "engine/display/Digits.h"
 #include "engine/display/MachineLayout.h"
 #include "engine/display/MachineSurface.h"
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/reels/VirtualClock.h"
+#include "engine/machine/SlotMachine.h"
+#include "engine/machine/VirtualClock.h"
 #include "games/Catalog.h"
 #include "games/emberpeak/NudgeCount.h"
 #include "games/pawlane/PawlaneHolds.h"

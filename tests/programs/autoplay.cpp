@@ -6,8 +6,8 @@
 //   slots-autoplay --check GAME RECORD-FILE MIN-SPINS   exit 0 when the file holds a whole game
 #include "engine/audio/sdl/SdlAudio.h"
 #include "engine/bonus/BonusWindow.h"
+#include "engine/records/IniFile.h"
 #include "engine/records/RecordFile.h"
-#include "engine/shell/IniFile.h"
 #include "engine/shell/MachineWindow.h"
 #include "games/Catalog.h"
 

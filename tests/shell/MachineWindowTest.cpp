@@ -4,11 +4,11 @@
 #include "engine/records/GameRecords.h"
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/StatisticsWindow.h"
-#include "engine/shell/LoanDeskWindow.h"
-#include "engine/shell/PayChartWindow.h"
-#include "engine/shell/MachineView.h"
 #include "engine/shell/GameKeeper.h"
+#include "engine/shell/LoanDeskWindow.h"
+#include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindow.h"
+#include "engine/shell/PayChartWindow.h"
 #include "engine/shell/TerminationSignals.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
@@ -477,11 +477,10 @@ public:
     const GameValues& values() const override { return orevein_.values(); }
     const Paytable& paytable() const override { return orevein_.paytable(); }
     int symbolNumber(int reel, int position) const override { return orevein_.symbolNumber(reel, position); }
-    void windowCreated(SlotMachine& m) override { m.timers().start(MachineTimer::GameFeature1); }
-    void timerTick(SlotMachine& m, MachineTimer) override {
+    void windowCreated(GameContext& m) override { m.timers().start(MachineTimer::GameFeature1); }
+    void timerTick(GameContext& m, MachineTimer) override {
         m.timers().stop(MachineTimer::GameFeature1);
-        SlotMachine::Operation nudge(m);
-        m.moveReelDown(1);
+        m.runFeature([&m] { m.moveReelDown(1); });
     }
 
 private:

@@ -3,7 +3,7 @@
 // An input storm against the real machine window: a long random run of keys,
 // pointer presses and menu commands, every window that opens answered by script,
 // and the game's invariants checked after every step.
-#include "engine/state/GameState.h"
+#include "engine/core/GameState.h"
 
 #include <QPoint>
 #include <QString>

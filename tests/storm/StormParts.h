@@ -5,7 +5,7 @@
 // and an audio back end that plays nothing but keeps the waits of waited sounds
 // on that clock.
 #include "engine/audio/AudioOutput.h"
-#include "engine/reels/Clock.h"
+#include "engine/core/Clock.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -3,7 +3,7 @@
 // The cabinet artwork scripts draw the places the engine draws over and takes
 // presses on; these read the rectangles a script writes and hold them against the
 // engine's and the game's own.
-#include "engine/display/DesignRect.h"
+#include "engine/core/DesignRect.h"
 
 #include <QFile>
 #include <QRegularExpression>

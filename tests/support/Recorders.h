@@ -4,14 +4,14 @@
 // engine asks of them into one shared log, so tests can check both effects and
 // their order.
 
-#include "engine/audio/Audio.h"
 #include "engine/audio/AudioOutput.h"
-#include "engine/bonus/BonusGame.h"
-#include "engine/display/MachineDisplay.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/VirtualClock.h"
-#include "engine/shell/Dialogs.h"
-#include "engine/shell/HelpViewer.h"
+#include "engine/core/Audio.h"
+#include "engine/core/BonusGame.h"
+#include "engine/core/Dialogs.h"
+#include "engine/core/HelpViewer.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/machine/VirtualClock.h"
 
 #include <QStringList>
 #include <functional>
@@ -252,7 +252,7 @@ public:
 class ScriptedBonusGame final : public BonusGame {
 public:
     explicit ScriptedBonusGame(EventLog& log) : log_(log) {}
-    bool play(SlotMachine& machine) override {
+    bool play(GameContext& machine) override {
         log_.push_back("BonusGame");
         ++plays;
         if (onPlay) {
@@ -262,7 +262,7 @@ public:
     }
     // False plays a game closed before a box was opened.
     bool boxOpened = true;
-    std::function<void(SlotMachine&)> onPlay;
+    std::function<void(GameContext&)> onPlay;
     int plays = 0;
 
 private:

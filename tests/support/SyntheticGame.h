@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/game/Game.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/Game.h"
+#include "engine/core/GameContext.h"
 #include "tests/support/Recorders.h"
 
 #include <functional>
@@ -50,45 +50,45 @@ public:
         return Values.strips[static_cast<std::size_t>(reel)][static_cast<std::size_t>(position - 1)] - '0';
     }
 
-    bool reelSpins(const SlotMachine& m, int reel) const override { return heldReel != reel && Game::reelSpins(m, reel); }
-    void coinBet(SlotMachine& m, BetCommand command) override {
+    bool reelSpins(const GameContext& m, int reel) const override { return heldReel != reel && Game::reelSpins(m, reel); }
+    void coinBet(GameContext& m, BetCommand command) override {
         note("coinBet");
         Game::coinBet(m, command);
     }
-    void spinStarting(SlotMachine&) override { note("spinStarting"); }
-    void buttonsDimmed(SlotMachine&) override { note("buttonsDimmed"); }
-    void reelFeatures(SlotMachine&, int reel) override { note("reelFeatures " + std::to_string(reel)); }
-    void evaluate(SlotMachine& m) override {
+    void spinStarting(GameContext&) override { note("spinStarting"); }
+    void buttonsDimmed(GameContext&) override { note("buttonsDimmed"); }
+    void reelFeatures(GameContext&, int reel) override { note("reelFeatures " + std::to_string(reel)); }
+    void evaluate(GameContext& m) override {
         note("evaluate coins " + std::to_string(m.state().Coins));
         Game::evaluate(m);
     }
-    void spinSettled(SlotMachine&) override { note("spinSettled"); }
-    int bonusPoints(SlotMachine& m) override { return bonusRule ? bonusRule(m) : 0; }
-    void repaintStep(SlotMachine&, RepaintStep step) override {
+    void spinSettled(GameContext&) override { note("spinSettled"); }
+    int bonusPoints(GameContext& m) override { return bonusRule ? bonusRule(m) : 0; }
+    void repaintStep(GameContext&, RepaintStep step) override {
         static const char* names[] = {"AfterMeters", "AfterCoinsCaption", "AfterButtons"};
         note(std::string("repaintStep ") + names[static_cast<int>(step)]);
     }
-    void pointerPressBeforeButtons(SlotMachine& m, int x, int y) override {
+    void pointerPressBeforeButtons(GameContext& m, int x, int y) override {
         note("pointerPressBeforeButtons " + std::to_string(x) + " " + std::to_string(y));
         if (beforeButtons) {
             beforeButtons(m);
         }
     }
-    void pointerPressAfterButtons(SlotMachine&, int x, int y) override {
+    void pointerPressAfterButtons(GameContext&, int x, int y) override {
         note("pointerPressAfterButtons " + std::to_string(x) + " " + std::to_string(y));
     }
-    void timerTick(SlotMachine&, MachineTimer timer) override {
+    void timerTick(GameContext&, MachineTimer timer) override {
         note("timerTick " + std::to_string(static_cast<int>(timer)));
     }
-    void windowCreated(SlotMachine&) override { note("windowCreated"); }
-    void closing(SlotMachine&) override { note("closing"); }
-    void returnStockSetAside(SlotMachine& m) override {
+    void windowCreated(GameContext&) override { note("windowCreated"); }
+    void closing(GameContext&) override { note("closing"); }
+    void returnStockSetAside(GameContext& m) override {
         note("returnStockSetAside credits " + std::to_string(m.state().Credits));
     }
 
     int heldReel = -1;
-    std::function<void(SlotMachine&)> beforeButtons;
-    std::function<int(SlotMachine&)> bonusRule;
+    std::function<void(GameContext&)> beforeButtons;
+    std::function<int(GameContext&)> bonusRule;
 
 private:
     void note(const std::string& what) const { log_->push_back("Hook " + what); }

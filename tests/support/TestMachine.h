@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/Random.h"
+#include "engine/machine/SlotMachine.h"
 #include "tests/support/Recorders.h"
 
 #include <algorithm>

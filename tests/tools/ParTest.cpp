@@ -25,7 +25,7 @@ TEST(ParSheetEnumeration, CountsAHandCountableGameAndItsCarriedPoints) {
     // bonus game, unless the three eights (1 in 1000) open it first; either empties
     // the meter. So k points are carried in with a share proportional to 0.999^k, and
     // every bonus game leads back to 0: bonus games per spin are the share of 0.
-    game.bonusRule = [](SlotMachine&) { return 1; };
+    game.bonusRule = [](GameContext&) { return 1; };
     const ParSheet sheet = enumerateParSheet(game, 3);
 
     ASSERT_EQ(sheet.rules.size(), 4u);

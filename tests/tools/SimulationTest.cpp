@@ -1,7 +1,7 @@
 #include "tools/sim/Simulation.h"
 
-#include "engine/reels/ReelStrips.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/machine/SlotMachine.h"
+#include "engine/state/ReelStrips.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/TestMachine.h"
 
@@ -326,7 +326,7 @@ TEST(SimulationTest, EveryGameOfTheCatalogPlaysWithEachOfItsStrategies) {
 TEST(SimulationTest, CreditsTheStrategysActionsBringCountAsWon) {
     const Options options{"orevein", 2, 3000, 5};
     const Figures none = simulate(options);
-    const SimStrategy generous{"generous", [](SlotMachine& machine, Game&) {
+    const SimStrategy generous{"generous", [](GameContext& machine, Game&) {
                                    machine.state().Credits += 3;
                                    return 0;
                                }};

@@ -1,15 +1,15 @@
 #include "tools/par/ParSheet.h"
 
-#include "engine/audio/Audio.h"
-#include "engine/bonus/BonusGame.h"
 #include "engine/bonus/BoxBonusRound.h"
-#include "engine/display/MachineDisplay.h"
-#include "engine/display/MachineTimers.h"
-#include "engine/reels/Random.h"
-#include "engine/reels/ReelStrips.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/reels/VirtualClock.h"
-#include "engine/shell/Dialogs.h"
+#include "engine/core/Audio.h"
+#include "engine/core/BonusGame.h"
+#include "engine/core/Dialogs.h"
+#include "engine/core/MachineDisplay.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/core/Random.h"
+#include "engine/machine/SlotMachine.h"
+#include "engine/machine/VirtualClock.h"
+#include "engine/state/ReelStrips.h"
 #include "games/Catalog.h"
 #include "tools/sim/CommandLine.h"
 #include "tools/sim/Simulation.h"
@@ -47,7 +47,7 @@ public:
 // prize is paid; the prize is accounted for by its expectation.
 class RecordingBonus final : public BonusGame {
 public:
-    bool play(SlotMachine&) override {
+    bool play(GameContext&) override {
         ++started;
         return true;
     }

@@ -2,18 +2,18 @@
 // states (idle, mid-spin, after a win with the win lamps on, the bonus meter full,
 // and the game's own scenes) at the layout widths asked for, and its three bonus game pictures, for review
 // and for the README's screenshot.
-#include "engine/audio/Audio.h"
 #include "engine/bonus/BonusPictures.h"
 #include "engine/bonus/BoxAward.h"
 #include "engine/bonus/RandomPickBonus.h"
-#include "engine/display/BlinkingLamps.h"
+#include "engine/core/Audio.h"
+#include "engine/core/Dialogs.h"
+#include "engine/core/MachineTimers.h"
+#include "engine/core/Random.h"
 #include "engine/display/MachineSurface.h"
-#include "engine/display/MachineTimers.h"
 #include "engine/display/PictureChecks.h"
-#include "engine/reels/Random.h"
-#include "engine/reels/SlotMachine.h"
-#include "engine/reels/VirtualClock.h"
-#include "engine/shell/Dialogs.h"
+#include "engine/machine/BlinkingLamps.h"
+#include "engine/machine/SlotMachine.h"
+#include "engine/machine/VirtualClock.h"
 #include "games/Catalog.h"
 
 #include <QDir>

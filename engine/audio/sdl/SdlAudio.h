@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/audio/AudioOutput.h"
-#include "engine/reels/EventLoopClock.h"
+#include "engine/machine/EventLoopClock.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "engine/audio/sdl/SdlEffects.h"
 
 #include "engine/audio/sdl/DefaultSound.h"
-#include "engine/reels/Clock.h"
+#include "engine/core/Clock.h"
 
 #include <QFile>
 #include <SDL.h>

@@ -1,6 +1,6 @@
 // How the simulator spends Emberpeak's nudges.
-#include "engine/reels/ReelStrips.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
+#include "engine/state/ReelStrips.h"
 #include "games/Catalog.h"
 #include "games/emberpeak/EmberpeakGame.h"
 
@@ -21,7 +21,7 @@ double expectedBoxCredits(const GameValues& values) {
 }
 
 // What nudging `reel` would pay with the last bet, in credits.
-double nudgeValue(const SlotMachine& machine, const EmberpeakGame& game, int reel) {
+double nudgeValue(const GameContext& machine, const EmberpeakGame& game, int reel) {
     const GameState& s = machine.state();
     int line[ReelCount];
     for (int r = 0; r < ReelCount; ++r) {
@@ -43,7 +43,7 @@ double nudgeValue(const SlotMachine& machine, const EmberpeakGame& game, int ree
 
 // While nudges are offered, nudges the reel whose nudge pays the most (the lowest
 // of equals), as long as one pays anything. Returns the nudges played.
-int nudgeGreedily(SlotMachine& machine, Game& game) {
+int nudgeGreedily(GameContext& machine, Game& game) {
     auto* emberpeak = dynamic_cast<EmberpeakGame*>(&game);
     int played = 0;
     if (emberpeak == nullptr) {

@@ -1,6 +1,6 @@
 // Emberpeak's own snapshots: the wild symbol's largest flame, the nudge buttons
 // lit after a losing spin, and a reel halfway through its nudge.
-#include "engine/reels/SlotMachine.h"
+#include "engine/machine/SlotMachine.h"
 #include "games/Catalog.h"
 #include "games/emberpeak/EmberpeakGame.h"
 #include "games/emberpeak/EmberpeakTimers.h"

@@ -1,6 +1,6 @@
 // Pawlane's side of the pay chart: the wild symbol, the three lines and the coin
 // that opens each, the marked stops, the holds and the bonus game's boxes.
-#include "engine/state/GameState.h"
+#include "engine/core/GameState.h"
 #include "games/pawlane/PawlaneSymbols.h"
 #include "tools/assets/paychart/ChartExtras.h"
 

@@ -1,6 +1,6 @@
 // How the simulator spends Pawlane's holds.
-#include "engine/reels/ReelStrips.h"
-#include "engine/reels/SlotMachine.h"
+#include "engine/core/GameContext.h"
+#include "engine/state/ReelStrips.h"
 #include "games/Catalog.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "games/pawlane/PawlaneSymbols.h"
@@ -16,7 +16,7 @@ namespace {
 // (equal symbols, or a wild among them): both reels with two holds or more, with
 // one hold the pair's wild reel, or else its left reel. The bet is always repeated.
 // Returns the holds spent.
-int holdMatchingPair(SlotMachine& machine, Game& game) {
+int holdMatchingPair(GameContext& machine, Game& game) {
     auto& pawlane = static_cast<PawlaneGame&>(game);
     PawlaneHolds& holds = pawlane.holds();
     const GameState& s = machine.state();

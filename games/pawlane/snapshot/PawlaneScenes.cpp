@@ -1,5 +1,5 @@
 // Pawlane's own snapshots: winning line bars, and hold lamps after a losing spin.
-#include "engine/reels/SlotMachine.h"
+#include "engine/machine/SlotMachine.h"
 #include "games/Catalog.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "games/pawlane/PawlaneTimers.h"

@@ -1,6 +1,6 @@
 // The simulator's Emberpeak figures against an exact count of every payline the
 // strips can show.
-#include "engine/reels/ReelStrips.h"
+#include "engine/state/ReelStrips.h"
 #include "games/emberpeak/EmberpeakGame.h"
 #include "tools/sim/Simulation.h"
 

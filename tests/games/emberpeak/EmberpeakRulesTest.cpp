@@ -141,7 +141,7 @@ TEST_F(EmberpeakRules, TheBonusGameRunsInsideTheEvaluationAndItsPrizeIsCountedAf
         const std::int32_t credits = m.state.Credits;
         const std::int32_t bonusWon = m.state.BonusWon;
         // The player opens box 1; opening it again with its letter key does nothing.
-        m.bonus.onPlay = [&prize, c](SlotMachine& machine) {
+        m.bonus.onPlay = [&prize, c](GameContext& machine) {
             machine.state().BoxValues.fill(c.box);
             BoxBonusRound round(machine, &prize);
             round.open(1);

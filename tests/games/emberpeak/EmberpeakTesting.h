@@ -3,8 +3,8 @@
 // What the Emberpeak tests share: a test machine of the game, and the strip
 // positions that show a symbol.
 
-#include "engine/display/PointerInput.h"
-#include "engine/reels/ReelStrips.h"
+#include "engine/machine/PointerInput.h"
+#include "engine/state/ReelStrips.h"
 #include "games/emberpeak/EmberpeakGame.h"
 #include "games/emberpeak/NudgeButtons.h"
 #include "tests/support/TestMachine.h"

@@ -1,5 +1,5 @@
 // Orevein's Up and Down symbols and its bonus points, played through the engine.
-#include "engine/reels/ReelStrips.h"
+#include "engine/state/ReelStrips.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/TestMachine.h"
 

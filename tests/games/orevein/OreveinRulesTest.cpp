@@ -1,4 +1,4 @@
-#include "engine/reels/ReelStrips.h"
+#include "engine/state/ReelStrips.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/TestMachine.h"
 

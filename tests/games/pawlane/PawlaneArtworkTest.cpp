@@ -1,7 +1,7 @@
 // Pawlane's cabinet artwork: the script draws the places the engine and the Pawlane
 // rules draw over, and the payline bars leave the reels alone.
+#include "engine/core/ReelGeometry.h"
 #include "engine/display/MachineLayout.h"
-#include "engine/display/ReelGeometry.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "tests/support/ArtworkScript.h"
 

@@ -1,6 +1,6 @@
 // Pawlane's holds: the stock and its meter, the lamps, the choice and held reels.
-#include "engine/display/PointerInput.h"
-#include "engine/reels/ReelStrips.h"
+#include "engine/machine/PointerInput.h"
+#include "engine/state/ReelStrips.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "games/pawlane/PawlaneTimers.h"
 #include "tests/support/TestMachine.h"

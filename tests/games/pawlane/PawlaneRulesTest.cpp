@@ -1,7 +1,7 @@
 // Pawlane's symbols, lines, paytable, marked stops, bets and bonus game, played
 // through the engine.
 #include "engine/bonus/BoxBonusRound.h"
-#include "engine/reels/ReelStrips.h"
+#include "engine/state/ReelStrips.h"
 #include "games/pawlane/PawlaneEvaluation.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "games/pawlane/PawlaneSymbols.h"
@@ -182,7 +182,7 @@ TEST(PawlaneRulesTest, AResetCancelsThePointsOfItsOwnSpin) {
 TEST(PawlaneRulesTest, PointsStopAtTwelveAndTheBonusFollowsTheWin) {
     auto m = pawlaneMachine();
     m->state.BonusPts = 10;
-    m->bonus.onPlay = [](SlotMachine& machine) {
+    m->bonus.onPlay = [](GameContext& machine) {
         BoxBonusRound round(machine, nullptr);
         machine.state().BoxValues = {0, 1, 25, 50, 100, 250, 1, 0};
         round.open(2);

@@ -1,6 +1,6 @@
 // The simulator's Pawlane figures against an exact enumeration of the strips,
 // the marked stops and the paytable, and its strategies against each other.
-#include "engine/game/Paytable.h"
+#include "engine/core/Paytable.h"
 #include "games/pawlane/PawlaneEvaluation.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "tests/support/TestMachine.h"

@@ -1,6 +1,6 @@
 #include "tools/assets/manual/Manual.h"
 
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
 #include "games/Catalog.h"
 #include "tools/par/ParSheet.h"
 

@@ -5,7 +5,7 @@
 // with extras defines <name>ChartExtras() in games/<name>/paychart/, and the build
 // enters it in the catalog (cmake/SlotsGame.cmake).
 
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 #include "tools/assets/paychart/ChartStyle.h"
 
 #include <QRectF>

@@ -1,6 +1,6 @@
 #include "tools/assets/paychart/PaychartRows.h"
 
-#include "engine/state/ClampedMath.h"
+#include "engine/core/ClampedMath.h"
 
 #include <algorithm>
 #include <bit>

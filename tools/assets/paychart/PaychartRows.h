@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/game/Game.h"
+#include "engine/core/Game.h"
 
 #include <QString>
 #include <array>

@@ -1,0 +1,44 @@
+#include "engine/core/Game.h"
+
+#include "engine/core/GameContext.h"
+#include "engine/core/MachineDisplay.h"
+
+namespace slotmachine {
+
+bool Game::reelSpins(const GameContext&, int) const {
+    return true;
+}
+
+void Game::coinBet(GameContext& machine, BetCommand) {
+    machine.display().ShowCredits();
+    machine.display().ShowCoins();
+}
+void Game::spinStarting(GameContext&) {}
+void Game::buttonsDimmed(GameContext&) {}
+void Game::reelFeatures(GameContext&, int) {}
+void Game::evaluate(GameContext& machine) {
+    machine.evaluatePayline();
+}
+void Game::spinSettled(GameContext&) {}
+
+int Game::bonusPoints(GameContext&) {
+    return 0;
+}
+
+bool Game::showsBonusMeter() const {
+    return true;
+}
+void Game::repaintStep(GameContext&, RepaintStep) {}
+void Game::pointerPressBeforeButtons(GameContext&, int, int) {}
+void Game::pointerPressAfterButtons(GameContext&, int, int) {}
+void Game::timerTick(GameContext&, MachineTimer) {}
+void Game::windowCreated(GameContext&) {}
+void Game::closing(GameContext&) {}
+
+std::int32_t Game::stockSetAside(const GameContext&) const {
+    return 0;
+}
+
+void Game::returnStockSetAside(GameContext&) {}
+
+} // namespace slotmachine
