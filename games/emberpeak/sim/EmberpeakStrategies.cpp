@@ -1,8 +1,8 @@
 // How the simulator spends Emberpeak's nudges.
 #include "engine/reels/ReelStrips.h"
 #include "engine/reels/SlotMachine.h"
-#include "games/Catalog.h"
 #include "games/emberpeak/EmberpeakGame.h"
+#include "tools/sim/PlayableGame.h"
 
 #include <vector>
 
