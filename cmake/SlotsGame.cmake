@@ -32,7 +32,8 @@
 # the ART game's), other files relative to games/<name>/. A source that is missing
 # stops the configuration with the picture's name.
 #
-# Conventions the catalog relies on, all in namespace slotmachine::<name>:
+# Conventions the catalog and the game's asset programs rely on, all in namespace
+# slotmachine::<name>:
 #   <Name>Game.h                     the class <Name>Game, derived from Game
 #   sound/*.cpp                      sound::GameSounds <name>Sounds()          (with SOUNDS)
 #   paychart/*.cpp                   const paychart::ChartExtras& <name>ChartExtras()  (optional)
