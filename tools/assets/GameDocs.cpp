@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace slotmachine::assets {
