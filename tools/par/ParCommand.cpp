@@ -12,9 +12,9 @@ namespace slotmachine::par {
 
 namespace {
 
-std::string seconds3(double seconds) {
+std::string threeDecimals(double value) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3f", seconds);
+    std::snprintf(buffer, sizeof buffer, "%.3f", value);
     return buffer;
 }
 
@@ -89,7 +89,7 @@ int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std
                 out << toJson(sheet) << "\n";
             } else {
                 out << (n > first ? "\n" : "") << toTable(sheet) << "  "
-                    << "Worked out in " << seconds3(seconds) << " s\n";
+                    << "Worked out in " << threeDecimals(seconds) << " s\n";
             }
         }
         return 0;
