@@ -32,13 +32,18 @@
 # the ART game's), other files relative to games/<name>/. A source that is missing
 # stops the configuration with the picture's name.
 #
-# Conventions the catalog relies on, all in namespace slotmachine::<name>:
+# Conventions the catalog and the game's asset programs rely on, all in namespace
+# slotmachine::<name>:
 #   <Name>Game.h                     the class <Name>Game, derived from Game
 #   sound/*.cpp                      sound::GameSounds <name>Sounds()          (with SOUNDS)
 #   paychart/*.cpp                   const paychart::ChartExtras& <name>ChartExtras()  (optional)
 #   sim/*.cpp                        std::vector<SimStrategy> <name>Strategies() (optional)
 #   snapshot/*.cpp                   std::vector<SnapshotScene> <name>Scenes()   (optional)
-# Each of the last four is a library of its own that only the tools link.
+# Each of the last four is a library of its own that only the tools link. The game
+# gets two programs of its own that make its files at build time: <name>-sounds
+# (with SOUNDS: its recipes and the shared synthesis, no rules) and <name>-docs (its
+# rules, pay chart panel and strategies: the pay chart and the manual with its
+# Payback topic). Neither links another game or the catalog.
 # For the desktop (cmake/SlotsInstall.cmake), in games/<name>/desktop/:
 #   icon.svg                         the game's icon
 #   about.txt                        its summary, keywords, releases and description
@@ -181,21 +186,43 @@ function(slots_add_game name)
     _slots_game_error(${name} "${dir}/sound/ holds recipes, but the call names no SOUNDS")
   endif()
   set(tool_parts)
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${name}-tools)
+  set(GAME ${name})
+  set(CLASS ${class})
+  set(DOCS_DECLARATIONS "")
+  set(DOCS_STRATEGIES nullptr)
+  set(DOCS_CHART_EXTRAS nullptr)
   if(sound_sources)
     add_library(${name}_sounds STATIC ${sound_sources})
-    target_link_libraries(${name}_sounds PUBLIC ${name}_rules slots_synth)
+    target_link_libraries(${name}_sounds PUBLIC slots_sound_effects)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/SoundsProgram.cpp.in ${generated}/SoundsProgram.cpp @ONLY)
+    add_executable(${name}-sounds ${generated}/SoundsProgram.cpp)
+    target_link_libraries(${name}-sounds PRIVATE ${name}_sounds)
+    set_target_properties(${name}-sounds PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
     list(APPEND tool_parts SOUNDS)
   endif()
+  set(docs_libraries ${name}_rules slots_game_docs)
   if(chart_sources)
     add_library(${name}_chart STATIC ${chart_sources})
     target_link_libraries(${name}_chart PUBLIC ${name}_rules slots_chart_style)
+    list(APPEND docs_libraries ${name}_chart)
+    string(APPEND DOCS_DECLARATIONS
+      "namespace ${name} { const paychart::ChartExtras& ${name}ChartExtras(); }\n")
+    set(DOCS_CHART_EXTRAS &${name}::${name}ChartExtras)
     list(APPEND tool_parts CHART)
   endif()
   if(strategy_sources)
     add_library(${name}_strategies STATIC ${strategy_sources})
     target_link_libraries(${name}_strategies PUBLIC ${name}_rules)
+    list(APPEND docs_libraries ${name}_strategies)
+    string(APPEND DOCS_DECLARATIONS "namespace ${name} { std::vector<SimStrategy> ${name}Strategies(); }\n")
+    set(DOCS_STRATEGIES &${name}::${name}Strategies)
     list(APPEND tool_parts STRATEGIES)
   endif()
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/DocsProgram.cpp.in ${generated}/DocsProgram.cpp @ONLY)
+  add_executable(${name}-docs ${generated}/DocsProgram.cpp)
+  target_link_libraries(${name}-docs PRIVATE ${docs_libraries})
+  set_target_properties(${name}-docs PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   if(scene_sources)
     add_library(${name}_scenes STATIC ${scene_sources})
     target_link_libraries(${name}_scenes PUBLIC ${name}_rules)
@@ -227,19 +254,32 @@ function(slots_add_game name)
       list(APPEND sound_limits ${CMAKE_MATCH_1}:2.0)
     endif()
   endforeach()
+  set(sound_files)
   # (A list of the one sound "0" reads as false in if(), hence the comparison.)
   if(NOT "${sound_names}" STREQUAL "")
-    slots_make_sounds(media GAME ${name} PREFIX ${out}/${ARG_PREFIX} SOUNDS ${sound_names})
+    slots_make_sounds(sound_files PROGRAM ${name}-sounds PREFIX ${out}/${ARG_PREFIX} SOUNDS ${sound_names})
   endif()
+  set(music_files)
   set(track 0)
   foreach(score IN LISTS ARG_MUSIC)
-    slots_compose_music(media SCORE ${score} OUTPUT ${out}/${ARG_PREFIX}${track}.mid)
+    slots_compose_music(music_files SCORE ${score} OUTPUT ${out}/${ARG_PREFIX}${track}.mid)
     math(EXPR track "${track} + 1")
   endforeach()
   # The pay chart and the manual, both made from the paytable.
-  slots_draw_paychart(media GAME ${name} SHEET ${sheet} OUTPUT ${out}/Paychart.bmp)
-  slots_write_manual(media GAME ${name} TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html)
-  add_custom_target(${name}_media ALL DEPENDS ${media})
+  slots_draw_paychart(media PROGRAM ${name}-docs SHEET ${sheet} OUTPUT ${out}/Paychart.bmp)
+  slots_write_manual(media PROGRAM ${name}-docs TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html)
+  # Every file in one target, ${name}_media, made of one target per kind: each command
+  # of a target waits for the tools of all its commands, and the sounds and the music
+  # need neither the game's rules nor the engine.
+  add_custom_target(${name}_docs_files DEPENDS ${media})
+  add_custom_target(${name}_music_files DEPENDS ${music_files})
+  add_custom_target(${name}_media ALL)
+  add_dependencies(${name}_media ${name}_docs_files ${name}_music_files)
+  if(sound_files)
+    add_custom_target(${name}_sound_files DEPENDS ${sound_files})
+    add_dependencies(${name}_media ${name}_sound_files)
+  endif()
+  list(APPEND media ${sound_files} ${music_files})
 
   # --- The machine's own pictures, compiled into the program --------------------
   set(pictures)
@@ -265,6 +305,12 @@ function(slots_add_game name)
   # --- The catalog's record of the game -----------------------------------------
   set_property(GLOBAL APPEND PROPERTY SLOTS_GAMES ${name})
   set_property(GLOBAL APPEND PROPERTY SLOTS_GAME_LIBRARIES ${name}_rules ${name}_pictures)
+  # The game's sound recipes and pay chart panel, for the tests of them.
+  foreach(part IN ITEMS sounds chart)
+    if(TARGET ${name}_${part})
+      set_property(GLOBAL APPEND PROPERTY SLOTS_GAME_ASSET_LIBRARIES ${name}_${part})
+    endif()
+  endforeach()
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_PROGRAM ${ARG_PROGRAM})
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_PREFIX ${ARG_PREFIX})
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_DIR ${out})
@@ -274,25 +320,19 @@ function(slots_add_game name)
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_TOOL_PARTS ${tool_parts})
 endfunction()
 
-# slots_add_game_catalog(): after the last slots_add_game() call, writes the tables
-# of every game that the tools look games up in, and builds them into
+# slots_add_game_catalog(): after the last slots_add_game() call, writes the table of
+# every game for the tools that serve them all (slots-sim, slots-par, slots-snapshot)
+# and the tests, and builds it into
 #   slots_games        the Game factories, simulator strategies and snapshot scenes
 #                      (games/Catalog.h)
-#   slots_game_sounds  the sound sets (tools/assets/sound/SoundSet.h)
-#   slots_game_charts  the pay chart panels (tools/assets/paychart/ChartExtras.h)
 # and lists the games with their programs in <build>/games.txt for scripts/play.
+# No asset of a game is made with it: each game's own programs make those.
 function(slots_add_game_catalog)
   get_property(games GLOBAL PROPERTY SLOTS_GAMES)
   set(GAME_INCLUDES "")
   set(GAME_DECLARATIONS "")
   set(GAME_ENTRIES "")
-  set(SOUND_DECLARATIONS "")
-  set(SOUND_ENTRIES "")
-  set(CHART_DECLARATIONS "")
-  set(CHART_ENTRIES "")
   set(game_libraries)
-  set(sound_libraries)
-  set(chart_libraries)
   set(listing "")
   foreach(game IN LISTS games)
     slots_game_property(class ${game} CLASS)
@@ -314,31 +354,15 @@ function(slots_add_game_catalog)
       list(APPEND game_libraries ${game}_scenes)
     endif()
     string(APPEND GAME_ENTRIES
-      "        {\"${game}\", [] { return std::unique_ptr<Game>(std::make_unique<${game}::${class}>()); },\n"
-      "         ${strategies}, ${scenes}},\n")
-    if("SOUNDS" IN_LIST parts)
-      string(APPEND SOUND_DECLARATIONS "namespace ${game} { sound::GameSounds ${game}Sounds(); }\n")
-      string(APPEND SOUND_ENTRIES "        ${game}::${game}Sounds(),\n")
-      list(APPEND sound_libraries ${game}_sounds)
-    endif()
-    if("CHART" IN_LIST parts)
-      string(APPEND CHART_DECLARATIONS
-        "namespace ${game} { const paychart::ChartExtras& ${game}ChartExtras(); }\n")
-      string(APPEND CHART_ENTRIES "        {\"${game}\", &${game}::${game}ChartExtras},\n")
-      list(APPEND chart_libraries ${game}_chart)
-    endif()
+      "        {{\"${game}\", [] { return std::unique_ptr<Game>(std::make_unique<${game}::${class}>()); },\n"
+      "          ${strategies}},\n"
+      "         ${scenes}},\n")
   endforeach()
 
   set(generated ${CMAKE_CURRENT_BINARY_DIR}/catalog)
   configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/GameTable.cpp.in ${generated}/GameTable.cpp @ONLY)
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/SoundTable.cpp.in ${generated}/SoundTable.cpp @ONLY)
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/catalog/ChartTable.cpp.in ${generated}/ChartTable.cpp @ONLY)
   file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/games.txt CONTENT "${listing}")
 
   add_library(slots_games STATIC ${PROJECT_SOURCE_DIR}/games/Catalog.cpp ${generated}/GameTable.cpp)
   target_link_libraries(slots_games PUBLIC slots_engine ${game_libraries})
-  add_library(slots_game_sounds STATIC ${generated}/SoundTable.cpp)
-  target_link_libraries(slots_game_sounds PUBLIC slots_synth ${sound_libraries})
-  add_library(slots_game_charts STATIC ${generated}/ChartTable.cpp)
-  target_link_libraries(slots_game_charts PUBLIC slots_chart_style ${chart_libraries})
 endfunction()

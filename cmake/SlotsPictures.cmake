@@ -1,4 +1,5 @@
-# Rendering artwork sources into pictures at build time with slots-assets.
+# Rendering artwork sources into pictures at build time with slots-assets, which
+# knows no game.
 
 # slots_render_picture(<outputs-var> SOURCE <svg> OUTPUT <file> SIZE <WxH> [FORMAT rgb|16|256|mono])
 # Renders one picture and appends its file to <outputs-var>.

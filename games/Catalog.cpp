@@ -26,25 +26,12 @@ std::unique_ptr<Game> makeGame(std::string_view name) {
 
 std::vector<SimStrategy> simStrategies(std::string_view game) {
     const CatalogEntry* entry = findGame(game);
-    if (entry == nullptr) {
-        return {};
-    }
-    std::vector<SimStrategy> strategies{{"none", nullptr}};
-    if (entry->strategies != nullptr) {
-        for (const SimStrategy& own : entry->strategies()) {
-            strategies.push_back(own);
-        }
-    }
-    return strategies;
+    return entry != nullptr ? simStrategies(*entry) : std::vector<SimStrategy>{};
 }
 
 std::optional<SimStrategy> findSimStrategy(std::string_view game, std::string_view name) {
-    for (const SimStrategy& strategy : simStrategies(game)) {
-        if (strategy.name == name) {
-            return strategy;
-        }
-    }
-    return std::nullopt;
+    const CatalogEntry* entry = findGame(game);
+    return entry != nullptr ? findSimStrategy(*entry, name) : std::nullopt;
 }
 
 std::vector<SnapshotScene> snapshotScenes(std::string_view game) {

@@ -1,10 +1,12 @@
 #pragma once
 
-// Every game of the family, for the tools and the tests. The table itself is written
-// at configure time from the slots_add_game() calls in games/CMakeLists.txt
-// (cmake/SlotsGame.cmake); the programs do not link it.
+// Every game of the family, for the tools that serve them all (slots-sim, slots-par,
+// slots-snapshot) and the tests. The table itself is written at configure time from
+// the slots_add_game() calls in games/CMakeLists.txt (cmake/SlotsGame.cmake); the
+// programs do not link it, nor do the tools that make one game's files.
 
 #include "engine/core/Game.h"
+#include "tools/sim/PlayableGame.h"
 
 #include <memory>
 #include <optional>
@@ -15,15 +17,6 @@ namespace slotmachine {
 
 class GameContext;
 class SlotMachine;
-
-// A way for the simulator to spend a game's stock of holds or nudges: called after
-// every settled spin, it may run the game's own actions on the machine, and returns
-// how many holds or nudges it spent. A game defines its own in games/<name>/sim/;
-// every game also has "none".
-struct SimStrategy {
-    std::string_view name;
-    int (*afterSpin)(GameContext& machine, Game& game) = nullptr; // null: spends nothing
-};
 
 // A state of the machine worth a picture of its own beyond those every game gets
 // (idle, mid-spin, a win, the bonus meter): `stage` brings a freshly powered-on
@@ -37,11 +30,10 @@ struct SnapshotScene {
     int atWait = 0;
 };
 
-struct CatalogEntry {
-    std::string_view name; // the short name, as on the command lines ("orevein")
-    std::unique_ptr<Game> (*make)();
-    std::vector<SimStrategy> (*strategies)() = nullptr; // the game's own, if it has any
-    std::vector<SnapshotScene> (*scenes)() = nullptr;   // the game's own, if it has any
+// A game of the catalog: what the simulator plays (its name, factory and
+// strategies), and its snapshot scenes.
+struct CatalogEntry : PlayableGame {
+    std::vector<SnapshotScene> (*scenes)() = nullptr; // the game's own, if it has any
 };
 
 // The games in the order of their slots_add_game() calls.

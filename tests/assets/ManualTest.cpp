@@ -149,8 +149,8 @@ TEST(ManualTemplate, ASharedSectionBecomesThePagesOwnAndAnUnknownOneIsAnError) {
     const orevein::OreveinGame game;
     QString error;
     const std::optional<QString> manual = fillManual(
-        QStringLiteral("<h2 style=\"color: red;\">Pays</h2>\n<!-- paytable -->\n<!-- common: storage -->\n"), game,
-        error);
+        QStringLiteral("<h2 style=\"color: red;\">Pays</h2>\n<!-- paytable -->\n<!-- common: storage -->\n"),
+        game, error);
     ASSERT_TRUE(manual) << error.toStdString();
     EXPECT_TRUE(manual->contains(QStringLiteral("<h2 style=\"color: red;\"><a name=\"storage\"></a>")));
     EXPECT_TRUE(manual->contains(QStringLiteral("<b>~/.config/orevein-slots.ini</b>")));
@@ -173,16 +173,16 @@ TEST(ManualCommand, WritesTheManualOrSaysWhyNot) {
     const QString bare = write(QStringLiteral("bare.html"), "<p>No table</p>");
     ASSERT_FALSE(good.isEmpty() || bare.isEmpty());
     const QString out = dir.filePath(QStringLiteral("out.html"));
+    const PlayableGame& orevein = *findGame("orevein");
 
-    EXPECT_EQ(runManualCommand({QStringLiteral("orevein"), bare, out}), 1);
+    EXPECT_EQ(runManualCommand(orevein, {bare, out}), 1);
     EXPECT_FALSE(QFile::exists(out));
-    ASSERT_EQ(runManualCommand({QStringLiteral("orevein"), good, out}), 0);
+    ASSERT_EQ(runManualCommand(orevein, {good, out}), 0);
     QFile written(out);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QString manual = QString::fromUtf8(written.readAll());
     EXPECT_TRUE(manual.startsWith(QStringLiteral("<h1>Pays</h1>\n<table")));
     EXPECT_TRUE(manual.endsWith(QStringLiteral("</table>\n<p>End</p>")));
-    EXPECT_EQ(runManualCommand({QStringLiteral("orevein"), dir.filePath(QStringLiteral("none.html")), out}),
-              1);
-    EXPECT_EQ(runManualCommand({QStringLiteral("nowhere"), bare, out}), 1);
+    EXPECT_EQ(runManualCommand(orevein, {dir.filePath(QStringLiteral("none.html")), out}), 1);
+    EXPECT_EQ(runManualCommand(orevein, {good}), 1);
 }

@@ -13,6 +13,11 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 
+namespace slotmachine::orevein {
+// Orevein's pay chart panel (games/orevein/paychart/), as its docs program declares it.
+const paychart::ChartExtras& oreveinChartExtras();
+} // namespace slotmachine::orevein
+
 using namespace slotmachine;
 using namespace slotmachine::paychart;
 
@@ -156,7 +161,7 @@ TEST(PaychartRows, FollowTheGamesOwnRulesAndCoinLimit) {
 TEST(PaychartDrawing, FillsTheWindowsSizeWithEveryPictureItNeeds) {
     const orevein::OreveinGame game;
     QString error;
-    const QImage chart = drawPaychart(game, syntheticSheet(), chartExtras("orevein"), error);
+    const QImage chart = drawPaychart(game, syntheticSheet(), &orevein::oreveinChartExtras(), error);
     ASSERT_FALSE(chart.isNull()) << error.toStdString();
     EXPECT_EQ(chart.size(), QSize(632, 413));
     // The symbols of the rules and of Orevein's extras, cut from their own cells...
@@ -185,8 +190,8 @@ TEST(PaychartDrawing, AChangedPaytableChangesTheChart) {
 TEST(PaychartDrawing, RefusesWhatCannotBeDrawn) {
     QString error;
     // Two rows of cells: no Down, bonus or blank symbols.
-    EXPECT_TRUE(
-        drawPaychart(orevein::OreveinGame(), syntheticSheet(2), chartExtras("orevein"), error).isNull());
+    EXPECT_TRUE(drawPaychart(orevein::OreveinGame(), syntheticSheet(2), &orevein::oreveinChartExtras(), error)
+                    .isNull());
     EXPECT_NE(error.indexOf(QStringLiteral("no cell 8")), -1) << error.toStdString();
 
     EXPECT_TRUE(drawPaychart(RuledGame(oreveinRules(), 0), syntheticSheet(), nullptr, error).isNull());
@@ -200,14 +205,14 @@ TEST(PaychartCommand, WritesTheChartOrSaysWhyNot) {
     ASSERT_TRUE(syntheticSheet().save(sheet));
     const QString out = dir.filePath(QStringLiteral("Paychart.bmp"));
 
-    EXPECT_EQ(runPaychartCommand({QStringLiteral("orevein"), sheet, out}), 0);
+    const orevein::OreveinGame game;
+    const ChartExtras* extras = &orevein::oreveinChartExtras();
+
+    EXPECT_EQ(runPaychartCommand(game, extras, {sheet, out}), 0);
     EXPECT_EQ(QImage(out).size(), QSize(632, 413));
 
-    EXPECT_EQ(runPaychartCommand({QStringLiteral("nowhere"), sheet, out}), 1);
-    EXPECT_EQ(runPaychartCommand({QStringLiteral("orevein"), dir.filePath(QStringLiteral("none.bmp")), out}),
-              1);
-    EXPECT_EQ(runPaychartCommand({QStringLiteral("orevein"), sheet}), 1);
-    EXPECT_EQ(runPaychartCommand(
-                  {QStringLiteral("orevein"), sheet, dir.filePath(QStringLiteral("no/such/Paychart.bmp"))}),
+    EXPECT_EQ(runPaychartCommand(game, extras, {dir.filePath(QStringLiteral("none.bmp")), out}), 1);
+    EXPECT_EQ(runPaychartCommand(game, extras, {sheet}), 1);
+    EXPECT_EQ(runPaychartCommand(game, extras, {sheet, dir.filePath(QStringLiteral("no/such/Paychart.bmp"))}),
               1);
 }

@@ -1,3 +1,4 @@
+#include "tools/assets/sound/Gestures.h"
 #include "tools/assets/sound/Instruments.h"
 #include "tools/assets/sound/Mastering.h"
 #include "tools/assets/sound/Synth.h"
@@ -89,6 +90,38 @@ TEST(SoundSynthesisTest, FiltersPassAndStopWhereTheySay) {
     const std::array<Mode, 1> mode{{{700, 1.0, 0.2}}};
     EXPECT_NEAR(amplitudeDb(peakFrom(resonate(sine(steady(700), 1.0), mode), 0.8)), 0.0, 0.5);
     EXPECT_LT(amplitudeDb(peakFrom(resonate(sine(steady(2000), 1.0), mode), 0.8)), -20.0);
+}
+
+// The figures the games share: a dropped coin rings alike at every strike, with
+// what it lands on after the first; scattered onsets come in order, inside their
+// span, and bunch towards its start when asked to.
+TEST(SoundSynthesisTest, GesturesKeepTheirShape) {
+    Wave mix;
+    int landings = 0;
+    const CoinStrike strikes[] = {{0.0, 0.1, 0.5, 1.0}, {0.5, 0.1, 0.5, 1.0}};
+    dropCoin(mix, 2500, 7, strikes, [&](Wave& under) {
+        ++landings;
+        EXPECT_EQ(under.size(), static_cast<std::size_t>(samplesFor(0.1)));
+    });
+    EXPECT_EQ(landings, 1);
+    const std::size_t later = samplesFor(0.5);
+    ASSERT_EQ(mix.size(), later + samplesFor(0.1));
+    EXPECT_TRUE(std::equal(mix.begin() + later, mix.end(), mix.begin()));
+
+    Random even(3);
+    Random bunched(3);
+    const std::vector<double> spread = scatterOnsets(200, 1.0, 2.0, 1.0, even);
+    const std::vector<double> crowded = scatterOnsets(200, 1.0, 2.0, 2.0, bunched);
+    for (const std::vector<double>* onsets : {&spread, &crowded}) {
+        ASSERT_EQ(onsets->size(), 200u);
+        EXPECT_TRUE(std::is_sorted(onsets->begin(), onsets->end()));
+        EXPECT_GE(onsets->front(), 1.0);
+        EXPECT_LT(onsets->back(), 3.0);
+    }
+    const double spreadMean = std::accumulate(spread.begin(), spread.end(), 0.0) / 200;
+    const double crowdedMean = std::accumulate(crowded.begin(), crowded.end(), 0.0) / 200;
+    EXPECT_NEAR(spreadMean, 2.0, 0.15);
+    EXPECT_LT(crowdedMean, spreadMean - 0.2);
 }
 
 TEST(SoundSynthesisTest, CurvesAndEnvelopesHoldTheirShape) {

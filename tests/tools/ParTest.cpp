@@ -2,6 +2,7 @@
 // game's exact figures against the simulator's long run.
 #include "tests/support/SyntheticGame.h"
 #include "tools/assets/manual/Manual.h"
+#include "tools/par/ParCommand.h"
 #include "tools/par/ParSheet.h"
 #include "tools/sim/Simulation.h"
 
@@ -60,7 +61,7 @@ TEST(ParSheetAgainstSimulator, EveryGameAgreesWithALongRun) {
     for (const std::string_view name : gameNames()) {
         SCOPED_TRACE(std::string(name));
         const std::int32_t coins = makeGame(name)->values().coinLimit;
-        const ParSheet sheet = computeParSheet({std::string(name), coins});
+        const ParSheet sheet = computeParSheet(*findGame(name), {coins});
         ASSERT_TRUE(sheet.exact);
         ASSERT_TRUE(sheet.volatility);
         const sim::Figures run = sim::simulate({std::string(name), coins, Spins, 20261207, "none"});
@@ -117,14 +118,15 @@ TEST(ParSheetInManual, PaybackTopicShowsTheSheetsFigures) {
         EXPECT_TRUE(text.contains(QString::fromLatin1(manual::PaybackMarker))) << name;
         EXPECT_TRUE(text.contains(QStringLiteral("<a name=\"payback\"></a>"))) << name;
     }
-    const QString html = manual::paybackHtml("emberpeak");
+    const PlayableGame& emberpeak = *findGame("emberpeak");
+    const QString html = manual::paybackHtml(emberpeak);
     const QLocale english(QLocale::English);
     for (std::int32_t coins = 1; coins <= 3; ++coins) {
-        const ParSheet sheet = computeParSheet({"emberpeak", coins});
+        const ParSheet sheet = computeParSheet(emberpeak, {coins});
         EXPECT_TRUE(html.contains(english.toString(100 * sheet.rtp, 'f', 2) + "%")) << coins;
     }
     // The best line of the game, in 6 of the 27,000 combinations.
-    const ParSheet oneCoin = computeParSheet({"emberpeak", 1});
+    const ParSheet oneCoin = computeParSheet(emberpeak, {1});
     const RuleFigures& best = oneCoin.rules.front();
     ASSERT_EQ(best.combinations, 6);
     EXPECT_TRUE(html.contains(QStringLiteral("<td>%1</td><td align=\"right\">4,500 spins</td>")

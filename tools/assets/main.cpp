@@ -1,12 +1,8 @@
 // slots-assets: renders the games' artwork sources into the pictures the programs
-// load, synthesizes their sound effects, composes their music, and draws each
-// game's pay chart and fills in its manual. The build runs it once per picture,
-// once per game's set of sounds, once per music track, chart and manual.
+// load. It knows no game: the build runs it once per picture of every game. (Each
+// game's sounds, pay chart and manual come from programs of that game's own,
+// <game>-sounds and <game>-docs; the music from slots-music.)
 #include "tools/assets/PictureRendering.h"
-#include "tools/assets/manual/Manual.h"
-#include "tools/assets/music/MusicCommand.h"
-#include "tools/assets/paychart/Paychart.h"
-#include "tools/assets/sound/SoundCommand.h"
 
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -17,15 +13,10 @@ using namespace slotmachine::assets;
 
 namespace {
 
-constexpr const char* Usage =
-    "usage:\n"
-    "  slots-assets render SOURCE.svg OUT WIDTHxHEIGHT [rgb|16|256|mono|alpha]\n"
-    "  slots-assets logo SOURCE.svg PICTURE-OUT MASK-OUT WIDTHxHEIGHT\n"
-    "  slots-assets motion SHEET OUT CELL BLUR CELL-NUMBERS (comma separated)\n"
-    "  slots-assets sounds GAME OUT-PREFIX\n"
-    "  slots-assets music SCORE OUT.mid\n"
-    "  slots-assets paychart GAME SHEET OUT.bmp\n"
-    "  slots-assets manual GAME TEMPLATE.html OUT.html\n";
+constexpr const char* Usage = "usage:\n"
+                              "  slots-assets render SOURCE.svg OUT WIDTHxHEIGHT [rgb|16|256|mono|alpha]\n"
+                              "  slots-assets logo SOURCE.svg PICTURE-OUT MASK-OUT WIDTHxHEIGHT\n"
+                              "  slots-assets motion SHEET OUT CELL BLUR CELL-NUMBERS (comma separated)\n";
 
 int fail(const QString& message) {
     std::fprintf(stderr, "slots-assets: %s\n", message.toLocal8Bit().constData());
@@ -135,18 +126,6 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("motion")) {
         return motion(args);
-    }
-    if (command == QLatin1String("sounds")) {
-        return runSoundsCommand(args);
-    }
-    if (command == QLatin1String("music")) {
-        return runMusicCommand(args);
-    }
-    if (command == QLatin1String("paychart")) {
-        return slotmachine::paychart::runPaychartCommand(args);
-    }
-    if (command == QLatin1String("manual")) {
-        return slotmachine::manual::runManualCommand(args);
     }
     return fail(QString::fromLatin1(Usage));
 }

@@ -10,18 +10,14 @@
 #include "engine/machine/SlotMachine.h"
 #include "engine/machine/VirtualClock.h"
 #include "engine/state/ReelStrips.h"
-#include "games/Catalog.h"
-#include "tools/sim/CommandLine.h"
-#include "tools/sim/Simulation.h"
+#include "tools/sim/Simulator.h"
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <exception>
 #include <memory>
-#include <ostream>
 #include <stdexcept>
 #include <thread>
 
@@ -390,9 +386,9 @@ ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& st
 namespace {
 
 // The simulator's figures in batches of seeds; their spread gives the standard error.
-ParSheet estimate(const ParRequest& request, const Game& game) {
+ParSheet estimate(const PlayableGame& playable, const ParRequest& request, const Game& game) {
     ParSheet sheet;
-    sheet.game = request.game;
+    sheet.game = playable.name;
     sheet.coins = request.coins;
     sheet.strategy = request.strategy;
     sheet.exact = false;
@@ -401,9 +397,9 @@ ParSheet estimate(const ParRequest& request, const Game& game) {
     std::vector<double> rtps;
     std::int64_t spins = 0, hits = 0, bonuses = 0, used = 0, bet = 0, won = 0;
     for (int batch = 0; batch < EstimateBatches; ++batch) {
-        sim::Options options{request.game, request.coins, batchSpins,
+        sim::Options options{std::string(playable.name), request.coins, batchSpins,
                              request.estimateSeed + static_cast<std::uint32_t>(batch), request.strategy};
-        const sim::Figures figures = sim::simulate(options);
+        const sim::Figures figures = sim::simulate(playable, options);
         rtps.push_back(static_cast<double>(figures.totalWon) / static_cast<double>(figures.totalBet));
         spins += figures.spins;
         hits += figures.lineHits;
@@ -453,25 +449,23 @@ std::string oneIn(double probability) {
 
 } // namespace
 
-ParSheet computeParSheet(const ParRequest& request) {
-    const auto game = makeGame(request.game);
-    if (!game) {
-        throw std::invalid_argument("unknown game '" + request.game + "'");
-    }
+ParSheet computeParSheet(const PlayableGame& playable, const ParRequest& request) {
+    const std::string name(playable.name);
+    const std::unique_ptr<Game> game = playable.make();
     if (request.coins < 1 || request.coins > game->values().coinLimit) {
-        throw std::invalid_argument(request.game + " takes 1 to " + std::to_string(game->values().coinLimit) +
+        throw std::invalid_argument(name + " takes 1 to " + std::to_string(game->values().coinLimit) +
                                     " coins a spin");
     }
-    const std::optional<SimStrategy> strategy = findSimStrategy(request.game, request.strategy);
+    const std::optional<SimStrategy> strategy = findSimStrategy(playable, request.strategy);
     if (!strategy) {
-        throw std::invalid_argument("unknown strategy '" + request.strategy + "' for " + request.game);
+        throw std::invalid_argument("unknown strategy '" + request.strategy + "' for " + name);
     }
     try {
-        ParSheet sheet = enumerateParSheet(*game, request.coins, *strategy, findGame(request.game)->make);
-        sheet.game = request.game;
+        ParSheet sheet = enumerateParSheet(*game, request.coins, *strategy, playable.make);
+        sheet.game = name;
         return sheet;
     } catch (const StrategyHoldsReels&) {
-        return estimate(request, *game);
+        return estimate(playable, request, *game);
     }
 }
 
@@ -596,85 +590,6 @@ std::string toTable(const ParSheet& s) {
         row("Bonus points carried in (0, 1, ...)", points);
     }
     return text;
-}
-
-std::string usage() {
-    std::string text =
-        "usage: slots-par --game NAME [--coins N] [--strategy NAME] [--spins M] [--json]\n"
-        "Works out the game's PAR sheet by playing every stop combination through its rules.\n"
-        "  --game NAME      the game: " +
-        sim::joinedGameNames() +
-        "\n"
-        "  --coins N        coins per spin, 1 to the game's coin limit (default: each in turn)\n"
-        "  --strategy NAME  how the holds or nudges are spent (default none):\n";
-    for (const std::string_view game : gameNames()) {
-        text += "                   " + std::string(game) + ": " + sim::joinedStrategyNames(game) + "\n";
-    }
-    text += "  --spins M        spins the simulator plays for a strategy whose figures are estimated\n"
-            "                   (one that keeps reels still between spins; default 400000)\n"
-            "  --json           one JSON object per coin count instead of the table\n";
-    return text;
-}
-
-int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    auto bad = [&](const std::string& message) {
-        err << "slots-par: " << message << "\n" << usage();
-        return 2;
-    };
-    const sim::CommandLine line =
-        sim::readCommandLine(arguments, {"--game", "--coins", "--strategy", "--spins"}, {"--json"});
-    if (line.helpAsked) {
-        out << usage();
-        return 0;
-    }
-    if (!line.error.empty()) {
-        return bad(line.error);
-    }
-    const bool json = line.flags.contains("--json");
-    ParRequest request;
-    if (const std::optional<std::string> game = line.value("--game")) {
-        request.game = *game;
-    } else {
-        return bad("--game is required");
-    }
-    request.strategy = line.value("--strategy").value_or(request.strategy);
-    if (const std::optional<std::string> spins = line.value("--spins");
-        spins && (!sim::parseNumber(*spins, request.estimateSpins) || request.estimateSpins < 10)) {
-        return bad("--spins must be a whole number of at least 10, not '" + *spins + "'");
-    }
-    std::optional<std::int32_t> coins;
-    if (const std::optional<std::string> given = line.value("--coins")) {
-        std::int32_t n = 0;
-        if (!sim::parseNumber(*given, n) || n < 1) {
-            return bad("--coins must be a whole number of at least 1, not '" + *given + "'");
-        }
-        coins = n;
-    }
-    if (const std::optional<std::string> wrong = sim::checkGameChoice(request.game, request.strategy, coins)) {
-        return bad(*wrong);
-    }
-    const std::int32_t limit = makeGame(request.game)->values().coinLimit;
-    try {
-        const std::int32_t first = coins.value_or(1);
-        const std::int32_t last = coins.value_or(limit);
-        for (std::int32_t n = first; n <= last; ++n) {
-            request.coins = n;
-            const auto started = std::chrono::steady_clock::now();
-            const ParSheet sheet = computeParSheet(request);
-            const double seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-            if (json) {
-                out << toJson(sheet) << "\n";
-            } else {
-                out << (n > first ? "\n" : "") << toTable(sheet) << "  "
-                    << "Worked out in " << number(seconds, 3) << " s\n";
-            }
-        }
-        return 0;
-    } catch (const std::exception& e) {
-        err << "slots-par: " << e.what() << "\n";
-        return 1;
-    }
 }
 
 } // namespace slotmachine::par

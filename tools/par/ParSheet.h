@@ -1,9 +1,11 @@
 #pragma once
 
-#include "games/Catalog.h"
+// The PAR sheet of one game, given as a PlayableGame with no catalog of the others
+// (tools/par/ParCommand.h finds the game by name for slots-par).
+
+#include "tools/sim/PlayableGame.h"
 
 #include <cstdint>
-#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,7 +59,6 @@ struct ParSheet {
 };
 
 struct ParRequest {
-    std::string game;
     std::int32_t coins = 1;
     std::string strategy = "none";
     // For a strategy that has no exact figure: the spins the simulator plays, in
@@ -73,8 +74,9 @@ struct ParRequest {
 // spin with the stock of holds or nudges kept full; when it keeps a reel still
 // for the next spin (a hold), the spins are no longer independent and its figures
 // come from the simulator instead, as an estimate with its standard error.
-// Throws std::invalid_argument for an unknown game, strategy or bet.
-ParSheet computeParSheet(const ParRequest& request);
+// Throws std::invalid_argument for a strategy the game does not have or a bet it
+// does not take.
+ParSheet computeParSheet(const PlayableGame& game, const ParRequest& request);
 // The enumeration itself, for any game instance (the sheet's game name stays empty);
 // a strategy that holds reels throws std::invalid_argument here. With `another`, a
 // factory of more instances of the same game, the carried values are probed on
@@ -86,10 +88,5 @@ ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& st
 std::string toJson(const ParSheet& sheet);
 // A table for people.
 std::string toTable(const ParSheet& sheet);
-
-std::string usage();
-
-// The whole command: returns the exit status (0, 2 for bad arguments, 1 for a failure).
-int runCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace slotmachine::par

@@ -1,4 +1,4 @@
-#include "tools/par/ParSheet.h"
+#include "tools/par/ParCommand.h"
 
 #include <iostream>
 

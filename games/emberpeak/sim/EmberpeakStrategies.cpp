@@ -1,8 +1,8 @@
 // How the simulator spends Emberpeak's nudges.
 #include "engine/core/GameContext.h"
 #include "engine/state/ReelStrips.h"
-#include "games/Catalog.h"
 #include "games/emberpeak/EmberpeakGame.h"
+#include "tools/sim/PlayableGame.h"
 
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "games/emberpeak/sound/EmberpeakSounds.h"
 
+#include "tools/assets/sound/Gestures.h"
 #include "tools/assets/sound/Instruments.h"
 
 #include <algorithm>
@@ -82,12 +83,7 @@ Wave rumble(double seconds, double swellAt, Random& random) {
 // Embers crackling over `seconds` from `start`: sharp snaps of many sizes and
 // now and then the soft pop of a bursting pocket of resin.
 void embers(Wave& mix, double start, double seconds, int count, double gain, Random& random) {
-    std::vector<double> times(count);
-    for (double& t : times) {
-        t = start + seconds * random.uniform();
-    }
-    std::sort(times.begin(), times.end());
-    for (const double t : times) {
+    for (const double t : scatterOnsets(count, start, seconds, 1.0, random)) {
         // One draw per statement: the order of a call's arguments is up to the compiler.
         const double centre = random.uniform(1800, 7000);
         const double q = random.uniform(0.7, 2.0);
@@ -108,9 +104,8 @@ Wave alphorn(double note, double length, double seconds, Random& random) {
         .brightness = 0.38, .vibrato = 0.05, .scoop = 0.6, .envelope = {0.05, 0.45, 0.85, 0.22}};
     Wave wave = filtered(brass(noteHz(note), length, seconds, style), Biquad::lowPass(3200));
     normalize(wave);
-    Wave breath = filtered(whiteNoise(seconds, random), Biquad::bandPass(noteHz(note) * 3.0, 1.5));
-    envelope(breath, Adsr{0.04, 0.3, 0.5, 0.2}.over(length));
-    normalize(breath);
+    const Wave breath = noiseBurst(seconds, Biquad::bandPass(noteHz(note) * 3.0, 1.5),
+                                   Adsr{0.04, 0.3, 0.5, 0.2}.over(length), random);
     addAt(wave, breath, 0.0, 0.06);
     normalize(wave);
     return wave;
@@ -162,14 +157,15 @@ Wave reelStop() {
 Wave coinBet() {
     Random random(0xe002);
     Wave mix;
-    Random landing(0xe0c1);
-    addAt(mix, coin(2650, 0.26, 0.85, landing), 0.0, 1.0);
-    addAt(mix, stoneKnock(820, 0.035, random), 0.0, 0.35);
-    addAt(mix, iceChime(noteHz(100), 0.18, random), 0.012, 0.2);
-    Random skip(0xe0c1);
-    addAt(mix, coin(2650, 0.16, 0.5, skip), 0.058, 0.38);
-    Random rest(0xe0c1);
-    addAt(mix, coin(2650, 0.1, 0.3, rest), 0.092, 0.16);
+    constexpr std::array<CoinStrike, 3> Strikes{{
+        {0.0, 0.26, 0.85, 1.0},
+        {0.058, 0.16, 0.5, 0.38},
+        {0.092, 0.1, 0.3, 0.16},
+    }};
+    dropCoin(mix, 2650, 0xe0c1, Strikes, [&random](Wave& ledge) {
+        addAt(ledge, stoneKnock(820, 0.035, random), 0.0, 0.35);
+        addAt(ledge, iceChime(noteHz(100), 0.18, random), 0.012, 0.2);
+    });
     return reverberate(mix, {.decay = 0.3, .size = 0.45, .damping = 0.3, .wet = 0.1, .tail = 0.08});
 }
 
@@ -181,10 +177,8 @@ Wave mountainCough() {
     addAt(mix, stoneKnock(150, 0.2, random), 0.0, 0.8);
     addAt(mix, thump(110, 45, 0.3), 0.0, 0.6);
     addAt(mix, rumble(0.55, 0.12, random), 0.0, 0.6);
-    Wave ash = swept(whiteNoise(0.45, random), Curve({{0.0, 6000}, {0.45, 900}}, Exp::Exponential), 0.8,
-                     SweepMode::BandPass);
-    envelope(ash, Curve({{0.0, 0.0}, {0.08, 1.0}, {0.45, 0.0}}));
-    normalize(ash);
+    const Wave ash = sweptNoise(0.45, Curve({{0.0, 6000}, {0.45, 900}}, Exp::Exponential), 0.8,
+                                Curve({{0.0, 0.0}, {0.08, 1.0}, {0.45, 0.0}}), random);
     addAt(mix, ash, 0.04, 0.12);
     addAt(mix, alphorn(55, 0.13, 0.22, random), 0.1, 0.5);
     addAt(mix, alphorn(51, 0.22, 0.34, random), 0.26, 0.55);
@@ -196,10 +190,7 @@ Wave mountainCough() {
 Wave countTick() {
     Random random(0xe004);
     const std::array<Partial, 3> icicle{{{1.0, 1.0, 0.06}, {2.76, 0.16, 0.03}, {5.40, 0.04, 0.015}}};
-    Wave mix = struck(steady(noteHz(91)), icicle, 0.065, 0.0003);
-    normalize(mix);
-    addAt(mix, stoneKnock(1300, 0.015, random), 0.0, 0.15);
-    return mix;
+    return counterTick(noteHz(91), icicle, stoneKnock(1300, 0.015, random), 0.15);
 }
 
 // 4: an empty box: the snow crust breaks on an empty ledge, a cold gust blows
@@ -207,19 +198,15 @@ Wave countTick() {
 Wave emptyBox() {
     Random random(0xe005);
     Wave mix;
-    Wave crust = swept(whiteNoise(0.07, random), Curve({{0.0, 5000}, {0.07, 1500}}, Exp::Exponential), 1.0,
-                       SweepMode::BandPass);
-    envelope(crust, [](double t) { return strike(t, 0.001, 0.07); });
-    normalize(crust);
+    const Wave crust = sweptNoise(
+        0.07, Curve({{0.0, 5000}, {0.07, 1500}}, Exp::Exponential), 1.0,
+        [](double t) { return strike(t, 0.001, 0.07); }, random);
     addAt(mix, crust, 0.0, 0.6);
     addAt(mix, stoneKnock(300, 0.06, random), 0.0, 0.5);
     addAt(mix, click(2400, 1.0, 0.006, random), 0.03, 0.25);
 
-    Wave gust = swept(whiteNoise(0.62, random),
-                      Curve({{0.0, 500}, {0.25, 1400}, {0.62, 600}}, Exp::Exponential), 4.0,
-                      SweepMode::BandPass);
-    envelope(gust, Curve({{0.0, 0.0}, {0.22, 1.0}, {0.62, 0.0}}));
-    normalize(gust);
+    const Wave gust = sweptNoise(0.62, Curve({{0.0, 500}, {0.25, 1400}, {0.62, 600}}, Exp::Exponential), 4.0,
+                                 Curve({{0.0, 0.0}, {0.22, 1.0}, {0.62, 0.0}}), random);
     addAt(mix, gust, 0.04, 0.3);
 
     addAt(mix, alphorn(57, 0.14, 0.24, random), 0.3, 0.55);
@@ -256,7 +243,8 @@ Wave icePoint() {
     addAt(mix, iceChime(noteHz(86), 0.45, random), 0.0, 0.55);
     addAt(mix, click(4800, 1.2, 0.005, random), 0.0, 0.2);
     const std::array<Partial, 3> bent{{{1.0, 1.0, 0.5}, {2.76, 0.35, 0.22}, {5.40, 0.15, 0.12}}};
-    Wave second = struck(Curve({{0.0, noteHz(92.4)}, {0.05, noteHz(93)}}, Exp::Exponential), bent, 0.5, 0.0003);
+    Wave second =
+        struck(Curve({{0.0, noteHz(92.4)}, {0.05, noteHz(93)}}, Exp::Exponential), bent, 0.5, 0.0003);
     normalize(second);
     addAt(mix, second, 0.06, 0.65);
     return reverberate(mix, {.decay = 0.45, .size = 0.6, .damping = 0.3, .wet = 0.14, .tail = 0.1});
@@ -334,29 +322,33 @@ Wave rescueFanfare() {
     }
     addAt(mix, thump(120, 73, 0.9), 0.36, 0.7);
 
-    constexpr std::array<double, 4> Times{0.0, 0.12, 0.24, 0.36};
-    constexpr std::array<double, 4> Lead{69, 74, 78, 81};
-    constexpr std::array<double, 4> Second{62, 66, 69, 74};
-    constexpr double Held = 1.0;
-    for (std::size_t i = 0; i < Times.size(); ++i) {
-        const bool last = i + 1 == Times.size();
-        const double length = last ? Held : 0.09;
-        const double seconds = last ? Held + 0.45 : 0.3;
-        addAt(mix, trumpet(Lead[i], length, seconds), Times[i], 0.5);
-        addAt(mix, alphorn(Second[i], length, seconds, random), Times[i], 0.4);
-    }
-    addAt(mix, alphorn(50, Held, Held + 0.45, random), Times[3], 0.35);
+    constexpr Fanfare Call{.times = {0.0, 0.12, 0.24, 0.36},
+                           .lead = {69, 74, 78, 81},
+                           .second = {62, 66, 69, 74},
+                           .quick = 0.09,
+                           .quickSeconds = 0.3,
+                           .held = 1.0,
+                           .heldTail = 0.45,
+                           .leadGain = 0.5,
+                           .secondGain = 0.4};
+    playFanfare(
+        mix, Call,
+        [](double note, double length, double seconds, bool) { return trumpet(note, length, seconds); },
+        [&random](double note, double length, double seconds, bool) {
+            return alphorn(note, length, seconds, random);
+        });
+    const double chord = Call.times[3];
+    addAt(mix, alphorn(50, Call.held, Call.held + Call.heldTail, random), chord, 0.35);
 
     // Falling ice: a descending shower of chimes over the held chord.
     constexpr std::array<double, 7> Fall{98, 93, 90, 86, 81, 78, 74};
     for (std::size_t i = 0; i < Fall.size(); ++i) {
-        addAt(mix, iceChime(noteHz(Fall[i]), 0.7, random), Times[3] + 0.05 + 0.085 * i, 0.22);
+        addAt(mix, iceChime(noteHz(Fall[i]), 0.7, random), chord + 0.05 + 0.085 * i, 0.22);
     }
-    embers(mix, Times[3], 1.1, 30, 0.18, random);
-    Wave roar = filtered(whiteNoise(1.2, random), Biquad::bandPass(700, 0.6));
-    envelope(roar, Curve({{0.0, 0.0}, {0.3, 1.0}, {1.2, 0.0}}));
-    normalize(roar);
-    addAt(mix, roar, Times[3], 0.08);
+    embers(mix, chord, 1.1, 30, 0.18, random);
+    const Wave roar =
+        noiseBurst(1.2, Biquad::bandPass(700, 0.6), Curve({{0.0, 0.0}, {0.3, 1.0}, {1.2, 0.0}}), random);
+    addAt(mix, roar, chord, 0.08);
     return reverberate(mix, {.decay = 1.1, .size = 0.9, .damping = 0.45, .wet = 0.2, .tail = 0.4});
 }
 

@@ -1,11 +1,10 @@
 #include "games/orevein/sound/OreveinSounds.h"
 
+#include "tools/assets/sound/Gestures.h"
 #include "tools/assets/sound/Instruments.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace slotmachine::orevein {
 
@@ -17,28 +16,13 @@ using Exp = Curve::Kind;
 
 // A shower of coins spilling over `seconds` from `start`, thinning out as it goes.
 void coinShower(Wave& mix, double start, double seconds, int count, double gain, Random& random) {
-    std::vector<double> times(count);
-    for (double& t : times) {
-        t = start + seconds * std::pow(random.uniform(), 1.4);
-    }
-    std::sort(times.begin(), times.end());
-    for (const double t : times) {
+    for (const double t : scatterOnsets(count, start, seconds, 1.4, random)) {
         // One draw per statement: the order of a call's arguments is up to the compiler.
         const double hz = random.uniform(2300, 3700);
         const double ring = random.uniform(0.15, 0.3);
         const double hardness = random.uniform(0.5, 0.9);
         const double level = gain * (1.0 - 0.7 * (t - start) / seconds) * random.uniform(0.6, 1.0);
         addAt(mix, coin(hz, ring, hardness, random), t, level);
-    }
-}
-
-// Plucks the notes a few milliseconds apart, low to high, as a thumb rakes the strings.
-void strum(Wave& mix, std::initializer_list<double> notes, double at, double seconds, double gain,
-           Random& random) {
-    double t = at;
-    for (const double note : notes) {
-        addAt(mix, banjo(noteHz(note), seconds, random), t, gain);
-        t += 0.012;
     }
 }
 
@@ -50,14 +34,9 @@ Wave bluntBanjo(double note, double held, Random& random) {
 }
 
 // Hinge creak: the hinge sticks and slips in quick, uneven pulses that ring
-// through the lid's wood, faster in the middle of the swing.
+// through the lid's wood, faster in the middle of the swing. The wood swallows the
+// sharpest edge of each slip.
 Wave creak(double seconds, Random& random) {
-    Wave pulses = silence(seconds);
-    for (double t = 0.0; samplesFor(t) < static_cast<int>(pulses.size());) {
-        const double swing = std::sin(std::numbers::pi * t / seconds);
-        pulses[samplesFor(t)] = (0.6 + 0.4 * swing) * random.uniform(0.7, 1.0);
-        t += random.uniform(0.85, 1.15) / (45.0 + 70.0 * swing);
-    }
     const std::array<Mode, 5> lid{{
         {560, 1.0, 0.05},
         {930, 0.8, 0.04},
@@ -65,10 +44,15 @@ Wave creak(double seconds, Random& random) {
         {2270, 0.4, 0.03},
         {3150, 0.25, 0.02},
     }};
-    // The wood swallows the sharpest edge of each slip.
-    Wave wave = filtered(resonate(pulses, lid), Biquad::lowPass(4500));
-    normalize(wave);
-    return wave;
+    const StickSlip hinge{.level = 0.6,
+                          .swingLevel = 0.4,
+                          .leastLevel = 0.7,
+                          .rate = 45.0,
+                          .swingRate = 70.0,
+                          .shortest = 0.85,
+                          .longest = 1.15,
+                          .lowPassHz = 4500};
+    return stickSlip(seconds, hinge, lid, random);
 }
 
 // --- The sounds ----------------------------------------------------------------
@@ -96,14 +80,15 @@ Wave reelStop() {
 Wave coinBet() {
     Random random(0x0e02);
     Wave mix;
-    Random landing(0xc017);
-    addAt(mix, coin(2480, 0.3, 0.9, landing), 0.0, 1.0);
-    addAt(mix, woodKnock(700, 0.03, random), 0.0, 0.2); // the cabinet under the tray
-    addAt(mix, coin(3120, 0.22, 0.6, random), 0.018, 0.3);
-    Random bounce(0xc017);
-    addAt(mix, coin(2480, 0.18, 0.5, bounce), 0.062, 0.4);
-    Random settle(0xc017);
-    addAt(mix, coin(2480, 0.12, 0.3, settle), 0.098, 0.18);
+    constexpr std::array<CoinStrike, 3> Strikes{{
+        {0.0, 0.3, 0.9, 1.0},
+        {0.062, 0.18, 0.5, 0.4},
+        {0.098, 0.12, 0.3, 0.18},
+    }};
+    dropCoin(mix, 2480, 0xc017, Strikes, [&random](Wave& tray) {
+        addAt(tray, woodKnock(700, 0.03, random), 0.0, 0.2); // the cabinet under the tray
+        addAt(tray, coin(3120, 0.22, 0.6, random), 0.018, 0.3);
+    });
     return reverberate(mix, {.decay = 0.25, .size = 0.4, .damping = 0.35, .wet = 0.1, .tail = 0.08});
 }
 
@@ -112,10 +97,9 @@ Wave coinBet() {
 Wave bonusLost() {
     Random random(0x0e03);
     Wave mix;
-    Wave fizz = swept(whiteNoise(0.12, random), Curve({{0.0, 3000}, {0.11, 500}}, Exp::Exponential), 1.2,
-                      SweepMode::BandPass);
-    envelope(fizz, [](double t) { return strike(t, 0.004, 0.12); });
-    normalize(fizz);
+    const Wave fizz = sweptNoise(
+        0.12, Curve({{0.0, 3000}, {0.11, 500}}, Exp::Exponential), 1.2,
+        [](double t) { return strike(t, 0.004, 0.12); }, random);
     addAt(mix, fizz, 0.0, 0.25);
     addAt(mix, thump(120, 60, 0.15), 0.0, 0.3);
 
@@ -143,10 +127,7 @@ Wave bonusLost() {
 Wave countTick() {
     Random random(0x0e04);
     const std::array<Partial, 3> wheel{{{1.0, 1.0, 0.06}, {2.76, 0.18, 0.035}, {5.40, 0.04, 0.02}}};
-    Wave mix = struck(steady(noteHz(88)), wheel, 0.065, 0.0003);
-    normalize(mix);
-    addAt(mix, woodKnock(1100, 0.02, random), 0.0, 0.22);
-    return mix;
+    return counterTick(noteHz(88), wheel, woodKnock(1100, 0.02, random), 0.22);
 }
 
 // 4: an empty crate is opened. The latch clicks, the lid creaks up, falls back
@@ -171,9 +152,8 @@ Wave emptyBox() {
     normalize(crate);
     addAt(mix, crate, 0.26, 0.35);
 
-    Wave dust = filtered(whiteNoise(0.4, random), Biquad::lowPass(1500));
-    envelope(dust, Curve({{0.0, 0.0}, {0.05, 1.0}, {0.4, 0.0}}));
-    normalize(dust);
+    const Wave dust =
+        noiseBurst(0.4, Biquad::lowPass(1500), Curve({{0.0, 0.0}, {0.05, 1.0}, {0.4, 0.0}}), random);
     addAt(mix, dust, 0.28, 0.05);
 
     addAt(mix, bluntBanjo(62, 0.1, random), 0.42, 0.25);
@@ -272,28 +252,37 @@ Wave reelSlide(bool down) {
 Wave winFanfare() {
     Random random(0x0e0b);
     Wave mix;
-    constexpr std::array<double, 4> Times{0.0, 0.11, 0.22, 0.34};
-    constexpr std::array<double, 4> Lead{67, 72, 76, 79};
-    constexpr std::array<double, 4> Second{64, 67, 72, 76};
-    constexpr double Held = 0.95;
+    constexpr Fanfare Call{.times = {0.0, 0.11, 0.22, 0.34},
+                           .lead = {67, 72, 76, 79},
+                           .second = {64, 67, 72, 76},
+                           .quick = 0.085,
+                           .quickSeconds = 0.3,
+                           .held = 0.95,
+                           .heldTail = 0.5,
+                           .leadGain = 0.5,
+                           .secondGain = 0.35};
     const BrassStyle trumpet{.brightness = 0.9, .vibrato = 0.15};
     const BrassStyle horn{.brightness = 0.7, .vibrato = 0.1};
-    for (std::size_t i = 0; i < Times.size(); ++i) {
-        const bool last = i + 1 == Times.size();
-        const double length = last ? Held : 0.085;
-        const double seconds = last ? Held + 0.5 : 0.3;
-        addAt(mix, brass(noteHz(Lead[i]), length, seconds, trumpet), Times[i], 0.5);
-        addAt(mix, brass(noteHz(Second[i]), length, seconds, horn), Times[i], 0.35);
-    }
-    addAt(mix, brass(noteHz(60), Held, Held + 0.5, horn), Times[3], 0.25);
+    playFanfare(
+        mix, Call,
+        [&](double note, double length, double seconds, bool) {
+            return brass(noteHz(note), length, seconds, trumpet);
+        },
+        [&](double note, double length, double seconds, bool) {
+            return brass(noteHz(note), length, seconds, horn);
+        });
+    const double chord = Call.times[3];
+    const double held = Call.held;
+    const double rings = Call.held + Call.heldTail;
+    addAt(mix, brass(noteHz(60), held, rings, horn), chord, 0.25);
     const BrassStyle tuba{.brightness = 0.45, .vibrato = 0.05, .scoop = 0.3};
     addAt(mix, brass(noteHz(48), 0.09, 0.3, tuba), 0.0, 0.4);
     addAt(mix, brass(noteHz(43), 0.09, 0.3, tuba), 0.22, 0.35);
-    addAt(mix, brass(noteHz(48), Held, Held + 0.5, tuba), Times[3], 0.4);
+    addAt(mix, brass(noteHz(48), held, rings, tuba), chord, 0.4);
 
-    strum(mix, {60, 64, 67, 72}, Times[3], 1.0, 0.25, random);
-    addAt(mix, bell(noteHz(91), 1.2, random), Times[3], 0.3);
-    addAt(mix, bell(noteHz(96), 1.0, random), Times[3], 0.18);
+    strum(mix, {60, 64, 67, 72}, chord, 1.0, 0.25, random);
+    addAt(mix, bell(noteHz(91), 1.2, random), chord, 0.3);
+    addAt(mix, bell(noteHz(96), 1.0, random), chord, 0.18);
     coinShower(mix, 0.4, 1.05, 20, 0.3, random);
     return reverberate(mix, {.decay = 1.0, .size = 0.75, .damping = 0.4, .wet = 0.2, .tail = 0.5});
 }

@@ -1,9 +1,9 @@
 // How the simulator spends Pawlane's holds.
 #include "engine/core/GameContext.h"
 #include "engine/state/ReelStrips.h"
-#include "games/Catalog.h"
 #include "games/pawlane/PawlaneGame.h"
 #include "games/pawlane/PawlaneSymbols.h"
+#include "tools/sim/PlayableGame.h"
 
 #include <array>
 #include <utility>

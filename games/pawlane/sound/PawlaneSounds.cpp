@@ -1,11 +1,11 @@
 #include "games/pawlane/sound/PawlaneSounds.h"
 
+#include "tools/assets/sound/Gestures.h"
 #include "tools/assets/sound/Instruments.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace slotmachine::pawlane {
 
@@ -61,9 +61,7 @@ Wave fiddle(double note, double length, double seconds, Random& random, const Bo
     const Shape pitch = vibrato(bowing.slide > 0 ? Shape(into) : steady(hz), 5.8, bowing.vibrato, 0.18);
     const Shape loud = Adsr{bowing.attack, 0.25, 0.8, 0.08}.over(length);
     Wave wave = blown(pitch, loud, bowing.brightness, seconds);
-    Wave hiss = filtered(whiteNoise(seconds, random), Biquad::bandPass(hz * 3.0, 1.2));
-    envelope(hiss, loud);
-    normalize(hiss);
+    const Wave hiss = noiseBurst(seconds, Biquad::bandPass(hz * 3.0, 1.2), loud, random);
     addAt(wave, hiss, 0.0, 0.04 * *std::max_element(wave.begin(), wave.end()));
     Biquad::highPass(190).apply(wave);
     Biquad::peak(280, 1.5, 4.0).apply(wave);
@@ -96,34 +94,24 @@ Wave moo(double fromNote, double toNote, double seconds) {
     return mouth;
 }
 
-// Plucks the notes a few milliseconds apart, low to high, as a thumb rakes the strings.
-void strum(Wave& mix, std::initializer_list<double> notes, double at, double seconds, double gain,
-           Random& random) {
-    double t = at;
-    for (const double note : notes) {
-        addAt(mix, banjo(noteHz(note), seconds, random), t, gain);
-        t += 0.012;
-    }
-}
-
 // A barn door's hinge: iron grinding on iron in short, uneven slips that ring
 // through the planks, quicker in the middle of the swing.
 Wave hinge(double seconds, Random& random) {
-    Wave pulses = silence(seconds);
-    for (double t = 0.0; samplesFor(t) < static_cast<int>(pulses.size());) {
-        const double swing = std::sin(std::numbers::pi * t / seconds);
-        pulses[samplesFor(t)] = (0.5 + 0.5 * swing) * random.uniform(0.6, 1.0);
-        t += random.uniform(0.8, 1.2) / (60.0 + 90.0 * swing);
-    }
     const std::array<Mode, 4> planks{{
         {420, 1.0, 0.06},
         {780, 0.8, 0.05},
         {1350, 0.5, 0.04},
         {2400, 0.3, 0.03},
     }};
-    Wave wave = filtered(resonate(pulses, planks), Biquad::lowPass(5000));
-    normalize(wave);
-    return wave;
+    const StickSlip iron{.level = 0.5,
+                         .swingLevel = 0.5,
+                         .leastLevel = 0.6,
+                         .rate = 60.0,
+                         .swingRate = 90.0,
+                         .shortest = 0.8,
+                         .longest = 1.2,
+                         .lowPassHz = 5000};
+    return stickSlip(seconds, iron, planks, random);
 }
 
 // --- The sounds ----------------------------------------------------------------
@@ -143,19 +131,19 @@ Wave reelStop() {
 
 // 1: a coin is bet: it drops into a tin milk pail and rolls once round the bottom.
 Wave coinBet() {
-    Random random(0x9a02);
     Wave mix;
-    Random landing(0x7a11);
-    addAt(mix, coin(2900, 0.25, 0.85, landing), 0.0, 0.9);
-    const std::array<Partial, 4> pail{
-        {{1.0, 1.0, 0.25}, {1.83, 0.6, 0.2}, {2.71, 0.4, 0.14}, {3.9, 0.2, 0.1}}};
-    Wave tin = struck(steady(740), pail, 0.3, 0.0005);
-    normalize(tin);
-    addAt(mix, tin, 0.0, 0.35);
-    Random roll(0x7a11);
-    addAt(mix, coin(2900, 0.12, 0.4, roll), 0.07, 0.35);
-    Random rest(0x7a11);
-    addAt(mix, coin(2900, 0.08, 0.25, rest), 0.11, 0.15);
+    constexpr std::array<CoinStrike, 3> Strikes{{
+        {0.0, 0.25, 0.85, 0.9},
+        {0.07, 0.12, 0.4, 0.35},
+        {0.11, 0.08, 0.25, 0.15},
+    }};
+    dropCoin(mix, 2900, 0x7a11, Strikes, [](Wave& pail) {
+        const std::array<Partial, 4> tin{
+            {{1.0, 1.0, 0.25}, {1.83, 0.6, 0.2}, {2.71, 0.4, 0.14}, {3.9, 0.2, 0.1}}};
+        Wave ring = struck(steady(740), tin, 0.3, 0.0005);
+        normalize(ring);
+        addAt(pail, ring, 0.0, 0.35);
+    });
     return reverberate(mix, {.decay = 0.25, .size = 0.4, .damping = 0.4, .wet = 0.1, .tail = 0.08});
 }
 
@@ -174,10 +162,7 @@ Wave bonusReset() {
 Wave countTick() {
     Random random(0x9a04);
     const std::array<Partial, 3> trough{{{1.0, 1.0, 0.06}, {2.6, 0.2, 0.03}, {4.9, 0.05, 0.02}}};
-    Wave mix = struck(steady(noteHz(84)), trough, 0.065, 0.0003);
-    normalize(mix);
-    addAt(mix, woodKnock(1500, 0.02, random), 0.0, 0.3);
-    return mix;
+    return counterTick(noteHz(84), trough, woodKnock(1500, 0.02, random), 0.3);
 }
 
 // 4: an empty box: the barn door creaks open on nothing, bumps its stop, and the
@@ -296,26 +281,30 @@ Wave reelLift() {
 Wave winHoedown() {
     Random random(0x9a0b);
     Wave mix;
-    constexpr std::array<double, 4> Times{0.0, 0.12, 0.24, 0.38};
-    constexpr std::array<double, 4> Lead{69, 74, 78, 81};
-    constexpr std::array<double, 4> Double{66, 69, 74, 78};
-    constexpr double Held = 0.95;
-    for (std::size_t i = 0; i < Times.size(); ++i) {
-        const bool last = i + 1 == Times.size();
-        const double length = last ? Held : 0.09;
-        const double seconds = last ? Held + 0.3 : 0.2;
+    // The lead and its double stop are one bow on two strings.
+    constexpr Fanfare Saw{.times = {0.0, 0.12, 0.24, 0.38},
+                          .lead = {69, 74, 78, 81},
+                          .second = {66, 69, 74, 78},
+                          .quick = 0.09,
+                          .quickSeconds = 0.2,
+                          .held = 0.95,
+                          .heldTail = 0.3,
+                          .leadGain = 0.45,
+                          .secondGain = 0.28};
+    const FanfareVoice bowed = [&random](double note, double length, double seconds, bool last) {
         const Bowing bow{.vibrato = last ? 0.2 : 0.0, .slide = last ? 1.0 : 0.0, .attack = 0.015};
-        addAt(mix, fiddle(Lead[i], length, seconds, random, bow), Times[i], 0.45);
-        addAt(mix, fiddle(Double[i], length, seconds, random, bow), Times[i], 0.28);
+        return fiddle(note, length, seconds, random, bow);
+    };
+    playFanfare(mix, Saw, bowed, bowed);
+    for (const double at : Saw.times) {
+        addAt(mix, cowbell(noteHz(81), 0.25, random), at, 0.15);
     }
-    for (std::size_t i = 0; i < Times.size(); ++i) {
-        addAt(mix, cowbell(noteHz(81), 0.25, random), Times[i], 0.15);
-    }
+    const double chord = Saw.times[3];
     addAt(mix, banjo(noteHz(38), 0.3, random), 0.0, 0.35);
     addAt(mix, banjo(noteHz(45), 0.3, random), 0.24, 0.3);
-    strum(mix, {50, 57, 62, 66, 69, 74}, Times[3], 1.2, 0.28, random);
-    addAt(mix, thump(73, 60, 0.5), Times[3], 0.3);
-    addAt(mix, bell(noteHz(93), 1.0, random), Times[3], 0.25);
+    strum(mix, {50, 57, 62, 66, 69, 74}, chord, 1.2, 0.28, random);
+    addAt(mix, thump(73, 60, 0.5), chord, 0.3);
+    addAt(mix, bell(noteHz(93), 1.0, random), chord, 0.25);
     for (int i = 0; i < 8; ++i) {
         const double at = 0.55 + 0.1 * i + random.uniform(0.0, 0.04);
         const double from = random.uniform(2700, 3500);

@@ -1,6 +1,6 @@
+#include "games/orevein/sound/OreveinSounds.h"
 #include "tools/assets/sound/Mastering.h"
 #include "tools/assets/sound/SoundCommand.h"
-#include "tools/assets/sound/SoundSet.h"
 #include "tools/assets/sound/WavFile.h"
 
 #include <QDir>
@@ -27,9 +27,7 @@ const std::map<std::string, double> LengthLimits{
 class SoundOreveinTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        const GameSounds* set = findGameSounds("orevein");
-        ASSERT_NE(set, nullptr);
-        sounds_ = new std::vector<FinishedSound>(render(*set));
+        sounds_ = new std::vector<FinishedSound>(render(orevein::oreveinSounds()));
     }
     static void TearDownTestSuite() {
         delete sounds_;
@@ -52,7 +50,7 @@ double peakOf(const Wave& wave, std::size_t from, std::size_t to) {
 }
 
 int runSounds(const QStringList& args) {
-    return assets::runSoundsCommand(args);
+    return assets::runSoundsCommand(orevein::oreveinSounds(), args);
 }
 
 } // namespace
@@ -103,9 +101,7 @@ TEST_F(SoundOreveinTest, SoundsShareOneLoudness) {
 }
 
 TEST_F(SoundOreveinTest, RenderingIsRepeatable) {
-    const GameSounds* set = findGameSounds("orevein");
-    ASSERT_NE(set, nullptr);
-    const std::vector<FinishedSound> again = render(*set);
+    const std::vector<FinishedSound> again = render(orevein::oreveinSounds());
     ASSERT_EQ(again.size(), sounds().size());
     for (std::size_t i = 0; i < again.size(); ++i) {
         EXPECT_EQ(toPcm16(again[i].wave), toPcm16(sounds()[i].wave)) << "sound " << again[i].name;
@@ -117,7 +113,7 @@ TEST(SoundCommandTest, WritesEverySoundAsMono16BitWav) {
     ASSERT_TRUE(folder.isValid());
     // The prefix's folder does not exist yet: the command makes it.
     const QString prefix = folder.filePath(QStringLiteral("orevein/Orev"));
-    ASSERT_EQ(runSounds({QStringLiteral("orevein"), prefix}), 0);
+    ASSERT_EQ(runSounds({prefix}), 0);
 
     for (const auto& [name, limit] : LengthLimits) {
         SCOPED_TRACE("sound " + name);
@@ -137,7 +133,7 @@ TEST(SoundCommandTest, WritesEverySoundAsMono16BitWav) {
 
     // A second run writes the very same bytes.
     const QString again = folder.filePath(QStringLiteral("again/Orev"));
-    ASSERT_EQ(runSounds({QStringLiteral("orevein"), again}), 0);
+    ASSERT_EQ(runSounds({again}), 0);
     for (const auto& [name, limit] : LengthLimits) {
         QFile first(prefix + QString::fromStdString(name) + QStringLiteral(".wav"));
         QFile second(again + QString::fromStdString(name) + QStringLiteral(".wav"));
@@ -150,16 +146,14 @@ TEST(SoundCommandTest, RefusesBadArgumentsWithoutWriting) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString prefix = folder.filePath(QStringLiteral("Snd"));
-    EXPECT_NE(runSounds({QStringLiteral("nowhere"), prefix}), 0);
-    EXPECT_NE(runSounds({QStringLiteral("orevein")}), 0);
     EXPECT_NE(runSounds({}), 0);
-    EXPECT_NE(runSounds({QStringLiteral("orevein"), prefix, QStringLiteral("extra")}), 0);
-    EXPECT_NE(runSounds({QStringLiteral("orevein"), QString()}), 0);
+    EXPECT_NE(runSounds({prefix, QStringLiteral("extra")}), 0);
+    EXPECT_NE(runSounds({QString()}), 0);
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
 
     // A folder that cannot be made: a plain file stands where it should be.
     QFile blocker(folder.filePath(QStringLiteral("file")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_NE(runSounds({QStringLiteral("orevein"), folder.filePath(QStringLiteral("file/sub/Orev"))}), 0);
+    EXPECT_NE(runSounds({folder.filePath(QStringLiteral("file/sub/Orev"))}), 0);
 }

@@ -1,7 +1,6 @@
 #include "tools/assets/manual/Manual.h"
 
 #include "engine/core/ClampedMath.h"
-#include "games/Catalog.h"
 #include "tools/par/ParSheet.h"
 
 #include <QFile>
@@ -21,7 +20,7 @@ QString fromView(std::string_view text) {
 }
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "slots-assets manual: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "manual: %s\n", message.toLocal8Bit().constData());
     return 1;
 }
 
@@ -39,7 +38,8 @@ bool fillCommonSections(QString& page, const Game& game, QString& error) {
         {QStringLiteral("<h2>"), firstOpeningTag(page, QStringLiteral("h2"))},
         {QStringLiteral("<h3>"), firstOpeningTag(page, QStringLiteral("h3"))},
         {QStringLiteral("{{title}}"), title},
-        {QStringLiteral("{{title-unbroken}}"), QString(title).replace(QLatin1Char(' '), QStringLiteral("&nbsp;"))},
+        {QStringLiteral("{{title-unbroken}}"),
+         QString(title).replace(QLatin1Char(' '), QStringLiteral("&nbsp;"))},
         {QStringLiteral("{{program}}"), fromView(game.values().programName)},
     };
     const QRegularExpression marker(QString::fromLatin1(CommonSectionPattern));
@@ -115,19 +115,16 @@ QString onceIn(const QLocale& english, double probability) {
 
 } // namespace
 
-QString paybackHtml(std::string_view gameName) {
+QString paybackHtml(const PlayableGame& playable) {
     const QLocale english(QLocale::English);
-    const std::unique_ptr<Game> game = makeGame(gameName);
-    if (!game) {
-        return {};
-    }
+    const std::unique_ptr<Game> game = playable.make();
     std::vector<par::ParSheet> sheets;
     for (std::int32_t coins = 1; coins <= game->values().coinLimit; ++coins) {
-        sheets.push_back(par::computeParSheet({std::string(gameName), coins}));
+        sheets.push_back(par::computeParSheet(playable, {coins}));
     }
     // The game's own ways of spending its holds or nudges, each a column of its own.
     std::vector<std::vector<par::ParSheet>> played;
-    for (const SimStrategy& strategy : simStrategies(gameName)) {
+    for (const SimStrategy& strategy : simStrategies(playable)) {
         if (strategy.afterSpin == nullptr) {
             continue;
         }
@@ -135,7 +132,7 @@ QString paybackHtml(std::string_view gameName) {
         for (std::int32_t coins = 1; coins <= game->values().coinLimit; ++coins) {
             // An estimated figure comes from a million spins, about 3 s of the build.
             played.back().push_back(
-                par::computeParSheet({std::string(gameName), coins, std::string(strategy.name), 1'000'000}));
+                par::computeParSheet(playable, {coins, std::string(strategy.name), 1'000'000}));
         }
     }
     const QString stock = fromView(sheets.front().stockName);
@@ -272,36 +269,28 @@ std::optional<QString> fillManual(const QString& templateText, const Game& game,
     return filled;
 }
 
-int runManualCommand(const QStringList& args) {
-    if (args.size() != 3) {
-        return fail(QStringLiteral("usage: slots-assets manual GAME TEMPLATE.html OUT.html"));
+int runManualCommand(const PlayableGame& playable, const QStringList& args) {
+    if (args.size() != 2) {
+        return fail(QStringLiteral("usage: manual TEMPLATE.html OUT.html"));
     }
-    const std::unique_ptr<Game> game = makeGame(args[0].toStdString());
-    if (!game) {
-        QStringList names;
-        for (const std::string_view name : gameNames()) {
-            names.append(fromView(name));
-        }
-        return fail(
-            QStringLiteral("'%1' is not a game (games: %2)").arg(args[0], names.join(QStringLiteral(", "))));
-    }
-    QFile in(args[1]);
+    const std::unique_ptr<Game> game = playable.make();
+    QFile in(args[0]);
     if (!in.open(QIODevice::ReadOnly)) {
-        return fail(QStringLiteral("cannot read %1: %2").arg(args[1], in.errorString()));
+        return fail(QStringLiteral("cannot read %1: %2").arg(args[0], in.errorString()));
     }
     QString error;
     std::optional<QString> manual = fillManual(QString::fromUtf8(in.readAll()), *game, error);
     if (!manual) {
-        return fail(QStringLiteral("%1: %2").arg(args[1], error));
+        return fail(QStringLiteral("%1: %2").arg(args[0], error));
     }
     const QString payback = QString::fromLatin1(PaybackMarker);
     if (manual->contains(payback)) {
-        manual->replace(payback, paybackHtml(args[0].toStdString()));
+        manual->replace(payback, paybackHtml(playable));
     }
-    QSaveFile out(args[2]);
+    QSaveFile out(args[1]);
     const QByteArray bytes = manual->toUtf8();
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        return fail(QStringLiteral("cannot write %1: %2").arg(args[2], out.errorString()));
+        return fail(QStringLiteral("cannot write %1: %2").arg(args[1], out.errorString()));
     }
     return 0;
 }

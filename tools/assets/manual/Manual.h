@@ -1,11 +1,11 @@
 #pragma once
 
 #include "engine/core/Game.h"
+#include "tools/sim/PlayableGame.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
-#include <string_view>
 
 namespace slotmachine::manual {
 
@@ -26,17 +26,18 @@ inline constexpr char CommonSectionPattern[] = R"(<!-- common: ([a-z-]+) -->)";
 // column when every rule pays per line.
 QString paytableHtml(const Game& game);
 
-// The named game's payback in words and tables, from its PAR sheet (slots-par) at
-// every coin count: the return, how often a spin wins, how often the bonus game
-// comes, and the chance of every pay rule.
-QString paybackHtml(std::string_view gameName);
+// The game's payback in words and tables, from its PAR sheet (tools/par/) at every
+// coin count: the return, how often a spin wins, how often the bonus game comes,
+// and the chance of every pay rule.
+QString paybackHtml(const PlayableGame& game);
 
 // The template with every pay table marker replaced by the pay table and every
 // shared section marker by its section; nothing, and `error` set, when the
 // template has no pay table marker or names a shared section there is not.
 std::optional<QString> fillManual(const QString& templateText, const Game& game, QString& error);
 
-// slots-assets manual GAME TEMPLATE.html OUT.html; returns the process exit status.
-int runManualCommand(const QStringList& args);
+// <game>-docs manual TEMPLATE.html OUT.html: the template filled in for the game,
+// its Payback topic too; returns the process exit status.
+int runManualCommand(const PlayableGame& game, const QStringList& args);
 
 } // namespace slotmachine::manual

@@ -12,7 +12,7 @@ namespace slotmachine::assets {
 namespace {
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "slots-assets: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "slots-music: %s\n", message.toLocal8Bit().constData());
     return 1;
 }
 
@@ -20,7 +20,7 @@ int fail(const QString& message) {
 
 int runMusicCommand(const QStringList& args) {
     if (args.size() != 2) {
-        return fail(QStringLiteral("usage: slots-assets music SCORE OUT.mid"));
+        return fail(QStringLiteral("usage: slots-music SCORE OUT.mid"));
     }
     const QString& scorePath = args[0];
     const QString& outPath = args[1];

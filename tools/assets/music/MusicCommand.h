@@ -4,7 +4,7 @@
 
 namespace slotmachine::assets {
 
-// slots-assets music SCORE OUT.mid: composes the track written in SCORE into a
+// slots-music SCORE OUT.mid: composes the track written in SCORE into a
 // Standard MIDI File. Returns the process exit status.
 int runMusicCommand(const QStringList& args);
 

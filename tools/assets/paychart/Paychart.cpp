@@ -1,6 +1,5 @@
 #include "tools/assets/paychart/Paychart.h"
 
-#include "games/Catalog.h"
 #include "tools/assets/PictureRendering.h"
 #include "tools/assets/paychart/PaychartRows.h"
 
@@ -267,7 +266,7 @@ bool checkSheet(const SymbolSheet& sheet, const std::vector<int>& cells, QString
 }
 
 int fail(const QString& message) {
-    std::fprintf(stderr, "slots-assets paychart: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "paychart: %s\n", message.toLocal8Bit().constData());
     return 1;
 }
 
@@ -329,30 +328,21 @@ QImage drawPaychart(const Game& game, const QImage& sheetImage, const ChartExtra
     return chart;
 }
 
-int runPaychartCommand(const QStringList& args) {
-    if (args.size() != 3) {
-        return fail(QStringLiteral("usage: slots-assets paychart GAME SHEET OUT.bmp"));
+int runPaychartCommand(const Game& game, const ChartExtras* extras, const QStringList& args) {
+    if (args.size() != 2) {
+        return fail(QStringLiteral("usage: paychart SHEET OUT.bmp"));
     }
-    const std::unique_ptr<Game> game = makeGame(args[0].toStdString());
-    if (!game) {
-        QStringList names;
-        for (const std::string_view name : gameNames()) {
-            names.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-        }
-        return fail(
-            QStringLiteral("'%1' is not a game (games: %2)").arg(args[0], names.join(QStringLiteral(", "))));
-    }
-    const QImage sheet(args[1]);
+    const QImage sheet(args[0]);
     if (sheet.isNull()) {
-        return fail(QStringLiteral("cannot read %1 as a picture").arg(args[1]));
+        return fail(QStringLiteral("cannot read %1 as a picture").arg(args[0]));
     }
     QString error;
-    const QImage chart = drawPaychart(*game, sheet, chartExtras(args[0].toStdString()), error);
+    const QImage chart = drawPaychart(game, sheet, extras, error);
     if (chart.isNull()) {
-        return fail(QStringLiteral("%1 (game %2, sheet %3)").arg(error, args[0], args[1]));
+        return fail(QStringLiteral("%1 (sheet %2)").arg(error, args[0]));
     }
-    if (!assets::toPictureFormat(chart, assets::PictureFormat::Rgb24).save(args[2], "BMP")) {
-        return fail(QStringLiteral("cannot write %1").arg(args[2]));
+    if (!assets::toPictureFormat(chart, assets::PictureFormat::Rgb24).save(args[1], "BMP")) {
+        return fail(QStringLiteral("cannot write %1").arg(args[1]));
     }
     return 0;
 }

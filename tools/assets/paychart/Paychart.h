@@ -19,7 +19,8 @@ inline constexpr QSize ChartSize(632, 413);
 // chart needs or a rule names a symbol without one.
 QImage drawPaychart(const Game& game, const QImage& sheet, const ChartExtras* extras, QString& error);
 
-// slots-assets paychart GAME SHEET OUT.bmp; returns the process exit status.
-int runPaychartCommand(const QStringList& args);
+// <game>-docs paychart SHEET OUT.bmp: the game's chart with its extras (or none)
+// drawn from the sheet; returns the process exit status.
+int runPaychartCommand(const Game& game, const ChartExtras* extras, const QStringList& args);
 
 } // namespace slotmachine::paychart

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace slotmachine::sound {
 
@@ -126,6 +127,33 @@ Wave brass(double frequency, double length, double seconds, const BrassStyle& st
     normalize(wave);
     saturate(wave, 1.2);
     wave = filtered(std::move(wave), Biquad::lowPass(7000));
+    normalize(wave);
+    return wave;
+}
+
+Wave noiseBurst(double seconds, Biquad filter, const Shape& level, Random& random) {
+    Wave wave = filtered(whiteNoise(seconds, random), filter);
+    envelope(wave, level);
+    normalize(wave);
+    return wave;
+}
+
+Wave sweptNoise(double seconds, const Shape& centreHz, double q, const Shape& level, Random& random) {
+    Wave wave = swept(whiteNoise(seconds, random), centreHz, q, SweepMode::BandPass);
+    envelope(wave, level);
+    normalize(wave);
+    return wave;
+}
+
+Wave stickSlip(double seconds, const StickSlip& style, std::span<const Mode> body, Random& random) {
+    Wave pulses = silence(seconds);
+    for (double t = 0.0; samplesFor(t) < static_cast<int>(pulses.size());) {
+        const double swing = std::sin(std::numbers::pi * t / seconds);
+        pulses[samplesFor(t)] =
+            (style.level + style.swingLevel * swing) * random.uniform(style.leastLevel, 1.0);
+        t += random.uniform(style.shortest, style.longest) / (style.rate + style.swingRate * swing);
+    }
+    Wave wave = filtered(resonate(pulses, body), Biquad::lowPass(style.lowPassHz));
     normalize(wave);
     return wave;
 }

@@ -27,6 +27,29 @@ Wave thump(double fromHz, double toHz, double ring);
 // A snap of band-passed noise: latches, pawls, ratchet teeth.
 Wave click(double centreHz, double q, double ring, Random& random);
 
+// A burst of noise through `filter`, shaped by `level` over its `seconds`: breath in
+// a horn, bow hiss, dust, the roar of a fire.
+Wave noiseBurst(double seconds, Biquad filter, const Shape& level, Random& random);
+
+// Noise through a band that moves with `centreHz` (q the band's sharpness), shaped
+// by `level`: a fizzing fuse, falling ash, snow crust, a gust.
+Wave sweptNoise(double seconds, const Shape& centreHz, double q, const Shape& level, Random& random);
+
+// Something that sticks and slips as it swings (a hinge, a lid): uneven pulses,
+// quicker and stronger in the middle of the swing, ringing through the modes of
+// what they shake and darkened above `lowPassHz`.
+struct StickSlip {
+    double level;      // a pulse's level at the ends of the swing,
+    double swingLevel; // and what the middle of the swing adds to it;
+    double leastLevel; // each pulse is scaled by a draw from this to 1
+    double rate;       // pulses a second at the ends of the swing,
+    double swingRate;  // and what the middle adds;
+    double shortest;   // each gap is scaled by a draw between these two
+    double longest;
+    double lowPassHz;
+};
+Wave stickSlip(double seconds, const StickSlip& style, std::span<const Mode> body, Random& random);
+
 // A banjo-like pluck: a bright steel string over a drum head's body and twang.
 Wave banjo(double frequency, double seconds, Random& random);
 

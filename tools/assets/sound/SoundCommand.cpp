@@ -1,6 +1,5 @@
 #include "tools/assets/sound/SoundCommand.h"
 
-#include "tools/assets/sound/SoundSet.h"
 #include "tools/assets/sound/WavFile.h"
 
 #include <QDir>
@@ -12,43 +11,38 @@ namespace slotmachine::assets {
 
 namespace {
 
-int fail(const std::string& message) {
-    std::fprintf(stderr, "slots-assets sounds: %s\n", message.c_str());
+int fail(const std::string& game, const std::string& message) {
+    std::fprintf(stderr, "%s-sounds: %s\n", game.c_str(), message.c_str());
     return 1;
-}
-
-std::string knownGames() {
-    std::string names;
-    for (const sound::GameSounds& set : sound::gameSoundSets()) {
-        names += (names.empty() ? "" : ", ") + set.game;
-    }
-    return names;
 }
 
 } // namespace
 
-int runSoundsCommand(const QStringList& args) {
-    if (args.size() != 2 || args[1].isEmpty()) {
-        return fail(
-            "usage: slots-assets sounds GAME OUT-PREFIX (writes OUT-PREFIX<name>.wav for each sound)");
-    }
-    const std::string game = args[0].toStdString();
-    const sound::GameSounds* set = sound::findGameSounds(game);
-    if (set == nullptr) {
-        return fail("no sounds for the game '" + game + "' (games with sounds: " + knownGames() + ")");
+int runSoundsCommand(const sound::GameSounds& set, const QStringList& args) {
+    if (args.size() != 1 || args[0].isEmpty()) {
+        return fail(set.game,
+                    "usage: " + set.game + "-sounds OUT-PREFIX (writes OUT-PREFIX<name>.wav for each sound)");
     }
     // The prefix may name a folder that does not exist yet.
-    const QString folder = QFileInfo(args[1]).absolutePath();
+    const QString folder = QFileInfo(args[0]).absolutePath();
     if (!QDir().mkpath(folder)) {
-        return fail("cannot make the folder " + folder.toStdString());
+        return fail(set.game, "cannot make the folder " + folder.toStdString());
     }
-    for (const sound::FinishedSound& finished : sound::render(*set)) {
-        const std::string path = args[1].toStdString() + finished.name + ".wav";
+    for (const sound::FinishedSound& finished : sound::render(set)) {
+        const std::string path = args[0].toStdString() + finished.name + ".wav";
         if (const std::string error = sound::writeWav(path, finished.wave); !error.empty()) {
-            return fail("cannot write " + path + ": " + error);
+            return fail(set.game, "cannot write " + path + ": " + error);
         }
     }
     return 0;
+}
+
+int runSoundsProgram(int argc, char** argv, sound::GameSounds (*sounds)()) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        args.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return runSoundsCommand(sounds(), args);
 }
 
 } // namespace slotmachine::assets

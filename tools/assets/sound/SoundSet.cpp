@@ -4,15 +4,6 @@
 
 namespace slotmachine::sound {
 
-const GameSounds* findGameSounds(std::string_view game) {
-    for (const GameSounds& set : gameSoundSets()) {
-        if (set.game == game) {
-            return &set;
-        }
-    }
-    return nullptr;
-}
-
 Wave render(const SoundRecipe& recipe) {
     return finish(recipe.mix(), {.maxSeconds = recipe.maxSeconds, .trimDb = recipe.trimDb});
 }

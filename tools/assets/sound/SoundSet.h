@@ -1,13 +1,13 @@
 #pragma once
 
 // What a game's sounds are: a named recipe per file, each with its length limit.
-// The games' recipes live in games/<game>/sound/; the build lists them in the catalog.
+// The games' recipes live in games/<game>/sound/; the build makes each game a
+// program of its own that writes them (<game>-sounds, cmake/SlotsGame.cmake).
 
 #include "tools/assets/sound/Synth.h"
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace slotmachine::sound {
@@ -23,12 +23,6 @@ struct GameSounds {
     std::string game; // the game's short name, as on the command line
     std::vector<SoundRecipe> sounds;
 };
-
-// Every game's sounds, in the catalog's order (a table written at configure time).
-const std::vector<GameSounds>& gameSoundSets();
-
-// The named game's sounds, or null when it has none.
-const GameSounds* findGameSounds(std::string_view game);
 
 struct FinishedSound {
     std::string name;

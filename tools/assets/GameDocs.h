@@ -1,0 +1,22 @@
+#pragma once
+
+// The program that writes one game's pay chart and manual, <game>-docs. Its main is
+// written by slots_add_game (cmake/SlotsGame.cmake) with the game's own parts, so
+// that it links that game alone:
+//   <game>-docs paychart SHEET OUT.bmp
+//   <game>-docs manual TEMPLATE.html OUT.html
+
+#include "tools/assets/paychart/ChartExtras.h"
+#include "tools/sim/PlayableGame.h"
+
+namespace slotmachine::assets {
+
+struct GameDocs {
+    PlayableGame game; // its rules, and its strategies for the Payback topic
+    const paychart::ChartExtras& (*chartExtras)() = nullptr; // the pay chart's panel, if it has one
+};
+
+// The whole program; returns its exit status.
+int runGameDocsProgram(int argc, char** argv, const GameDocs& docs);
+
+} // namespace slotmachine::assets
