@@ -14,7 +14,7 @@
 #   [RULES <sources...>]             default: every .cpp in the game's folder but the entry
 #   [MAIN <source>]                  the program entry, default main.cpp
 #   [SHEET <svg>]                    default symbols.svg
-#   [MOTION_PICTURE <name>]          default Image2
+#   [MOTION_PICTURE <name>]          default ReelMotion
 #   [SOUNDS <name[:seconds]>...]     <Prefix><name>.wav each, and the longest it may last
 #                                    (default 2 seconds); their recipes are in sound/
 #   [MUSIC <scores...>]              default music/track0.score to music/track4.score,
@@ -152,7 +152,7 @@ function(slots_add_game name)
   endif()
   slots_parse_pictures(parsed_pictures ${name} ${art} ${ARG_PICTURES})
   if(NOT ARG_MOTION_PICTURE)
-    set(ARG_MOTION_PICTURE Image2)
+    set(ARG_MOTION_PICTURE ReelMotion)
   endif()
   if("${ARG_MOTION_BLUR}" STREQUAL "")
     set(ARG_MOTION_BLUR 10)

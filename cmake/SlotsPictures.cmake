@@ -55,12 +55,14 @@ endfunction()
 # The pictures every machine draws, NAME:SIZE, with the size the engine draws them at
 # (engine/display/MachinePictures.h, engine/bonus/BonusPictures.h): the machine, the
 # three buttons (upper half dimmed, lower half lit), the title strip and the coin sign
-# unlit, the bonus game's board, no-prize and prize pictures. BonusBMP (the bonus
+# unlit, the bonus game's board, no-prize and prize pictures. BonusMeter (the bonus
 # meter's 13 cells of 78x59, 78x767, or whatever a game without the meter draws with
-# it) and Dimmed (the size of the game's title glass place) are the game's to size.
+# it) and TitleGlassUnlit (the size of the game's title glass place) are the game's to
+# size.
 set(SLOTS_MACHINE_PICTURES
-  Image1:800x600 BonusBMP Bet1But:78x118 Bet5But:78x118 SpinBut:78x118 Dimmed
-  Dimmed2:429x45 Bet1bDimmed:84x85 Bonus1:640x480 Bonus2:640x480 Bonus3:640x480)
+  MachineBackground:800x600 BonusMeter BetOneButton:78x118 BetFiveButton:78x118
+  SpinButton:78x118 TitleGlassUnlit TitleStripUnlit:429x45 CoinSignUnlit:84x85
+  BonusBoard:640x480 BonusNoPrize:640x480 BonusPrize:640x480)
 
 # slots_parse_pictures(<out> <game> <art-folder> <Name> <svg> <WxH> [rgb|16|256|mono] ...)
 # Reads slots_add_game's PICTURES into the lists <out>_NAMES, <out>_SOURCES (absolute,

@@ -19,9 +19,9 @@ struct BonusPictureFile {
 };
 
 constexpr BonusPictureFile BonusPictureFiles[] = {
-    {0, &BonusPictures::Board, "Bonus1", "bonus1.bmp"},
-    {1, &BonusPictures::NoPrize, "Bonus2", "bonus2.bmp"},
-    {2, &BonusPictures::Prize, "Bonus3", "bonus3.bmp"},
+    {0, &BonusPictures::Board, "BonusBoard", "bonus1.bmp"},
+    {1, &BonusPictures::NoPrize, "BonusNoPrize", "bonus2.bmp"},
+    {2, &BonusPictures::Prize, "BonusPrize", "bonus3.bmp"},
 };
 
 // The prize text is drawn in colour onto the prize picture, whatever its file held.

@@ -23,7 +23,7 @@ struct BonusPictures {
 QImage bonusPictureAt(const BonusPictures& pictures, int index, QSize size);
 
 // The pictures compiled into the program under ":/pictures/<program name>/",
-// as Bonus1.png to Bonus3.png, with their vector sources Bonus1.svg to Bonus3.svg
+// as BonusBoard.png to BonusPrize.png, with their vector sources BonusBoard.svg to BonusPrize.svg
 // where the program has them.
 BonusPictures builtInBonusPictures(const QString& programName);
 

@@ -15,7 +15,7 @@ namespace slotmachine {
 // program under its name (":/pictures/<program name>/<name>.png"), and replaced by
 // a file of `replacementFile` beside the program when there is one (none when empty).
 struct GamePicture {
-    std::string_view name;            // e.g. "HoldBMP"
+    std::string_view name;            // e.g. "HoldLamp"
     std::string_view replacementFile; // e.g. "holdx.bmp"
 };
 

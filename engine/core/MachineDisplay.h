@@ -79,7 +79,7 @@ public:
 
     // --- Drawing for a game's own features ------------------------------------------
     // Pictures are named as the games know them: "BonusMeter", or one the game
-    // declares in its values ("HoldBMP", "Red", "Mask"). A name that is no picture
+    // declares in its values ("HoldLamp", "Red", "Mask"). A name that is no picture
     // draws nothing.
     //
     // The lit (lower) or unlit (upper) half of a picture, stretched into a place.

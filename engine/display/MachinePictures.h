@@ -39,7 +39,7 @@ struct MachinePictures {
     QImage SealMask;
     std::vector<NamedPicture> gamePictures; // the game's own, in their declared order
 
-    // Any of the pictures above by its name ("BonusMeter", "HoldBMP"); null for a
+    // Any of the pictures above by its name ("BonusMeter", "HoldLamp"); null for a
     // name that is none of them.
     const QImage* named(QStringView name) const;
 };

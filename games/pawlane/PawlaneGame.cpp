@@ -12,7 +12,7 @@ namespace slotmachine::pawlane {
 namespace {
 
 constexpr GamePicture Pictures[] = {
-    {"Red", ""}, {"Blue", ""}, {"Green", ""}, {"Mask", ""}, {"HoldBMP", "holdx.bmp"},
+    {"Red", ""}, {"Blue", ""}, {"Green", ""}, {"Mask", ""}, {"HoldLamp", "holdx.bmp"},
 };
 
 constexpr GameValues Values{

@@ -17,7 +17,7 @@ void PawlaneHolds::drawLamp(GameContext& machine, int reel, bool lit) const {
     if (held(reel)) {
         return;
     }
-    machine.display().DrawPictureHalf(QStringLiteral("HoldBMP"),
+    machine.display().DrawPictureHalf(QStringLiteral("HoldLamp"),
                                       HoldLampPlaces[static_cast<std::size_t>(reel)], lit);
 }
 
@@ -30,7 +30,7 @@ void PawlaneHolds::drawLamps(GameContext& machine, bool lit) const {
 void PawlaneHolds::drawHeldLamps(GameContext& machine) const {
     for (int reel = 0; reel < ReelCount; ++reel) {
         if (held(reel)) {
-            machine.display().DrawPictureHalf(QStringLiteral("HoldBMP"),
+            machine.display().DrawPictureHalf(QStringLiteral("HoldLamp"),
                                               HoldLampPlaces[static_cast<std::size_t>(reel)], true);
         }
     }

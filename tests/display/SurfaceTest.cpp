@@ -327,15 +327,15 @@ TEST_F(Surface, GameDrawingCallsDrawHalvesMasksBoxesAndCells) {
     QPainter(&mask).fillRect(0, 0, 50, 28, Qt::black);
     QImage clearBar = filled(100, 28, Qt::black); // a bar picture is black where the mask is white
     QPainter(&clearBar).fillRect(0, 0, 50, 28, QColor(0, 0, 255));
-    pictures.gamePictures = {{QStringLiteral("HoldBMP"), {}, lamp},
+    pictures.gamePictures = {{QStringLiteral("HoldLamp"), {}, lamp},
                              {QStringLiteral("Red"), {}, clearBar},
                              {QStringLiteral("Mask"), {}, mask.convertToFormat(QImage::Format_Mono)}};
     layOut(1600, pictures);
 
     const DesignRect lampPlace{260, 246, 332, 263};
-    surface->DrawPictureHalf(QStringLiteral("HoldBMP"), lampPlace, true);
+    surface->DrawPictureHalf(QStringLiteral("HoldLamp"), lampPlace, true);
     EXPECT_EQ(at(su(261), su(250)), litHalf());
-    surface->DrawPictureHalf(QStringLiteral("HoldBMP"), lampPlace, false);
+    surface->DrawPictureHalf(QStringLiteral("HoldLamp"), lampPlace, false);
     EXPECT_EQ(at(su(331), su(262)), dimmedHalf());
     EXPECT_EQ(at(su(332), su(262)), machineColour()); // the right edge is not drawn over
     surface->DrawPictureHalf(QStringLiteral("NoSuchPicture"), DesignRect{0, 0, 100, 100}, true);

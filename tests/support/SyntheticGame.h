@@ -16,7 +16,7 @@ namespace slotmachine::testing {
 // come from a rule a test sets).
 class SyntheticGame final : public Game {
 public:
-    static constexpr GamePicture Pictures[] = {{"HoldBMP", "holdx.bmp"}};
+    static constexpr GamePicture Pictures[] = {{"HoldLamp", "holdx.bmp"}};
     static constexpr GameValues Values{
         .title = "Synthetic Slots",
         .lockName = "SyntheticSlots",

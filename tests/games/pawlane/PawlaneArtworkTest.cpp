@@ -76,22 +76,22 @@ TEST(PawlaneArtwork, TheBarsAndTheirMaskLeaveTheReelsUntouched) {
 // Until a lamp or bar is drawn the machine picture shows it: unlit, and exactly where
 // its picture goes, so drawing it unlit changes nothing.
 TEST(PawlaneArtwork, TheMachinePictureShowsTheBarsAndHoldPlatesUnlit) {
-    const QImage machine = pawlanePicture("Image1");
+    const QImage machine = pawlanePicture("MachineBackground");
     ASSERT_EQ(machine.size(), QSize(800, 600));
     const std::pair<const char*, DesignRect> halves[] = {
         {"Red", RedBar},
         {"Blue", BlueBar},
         {"Green", GreenBar},
-        {"HoldBMP", pawlane::HoldLampPlaces[0]},
-        {"HoldBMP", pawlane::HoldLampPlaces[1]},
-        {"HoldBMP", pawlane::HoldLampPlaces[2]},
+        {"HoldLamp", pawlane::HoldLampPlaces[0]},
+        {"HoldLamp", pawlane::HoldLampPlaces[1]},
+        {"HoldLamp", pawlane::HoldLampPlaces[2]},
     };
     for (const auto& [name, place] : halves) {
         const QImage picture = pawlanePicture(name);
         ASSERT_EQ(picture.height() / 2, place.bottom - place.top) << name;
         for (int y = 0; y < picture.height() / 2; ++y) {
             for (int x = 0; x < picture.width(); ++x) {
-                if (QLatin1String(name) != QLatin1String("HoldBMP") && overAReel(place.left + x)) {
+                if (QLatin1String(name) != QLatin1String("HoldLamp") && overAReel(place.left + x)) {
                     continue;
                 }
                 const QRgb want = picture.pixel(x, y);

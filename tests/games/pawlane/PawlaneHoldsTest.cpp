@@ -57,7 +57,7 @@ TEST_F(PawlaneHoldsTest, ANewGameShowsSixHoldsInTheRepaint) {
     EXPECT_EQ(m.count("ShowBonusMeter"), 2);
     EXPECT_GT(m.indexOf("DrawLogo"), m.indexOf("DrawButton Spin lit"));
     EXPECT_EQ(m.count("DrawMaskedPictureHalf Red Mask 377 lit"), 0);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 unlit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 260 unlit"), 0);
 
     m.log.clear();
     m.state.Coins = 2;
@@ -79,7 +79,7 @@ TEST_F(PawlaneHoldsTest, LampsAreDeadBeforeTheFirstSpinAndAfterAWin) {
     m.game().evaluate(m.machine);
     m.game().spinSettled(m.machine);
     EXPECT_EQ(m.count("Start GameFeature2"), 0);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 unlit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 364 unlit"), 1);
     pressLamp(1);
     EXPECT_EQ(m.state.Stock, 6);
     EXPECT_FALSE(game().holds().held(1));
@@ -90,7 +90,7 @@ TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit)
     loseASpin();
     EXPECT_EQ(m.count("Start GameFeature2"), 1);
     m.game().timerTick(m.machine, HoldLampBlinking);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 468 lit"), 1);
 
     m.log.clear();
     pressLamp(1);
@@ -98,10 +98,10 @@ TEST_F(PawlaneHoldsTest, TheLastHoldStopsTheBlinkingAndLeavesTheOtherLampsUnlit)
     EXPECT_TRUE(game().holds().held(1));
     const EventLog expected = {
         "DrawMeter 0 330 red right",
-        "DrawPictureHalf HoldBMP 364 lit",
+        "DrawPictureHalf HoldLamp 364 lit",
         "Stop GameFeature2",
-        "DrawPictureHalf HoldBMP 260 unlit",
-        "DrawPictureHalf HoldBMP 468 unlit",
+        "DrawPictureHalf HoldLamp 260 unlit",
+        "DrawPictureHalf HoldLamp 468 unlit",
         "Stop GameFeature2", // the press's last step: the stock is empty
     };
     EXPECT_EQ(m.log, expected);
@@ -128,9 +128,9 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     // A full repaint (after the loan desk) keeps the held lamps lit.
     m.log.clear();
     m.machine.FullRepaint();
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 lit"), 1);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 1);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 lit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 260 lit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 468 lit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 364 lit"), 0);
 
     // Until that spin the two holds are set aside: stored with the stock, and given
     // back to it when the game is saved or left, with the lamps blinking again.
@@ -141,7 +141,7 @@ TEST_F(PawlaneHoldsTest, TwoHoldsASpinAndAPressOnAHeldLampIsIgnored) {
     EXPECT_EQ(m.game().stockSetAside(m.machine), 0);
     EXPECT_FALSE(game().holds().held(0));
     EXPECT_EQ(m.count("DrawMeter 5 330 red right"), 1);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 unlit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 260 unlit"), 1);
     EXPECT_EQ(m.count("Start GameFeature2"), 1);
 }
 
@@ -159,8 +159,8 @@ TEST_F(PawlaneHoldsTest, ANewGameGivesBackTheHoldsChosenInTheOldOne) {
     for (int reel = 0; reel < ReelCount; ++reel) {
         EXPECT_TRUE(m.game().reelSpins(m.machine, reel)) << reel;
     }
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 lit"), 0);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 468 lit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 260 lit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 468 lit"), 0);
 }
 
 TEST_F(PawlaneHoldsTest, HoldsThatArriveAfterALossCanBeSpentWithoutBlinking) {
@@ -207,8 +207,8 @@ TEST_F(PawlaneHoldsTest, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
     EXPECT_EQ(m.count("HoldReelPicture 1"), 0);
     EXPECT_GT(m.count("DrawReelAtRest 0"), 0);
     // The lamp of the held reel stayed lit; the others went out at the start.
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 364 unlit"), 0);
-    EXPECT_GE(m.count("DrawPictureHalf HoldBMP 260 unlit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 364 unlit"), 0);
+    EXPECT_GE(m.count("DrawPictureHalf HoldLamp 260 unlit"), 1);
     EXPECT_FALSE(game().holds().held(1));
     EXPECT_EQ(game().holds().used(), 0);
 }
@@ -231,5 +231,5 @@ TEST_F(PawlaneHoldsTest, PressesWhileTheReelsSpinAreRefused) {
     ASSERT_GT(pressed, 0);
     EXPECT_EQ(usedDuring, 0);
     EXPECT_EQ(holdsDuring, 6);
-    EXPECT_EQ(m.count("DrawPictureHalf HoldBMP 260 lit"), 0);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 260 lit"), 0);
 }
