@@ -1,7 +1,7 @@
 #include "tools/par/ParCommand.h"
 
 #include "games/Catalog.h"
-#include "tools/par/ParSheet.h"
+#include "tools/par/ParSheetText.h"
 #include "tools/sim/CommandLine.h"
 
 #include <chrono>

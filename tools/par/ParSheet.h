@@ -84,9 +84,4 @@ ParSheet computeParSheet(const PlayableGame& game, const ParRequest& request);
 ParSheet enumerateParSheet(Game& game, std::int32_t coins, const SimStrategy& strategy = {},
                            std::unique_ptr<Game> (*another)() = nullptr);
 
-// One JSON object; the keys shared with slots-sim have its names.
-std::string toJson(const ParSheet& sheet);
-// A table for people.
-std::string toTable(const ParSheet& sheet);
-
 } // namespace slotmachine::par
