@@ -2,15 +2,13 @@
 
 #include "engine/core/GameState.h"
 #include "engine/records/GameRecords.h"
+#include "engine/records/RecordValues.h"
 
 #include <QDate>
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <string_view>
-
-class QLocale;
 
 namespace slotmachine {
 
@@ -64,17 +62,5 @@ private:
 
 // The record file of a program: its base name + ".ini" in the user's settings folder.
 QString recordFilePath(const QString& programBaseName);
-
-// The separator of the locale's short date format; "/" when it has none, as a
-// format with month names and spaces has not.
-QString dateSeparatorOf(const QLocale& locale);
-
-// "mm/dd/yy" with the given separator.
-QString formatGameDate(QDate date, const QString& separator);
-
-// A stored integer: decimal with an optional minus sign; hexadecimal after "0x"
-// or "0X" (with at least one digit) or after "$". Nothing for text that is not
-// an integer or does not fit into 32 bits.
-std::optional<std::int32_t> parseRecordInteger(std::string_view text);
 
 } // namespace slotmachine

@@ -8,6 +8,7 @@
 #include "engine/shell/HelpWindow.h"
 #include "engine/shell/MachineMenu.h"
 #include "engine/shell/MachineView.h"
+#include "engine/shell/MachineWindowPlacement.h"
 #include "engine/shell/PublisherPage.h"
 
 #include <QApplication>
@@ -15,11 +16,8 @@
 #include <QDialog>
 #include <QDateTime>
 #include <QKeyEvent>
-#include <QMenuBar> // the menu's height
 #include <QScreen>
-#include <QStyle>
 #include <QTextBrowser> // HelpWindow hands out its browser
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -125,7 +123,7 @@ bool MachineWindow::startUp() {
         return false;
     }
     surface_ = std::make_unique<MachineSurface>(state_, game_, std::move(*pictures),
-                                                SurfaceScreen{layoutWidthOn(*screen), screen->logicalDotsPerInch()});
+                                                SurfaceScreen{machineLayoutWidthOn(*this, *screen), screen->logicalDotsPerInch()});
     audio_ = std::make_unique<MachineAudio>(state_, audioOutputs_, dialogs_, values_.ProgramDir, values_.SoundPrefix);
     audio_->effects().loadHeldSounds();
     bonusGame_ = std::make_unique<BoxBonusWindow>(builtInFolder, values_.ProgramDir);
@@ -147,7 +145,8 @@ bool MachineWindow::startUp() {
     start(MachineTimer::ButtonBlinking);
     start(MachineTimer::MusicTick);
     start(MachineTimer::CoinSignBlinking);
-    showCentred(*screen);
+    showMachineWindowCentred(*this, *screen, surface_->image().size());
+    view_->setFocus();
     // Once the program runs its event loop (so that a termination signal finds the
     // game kept): what the start-up read has to say (a damaged record file kept
     // aside, one that cannot be read), then a bonus game won in the last run and not
@@ -161,16 +160,6 @@ bool MachineWindow::startUp() {
         }
     });
     return true;
-}
-
-int MachineWindow::layoutWidthOn(const QScreen& screen) const {
-    // The largest 4:3 area below the title and the menu, in device pixels.
-    const QRect available = screen.availableGeometry();
-    const int chrome = menuBar()->sizeHint().height() + style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const qreal ratio = screen.devicePixelRatio();
-    const int width = layoutWidthFor(static_cast<int>((available.width() - 10) * ratio),
-                                     static_cast<int>((available.height() - 10 - chrome) * ratio));
-    return std::max(DesignWidth / 4, width);
 }
 
 void MachineWindow::createView() {
@@ -200,23 +189,6 @@ void MachineWindow::connectTimers() {
         connect(&timer(t), &QTimer::timeout, this,
                 [this, t] { forward([this, t] { game_.timerTick(*machine_, t); }); });
     }
-}
-
-void MachineWindow::showCentred(const QScreen& screen) {
-    // Ten pixels smaller than the screen's free area, and never smaller than the machine.
-    const QRect available = screen.availableGeometry();
-    const QSizeF machine = QSizeF(surface_->image().size()) / screen.devicePixelRatio();
-    resize(std::max(available.width() - 10, static_cast<int>(machine.width())),
-           std::max(available.height() - 10, static_cast<int>(machine.height()) + menuBar()->sizeHint().height()));
-    move(available.left() + (available.width() - frameGeometry().width()) / 2,
-         available.top() + (available.height() - frameGeometry().height()) / 2);
-    // Screens of low resolution get the whole screen.
-    if (screen.logicalDotsPerInch() < 100) {
-        showMaximized();
-    } else {
-        show();
-    }
-    view_->setFocus();
 }
 
 template <typename Command>

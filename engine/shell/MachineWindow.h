@@ -19,7 +19,6 @@
 #include <array>
 #include <memory>
 
-class QScreen;
 
 namespace slotmachine {
 
@@ -64,10 +63,8 @@ protected:
 private:
     MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
     bool startUp();
-    int layoutWidthOn(const QScreen& screen) const;
     void createView();
     void connectTimers();
-    void showCentred(const QScreen& screen);
     void pressAt(QPoint position);
     void keyPressed(int virtualKey);
     // The start timer's one tick: the music, the start sound, and Busy cleared.
