@@ -122,7 +122,7 @@ TEST(ManualTemplate, EachGamesManualHasEveryTopicAndItsPayTable) {
         }
         EXPECT_FALSE(manual->contains(QString::fromLatin1(PaytableMarker)));
         for (const PayRule& rule : game->paytable().rules()) {
-            EXPECT_TRUE(manual->contains(fromView(rule.description)));
+            EXPECT_TRUE(manual->contains(fromView(rule.description))) << rule.description;
         }
         EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Paychart.bmp\"")));
 
@@ -133,7 +133,9 @@ TEST(ManualTemplate, EachGamesManualHasEveryTopicAndItsPayTable) {
             names.insert(m.captured(1));
         }
         for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(*manual)) {
-            EXPECT_TRUE(names.contains(m.captured(1))) << m.captured(1).toStdString();
+            EXPECT_TRUE(names.contains(m.captured(1)))
+                << "href=\"#" << m.captured(1).toStdString() << "\" leads to no <a name=\""
+                << m.captured(1).toStdString() << "\"> in the template or its shared sections";
         }
     }
 }
