@@ -13,6 +13,9 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace paychart_test {
+
 using namespace slotmachine;
 using namespace slotmachine::paychart;
 
@@ -211,3 +214,5 @@ TEST(PaychartCommand, WritesTheChartOrSaysWhyNot) {
                   {QStringLiteral("orevein"), sheet, dir.filePath(QStringLiteral("no/such/Paychart.bmp"))}),
               1);
 }
+
+} // namespace paychart_test

@@ -10,6 +10,9 @@
 #include <numeric>
 #include <sndfile.h>
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace sound_synthesis_test {
+
 using namespace slotmachine::sound;
 
 namespace {
@@ -166,3 +169,5 @@ TEST(SoundSynthesisTest, WavFilesReadBackAsWritten) {
 
     EXPECT_NE(writeWav(folder.filePath(QStringLiteral("no/such/folder/x.wav")).toStdString(), wave), "");
 }
+
+} // namespace sound_synthesis_test

@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace par_sheet_test {
+
 using namespace slotmachine;
 using namespace slotmachine::par;
 
@@ -133,3 +136,5 @@ TEST(ParSheetInManual, PaybackTopicShowsTheSheetsFigures) {
 }
 
 } // namespace
+
+} // namespace par_sheet_test
