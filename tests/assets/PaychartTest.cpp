@@ -18,6 +18,9 @@ namespace slotmachine::orevein {
 const paychart::ChartExtras& oreveinChartExtras();
 } // namespace slotmachine::orevein
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace paychart_test {
+
 using namespace slotmachine;
 using namespace slotmachine::paychart;
 
@@ -216,3 +219,5 @@ TEST(PaychartCommand, WritesTheChartOrSaysWhyNot) {
     EXPECT_EQ(runPaychartCommand(game, extras, {sheet, dir.filePath(QStringLiteral("no/such/Paychart.bmp"))}),
               1);
 }
+
+} // namespace paychart_test

@@ -11,6 +11,9 @@
 #include <numeric>
 #include <sndfile.h>
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace sound_synthesis_test {
+
 using namespace slotmachine::sound;
 
 namespace {
@@ -199,3 +202,5 @@ TEST(SoundSynthesisTest, WavFilesReadBackAsWritten) {
 
     EXPECT_NE(writeWav(folder.filePath(QStringLiteral("no/such/folder/x.wav")).toStdString(), wave), "");
 }
+
+} // namespace sound_synthesis_test

@@ -12,6 +12,9 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace par_sheet_test {
+
 using namespace slotmachine;
 using namespace slotmachine::par;
 
@@ -135,3 +138,5 @@ TEST(ParSheetInManual, PaybackTopicShowsTheSheetsFigures) {
 }
 
 } // namespace
+
+} // namespace par_sheet_test

@@ -17,6 +17,9 @@ using namespace slotmachine;
 using namespace slotmachine::emberpeak;
 using slotmachine::testing::TestMachine;
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace emberpeak_tables_test {
+
 namespace {
 
 // The paytable from the top: the symbols reels 0, 1 and 2 must show (9 is the
@@ -104,3 +107,5 @@ TEST(EmberpeakTables, EachPaytableRowTakesItsLinesAndPaysAsItSays) {
         }
     }
 }
+
+} // namespace emberpeak_tables_test

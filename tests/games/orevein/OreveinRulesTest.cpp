@@ -11,6 +11,9 @@
 #include <utility>
 #include <vector>
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace orevein_rules_test {
+
 using namespace slotmachine;
 using namespace slotmachine::orevein;
 using slotmachine::testing::TestMachine;
@@ -250,3 +253,5 @@ TEST(OreveinRulesTest, MarkedSymbolsPayAsTheirCode) {
         EXPECT_EQ(m->state.Credits, credits + 20) << c.p0 << "," << c.p1 << "," << c.p2;
     }
 }
+
+} // namespace orevein_rules_test

@@ -14,6 +14,9 @@
 using namespace slotmachine;
 using namespace slotmachine::orevein;
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace orevein_tables_test {
+
 namespace {
 
 int nuggets(int c0, int c1, int c2) {
@@ -81,3 +84,5 @@ TEST(OreveinTables, EachPaytableRowTakesItsLinesAndPaysPerCoin) {
         }
     }
 }
+
+} // namespace orevein_tables_test

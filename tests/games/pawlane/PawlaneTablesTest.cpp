@@ -13,6 +13,9 @@
 #include <string_view>
 #include <vector>
 
+// A namespace of its own: the unity build compiles this file together with others.
+namespace pawlane_tables_test {
+
 using namespace slotmachine;
 using namespace slotmachine::pawlane;
 using slotmachine::testing::TestMachine;
@@ -140,3 +143,5 @@ TEST(PawlaneTables, EveryStopIsDrawnAndActsAsItsMarkSays) {
         }
     }
 }
+
+} // namespace pawlane_tables_test
