@@ -2,6 +2,7 @@
 // Promises checked: no crash or sanitizer report; a refusal says why; a log that
 // reads holds at most 100 plays, prints as a table, and reads back from its own text
 // as the same log.
+#include "engine/records/RecallTable.h"
 #include "engine/records/RecallText.h"
 #include "fuzz/FuzzFolder.h"
 

@@ -33,9 +33,9 @@ RecallReading<PlayRecord> playFromJson(const QString& line);
 QString recallLogToText(const RecallLog& log);
 RecallReading<RecallLog> recallLogFromText(const QString& text);
 
-// The log as a table, oldest first, with a heading line: number, time (UTC), kind,
-// spin, coins, stops, win, credits before and after, and a note of the features,
-// the stock, the bonus game and the loan.
-QString recallTable(const RecallLog& log);
+// The names a play's kind and a reel move's cause go by in the text: "spin",
+// "nudge", "loan", "payback"; "up", "down", "held", "nudge".
+QString kindName(PlayKind kind);
+QString moverName(ReelMover by);
 
 } // namespace slotmachine

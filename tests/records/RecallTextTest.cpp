@@ -1,5 +1,6 @@
 // The recall log as text: plays as JSON lines and back, the refusal of damaged
 // lines, and the table for the terminal.
+#include "engine/records/RecallTable.h"
 #include "engine/records/RecallText.h"
 
 #include <QJsonArray>

@@ -1,0 +1,16 @@
+#pragma once
+
+// The recall log as a plain table for the terminal (`--history`).
+
+#include "engine/core/RecallLog.h"
+
+#include <QString>
+
+namespace slotmachine {
+
+// The log as a table, oldest first, with a heading line: number, time (UTC), kind,
+// spin, coins, stops, win, credits before and after, and a note of the features,
+// the stock, the bonus game and the loan.
+QString recallTable(const RecallLog& log);
+
+} // namespace slotmachine
