@@ -22,6 +22,7 @@ std::int32_t BoxBonusRound::open(int position) {
     }
     opened_ = true;
     const std::int32_t value = machine_.state().BoxValues[static_cast<std::size_t>(position - 1)];
+    machine_.noteBoxOpened(position - 1, value);
     if (value <= 0) {
         machine_.playSound(EmptyBoxSound, false);
     } else {

@@ -3,8 +3,10 @@
 #include "engine/core/GameValues.h"
 #include "engine/core/MachineTimers.h"
 #include "engine/core/Paytable.h"
+#include "engine/core/PlayRecord.h"
 
 #include <cstdint>
+#include <vector>
 
 class QPainter;
 
@@ -70,6 +72,11 @@ public:
     virtual void evaluate(GameContext& machine);
     // After the evaluation, before the bet becomes the last bet and Busy is cleared.
     virtual void spinSettled(GameContext& machine);
+    // For the recall log, once a play has settled: each line `coins` open, in the
+    // order they open, with the symbol codes on it and what it paid. By default the
+    // one payline across the middle row, which paid `lineWin`.
+    virtual std::vector<LineResult> paidLines(const GameContext& machine, std::int32_t coins,
+                                              std::int32_t lineWin) const;
 
     // --- Bonus ---------------------------------------------------------------
     // Bonus points from the payline for the engine's evaluation: negative clears the

@@ -63,6 +63,9 @@ public:
     // a credit prize is then pending in SpinWin. False when no box was opened, or
     // when the program is closing and it was not shown: BonusDue then keeps it.
     virtual bool runBonusGame() = 0;
+    // The bonus game has opened box `box` (0 to BoxCount - 1), which held `held`:
+    // noted for the recall log.
+    virtual void noteBoxOpened(int box, std::int32_t held) = 0;
 
     // --- Reel moves -------------------------------------------------------------------
     // A feature's move of a reel by one cell: down brings the position above the

@@ -3,15 +3,19 @@
 #include "engine/core/GameState.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace slotmachine {
 
-// What a settled play was: a spin, a nudge between spins, or a loan or payback at
-// the loan desk.
-enum class PlayKind { Spin, Nudge, Loan, Payback };
+// What a settled play was: a spin, a nudge between spins, a loan or payback at the
+// loan desk, or a bonus game kept due from an earlier run and played on its own.
+enum class PlayKind { Spin, Nudge, Loan, Payback, Bonus };
+
+// The most reel moves a play keeps: every stop of every reel, once.
+inline constexpr std::size_t PlayMostMoves = 90;
 
 // What moved a reel from where it stood before the play: the Up or Down feature,
 // a hold that kept it while the others spun, or a nudge.

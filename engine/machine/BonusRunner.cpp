@@ -68,9 +68,13 @@ void BonusRunner::playDueBonus() {
     // The prize of a holds or nudges box grows with the coins of the winning spin;
     // coins bet on the machine meanwhile stay bet.
     const std::int32_t due = std::clamp(s.BonusDue, std::int32_t{1}, machine_.game().values().coinLimit);
+    run_.recorder.begin(machine_, PlayKind::Bonus);
     const std::int32_t coinsBet = std::exchange(s.Coins, due);
     const bool opened = runBonusGame();
     s.Coins = coinsBet;
+    if (!opened) {
+        run_.recorder.cancel();
+    }
     if (opened) {
         if (s.BonusPts >= FullBonusPoints) {
             s.BonusPts = 0;
@@ -81,6 +85,7 @@ void BonusRunner::playDueBonus() {
         if (s.SpinWin > 0) {
             machine_.countUp();
         }
+        run_.recorder.finish(machine_, 0, run_.outcome.bonusPrize);
     }
     s.Busy = false;
 }

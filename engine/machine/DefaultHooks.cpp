@@ -1,5 +1,5 @@
 // The defaults of the game hooks that are the engine's own logic: the strip code
-// on the payline, the credit prize of a box, the red payline.
+// on the payline and the line it pays, the credit prize of a box, the red payline.
 #include "engine/bonus/BoxAward.h"
 #include "engine/core/Game.h"
 #include "engine/core/GameContext.h"
@@ -10,6 +10,16 @@ namespace slotmachine {
 
 int Game::paylineSymbol(const GameContext& machine, int reel, int position) const {
     return codeAt(machine.state(), reel, position);
+}
+
+std::vector<LineResult> Game::paidLines(const GameContext& machine, std::int32_t, std::int32_t lineWin) const {
+    LineResult line;
+    line.row = 1;
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        line.symbols[static_cast<std::size_t>(reel)] = paylineSymbol(machine, reel, paylinePosition(machine.state(), reel));
+    }
+    line.pay = lineWin;
+    return {line};
 }
 
 void Game::awardBox(BoxAward& award) {

@@ -19,7 +19,9 @@ bool MachineCommands::runFeature(const std::function<void()>& feature) {
         return false;
     }
     run_.outcome = SpinOutcome{};
+    run_.recorder.begin(machine_, PlayKind::Nudge);
     feature();
+    run_.recorder.finish(machine_, run_.outcome.lineWin, run_.outcome.bonusPrize);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/core/GameState.h"
 #include "engine/core/ReelGeometry.h"
+#include "engine/machine/PlayRecorder.h"
 
 #include <array>
 #include <cstdint>
@@ -21,13 +22,14 @@ struct SpinOutcome {
 
 // How one machine runs, shared by its parts: the reels' geometry, the simulator's
 // controls (frames shown, stops handed in), whether the window is closing, and
-// what the last spin paid.
+// what the last spin paid, and the recall log's recorder.
 struct MachineRun {
     ReelGeometry geometry;
     bool animated = true;
     bool shuttingDown = false;
     std::optional<std::array<std::int32_t, ReelCount>> forcedStops;
     SpinOutcome outcome;
+    PlayRecorder recorder;
 };
 
 } // namespace slotmachine

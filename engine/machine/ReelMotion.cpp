@@ -49,6 +49,7 @@ void ReelMotion::spinReels() {
         const auto r = static_cast<std::size_t>(reel);
         spinning[r] = machine_.game().reelSpins(machine_, reel);
         if (!spinning[r]) {
+            run_.recorder.noteMove(reel, s.ReelStop[r], s.ReelStop[r], ReelMover::Held);
             continue;
         }
         if (run_.forcedStops) {
@@ -129,13 +130,21 @@ void ReelMotion::slideReelDown(int reel) {
     std::int32_t& stop = machine_.state().ReelStop[static_cast<std::size_t>(reel)];
     const int moved = previousPosition(stop);
     slideReelPicture(reel, moved, true);
+    noteMove(reel, stop, moved, ReelMover::Down);
     stop = moved;
 }
 
 void ReelMotion::slideReelUp(int reel) {
     std::int32_t& stop = machine_.state().ReelStop[static_cast<std::size_t>(reel)];
     slideReelPicture(reel, stop, false);
+    noteMove(reel, stop, nextPosition(stop), ReelMover::Up);
     stop = nextPosition(stop);
+}
+
+void ReelMotion::noteMove(int reel, std::int32_t from, std::int32_t to, ReelMover feature) {
+    // A move outside a spin is the player's nudge.
+    const bool nudge = run_.recorder.openKind() == PlayKind::Nudge;
+    run_.recorder.noteMove(reel, from, to, nudge ? ReelMover::Nudge : feature);
 }
 
 void ReelMotion::moveReelDown(int reel) {

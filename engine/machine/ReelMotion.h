@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/GameState.h"
+#include "engine/core/PlayRecord.h"
 
 #include <array>
 #include <cstdint>
@@ -33,6 +34,8 @@ private:
     void showAnimation(const std::array<bool, ReelCount>& spinning);
     // Slides the reel's picture one cell, from the cells of `first` on.
     void slideReelPicture(int reel, int first, bool down);
+    // Notes a feature's move of a reel for the recall log.
+    void noteMove(int reel, std::int32_t from, std::int32_t to, ReelMover feature);
 
     GameContext& machine_;
     Clock& clock_;

@@ -32,6 +32,7 @@ bool SlotMachine::newGame() {
     // does not carry over into the new game's first spin.
     game().returnStockSetAside(*this);
     resetGameTotals(state(), game().values());
+    recallLog().clear();
     FullRepaint();
     return true;
 }

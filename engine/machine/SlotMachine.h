@@ -73,6 +73,7 @@ public:
     void noteLineWin(std::int32_t win) override { run_.outcome.lineWin = win; }
     void playBoxBonus() override { bonus_.playBoxBonus(); }
     bool runBonusGame() override { return bonus_.runBonusGame(); }
+    void noteBoxOpened(int box, std::int32_t held) override { run_.recorder.noteBox(box, held); }
     void moveReelDown(int reel) override { reels_.moveReelDown(reel); }
     void moveReelUp(int reel) override { reels_.moveReelUp(reel); }
     void slideReelDown(int reel) override { reels_.slideReelDown(reel); }
@@ -140,6 +141,19 @@ public:
     };
 
     const SpinOutcome& lastSpin() const { return run_.outcome; }
+
+    // --- The recall log ----------------------------------------------------------------
+    // Whether settled plays are written into the recall log; off until switched on.
+    void setRecalling(bool on) { run_.recorder.setOn(on); }
+    // The running game's last plays, oldest first. Open Game and Save Game carry it
+    // with the game; newGame empties it.
+    RecallLog& recallLog() { return run_.recorder.log(); }
+    const RecallLog& recallLog() const { return run_.recorder.log(); }
+    // Writes a loan or payback made at the loan desk into the recall log: `amount`
+    // borrowed or paid back, `creditsBefore` the credits the game kept before it.
+    void recordLoanDesk(PlayKind kind, std::int32_t amount, std::int32_t creditsBefore) {
+        run_.recorder.recordLoanDesk(*this, kind, amount, creditsBefore);
+    }
 
 private:
     MachineParts parts_;

@@ -51,6 +51,7 @@ void MachineCommands::runSpinCommand() {
         machine_.dialogs().information(QStringLiteral("No bet was placed!"));
         return;
     }
+    run_.recorder.begin(machine_, PlayKind::Spin);
 
     machine_.timers().stop(MachineTimer::ButtonBlinking);
     machine_.timers().stop(MachineTimer::WinLamps);
@@ -78,6 +79,7 @@ void MachineCommands::runSpinCommand() {
     // The Coins meter keeps showing this bet until the next one is placed.
     s.LastCoins = s.Coins;
     s.Coins = 0;
+    run_.recorder.finish(machine_, run_.outcome.lineWin, run_.outcome.bonusPrize);
     s.Busy = false;
     machine_.display().DrawButton(MachineButton::BetOne, true);
     machine_.display().DrawButton(MachineButton::BetFive, true);

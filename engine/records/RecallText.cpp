@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <cmath>
 #include <limits>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -15,12 +16,13 @@ namespace slotmachine {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> KindNames{"spin", "nudge", "loan", "payback"};
+constexpr std::array<std::string_view, 5> KindNames{"spin", "nudge", "loan", "payback", "bonus"};
 constexpr std::array<std::string_view, 4> MoverNames{"up", "down", "held", "nudge"};
 constexpr std::int32_t Most = std::numeric_limits<std::int32_t>::max();
 
-template <std::size_t N> QString nameOf(const std::array<std::string_view, N>& names, auto value) {
-    return QString::fromLatin1(names[static_cast<std::size_t>(value)]);
+QString nameOf(std::span<const std::string_view> names, auto value) {
+    const std::string_view name = names[static_cast<std::size_t>(value)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QString isoTime(std::int64_t seconds) {
@@ -93,17 +95,16 @@ public:
         return found.toObject();
     }
 
-    template <std::size_t N>
-    int oneOf(const QString& key, const std::array<std::string_view, N>& names) const {
+    int oneOf(const QString& key, std::span<const std::string_view> names) const {
         const QString text = value(key).toString();
-        for (std::size_t index = 0; index < N; ++index) {
+        for (std::size_t index = 0; index < names.size(); ++index) {
             if (text == QLatin1String(names[index].data(), static_cast<qsizetype>(names[index].size()))) {
                 return static_cast<int>(index);
             }
         }
         QStringList allowed;
         for (const auto& allowedName : names) {
-            allowed << QString::fromLatin1(allowedName);
+            allowed << QString::fromLatin1(allowedName.data(), static_cast<qsizetype>(allowedName.size()));
         }
         throw Damage{
             QStringLiteral("%1 is not one of %2").arg(name(key), allowed.join(QStringLiteral(", ")))};

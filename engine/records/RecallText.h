@@ -15,7 +15,7 @@ namespace slotmachine {
 
 // Bounds of a readable play beyond those of the game's own tables.
 inline constexpr std::int32_t RecallMostCoins = 100; // no game takes a larger bet
-inline constexpr std::size_t RecallMostMoves = 90;   // every stop of every reel, once
+inline constexpr std::size_t RecallMostMoves = PlayMostMoves;
 
 // What reading text gave: the value, or why there is none.
 template <typename T> struct RecallReading {
@@ -34,7 +34,7 @@ QString recallLogToText(const RecallLog& log);
 RecallReading<RecallLog> recallLogFromText(const QString& text);
 
 // The names a play's kind and a reel move's cause go by in the text: "spin",
-// "nudge", "loan", "payback"; "up", "down", "held", "nudge".
+// "nudge", "loan", "payback", "bonus"; "up", "down", "held", "nudge".
 QString kindName(PlayKind kind);
 QString moverName(ReelMover by);
 

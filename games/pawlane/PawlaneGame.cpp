@@ -2,6 +2,7 @@
 
 #include "engine/core/GameContext.h"
 #include "engine/core/MachineDisplay.h"
+#include "engine/state/ReelStrips.h"
 #include "games/pawlane/PawlaneBonus.h"
 #include "games/pawlane/PawlaneEvaluation.h"
 #include "games/pawlane/PawlaneSymbols.h"
@@ -95,6 +96,25 @@ void PawlaneGame::buttonsDimmed(GameContext& machine) {
 
 void PawlaneGame::evaluate(GameContext& machine) {
     evaluateSpin(machine, paytable_, holds_, bars_);
+}
+
+std::vector<LineResult> PawlaneGame::paidLines(const GameContext& machine, std::int32_t coins, std::int32_t) const {
+    const GameState& s = machine.state();
+    const ReelReading reading = readReels(s, paytable_, coins);
+    std::vector<LineResult> lines;
+    for (int line = 0; line < LineCount; ++line) {
+        if (!lineActive(line, coins)) {
+            continue;
+        }
+        LineResult result;
+        result.row = Paylines[static_cast<std::size_t>(line)].row;
+        for (int reel = 0; reel < ReelCount; ++reel) {
+            result.symbols[static_cast<std::size_t>(reel)] = symbolAt(reel, rowPosition(s, reel, result.row));
+        }
+        result.pay = reading.linePay[static_cast<std::size_t>(line)];
+        lines.push_back(result);
+    }
+    return lines;
 }
 
 void PawlaneGame::spinSettled(GameContext&) {

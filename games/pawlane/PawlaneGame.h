@@ -34,6 +34,8 @@ public:
     void buttonsDimmed(GameContext& machine) override;
     void evaluate(GameContext& machine) override;
     void spinSettled(GameContext& machine) override;
+    std::vector<LineResult> paidLines(const GameContext& machine, std::int32_t coins,
+                                      std::int32_t lineWin) const override;
     void awardBox(BoxAward& award) override;
 
     void drawPayline(QPainter& painter, const ReelGeometry& geometry) const override;
