@@ -75,7 +75,14 @@ void PlayRecorder::finish(const GameContext& machine, std::int32_t lineWin, std:
     const std::int64_t earned = std::int64_t{s.Stock} - play.stockBefore + play.stockUsed;
     play.stockEarned = static_cast<std::int32_t>(std::clamp<std::int64_t>(earned, 0, INT32_MAX));
     play.creditsAfter = keptCredits(s);
-    log_.add(std::move(play));
+    add(std::move(play));
+}
+
+void PlayRecorder::add(PlayRecord play) {
+    log_.add(play);
+    if (listener_) {
+        listener_(play);
+    }
 }
 
 void PlayRecorder::recordLoanDesk(const GameContext& machine, PlayKind kind, std::int32_t amount,
@@ -94,7 +101,7 @@ void PlayRecorder::recordLoanDesk(const GameContext& machine, PlayKind kind, std
     play.creditsBefore = creditsBefore;
     play.creditsAfter = keptCredits(s);
     play.loan = amount;
-    log_.add(std::move(play));
+    add(std::move(play));
 }
 
 } // namespace slotmachine

@@ -4,7 +4,9 @@
 #include "engine/core/RecallLog.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace slotmachine {
 
@@ -18,6 +20,9 @@ class PlayRecorder {
 public:
     void setOn(bool on) { on_ = on; }
     bool on() const { return on_; }
+
+    // Called with each play once it is in the log.
+    void setListener(std::function<void(const PlayRecord&)> listener) { listener_ = std::move(listener); }
 
     RecallLog& log() { return log_; }
     const RecallLog& log() const { return log_; }
@@ -42,9 +47,12 @@ public:
     void recordLoanDesk(const GameContext& machine, PlayKind kind, std::int32_t amount, std::int32_t creditsBefore);
 
 private:
+    void add(PlayRecord play);
+
     bool on_ = false;
     RecallLog log_;
     std::optional<PlayRecord> play_;
+    std::function<void(const PlayRecord&)> listener_;
     std::int32_t stockSetAsideBefore_ = 0;
 };
 

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace slotmachine {
 
@@ -153,6 +154,11 @@ public:
     // borrowed or paid back, `creditsBefore` the credits the game kept before it.
     void recordLoanDesk(PlayKind kind, std::int32_t amount, std::int32_t creditsBefore) {
         run_.recorder.recordLoanDesk(*this, kind, amount, creditsBefore);
+    }
+    // Called with each play as it is written into the recall log (this session's
+    // figures are kept from them).
+    void setPlayListener(std::function<void(const PlayRecord&)> listener) {
+        run_.recorder.setListener(std::move(listener));
     }
 
 private:

@@ -157,10 +157,19 @@ void MachineMenu::openLoanDesk() {
     if (!canReplaceGame()) {
         return;
     }
+    const GameState& state = parts_->machine.state();
+    const std::int32_t creditsBefore = addClamped(state.Credits, state.Coins);
+    const std::int32_t borrowedBefore = state.Borrowed;
     {
         LoanDeskWindow window(parts_->machine.state(), parts_->surface.pictures(), parts_->surface.geometry().layoutWidth,
                         parts_->dialogs, parts_->help, parentWindow());
         window.exec();
+    }
+    // A loan raises what is owed, a payback lowers it.
+    if (state.Borrowed > borrowedBefore) {
+        parts_->machine.recordLoanDesk(PlayKind::Loan, state.Borrowed - borrowedBefore, creditsBefore);
+    } else if (state.Borrowed < borrowedBefore) {
+        parts_->machine.recordLoanDesk(PlayKind::Payback, borrowedBefore - state.Borrowed, creditsBefore);
     }
     parts_->machine.FullRepaint();
     parts_->keeper.store();

@@ -130,6 +130,7 @@ bool MachineWindow::startUp() {
     machine_ = std::make_unique<SlotMachine>(
         MachineParts{state_, game_, random_, clock_, *audio_, dialogs_, *surface_, *this, *bonusGame_});
     machine_->setGeometry(surface_->geometry());
+    machine_->setRecalling(true);
     keeper_ = std::make_unique<GameKeeper>(*machine_, records_, dialogs_, [] { QCoreApplication::quit(); });
     menu_->setParts(MenuParts{*machine_, records_, dialogs_, *help_, values_, *surface_, *audio_, *keeper_});
     lamps_ = std::make_unique<BlinkingLamps>(*machine_);
