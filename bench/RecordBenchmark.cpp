@@ -8,18 +8,42 @@ using namespace slotmachine;
 
 namespace {
 
-// A record file with all eight slots filled, as a player's file grows to be.
+// A full recall log: 100 spins of three lines, each with a held reel.
+RecallLog fullLog() {
+    RecallLog log;
+    for (std::int32_t spin = 1; spin <= static_cast<std::int32_t>(RecallLog::Capacity); ++spin) {
+        PlayRecord play;
+        play.time = 1'800'000'000 + spin;
+        play.spin = spin;
+        play.coins = 3;
+        play.lines = {1, 0, 2};
+        play.stops = {spin % 30 + 1, 7, 19};
+        play.moves = {ReelMove{1, 7, 7, ReelMover::Held}};
+        for (const int row : play.lines) {
+            play.paylines.push_back(LineResult{row, {1, 2, 3}, 0});
+        }
+        play.creditsBefore = 1000 - spin;
+        play.creditsAfter = 999 - spin;
+        log.add(play);
+    }
+    return log;
+}
+
+// A record file with all eight slots filled, each with a full recall log, as a
+// player's file grows to be.
 struct FullRecordFile {
     QTemporaryDir dir;
     RecordFile file{dir.filePath(QStringLiteral("orevein-slots.ini")), false, QStringLiteral("/")};
     GameState game;
+    RecallLog log = fullLog();
     FullRecordFile() {
         game.Credits = 123456;
         game.Spins = 4321;
         game.TotalBets = 20000;
         for (int slot = 0; slot < GameSlotCount; ++slot) {
-            file.writeGame(slot, game, QStringLiteral("Saved game %1").arg(slot + 1));
+            file.writeGame(slot, game, log, QStringLiteral("Saved game %1").arg(slot + 1));
         }
+        file.storeCurrentGame(game, log);
     }
 };
 
@@ -28,7 +52,7 @@ void BM_StoreRunningGame(benchmark::State& state) {
     FullRecordFile records;
     for (auto _ : state) {
         records.game.Spins += 1;
-        records.file.storeCurrentGame(records.game);
+        records.file.storeCurrentGame(records.game, records.log);
     }
 }
 BENCHMARK(BM_StoreRunningGame)->Unit(benchmark::kMicrosecond);
@@ -36,8 +60,9 @@ BENCHMARK(BM_StoreRunningGame)->Unit(benchmark::kMicrosecond);
 void BM_ReadSavedGame(benchmark::State& state) {
     FullRecordFile records;
     GameState game;
+    RecallLog log;
     for (auto _ : state) {
-        records.file.readGame(4, game);
+        records.file.readGame(4, game, log);
         benchmark::DoNotOptimize(game.Credits);
     }
 }

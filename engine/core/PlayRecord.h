@@ -32,7 +32,8 @@ struct ReelMove {
 };
 
 // One open payline as the play left it: the row it reads (0 top), the symbol code
-// on each reel there (a strip digit) and what it paid.
+// on each reel there (a strip digit, or NoSymbol where a reel shows a clear cell)
+// and what it paid.
 struct LineResult {
     int row = 1;
     std::array<int, ReelCount> symbols{};

@@ -1,5 +1,7 @@
 #include "engine/records/RecallText.h"
 
+#include "engine/core/Paytable.h"
+
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -196,7 +198,7 @@ PlayRecord readPlay(const QJsonObject& object) {
             line.exactly(QStringLiteral("symbols"), ReelCount, QStringLiteral("symbols"));
         for (qsizetype reel = 0; reel < ReelCount; ++reel) {
             result.symbols[static_cast<std::size_t>(reel)] = static_cast<int>(Fields::wholeNumber(
-                symbols[reel], entryName(line.name(QStringLiteral("symbols")), reel), 0, 9));
+                symbols[reel], entryName(line.name(QStringLiteral("symbols")), reel), 0, NoSymbol));
         }
         result.pay = count(line, QStringLiteral("pay"));
         play.paylines.push_back(result);

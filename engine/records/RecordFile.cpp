@@ -11,6 +11,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <cctype>
+#include <map>
 #include <string>
 #include <utility>
 
@@ -21,6 +23,19 @@ QString sectionName(int index) {
         return QStringLiteral("CurrentGame");
     }
     return QStringLiteral("GameNo%1").arg(index + 1);
+}
+
+QString recallSectionName(int index) {
+    return sectionName(index) + QLatin1String(recordkeys::RecallSectionSuffix);
+}
+
+void GameRecords::readGame(int index, GameState& state) {
+    RecallLog dropped;
+    readGame(index, state, dropped);
+}
+
+void GameRecords::writeGame(int index, const GameState& state, const QString& name) {
+    writeGame(index, state, RecallLog{}, name);
 }
 
 namespace {
@@ -78,10 +93,81 @@ std::optional<QString> keepDamagedFile(const QString& path, const QByteArray& da
         .arg(QDir::toNativeSeparators(path), *scan.problem, QDir::toNativeSeparators(aside));
 }
 
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The section of the scan named `name` (without regard to case), or null.
+ScannedSection* findSection(ScannedFile& file, const QString& name) {
+    const std::string wanted = lowered(name.toStdString());
+    for (ScannedSection& section : file.sections) {
+        if (lowered(section.name) == wanted) {
+            return &section;
+        }
+    }
+    return nullptr;
+}
+
+// The recall log that a recall section's keys hold: "Play1" to "PlayN", read in
+// number order. Keys of other names are left to whatever wrote them.
+RecallReading<RecallLog> recallFromKeys(const std::vector<std::pair<std::string, std::string>>& keys) {
+    const std::string prefix = lowered(recordkeys::RecallPlayKey);
+    std::map<std::size_t, const std::string*> plays;
+    for (const auto& [key, value] : keys) {
+        const std::string name = lowered(key);
+        const std::string digits = name.substr(std::min(prefix.size(), name.size()));
+        if (!name.starts_with(prefix) || digits.empty() || digits.size() > 3 || digits[0] == '0' ||
+            !std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c) != 0; })) {
+            continue;
+        }
+        const std::size_t number = std::stoul(digits);
+        if (number > RecallLog::Capacity) {
+            return {std::nullopt, QStringLiteral("it holds more than %1 plays").arg(RecallLog::Capacity)};
+        }
+        if (!plays.emplace(number, &value).second) {
+            return {std::nullopt, QStringLiteral("%1 is there twice").arg(QString::fromStdString(key))};
+        }
+    }
+    RecallLog log;
+    std::size_t expected = 1;
+    for (const auto& [number, value] : plays) {
+        const QString key = QLatin1String(recordkeys::RecallPlayKey) + QString::number(number);
+        if (number != expected) {
+            return {std::nullopt, QStringLiteral("%1%2 is missing").arg(QLatin1String(recordkeys::RecallPlayKey)).arg(expected)};
+        }
+        RecallReading<PlayRecord> play = playFromJson(QString::fromUtf8(*value));
+        if (!play.value) {
+            return {std::nullopt, key + QStringLiteral(": ") + play.error};
+        }
+        log.add(std::move(*play.value));
+        ++expected;
+    }
+    return {std::move(log), {}};
+}
+
+// Reads the recall section `name` of a scanned file; a damaged one marks the
+// section as not whole, so that it is kept aside with the rest of the damage.
+std::optional<RecallLog> checkRecallSection(ScannedFile& file, const QString& name) {
+    ScannedSection* section = findSection(file, name);
+    if (section == nullptr) {
+        return RecallLog{};
+    }
+    RecallReading<RecallLog> read = recallFromKeys(section->keys);
+    if (!read.value) {
+        file.fail(section, QStringLiteral("[%1] %2").arg(name, read.error));
+    }
+    return std::move(read.value);
+}
+
 // Loads the record file into `ini`; a missing file is an empty one. A file the
 // reader cannot take whole is moved aside and replaced by what could be read,
-// with a notice for the player; if that fails the file is unreadable.
-LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString>& notice) {
+// with a notice for the player; if that fails the file is unreadable. With
+// `recallSection`, that section's recall log is read into `recall` (and a damaged
+// one is damage like any other).
+LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString>& notice,
+                    const QString& recallSection = {}, std::optional<RecallLog>* recall = nullptr) {
     const auto unreadable = [](const QString& why) { return LoadResult{FileState::Unreadable, why}; };
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -103,6 +189,9 @@ LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString
     }
     ScannedFile scan = scanRecordText(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     compareWithReader(scan, ini);
+    if (recall != nullptr) {
+        *recall = checkRecallSection(scan, recallSection);
+    }
     if (!scan.problem) {
         return {FileState::Read, {}};
     }
@@ -168,10 +257,13 @@ void RecordFile::noteLoad(const LoadOutcome& outcome) {
     }
 }
 
-void RecordFile::readGame(int index, GameState& state) {
+void RecordFile::readGame(int index, GameState& state, RecallLog& log) {
     CSimpleIniA ini;
     std::optional<QString> notice;
-    const LoadResult loaded = loadInto(ini, path_, notice); // an unreadable file reads as an empty one
+    std::optional<RecallLog> recall;
+    // An unreadable file reads as an empty one.
+    const LoadResult loaded = loadInto(ini, path_, notice, recallSectionName(index), &recall);
+    log = std::move(recall).value_or(RecallLog{});
     noteLoad({notice, loaded.state == FileState::Unreadable ? std::optional(loaded.whyUnreadable) : std::nullopt});
     const std::string section = sectionName(index).toStdString();
     const SectionReader read(ini, section);
@@ -191,7 +283,7 @@ void RecordFile::readGame(int index, GameState& state) {
     }
 }
 
-void RecordFile::writeGame(int index, const GameState& state, const QString& name) {
+void RecordFile::writeGame(int index, const GameState& state, const RecallLog& log, const QString& name) {
     const auto failure = [this] {
         return RecordWriteError(QStringLiteral("Unable to write to %1").arg(path_).toStdString());
     };
@@ -227,11 +319,38 @@ void RecordFile::writeGame(int index, const GameState& state, const QString& nam
     } else {
         ini.Delete(section.c_str(), recordkeys::BonusDue);
     }
+    // The log is written whole each time, beside the game it belongs to; a game
+    // without plays has no log section.
+    const std::string recall = recallSectionName(index).toStdString();
+    ini.Delete(recall.c_str(), nullptr);
+    std::size_t number = 0;
+    for (const PlayRecord& play : log) {
+        const std::string key = recordkeys::RecallPlayKey + std::to_string(++number);
+        ini.SetValue(recall.c_str(), key.c_str(), playToJson(play).toStdString().c_str());
+    }
 
     std::string text;
     if (ini.Save(text) < 0 || !replaceFile(path_, text)) {
         throw failure();
     }
+}
+
+RecallReading<RecallLog> readRecallLog(const QString& path, int index) {
+    QFile file(path);
+    if (!file.exists()) {
+        return {RecallLog{}, {}};
+    }
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return {std::nullopt, QStringLiteral("%1 cannot be read").arg(QDir::toNativeSeparators(path))};
+    }
+    const QByteArray data = file.readAll();
+    ScannedFile scan = scanRecordText(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
+    const QString name = recallSectionName(index);
+    if (std::optional<RecallLog> log = checkRecallSection(scan, name)) {
+        return {std::move(log), {}};
+    }
+    return {std::nullopt, QStringLiteral("The recall log in %1 is damaged (%2).")
+                              .arg(QDir::toNativeSeparators(path), *scan.problem)};
 }
 
 QString recordFilePath(const QString& programBaseName) {

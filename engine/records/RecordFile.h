@@ -2,6 +2,7 @@
 
 #include "engine/core/GameState.h"
 #include "engine/records/GameRecords.h"
+#include "engine/records/RecallText.h"
 #include "engine/records/RecordValues.h"
 
 #include <QDate>
@@ -35,8 +36,10 @@ public:
     // the key reads 0.
     void setStockOfAFreshGame(std::int32_t value) { stockOfAFreshGame_ = value; }
 
-    void readGame(int index, GameState& state) override;
-    void writeGame(int index, const GameState& state, const QString& name) override;
+    using GameRecords::readGame;
+    using GameRecords::writeGame;
+    void readGame(int index, GameState& state, RecallLog& log) override;
+    void writeGame(int index, const GameState& state, const RecallLog& log, const QString& name) override;
     QString gameName() const override { return gameName_; }
     QString gameDate() const override { return gameDate_; }
 
@@ -62,5 +65,10 @@ private:
 
 // The record file of a program: its base name + ".ini" in the user's settings folder.
 QString recordFilePath(const QString& programBaseName);
+
+// The recall log of the game in section `index` of the record file at `path`, read
+// without changing the file (a damaged log is reported, not kept aside), for a
+// reader beside the running game. A missing file or section is an empty log.
+RecallReading<RecallLog> readRecallLog(const QString& path, int index);
 
 } // namespace slotmachine

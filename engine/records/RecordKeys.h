@@ -21,4 +21,10 @@ inline constexpr const char* BonusDue = "BonusDue";
 inline constexpr const char* EveryStoreWrites[] = {GameName, GameDate,  Credits,  Borrowed,
                                                    Spins,    TotalBets, BonusWon, BonusPts};
 
+// A game's recall log lives in a section of its own beside the game's: the game's
+// section name and this suffix ("CurrentGame.Recall"), with one key per play, oldest
+// first, "Play1" to "Play100", each a play as one line of JSON.
+inline constexpr const char* RecallSectionSuffix = ".Recall";
+inline constexpr const char* RecallPlayKey = "Play";
+
 } // namespace slotmachine::recordkeys

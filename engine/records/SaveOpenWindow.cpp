@@ -3,6 +3,7 @@
 #include "engine/core/Dialogs.h"
 #include "engine/core/GameState.h"
 #include "engine/core/HelpViewer.h"
+#include "engine/core/RecallLog.h"
 #include "engine/display/WindowPlacement.h"
 #include "engine/records/GameRecords.h"
 
@@ -50,9 +51,9 @@ QLabel* label(QWidget* parent, const QRect& place, Qt::Alignment alignment) {
 
 } // namespace
 
-SaveOpenWindow::SaveOpenWindow(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help,
+SaveOpenWindow::SaveOpenWindow(GameState& state, RecallLog& log, GameRecords& records, Dialogs& dialogs, HelpViewer& help,
                      const QString& gameTitle, bool saveMode, QWidget* parent)
-    : QDialog(parent), state_(state), records_(records), dialogs_(dialogs), help_(help), saveMode_(saveMode) {
+    : QDialog(parent), state_(state), log_(log), records_(records), dialogs_(dialogs), help_(help), saveMode_(saveMode) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont font = QApplication::font();
     font.setPointSize(8);
@@ -131,7 +132,7 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
 
 void SaveOpenWindow::listSlots() {
     try {
-        records_.storeCurrentGame(state_);
+        records_.storeCurrentGame(state_, log_);
     } catch (const RecordWriteError& e) {
         // Listing would overwrite the live game with nothing stored to bring it back.
         dialogs_.error(QString::fromStdString(e.what()));
@@ -160,12 +161,12 @@ void SaveOpenWindow::slotChosen(int slot) {
             const QString proposed = panels_[static_cast<std::size_t>(slot - 1)].name->text();
             if (const std::optional<QString> name =
                     dialogs_.textInput(QStringLiteral("Name for this saved game?"), QString(), proposed)) {
-                records_.readGame(CurrentGameIndex, state_);
-                records_.writeGame(slot - 1, state_, *name);
+                records_.readGame(CurrentGameIndex, state_, log_);
+                records_.writeGame(slot - 1, state_, log_, *name);
             }
         } else {
-            records_.readGame(slot - 1, state_);
-            records_.storeCurrentGame(state_);
+            records_.readGame(slot - 1, state_, log_);
+            records_.storeCurrentGame(state_, log_);
         }
     } catch (const RecordWriteError& e) {
         dialogs_.error(QString::fromStdString(e.what()));
@@ -183,7 +184,7 @@ void SaveOpenWindow::restoreRunningGame() {
         return;
     }
     closed_ = true;
-    records_.loadCurrentGame(state_);
+    records_.loadCurrentGame(state_, log_);
 }
 
 void SaveOpenWindow::keyPressEvent(QKeyEvent* event) {

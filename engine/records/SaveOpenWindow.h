@@ -13,6 +13,7 @@ namespace slotmachine {
 class Dialogs;
 class GameRecords;
 class HelpViewer;
+class RecallLog;
 struct GameState;
 
 // The save and open window: the eight game slots with their names, dates, credits
@@ -22,7 +23,9 @@ struct GameState;
 // copies it over the running game's record, so the close brings in the opened game.
 class SaveOpenWindow final : public QDialog {
 public:
-    SaveOpenWindow(GameState& state, GameRecords& records, Dialogs& dialogs, HelpViewer& help, const QString& gameTitle,
+    // `log` is the running game's recall log, carried with it into a slot and
+    // replaced by the opened game's.
+    SaveOpenWindow(GameState& state, RecallLog& log, GameRecords& records, Dialogs& dialogs, HelpViewer& help, const QString& gameTitle,
               bool saveMode, QWidget* parent = nullptr);
 
     // False when the running game could not be written first: the window then
@@ -56,6 +59,7 @@ private:
     void restoreRunningGame();
 
     GameState& state_;
+    RecallLog& log_;
     GameRecords& records_;
     Dialogs& dialogs_;
     HelpViewer& help_;

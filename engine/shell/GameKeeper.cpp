@@ -34,7 +34,7 @@ void GameKeeper::store() {
         return; // stored for the last time already
     }
     try {
-        records_.storeCurrentGame(gameToStore());
+        records_.storeCurrentGame(gameToStore(), machine_.recallLog());
         failureShown_ = false;
     } catch (const RecordWriteError& e) {
         // Said once, not after every spin, until a write succeeds again; not at all

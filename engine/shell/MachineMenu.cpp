@@ -132,7 +132,7 @@ void MachineMenu::showSaveOpen(bool saveMode) {
     const std::int32_t coins = std::exchange(state.Coins, 0);
     state.Credits = addClamped(state.Credits, coins);
     {
-        SaveOpenWindow window(state, parts_->records, parts_->dialogs, parts_->help, parts_->values.GameTitle, saveMode,
+        SaveOpenWindow window(state, parts_->machine.recallLog(), parts_->records, parts_->dialogs, parts_->help, parts_->values.GameTitle, saveMode,
                          parentWindow());
         if (window.listed() && !parts_->keeper.closing()) {
             window.exec();

@@ -138,7 +138,7 @@ bool MachineWindow::startUp() {
     connectTimers();
 
     machine_->powerOn();
-    records_.loadCurrentGame(state_);
+    records_.loadCurrentGame(state_, machine_->recallLog());
     machine_->FullRepaint();
     game_.windowCreated(*machine_);
 

@@ -198,8 +198,8 @@ namespace {
 class LoggingRecords final : public GameRecords {
 public:
     explicit LoggingRecords(EventLog& log) : log_(log) {}
-    void readGame(int, GameState&) override { log_.push_back("ReadGame"); }
-    void writeGame(int, const GameState&, const QString&) override { log_.push_back("WriteGame"); }
+    void readGame(int, GameState&, RecallLog&) override { log_.push_back("ReadGame"); }
+    void writeGame(int, const GameState&, const RecallLog&, const QString&) override { log_.push_back("WriteGame"); }
     QString gameName() const override { return {}; }
     QString gameDate() const override { return {}; }
 

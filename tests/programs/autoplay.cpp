@@ -69,7 +69,34 @@ int play(int argc, char** argv) {
     return QApplication::exec();
 }
 
-// The file must hold exactly one whole running game that has not lost any spins.
+// The running game's recall log must agree with its meters: each play starts with
+// the credits the one before left, the last leaves the record's credits, and the
+// last spin is the record's.
+std::optional<std::string> recallDisagrees(const char* path, std::int32_t credits, std::int32_t spins) {
+    const RecallReading<RecallLog> read = readRecallLog(QString::fromLocal8Bit(path), CurrentGameIndex);
+    if (!read.value) {
+        return "the recall log does not read: " + read.error.toStdString();
+    }
+    const RecallLog& log = *read.value;
+    if (log.empty()) {
+        return spins == 0 ? std::nullopt : std::optional<std::string>("the recall log is empty after spins");
+    }
+    for (std::size_t i = 1; i < log.size(); ++i) {
+        if (log[i].creditsBefore != log[i - 1].creditsAfter) {
+            return "play " + std::to_string(i + 1) + " of the recall log does not start where the one before ended";
+        }
+    }
+    const PlayRecord& last = log[log.size() - 1];
+    if (last.creditsAfter != credits || last.spin != spins) {
+        return "the recall log's last play left " + std::to_string(last.creditsAfter) + " credits after spin " +
+               std::to_string(last.spin) + ", the record holds " + std::to_string(credits) + " after spin " +
+               std::to_string(spins);
+    }
+    return std::nullopt;
+}
+
+// The file must hold exactly one whole running game, with its recall log, that has
+// not lost any spins.
 int check(const Game& game, const char* path, long minimumSpins) {
     QFile file(QString::fromLocal8Bit(path));
     if (!file.exists()) {
@@ -88,8 +115,10 @@ int check(const Game& game, const char* path, long minimumSpins) {
     }
     CSimpleIniA::TNamesDepend sections;
     ini.GetAllSections(sections);
-    if (sections.size() != 1 || std::string(sections.front().pItem) != "CurrentGame") {
-        return fail("the record file holds other sections than CurrentGame");
+    for (const auto& section : sections) {
+        if (std::string(section.pItem) != "CurrentGame" && std::string(section.pItem) != "CurrentGame.Recall") {
+            return fail("the record file holds other sections than CurrentGame and its recall log");
+        }
     }
     if (std::string(ini.GetValue("CurrentGame", "GameName", "")) != "CurrentGame") {
         return fail("the running game is not named CurrentGame");
@@ -111,6 +140,9 @@ int check(const Game& game, const char* path, long minimumSpins) {
         values["Borrowed"] != NewGameCredits ||
         std::int64_t{values["Credits"]} - values["Borrowed"] + bets < 0) {
         return fail("the totals do not belong to one game");
+    }
+    if (const std::optional<std::string> disagreement = recallDisagrees(path, values["Credits"], values["Spins"])) {
+        return fail(*disagreement);
     }
     std::printf("%lld\n", static_cast<long long>(spins));
     return 0;

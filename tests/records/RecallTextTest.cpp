@@ -156,11 +156,11 @@ TEST(RecallText, EachDamageOfALineIsNamed) {
              o["moves"] = moves;
          },
          "moves has 91 entries, more than 90"},
-        {"symbol 10",
+        {"symbol 11",
          [](QJsonObject& o) {
-             setEntry(o, "paylines", 0, "symbols", QJsonArray{1, 10, 1});
+             setEntry(o, "paylines", 0, "symbols", QJsonArray{1, 11, 1});
          },
-         "paylines[0].symbols[1] is 10, outside 0 to 9"},
+         "paylines[0].symbols[1] is 11, outside 0 to 10"},
         {"two symbols",
          [](QJsonObject& o) {
              setEntry(o, "paylines", 2, "symbols", QJsonArray{1, 1});

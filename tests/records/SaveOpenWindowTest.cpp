@@ -22,16 +22,16 @@ public:
     explicit LoggedRecords(const QString& path) : file_(path, false, QStringLiteral("/"), [] {
         return QDate(2026, 12, 7);
     }) {}
-    void readGame(int index, GameState& state) override {
+    void readGame(int index, GameState& state, RecallLog& recall) override {
         log.push_back("read " + sectionName(index).toStdString());
-        file_.readGame(index, state);
+        file_.readGame(index, state, recall);
     }
-    void writeGame(int index, const GameState& state, const QString& name) override {
+    void writeGame(int index, const GameState& state, const RecallLog& recall, const QString& name) override {
         log.push_back("write " + sectionName(index).toStdString() + " " + name.toStdString());
         if (failWrites) {
             throw RecordWriteError("Unable to write to the test file");
         }
-        file_.writeGame(index, state, name);
+        file_.writeGame(index, state, recall, name);
     }
     QString gameName() const override { return file_.gameName(); }
     QString gameDate() const override { return file_.gameDate(); }
@@ -63,6 +63,7 @@ struct SaveOpenWindowTest : ::testing::Test {
     ScriptedDialogs dialogs{log};
     RecordingHelp help;
     GameState state = running();
+    RecallLog recall;
 
     static GameState running() {
         GameState s;
@@ -75,7 +76,7 @@ struct SaveOpenWindowTest : ::testing::Test {
         return s;
     }
     std::unique_ptr<SaveOpenWindow> window(bool saveMode) {
-        return std::make_unique<SaveOpenWindow>(state, records, dialogs, help, QStringLiteral("Orevein Slots"), saveMode);
+        return std::make_unique<SaveOpenWindow>(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), saveMode);
     }
     void expectRunningGame() const {
         const GameState r = running();
@@ -130,6 +131,32 @@ TEST_F(SaveOpenWindowTest, SavingIntoSlotTwoAsWeekendShowsInTheNextListing) {
     EXPECT_EQ(w->panel(2).credits->text(), QStringLiteral("4321 Credits"));
     EXPECT_EQ(w->panel(2).borrowed->text(), QStringLiteral("2000 Borrowed"));
     EXPECT_EQ(w->panel(3).name->text(), QStringLiteral("GameNo3"));
+}
+
+TEST_F(SaveOpenWindowTest, ASavedGameTakesItsRecallLogAlongAndOpeningItBringsTheLogBack) {
+    const auto logOf = [](std::int32_t plays, std::int32_t credits) {
+        RecallLog made;
+        for (std::int32_t spin = 1; spin <= plays; ++spin) {
+            PlayRecord play;
+            play.time = 1'800'000'000 + spin;
+            play.spin = spin;
+            play.coins = 1;
+            play.creditsBefore = credits + 1;
+            play.creditsAfter = credits;
+            made.add(play);
+        }
+        return made;
+    };
+    recall = logOf(3, 4321);
+    saveInto(2, QStringLiteral("Weekend"));
+    EXPECT_EQ(recall, logOf(3, 4321)) << "the running game's log comes back after the listing";
+
+    recall = logOf(1, 50);
+    state.Credits = 50;
+    auto w = window(false);
+    w->panel(2).button->click();
+    EXPECT_EQ(state.Credits, 4321);
+    EXPECT_EQ(recall, logOf(3, 4321)) << "the opened game's log replaces the running game's";
 }
 
 TEST_F(SaveOpenWindowTest, CancellingTheNameSavesNothingAndATypedNameIsOffered) {

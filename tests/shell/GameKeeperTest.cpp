@@ -16,8 +16,8 @@ namespace {
 
 class StoredGames final : public GameRecords {
 public:
-    void readGame(int, GameState&) override {}
-    void writeGame(int index, const GameState& state, const QString&) override {
+    void readGame(int, GameState&, RecallLog&) override {}
+    void writeGame(int index, const GameState& state, const RecallLog&, const QString&) override {
         EXPECT_EQ(index, CurrentGameIndex);
         if (failWrites) {
             throw RecordWriteError("Unable to write to the test file", playerKnows);

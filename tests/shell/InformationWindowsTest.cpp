@@ -199,10 +199,11 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     EXPECT_EQ(large->chartLabel->size(), large->size()) << "shown whole, smaller";
 
     GameState state;
+    RecallLog recall;
     EXPECT_TRUE(fits(StatisticsWindow(state))) << "statistics";
     EXPECT_TRUE(fits(LoanDeskWindow(state, syntheticPictures(), 800, dialogs, help))) << "loan desk";
     RecordFile records(dir.filePath(QStringLiteral("orevein-slots.ini")), false, QStringLiteral("/"),
                        [] { return QDate(2026, 12, 7); });
-    EXPECT_TRUE(fits(SaveOpenWindow(state, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
+    EXPECT_TRUE(fits(SaveOpenWindow(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
         << "save and open";
 }

@@ -39,7 +39,7 @@ namespace {
 // running game are kept.
 class RecordingRecords final : public GameRecords {
 public:
-    void readGame(int index, GameState& state) override {
+    void readGame(int index, GameState& state, RecallLog&) override {
         if (index != CurrentGameIndex) {
             state.Credits = 5;
             return;
@@ -48,7 +48,7 @@ public:
         state.Credits = 777;
         state.BonusDue = bonusDue;
     }
-    void writeGame(int index, const GameState& state, const QString& name) override {
+    void writeGame(int index, const GameState& state, const RecallLog&, const QString& name) override {
         EXPECT_EQ(index, CurrentGameIndex);
         EXPECT_EQ(name, QStringLiteral("CurrentGame"));
         if (failWrites) {
