@@ -5,6 +5,7 @@
 #include "engine/records/RecordFile.h"
 #include "engine/shell/DisplayCheck.h"
 #include "engine/shell/MachineWindow.h"
+#include "engine/shell/HistoryCommand.h"
 #include "engine/shell/ProgramOptions.h"
 #include "engine/shell/StartupValues.h"
 #include "engine/shell/TerminationSignals.h"
@@ -62,13 +63,19 @@ void printHelp(const GameValues& values) {
     const std::string_view program = values.programName;
     const std::string_view title = values.title;
     const int programLength = static_cast<int>(program.size());
-    std::printf("Usage: %.*s [--help | --version] [Qt options]\n"
+    std::printf("Usage: %.*s [--help | --version | --history [--json]] [Qt options]\n"
                 "%.*s, a slot machine for the desktop, opens its machine window. The game\n"
                 "is kept in ~/.config/%.*s.ini and continues at the next start; one copy\n"
                 "at a time plays it.\n"
                 "\n"
-                "  -h, --help  show this help and exit\n"
-                "  --version   show the version and exit\n"
+                "  -h, --help        show this help and exit\n"
+                "  --version         show the version and exit\n"
+                "  --history         print the running game's last 100 plays as a table,\n"
+                "                    oldest first, and exit\n"
+                "  --history --json  print them as one JSON object a line, and exit\n"
+                "\n"
+                "These options open no window and need no display; they answer while the\n"
+                "game runs.\n"
                 "\n"
                 "Qt's own options, such as -platform offscreen, -display, -style or -reverse,\n"
                 "are accepted too. Any other option, or a platform or display that cannot be\n"
@@ -203,6 +210,9 @@ int runSlotProgram(int argc, char** argv, Game& game) {
                         static_cast<int>(values.versionText.size()), values.versionText.data());
             return 0;
         }
+    }
+    if (const std::optional<int> status = answerHistory(argc, argv, values)) {
+        return *status;
     }
     const QString title = fromView(values.title);
     const std::string programName(values.programName);
