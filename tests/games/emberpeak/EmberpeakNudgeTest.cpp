@@ -205,3 +205,27 @@ TEST_F(EmberpeakNudges, TheMoveSlidesInEightStepsClicksAndSettlesBeforeTheEvalua
     EXPECT_EQ(m.state.ReelStop[0], stop - 1);
     EXPECT_EQ(m.machine.operationsFinished(), operations + 1) << "the window stores the game after it";
 }
+
+TEST_F(EmberpeakNudges, ANudgeIsAPlayOfItsOwnInTheRecallLog) {
+    m.machine.setRecalling(true);
+    const auto line = findLine(
+        [this](int p0, int p1, int p2) { return loses(p0, p1, p2) && loses(previousPosition(p0), p1, p2); });
+    m.setPayline(line[0], line[1], line[2]);
+    settle(2);
+    const std::int32_t stop = m.state.ReelStop[0];
+    const std::int32_t credits = m.state.Credits;
+    const std::int32_t nudges = m.state.Stock;
+    ASSERT_TRUE(game->nudge(m.machine, 0));
+
+    ASSERT_EQ(m.machine.recallLog().size(), 1u);
+    const PlayRecord& play = m.machine.recallLog()[0];
+    EXPECT_EQ(play.kind, PlayKind::Nudge);
+    EXPECT_EQ(play.moves, std::vector<ReelMove>{(ReelMove{0, stop, previousPosition(stop), ReelMover::Nudge})});
+    EXPECT_EQ(play.coins, 2) << "paid as a spin of the last bet";
+    EXPECT_EQ(play.spin, m.state.Spins) << "a nudge counts no spin";
+    EXPECT_EQ(play.stockBefore, nudges);
+    EXPECT_EQ(play.stockUsed, 1);
+    EXPECT_EQ(play.stockEarned, 0);
+    EXPECT_EQ(play.creditsBefore, credits);
+    EXPECT_EQ(play.creditsAfter, m.state.Credits);
+}

@@ -229,3 +229,17 @@ TEST(OreveinFeaturesTest, ABonusLeftBeforeABoxWasOpenedStaysDue) {
     EXPECT_EQ(m->bonus.plays, 1);
     EXPECT_EQ(m->state.BonusPts, 12);
 }
+
+TEST(OreveinFeaturesTest, TheRecallLogKeepsEachMoveWithTheStopsBeforeAndAfter) {
+    auto m = oreveinMachine();
+    m->machine.setRecalling(true);
+    m->state.LastCoins = 1;
+    // Reel 0 drops at stop 15, reel 1 rises at stop 5, reel 2 stays at stop 2.
+    m->machine.forceStops(std::array<std::int32_t, ReelCount>{15, 5, 2});
+    m->machine.spin();
+    ASSERT_EQ(m->machine.recallLog().size(), 1u);
+    const PlayRecord& play = m->machine.recallLog()[0];
+    EXPECT_EQ(play.moves, (std::vector<ReelMove>{{0, 15, 14, ReelMover::Down}, {1, 5, 6, ReelMover::Up}}));
+    EXPECT_EQ(play.stops, (std::array<std::int32_t, ReelCount>{14, 6, 2}));
+    EXPECT_EQ(play.creditsAfter, m->state.Credits);
+}

@@ -213,6 +213,30 @@ TEST_F(PawlaneHoldsTest, AHeldReelKeepsItsSymbolsAndIsPaidAgain) {
     EXPECT_EQ(game().holds().used(), 0);
 }
 
+TEST_F(PawlaneHoldsTest, TheRecallLogKeepsTheHeldReelTheHoldsAndEveryOpenLine) {
+    m.machine.setRecalling(true);
+    m.state.Stock = 2;
+    loseASpin();
+    pressLamp(1);
+    m.state.LastCoins = 3;
+    m.machine.forceStops(std::array<std::int32_t, ReelCount>{5, 6, 7});
+    m.machine.spin();
+
+    ASSERT_EQ(m.machine.recallLog().size(), 1u);
+    const PlayRecord& play = m.machine.recallLog()[0];
+    EXPECT_EQ(play.moves, std::vector<ReelMove>{(ReelMove{1, 1, 1, ReelMover::Held})});
+    EXPECT_EQ(play.stockBefore, 2) << "the hold chosen was still the player's";
+    EXPECT_EQ(play.stockUsed, 1);
+    EXPECT_EQ(play.stockBefore + play.stockEarned - play.stockUsed, m.state.Stock);
+    EXPECT_EQ(play.lines, (std::vector<int>{1, 0, 2})) << "three coins open the middle, top and bottom lines";
+    std::int32_t paid = 0;
+    for (const LineResult& line : play.paylines) {
+        paid += line.pay;
+    }
+    EXPECT_EQ(paid, play.win - (play.bonus ? play.bonus->paid : 0));
+    EXPECT_EQ(play.creditsAfter, m.state.Credits);
+}
+
 TEST_F(PawlaneHoldsTest, PressesWhileTheReelsSpinAreRefused) {
     loseASpin();
     m.machine.setAnimated(true);
