@@ -2,7 +2,8 @@
 // window does, then the running game stored under a name typed from the input.
 // Promises checked: no crash or sanitizer report; nothing is lost (a file taken as
 // it is keeps every value of every other section, a file that is not is kept aside
-// byte for byte); and what the store wrote reads back whole with the stored totals.
+// byte for byte); and what the store wrote reads back whole with the stored totals
+// and recall log.
 #include "engine/records/IniFile.h"
 #include "engine/records/RecordFile.h"
 #include "fuzz/FuzzFolder.h"
@@ -85,13 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Every read takes the whole file; a slot and the running game are enough.
     GameState state;
-    file.readGame(0, state);
-    file.loadCurrentGame(state);
+    RecallLog log;
+    file.readGame(0, state, log);
+    file.loadCurrentGame(state, log);
     const bool told = file.takeNotice().has_value();
     state.Credits = 4321;
     state.Stock = 3;
     try {
-        file.writeGame(CurrentGameIndex, state, typedName(data, size));
+        file.writeGame(CurrentGameIndex, state, log, typedName(data, size));
     } catch (const RecordWriteError&) {
         fail("a record in a writable folder could not be stored");
     }
@@ -113,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QByteArray text = written.readAll();
         stored.LoadData(text.constData(), static_cast<std::size_t>(text.size()));
         for (const auto& [where, value] : plainValues(std::string_view(input.constData(), input.size()))) {
-            if (where.first == "currentgame") {
-                continue; // just replaced
+            if (where.first == "currentgame" || where.first == "currentgame.recall") {
+                continue; // just replaced, with its recall log
             }
             const char* kept = stored.GetValue(where.first.c_str(), where.second.c_str(), nullptr);
             if (kept == nullptr || value != kept) {
@@ -130,12 +132,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RecordFile again(path, true, QStringLiteral("/"), [today] { return today; });
     GameState back;
-    again.loadCurrentGame(back);
+    RecallLog backLog;
+    again.loadCurrentGame(back, backLog);
     if (again.takeNotice() || damagedFiles().size() != aside.size()) {
         fail("what the store wrote is not a whole record file");
     }
     if (back.Credits != 4321 || back.Stock != 3 || back.Spins != state.Spins) {
         fail("the stored running game reads back different");
+    }
+    if (backLog != log) {
+        fail("the stored recall log reads back different");
     }
     for (const QString& name : aside) {
         QFile::remove(fuzzFolder().filePath(name));

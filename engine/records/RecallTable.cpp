@@ -18,7 +18,7 @@ QString stopsText(const std::array<std::int32_t, ReelCount>& stops) {
 }
 
 // The features, the stock, the bonus game and the loan of a play, in a few words.
-QString noteOf(const PlayRecord& play) {
+QString noteOf(const PlayRecord& play, const QString& stockName) {
     QStringList parts;
     for (const ReelMove& move : play.moves) {
         parts << (move.by == ReelMover::Held ? QStringLiteral("reel %1 held").arg(move.reel + 1)
@@ -29,7 +29,8 @@ QString noteOf(const PlayRecord& play) {
                                                    .arg(move.to));
     }
     if (play.stockEarned != 0 || play.stockUsed != 0) {
-        parts << QStringLiteral("stock %1 +%2 -%3")
+        parts << QStringLiteral("%1 %2 +%3 -%4")
+                     .arg(stockName)
                      .arg(play.stockBefore)
                      .arg(play.stockEarned)
                      .arg(play.stockUsed);
@@ -53,7 +54,7 @@ QString noteOf(const PlayRecord& play) {
 
 } // namespace
 
-QString recallTable(const RecallLog& log) {
+QString recallTable(const RecallLog& log, const QString& stockName) {
     const auto row = [](const QString& number, const QString& time, const QString& kind, const QString& spin,
                         const QString& coins, const QString& stops, const QString& win,
                         const QString& credits, const QString& note) {
@@ -83,7 +84,7 @@ QString recallTable(const RecallLog& log) {
             QDateTime::fromSecsSinceEpoch(play.time, Qt::UTC).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
             kindName(play.kind), QString::number(play.spin), QString::number(play.coins),
             stopsText(play.stops), QString::number(play.win),
-            QStringLiteral("%1 → %2").arg(play.creditsBefore).arg(play.creditsAfter), noteOf(play));
+            QStringLiteral("%1 → %2").arg(play.creditsBefore).arg(play.creditsAfter), noteOf(play, stockName));
     }
     return table;
 }

@@ -39,7 +39,10 @@ std::optional<int> answerHistory(int argc, char** argv, const GameValues& values
         std::fprintf(stderr, "%s: %s\n", program.c_str(), log.error.toLocal8Bit().constData());
         return 1;
     }
-    QString shown = json ? recallLogToText(*log.value) : recallTable(*log.value);
+    const QString stockName =
+        values.stock ? QString::fromUtf8(values.stock->name.data(), static_cast<qsizetype>(values.stock->name.size()))
+                     : QStringLiteral("stock");
+    QString shown = json ? recallLogToText(*log.value) : recallTable(*log.value, stockName);
     if (!json && log.value->empty()) {
         shown += QStringLiteral("No plays yet: the running game has not been played.\n");
     }
