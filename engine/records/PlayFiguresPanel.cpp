@@ -81,9 +81,8 @@ QWidget* PlayFiguresPanel::returnsBox(const PlayFigures& figures) {
         }
     }
     // The player's own return is the Overall Payoff Percentage above: it is not repeated here.
-    auto* note = new QLabel(QStringLiteral("Yours so far: the Overall Payoff Percentage."), box);
-    note->setWordWrap(true);
-    grid->addWidget(note, grid->rowCount(), 0, 1, grid->columnCount());
+    grid->addWidget(new QLabel(QStringLiteral("Yours so far: Overall Payoff Percentage"), box), grid->rowCount(), 0,
+                    1, grid->columnCount());
     return box;
 }
 
