@@ -11,7 +11,7 @@ namespace slotmachine {
 
 namespace {
 
-constexpr int Pad = 8;        // around the plot, inside the ground
+constexpr int Pad = 8; // around the plot, inside the ground
 constexpr int TickLength = 4;
 constexpr int TargetTicks = 4; // about this many steps up the credits axis
 
@@ -79,13 +79,16 @@ void CreditsChart::paintEvent(QPaintEvent*) {
     const double top = std::max(std::ceil(*high / step) * step, bottom + step);
 
     const QFontMetrics metrics = painter.fontMetrics();
-    const int labelWidth = std::max(metrics.horizontalAdvance(grouped(bottom)), metrics.horizontalAdvance(grouped(top)));
+    const int labelWidth =
+        std::max(metrics.horizontalAdvance(grouped(bottom)), metrics.horizontalAdvance(grouped(top)));
     const int lineHeight = metrics.height();
     const QRectF plot = QRectF(rect()).adjusted(Pad + labelWidth + TickLength + 4, Pad + lineHeight / 2.0,
                                                 -Pad - metrics.horizontalAdvance(QStringLiteral("00")) / 2.0,
                                                 -Pad - 2 * lineHeight - TickLength);
     const int lastPlay = static_cast<int>(credits_.size()) - 1;
-    auto x = [&](int play) { return plot.left() + plot.width() * (lastPlay > 0 ? double(play) / lastPlay : 0.5); };
+    auto x = [&](int play) {
+        return plot.left() + plot.width() * (lastPlay > 0 ? double(play) / lastPlay : 0.5);
+    };
     auto y = [&](double value) { return plot.bottom() - plot.height() * (value - bottom) / (top - bottom); };
 
     // The credits axis: a grid line and a label at each step.
@@ -95,8 +98,8 @@ void CreditsChart::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(plot.left(), at), QPointF(plot.right(), at));
         painter.setPen(ink);
         painter.drawLine(QPointF(plot.left() - TickLength, at), QPointF(plot.left(), at));
-        painter.drawText(QRectF(Pad, at - lineHeight / 2.0, labelWidth, lineHeight), Qt::AlignRight | Qt::AlignVCenter,
-                         grouped(value));
+        painter.drawText(QRectF(Pad, at - lineHeight / 2.0, labelWidth, lineHeight),
+                         Qt::AlignRight | Qt::AlignVCenter, grouped(value));
     }
     // The plays axis: the oldest, the middle and the latest play by their place in the log.
     painter.setPen(QPen(ink, 1));
@@ -107,7 +110,8 @@ void CreditsChart::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(at, plot.bottom()), QPointF(at, plot.bottom() + TickLength));
         const QString label = QString::number(play);
         const double width = metrics.horizontalAdvance(label);
-        painter.drawText(QRectF(at - width / 2, plot.bottom() + TickLength, width, lineHeight), Qt::AlignCenter, label);
+        painter.drawText(QRectF(at - width / 2, plot.bottom() + TickLength, width, lineHeight),
+                         Qt::AlignCenter, label);
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + TickLength + lineHeight, plot.width(), lineHeight),
                      Qt::AlignCenter, QStringLiteral("plays, oldest first"));

@@ -65,8 +65,8 @@ std::optional<PaybackReturns> readPaybackReturns(const QString& path) {
     PaybackReturns returns;
     for (const QJsonValue& value : columns.toArray()) {
         std::optional<ReturnColumn> column = readColumn(value);
-        if (!column || column->byCoins.size() != (returns.empty() ? column->byCoins.size()
-                                                                  : returns.front().byCoins.size())) {
+        if (!column || column->byCoins.size() !=
+                           (returns.empty() ? column->byCoins.size() : returns.front().byCoins.size())) {
             return std::nullopt;
         }
         returns.push_back(std::move(*column));
@@ -75,9 +75,9 @@ std::optional<PaybackReturns> readPaybackReturns(const QString& path) {
 }
 
 QString machineReturnText(const MachineReturn& value, const QLocale& locale) {
-    return value.exact ? locale.toString(100.0 * value.rtp, 'f', 2) + QStringLiteral("%")
-                       : QStringLiteral("about ") + locale.toString(100.0 * value.rtp, 'f', 0) +
-                             QStringLiteral("%");
+    return value.exact
+               ? locale.toString(100.0 * value.rtp, 'f', 2) + QStringLiteral("%")
+               : QStringLiteral("about ") + locale.toString(100.0 * value.rtp, 'f', 0) + QStringLiteral("%");
 }
 
 } // namespace slotmachine

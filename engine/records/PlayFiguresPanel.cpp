@@ -62,7 +62,8 @@ QWidget* PlayFiguresPanel::returnsBox(const PlayFigures& figures) {
     auto* grid = new QGridLayout(box);
     const std::optional<PaybackReturns> returns = readPaybackReturns(figures.returnsFile);
     // Without its figures the window still shows every bet, with a dash for its return.
-    const PaybackReturns shown = returns ? *returns : PaybackReturns{ReturnColumn{QStringLiteral("Pays back"), {}}};
+    const PaybackReturns shown =
+        returns ? *returns : PaybackReturns{ReturnColumn{QStringLiteral("Pays back"), {}}};
     grid->addWidget(new QLabel(QStringLiteral("Coins"), box), 0, 0);
     for (std::size_t column = 0; column < shown.size(); ++column) {
         auto* caption = new QLabel(shown[column].caption, box);
@@ -76,13 +77,14 @@ QWidget* PlayFiguresPanel::returnsBox(const PlayFigures& figures) {
         for (std::size_t column = 0; column < shown.size(); ++column) {
             const std::vector<MachineReturn>& byCoins = shown[column].byCoins;
             const auto index = static_cast<std::size_t>(coins - 1);
-            row.push_back(valueLabel(index < byCoins.size() ? machineReturnText(byCoins[index], locale) : Dash, box));
+            row.push_back(
+                valueLabel(index < byCoins.size() ? machineReturnText(byCoins[index], locale) : Dash, box));
             grid->addWidget(row.back(), coins, static_cast<int>(column) + 1);
         }
     }
     // The player's own return is the Overall Payoff Percentage above: it is not repeated here.
-    grid->addWidget(new QLabel(QStringLiteral("Yours so far: Overall Payoff Percentage"), box), grid->rowCount(), 0,
-                    1, grid->columnCount());
+    grid->addWidget(new QLabel(QStringLiteral("Yours so far: Overall Payoff Percentage"), box),
+                    grid->rowCount(), 0, 1, grid->columnCount());
     return box;
 }
 
@@ -102,17 +104,19 @@ QWidget* PlayFiguresPanel::sessionBox() {
 }
 
 QWidget* PlayFiguresPanel::chartBox(const PlayFigures& figures) {
-    const QString title = figures.log.size() > 1
-                              ? QStringLiteral("Credits over this game's last %1 plays").arg(figures.log.size())
-                              : QStringLiteral("Credits over this game's plays");
+    const QString title =
+        figures.log.size() > 1
+            ? QStringLiteral("Credits over this game's last %1 plays").arg(figures.log.size())
+            : QStringLiteral("Credits over this game's plays");
     auto* box = new QGroupBox(title, this);
     auto* layout = new QVBoxLayout(box);
     chart = new CreditsChart(creditsCourse(figures.log), figures.values.colours, box);
     layout->addWidget(chart, 1);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    recallBiggestWinValue = addRow(grid, QStringLiteral("Biggest win (last %1 plays):").arg(RecallLog::Capacity),
-                                   credits(biggestWin(figures.log)));
+    recallBiggestWinValue =
+        addRow(grid, QStringLiteral("Biggest win (last %1 plays):").arg(RecallLog::Capacity),
+               credits(biggestWin(figures.log)));
     return box;
 }
 

@@ -17,10 +17,10 @@ class SessionTally;
 
 // What the statistics window shows beyond the game's totals; all of it outlives the window.
 struct PlayFigures {
-    const RecallLog& log;         // the running game's last plays
-    const SessionTally& session;  // this session's plays
-    const GameValues& values;     // the bets it takes and its colours
-    QString returnsFile;          // the machine's returns (paybackReturnsResource)
+    const RecallLog& log;        // the running game's last plays
+    const SessionTally& session; // this session's plays
+    const GameValues& values;    // the bets it takes and its colours
+    QString returnsFile;         // the machine's returns (paybackReturnsResource)
 };
 
 // The player's own numbers beside the machine's: the machine's return at each bet as

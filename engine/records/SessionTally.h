@@ -20,10 +20,10 @@ public:
     // A settled play of the running game, as the machine writes it into the recall log.
     void add(const PlayRecord& play);
 
-    std::int64_t plays() const { return plays_; }     // spins, nudges and bonus games played
-    std::int64_t won() const { return won_; }         // credits they paid
-    std::int64_t bet() const { return bet_; }         // coins the spins took
-    std::int64_t net() const { return won_ - bet_; }  // won less bet
+    std::int64_t plays() const { return plays_; }    // spins, nudges and bonus games played
+    std::int64_t won() const { return won_; }        // credits they paid
+    std::int64_t bet() const { return bet_; }        // coins the spins took
+    std::int64_t net() const { return won_ - bet_; } // won less bet
     std::int32_t biggestWin() const { return biggestWin_; }
     std::int64_t seconds() const { return clock_.elapsed() / 1000; } // since the program started
 

@@ -47,7 +47,8 @@ StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent)
 }
 
 StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& figures, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     auto* totals = new QWidget(this);
     totals->setFixedSize(TotalsSize);
     addTotals(totals);
@@ -97,7 +98,8 @@ void StatisticsWindow::addTotals(QWidget* panel) {
         addRow(panel, QStringLiteral("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
 }
 
-QLabel* StatisticsWindow::addRow(QWidget* panel, const QString& caption, QPoint captionAt, int x, int y, int width) {
+QLabel* StatisticsWindow::addRow(QWidget* panel, const QString& caption, QPoint captionAt, int x, int y,
+                                 int width) {
     auto* value = new QLabel(panel);
     QFont bold = font();
     bold.setBold(true);

@@ -16,7 +16,8 @@ namespace play_figures_test {
 
 using namespace slotmachine;
 
-PlayRecord play(PlayKind kind, std::int32_t coins, std::int32_t win, std::int32_t before, std::int32_t after) {
+PlayRecord play(PlayKind kind, std::int32_t coins, std::int32_t win, std::int32_t before,
+                std::int32_t after) {
     PlayRecord p;
     p.kind = kind;
     p.coins = coins;
@@ -133,7 +134,8 @@ TEST_F(FullStatsWindow, ShowsThePlayersFiguresBelowTheTotalsAsTheyAreAlone) {
     values.coinLimit = 3;
     values.colours = {.ground = 0x102030, .line = 0xffd24a};
     const StatisticsWindow alone(state);
-    const StatisticsWindow form(state, PlayFigures{log, session, values, write(paybackReturnsJson(TwoColumns))});
+    const StatisticsWindow form(state,
+                                PlayFigures{log, session, values, write(paybackReturnsJson(TwoColumns))});
 
     for (const auto& [left, right] : {std::pair{alone.spinsValue, form.spinsValue},
                                       {alone.payoffsValue, form.payoffsValue},
@@ -154,7 +156,8 @@ TEST_F(FullStatsWindow, ShowsThePlayersFiguresBelowTheTotalsAsTheyAreAlone) {
     EXPECT_EQ(figures.chart->grab().toImage().pixelColor(2, 2), QColor::fromRgb(values.colours.ground))
         << "drawn in the game's colours";
 
-    const StatisticsWindow missing(state, PlayFigures{log, session, values, dir.filePath(QStringLiteral("none"))});
+    const StatisticsWindow missing(state,
+                                   PlayFigures{log, session, values, dir.filePath(QStringLiteral("none"))});
     ASSERT_EQ(missing.playFigures->returnValues.size(), 3u);
     for (const auto& row : missing.playFigures->returnValues) {
         ASSERT_EQ(row.size(), 1u);

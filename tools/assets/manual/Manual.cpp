@@ -192,7 +192,8 @@ QString paybackHtml(const PaybackSheets& figures) {
         const par::ParSheet& sheet = sheets[i];
         html += rowStart(shaded) + QStringLiteral("<td>%1</td>").arg(sheet.coins);
         for (const ReturnColumn& column : returns) {
-            html += QStringLiteral("<td align=\"right\">%1</td>").arg(machineReturnText(column.byCoins[i], english));
+            html += QStringLiteral("<td align=\"right\">%1</td>")
+                        .arg(machineReturnText(column.byCoins[i], english));
         }
         html += QStringLiteral("<td align=\"right\">%1 spins</td><td align=\"right\">%2 spins</td></tr>\n")
                     .arg(onceIn(english, sheet.hitFrequency), onceIn(english, sheet.bonusFrequency));
