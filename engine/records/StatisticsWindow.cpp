@@ -20,8 +20,10 @@ constexpr QSize ClientSize(632, 207);
 // The totals' rows alone, above the player's figures.
 constexpr QSize TotalsSize(632, 150);
 constexpr QSize OkButtonSize(89, 33);
-// The full window takes this share of the screen's free area, when that is more than it needs.
+// The full window takes this share of the screen's free area when that is more than it
+// needs, up to a size where the chart has room and the figures are not lost in it.
 constexpr double ScreenShare = 0.6;
+constexpr QSize LargestWanted(1280, 860);
 constexpr int PointSize = 10;
 // The least room between a caption and its value, and the smallest font a value
 // may shrink to when even that room is too narrow for it.
@@ -75,7 +77,8 @@ StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& fi
 
     QSize wanted = minimumSizeHint();
     if (const QScreen* screen = this->screen(); screen != nullptr) {
-        wanted = wanted.expandedTo(screen->availableGeometry().size() * ScreenShare);
+        wanted =
+            wanted.expandedTo((screen->availableGeometry().size() * ScreenShare).boundedTo(LargestWanted));
     }
     placeOnScreen(*this, wanted);
 }
