@@ -13,14 +13,26 @@ function(slots_draw_paychart outputs_var)
   set(${outputs_var} ${${outputs_var}} ${ARG_OUTPUT} PARENT_SCOPE)
 endfunction()
 
-# slots_write_manual(<outputs-var> PROGRAM <game>-docs TEMPLATE <file.html> OUTPUT <file.html>)
-# Copies the game's manual, with its pay table and Payback topic filled in.
+# slots_write_manual(<outputs-var> PROGRAM <game>-docs TEMPLATE <file.html> OUTPUT <file.html>
+#                    RETURNS <file.json>)
+# Copies the game's manual, with its pay table and Payback topic filled in, and writes
+# the topic's returns at each bet into RETURNS, which the program builds in
+# (slots_add_returns_resource) for its statistics window.
 function(slots_write_manual outputs_var)
-  cmake_parse_arguments(ARG "" "PROGRAM;TEMPLATE;OUTPUT" "" ${ARGN})
-  add_custom_command(OUTPUT ${ARG_OUTPUT}
-    COMMAND ${ARG_PROGRAM} manual ${ARG_TEMPLATE} ${ARG_OUTPUT}
+  cmake_parse_arguments(ARG "" "PROGRAM;TEMPLATE;OUTPUT;RETURNS" "" ${ARGN})
+  add_custom_command(OUTPUT ${ARG_OUTPUT} ${ARG_RETURNS}
+    COMMAND ${ARG_PROGRAM} manual ${ARG_TEMPLATE} ${ARG_OUTPUT} ${ARG_RETURNS}
     DEPENDS ${ARG_PROGRAM} ${ARG_TEMPLATE}
     COMMENT "Writing the manual ${ARG_OUTPUT}"
     VERBATIM)
   set(${outputs_var} ${${outputs_var}} ${ARG_OUTPUT} PARENT_SCOPE)
+endfunction()
+
+# slots_add_returns_resource(<program> PROGRAM_NAME <name> FILE <file.json>)
+# Compiles the returns that slots_write_manual wrote into <program>'s resources, at
+# ":/figures/<name>/payback.json" (engine/records/PaybackReturns.h).
+function(slots_add_returns_resource target)
+  cmake_parse_arguments(ARG "" "PROGRAM_NAME;FILE" "" ${ARGN})
+  set_source_files_properties(${ARG_FILE} PROPERTIES GENERATED TRUE QT_RESOURCE_ALIAS payback.json)
+  qt_add_resources(${target} "${target}_returns" PREFIX "/figures/${ARG_PROGRAM_NAME}" FILES ${ARG_FILE})
 endfunction()

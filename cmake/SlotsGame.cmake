@@ -228,7 +228,8 @@ function(slots_add_game name)
   # --- Every file the program reads beside it -----------------------------------
   set(out ${CMAKE_BINARY_DIR}/${name})
   set(pictures_dir ${CMAKE_CURRENT_BINARY_DIR}/${name}-pictures)
-  file(MAKE_DIRECTORY ${out} ${pictures_dir})
+  set(figures_dir ${CMAKE_CURRENT_BINARY_DIR}/${name}-figures)
+  file(MAKE_DIRECTORY ${out} ${pictures_dir} ${figures_dir})
   set(sheet ${out}/${ARG_PREFIX}.bmp)
   set(media)
   slots_render_picture(media SOURCE ${ARG_SHEET} OUTPUT ${sheet} SIZE ${ARG_SHEET_SIZE})
@@ -263,7 +264,9 @@ function(slots_add_game name)
   endforeach()
   # The pay chart and the manual, both made from the paytable.
   slots_draw_paychart(media PROGRAM ${name}-docs SHEET ${sheet} OUTPUT ${out}/Paychart.bmp)
-  slots_write_manual(media PROGRAM ${name}-docs TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html)
+  set(returns ${figures_dir}/payback.json)
+  slots_write_manual(media PROGRAM ${name}-docs TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html
+    RETURNS ${returns})
   # Every file in one target, ${name}_media, made of one target per kind: each command
   # of a target waits for the tools of all its commands, and the sounds and the music
   # need neither the game's rules nor the engine.
@@ -294,6 +297,7 @@ function(slots_add_game name)
   add_executable(${ARG_PROGRAM} ${ARG_MAIN})
   target_link_libraries(${ARG_PROGRAM} PRIVATE ${name}_rules ${name}_pictures slots_widgets)
   set_target_properties(${ARG_PROGRAM} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${out})
+  slots_add_returns_resource(${ARG_PROGRAM} PROGRAM_NAME ${ARG_PROGRAM} FILE ${returns})
   add_dependencies(${ARG_PROGRAM} ${name}_media)
   list(LENGTH ARG_MUSIC tracks)
   slots_install_game(${name} PROGRAM ${ARG_PROGRAM} PREFIX ${ARG_PREFIX} TRACKS ${tracks} FILES ${media})

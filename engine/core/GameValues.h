@@ -31,6 +31,14 @@ struct FeatureStock {
     std::int32_t atNewGame = 0;
 };
 
+// A game's own pair of colours, as 0xRRGGBB, for what the engine draws in the game's
+// look beyond its pictures (the statistics window's chart of credits): a dark ground
+// and a bright line on it, both taken from the cabinet's art.
+struct GameColours {
+    std::uint32_t ground = 0x202020;
+    std::uint32_t line = 0xf0c040;
+};
+
 struct GameValues {
     std::string_view title;       // window caption and display name, e.g. "Orevein Slots"
     std::string_view lockName;    // no longer read: the lock sits beside the record file
@@ -56,6 +64,8 @@ struct GameValues {
     // The game's feature stock, if it has one (GameState::Stock, stored in saved
     // games under the key "Nudges"). Games without one leave it empty.
     std::optional<FeatureStock> stock = std::nullopt;
+
+    GameColours colours{};
 };
 
 // What a game's stock is called in the tools' figures: "holds", "nudges", or empty

@@ -3,10 +3,13 @@
 #include "engine/display/WindowPlacement.h"
 #include "engine/records/GameStatistics.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace slotmachine {
@@ -14,6 +17,13 @@ namespace slotmachine {
 namespace {
 
 constexpr QSize ClientSize(632, 207);
+// The totals' rows alone, above the player's figures.
+constexpr QSize TotalsSize(632, 150);
+constexpr QSize OkButtonSize(89, 33);
+// The full window takes this share of the screen's free area when that is more than it
+// needs, up to a size where the chart has room and the figures are not lost in it.
+constexpr double ScreenShare = 0.6;
+constexpr QSize LargestWanted(1280, 860);
 constexpr int PointSize = 10;
 // The least room between a caption and its value, and the smallest font a value
 // may shrink to when even that room is too narrow for it.
@@ -25,24 +35,11 @@ constexpr qreal MinPointSize = 6.0;
 StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle(QStringLiteral("Your Game Statistics"));
-    QFont sans = font();
-    sans.setPointSize(PointSize);
-    sans.setBold(false);
-    setFont(sans);
+    addTotals(this);
     setFixedSize(ClientSize);
 
-    spinsValue = addRow(QStringLiteral("Spins:"), {12, 14}, 225, 14, 56);
-    creditsValue = addRow(QStringLiteral("Credits:"), {12, 70}, 225, 70, 56);
-    borrowedValue = addRow(QStringLiteral("Borrowed:"), {12, 126}, 225, 126, 56);
-    totalBetsValue = addRow(QStringLiteral("Total Bets:"), {340, 14}, 553, 14, 56);
-    payoffsValue = addRow(QStringLiteral("Payoffs:"), {340, 46}, 553, 46, 56);
-    normalValue = addRow(QStringLiteral("Normal:"), {364, 70}, 475, 70, 110);
-    bonusValue = addRow(QStringLiteral("Bonus:"), {364, 94}, 475, 94, 110);
-    payoffPercentageValue = addRow(QStringLiteral("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
-
     okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    okButton->setGeometry(536, 168, 89, 33);
+    okButton->setGeometry(QRect(QPoint(536, 168), OkButtonSize));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -51,15 +48,69 @@ StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent)
     placeOnScreen(*this, size());
 }
 
-QLabel* StatisticsWindow::addRow(const QString& caption, QPoint captionAt, int x, int y, int width) {
-    auto* value = new QLabel(this);
+StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& figures, QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    auto* totals = new QWidget(this);
+    totals->setFixedSize(TotalsSize);
+    addTotals(totals);
+    playFigures = new PlayFiguresPanel(figures, this);
+
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    okButton->setMinimumSize(OkButtonSize);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(totals, 0, Qt::AlignLeft);
+    auto* below = new QVBoxLayout;
+    below->setContentsMargins(12, 0, 7, 6);
+    below->addWidget(playFigures, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    below->addLayout(buttons);
+    layout->addLayout(below, 1);
+
+    showValues(state);
+
+    QSize wanted = minimumSizeHint();
+    if (const QScreen* screen = this->screen(); screen != nullptr) {
+        wanted =
+            wanted.expandedTo((screen->availableGeometry().size() * ScreenShare).boundedTo(LargestWanted));
+    }
+    placeOnScreen(*this, wanted);
+}
+
+void StatisticsWindow::addTotals(QWidget* panel) {
+    setWindowTitle(QStringLiteral("Your Game Statistics"));
+    QFont sans = font();
+    sans.setPointSize(PointSize);
+    sans.setBold(false);
+    setFont(sans);
+
+    spinsValue = addRow(panel, QStringLiteral("Spins:"), {12, 14}, 225, 14, 56);
+    creditsValue = addRow(panel, QStringLiteral("Credits:"), {12, 70}, 225, 70, 56);
+    borrowedValue = addRow(panel, QStringLiteral("Borrowed:"), {12, 126}, 225, 126, 56);
+    totalBetsValue = addRow(panel, QStringLiteral("Total Bets:"), {340, 14}, 553, 14, 56);
+    payoffsValue = addRow(panel, QStringLiteral("Payoffs:"), {340, 46}, 553, 46, 56);
+    normalValue = addRow(panel, QStringLiteral("Normal:"), {364, 70}, 475, 70, 110);
+    bonusValue = addRow(panel, QStringLiteral("Bonus:"), {364, 94}, 475, 94, 110);
+    payoffPercentageValue =
+        addRow(panel, QStringLiteral("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
+}
+
+QLabel* StatisticsWindow::addRow(QWidget* panel, const QString& caption, QPoint captionAt, int x, int y,
+                                 int width) {
+    auto* value = new QLabel(panel);
     QFont bold = font();
     bold.setBold(true);
     value->setFont(bold);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setGeometry(x, y, width, value->fontMetrics().height());
 
-    auto* label = new QLabel(caption, this);
+    auto* label = new QLabel(caption, panel);
     label->move(captionAt);
     label->adjustSize();
     label->resize(label->width(), value->height());

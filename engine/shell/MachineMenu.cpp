@@ -6,6 +6,7 @@
 #include "engine/core/HelpViewer.h"
 #include "engine/display/MachineSurface.h"
 #include "engine/machine/SlotMachine.h"
+#include "engine/records/PaybackReturns.h"
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/StatisticsWindow.h"
 #include "engine/shell/GameKeeper.h"
@@ -34,6 +35,17 @@ constexpr const char* PublisherRights = "\u00a9 2026 Brightplay Games. All right
 
 MachineMenu::MachineMenu(QMainWindow& window, const QString& gameTitle) : window_(window) {
     createMenu(gameTitle);
+}
+
+void MachineMenu::setParts(const MenuParts& parts) {
+    parts_.emplace(parts);
+    parts.machine.setPlayListener([this](const PlayRecord& play) { session_.add(play); });
+}
+
+MachineMenu::~MachineMenu() {
+    if (parts_) {
+        parts_->machine.setPlayListener(nullptr);
+    }
 }
 
 QWidget* MachineMenu::parentWindow() const {
@@ -176,7 +188,11 @@ void MachineMenu::openLoanDesk() {
 }
 
 void MachineMenu::showStatistics() {
-    StatisticsWindow window(parts_->machine.state(), parentWindow());
+    const GameValues& values = parts_->machine.game().values();
+    StatisticsWindow window(parts_->machine.state(),
+                            PlayFigures{parts_->machine.recallLog(), session_, values,
+                                        paybackReturnsResource(values.programName)},
+                            parentWindow());
     window.exec();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/records/SessionTally.h"
+
 #include <optional>
 
 class QAction;
@@ -42,8 +44,10 @@ public:
     // Fills the window's menu bar; the window's height below it depends on the menu,
     // so this comes before the machine that the commands work on exists.
     MachineMenu(QMainWindow& window, const QString& gameTitle);
-    // What the commands work on, before any of them can run.
-    void setParts(const MenuParts& parts) { parts_.emplace(parts); }
+    // What the commands work on, before any of them can run; from then on the menu
+    // keeps this session's tally of the machine's plays for the statistics window.
+    void setParts(const MenuParts& parts);
+    ~MachineMenu();
     MachineMenu(const MachineMenu&) = delete;
     MachineMenu& operator=(const MachineMenu&) = delete;
 
@@ -84,6 +88,7 @@ private:
     QAction* soundAction_ = nullptr;
     QAction* musicAction_ = nullptr;
     QAction* borrowAction_ = nullptr;
+    SessionTally session_;
 };
 
 } // namespace slotmachine

@@ -22,6 +22,7 @@ constexpr GameValues Values{
     .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
     .titleGlass = ShortTitleGlassPlace,
     .stock = FeatureStock{.name = "nudges", .atNewGame = 6},
+    .colours = {.ground = 0x0c1014, .line = 0xff8a1c}, // the dark steel of the cabinet, orange of its embers
 };
 
 constexpr SymbolSet AnySymbol = symbolSet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});

@@ -19,6 +19,7 @@ constexpr GameValues Values{
                "493919493929490939194929394909"},
     .boxValues = {250, 100, 50, 50, 25, 10, 0, 0},
     .titleGlass = TallTitleGlassPlace,
+    .colours = {.ground = 0x2a1804, .line = 0xffd24a}, // the dark timber of the cabinet, gold of its trim
 };
 
 constexpr int BonusClearedSound = 2;

@@ -31,6 +31,7 @@ constexpr GameValues Values{
     .titleGlass = ShortTitleGlassPlace,
     .pictures = Pictures,
     .stock = FeatureStock{.name = "holds", .atNewGame = 6},
+    .colours = {.ground = 0x3a0402, .line = 0xfff27a}, // the deep red of the cabinet, yellow of its lamps
 };
 
 constexpr PayRule wildOr(int symbol, std::int32_t pay, std::string_view description) {

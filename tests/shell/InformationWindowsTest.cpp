@@ -2,6 +2,7 @@
 // manual's topics, and clear messages when a file is missing or broken.
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/RecordFile.h"
+#include "engine/records/SessionTally.h"
 #include "engine/records/StatisticsWindow.h"
 #include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/HelpWindow.h"
@@ -201,6 +202,11 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     GameState state;
     RecallLog recall;
     EXPECT_TRUE(fits(StatisticsWindow(state))) << "statistics";
+    const RecallLog plays;
+    const SessionTally session;
+    const GameValues values;
+    EXPECT_TRUE(fits(StatisticsWindow(state, PlayFigures{plays, session, values, QString()})))
+        << "statistics with the player's figures";
     EXPECT_TRUE(fits(LoanDeskWindow(state, syntheticPictures(), 800, dialogs, help))) << "loan desk";
     RecordFile records(dir.filePath(QStringLiteral("orevein-slots.ini")), false, QStringLiteral("/"),
                        [] { return QDate(2026, 12, 7); });

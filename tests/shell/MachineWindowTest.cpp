@@ -1,7 +1,9 @@
 // The machine window as a player drives it: keys, the close in the middle of a
 // spin, and the game handed to the record store.
 #include "engine/bonus/BonusWindow.h"
+#include "engine/records/CreditsChart.h"
 #include "engine/records/GameRecords.h"
+#include "engine/records/GameStatistics.h"
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/StatisticsWindow.h"
 #include "engine/shell/GameKeeper.h"
@@ -393,6 +395,38 @@ TEST_F(MachineWindowTest, EverySettledSpinAndNewGameIsStoredAndABetNotSpunStaysT
     EXPECT_EQ(records.stored.back().Credits, onTheMachine + 2);
     EXPECT_EQ(records.stored.back().Coins, 0);
     EXPECT_EQ(records.stored.back().Spins, 1);
+}
+
+// The session runs on across New Game, which empties the game's recall log.
+TEST_F(MachineWindowTest, TheStatisticsWindowShowsThisSessionsPlaysAcrossANewGame) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    press(*window, Qt::Key_B);
+    press(*window, Qt::Key_Return);
+    const std::int32_t firstResult = state.Credits - 777;
+    menuItem(*window, QStringLiteral("&File"), QStringLiteral("&New Game"))->trigger();
+    press(*window, Qt::Key_M); // five coins bet and the spin runs
+    const std::int32_t secondResult = state.Credits - 1000;
+    ASSERT_EQ(state.Spins, 1);
+
+    std::map<QString, QString> shown;
+    std::vector<std::int32_t> charted;
+    QTimer::singleShot(0, [&] {
+        auto* stats = dynamic_cast<StatisticsWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(stats, nullptr);
+        ASSERT_NE(stats->playFigures, nullptr);
+        shown["net"] = stats->playFigures->sessionNetValue->text();
+        shown["return"] = stats->playFigures->returnValues.at(4).at(0)->text();
+        charted = stats->playFigures->chart->credits();
+        stats->okButton->click();
+    });
+    menuItem(*window, QStringLiteral("&Options"), QStringLiteral("&Stats"))->trigger();
+    const std::int32_t net = firstResult + secondResult;
+    EXPECT_EQ(shown["net"], (net > 0 ? QStringLiteral("+") : QString()) + statisticsNumber(net, QLocale()).trimmed());
+    EXPECT_EQ(charted, (std::vector<std::int32_t>{1000, state.Credits})) << "the new game's one play";
+    EXPECT_EQ(shown["return"], QStringLiteral("\u2013")) << "the test program has no returns built in";
 }
 
 TEST_F(MachineWindowTest, F11SwitchesFullScreenAndCtrlQIsTheExitCommand) {

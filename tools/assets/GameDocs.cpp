@@ -29,7 +29,7 @@ int runGameDocsProgram(int argc, char** argv, const GameDocs& docs) {
     std::fprintf(stderr,
                  "usage:\n"
                  "  %s-docs paychart SHEET OUT.bmp\n"
-                 "  %s-docs manual TEMPLATE.html OUT.html\n",
+                 "  %s-docs manual TEMPLATE.html OUT.html [RETURNS.json]\n",
                  name.c_str(), name.c_str());
     return 1;
 }

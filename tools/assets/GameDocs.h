@@ -4,7 +4,7 @@
 // written by slots_add_game (cmake/SlotsGame.cmake) with the game's own parts, so
 // that it links that game alone:
 //   <game>-docs paychart SHEET OUT.bmp
-//   <game>-docs manual TEMPLATE.html OUT.html
+//   <game>-docs manual TEMPLATE.html OUT.html [RETURNS.json]
 
 #include "tools/assets/paychart/ChartExtras.h"
 #include "tools/sim/PlayableGame.h"

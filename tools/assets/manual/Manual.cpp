@@ -31,6 +31,15 @@ QString firstOpeningTag(const QString& page, const QString& tag) {
     return m.hasMatch() ? m.captured(0) : QStringLiteral("<%1>").arg(tag);
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        fail(QStringLiteral("cannot write %1: %2").arg(path, out.errorString()));
+        return false;
+    }
+    return true;
+}
+
 // Every shared section marker replaced by its section, made the game's own.
 bool fillCommonSections(QString& page, const Game& game, QString& error) {
     const QString title = fromView(game.values().title);
@@ -101,10 +110,6 @@ QString paytableHtml(const Game& game) {
 
 namespace {
 
-QString percent(const QLocale& english, double fraction) {
-    return english.toString(100.0 * fraction, 'f', 2) + QStringLiteral("%");
-}
-
 QString onceIn(const QLocale& english, double probability) {
     if (probability <= 0) {
         return QStringLiteral("never");
@@ -115,26 +120,52 @@ QString onceIn(const QLocale& english, double probability) {
 
 } // namespace
 
-QString paybackHtml(const PlayableGame& playable) {
-    const QLocale english(QLocale::English);
+PaybackSheets paybackSheets(const PlayableGame& playable) {
     const std::unique_ptr<Game> game = playable.make();
-    std::vector<par::ParSheet> sheets;
+    PaybackSheets sheets;
     for (std::int32_t coins = 1; coins <= game->values().coinLimit; ++coins) {
-        sheets.push_back(par::computeParSheet(playable, {coins}));
+        sheets.plain.push_back(par::computeParSheet(playable, {coins}));
     }
     // The game's own ways of spending its holds or nudges, each a column of its own.
-    std::vector<std::vector<par::ParSheet>> played;
     for (const SimStrategy& strategy : simStrategies(playable)) {
         if (strategy.afterSpin == nullptr) {
             continue;
         }
-        played.emplace_back();
+        sheets.played.emplace_back();
         for (std::int32_t coins = 1; coins <= game->values().coinLimit; ++coins) {
             // An estimated figure comes from a million spins, about 3 s of the build.
-            played.back().push_back(
+            sheets.played.back().push_back(
                 par::computeParSheet(playable, {coins, std::string(strategy.name), 1'000'000}));
         }
     }
+    return sheets;
+}
+
+PaybackReturns paybackReturns(const PaybackSheets& sheets) {
+    PaybackReturns returns(1);
+    returns.front().caption = QStringLiteral("Pays back");
+    for (const par::ParSheet& sheet : sheets.plain) {
+        returns.front().byCoins.push_back(MachineReturn{sheet.rtp, true});
+    }
+    for (const std::vector<par::ParSheet>& strategy : sheets.played) {
+        ReturnColumn& column = returns.emplace_back();
+        column.caption = QStringLiteral("With %1 played well").arg(fromView(sheets.plain.front().stockName));
+        for (const par::ParSheet& well : strategy) {
+            column.byCoins.push_back(MachineReturn{well.rtp, well.exact});
+        }
+    }
+    return returns;
+}
+
+QString paybackHtml(const PlayableGame& playable) {
+    return paybackHtml(paybackSheets(playable));
+}
+
+QString paybackHtml(const PaybackSheets& figures) {
+    const QLocale english(QLocale::English);
+    const std::vector<par::ParSheet>& sheets = figures.plain;
+    const std::vector<std::vector<par::ParSheet>>& played = figures.played;
+    const PaybackReturns returns = paybackReturns(figures);
     const QString stock = fromView(sheets.front().stockName);
     const QString head = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" style=\"border-color: #8a5f22;\">\n"
@@ -150,25 +181,19 @@ QString paybackHtml(const PlayableGame& playable) {
 
     QString html = QStringLiteral("<p>Over a long run of play, this is what the machine gives back for every "
                                   "credit you bet, and how often good things happen:</p>\n");
-    html += head + th(QStringLiteral("Coins bet"), true) + th(QStringLiteral("Pays back"));
-    for (std::size_t s = 0; s < played.size(); ++s) {
-        html += th(QStringLiteral("With %1 played well").arg(stock));
+    html += head + th(QStringLiteral("Coins bet"), true);
+    for (const ReturnColumn& column : returns) {
+        html += th(column.caption);
     }
     html += th(QStringLiteral("A winning line, once in")) + th(QStringLiteral("The bonus game, once in")) +
             QStringLiteral("</tr>\n");
     bool shaded = false;
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const par::ParSheet& sheet = sheets[i];
-        html += rowStart(shaded) + QStringLiteral("<td>%1</td><td align=\"right\">%2</td>")
-                                       .arg(sheet.coins)
-                                       .arg(percent(english, sheet.rtp));
-        for (const std::vector<par::ParSheet>& strategy : played) {
-            const par::ParSheet& well = strategy[i];
-            html +=
-                QStringLiteral("<td align=\"right\">%1</td>")
-                    .arg(well.exact ? percent(english, well.rtp)
-                                    : QStringLiteral("about ") + english.toString(100.0 * well.rtp, 'f', 0) +
-                                          QStringLiteral("%"));
+        html += rowStart(shaded) + QStringLiteral("<td>%1</td>").arg(sheet.coins);
+        for (const ReturnColumn& column : returns) {
+            html += QStringLiteral("<td align=\"right\">%1</td>")
+                        .arg(machineReturnText(column.byCoins[i], english));
         }
         html += QStringLiteral("<td align=\"right\">%1 spins</td><td align=\"right\">%2 spins</td></tr>\n")
                     .arg(onceIn(english, sheet.hitFrequency), onceIn(english, sheet.bonusFrequency));
@@ -270,8 +295,8 @@ std::optional<QString> fillManual(const QString& templateText, const Game& game,
 }
 
 int runManualCommand(const PlayableGame& playable, const QStringList& args) {
-    if (args.size() != 2) {
-        return fail(QStringLiteral("usage: manual TEMPLATE.html OUT.html"));
+    if (args.size() != 2 && args.size() != 3) {
+        return fail(QStringLiteral("usage: manual TEMPLATE.html OUT.html [RETURNS.json]"));
     }
     const std::unique_ptr<Game> game = playable.make();
     QFile in(args[0]);
@@ -283,16 +308,19 @@ int runManualCommand(const PlayableGame& playable, const QStringList& args) {
     if (!manual) {
         return fail(QStringLiteral("%1: %2").arg(args[0], error));
     }
+    // The sheets are worked out once, for the Payback topic and the returns file alike.
     const QString payback = QString::fromLatin1(PaybackMarker);
+    std::optional<PaybackSheets> sheets;
+    if (manual->contains(payback) || args.size() == 3) {
+        sheets = paybackSheets(playable);
+    }
     if (manual->contains(payback)) {
-        manual->replace(payback, paybackHtml(playable));
+        manual->replace(payback, paybackHtml(*sheets));
     }
-    QSaveFile out(args[1]);
-    const QByteArray bytes = manual->toUtf8();
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        return fail(QStringLiteral("cannot write %1: %2").arg(args[1], out.errorString()));
+    if (!writeFile(args[1], manual->toUtf8())) {
+        return 1;
     }
-    return 0;
+    return args.size() == 3 && !writeFile(args[2], paybackReturnsJson(paybackReturns(*sheets))) ? 1 : 0;
 }
 
 } // namespace slotmachine::manual

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "engine/core/Game.h"
+#include "engine/records/PaybackReturns.h"
+#include "tools/par/ParSheet.h"
 #include "tools/sim/PlayableGame.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 namespace slotmachine::manual {
 
@@ -26,18 +29,32 @@ inline constexpr char CommonSectionPattern[] = R"(<!-- common: ([a-z-]+) -->)";
 // column when every rule pays per line.
 QString paytableHtml(const Game& game);
 
-// The game's payback in words and tables, from its PAR sheet (tools/par/) at every
-// coin count: the return, how often a spin wins, how often the bonus game comes,
-// and the chance of every pay rule.
+// The PAR sheets (tools/par/) behind the Payback topic: one at every coin count, and
+// as many again for each of the game's own ways of spending its holds or nudges.
+struct PaybackSheets {
+    std::vector<par::ParSheet> plain;               // spending nothing
+    std::vector<std::vector<par::ParSheet>> played; // each strategy of the game's own
+};
+PaybackSheets paybackSheets(const PlayableGame& game);
+
+// The return table of the Payback topic, column by column: what the statistics
+// window shows too (the returns file that the manual command writes beside it).
+PaybackReturns paybackReturns(const PaybackSheets& sheets);
+
+// The game's payback in words and tables, from its PAR sheets at every coin count:
+// the return, how often a spin wins, how often the bonus game comes, and the chance
+// of every pay rule.
 QString paybackHtml(const PlayableGame& game);
+QString paybackHtml(const PaybackSheets& sheets);
 
 // The template with every pay table marker replaced by the pay table and every
 // shared section marker by its section; nothing, and `error` set, when the
 // template has no pay table marker or names a shared section there is not.
 std::optional<QString> fillManual(const QString& templateText, const Game& game, QString& error);
 
-// <game>-docs manual TEMPLATE.html OUT.html: the template filled in for the game,
-// its Payback topic too; returns the process exit status.
+// <game>-docs manual TEMPLATE.html OUT.html [RETURNS.json]: the template filled in for
+// the game, its Payback topic too, and the topic's returns for the program's
+// resources (paybackReturnsJson); returns the process exit status.
 int runManualCommand(const PlayableGame& game, const QStringList& args);
 
 } // namespace slotmachine::manual
