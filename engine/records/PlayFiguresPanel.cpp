@@ -82,9 +82,8 @@ QWidget* PlayFiguresPanel::returnsBox(const PlayFigures& figures) {
             grid->addWidget(row.back(), coins, static_cast<int>(column) + 1);
         }
     }
-    // The player's own return is the Overall Payoff Percentage above: it is not repeated here.
-    grid->addWidget(new QLabel(QStringLiteral("Yours so far: Overall Payoff Percentage"), box),
-                    grid->rowCount(), 0, 1, grid->columnCount());
+    // The player's own return is the Overall Payoff Percentage above: it is not
+    // repeated here, where an 800 by 600 screen has no room to spare.
     return box;
 }
 
