@@ -22,20 +22,17 @@ namespace {
 // The sizes at a layout width up to 1024 pixels; larger layouts grow them all alike.
 constexpr int SheetCell = 76; // a symbol cell of the sheet
 constexpr int PointSize = 10;
-constexpr int StepsWidth = 330;
+constexpr int StepsWidth = 370;
 constexpr int Spacing = 10;
 
 const QColor ReelsBackground(32, 32, 36);
 const QColor OpenLineColour(220, 30, 30);
 const QColor PaidLineColour(255, 200, 40);
 const QColor ClosedRowShade(0, 0, 0, 120);
+const QColor CaptionColour(235, 235, 235);
 
 int grown(double scale, int pixels) {
     return std::max(1, static_cast<int>(std::lround(pixels * scale)));
-}
-
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
 }
 
 } // namespace
@@ -54,7 +51,8 @@ public:
                                         : sheet.scaled(sheet.width() * cell_ / SheetCell, sheet.height() * cell_ / SheetCell,
                                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         }
-        setFixedSize(reelsLeft() + 3 * cell_ + 2 * gap() + payWidth() + margin(), 2 * margin() + 3 * cell_);
+        setFixedSize(reelsLeft() + 3 * cell_ + 2 * gap() + payWidth() + margin(),
+                     2 * margin() + 3 * cell_ + captionHeight());
     }
 
     void setPlay(const PlayRecord* play) {
@@ -68,6 +66,7 @@ protected:
         painter.fillRect(rect(), ReelsBackground);
         for (int reel = 0; reel < ReelCount; ++reel) {
             drawReel(painter, reel);
+            drawCaption(painter, reel);
         }
         if (play_ == nullptr || play_->lines.empty()) {
             return;
@@ -88,6 +87,7 @@ private:
     int gap() const { return grown(scale_, 6); }
     int reelsLeft() const { return margin(); }
     int payWidth() const { return grown(scale_, 84); }
+    int captionHeight() const { return fontMetrics().height() + gap(); }
     QRect rowRect(int row) const {
         return {reelsLeft(), margin() + row * cell_, 3 * cell_ + 2 * gap(), cell_};
     }
@@ -112,6 +112,33 @@ private:
         }
     }
 
+    // What moved or kept the reel, under it: "held", "moved up", "nudged".
+    void drawCaption(QPainter& painter, int reel) const {
+        if (play_ == nullptr) {
+            return;
+        }
+        QStringList words;
+        for (const ReelMove& move : play_->moves) {
+            if (move.reel != reel) {
+                continue;
+            }
+            const QString word = move.by == ReelMover::Held ? QStringLiteral("held")
+                                 : move.by == ReelMover::Up ? QStringLiteral("moved up")
+                                 : move.by == ReelMover::Down ? QStringLiteral("moved down")
+                                                              : QStringLiteral("nudged");
+            if (!words.contains(word)) {
+                words << word;
+            }
+        }
+        const QRect under(reelsLeft() + reel * (cell_ + gap()) - gap() / 2, margin() + 3 * cell_ + gap() / 2,
+                          cell_ + gap(), captionHeight());
+        painter.setPen(CaptionColour);
+        QFont small = font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        painter.setFont(small);
+        painter.drawText(under, Qt::AlignHCenter | Qt::AlignTop, words.join(QStringLiteral(", ")));
+    }
+
     void drawLine(QPainter& painter, const LineResult& line) const {
         const QRect row = rowRect(line.row);
         const int y = row.center().y();
@@ -124,7 +151,6 @@ private:
         painter.setPen(QPen(PaidLineColour, pen));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(row.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2));
-        painter.drawLine(row.left() - gap(), y, row.left(), y);
         QFont font = this->font();
         font.setBold(true);
         painter.setFont(font);
@@ -252,20 +278,26 @@ void GameHistoryWindow::showPlay(std::size_t fromNewest) {
     shown_ = fromNewest;
     const PlayRecord& play = plays_[fromNewest];
     const std::size_t count = plays_.size();
-    QString where = QStringLiteral("Play %1 of %2, newest first").arg(fromNewest + 1).arg(count);
-    if (count > 1 && fromNewest == 0) {
+    QString where = QStringLiteral("Play %1 of %2").arg(fromNewest + 1).arg(count);
+    if (count == 1) {
+        where += QStringLiteral(": the only one so far");
+    } else if (fromNewest == 0) {
         where += QStringLiteral(": the newest");
-    } else if (count > 1 && fromNewest + 1 == count) {
+    } else if (fromNewest + 1 == count) {
         where += QStringLiteral(": the oldest kept");
+    } else {
+        where += QStringLiteral(", counted from the newest");
     }
     position_->setText(where);
 
     const PlayDescription description = describePlay(play, terms_);
     heading_->setText(description.heading);
     time_->setText(description.time);
+    heading_->show();
+    time_->show();
     QString html;
     for (const QString& step : description.steps) {
-        html += QStringLiteral("<p style=\"margin-top:0; margin-bottom:4px\">") + escaped(step) + QStringLiteral("</p>");
+        html += QStringLiteral("<p style=\"margin-top:0; margin-bottom:4px\">") + step.toHtmlEscaped() + QStringLiteral("</p>");
     }
     steps_->setHtml(html);
     reels_->setPlay(&play);
@@ -279,8 +311,8 @@ void GameHistoryWindow::showPlay(std::size_t fromNewest) {
 void GameHistoryWindow::showEmpty() {
     shown_.reset();
     position_->setText(QStringLiteral("No plays yet in this game."));
-    heading_->setText(QString());
-    time_->setText(QString());
+    heading_->hide();
+    time_->hide();
     steps_->setPlainText(QStringLiteral("The plays of this game show here once it has been played: up to the "
                                         "last %1, newest first.")
                              .arg(RecallLog::Capacity));
