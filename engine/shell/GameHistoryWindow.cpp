@@ -44,12 +44,22 @@ int grown(double scale, int pixels) {
 class HistoryReels final : public QWidget {
 public:
     HistoryReels(const Game& game, const QImage& sheet, double scale, QWidget* parent)
-        : QWidget(parent), game_(game), cell_(grown(scale, SheetCell)), scale_(scale) {
-        // The sheet grown once, smoothly, so that every cell is copied at its size.
-        if (!sheet.isNull()) {
-            sheet_ = cell_ == SheetCell ? sheet
-                                        : sheet.scaled(sheet.width() * cell_ / SheetCell, sheet.height() * cell_ / SheetCell,
-                                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        : QWidget(parent), game_(game), cell_(grown(scale, SheetCell)),
+          sheetCell_(grown(scale * devicePixelRatioF(), SheetCell)), scale_(scale) {
+        // Each cell of the sheet grown once, smoothly and on its own (so that no
+        // neighbour bleeds into its edges), to its size in device pixels: drawn
+        // pixel for pixel.
+        for (int top = 0; top + SheetCell <= sheet.height(); top += SheetCell) {
+            for (int left = 0; left < 4 * SheetCell; left += SheetCell) {
+                if (left + SheetCell > sheet.width()) {
+                    symbols_.emplace_back(); // a sheet too narrow for this column
+                    continue;
+                }
+                const QImage cell = sheet.copy(left, top, SheetCell, SheetCell);
+                symbols_.push_back(sheetCell_ == SheetCell ? cell
+                                                           : cell.scaled(sheetCell_, sheetCell_, Qt::IgnoreAspectRatio,
+                                                                         Qt::SmoothTransformation));
+            }
         }
         setFixedSize(reelsLeft() + 3 * cell_ + 2 * gap() + payWidth() + margin(),
                      2 * margin() + 3 * cell_ + captionHeight());
@@ -102,11 +112,10 @@ private:
         for (int row = 0; row < 3; ++row) {
             const QRect target(left, margin() + row * cell_, cell_, cell_);
             const int n = game_.symbolNumber(reel, position);
-            const QRect source((n % 4) * cell_, (n / 4) * cell_, cell_, cell_);
-            if (n < 0 || !sheet_.rect().contains(source)) {
+            if (n < 0 || n >= static_cast<int>(symbols_.size()) || symbols_[static_cast<std::size_t>(n)].isNull()) {
                 painter.fillRect(target, Qt::white); // a sheet too small for this symbol
             } else {
-                painter.drawImage(target, sheet_, source);
+                painter.drawImage(target, symbols_[static_cast<std::size_t>(n)]);
             }
             position = nextPosition(position);
         }
@@ -159,8 +168,9 @@ private:
     }
 
     const Game& game_;
-    QImage sheet_;
-    int cell_;
+    std::vector<QImage> symbols_; // the sheet's cells, four to a row, left to right
+    int cell_;      // a symbol's edge on the window
+    int sheetCell_; // the same in device pixels
     double scale_;
     const PlayRecord* play_ = nullptr;
 };
@@ -171,7 +181,8 @@ GameHistoryWindow::GameHistoryWindow(const RecallLog& log, const Game& game, con
       plays_(log.begin(), log.end()), terms_(playTermsOf(game)) {
     std::reverse(plays_.begin(), plays_.end());
     setWindowTitle(QStringLiteral("Game History"));
-    const double scale = fixedSizeScale(layoutWidth);
+    // The layout width is in device pixels, the window's sizes are not.
+    const double scale = fixedSizeScale(static_cast<int>(layoutWidth / devicePixelRatioF()));
     QFont font = this->font();
     font.setPointSizeF(PointSize * scale);
     setFont(font);
