@@ -9,6 +9,7 @@
 #include "engine/records/PaybackReturns.h"
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/StatisticsWindow.h"
+#include "engine/shell/GameHistoryWindow.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/PayChartWindow.h"
@@ -83,6 +84,7 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     musicAction_->setChecked(true);
     borrowAction_ = item(optionsMenu_, QStringLiteral("&Borrow"), &MachineMenu::openLoanDesk);
     item(optionsMenu_, QStringLiteral("&Stats"), &MachineMenu::showStatistics);
+    item(optionsMenu_, QStringLiteral("Game &History"), &MachineMenu::showGameHistory);
     item(optionsMenu_, QStringLiteral("&Payoffs"), &MachineMenu::showPayChart);
 
     helpMenu_ = menuBar_->addMenu(QStringLiteral("&Help"));
@@ -193,6 +195,12 @@ void MachineMenu::showStatistics() {
                             PlayFigures{parts_->machine.recallLog(), session_, values,
                                         paybackReturnsResource(values.programName)},
                             parentWindow());
+    window.exec();
+}
+
+void MachineMenu::showGameHistory() {
+    GameHistoryWindow window(parts_->machine.recallLog(), parts_->machine.game(), parts_->surface.pictures().SymbolSheet,
+                             parts_->surface.geometry().layoutWidth, parentWindow());
     window.exec();
 }
 

@@ -35,7 +35,7 @@ struct MenuParts {
 };
 
 // The machine window's menu and its commands: File (New Game, Open Game, Save Game,
-// Exit), Options (Sound, Music, Borrow, Stats, Payoffs) and Help (Version, the
+// Exit), Options (Sound, Music, Borrow, Stats, Game History, Payoffs) and Help (Version, the
 // manual, the publisher's page, Company Information). Every command runs through
 // the GameKeeper, so a close that comes while one of its windows is open is
 // finished after it.
@@ -64,6 +64,7 @@ public:
     void switchMusic();
     void openLoanDesk();
     void showStatistics();
+    void showGameHistory();
     void showPayChart();
     void showVersion();
     void showManual();

@@ -228,6 +228,10 @@ void MachineWindow::keyPressEvent(QKeyEvent* event) {
         help_->showContents();
         return;
     }
+    if (event->key() == Qt::Key_H && !keeper_->closing()) {
+        keeper_->run([this] { menu_->showGameHistory(); });
+        return;
+    }
     // F11 switches full screen on and off; the machine stays centred at its size.
     if (event->key() == Qt::Key_F11) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);

@@ -4,10 +4,12 @@
 #include "engine/records/RecordFile.h"
 #include "engine/records/SessionTally.h"
 #include "engine/records/StatisticsWindow.h"
+#include "engine/shell/GameHistoryWindow.h"
 #include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/HelpWindow.h"
 #include "engine/shell/PayChartWindow.h"
 #include "tests/support/Recorders.h"
+#include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
 
 #include <QCoreApplication>
@@ -208,6 +210,10 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     EXPECT_TRUE(fits(StatisticsWindow(state, PlayFigures{plays, session, values, QString()})))
         << "statistics with the player's figures";
     EXPECT_TRUE(fits(LoanDeskWindow(state, syntheticPictures(), 800, dialogs, help))) << "loan desk";
+    RecallLog plays;
+    plays.add(PlayRecord{});
+    SyntheticGame game;
+    EXPECT_TRUE(fits(GameHistoryWindow(plays, game, syntheticPictures().SymbolSheet, 800))) << "game history";
     RecordFile records(dir.filePath(QStringLiteral("orevein-slots.ini")), false, QStringLiteral("/"),
                        [] { return QDate(2026, 12, 7); });
     EXPECT_TRUE(fits(SaveOpenWindow(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))

@@ -6,6 +6,7 @@
 #include "engine/records/GameStatistics.h"
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/StatisticsWindow.h"
+#include "engine/shell/GameHistoryWindow.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/MachineView.h"
@@ -205,7 +206,7 @@ TEST_F(MachineWindowTest, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSound
     EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"), QStringLiteral("&Help")}));
     ASSERT_NE(options, nullptr);
     const QList<QAction*> items = options->actions();
-    ASSERT_EQ(items.size(), 5);
+    ASSERT_EQ(items.size(), 6);
     QAction* soundItem = items[0];
     QAction* musicItem = items[1];
     EXPECT_EQ(soundItem->text(), QStringLiteral("Sound"));
@@ -325,7 +326,7 @@ TEST_F(MachineWindowTest, TheMenuHoldsEveryCommandInItsOrder) {
     ASSERT_TRUE(window);
     const std::vector<QStringList> expected{
         {"&File", "&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"},
-        {"&Options", "Sound", "Music", "&Borrow", "&Stats", "&Payoffs"},
+        {"&Options", "Sound", "Music", "&Borrow", "&Stats", "Game &History", "&Payoffs"},
         {"&Help", "Version", "-", "&Orevein Slots Manual", "-", "&Brightplay Homepage", "-", "&Company Information"},
     };
     EXPECT_EQ(menuTree(*window), expected);
@@ -441,6 +442,36 @@ TEST_F(MachineWindowTest, F11SwitchesFullScreenAndCtrlQIsTheExitCommand) {
     QAction* exit = menuItem(*window, QStringLiteral("&File"), QStringLiteral("E&xit"));
     ASSERT_NE(exit, nullptr);
     EXPECT_EQ(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+TEST_F(MachineWindowTest, HShowsTheGameHistoryWithThePlayJustMadeUntilTheCloseBegins) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    press(*window, Qt::Key_B);
+    press(*window, Qt::Key_Return); // returns when the spin has settled
+    QString heading;
+    QTimer::singleShot(0, [&] {
+        if (auto* history = dynamic_cast<GameHistoryWindow*>(QApplication::activeModalWidget())) {
+            heading = history->headingLabel()->text();
+            history->reject();
+        }
+    });
+    press(*window, Qt::Key_H);
+    EXPECT_EQ(heading, "Spin 1");
+
+    window->close();
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = true;
+            modal->close();
+        }
+    });
+    press(*window, Qt::Key_H);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(opened);
 }
 
 TEST_F(MachineWindowTest, TheVersionBoxNamesTheGameAndItsVersion) {
