@@ -204,10 +204,10 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     GameState state;
     RecallLog recall;
     EXPECT_TRUE(fits(StatisticsWindow(state))) << "statistics";
-    const RecallLog plays;
+    const RecallLog noPlays;
     const SessionTally session;
     const GameValues values;
-    EXPECT_TRUE(fits(StatisticsWindow(state, PlayFigures{plays, session, values, QString()})))
+    EXPECT_TRUE(fits(StatisticsWindow(state, PlayFigures{noPlays, session, values, QString()})))
         << "statistics with the player's figures";
     EXPECT_TRUE(fits(LoanDeskWindow(state, syntheticPictures(), 800, dialogs, help))) << "loan desk";
     RecallLog plays;
