@@ -41,4 +41,12 @@ std::int32_t Game::stockSetAside(const GameContext&) const {
 
 void Game::returnStockSetAside(GameContext&) {}
 
+std::optional<Advice> Game::advice(const GameContext&) const {
+    return std::nullopt;
+}
+
+bool Game::followAdvice(GameContext&, const Advice&) {
+    return false;
+}
+
 } // namespace slotmachine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/core/Advice.h"
 #include "engine/core/GameValues.h"
 #include "engine/core/MachineTimers.h"
 #include "engine/core/Paytable.h"
@@ -112,6 +113,14 @@ public:
     // When the window closes, after its timers have stopped and the spin running (if
     // any) has settled, before the game is stored for the last time.
     virtual void closing(GameContext& machine);
+
+    // --- Advice --------------------------------------------------------------------
+    // The machine's advice on the choice the game offers now (holds after a loss, a
+    // nudge), or std::nullopt when it offers none. By default a game offers none.
+    virtual std::optional<Advice> advice(const GameContext& machine) const;
+    // Plays `advice` as the player would (the same presses, refusals and sounds);
+    // false when nothing was played. By default nothing.
+    virtual bool followAdvice(GameContext& machine, const Advice& advice);
 
     // --- Keeping the game ----------------------------------------------------------
     // The part of the game's stock (GameValues::stock) taken for the coming spin and
