@@ -161,11 +161,25 @@ std::optional<RecallLog> checkRecallSection(ScannedFile& file, const QString& na
     return std::move(read.value);
 }
 
+// Checks the recall log of every game in the file, so that one recovery drops every
+// damaged log at once, and returns the log of the section named `wanted`.
+std::optional<RecallLog> checkRecallSections(ScannedFile& file, const QString& wanted) {
+    std::optional<RecallLog> found;
+    for (int index = 0; index <= CurrentGameIndex; ++index) {
+        const QString name = recallSectionName(index);
+        std::optional<RecallLog> log = checkRecallSection(file, name);
+        if (name == wanted) {
+            found = std::move(log);
+        }
+    }
+    return found;
+}
+
 // Loads the record file into `ini`; a missing file is an empty one. A file the
 // reader cannot take whole is moved aside and replaced by what could be read,
 // with a notice for the player; if that fails the file is unreadable. With
-// `recallSection`, that section's recall log is read into `recall` (and a damaged
-// one is damage like any other).
+// `recallSection`, every game's recall log is checked (a damaged one is damage like
+// any other) and that section's is read into `recall`.
 LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString>& notice,
                     const QString& recallSection = {}, std::optional<RecallLog>* recall = nullptr) {
     const auto unreadable = [](const QString& why) { return LoadResult{FileState::Unreadable, why}; };
@@ -190,7 +204,7 @@ LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString
     ScannedFile scan = scanRecordText(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     compareWithReader(scan, ini);
     if (recall != nullptr) {
-        *recall = checkRecallSection(scan, recallSection);
+        *recall = checkRecallSections(scan, recallSection);
     }
     if (!scan.problem) {
         return {FileState::Read, {}};

@@ -109,3 +109,16 @@ TEST_F(RecordFolder, ADamagedLogIsKeptAsideAndItsGamePlaysOnWithAnEmptyOne) {
         EXPECT_FALSE(file.takeNotice());
     }
 }
+
+TEST_F(RecordFolder, DamagedLogsOfTwoGamesAreKeptAsideInOneRecovery) {
+    writeText(runningGameWithLog("Play1=not a play\n") +
+              "\n[GameNo1]\nGameName=Game 1\nGameDate=12/07/26\nCredits=5\nBorrowed=1000\nSpins=0\nTotalBets=0\n"
+              "BonusWon=0\nBonusPts=0\n\n[GameNo1.Recall]\nPlay2=" +
+              playLine(1, 5).mid(6));
+    GameState state;
+    file.readGame(0, state);
+    EXPECT_EQ(state.Credits, 5);
+    file.loadCurrentGame(state);
+    EXPECT_EQ(state.Credits, 777);
+    EXPECT_EQ(damagedFiles().size(), 1) << "the first recovery dropped both logs";
+}
