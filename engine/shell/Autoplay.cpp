@@ -6,6 +6,7 @@
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/PlayerSettings.h"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <limits>
 
@@ -111,7 +112,13 @@ void Autoplay::playNext() {
         pause_.start();
         return;
     }
-    keeper_.run([this] { playOneSpin(); });
+    if (playing_) {
+        return; // a window opened by this spin runs the event loop
+    }
+    {
+        const QScopedValueRollback<bool> playing(playing_, true);
+        keeper_.run([this] { playOneSpin(); });
+    }
     if (running_) {
         pause_.start();
     }

@@ -78,6 +78,7 @@ private:
     QTimer pause_;
     AutoplayChoices choices_;
     bool running_ = false;
+    bool playing_ = false;
     int spinsLeft_ = 0;
     std::optional<AutoplayStop> stopped_;
 };
