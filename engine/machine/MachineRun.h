@@ -23,7 +23,7 @@ struct SpinOutcome {
 // The share of their normal time the machine's waits take with quick spin on:
 // reel frames, reel moves, settling bounces and count-up steps all come sooner,
 // while the frames, steps and sounds themselves stay as they are.
-inline constexpr double QuickSpinPace = 0.55;
+inline constexpr double QuickSpinPace = 0.5;
 
 // How one machine runs, shared by its parts: the reels' geometry, the simulator's
 // controls (frames shown, stops handed in), the pace of its waits, whether the window is closing, and

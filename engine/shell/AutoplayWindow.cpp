@@ -71,6 +71,7 @@ AutoplayWindow::AutoplayWindow(const AutoplayChoices& choices, QWidget* parent)
     layout->addWidget(followAdvice);
     layout->addSpacing(8);
     layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     placeOnScreen(*this, sizeHint());
 }
 

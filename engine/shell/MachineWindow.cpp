@@ -216,6 +216,9 @@ void MachineWindow::showAutoplay() {
         note = QStringLiteral("Autoplay stopped: ") + autoplayStopText(*autoplay_->stopped());
     }
     setWindowTitle(note.isEmpty() ? values_.GameTitle : values_.GameTitle + QStringLiteral(" \u2014 ") + note);
+    if (trace_) {
+        std::fprintf(stderr, "slots-trace autoplay %s\n", qPrintable(note));
+    }
 }
 
 bool MachineWindow::interruptAutoplay() {
