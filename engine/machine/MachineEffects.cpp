@@ -13,7 +13,7 @@ void MachineEffects::Delay(double seconds) {
     if (run_.shuttingDown) {
         return;
     }
-    clock_.waitUntil(clock_.now() + std::llround(seconds * 1000.0));
+    clock_.waitUntil(clock_.now() + std::llround(seconds * 1000.0 * run_.pace));
 }
 
 void MachineEffects::playSound(int number, bool waitForEnd) {

@@ -14,7 +14,8 @@ public:
     MachineEffects(const GameState& state, Audio& audio, Clock& clock, const MachineRun& run)
         : state_(state), audio_(audio), clock_(clock), run_(run) {}
 
-    // Waits on the machine's clock while events go on being handled.
+    // Waits on the machine's clock while events go on being handled, for `seconds`
+    // at the machine's pace.
     void Delay(double seconds);
     void playSound(int number, bool waitForEnd);
     void playWinSound();

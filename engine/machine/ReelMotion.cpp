@@ -14,6 +14,7 @@
 #include "engine/machine/ReelMotion.h"
 #include "engine/state/ReelStrips.h"
 
+#include <cmath>
 #include <iterator>
 
 namespace slotmachine {
@@ -72,10 +73,11 @@ void ReelMotion::showAnimation(const std::array<bool, ReelCount>& spinning) {
     Clock& c = clock_;
     MachineDisplay& d = machine_.display();
     const std::int32_t step = run_.geometry.ScaleUnit(MotionStep);
+    const std::int64_t frameMs = std::llround(FrameMs * run_.pace);
     std::int64_t last = c.now();
     for (int frame = 1; frame <= AnimationFrames; ++frame) {
         // A slow frame delays the ones after it rather than being skipped.
-        c.waitUntil(last + FrameMs);
+        c.waitUntil(last + frameMs);
         if (s.StopReels) {
             return; // the window is closing: not one more frame, no more clicks
         }

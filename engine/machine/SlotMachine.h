@@ -92,6 +92,11 @@ public:
     // draws nothing and hears nothing, turns it off and gets the same outcomes.
     void setAnimated(bool animated) { run_.animated = animated; }
 
+    // Quick spin: every wait of the machine (reel frames, moves, count-up steps)
+    // takes QuickSpinPace of its time; outcomes, sounds and drawings stay the same.
+    void setQuickSpin(bool on) { run_.pace = on ? QuickSpinPace : 1.0; }
+    bool quickSpin() const { return run_.pace != 1.0; }
+
     // Hands the coming spins these stops (top-row positions, 1 to 30) instead of
     // drawing them from Random, so that a tool can play every stop combination
     // through the real rules; std::nullopt draws them again. A reel the game keeps

@@ -9,10 +9,13 @@
 #include "engine/records/PaybackReturns.h"
 #include "engine/records/SaveOpenWindow.h"
 #include "engine/records/StatisticsWindow.h"
+#include "engine/shell/Autoplay.h"
+#include "engine/shell/AutoplayWindow.h"
 #include "engine/shell/GameHistoryWindow.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/PayChartWindow.h"
+#include "engine/shell/PlayerSettings.h"
 #include "engine/shell/PublisherPage.h"
 #include "engine/shell/StartupValues.h"
 
@@ -41,6 +44,15 @@ MachineMenu::MachineMenu(QMainWindow& window, const QString& gameTitle) : window
 void MachineMenu::setParts(const MenuParts& parts) {
     parts_.emplace(parts);
     parts.machine.setPlayListener([this](const PlayRecord& play) { session_.add(play); });
+}
+
+void MachineMenu::setPlayOptions(PlayerSettings& settings, Autoplay& autoplay) {
+    settings_ = &settings;
+    autoplay_ = &autoplay;
+    quickSpinAction_->setChecked(parts_->machine.quickSpin());
+    for (QMenu* menu : {fileMenu_, optionsMenu_, helpMenu_}) {
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { autoplay_->stop(AutoplayStop::Player); });
+    }
 }
 
 MachineMenu::~MachineMenu() {
@@ -82,6 +94,9 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     musicAction_ = item(optionsMenu_, QStringLiteral("Music"), &MachineMenu::switchMusic);
     musicAction_->setCheckable(true);
     musicAction_->setChecked(true);
+    quickSpinAction_ = item(optionsMenu_, QStringLiteral("&Quick Spin"), &MachineMenu::switchQuickSpin);
+    quickSpinAction_->setCheckable(true);
+    item(optionsMenu_, QStringLiteral("&Autoplay\u2026"), &MachineMenu::startAutoplay);
     borrowAction_ = item(optionsMenu_, QStringLiteral("&Borrow"), &MachineMenu::openLoanDesk);
     item(optionsMenu_, QStringLiteral("&Stats"), &MachineMenu::showStatistics);
     item(optionsMenu_, QStringLiteral("Game &History"), &MachineMenu::showGameHistory);
@@ -202,6 +217,26 @@ void MachineMenu::showGameHistory() {
     GameHistoryWindow window(parts_->machine.recallLog(), parts_->machine.game(), parts_->surface.pictures().SymbolSheet,
                              parts_->surface.geometry().layoutWidth, parentWindow());
     window.exec();
+}
+
+void MachineMenu::switchQuickSpin() {
+    SlotMachine& machine = parts_->machine;
+    machine.setQuickSpin(!machine.quickSpin());
+    quickSpinAction_->setChecked(machine.quickSpin());
+    settings_->setFlag(QuickSpinKey, machine.quickSpin());
+}
+
+void MachineMenu::startAutoplay() {
+    if (parts_->keeper.closing()) {
+        return;
+    }
+    autoplay_->stop(AutoplayStop::Player);
+    AutoplayWindow window(loadAutoplayChoices(*settings_), parentWindow());
+    if (window.exec() != QDialog::Accepted || parts_->keeper.closing()) {
+        return;
+    }
+    saveAutoplayChoices(*settings_, window.choices());
+    autoplay_->start(window.choices());
 }
 
 void MachineMenu::showPayChart() {

@@ -13,12 +13,14 @@ class QWidget;
 
 namespace slotmachine {
 
+class Autoplay;
 class Dialogs;
 class GameKeeper;
 class GameRecords;
 class HelpViewer;
 class MachineAudio;
 class MachineSurface;
+class PlayerSettings;
 class SlotMachine;
 struct StartupValues;
 
@@ -35,7 +37,7 @@ struct MenuParts {
 };
 
 // The machine window's menu and its commands: File (New Game, Open Game, Save Game,
-// Exit), Options (Sound, Music, Borrow, Stats, Game History, Payoffs) and Help (Version, the
+// Exit), Options (Sound, Music, Quick Spin, Autoplay, Borrow, Stats, Game History, Payoffs) and Help (Version, the
 // manual, the publisher's page, Company Information). Every command runs through
 // the GameKeeper, so a close that comes while one of its windows is open is
 // finished after it.
@@ -47,6 +49,9 @@ public:
     // What the commands work on, before any of them can run; from then on the menu
     // keeps this session's tally of the machine's plays for the statistics window.
     void setParts(const MenuParts& parts);
+    // Quick spin and autoplay, with the settings that remember them; opening any
+    // menu stops autoplay.
+    void setPlayOptions(PlayerSettings& settings, Autoplay& autoplay);
     ~MachineMenu();
     MachineMenu(const MachineMenu&) = delete;
     MachineMenu& operator=(const MachineMenu&) = delete;
@@ -65,6 +70,9 @@ public:
     void openLoanDesk();
     void showStatistics();
     void showGameHistory();
+    void switchQuickSpin();
+    // The autoplay window; Start begins autoplay with the choices, which are kept.
+    void startAutoplay();
     void showPayChart();
     void showVersion();
     void showManual();
@@ -89,6 +97,9 @@ private:
     QAction* soundAction_ = nullptr;
     QAction* musicAction_ = nullptr;
     QAction* borrowAction_ = nullptr;
+    QAction* quickSpinAction_ = nullptr;
+    PlayerSettings* settings_ = nullptr;
+    Autoplay* autoplay_ = nullptr;
     SessionTally session_;
 };
 

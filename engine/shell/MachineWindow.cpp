@@ -57,17 +57,18 @@ void rejectOpenDialogs() {
 } // namespace
 
 std::unique_ptr<MachineWindow> MachineWindow::create(Game& game, GameRecords& records, AudioOutputs audio,
-                                       const QString& programPath, Clock* clock) {
-    std::unique_ptr<MachineWindow> window(new MachineWindow(game, records, audio, programPath, clock));
+                                       const QString& programPath, Clock* clock, const QString& settingsPath) {
+    std::unique_ptr<MachineWindow> window(new MachineWindow(game, records, audio, programPath, clock, settingsPath));
     if (!window->startUp()) {
         return nullptr;
     }
     return window;
 }
 
-MachineWindow::MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock)
+MachineWindow::MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock,
+                             const QString& settingsPath)
     : game_(game), records_(records), programPath_(programPath), clock_(clock != nullptr ? *clock : realClock_),
-      audioOutputs_(audio), dialogs_(QString(), this) {
+      audioOutputs_(audio), dialogs_(QString(), this), settings_(settingsPath) {
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         timers_[i].setInterval(TimerIntervals[i]);
     }
@@ -132,7 +133,11 @@ bool MachineWindow::startUp() {
     machine_->setGeometry(surface_->geometry());
     machine_->setRecalling(true);
     keeper_ = std::make_unique<GameKeeper>(*machine_, records_, dialogs_, [] { QCoreApplication::quit(); });
+    autoplay_ = std::make_unique<Autoplay>(*machine_, *keeper_);
+    autoplay_->changed = [this] { showAutoplay(); };
+    machine_->setQuickSpin(settings_.flag(QuickSpinKey, false));
     menu_->setParts(MenuParts{*machine_, records_, dialogs_, *help_, values_, *surface_, *audio_, *keeper_});
+    menu_->setPlayOptions(settings_, *autoplay_);
     lamps_ = std::make_unique<BlinkingLamps>(*machine_);
     createView();
     connectTimers();
@@ -202,8 +207,33 @@ void MachineWindow::forward(Command command) {
     }
 }
 
+void MachineWindow::showAutoplay() {
+    QString note;
+    if (autoplay_->running()) {
+        const int left = autoplay_->spinsLeft();
+        note = QStringLiteral("Autoplay: %1 %2 left").arg(left).arg(left == 1 ? QStringLiteral("spin") : QStringLiteral("spins"));
+    } else if (autoplay_->stopped()) {
+        note = QStringLiteral("Autoplay stopped: ") + autoplayStopText(*autoplay_->stopped());
+    }
+    setWindowTitle(note.isEmpty() ? values_.GameTitle : values_.GameTitle + QStringLiteral(" \u2014 ") + note);
+    if (trace_) {
+        std::fprintf(stderr, "slots-trace autoplay %s\n", qPrintable(note));
+    }
+}
+
+bool MachineWindow::interruptAutoplay() {
+    if (autoplay_->running()) {
+        autoplay_->stop(AutoplayStop::Player);
+        return true;
+    }
+    if (windowTitle() != values_.GameTitle) {
+        setWindowTitle(values_.GameTitle);
+    }
+    return false;
+}
+
 void MachineWindow::pressAt(QPoint position) {
-    if (keeper_->closing()) {
+    if (keeper_->closing() || interruptAutoplay()) {
         return;
     }
     forward([&] {
@@ -224,6 +254,17 @@ void MachineWindow::keyPressed(int virtualKey) {
 }
 
 void MachineWindow::keyPressEvent(QKeyEvent* event) {
+    if (!keeper_->closing() && interruptAutoplay()) {
+        return; // any key stops autoplay, and does nothing else
+    }
+    if (event->key() == Qt::Key_A && !keeper_->closing()) {
+        keeper_->run([this] { menu_->startAutoplay(); });
+        return;
+    }
+    if (event->key() == Qt::Key_F && !keeper_->closing()) {
+        menu_->switchQuickSpin();
+        return;
+    }
     if (event->key() == Qt::Key_F1 && !keeper_->closing()) {
         help_->showContents();
         return;
@@ -268,6 +309,7 @@ void MachineWindow::shutDown() {
     for (QTimer& t : timers_) {
         t.stop();
     }
+    autoplay_->stop(AutoplayStop::Closing);
     audioOutputs_.music.close();
     audioOutputs_.effects.silence();
     // A spin still running ends its animation at once and settles without sounds

@@ -11,6 +11,8 @@
 #include "engine/machine/BlinkingLamps.h"
 #include "engine/machine/EventLoopClock.h"
 #include "engine/machine/SlotMachine.h"
+#include "engine/shell/Autoplay.h"
+#include "engine/shell/PlayerSettings.h"
 #include "engine/shell/QtDialogs.h"
 #include "engine/shell/StartupValues.h"
 
@@ -37,8 +39,11 @@ public:
     // Creates the window and runs its start-up. Null when the program must end
     // (the symbol sheet is missing; the player has been told). The machine waits on
     // real time unless a tool that drives the window itself hands it a `clock`.
+    // The player's settings (quick spin, autoplay's choices) are kept in the file
+    // at `settingsPath`; without one, nothing is kept.
     static std::unique_ptr<MachineWindow> create(Game& game, GameRecords& records, AudioOutputs audio,
-                                          const QString& programPath, Clock* clock = nullptr);
+                                          const QString& programPath, Clock* clock = nullptr,
+                                          const QString& settingsPath = QString());
     ~MachineWindow() override;
 
     SlotMachine& machine() { return *machine_; }
@@ -46,6 +51,7 @@ public:
     MachineSurface& surface() { return *surface_; }
     const StartupValues& startupValues() const { return values_; }
     GameKeeper& keeper() { return *keeper_; }
+    Autoplay& autoplay() { return *autoplay_; }
 
     // The program was asked to end (SIGTERM, SIGINT, SIGHUP): nobody may be there to
     // answer a message, so none waits any more, every window open is closed and the
@@ -61,12 +67,19 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock);
+    MachineWindow(Game& game, GameRecords& records, AudioOutputs audio, const QString& programPath, Clock* clock,
+                  const QString& settingsPath);
     bool startUp();
     void createView();
     void connectTimers();
     void pressAt(QPoint position);
     void keyPressed(int virtualKey);
+    // The caption says that autoplay runs and how many spins are left, or why it
+    // stopped, until the player's next key or press.
+    void showAutoplay();
+    // A key or press of the player's: stops autoplay (true: the input is spent on
+    // that) and takes a stop note off the caption.
+    bool interruptAutoplay();
     // The start timer's one tick: the music, the start sound, and Busy cleared.
     void finishStartUp();
     // Hands a player's command (or a game timer's tick) to the machine through the keeper.
@@ -93,6 +106,8 @@ private:
     std::unique_ptr<MachineSurface> surface_;
     std::unique_ptr<SlotMachine> machine_;
     std::unique_ptr<GameKeeper> keeper_;
+    PlayerSettings settings_;
+    std::unique_ptr<Autoplay> autoplay_;
     std::unique_ptr<BlinkingLamps> lamps_;
     MachineView* view_ = nullptr;
     std::unique_ptr<HelpViewer> help_;

@@ -7,6 +7,9 @@
 namespace slotmachine {
 
 bool PlayerSettings::flag(const QString& key, bool fallback) const {
+    if (path_.isEmpty()) {
+        return fallback;
+    }
     const QSettings settings(path_, QSettings::IniFormat);
     const QString text = settings.value(key).toString().trimmed().toLower();
     if (text == QLatin1String("true") || text == QLatin1String("1")) {
@@ -19,11 +22,17 @@ bool PlayerSettings::flag(const QString& key, bool fallback) const {
 }
 
 void PlayerSettings::setFlag(const QString& key, bool on) {
+    if (path_.isEmpty()) {
+        return;
+    }
     QSettings settings(path_, QSettings::IniFormat);
     settings.setValue(key, on);
 }
 
 std::optional<int> PlayerSettings::number(const QString& key, int lowest, int highest) const {
+    if (path_.isEmpty()) {
+        return std::nullopt;
+    }
     const QSettings settings(path_, QSettings::IniFormat);
     bool ok = false;
     const qlonglong value = settings.value(key).toString().trimmed().toLongLong(&ok);
@@ -34,6 +43,9 @@ std::optional<int> PlayerSettings::number(const QString& key, int lowest, int hi
 }
 
 void PlayerSettings::setNumber(const QString& key, std::optional<int> value) {
+    if (path_.isEmpty()) {
+        return;
+    }
     QSettings settings(path_, QSettings::IniFormat);
     if (value) {
         settings.setValue(key, *value);

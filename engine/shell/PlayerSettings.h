@@ -10,7 +10,8 @@ namespace slotmachine {
 // advice, autoplay's choices, sound): kept apart from the record file, in
 // "<program>-settings.ini" beside it, so that a saved game never depends on them.
 // Every change is written at once; a value that is missing, damaged or out of range
-// reads as the caller's fallback, never as an error.
+// reads as the caller's fallback, never as an error. Without a path nothing is kept
+// and every value reads as the fallback (a window that tests or tools drive).
 class PlayerSettings {
 public:
     explicit PlayerSettings(QString path) : path_(std::move(path)) {}
@@ -29,6 +30,9 @@ public:
 private:
     QString path_;
 };
+
+// Quick spin, on or off.
+inline const QString QuickSpinKey = QStringLiteral("QuickSpin");
 
 // The settings file of a program: its base name + "-settings.ini" in the user's
 // settings folder, beside its record file.

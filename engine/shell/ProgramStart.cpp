@@ -5,6 +5,7 @@
 #include "engine/records/RecordFile.h"
 #include "engine/shell/DisplayCheck.h"
 #include "engine/shell/MachineWindow.h"
+#include "engine/shell/PlayerSettings.h"
 #include "engine/shell/HistoryCommand.h"
 #include "engine/shell/ProgramOptions.h"
 #include "engine/shell/StartupValues.h"
@@ -265,7 +266,9 @@ int runSlotProgram(int argc, char** argv, Game& game) {
         records.setStockOfAFreshGame(values.stock->atNewGame);
     }
     SdlAudio audio;
-    std::unique_ptr<MachineWindow> window = MachineWindow::create(game, records, audio.outputs(), programPath);
+    std::unique_ptr<MachineWindow> window = MachineWindow::create(
+        game, records, audio.outputs(), programPath, nullptr,
+        playerSettingsPath(startupValuesFor(values, programPath).ProgramBaseName));
     if (!window) {
         return 1;
     }

@@ -4,6 +4,7 @@
 #include "engine/records/RecordFile.h"
 #include "engine/records/SessionTally.h"
 #include "engine/records/StatisticsWindow.h"
+#include "engine/shell/AutoplayWindow.h"
 #include "engine/shell/GameHistoryWindow.h"
 #include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/HelpWindow.h"
@@ -218,4 +219,5 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
                        [] { return QDate(2026, 12, 7); });
     EXPECT_TRUE(fits(SaveOpenWindow(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
         << "save and open";
+    EXPECT_TRUE(fits(AutoplayWindow(AutoplayChoices{}, nullptr))) << "autoplay";
 }

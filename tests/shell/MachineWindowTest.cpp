@@ -206,7 +206,7 @@ TEST_F(MachineWindowTest, TheStartTimerStartsMusicAndTheOptionsMenuSwitchesSound
     EXPECT_EQ(menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Options"), QStringLiteral("&Help")}));
     ASSERT_NE(options, nullptr);
     const QList<QAction*> items = options->actions();
-    ASSERT_EQ(items.size(), 6);
+    ASSERT_EQ(items.size(), 8);
     QAction* soundItem = items[0];
     QAction* musicItem = items[1];
     EXPECT_EQ(soundItem->text(), QStringLiteral("Sound"));
@@ -326,7 +326,7 @@ TEST_F(MachineWindowTest, TheMenuHoldsEveryCommandInItsOrder) {
     ASSERT_TRUE(window);
     const std::vector<QStringList> expected{
         {"&File", "&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"},
-        {"&Options", "Sound", "Music", "&Borrow", "&Stats", "Game &History", "&Payoffs"},
+        {"&Options", "Sound", "Music", "&Quick Spin", "&Autoplay\u2026", "&Borrow", "&Stats", "Game &History", "&Payoffs"},
         {"&Help", "Version", "-", "&Orevein Slots Manual", "-", "&Brightplay Homepage", "-", "&Company Information"},
     };
     EXPECT_EQ(menuTree(*window), expected);

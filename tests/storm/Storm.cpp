@@ -64,7 +64,8 @@ const char* const SaveNames[] = {
     "\xc3\xa9t\xc3\xa9 \xe2\x82\xac",
 };
 
-// Keys that the machine does not answer, and some it answers only in other windows.
+// Keys that the machine does not answer, some it answers only in other windows, and A,
+// whose autoplay window the storm closes unanswered.
 const std::pair<int, const char*> OtherKeys[] = {
     {Qt::Key_A, "A"},        {Qt::Key_Escape, "Escape"}, {Qt::Key_Tab, "Tab"},   {Qt::Key_F2, "F2"},
     {Qt::Key_Left, "Left"},  {Qt::Key_1, "1"},           {Qt::Key_N, "N"},       {Qt::Key_Delete, "Delete"},
