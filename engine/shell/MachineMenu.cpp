@@ -86,6 +86,8 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     item(optionsMenu_, QStringLiteral("&Stats"), &MachineMenu::showStatistics);
     item(optionsMenu_, QStringLiteral("Game &History"), &MachineMenu::showGameHistory);
     item(optionsMenu_, QStringLiteral("&Payoffs"), &MachineMenu::showPayChart);
+    adviceAction_ = item(optionsMenu_, QStringLiteral("Show &Advice"), &MachineMenu::switchAdvice);
+    adviceAction_->setCheckable(true);
 
     helpMenu_ = menuBar_->addMenu(QStringLiteral("&Help"));
     item(helpMenu_, QStringLiteral("Version"), &MachineMenu::showVersion);
@@ -207,6 +209,22 @@ void MachineMenu::showGameHistory() {
 void MachineMenu::showPayChart() {
     PayChartWindow window(parts_->values.ProgramDir, parts_->dialogs, parts_->help, parentWindow());
     window.exec();
+}
+
+void MachineMenu::switchAdvice() {
+    const bool on = adviceAction_->isChecked();
+    parts_->machine.game().showAdvice(on);
+    if (settings_) {
+        settings_->setFlag(QStringLiteral("ShowAdvice"), on);
+    }
+}
+
+void MachineMenu::usePlayerSettings(const PlayerSettings& settings) {
+    settings_.emplace(settings);
+    adviceAction_->setChecked(settings_->flag(QStringLiteral("ShowAdvice"), false));
+    if (parts_) {
+        parts_->machine.game().showAdvice(adviceAction_->isChecked());
+    }
 }
 
 void MachineMenu::showVersion() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/records/SessionTally.h"
+#include "engine/shell/PlayerSettings.h"
 
 #include <optional>
 
@@ -35,7 +36,7 @@ struct MenuParts {
 };
 
 // The machine window's menu and its commands: File (New Game, Open Game, Save Game,
-// Exit), Options (Sound, Music, Borrow, Stats, Game History, Payoffs) and Help (Version, the
+// Exit), Options (Sound, Music, Borrow, Stats, Game History, Payoffs, Show Advice) and Help (Version, the
 // manual, the publisher's page, Company Information). Every command runs through
 // the GameKeeper, so a close that comes while one of its windows is open is
 // finished after it.
@@ -66,6 +67,11 @@ public:
     void showStatistics();
     void showGameHistory();
     void showPayChart();
+    // Show Advice on or off, kept in the player's settings.
+    void switchAdvice();
+    // The player's settings file the menu remembers its choices in, and the choices
+    // read back from it; without one nothing is remembered.
+    void usePlayerSettings(const PlayerSettings& settings);
     void showVersion();
     void showManual();
     void showPublisherPage();
@@ -89,6 +95,8 @@ private:
     QAction* soundAction_ = nullptr;
     QAction* musicAction_ = nullptr;
     QAction* borrowAction_ = nullptr;
+    QAction* adviceAction_ = nullptr;
+    std::optional<PlayerSettings> settings_;
     SessionTally session_;
 };
 

@@ -46,6 +46,7 @@ public:
     MachineSurface& surface() { return *surface_; }
     const StartupValues& startupValues() const { return values_; }
     GameKeeper& keeper() { return *keeper_; }
+    MachineMenu& menu() { return *menu_; }
 
     // The program was asked to end (SIGTERM, SIGINT, SIGHUP): nobody may be there to
     // answer a message, so none waits any more, every window open is closed and the

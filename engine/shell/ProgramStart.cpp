@@ -4,8 +4,10 @@
 #include "engine/core/Game.h"
 #include "engine/records/RecordFile.h"
 #include "engine/shell/DisplayCheck.h"
+#include "engine/shell/MachineMenu.h"
 #include "engine/shell/MachineWindow.h"
 #include "engine/shell/HistoryCommand.h"
+#include "engine/shell/PlayerSettings.h"
 #include "engine/shell/ProgramOptions.h"
 #include "engine/shell/StartupValues.h"
 #include "engine/shell/TerminationSignals.h"
@@ -269,6 +271,8 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     if (!window) {
         return 1;
     }
+    window->menu().usePlayerSettings(
+        PlayerSettings(playerSettingsPath(startupValuesFor(values, programPath).ProgramBaseName)));
     // Asked to end (logout, kill): close as the player would, so the game is kept,
     // but without waiting for anyone to answer a message.
     TerminationSignals termination([&app, &window] {
