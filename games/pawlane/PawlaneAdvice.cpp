@@ -49,7 +49,7 @@ HoldAdvisor::HoldAdvisor(const Paytable& paytable, double bonusPrize) : bonusPri
     }
 }
 
-std::vector<HoldAdvisor::MarkOutcome> HoldAdvisor::marksOf(int reel, int position, std::int32_t coins) const {
+HoldAdvisor::MarkOutcome HoldAdvisor::marksOf(int reel, int position, std::int32_t coins) {
     MarkOutcome outcome{0, false, 1.0};
     for (int row = 0; row < 3; ++row) {
         const MarkedStop* mark = markedStopAt(reel, position);
@@ -63,13 +63,13 @@ std::vector<HoldAdvisor::MarkOutcome> HoldAdvisor::marksOf(int reel, int positio
             outcome.reset = true;
         }
     }
-    return {outcome};
+    return outcome;
 }
 
 std::vector<HoldAdvisor::MarkOutcome> HoldAdvisor::countFreeMarks(int reel, std::int32_t coins) const {
     std::vector<MarkOutcome> outcomes;
     for (int stop = 1; stop <= StripLength; ++stop) {
-        const MarkOutcome one = marksOf(reel, stop, coins).front();
+        const MarkOutcome one = marksOf(reel, stop, coins);
         auto same = std::find_if(outcomes.begin(), outcomes.end(), [&](const MarkOutcome& o) {
             return o.points == one.points && o.reset == one.reset;
         });
@@ -169,7 +169,8 @@ double HoldAdvisor::spinWorth(const GameState& state, std::int32_t coins, const 
     for (int reel = 0; reel < ReelCount; ++reel) {
         const std::vector<MarkOutcome> own =
             held[static_cast<std::size_t>(reel)]
-                ? marksOf(reel, state.ReelStop[static_cast<std::size_t>(reel)], coins)
+                ? std::vector<MarkOutcome>{marksOf(reel, state.ReelStop[static_cast<std::size_t>(reel)],
+                                                   coins)}
                 : freeMarks(reel, coins);
         std::vector<MarkOutcome> next;
         for (const MarkOutcome& so_far : moves) {

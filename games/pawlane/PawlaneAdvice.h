@@ -53,7 +53,7 @@ private:
         bool reset = false;
         double chance = 0;
     };
-    std::vector<MarkOutcome> marksOf(int reel, int position, std::int32_t coins) const;
+    static MarkOutcome marksOf(int reel, int position, std::int32_t coins);
     std::vector<MarkOutcome> countFreeMarks(int reel, std::int32_t coins) const;
     const std::vector<MarkOutcome>& freeMarks(int reel, std::int32_t coins) const {
         return freeMarks_[static_cast<std::size_t>(coins - 1)][static_cast<std::size_t>(reel)];
