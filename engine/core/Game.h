@@ -121,6 +121,10 @@ public:
     // Plays `advice` as the player would (the same presses, refusals and sounds);
     // false when nothing was played. By default nothing.
     virtual bool followAdvice(GameContext& machine, const Advice& advice);
+    // Whether the player asked to see the advice (Options > Show Advice): while it is
+    // on, a game that offers advice lights the advised choice steadily on the machine.
+    void showAdvice(bool on) { adviceShown_ = on; }
+    bool adviceShown() const { return adviceShown_; }
 
     // --- Keeping the game ----------------------------------------------------------
     // The part of the game's stock (GameValues::stock) taken for the coming spin and
@@ -132,6 +136,9 @@ public:
     // replaced by a new game: stock set aside goes back into the stock, so that it
     // stays with its own game and nothing chosen for it reaches the next one.
     virtual void returnStockSetAside(GameContext& machine);
+
+private:
+    bool adviceShown_ = false;
 };
 
 } // namespace slotmachine

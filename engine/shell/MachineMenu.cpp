@@ -50,6 +50,8 @@ void MachineMenu::setPlayOptions(PlayerSettings& settings, Autoplay& autoplay) {
     settings_ = &settings;
     autoplay_ = &autoplay;
     quickSpinAction_->setChecked(parts_->machine.quickSpin());
+    adviceAction_->setChecked(settings.flag(QStringLiteral("ShowAdvice"), false));
+    parts_->machine.game().showAdvice(adviceAction_->isChecked());
     for (QMenu* menu : {fileMenu_, optionsMenu_, helpMenu_}) {
         QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { autoplay_->stop(AutoplayStop::Player); });
     }
@@ -101,6 +103,8 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     item(optionsMenu_, QStringLiteral("&Stats"), &MachineMenu::showStatistics);
     item(optionsMenu_, QStringLiteral("Game &History"), &MachineMenu::showGameHistory);
     item(optionsMenu_, QStringLiteral("&Payoffs"), &MachineMenu::showPayChart);
+    adviceAction_ = item(optionsMenu_, QStringLiteral("Show &Advice"), &MachineMenu::switchAdvice);
+    adviceAction_->setCheckable(true);
 
     helpMenu_ = menuBar_->addMenu(QStringLiteral("&Help"));
     item(helpMenu_, QStringLiteral("Version"), &MachineMenu::showVersion);
@@ -242,6 +246,14 @@ void MachineMenu::startAutoplay() {
 void MachineMenu::showPayChart() {
     PayChartWindow window(parts_->values.ProgramDir, parts_->dialogs, parts_->help, parentWindow());
     window.exec();
+}
+
+void MachineMenu::switchAdvice() {
+    const bool on = adviceAction_->isChecked();
+    parts_->machine.game().showAdvice(on);
+    if (settings_) {
+        settings_->setFlag(QStringLiteral("ShowAdvice"), on);
+    }
 }
 
 void MachineMenu::showVersion() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/records/SessionTally.h"
+#include "engine/shell/PlayerSettings.h"
 
 #include <optional>
 
@@ -37,7 +38,7 @@ struct MenuParts {
 };
 
 // The machine window's menu and its commands: File (New Game, Open Game, Save Game,
-// Exit), Options (Sound, Music, Quick Spin, Autoplay, Borrow, Stats, Game History, Payoffs) and Help (Version, the
+// Exit), Options (Sound, Music, Quick Spin, Autoplay, Borrow, Stats, Game History, Payoffs, Show Advice) and Help (Version, the
 // manual, the publisher's page, Company Information). Every command runs through
 // the GameKeeper, so a close that comes while one of its windows is open is
 // finished after it.
@@ -74,6 +75,8 @@ public:
     // The autoplay window; Start begins autoplay with the choices, which are kept.
     void startAutoplay();
     void showPayChart();
+    // Show Advice on or off, kept in the player's settings.
+    void switchAdvice();
     void showVersion();
     void showManual();
     void showPublisherPage();
@@ -98,6 +101,7 @@ private:
     QAction* musicAction_ = nullptr;
     QAction* borrowAction_ = nullptr;
     QAction* quickSpinAction_ = nullptr;
+    QAction* adviceAction_ = nullptr;
     PlayerSettings* settings_ = nullptr;
     Autoplay* autoplay_ = nullptr;
     SessionTally session_;

@@ -85,7 +85,12 @@ void EmberpeakGame::timerTick(GameContext& machine, MachineTimer timer) {
         wild_.tick(machine.display());
     } else if (timer == NudgeButtonBlinking) {
         blinkLit_ = !blinkLit_;
-        drawNudgeButtons(machine.display(), blinkLit_);
+        if (adviceShown()) {
+            const std::optional<Advice> advised = advice(machine);
+            drawNudgeButtons(machine.display(), blinkLit_, advised ? advised->nudge : std::nullopt);
+        } else {
+            drawNudgeButtons(machine.display(), blinkLit_);
+        }
     }
 }
 

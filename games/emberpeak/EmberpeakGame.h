@@ -59,6 +59,11 @@ public:
     // Refused (false) while no nudge is offered or held, or while the machine is busy.
     bool nudge(GameContext& machine, int reel);
 
+    // While nudges are offered: the reel whose nudge pays most, or none.
+    std::optional<Advice> advice(const GameContext& machine) const override;
+    // Nudges the advised reel as a press on its button would.
+    bool followAdvice(GameContext& machine, const Advice& advice) override;
+
     const WildAnimation& wildAnimation() const { return wild_; }
 
 private:

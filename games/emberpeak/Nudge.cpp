@@ -6,6 +6,7 @@
 #include "engine/core/MachineTimers.h"
 #include "games/emberpeak/EmberpeakGame.h"
 #include "games/emberpeak/EmberpeakTimers.h"
+#include "games/emberpeak/NudgeAdvice.h"
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
 
@@ -68,6 +69,25 @@ void EmberpeakGame::pointerPressBeforeButtons(GameContext& machine, int x, int y
     if (reel >= 0) {
         nudge(machine, reel); // refused while a spin or another nudge runs
     }
+}
+
+std::optional<Advice> EmberpeakGame::advice(const GameContext& machine) const {
+    const GameState& s = machine.state();
+    if (!nudgeMode_ || s.Stock <= 0) {
+        return std::nullopt;
+    }
+    Advice advice;
+    advice.nudge = bestNudge(s, paytable_, expectedBoxCredits(values().boxValues));
+    return advice;
+}
+
+bool EmberpeakGame::followAdvice(GameContext& machine, const Advice& advice) {
+    if (!advice.nudge || !nudgeMode_ || machine.state().Stock <= 0) {
+        return false;
+    }
+    const bool played = nudge(machine, *advice.nudge);
+    switchOffWhenNoneLeft(machine);
+    return played;
 }
 
 void EmberpeakGame::pointerPressAfterButtons(GameContext& machine, int, int) {

@@ -12,6 +12,13 @@ void drawNudgeButtons(MachineDisplay& display, bool lit) {
     }
 }
 
+void drawNudgeButtons(MachineDisplay& display, bool lit, std::optional<int> steady) {
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        display.DrawPictureHalf(QStringLiteral("BonusMeter"),
+                                NudgeButtonPlaces[static_cast<std::size_t>(reel)], lit || steady == reel);
+    }
+}
+
 int nudgeButtonAt(const ReelGeometry& geometry, int x, int y) {
     for (int reel = 0; reel < ReelCount; ++reel) {
         if (NudgeButtonPlaces[static_cast<std::size_t>(reel)].hit(geometry, x, y)) {

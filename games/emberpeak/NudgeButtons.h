@@ -4,6 +4,7 @@
 #include "engine/core/GameState.h"
 
 #include <array>
+#include <optional>
 
 namespace slotmachine {
 class MachineDisplay;
@@ -22,6 +23,9 @@ inline constexpr std::array<DesignRect, ReelCount> NudgeButtonPlaces{{
 // The three buttons, all lit or all dimmed: the lower or the upper half of the
 // nudge button picture stretched into each place.
 void drawNudgeButtons(MachineDisplay& display, bool lit);
+// The three buttons blinking: each drawn lit or dimmed as `lit`, but the button of
+// `steady` (the advised nudge, if any) lit.
+void drawNudgeButtons(MachineDisplay& display, bool lit, std::optional<int> steady);
 
 // The reel whose nudge button is at window pixel (x, y), or -1.
 int nudgeButtonAt(const ReelGeometry& geometry, int x, int y);

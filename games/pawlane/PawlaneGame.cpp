@@ -49,6 +49,16 @@ constexpr PayRule PayRules[] = {
     wildOr(7, 5, "Three Fish"),
 };
 
+// The mean credit prize of a bonus game: each box equally likely, a box of 1 (holds)
+// paying no credits.
+double meanBoxCredits(std::span<const std::int32_t> boxValues) {
+    double sum = 0;
+    for (const std::int32_t value : boxValues) {
+        sum += value > 1 ? value : 0;
+    }
+    return sum / static_cast<double>(boxValues.size());
+}
+
 } // namespace
 
 const GameValues& pawlaneValues() {
@@ -59,7 +69,7 @@ std::span<const PayRule> pawlanePayRules() {
     return PayRules;
 }
 
-PawlaneGame::PawlaneGame() : paytable_(PayRules) {}
+PawlaneGame::PawlaneGame() : paytable_(PayRules), advisor_(paytable_, meanBoxCredits(Values.boxValues)) {}
 
 int PawlaneGame::symbolNumber(int reel, int position) const {
     return cellAt(reel, position);
@@ -156,7 +166,8 @@ void PawlaneGame::pointerPressAfterButtons(GameContext& machine, int, int) {
 
 void PawlaneGame::timerTick(GameContext& machine, MachineTimer timer) {
     if (timer == HoldLampBlinking) {
-        holds_.blink(machine);
+        const std::optional<Advice> advised = adviceShown() ? advice(machine) : std::nullopt;
+        holds_.blink(machine, advised ? advised->hold : HeldReels{});
     } else if (timer == WinningLineBlinking) {
         bars_.blink(machine);
     }
@@ -173,6 +184,27 @@ std::int32_t PawlaneGame::stockSetAside(const GameContext&) const {
 
 void PawlaneGame::returnStockSetAside(GameContext& machine) {
     holds_.giveBack(machine);
+}
+
+std::optional<Advice> PawlaneGame::advice(const GameContext& machine) const {
+    const std::optional<HeldReels> held = advisor_.advise(machine.state(), holds_);
+    if (!held) {
+        return std::nullopt;
+    }
+    Advice advice;
+    advice.hold = *held;
+    return advice;
+}
+
+bool PawlaneGame::followAdvice(GameContext& machine, const Advice& advice) {
+    bool pressed = false;
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        if (advice.hold[static_cast<std::size_t>(reel)] && !holds_.held(reel)) {
+            pressed = holds_.hold(machine, reel) || pressed;
+            holds_.afterPress(machine);
+        }
+    }
+    return pressed;
 }
 
 } // namespace slotmachine::pawlane

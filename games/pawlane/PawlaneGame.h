@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/Game.h"
+#include "games/pawlane/PawlaneAdvice.h"
 #include "games/pawlane/PawlaneHolds.h"
 #include "games/pawlane/PawlaneLines.h"
 
@@ -54,6 +55,10 @@ public:
     // when the game is saved or left.
     std::int32_t stockSetAside(const GameContext& machine) const override;
     void returnStockSetAside(GameContext& machine) override;
+    // After a loss while holds are offered: the holds worth most to the next spin.
+    std::optional<Advice> advice(const GameContext& machine) const override;
+    // Holds each advised reel not yet held as a press on its lamp would.
+    bool followAdvice(GameContext& machine, const Advice& advice) override;
 
     PawlaneHolds& holds() { return holds_; }
     const PawlaneHolds& holds() const { return holds_; }
@@ -63,6 +68,7 @@ private:
     Paytable paytable_;
     PawlaneHolds holds_;
     LineBars bars_;
+    HoldAdvisor advisor_;
 };
 
 } // namespace slotmachine::pawlane

@@ -78,9 +78,11 @@ void PawlaneHolds::afterPress(GameContext& machine) {
     }
 }
 
-void PawlaneHolds::blink(GameContext& machine) {
+void PawlaneHolds::blink(GameContext& machine, const std::array<bool, ReelCount>& steady) {
     phase_ = !phase_;
-    drawLamps(machine, phase_);
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        drawLamp(machine, reel, phase_ || steady[static_cast<std::size_t>(reel)]);
+    }
 }
 
 void PawlaneHolds::spinSettled() {

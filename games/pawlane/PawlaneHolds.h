@@ -57,8 +57,8 @@ public:
     void press(GameContext& machine, int x, int y);
     // The last step of every pointer press: an empty stock closes the holds.
     void afterPress(GameContext& machine);
-    // A tick of the lamps' blinking.
-    void blink(GameContext& machine);
+    // A tick of the lamps' blinking; the lamps of `steady` (the advised reels) stay lit.
+    void blink(GameContext& machine, const std::array<bool, ReelCount>& steady = {});
     // After the evaluation of a spin: every reel spins again next time.
     void spinSettled();
     // The game is saved or left before the spin the holds were chosen for: they go

@@ -321,6 +321,7 @@ void Storm::machineEvent() {
         {10, menu("&Options", "&Borrow", Command::Other)},
         {4, menu("&Options", "&Stats", Command::Other)},
         {4, menu("&Options", "&Payoffs", Command::Other)},
+        {2, menu("&Options", "Show &Advice", Command::Other)},
         {6, menu("&Options", "Sound", Command::Other)},
         {4, menu("&Options", "Music", Command::Other)},
         {2, menu("&Help", "Version", Command::Other)},

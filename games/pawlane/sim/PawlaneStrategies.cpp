@@ -6,6 +6,7 @@
 #include "tools/sim/PlayableGame.h"
 
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace slotmachine::pawlane {
@@ -45,10 +46,20 @@ int holdMatchingPair(GameContext& machine, Game& game) {
     return 0;
 }
 
+// After a losing spin, holds the reels the machine advises. Returns the holds spent.
+int followMachineAdvice(GameContext& machine, Game& game) {
+    const std::optional<Advice> advice = game.advice(machine);
+    if (!advice) {
+        return 0;
+    }
+    game.followAdvice(machine, *advice);
+    return static_cast<PawlaneGame&>(game).holds().used();
+}
+
 } // namespace
 
 std::vector<SimStrategy> pawlaneStrategies() {
-    return {{"greedy", &holdMatchingPair}};
+    return {{"greedy", &holdMatchingPair}, {"advice", &followMachineAdvice}};
 }
 
 } // namespace slotmachine::pawlane

@@ -149,7 +149,10 @@ PaybackReturns paybackReturns(const PaybackSheets& sheets) {
     }
     for (const std::vector<par::ParSheet>& strategy : sheets.played) {
         ReturnColumn& column = returns.emplace_back();
-        column.caption = QStringLiteral("With %1 played well").arg(fromView(sheets.plain.front().stockName));
+        column.caption =
+            strategy.front().strategy == "advice"
+                ? QStringLiteral("With the machine's advice")
+                : QStringLiteral("With %1 played well").arg(fromView(sheets.plain.front().stockName));
         for (const par::ParSheet& well : strategy) {
             column.byCoins.push_back(MachineReturn{well.rtp, well.exact});
         }
@@ -261,9 +264,14 @@ QString paybackHtml(const PaybackSheets& figures) {
     }
     for (const std::vector<par::ParSheet>& strategy : played) {
         const par::ParSheet& well = strategy.back();
-        html += QStringLiteral(" &ldquo;With %1 played well&rdquo; spends them after each losing spin as a "
-                               "careful player would; ")
-                    .arg(stock);
+        html +=
+            well.strategy == "advice"
+                ? QStringLiteral(
+                      " &ldquo;With the machine's advice&rdquo; spends them after each losing spin "
+                      "as Show Advice advises; ")
+                : QStringLiteral(" &ldquo;With %1 played well&rdquo; spends them after each losing spin as a "
+                                 "careful player would; ")
+                      .arg(stock);
         html +=
             well.exact
                 ? QStringLiteral("it is exact as long as you have %1 left, and such play %2.")
