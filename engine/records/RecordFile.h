@@ -2,7 +2,7 @@
 
 #include "engine/core/GameState.h"
 #include "engine/records/GameRecords.h"
-#include "engine/records/RecallText.h"
+#include "engine/records/RecallSections.h"
 #include "engine/records/RecordValues.h"
 
 #include <QDate>
@@ -65,10 +65,5 @@ private:
 
 // The record file of a program: its base name + ".ini" in the user's settings folder.
 QString recordFilePath(const QString& programBaseName);
-
-// The recall log of the game in section `index` of the record file at `path`, read
-// without changing the file (a damaged log is reported, not kept aside), for a
-// reader beside the running game. A missing file or section is an empty log.
-RecallReading<RecallLog> readRecallLog(const QString& path, int index);
 
 } // namespace slotmachine
