@@ -49,4 +49,6 @@ bool Game::followAdvice(GameContext&, const Advice&) {
     return false;
 }
 
+void Game::adviceSwitched(GameContext&) {}
+
 } // namespace slotmachine

@@ -125,6 +125,10 @@ public:
     // on, a game that offers advice lights the advised choice steadily on the machine.
     void showAdvice(bool on) { adviceShown_ = on; }
     bool adviceShown() const { return adviceShown_; }
+    // Right after Show Advice was switched: a choice that blinks now is drawn again
+    // with or without its advice, so the change shows at once and not at the next
+    // blink. Nothing by default.
+    virtual void adviceSwitched(GameContext& machine);
 
     // --- Keeping the game ----------------------------------------------------------
     // The part of the game's stock (GameValues::stock) taken for the coming spin and

@@ -251,6 +251,7 @@ void MachineMenu::showPayChart() {
 void MachineMenu::switchAdvice() {
     const bool on = adviceAction_->isChecked();
     parts_->machine.game().showAdvice(on);
+    parts_->machine.game().adviceSwitched(parts_->machine);
     if (settings_) {
         settings_->setFlag(QStringLiteral("ShowAdvice"), on);
     }

@@ -85,12 +85,22 @@ void EmberpeakGame::timerTick(GameContext& machine, MachineTimer timer) {
         wild_.tick(machine.display());
     } else if (timer == NudgeButtonBlinking) {
         blinkLit_ = !blinkLit_;
-        if (adviceShown()) {
-            const std::optional<Advice> advised = advice(machine);
-            drawNudgeButtons(machine.display(), blinkLit_, advised ? advised->nudge : std::nullopt);
-        } else {
-            drawNudgeButtons(machine.display(), blinkLit_);
-        }
+        drawBlinkingNudgeButtons(machine);
+    }
+}
+
+void EmberpeakGame::drawBlinkingNudgeButtons(GameContext& machine) const {
+    if (adviceShown()) {
+        const std::optional<Advice> advised = advice(machine);
+        drawNudgeButtons(machine.display(), blinkLit_, advised ? advised->nudge : std::nullopt);
+    } else {
+        drawNudgeButtons(machine.display(), blinkLit_);
+    }
+}
+
+void EmberpeakGame::adviceSwitched(GameContext& machine) {
+    if (machine.timers().isActive(NudgeButtonBlinking)) {
+        drawBlinkingNudgeButtons(machine);
     }
 }
 

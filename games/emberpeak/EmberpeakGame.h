@@ -63,12 +63,16 @@ public:
     std::optional<Advice> advice(const GameContext& machine) const override;
     // Nudges the advised reel as a press on its button would.
     bool followAdvice(GameContext& machine, const Advice& advice) override;
+    void adviceSwitched(GameContext& machine) override;
 
     const WildAnimation& wildAnimation() const { return wild_; }
 
 private:
     // Ends the offer when the last nudge is gone: the buttons stop blinking, dimmed.
     void switchOffWhenNoneLeft(GameContext& machine);
+    // The nudge buttons in the blink's present phase, the advised one lit while the
+    // advice is shown.
+    void drawBlinkingNudgeButtons(GameContext& machine) const;
 
     Paytable paytable_;
     WildAnimation wild_;

@@ -166,8 +166,7 @@ void PawlaneGame::pointerPressAfterButtons(GameContext& machine, int, int) {
 
 void PawlaneGame::timerTick(GameContext& machine, MachineTimer timer) {
     if (timer == HoldLampBlinking) {
-        const std::optional<Advice> advised = adviceShown() ? advice(machine) : std::nullopt;
-        holds_.blink(machine, advised ? advised->hold : HeldReels{});
+        holds_.blink(machine, advisedHolds(machine));
     } else if (timer == WinningLineBlinking) {
         bars_.blink(machine);
     }
@@ -184,6 +183,17 @@ std::int32_t PawlaneGame::stockSetAside(const GameContext&) const {
 
 void PawlaneGame::returnStockSetAside(GameContext& machine) {
     holds_.giveBack(machine);
+}
+
+HeldReels PawlaneGame::advisedHolds(const GameContext& machine) const {
+    const std::optional<Advice> advised = adviceShown() ? advice(machine) : std::nullopt;
+    return advised ? advised->hold : HeldReels{};
+}
+
+void PawlaneGame::adviceSwitched(GameContext& machine) {
+    if (machine.timers().isActive(HoldLampBlinking)) {
+        holds_.drawBlinking(machine, advisedHolds(machine));
+    }
 }
 
 std::optional<Advice> PawlaneGame::advice(const GameContext& machine) const {

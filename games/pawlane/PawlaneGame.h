@@ -59,12 +59,17 @@ public:
     std::optional<Advice> advice(const GameContext& machine) const override;
     // Holds each advised reel not yet held as a press on its lamp would.
     bool followAdvice(GameContext& machine, const Advice& advice) override;
+    void adviceSwitched(GameContext& machine) override;
 
     PawlaneHolds& holds() { return holds_; }
     const PawlaneHolds& holds() const { return holds_; }
     const LineBars& lineBars() const { return bars_; }
 
 private:
+    // The reels whose lamps stay lit through the blinking: the advised ones while
+    // the advice is shown, none otherwise.
+    HeldReels advisedHolds(const GameContext& machine) const;
+
     Paytable paytable_;
     PawlaneHolds holds_;
     LineBars bars_;

@@ -80,6 +80,10 @@ void PawlaneHolds::afterPress(GameContext& machine) {
 
 void PawlaneHolds::blink(GameContext& machine, const std::array<bool, ReelCount>& steady) {
     phase_ = !phase_;
+    drawBlinking(machine, steady);
+}
+
+void PawlaneHolds::drawBlinking(GameContext& machine, const std::array<bool, ReelCount>& steady) {
     for (int reel = 0; reel < ReelCount; ++reel) {
         drawLamp(machine, reel, phase_ || steady[static_cast<std::size_t>(reel)]);
     }

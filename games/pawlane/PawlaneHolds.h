@@ -59,6 +59,8 @@ public:
     void afterPress(GameContext& machine);
     // A tick of the lamps' blinking; the lamps of `steady` (the advised reels) stay lit.
     void blink(GameContext& machine, const std::array<bool, ReelCount>& steady = {});
+    // The lamps drawn again in the blink's present phase, with `steady` lit.
+    void drawBlinking(GameContext& machine, const std::array<bool, ReelCount>& steady);
     // After the evaluation of a spin: every reel spins again next time.
     void spinSettled();
     // The game is saved or left before the spin the holds were chosen for: they go

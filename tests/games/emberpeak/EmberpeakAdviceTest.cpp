@@ -59,4 +59,15 @@ TEST_F(EmberpeakAdvice, OnlyShownAdviceKeepsItsButtonLitThroughTheBlinking) {
         EXPECT_EQ(m.count("DrawPictureHalf BonusMeter 260 lit"), shown ? 2 : 1) << shown;
         EXPECT_EQ(m.count("DrawPictureHalf BonusMeter 364 lit"), 1) << shown;
     }
+    // Switched on in the dark phase, the advised button lights at once.
+    game->showAdvice(false);
+    do {
+        m.log.clear();
+        game->timerTick(m.machine, NudgeButtonBlinking);
+    } while (m.count("DrawPictureHalf BonusMeter 260 lit") != 0);
+    m.log.clear();
+    game->showAdvice(true);
+    game->adviceSwitched(m.machine);
+    EXPECT_EQ(m.count("DrawPictureHalf BonusMeter 260 lit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf BonusMeter 364 lit"), 0);
 }

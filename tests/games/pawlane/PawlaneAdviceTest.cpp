@@ -161,4 +161,15 @@ TEST_F(PawlaneAdviceTest, OnlyShownAdviceKeepsItsLampsLitThroughTheBlinking) {
         EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 364 lit"), shown ? 2 : 1) << shown;
         EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 468 lit"), 1) << shown;
     }
+    // Switched on in the dark phase, the advised lamps light at once.
+    m.game().showAdvice(false);
+    do {
+        m.log.clear();
+        m.game().timerTick(m.machine, HoldLampBlinking);
+    } while (m.count("DrawPictureHalf HoldLamp 260 lit") != 0);
+    m.log.clear();
+    m.game().showAdvice(true);
+    m.game().adviceSwitched(m.machine);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 260 lit"), 1);
+    EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 468 lit"), 0);
 }
