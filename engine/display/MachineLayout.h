@@ -20,6 +20,8 @@ inline constexpr DesignRect CoinSignHitArea{560, 99, 643, 181};
 inline constexpr DesignRect BonusMeterBox{578, 223, 656, 282};
 inline constexpr DesignRect WinningsClearBox{330, 43, 450, 74};
 inline constexpr DesignRect MachinePlace{0, 0, 800, 600};
+// The dark glass of the coin tray, bottom left: the machine's messages show there.
+inline constexpr DesignRect CoinTrayGlass{69, 544, 207, 580};
 
 inline constexpr std::int32_t CaptionTop = 30; // text top of the meter captions
 inline constexpr std::int32_t MeterTop = 43;   // top of the meter digits

@@ -243,6 +243,10 @@ void MachineSurface::DrawLamp(Lamp lamp, bool lit) {
 void MachineSurface::DrawMachinePicture() {
     QPainter painter(&surface_);
     painter.drawImage(0, 0, machineCopy_);
+    painter.end();
+    if (!message_.empty()) {
+        drawMessage();
+    }
     markChanged(surface_.rect());
 }
 

@@ -14,6 +14,16 @@ namespace slotmachine {
 class Game;
 struct GameState;
 
+// A short message the machine shows on its coin tray's glass (autoplay's spins
+// left, why it stopped): a small heading over a larger line.
+struct TrayMessage {
+    QString heading;
+    QString text;
+
+    bool empty() const { return heading.isEmpty() && text.isEmpty(); }
+    friend bool operator==(const TrayMessage&, const TrayMessage&) = default;
+};
+
 // What the surface needs to know of the screen it is shown on.
 struct SurfaceScreen {
     std::int32_t layoutWidth = DesignWidth; // the width every design coordinate scales to
@@ -35,6 +45,12 @@ public:
     // the size it takes on the surface.
     const MachinePictures& pictures() const { return pictures_; }
     std::int32_t ScaleUnit(std::int32_t v) const { return geometry_.ScaleUnit(v); }
+
+    // Lights `message` on the coin tray's glass, in the game's colours, until the
+    // next message; an empty one gives the tray back as painted. It is no part of
+    // the game: only the surface keeps it, and every full repaint shows it again.
+    void showMessage(const TrayMessage& message);
+    const TrayMessage& message() const { return message_; }
 
     // Told of every rectangle drawn over, in surface pixels.
     std::function<void(const QRect&)> changed;
@@ -78,6 +94,7 @@ private:
     // A pixel size for a font of `points` on this screen.
     int pixelSizeOf(double points) const;
     void markChanged(const QRect& rect);
+    void drawMessage();
 
     const GameState& state_;
     const Game& game_;
@@ -90,6 +107,7 @@ private:
     QImage MotionCopy;   // the motion picture stretched by ScaleUnit
     std::array<QImage, 3> heldReels_;
     std::array<QImage, 3> movePictures_;
+    TrayMessage message_;
 };
 
 } // namespace slotmachine

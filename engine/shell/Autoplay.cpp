@@ -172,4 +172,18 @@ void Autoplay::playOneSpin() {
     }
 }
 
+TrayMessage autoplayMessage(const Autoplay& autoplay) {
+    if (autoplay.running()) {
+        const int left = autoplay.spinsLeft();
+        return {QStringLiteral("Autoplay"),
+                QStringLiteral("%1 %2 left").arg(left).arg(left == 1 ? QStringLiteral("spin") : QStringLiteral("spins"))};
+    }
+    if (autoplay.stopped()) {
+        QString why = autoplayStopText(*autoplay.stopped());
+        why[0] = why[0].toUpper();
+        return {QStringLiteral("Autoplay stopped"), why};
+    }
+    return {};
+}
+
 } // namespace slotmachine

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/display/MachineSurface.h"
+
 #include <QString>
 #include <QTimer>
 #include <array>
@@ -82,5 +84,9 @@ private:
     int spinsLeft_ = 0;
     std::optional<AutoplayStop> stopped_;
 };
+
+// What the machine shows of a run on its coin tray: the spins left while it runs,
+// why it stopped once it has, nothing before the first.
+TrayMessage autoplayMessage(const Autoplay& autoplay);
 
 } // namespace slotmachine

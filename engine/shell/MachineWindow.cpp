@@ -208,16 +208,10 @@ void MachineWindow::forward(Command command) {
 }
 
 void MachineWindow::showAutoplay() {
-    QString note;
-    if (autoplay_->running()) {
-        const int left = autoplay_->spinsLeft();
-        note = QStringLiteral("Autoplay: %1 %2 left").arg(left).arg(left == 1 ? QStringLiteral("spin") : QStringLiteral("spins"));
-    } else if (autoplay_->stopped()) {
-        note = QStringLiteral("Autoplay stopped: ") + autoplayStopText(*autoplay_->stopped());
-    }
-    setWindowTitle(note.isEmpty() ? values_.GameTitle : values_.GameTitle + QStringLiteral(" \u2014 ") + note);
+    const TrayMessage message = autoplayMessage(*autoplay_);
+    surface_->showMessage(message);
     if (trace_) {
-        std::fprintf(stderr, "slots-trace autoplay %s\n", qPrintable(note));
+        std::fprintf(stderr, "slots-trace autoplay %s: %s\n", qPrintable(message.heading), qPrintable(message.text));
     }
 }
 
@@ -226,9 +220,8 @@ bool MachineWindow::interruptAutoplay() {
         autoplay_->stop(AutoplayStop::Player);
         return true;
     }
-    if (windowTitle() != values_.GameTitle) {
-        setWindowTitle(values_.GameTitle);
-    }
+    // The note of why the last run stopped goes at the player's next key or click.
+    surface_->showMessage({});
     return false;
 }
 

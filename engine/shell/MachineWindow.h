@@ -74,11 +74,11 @@ private:
     void connectTimers();
     void pressAt(QPoint position);
     void keyPressed(int virtualKey);
-    // The caption says that autoplay runs and how many spins are left, or why it
+    // The coin tray shows that autoplay runs and how many spins are left, or why it
     // stopped, until the player's next key or press.
     void showAutoplay();
     // A key or press of the player's: stops autoplay (true: the input is spent on
-    // that) and takes a stop note off the caption.
+    // that) and takes a stop note off the coin tray.
     bool interruptAutoplay();
     // The start timer's one tick: the music, the start sound, and Busy cleared.
     void finishStartUp();

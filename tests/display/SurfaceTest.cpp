@@ -1,6 +1,7 @@
 // What the machine surface draws, read back pixel by pixel.
 #include "engine/core/GameState.h"
 #include "engine/display/Digits.h"
+#include "engine/display/MachineLayout.h"
 #include "engine/display/MachineSurface.h"
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
@@ -383,4 +384,30 @@ TEST_F(Surface, BeyondALayoutOf1024MetersAndTheLogoGrowWithTheLayout) {
     EXPECT_EQ(surface->pictures().SealLogo.size(), QSize(298, 300));
     surface->DrawLogo();
     EXPECT_EQ(meter, QRect(5, 5, 298, 300));
+}
+
+TEST_F(Surface, AMessageLightsOnlyTheCoinTrayStaysThroughRepaintsAndGoesWithoutATrace) {
+    layOut(1024);
+    const QImage plain = surface->image();
+    const QRect glass = CoinTrayGlass.scaled(surface->geometry());
+    for (const QString& text : {QStringLiteral("7 spins left"),
+                                QStringLiteral("A line far too long for the glass of any coin tray at all")}) {
+        SCOPED_TRACE(text.toStdString());
+        surface->showMessage({QStringLiteral("Autoplay"), text});
+        const QImage lit = surface->image();
+        int changed = 0;
+        for (int y = 0; y < lit.height(); ++y) {
+            for (int x = 0; x < lit.width(); ++x) {
+                if (lit.pixel(x, y) != plain.pixel(x, y)) {
+                    ASSERT_TRUE(glass.contains(x, y)) << x << "," << y;
+                    ++changed;
+                }
+            }
+        }
+        EXPECT_GT(changed, glass.width() * glass.height() / 2) << "the plate covers the glass";
+        surface->DrawMachinePicture();
+        EXPECT_EQ(surface->image(), lit) << "a full repaint shows the message again";
+        surface->showMessage({});
+        EXPECT_EQ(surface->image(), plain);
+    }
 }

@@ -1,5 +1,5 @@
 // Quick spin and autoplay in the machine window: the keys and menu items that start
-// and stop them, the caption, the remembered choices, and a close during autoplay.
+// and stop them, the coin tray's note, the remembered choices, and a close during autoplay.
 #include "engine/records/GameRecords.h"
 #include "engine/shell/AutoplayWindow.h"
 #include "engine/shell/GameKeeper.h"
@@ -74,7 +74,8 @@ TEST_F(AutoplayKeys, AOpensTheWindowEnterStartsAndAnyKeyClickOrMenuStops) {
     press(*window, Qt::Key_A);
     ASSERT_TRUE(autoplay.running());
     EXPECT_EQ(autoplay.spinsLeft(), 25);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots \u2014 Autoplay: 25 spins left"));
+    EXPECT_EQ(window->surface().message(), (TrayMessage{"Autoplay", "25 spins left"}));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots")) << "the caption stays the game's";
     EXPECT_EQ(PlayerSettings(settingsPath).number(QStringLiteral("Autoplay/Spins"), 1, 100), 25);
 
     const std::vector<std::pair<const char*, std::function<void()>>> stops = {
@@ -94,11 +95,11 @@ TEST_F(AutoplayKeys, AOpensTheWindowEnterStartsAndAnyKeyClickOrMenuStops) {
         stop();
         EXPECT_FALSE(autoplay.running());
         EXPECT_EQ(autoplay.stopped(), AutoplayStop::Player);
-        EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots \u2014 Autoplay stopped: stopped by you"));
+        EXPECT_EQ(window->surface().message(), (TrayMessage{"Autoplay stopped", "Stopped by you"}));
     }
     EXPECT_EQ(window->machine().state().Spins, 0) << "the stopping input does nothing else";
     press(*window, Qt::Key_X);
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Orevein Slots")) << "the note goes at the next key";
+    EXPECT_TRUE(window->surface().message().empty()) << "the note goes at the next key";
 
     QTimer::singleShot(0, [] { press(*QApplication::activeModalWidget(), Qt::Key_Escape); });
     press(*window, Qt::Key_A);
