@@ -51,4 +51,8 @@ bool Game::followAdvice(GameContext&, const Advice&) {
 
 void Game::adviceSwitched(GameContext&) {}
 
+std::optional<ReelControl> Game::reelControl(const GameContext&, int) const {
+    return std::nullopt;
+}
+
 } // namespace slotmachine

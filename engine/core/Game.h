@@ -5,6 +5,7 @@
 #include "engine/core/MachineTimers.h"
 #include "engine/core/Paytable.h"
 #include "engine/core/PlayRecord.h"
+#include "engine/core/ReelControl.h"
 
 #include <cstdint>
 #include <vector>
@@ -104,6 +105,9 @@ public:
     // The last step of every pointer press, after the buttons, the coin sign and the
     // logo.
     virtual void pointerPressAfterButtons(GameContext& machine, int x, int y);
+    // The game's own control over `reel` (0 to 2) and its state now, or none: by
+    // default a game has none.
+    virtual std::optional<ReelControl> reelControl(const GameContext& machine, int reel) const;
     // A tick of one of the timers the game runs for its features (GameFeature1 to GameFeature3),
     // started and stopped by the game through GameContext::timers().
     virtual void timerTick(GameContext& machine, MachineTimer timer);

@@ -35,4 +35,13 @@ bool pressMachineAt(SlotMachine& machine, int x, int y, int logoWidth,
     return logo;
 }
 
+void pressReelControl(SlotMachine& machine, int reel) {
+    const std::optional<ReelControl> control = machine.game().reelControl(machine, reel);
+    if (!control) {
+        return;
+    }
+    const QPoint middle = control->place.scaled(machine.geometry()).center();
+    pressMachineAt(machine, middle.x(), middle.y(), 0);
+}
+
 } // namespace slotmachine

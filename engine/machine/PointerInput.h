@@ -15,4 +15,8 @@ class SlotMachine;
 bool pressMachineAt(SlotMachine& machine, int x, int y, int logoWidth,
                    const std::function<void()>& openLogoPage = {});
 
+// A press on the game's own control over `reel` (a hold lamp, a nudge button), as
+// the pointer presses it at the middle of its place. Nothing when the game has none.
+void pressReelControl(SlotMachine& machine, int reel);
+
 } // namespace slotmachine

@@ -271,6 +271,12 @@ void MachineWindow::keyPressEvent(QKeyEvent* event) {
         setWindowState(windowState() ^ Qt::WindowFullScreen);
         return;
     }
+    // 1, 2 and 3 press the game's own control over that reel: a hold lamp, a nudge button.
+    if (event->key() >= Qt::Key_1 && event->key() <= Qt::Key_3 && !keeper_->closing()) {
+        const int reel = event->key() - Qt::Key_1;
+        forward([this, reel] { pressReelControl(*machine_, reel); });
+        return;
+    }
     const int key = virtualKeyOf(*event);
     if (key == 0) {
         QMainWindow::keyPressEvent(event);

@@ -64,6 +64,8 @@ public:
     // Nudges the advised reel as a press on its button would.
     bool followAdvice(GameContext& machine, const Advice& advice) override;
     void adviceSwitched(GameContext& machine) override;
+    // Each reel's nudge button.
+    std::optional<ReelControl> reelControl(const GameContext& machine, int reel) const override;
 
     const WildAnimation& wildAnimation() const { return wild_; }
 

@@ -71,6 +71,16 @@ void EmberpeakGame::pointerPressBeforeButtons(GameContext& machine, int x, int y
     }
 }
 
+std::optional<ReelControl> EmberpeakGame::reelControl(const GameContext& machine, int reel) const {
+    if (reel < 0 || reel >= ReelCount) {
+        return std::nullopt;
+    }
+    // As nudge() refuses: no offer, no nudges left, or a spin or nudge under way.
+    const bool offered =
+        nudgeMode_ && machine.state().Stock > 0 && !machine.state().Busy && !machine.operationRunning();
+    return ReelControl{.name = "Nudge", .place = NudgeButtonPlaces[static_cast<std::size_t>(reel)], .offered = offered};
+}
+
 std::optional<Advice> EmberpeakGame::advice(const GameContext& machine) const {
     const GameState& s = machine.state();
     if (!nudgeMode_ || s.Stock <= 0) {

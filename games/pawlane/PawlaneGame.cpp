@@ -196,6 +196,16 @@ void PawlaneGame::adviceSwitched(GameContext& machine) {
     }
 }
 
+std::optional<ReelControl> PawlaneGame::reelControl(const GameContext& machine, int reel) const {
+    if (reel < 0 || reel >= ReelCount) {
+        return std::nullopt;
+    }
+    return ReelControl{.name = "Hold",
+                       .place = HoldLampPlaces[static_cast<std::size_t>(reel)],
+                       .offered = holds_.mayHold(machine, reel),
+                       .on = holds_.held(reel)};
+}
+
 std::optional<Advice> PawlaneGame::advice(const GameContext& machine) const {
     const std::optional<HeldReels> held = advisor_.advise(machine.state(), holds_);
     if (!held) {

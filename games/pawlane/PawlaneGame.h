@@ -60,6 +60,8 @@ public:
     // Holds each advised reel not yet held as a press on its lamp would.
     bool followAdvice(GameContext& machine, const Advice& advice) override;
     void adviceSwitched(GameContext& machine) override;
+    // Each reel's hold lamp.
+    std::optional<ReelControl> reelControl(const GameContext& machine, int reel) const override;
 
     PawlaneHolds& holds() { return holds_; }
     const PawlaneHolds& holds() const { return holds_; }

@@ -43,13 +43,18 @@ void PawlaneHolds::openAfterLoss(GameContext& machine) {
     }
 }
 
-bool PawlaneHolds::hold(GameContext& machine, int reel) {
-    GameState& s = machine.state();
+bool PawlaneHolds::mayHold(const GameContext& machine, int reel) const {
+    const GameState& s = machine.state();
     // Holds are chosen between spins: nothing may change a spin under way.
-    if (s.Busy || machine.operationRunning() || !allowed_ || s.Stock <= 0 || used_ >= MostHoldsPerSpin ||
-        reel < 0 || reel >= ReelCount || held(reel)) {
+    return !s.Busy && !machine.operationRunning() && allowed_ && s.Stock > 0 && used_ < MostHoldsPerSpin && reel >= 0 &&
+           reel < ReelCount && !held(reel);
+}
+
+bool PawlaneHolds::hold(GameContext& machine, int reel) {
+    if (!mayHold(machine, reel)) {
         return false;
     }
+    GameState& s = machine.state();
     s.Stock -= 1;
     used_ += 1;
     show(machine);

@@ -53,6 +53,8 @@ public:
     // holds are open, the stock is not empty, fewer than two reels are held, the
     // reel is not held yet and no machine operation runs.
     bool hold(GameContext& machine, int reel);
+    // Whether hold(machine, reel) would hold the reel now.
+    bool mayHold(const GameContext& machine, int reel) const;
     // A pointer press before the machine's buttons: a press on a lamp holds its reel.
     void press(GameContext& machine, int x, int y);
     // The last step of every pointer press: an empty stock closes the holds.

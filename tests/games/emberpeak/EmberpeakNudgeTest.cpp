@@ -134,12 +134,15 @@ TEST_F(EmberpeakNudges, PressesWithoutAnOfferOnlySwitchOffWhenNoneAreLeft) {
 TEST_F(EmberpeakNudges, PressesDuringASpinOrANudgeAreRefused) {
     showLine(4, 4, 3);
     settle(1);
+    EXPECT_TRUE(game->reelControl(m.machine, 1)->offered);
     m.machine.setAnimated(true);
     int presses = 0;
     m.clock.setDuringWait([this, &presses] {
         ++presses;
         pressNudgeButton(0);
         pressNudgeButton(1);
+        EXPECT_FALSE(game->reelControl(m.machine, 1)->offered);
+        pressReelControl(m.machine, 1);
         m.machine.keyDown(KeyBetOne);
         m.machine.keyDown(KeyEnter);
     });

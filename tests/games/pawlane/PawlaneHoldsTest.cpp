@@ -257,3 +257,33 @@ TEST_F(PawlaneHoldsTest, PressesWhileTheReelsSpinAreRefused) {
     EXPECT_EQ(holdsDuring, 6);
     EXPECT_EQ(m.count("DrawPictureHalf HoldLamp 260 lit"), 0);
 }
+
+TEST_F(PawlaneHoldsTest, TheKeysPressTheLampsWithThePointersRefusalsAndSounds) {
+    // The same presses by pointer and by reel control, on two machines alike.
+    PawlaneHoldsTest& byPointer = *this;
+    TestMachine byKey{std::make_unique<PawlaneGame>()};
+    auto loseOn = [](TestMachine& t) {
+        t.state.ReelStop = {1, 1, 1};
+        t.state.Coins = 1;
+        t.game().evaluate(t.machine);
+        t.game().spinSettled(t.machine);
+        t.state.Coins = 0;
+        t.log.clear();
+    };
+    loseOn(byPointer.m);
+    loseOn(byKey);
+    auto& keyGame = static_cast<PawlaneGame&>(byKey.game());
+    EXPECT_TRUE(keyGame.reelControl(byKey.machine, 0)->offered);
+    for (const int reel : {0, 0, 1, 2}) { // the second 0 and the 2 are refused
+        byPointer.pressLamp(reel);
+        pressReelControl(byKey.machine, reel);
+    }
+    EXPECT_EQ(byKey.log, byPointer.m.log);
+    EXPECT_EQ(byKey.state.Stock, 4);
+    const std::optional<ReelControl> held = keyGame.reelControl(byKey.machine, 0);
+    EXPECT_EQ(held->name, "Hold");
+    EXPECT_TRUE(held->on);
+    EXPECT_FALSE(held->offered);
+    EXPECT_FALSE(keyGame.reelControl(byKey.machine, 2)->offered) << "two holds a spin";
+    EXPECT_FALSE(keyGame.reelControl(byKey.machine, 3)) << "three reels only";
+}
