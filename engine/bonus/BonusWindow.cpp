@@ -47,6 +47,24 @@ int boxAt(int x, int y) {
     return column < 0 || row < 0 ? 0 : column * 4 + row + 1;
 }
 
+// The box one arrow key away from `from` (1 to 8): up and down within its column,
+// wrapping round; left and right to the other column, at the same row.
+int boxBeside(int from, int key) {
+    const int column = (from - 1) / 4;
+    const int row = (from - 1) % 4;
+    switch (key) {
+    case Qt::Key_Up:
+        return column * 4 + (row + 3) % 4 + 1;
+    case Qt::Key_Down:
+        return column * 4 + (row + 1) % 4 + 1;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return (1 - column) * 4 + row + 1;
+    default:
+        return from;
+    }
+}
+
 // Keys that open a fixed box while none has been opened.
 int letterBox(int key) {
     switch (key) {
@@ -160,6 +178,31 @@ void BonusWindow::paintEvent(QPaintEvent*) {
             painter.drawImage(p->place, p->picture);
         }
     }
+    if (board_.visible && framed_ != 0) {
+        // A bright frame on a dark rim, clear on any box picture.
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal width = std::max(3.0, 4 * scale_);
+        const QRectF frame = QRectF(boxOnWindow(framed_)).adjusted(-width, -width, width, width);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(0, 0, 0, 200), width + 4));
+        painter.drawRoundedRect(frame, width * 2, width * 2);
+        painter.setPen(QPen(QColor(255, 226, 80), width));
+        painter.drawRoundedRect(frame, width * 2, width * 2);
+    }
+}
+
+QRect BonusWindow::boxOnWindow(int position) const {
+    if (position < 1 || position > 8) {
+        return {};
+    }
+    const int column = (position - 1) / 4;
+    const int row = (position - 1) % 4;
+    const double sx = board_.own.isEmpty() ? 1 : static_cast<double>(board_.shown.width()) / board_.own.width();
+    const double sy = board_.own.isEmpty() ? 1 : static_cast<double>(board_.shown.height()) / board_.own.height();
+    // Both bounds of a box's span belong to it.
+    const QPointF topLeft(BoxColumnLeft[column] * sx, BoxRowTop[row] * sy);
+    const QPointF bottomRight((BoxColumnLeft[column] + BoxSpan + 1) * sx, (BoxRowTop[row] + BoxSpan + 1) * sy);
+    return QRectF(topLeft, bottomRight).toAlignedRect().translated(board_.place);
 }
 
 void BonusWindow::mousePressEvent(QMouseEvent* event) {
@@ -203,12 +246,31 @@ void BonusWindow::keyPressEvent(QKeyEvent* event) {
 void BonusWindow::keyPressed(int key) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
         if (board_.visible) {
-            openBox(1 + machine_.random()(7));
+            // The framed box, or one picked for the player.
+            openBox(framed_ != 0 ? framed_ : 1 + machine_.random()(7));
         }
+        return;
+    }
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right) {
+        moveFrame(key);
         return;
     }
     if (const int position = letterBox(key); position != 0) {
         openBox(position);
+    }
+}
+
+void BonusWindow::moveFrame(int key) {
+    if (!board_.visible || finished_ || round_.anyOpened()) {
+        return;
+    }
+    const int before = framed_;
+    framed_ = framed_ == 0 ? 1 : boxBeside(framed_, key);
+    const int grow = static_cast<int>(std::ceil(std::max(3.0, 4 * scale_) * 2 + 4));
+    for (const int box : {before, framed_}) {
+        if (box != 0) {
+            update(boxOnWindow(box).adjusted(-grow, -grow, grow, grow));
+        }
     }
 }
 

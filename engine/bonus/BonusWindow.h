@@ -49,8 +49,9 @@ struct BonusWindowPicture {
 double bonusPictureScale(QSize screen, QSize board);
 
 // The box bonus window: the box board covers the screen on black, grown
-// with the screen (bonusPictureScale); a box
-// opened by pointer or key shows the no-prize picture or the prize picture
+// with the screen (bonusPictureScale); a box opened by pointer or key (the
+// arrows move a focus frame over the boxes, Enter or Space opens the framed
+// box, or one picked for the player before any arrow) shows the no-prize picture or the prize picture
 // with the prize written on it, and the window closes 3 s later or at a
 // press outside the picture. Only closeNow() ends it before a box is opened.
 class BonusWindow final : public QDialog {
@@ -73,6 +74,11 @@ public:
     bool boxOpened() const { return round_.anyOpened(); }
     // The game has finished (and its prize, if any, has been added to BonusWon).
     bool finished() const { return finished_; }
+
+    // The box the keyboard's focus frame is on, 1 to 8, or 0 before an arrow key.
+    int framedBox() const { return framed_; }
+    // Where box `position` (1 to 8) is drawn on the window.
+    QRect boxOnWindow(int position) const;
 
     // The handlers; x and y of pressOnBoard are in the board's own coordinates.
     void pressOnBoard(int x, int y);
@@ -97,6 +103,8 @@ private:
     void setUp(const PictureLoader& loadPictures, const BonusScreen& screen);
     void finishGame();
     void openBox(int position);
+    // An arrow key moves the focus frame; the first one puts it on box 1.
+    void moveFrame(int key);
 
     GameContext& machine_;
     BonusWindowPicture board_;
@@ -107,6 +115,7 @@ private:
     QTimer startSoundTimer_;
     bool finished_ = false;
     double scale_ = 1;
+    int framed_ = 0;
 };
 
 } // namespace slotmachine

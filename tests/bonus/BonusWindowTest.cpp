@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <thread>
+#include <vector>
 
 using namespace slotmachine;
 using namespace slotmachine::testing;
@@ -123,6 +124,36 @@ TEST_F(BonusWindowTest, EnterAndSpaceOpenOneOfTheFirstSevenBoxesOnce) {
     }
     EXPECT_EQ(opened, (std::set<int>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(m.count("Sound 5"), 300);
+}
+
+TEST_F(BonusWindowTest, TheArrowsMoveAFrameOverTheBoxesAndEnterOrSpaceOpensTheFramedOne) {
+    struct Moves {
+        std::vector<int> keys;
+        int box;
+    };
+    const Moves table[] = {
+        {{Qt::Key_Down, Qt::Key_Return}, 1}, // the first arrow shows the frame on box 1
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}, 2},
+        {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Enter}, 4}, // up from the top wraps round
+        {{Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 7},
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Return}, 8},
+    };
+    for (const Moves& moves : table) {
+        auto f = bonusWindow();
+        for (const int k : moves.keys) {
+            key(*f, k);
+        }
+        EXPECT_EQ(f->BonusPrize() - 100, moves.box) << moves.box;
+    }
+
+    auto f = bonusWindow();
+    key(*f, Qt::Key_Down);
+    key(*f, Qt::Key_Right); // box 5
+    const QImage shown = f->grab().toImage();
+    const QRect box = f->boxOnWindow(5);
+    EXPECT_EQ(shown.pixelColor(box.center().x(), box.top() - 4), QColor(255, 226, 80)) << "the frame round box 5";
+    EXPECT_EQ(shown.pixelColor(f->boxOnWindow(1).center().x(), f->boxOnWindow(1).top() - 4), Board.pixelColor(0, 0))
+        << "and none round box 1";
 }
 
 TEST_F(BonusWindowTest, AfterTheFirstBoxNothingOpensAnother) {
