@@ -65,6 +65,13 @@ int boxBeside(int from, int key) {
     }
 }
 
+// The width of the keyboard's focus frame on a board shown `scale` times its size.
+qreal frameWidth(double scale) {
+    return std::max(5.0, 6 * scale);
+}
+
+const QColor FrameColour(255, 200, 0);
+
 // Keys that open a fixed box while none has been opened.
 int letterBox(int key) {
     switch (key) {
@@ -179,15 +186,18 @@ void BonusWindow::paintEvent(QPaintEvent*) {
         }
     }
     if (board_.visible && framed_ != 0) {
-        // A bright frame on a dark rim, clear on any box picture.
+        // The framed box lit a little, in a thick gold frame on a dark rim: clear on
+        // any board, light or dark.
         painter.setRenderHint(QPainter::Antialiasing);
-        const qreal width = std::max(3.0, 4 * scale_);
-        const QRectF frame = QRectF(boxOnWindow(framed_)).adjusted(-width, -width, width, width);
+        const qreal width = frameWidth(scale_);
+        const QRectF box(boxOnWindow(framed_));
+        painter.fillRect(box, QColor(255, 255, 255, 60));
+        const QRectF frame = box.adjusted(-width / 2, -width / 2, width / 2, width / 2);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(QColor(0, 0, 0, 200), width + 4));
-        painter.drawRoundedRect(frame, width * 2, width * 2);
-        painter.setPen(QPen(QColor(255, 226, 80), width));
-        painter.drawRoundedRect(frame, width * 2, width * 2);
+        painter.setPen(QPen(QColor(20, 20, 40), width * 2));
+        painter.drawRoundedRect(frame, width * 1.5, width * 1.5);
+        painter.setPen(QPen(FrameColour, width));
+        painter.drawRoundedRect(frame, width * 1.5, width * 1.5);
     }
 }
 
@@ -266,7 +276,7 @@ void BonusWindow::moveFrame(int key) {
     }
     const int before = framed_;
     framed_ = framed_ == 0 ? 1 : boxBeside(framed_, key);
-    const int grow = static_cast<int>(std::ceil(std::max(3.0, 4 * scale_) * 2 + 4));
+    const int grow = static_cast<int>(std::ceil(frameWidth(scale_) * 3));
     for (const int box : {before, framed_}) {
         if (box != 0) {
             update(boxOnWindow(box).adjusted(-grow, -grow, grow, grow));

@@ -151,8 +151,8 @@ TEST_F(BonusWindowTest, TheArrowsMoveAFrameOverTheBoxesAndEnterOrSpaceOpensTheFr
     key(*f, Qt::Key_Right); // box 5
     const QImage shown = f->grab().toImage();
     const QRect box = f->boxOnWindow(5);
-    EXPECT_EQ(shown.pixelColor(box.center().x(), box.top() - 4), QColor(255, 226, 80)) << "the frame round box 5";
-    EXPECT_EQ(shown.pixelColor(f->boxOnWindow(1).center().x(), f->boxOnWindow(1).top() - 4), Board.pixelColor(0, 0))
+    EXPECT_EQ(shown.pixelColor(box.center().x(), box.top() - 3), QColor(255, 200, 0)) << "the frame round box 5";
+    EXPECT_EQ(shown.pixelColor(f->boxOnWindow(1).center().x(), f->boxOnWindow(1).top() - 3), Board.pixelColor(0, 0))
         << "and none round box 1";
 }
 
