@@ -31,6 +31,15 @@ namespace slotmachine {
 
 namespace {
 
+// Shows `keys` beside `action` in its menu. The keys work on the action only while
+// its menu is open; on the machine the window's own key handling runs them (see
+// MachineWindow::keyPressEvent), so that a key first stops autoplay and the
+// machine's own keys stay as they are.
+void showShortcut(QAction* action, const QKeySequence& keys) {
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetShortcut);
+}
+
 // The publisher's lines of the Version box.
 constexpr const char* PublisherDistributor = "Distributed by Brightplay Games";
 constexpr const char* PublisherRights = "\u00a9 2026 Brightplay Games. All rights reserved.";
@@ -82,9 +91,12 @@ void MachineMenu::createMenu(const QString& gameTitle) {
 
     fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
     newGameAction_ = item(fileMenu_, QStringLiteral("&New Game"), &MachineMenu::newGame);
+    showShortcut(newGameAction_, QKeySequence(Qt::CTRL | Qt::Key_N));
     fileMenu_->addSeparator();
     openGameAction_ = item(fileMenu_, QStringLiteral("&Open Game"), &MachineMenu::openGame);
+    showShortcut(openGameAction_, QKeySequence(Qt::CTRL | Qt::Key_O));
     saveGameAction_ = item(fileMenu_, QStringLiteral("&Save Game"), &MachineMenu::saveGame);
+    showShortcut(saveGameAction_, QKeySequence(Qt::CTRL | Qt::Key_S));
     fileMenu_->addSeparator();
     // Ctrl+Q, as every desktop program quits; the menu shows the shortcut.
     item(fileMenu_, QStringLiteral("E&xit"), &MachineMenu::exitGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -98,19 +110,25 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     musicAction_->setChecked(true);
     quickSpinAction_ = item(optionsMenu_, QStringLiteral("&Quick Spin"), &MachineMenu::switchQuickSpin);
     quickSpinAction_->setCheckable(true);
-    item(optionsMenu_, QStringLiteral("&Autoplay\u2026"), &MachineMenu::startAutoplay);
+    showShortcut(quickSpinAction_, QKeySequence(Qt::Key_F));
+    showShortcut(item(optionsMenu_, QStringLiteral("&Autoplay\u2026"), &MachineMenu::startAutoplay),
+                 QKeySequence(Qt::Key_A));
     borrowAction_ = item(optionsMenu_, QStringLiteral("&Borrow"), &MachineMenu::openLoanDesk);
     item(optionsMenu_, QStringLiteral("&Stats"), &MachineMenu::showStatistics);
-    item(optionsMenu_, QStringLiteral("Game &History"), &MachineMenu::showGameHistory);
+    showShortcut(item(optionsMenu_, QStringLiteral("Game &History"), &MachineMenu::showGameHistory),
+                 QKeySequence(Qt::Key_H));
     item(optionsMenu_, QStringLiteral("&Payoffs"), &MachineMenu::showPayChart);
     adviceAction_ = item(optionsMenu_, QStringLiteral("Show &Advice"), &MachineMenu::switchAdvice);
     adviceAction_->setCheckable(true);
+    fullScreenAction_ = item(optionsMenu_, QStringLiteral("F&ull Screen"), &MachineMenu::switchFullScreen);
+    fullScreenAction_->setCheckable(true);
+    showShortcut(fullScreenAction_, QKeySequence(Qt::Key_F11));
 
     helpMenu_ = menuBar_->addMenu(QStringLiteral("&Help"));
     item(helpMenu_, QStringLiteral("Version"), &MachineMenu::showVersion);
     helpMenu_->addSeparator();
-    item(helpMenu_, QStringLiteral("&") + gameTitle + QStringLiteral(" Manual"),
-         &MachineMenu::showManual);
+    showShortcut(item(helpMenu_, QStringLiteral("&") + gameTitle + QStringLiteral(" Manual"), &MachineMenu::showManual),
+                 QKeySequence(Qt::Key_F1));
     helpMenu_->addSeparator();
     item(helpMenu_, QStringLiteral("&Brightplay Homepage"), &MachineMenu::showPublisherPage);
     helpMenu_->addSeparator();
@@ -130,10 +148,31 @@ void MachineMenu::createMenu(const QString& gameTitle) {
 }
 
 void MachineMenu::updateCommandAvailability() {
+    fullScreenAction_->setChecked(window_.isFullScreen());
     const bool free = canReplaceGame();
     for (QAction* action : {newGameAction_, openGameAction_, saveGameAction_, borrowAction_}) {
         action->setEnabled(free);
     }
+}
+
+bool MachineMenu::runShortcut(const QKeySequence& keys) {
+    updateCommandAvailability();
+    for (QMenu* menu : {fileMenu_, optionsMenu_, helpMenu_}) {
+        for (QAction* action : menu->actions()) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == keys) {
+                if (action->isEnabled()) {
+                    action->trigger();
+                }
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void MachineMenu::switchFullScreen() {
+    window_.setWindowState(window_.windowState() ^ Qt::WindowFullScreen);
+    fullScreenAction_->setChecked(window_.isFullScreen());
 }
 
 bool MachineMenu::canReplaceGame() const {

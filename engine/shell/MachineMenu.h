@@ -3,6 +3,7 @@
 #include "engine/records/SessionTally.h"
 #include "engine/shell/PlayerSettings.h"
 
+#include <QKeySequence>
 #include <optional>
 
 class QAction;
@@ -61,6 +62,9 @@ public:
     // while a spin or bonus game runs, and after the close has begun.
     bool canReplaceGame() const;
     void updateCommandAvailability();
+    // Runs the menu item that shows `keys` as its shortcut, as a click on it would
+    // (nothing while it is unavailable); false when no item shows them.
+    bool runShortcut(const QKeySequence& keys);
 
     void newGame();
     void openGame();
@@ -77,6 +81,8 @@ public:
     void showPayChart();
     // Show Advice on or off, kept in the player's settings.
     void switchAdvice();
+    // The window to full screen and back (F11).
+    void switchFullScreen();
     void showVersion();
     void showManual();
     void showPublisherPage();
@@ -102,6 +108,7 @@ private:
     QAction* borrowAction_ = nullptr;
     QAction* quickSpinAction_ = nullptr;
     QAction* adviceAction_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
     PlayerSettings* settings_ = nullptr;
     Autoplay* autoplay_ = nullptr;
     SessionTally session_;

@@ -250,6 +250,11 @@ void MachineWindow::keyPressEvent(QKeyEvent* event) {
     if (!keeper_->closing() && interruptAutoplay()) {
         return; // any key stops autoplay, and does nothing else
     }
+    // Ctrl+N, Ctrl+O and Ctrl+S: the menu's commands, as their items run them.
+    if ((event->modifiers() & Qt::ControlModifier) != 0 && !keeper_->closing() &&
+        menu_->runShortcut(QKeySequence(event->keyCombination()))) {
+        return;
+    }
     if (event->key() == Qt::Key_A && !keeper_->closing()) {
         keeper_->run([this] { menu_->startAutoplay(); });
         return;
@@ -268,7 +273,7 @@ void MachineWindow::keyPressEvent(QKeyEvent* event) {
     }
     // F11 switches full screen on and off; the machine stays centred at its size.
     if (event->key() == Qt::Key_F11) {
-        setWindowState(windowState() ^ Qt::WindowFullScreen);
+        menu_->switchFullScreen();
         return;
     }
     // 1, 2 and 3 press the game's own control over that reel: a hold lamp, a nudge button.

@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <tuple>
 #include <QElapsedTimer>
 #include <csignal>
 #include <limits>
@@ -329,7 +330,7 @@ TEST_F(MachineWindowTest, TheMenuHoldsEveryCommandInItsOrder) {
     const std::vector<QStringList> expected{
         {"&File", "&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"},
         {"&Options", "Sound", "Music", "&Quick Spin", "&Autoplay\u2026", "&Borrow", "&Stats", "Game &History",
-         "&Payoffs", "Show &Advice"},
+         "&Payoffs", "Show &Advice", "F&ull Screen"},
         {"&Help", "Version", "-", "&Orevein Slots Manual", "-", "&Brightplay Homepage", "-", "&Company Information"},
     };
     EXPECT_EQ(menuTree(*window), expected);
@@ -459,18 +460,45 @@ TEST_F(MachineWindowTest, TheStatisticsWindowShowsThisSessionsPlaysAcrossANewGam
     EXPECT_EQ(shown["return"], QStringLiteral("\u2013")) << "the test program has no returns built in";
 }
 
-TEST_F(MachineWindowTest, F11SwitchesFullScreenAndCtrlQIsTheExitCommand) {
+TEST_F(MachineWindowTest, TheMenusShowTheDesktopShortcutsAndCtrlKeysRunTheirItems) {
     auto window = open();
     ASSERT_TRUE(window);
     press(*window, Qt::Key_F11);
     EXPECT_TRUE(window->isFullScreen());
+    EXPECT_TRUE(menuItem(*window, QStringLiteral("&Options"), QStringLiteral("F&ull Screen"))->isChecked());
     press(*window, Qt::Key_F11);
     EXPECT_FALSE(window->isFullScreen());
     EXPECT_FALSE(window->keeper().closing()) << "F11 is no machine key and closes nothing";
 
-    QAction* exit = menuItem(*window, QStringLiteral("&File"), QStringLiteral("E&xit"));
-    ASSERT_NE(exit, nullptr);
-    EXPECT_EQ(exit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    const std::vector<std::tuple<QString, QString, QString>> shown{
+        {"&File", "&New Game", "Ctrl+N"},        {"&File", "&Open Game", "Ctrl+O"},
+        {"&File", "&Save Game", "Ctrl+S"},       {"&File", "E&xit", "Ctrl+Q"},
+        {"&Options", "&Quick Spin", "F"},        {"&Options", "&Autoplay\u2026", "A"},
+        {"&Options", "Game &History", "H"},      {"&Options", "F&ull Screen", "F11"},
+        {"&Help", "&Orevein Slots Manual", "F1"},
+    };
+    for (const auto& [menu, item, keys] : shown) {
+        EXPECT_EQ(menuItem(*window, menu, item)->shortcut(), QKeySequence(keys)) << item.toStdString();
+    }
+
+    // Ctrl+N runs New Game as its item does: refused during a spin, then a new game.
+    GameState& state = window->machine().state();
+    state.Busy = false;
+    auto ctrl = [&](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::ControlModifier);
+        QCoreApplication::sendEvent(window.get(), &event);
+    };
+    press(*window, Qt::Key_B);
+    std::int32_t creditsAfterCtrlN = 0;
+    QTimer::singleShot(300, [&] {
+        ctrl(Qt::Key_N);
+        creditsAfterCtrlN = state.Credits;
+    });
+    press(*window, Qt::Key_Return);
+    EXPECT_EQ(creditsAfterCtrlN, 776) << "the spin's game stays";
+    ctrl(Qt::Key_N);
+    EXPECT_EQ(state.Credits, 1000);
+    EXPECT_EQ(state.Spins, 0);
 }
 
 TEST_F(MachineWindowTest, HShowsTheGameHistoryWithThePlayJustMadeUntilTheCloseBegins) {
