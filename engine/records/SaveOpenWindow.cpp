@@ -127,6 +127,8 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
     HelpBtn->setGeometry(QRect(QPoint(8, buttonsTop), WindowButton));
     HelpBtn->setAutoDefault(false);
     connect(HelpBtn, &QPushButton::clicked, this, [this] { help_.showTopic(HelpSaveOpenWindow); });
+    // Tab goes through the slots, then Help and Cancel as they stand, left to right.
+    setTabOrder(HelpBtn, CancelBtn);
     setFixedSize(clientWidth, buttonsTop + WindowButton.height() + 7);
 }
 

@@ -13,12 +13,15 @@
 #include "tests/support/SyntheticGame.h"
 #include "tests/support/SyntheticPictures.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -26,6 +29,8 @@
 #include <QTimer>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 
 using namespace slotmachine;
 using namespace slotmachine::testing;
@@ -220,4 +225,52 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     EXPECT_TRUE(fits(SaveOpenWindow(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
         << "save and open";
     EXPECT_TRUE(fits(AutoplayWindow(AutoplayChoices{}, nullptr))) << "autoplay";
+}
+
+TEST_F(HelpManual, EveryControlOfEveryWindowIsReachedByTab) {
+    // The controls Tab reaches from the window, in order.
+    auto tabChain = [](QWidget& w) {
+        std::vector<QWidget*> chain;
+        for (QWidget* next = w.nextInFocusChain(); next != &w && chain.size() < 200; next = next->nextInFocusChain()) {
+            if (next->isVisibleTo(&w) && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) != 0) {
+                chain.push_back(next);
+            }
+        }
+        return chain;
+    };
+    auto everyControlReached = [&](QWidget& w) {
+        const std::vector<QWidget*> chain = tabChain(w);
+        for (QWidget* control : w.findChildren<QWidget*>()) {
+            const bool interactive = qobject_cast<QAbstractButton*>(control) != nullptr ||
+                                     qobject_cast<QLineEdit*>(control) != nullptr ||
+                                     qobject_cast<QComboBox*>(control) != nullptr;
+            if (interactive && control->isVisibleTo(&w) && control->isEnabled() &&
+                std::find(chain.begin(), chain.end(), control) == chain.end()) {
+                ADD_FAILURE() << w.metaObject()->className() << ": Tab never reaches "
+                              << control->metaObject()->className() << " " << control->objectName().toStdString();
+            }
+        }
+        return chain;
+    };
+    GameState state;
+    RecallLog recall;
+    StatisticsWindow statistics(state);
+    everyControlReached(statistics);
+    LoanDeskWindow loanDesk(state, syntheticPictures(), 800, dialogs, help);
+    everyControlReached(loanDesk);
+    RecallLog plays;
+    plays.add(PlayRecord{});
+    plays.add(PlayRecord{});
+    SyntheticGame game;
+    GameHistoryWindow history(plays, game, syntheticPictures().SymbolSheet, 800);
+    everyControlReached(history);
+    AutoplayWindow autoplay(AutoplayChoices{}, nullptr);
+    everyControlReached(autoplay);
+    RecordFile records(dir.filePath(QStringLiteral("orevein-slots.ini")), false, QStringLiteral("/"),
+                       [] { return QDate(2026, 12, 7); });
+    SaveOpenWindow saveOpen(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), true);
+    const std::vector<QWidget*> chain = everyControlReached(saveOpen);
+    ASSERT_GE(chain.size(), 2U);
+    EXPECT_EQ(chain[chain.size() - 2], saveOpen.HelpBtn) << "Help, then Cancel: left to right";
+    EXPECT_EQ(chain.back(), saveOpen.CancelBtn);
 }
