@@ -61,6 +61,14 @@ void MachineView::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
     const QRectF source((part.topLeft() - machine.topLeft()) * ratio, part.size() * ratio);
     painter.drawImage(part, *surface_, source);
+    if (overlay) {
+        painter.save();
+        painter.setClipRect(part);
+        painter.translate(machine.topLeft());
+        painter.scale(1 / ratio, 1 / ratio);
+        overlay(painter);
+        painter.restore();
+    }
     if (painted) {
         painted();
     }

@@ -4,11 +4,14 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 namespace slotmachine {
 
 // Shows the machine's surface centred on a black window and passes pointer
-// presses on as surface pixels. It draws nothing of its own: everything on the
-// machine is painted on the surface first.
+// presses on as surface pixels. Everything of the machine is painted on the
+// surface first; only passing highlights that are no part of it (a win's frames)
+// are drawn over the copy, by `overlay`.
 class MachineView final : public QWidget {
 public:
     explicit MachineView(QWidget* parent = nullptr);
@@ -26,6 +29,9 @@ public:
     std::function<void(QPoint surfacePosition)> pressed;
     // After the machine has been copied to the screen.
     std::function<void()> painted;
+    // Draws over the machine, in surface pixels, at every paint; the rectangles it
+    // changes are reported through surfaceChanged like the surface's own.
+    std::function<void(QPainter&)> overlay;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

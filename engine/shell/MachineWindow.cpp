@@ -91,10 +91,28 @@ const QTimer& MachineWindow::timer(MachineTimer which) const {
 
 void MachineWindow::start(MachineTimer which) {
     timer(which).start();
+    if (which == MachineTimer::WinLamps) {
+        showWin(true);
+    }
 }
 
 void MachineWindow::stop(MachineTimer which) {
     timer(which).stop();
+    if (which == MachineTimer::WinLamps) {
+        showWin(false);
+    }
+}
+
+void MachineWindow::showWin(bool shown) {
+    if (winDisplay_ == nullptr) {
+        return;
+    }
+    if (shown) {
+        winDisplay_->show(winShowFor(game_, *machine_, surface_->geometry()));
+    } else {
+        winDisplay_->clear();
+    }
+    trayNotes_->setWin(winDisplay_->shown().words);
 }
 
 bool MachineWindow::isActive(MachineTimer which) const {
@@ -133,6 +151,7 @@ bool MachineWindow::startUp() {
     machine_->setGeometry(surface_->geometry());
     machine_->setRecalling(true);
     keeper_ = std::make_unique<GameKeeper>(*machine_, records_, dialogs_, [] { QCoreApplication::quit(); });
+    trayNotes_ = std::make_unique<TrayNotes>(*surface_);
     autoplay_ = std::make_unique<Autoplay>(*machine_, *keeper_);
     autoplay_->changed = [this] { showAutoplay(); };
     machine_->setQuickSpin(settings_.flag(QuickSpinKey, false));
@@ -174,6 +193,12 @@ void MachineWindow::createView() {
     view_->setSurface(&surface_->image());
     surface_->changed = [this](const QRect& r) { view_->surfaceChanged(r); };
     view_->pressed = [this](QPoint p) { pressAt(p); };
+    const ReelGeometry& g = surface_->geometry();
+    // The moment of a big win plays over the reels' window, a little beyond the reels.
+    const int margin = g.SymbolSize / 6;
+    const QRect reels(g.ReelLeft - margin, g.ReelTop - margin, 2 * g.ReelPitch + g.SymbolSize + 2 * margin,
+                      3 * g.SymbolSize + 2 * margin);
+    winDisplay_ = std::make_unique<WinDisplay>(*view_, game_.values().colours, reels);
     trace_ = qEnvironmentVariableIsSet("SLOTS_TRACE");
     view_->painted = [this] {
         if (trace_ && !firstPaintTraced_) {
@@ -209,20 +234,21 @@ void MachineWindow::forward(Command command) {
 
 void MachineWindow::showAutoplay() {
     const TrayMessage message = autoplayMessage(*autoplay_);
-    surface_->showMessage(message);
+    trayNotes_->setAutoplay(message, autoplay_->running());
     if (trace_) {
         std::fprintf(stderr, "slots-trace autoplay %s: %s\n", qPrintable(message.heading), qPrintable(message.text));
     }
 }
 
 bool MachineWindow::interruptAutoplay() {
+    const bool cut = winDisplay_->cutShort();
     if (autoplay_->running()) {
         autoplay_->stop(AutoplayStop::Player);
         return true;
     }
     // The note of why the last run stopped goes at the player's next key or click.
-    surface_->showMessage({});
-    return false;
+    trayNotes_->dismissAutoplayNote();
+    return cut;
 }
 
 void MachineWindow::pressAt(QPoint position) {

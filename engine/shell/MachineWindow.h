@@ -15,6 +15,8 @@
 #include "engine/shell/PlayerSettings.h"
 #include "engine/shell/QtDialogs.h"
 #include "engine/shell/StartupValues.h"
+#include "engine/shell/TrayNotes.h"
+#include "engine/shell/WinDisplay.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -52,6 +54,7 @@ public:
     const StartupValues& startupValues() const { return values_; }
     GameKeeper& keeper() { return *keeper_; }
     Autoplay& autoplay() { return *autoplay_; }
+    const WinDisplay& winDisplay() const { return *winDisplay_; }
 
     // The program was asked to end (SIGTERM, SIGINT, SIGHUP): nobody may be there to
     // answer a message, so none waits any more, every window open is closed and the
@@ -77,9 +80,12 @@ private:
     // The coin tray shows that autoplay runs and how many spins are left, or why it
     // stopped, until the player's next key or press.
     void showAutoplay();
-    // A key or press of the player's: stops autoplay (true: the input is spent on
-    // that) and takes a stop note off the coin tray.
+    // A key or press of the player's: cuts a big win's moment short and stops
+    // autoplay (true: the input is spent on that), and takes a stop note off the
+    // coin tray.
     bool interruptAutoplay();
+    // While the win lamps flash: the paid symbols framed, what won on the coin tray.
+    void showWin(bool shown);
     // The start timer's one tick: the music, the start sound, and Busy cleared.
     void finishStartUp();
     // Hands a player's command (or a game timer's tick) to the machine through the keeper.
@@ -110,6 +116,8 @@ private:
     std::unique_ptr<Autoplay> autoplay_;
     std::unique_ptr<BlinkingLamps> lamps_;
     MachineView* view_ = nullptr;
+    std::unique_ptr<TrayNotes> trayNotes_;
+    std::unique_ptr<WinDisplay> winDisplay_;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<MachineMenu> menu_;
 

@@ -1,0 +1,110 @@
+// A win on the machine: the paid symbols framed, what won on the coin tray, and a
+// big win's moment that any key cuts short, none of it touching the game.
+#include "engine/records/GameRecords.h"
+#include "engine/shell/MachineView.h"
+#include "engine/shell/MachineWindow.h"
+#include "engine/shell/WinShow.h"
+#include "games/orevein/OreveinGame.h"
+#include "games/orevein/OreveinSymbols.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/SyntheticPictures.h"
+#include "tests/support/TestMachine.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace slotmachine;
+using namespace slotmachine::testing;
+
+namespace win_display_test {
+
+// The strip position of reel `reel` that shows `code`.
+int positionOf(const Game& game, int reel, int code) {
+    const std::string_view strip = game.values().strips[static_cast<std::size_t>(reel)];
+    return static_cast<int>(strip.find(static_cast<char>('0' + code))) + 1;
+}
+
+// The payline showing `codes`, `coins` bet and `win` being paid.
+void showWin(const Game& game, GameState& state, std::array<int, 3> codes, std::int32_t coins, std::int32_t win) {
+    for (int reel = 0; reel < ReelCount; ++reel) {
+        const int position = positionOf(game, reel, codes[static_cast<std::size_t>(reel)]);
+        state.ReelStop[static_cast<std::size_t>(reel)] = position == 1 ? StripLength : position - 1;
+    }
+    state.Coins = coins;
+    state.SpinWin = win;
+}
+
+class NoRecords final : public GameRecords {
+public:
+    void readGame(int, GameState&, RecallLog&) override {}
+    void writeGame(int, const GameState&, const RecallLog&, const QString&) override {}
+    QString gameName() const override { return {}; }
+    QString gameDate() const override { return {}; }
+};
+
+} // namespace win_display_test
+
+using namespace win_display_test;
+
+TEST(WinShow, FramesThePaidSymbolsOfTheLineAndNamesWhatWon) {
+    struct Case {
+        std::array<int, 3> codes;
+        std::int32_t coins, win;
+        std::vector<int> framedReels;
+        const char* words;
+        bool big;
+    };
+    using namespace slotmachine::orevein;
+    const Case cases[] = {
+        {{Ingot, Ingot, Ingot}, 1, 250, {0, 1, 2}, "Three Ingots \u00b7 250", true},
+        {{Cart, Nugget, Lantern}, 5, 10, {1}, "Any one Nugget \u00b7 10", false}, // only the nugget paid
+        {{Cart, Lantern, Pickaxe}, 1, 0, {}, "", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.words);
+        TestMachine m{std::make_unique<orevein::OreveinGame>()};
+        showWin(m.game(), m.state, c.codes, c.coins, c.win);
+        const ReelGeometry& g = m.machine.geometry();
+        const WinShow show = winShowFor(m.game(), m.machine, g);
+        std::vector<QRect> cells;
+        for (const int reel : c.framedReels) {
+            cells.emplace_back(g.ReelLeft + reel * g.ReelPitch, g.ReelTop + g.SymbolSize, g.SymbolSize, g.SymbolSize);
+        }
+        EXPECT_EQ(show.cells, cells);
+        EXPECT_EQ(show.words, QString::fromUtf8(c.words));
+        EXPECT_EQ(show.big, c.big);
+    }
+}
+
+TEST(WinDisplay, AWinIsFramedAndToldOnTheTrayAndAKeyCutsABigWinShortAndDoesNothingElse) {
+    QTemporaryDir dir;
+    orevein::OreveinGame game;
+    NoRecords records;
+    EventLog audioLog;
+    RecordingEffects effects{audioLog};
+    RecordingMusic music{audioLog};
+    cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
+    auto window = MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+    ASSERT_TRUE(window);
+    SlotMachine& machine = window->machine();
+    machine.state().Busy = false;
+    const QImage before = window->centralWidget()->grab().toImage();
+
+    showWin(game, machine.state(), {orevein::Ingot, orevein::Ingot, orevein::Ingot}, 1, 250);
+    window->start(MachineTimer::WinLamps);
+    EXPECT_EQ(window->surface().message(), (TrayMessage{"Win", "Three Ingots \u00b7 250"}));
+    ASSERT_TRUE(window->winDisplay().momentRunning());
+    EXPECT_NE(window->centralWidget()->grab().toImage(), before) << "the frames and the moment show";
+
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &key);
+    EXPECT_FALSE(window->winDisplay().momentRunning());
+    EXPECT_EQ(machine.state().Spins, 0) << "the key only cut the moment short";
+    EXPECT_EQ(window->winDisplay().shown().cells.size(), 3U) << "the frames stay while the lamps flash";
+
+    window->stop(MachineTimer::WinLamps);
+    EXPECT_TRUE(window->surface().message().empty());
+    EXPECT_TRUE(window->winDisplay().shown().empty());
+}
