@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -38,6 +39,9 @@ QWidget* padKeyTarget() {
 }
 
 PadFocus padFocusOf(const QWidget& target, const QWidget* machineWindow) {
+    if (qobject_cast<const QMenu*>(&target) != nullptr) {
+        return PadFocus::Menu;
+    }
     if (target.testAttribute(Qt::WA_InputMethodEnabled)) {
         return PadFocus::TextField; // it takes typed text: a name, a number
     }

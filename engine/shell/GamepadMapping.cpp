@@ -16,10 +16,8 @@ constexpr PadKey key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 // the menu bar's first menu, File, by its mnemonic. On the machine the D-pad
 // holds or nudges a reel (keys 1 to 3) where a game has such a feature.
 const std::array<PadBinding, 16> Bindings{{
-    {PadControl::A, "A", key(Qt::Key_Space), std::nullopt, key(Qt::Key_Return), "Spin",
-     "Press the button or menu item in focus; open the framed box; confirm a name"},
-    {PadControl::B, "B", key(Qt::Key_Escape), std::nullopt, std::nullopt, "",
-     "Cancel: close the window or menu"},
+    {PadControl::A, "A", key(Qt::Key_Space), std::nullopt, key(Qt::Key_Return), "Spin", "Press or choose"},
+    {PadControl::B, "B", key(Qt::Key_Escape), std::nullopt, std::nullopt, "", "Cancel or close"},
     {PadControl::X, "X", key(Qt::Key_B), std::nullopt, std::nullopt, "Bet 1", ""},
     {PadControl::Y, "Y", key(Qt::Key_M), std::nullopt, std::nullopt, "Bet max", ""},
     {PadControl::DpadLeft, "D-pad left", key(Qt::Key_Left), key(Qt::Key_1), std::nullopt, "{stock} reel 1",
@@ -30,13 +28,11 @@ const std::array<PadBinding, 16> Bindings{{
      "Move right"},
     {PadControl::DpadDown, "D-pad down", key(Qt::Key_Down), std::nullopt, std::nullopt, "", "Move down"},
     {PadControl::LeftShoulder, "LB", key(Qt::Key_Tab, Qt::ShiftModifier), std::nullopt, std::nullopt, "",
-     "Previous button or field"},
-    {PadControl::RightShoulder, "RB", key(Qt::Key_Tab), std::nullopt, std::nullopt, "",
-     "Next button or field"},
+     "Previous field"},
+    {PadControl::RightShoulder, "RB", key(Qt::Key_Tab), std::nullopt, std::nullopt, "", "Next field"},
     {PadControl::Start, "Start", key(Qt::Key_F, Qt::AltModifier), std::nullopt, std::nullopt, "Open the menu",
      ""},
-    {PadControl::Back, "Back", key(Qt::Key_F1), std::nullopt, std::nullopt, "Manual",
-     "Manual, at the window's part"},
+    {PadControl::Back, "Back", key(Qt::Key_F1), std::nullopt, std::nullopt, "Manual", "Window help"},
     {PadControl::LeftTrigger, "LT", key(Qt::Key_A), std::nullopt, std::nullopt, "Autoplay", ""},
     {PadControl::RightTrigger, "RT", key(Qt::Key_F), std::nullopt, std::nullopt, "Quick spin on or off", ""},
     {PadControl::LeftStick, "Left stick press", key(Qt::Key_H), std::nullopt, std::nullopt, "Game history",
@@ -65,8 +61,8 @@ PadKey padKey(PadControl control, PadFocus focus) {
     if (focus == PadFocus::Machine && binding->onMachine) {
         return *binding->onMachine;
     }
-    if (focus == PadFocus::TextField && binding->inTextField) {
-        return *binding->inTextField;
+    if ((focus == PadFocus::Menu || focus == PadFocus::TextField) && binding->inMenuOrField) {
+        return *binding->inMenuOrField;
     }
     return binding->key;
 }

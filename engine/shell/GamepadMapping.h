@@ -36,7 +36,8 @@ enum class PadControl {
 // Where the keyboard's focus is, which decides some of the keys.
 enum class PadFocus {
     Machine,   // the machine window itself
-    Window,    // any other window, dialog or open menu
+    Window,    // any other window or dialog
+    Menu,      // an open menu
     TextField, // a field that takes typed text, such as the name of a saved game
 };
 
@@ -49,12 +50,14 @@ struct PadKey {
 
 struct PadBinding {
     PadControl control;
-    std::string_view name;             // as the manual names it: "A", "D-pad left", "LB"
-    PadKey key;                        // the key it makes
-    std::optional<PadKey> onMachine;   // the key on the machine window, when another
-    std::optional<PadKey> inTextField; // the key in a text field, when another
-    // What the key does, for the manual: on the machine ("Spin"; with {stock},
-    // the game's feature, "Hold"), and in a window or menu. Empty: nothing.
+    std::string_view name;           // as the manual names it: "A", "D-pad left", "LB"
+    PadKey key;                      // the key it makes
+    std::optional<PadKey> onMachine; // the key on the machine window, when another
+    // The key in a menu or a text field, when another: where Space chooses nothing.
+    std::optional<PadKey> inMenuOrField;
+    // What the key does, in a few words for the manual's picture and table: on the
+    // machine ("Spin"; {stock} stands for the game's feature, "Hold"), and in a window
+    // or menu. Empty: nothing.
     std::string_view machineAction;
     std::string_view windowAction;
 };

@@ -148,10 +148,10 @@ struct Gamepad : ::testing::Test {
 
 using namespace gamepad_test;
 
-TEST(GamepadMapping, TheMachineAndTextFieldsTakeTheirOwnKeysAndEveryOtherPlaceTheWindowsKeys) {
+TEST(GamepadMapping, TheMachineMenusAndTextFieldsTakeTheirOwnKeysAndEveryOtherPlaceTheWindowsKeys) {
     struct Case {
         PadControl control;
-        QString machine, window, textField;
+        QString machine, window, menuOrField;
     };
     const Case cases[] = {
         {PadControl::A, "Space", "Space", "Return"},
@@ -176,7 +176,8 @@ TEST(GamepadMapping, TheMachineAndTextFieldsTakeTheirOwnKeysAndEveryOtherPlaceTh
         SCOPED_TRACE(padBinding(c.control)->name.data());
         EXPECT_EQ(padKeyName(padKey(c.control, PadFocus::Machine)), c.machine);
         EXPECT_EQ(padKeyName(padKey(c.control, PadFocus::Window)), c.window);
-        EXPECT_EQ(padKeyName(padKey(c.control, PadFocus::TextField)), c.textField);
+        EXPECT_EQ(padKeyName(padKey(c.control, PadFocus::Menu)), c.menuOrField);
+        EXPECT_EQ(padKeyName(padKey(c.control, PadFocus::TextField)), c.menuOrField);
     }
     EXPECT_EQ(padKeyText(padKey(PadControl::X, PadFocus::Machine)), QStringLiteral("b"))
         << "typed as the keyboard";
@@ -234,9 +235,19 @@ TEST_F(Gamepad, OnTheMachineTheControlsArriveAsItsKeysAndPlayIt) {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr) << "Start opens the menu bar's first menu";
     EXPECT_EQ(menu, window->menuBar()->actions().at(0)->menu());
+    pad.tap(input, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    deliver();
+    EXPECT_EQ(QApplication::activePopupWidget(), window->menuBar()->actions().at(1)->menu())
+        << "in the menus the D-pad moves: Options";
+    const bool soundWasOn = window->machine().state().SoundOn;
+    pad.tap(input, SDL_CONTROLLER_BUTTON_A);
+    deliver();
+    EXPECT_NE(window->machine().state().SoundOn, soundWasOn) << "A chose its first item, Sound";
+
+    pad.tap(input, SDL_CONTROLLER_BUTTON_START);
     pad.tap(input, SDL_CONTROLLER_BUTTON_B);
     deliver();
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "B closes it";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "B closes the menu";
 }
 
 TEST_F(Gamepad, InAWindowTheDpadMovesAndBCancelsWhileItsEventLoopRuns) {
@@ -265,7 +276,7 @@ TEST_F(Gamepad, InAWindowTheDpadMovesAndBCancelsWhileItsEventLoopRuns) {
     EXPECT_FALSE(window->autoplay().running());
 }
 
-TEST(GamepadFocus, AFieldThatTakesTextIsATextFieldAndOnlyTheMachineWindowIsTheMachine) {
+TEST(GamepadFocus, MenusAndFieldsThatTakeTextAreTheirOwnAndOnlyTheMachineWindowIsTheMachine) {
     QWidget machine;
     QWidget* view = new QWidget(&machine);
     QDialog dialog(&machine);
@@ -275,7 +286,7 @@ TEST(GamepadFocus, AFieldThatTakesTextIsATextFieldAndOnlyTheMachineWindowIsTheMa
     EXPECT_EQ(padFocusOf(*view, &machine), PadFocus::Machine);
     EXPECT_EQ(padFocusOf(*name, &machine), PadFocus::TextField);
     EXPECT_EQ(padFocusOf(*ok, &machine), PadFocus::Window);
-    EXPECT_EQ(padFocusOf(menu, &machine), PadFocus::Window) << "a menu of the machine is a window of its own";
+    EXPECT_EQ(padFocusOf(menu, &machine), PadFocus::Menu) << "a menu of the machine is no part of it";
     name->setReadOnly(true);
     EXPECT_EQ(padFocusOf(*name, &machine), PadFocus::Window) << "a field that takes no text";
 }
