@@ -61,8 +61,16 @@ PadKey padKey(PadControl control, PadFocus focus) {
     if (focus == PadFocus::Machine && binding->onMachine) {
         return *binding->onMachine;
     }
-    if ((focus == PadFocus::Menu || focus == PadFocus::TextField) && binding->inMenuOrField) {
-        return *binding->inMenuOrField;
+    if (focus == PadFocus::Menu || focus == PadFocus::TextField) {
+        if (binding->inMenuOrField) {
+            return *binding->inMenuOrField;
+        }
+        // A letter would type itself into a field, or choose a menu's item by its
+        // underlined letter: a pad's button means neither.
+        const QString text = padKeyText(binding->key);
+        if (!text.isEmpty() && text.front().isLetterOrNumber()) {
+            return {};
+        }
     }
     return binding->key;
 }

@@ -68,7 +68,8 @@ std::span<const PadBinding> padBindings();
 // The binding of a control, or none for a control the games leave alone.
 const PadBinding* padBinding(PadControl control);
 
-// The key a control makes where the focus is; no key for a control without one.
+// The key a control makes where the focus is; no key for a control without one,
+// nor for a letter in a menu or a text field.
 PadKey padKey(PadControl control, PadFocus focus);
 
 // The key as the keyboard names it: "Space", "Shift+Tab", "Alt+F", "Left".
