@@ -68,7 +68,7 @@ PadKey padKey(PadControl control, PadFocus focus) {
         // A letter would type itself into a field, or choose a menu's item by its
         // underlined letter: a pad's button means neither.
         const QString text = padKeyText(binding->key);
-        if (!text.isEmpty() && text.front().isLetterOrNumber()) {
+        if (binding->key.modifiers == Qt::NoModifier && !text.isEmpty() && text.front().isLetterOrNumber()) {
             return {};
         }
     }
