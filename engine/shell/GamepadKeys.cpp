@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -39,8 +38,8 @@ QWidget* padKeyTarget() {
 }
 
 PadFocus padFocusOf(const QWidget& target, const QWidget* machineWindow) {
-    if (qobject_cast<const QMenu*>(&target) != nullptr) {
-        return PadFocus::Menu;
+    if (target.window()->windowType() == Qt::Popup) {
+        return PadFocus::Menu; // a menu, or a list dropped down from a choice
     }
     if (target.testAttribute(Qt::WA_InputMethodEnabled)) {
         return PadFocus::TextField; // it takes typed text: a name, a number

@@ -15,7 +15,7 @@ namespace slotmachine {
 QWidget* padKeyTarget();
 
 // Where `target` lies for the pad's keys: on the machine window (`machineWindow`),
-// in a menu, in a text field, or in another window.
+// in a menu or another popup list, in a text field, or in another window.
 PadFocus padFocusOf(const QWidget& target, const QWidget* machineWindow);
 
 // Sends the control's key, press and release, to padKeyTarget(); false when no

@@ -37,7 +37,7 @@ enum class PadControl {
 enum class PadFocus {
     Machine,   // the machine window itself
     Window,    // any other window or dialog
-    Menu,      // an open menu
+    Menu,      // an open menu, or the list of a choice dropped down
     TextField, // a field that takes typed text, such as the name of a saved game
 };
 

@@ -10,6 +10,7 @@
 #include "tests/support/SyntheticPictures.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -286,7 +287,9 @@ TEST(GamepadFocus, MenusAndFieldsThatTakeTextAreTheirOwnAndOnlyTheMachineWindowI
     EXPECT_EQ(padFocusOf(*view, &machine), PadFocus::Machine);
     EXPECT_EQ(padFocusOf(*name, &machine), PadFocus::TextField);
     EXPECT_EQ(padFocusOf(*ok, &machine), PadFocus::Window);
+    QComboBox choice(&dialog);
     EXPECT_EQ(padFocusOf(menu, &machine), PadFocus::Menu) << "a menu of the machine is no part of it";
+    EXPECT_EQ(padFocusOf(*choice.view(), &machine), PadFocus::Menu) << "nor is a choice's list";
     name->setReadOnly(true);
     EXPECT_EQ(padFocusOf(*name, &machine), PadFocus::Window) << "a field that takes no text";
 }
