@@ -4,19 +4,24 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace slotmachine {
 
 namespace {
 
-// Whether `widget` is `window` or lies in it, or in a window opened on top of it.
+// Whether `widget` lies in `window` or in a window opened over it (a child window,
+// or one made its transient, as the help window over a modal one): what the modal
+// window does not block.
 bool liesWithin(const QWidget* widget, const QWidget* window) {
-    for (; widget != nullptr; widget = widget->parentWidget()) {
-        if (widget == window) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w == window) {
             return true;
         }
     }
-    return false;
+    const QWindow* own = widget != nullptr ? widget->window()->windowHandle() : nullptr;
+    const QWindow* over = window->windowHandle();
+    return own != nullptr && over != nullptr && over->isAncestorOf(own, QWindow::IncludeTransients);
 }
 
 } // namespace

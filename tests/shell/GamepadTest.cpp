@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -292,4 +293,26 @@ TEST(GamepadFocus, MenusAndFieldsThatTakeTextAreTheirOwnAndOnlyTheMachineWindowI
     EXPECT_EQ(padFocusOf(*choice.view(), &machine), PadFocus::Menu) << "nor is a choice's list";
     name->setReadOnly(true);
     EXPECT_EQ(padFocusOf(*name, &machine), PadFocus::Window) << "a field that takes no text";
+}
+
+TEST_F(Gamepad, KeysGoToTheModalWindowOrAWindowOpenedOverIt) {
+    QWidget machine;
+    auto* view = new QLineEdit(&machine);
+    machine.show();
+    machine.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == view; }));
+    QDialog chart(&machine);
+    chart.setModal(true);
+    auto* close = new QPushButton(QStringLiteral("Close"), &chart);
+    close->setFocus();
+    chart.show();
+    EXPECT_EQ(padKeyTarget(), close) << "not the machine, which it blocks, while the focus moves";
+
+    QWidget help;
+    auto* page = new QLineEdit(&help);
+    help.show();
+    help.windowHandle()->setTransientParent(chart.windowHandle());
+    help.activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return QApplication::focusWidget() == page; }));
+    EXPECT_EQ(padKeyTarget(), page) << "the help window over the modal one";
 }
