@@ -1,5 +1,6 @@
-# The games' pay chart pictures and manuals, made at build time from each game's own
-# paytable by the game's own program (<game>-docs, made by slots_add_game).
+# The games' pay chart pictures, manuals and the manuals' gamepad pictures, made at
+# build time from each game's own paytable by the game's own program (<game>-docs,
+# made by slots_add_game).
 
 # slots_draw_paychart(<outputs-var> PROGRAM <game>-docs SHEET <picture> OUTPUT <file.bmp>)
 # Draws the game's pay chart from its pay rules and the pictures of its symbol sheet.
@@ -9,6 +10,18 @@ function(slots_draw_paychart outputs_var)
     COMMAND ${ARG_PROGRAM} paychart ${ARG_SHEET} ${ARG_OUTPUT}
     DEPENDS ${ARG_PROGRAM} ${ARG_SHEET}
     COMMENT "Drawing the pay chart ${ARG_OUTPUT}"
+    VERBATIM)
+  set(${outputs_var} ${${outputs_var}} ${ARG_OUTPUT} PARENT_SCOPE)
+endfunction()
+
+# slots_draw_gamepad(<outputs-var> PROGRAM <game>-docs OUTPUT <file.png>)
+# Draws the manual's picture of a gamepad with what each control does in the game.
+function(slots_draw_gamepad outputs_var)
+  cmake_parse_arguments(ARG "" "PROGRAM;OUTPUT" "" ${ARGN})
+  add_custom_command(OUTPUT ${ARG_OUTPUT}
+    COMMAND ${ARG_PROGRAM} gamepad ${ARG_OUTPUT}
+    DEPENDS ${ARG_PROGRAM}
+    COMMENT "Drawing the gamepad ${ARG_OUTPUT}"
     VERBATIM)
   set(${outputs_var} ${${outputs_var}} ${ARG_OUTPUT} PARENT_SCOPE)
 endfunction()

@@ -262,8 +262,10 @@ function(slots_add_game name)
     slots_compose_music(music_files SCORE ${score} OUTPUT ${out}/${ARG_PREFIX}${track}.mid)
     math(EXPR track "${track} + 1")
   endforeach()
-  # The pay chart and the manual, both made from the paytable.
+  # The pay chart and the manual, both made from the paytable, and the manual's
+  # picture of a gamepad.
   slots_draw_paychart(media PROGRAM ${name}-docs SHEET ${sheet} OUTPUT ${out}/Paychart.bmp)
+  slots_draw_gamepad(media PROGRAM ${name}-docs OUTPUT ${out}/Gamepad.png)
   set(returns ${figures_dir}/payback.json)
   slots_write_manual(media PROGRAM ${name}-docs TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html
     RETURNS ${returns})

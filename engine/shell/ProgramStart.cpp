@@ -4,6 +4,7 @@
 #include "engine/core/Game.h"
 #include "engine/records/RecordFile.h"
 #include "engine/shell/DisplayCheck.h"
+#include "engine/shell/GamepadInput.h"
 #include "engine/shell/HistoryCommand.h"
 #include "engine/shell/MachineWindow.h"
 #include "engine/shell/PlayerSettings.h"
@@ -272,6 +273,8 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     if (!window) {
         return 1;
     }
+    // Pads play as the keyboard does; without one this does nothing.
+    const GamepadInput gamepad(window.get());
     // Asked to end (logout, kill): close as the player would, so the game is kept,
     // but without waiting for anyone to answer a message.
     TerminationSignals termination([&app, &window] {

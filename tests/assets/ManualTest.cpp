@@ -2,8 +2,11 @@
 // topics, and the command the build runs.
 #include "tools/assets/manual/Manual.h"
 
+#include "engine/shell/GamepadMapping.h"
 #include "games/Catalog.h"
 #include "games/orevein/OreveinGame.h"
+#include "tools/assets/manual/GamepadPicture.h"
+#include "tools/assets/manual/GamepadTable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -125,6 +128,11 @@ TEST(ManualTemplate, EachGamesManualHasEveryTopicAndItsPayTable) {
             EXPECT_TRUE(manual->contains(fromView(rule.description))) << rule.description;
         }
         EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Paychart.bmp\"")));
+        EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Gamepad.png\" width=\"%1\" height=\"%2\"")
+                                         .arg(GamepadPictureSize.width())
+                                         .arg(GamepadPictureSize.height())))
+            << "the picture at the size it is drawn";
+        EXPECT_FALSE(manual->contains(QString::fromLatin1(GamepadMarker)));
 
         // Every link inside the manual leads to an anchor it has.
         QSet<QString> names;
@@ -137,6 +145,20 @@ TEST(ManualTemplate, EachGamesManualHasEveryTopicAndItsPayTable) {
                 << "href=\"#" << m.captured(1).toStdString() << "\" leads to no <a name=\""
                 << m.captured(1).toStdString() << "\"> in the template or its shared sections";
         }
+    }
+}
+
+TEST(ManualGamepad, TheTableHasARowPerControlInTheGamesWordsAndThePictureItsSize) {
+    const std::pair<std::string_view, QString> reelOne[] = {{"orevein", QStringLiteral("\u2014")},
+                                                            {"pawlane", QStringLiteral("Hold reel 1")},
+                                                            {"emberpeak", QStringLiteral("Nudge reel 1")}};
+    for (const auto& [name, action] : reelOne) {
+        SCOPED_TRACE(std::string(name));
+        const std::unique_ptr<Game> game = makeGame(name);
+        const std::vector<QStringList> rows = tableCells(gamepadTableHtml(*game));
+        ASSERT_EQ(rows.size(), padBindings().size() + 1);
+        EXPECT_EQ(rows[5], QStringList({"D-pad left", "Left; 1 on the machine", action, "Move left"}));
+        EXPECT_EQ(drawGamepadPicture(*game).size(), GamepadPictureSize);
     }
 }
 

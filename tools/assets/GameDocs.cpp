@@ -1,5 +1,6 @@
 #include "tools/assets/GameDocs.h"
 
+#include "tools/assets/manual/GamepadPicture.h"
 #include "tools/assets/manual/Manual.h"
 #include "tools/assets/paychart/Paychart.h"
 
@@ -25,12 +26,16 @@ int runGameDocsProgram(int argc, char** argv, const GameDocs& docs) {
     if (command == QLatin1String("manual")) {
         return manual::runManualCommand(docs.game, args);
     }
+    if (command == QLatin1String("gamepad")) {
+        return manual::runGamepadCommand(*docs.game.make(), args);
+    }
     const std::string name(docs.game.name);
     std::fprintf(stderr,
                  "usage:\n"
                  "  %s-docs paychart SHEET OUT.bmp\n"
-                 "  %s-docs manual TEMPLATE.html OUT.html [RETURNS.json]\n",
-                 name.c_str(), name.c_str());
+                 "  %s-docs manual TEMPLATE.html OUT.html [RETURNS.json]\n"
+                 "  %s-docs gamepad OUT.png\n",
+                 name.c_str(), name.c_str(), name.c_str());
     return 1;
 }
 

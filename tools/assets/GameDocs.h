@@ -1,10 +1,12 @@
 #pragma once
 
-// The program that writes one game's pay chart and manual, <game>-docs. Its main is
+// The program that writes one game's pay chart, manual and the manual's gamepad
+// picture, <game>-docs. Its main is
 // written by slots_add_game (cmake/SlotsGame.cmake) with the game's own parts, so
 // that it links that game alone:
 //   <game>-docs paychart SHEET OUT.bmp
 //   <game>-docs manual TEMPLATE.html OUT.html [RETURNS.json]
+//   <game>-docs gamepad OUT.png
 
 #include "tools/assets/paychart/ChartExtras.h"
 #include "tools/sim/PlayableGame.h"

@@ -1,6 +1,7 @@
 #include "tools/assets/manual/Manual.h"
 
 #include "engine/core/ClampedMath.h"
+#include "tools/assets/manual/GamepadTable.h"
 #include "tools/par/ParSheet.h"
 
 #include <QFile>
@@ -299,6 +300,7 @@ std::optional<QString> fillManual(const QString& templateText, const Game& game,
     if (!fillCommonSections(filled, game, error)) {
         return std::nullopt;
     }
+    filled.replace(QString::fromLatin1(GamepadMarker), gamepadTableHtml(game));
     return filled;
 }
 

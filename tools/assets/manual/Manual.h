@@ -47,8 +47,9 @@ PaybackReturns paybackReturns(const PaybackSheets& sheets);
 QString paybackHtml(const PlayableGame& game);
 QString paybackHtml(const PaybackSheets& sheets);
 
-// The template with every pay table marker replaced by the pay table and every
-// shared section marker by its section; nothing, and `error` set, when the
+// The template with every pay table marker replaced by the pay table, every
+// shared section marker by its section, and the gamepad's marker
+// (GamepadTable.h) by the table of the pad's controls; nothing, and `error` set, when the
 // template has no pay table marker or names a shared section there is not.
 std::optional<QString> fillManual(const QString& templateText, const Game& game, QString& error);
 
