@@ -74,6 +74,8 @@ private:
     void connectTimers();
     void pressAt(QPoint position);
     void keyPressed(int virtualKey);
+    // A press on the game's control over `reel`, as keys 1 to 3 give it.
+    void pressReelControlAsKey(int reel);
     // The coin tray shows that autoplay runs and how many spins are left, or why it
     // stopped, until the player's next key or press.
     void showAutoplay();

@@ -64,6 +64,12 @@ int EmberpeakGame::symbolNumber(int reel, int position) const {
     return strip[static_cast<std::size_t>(position - 1)] - '0';
 }
 
+std::string EmberpeakGame::symbolNameAt(int reel, int position) const {
+    static constexpr std::string_view Names[] = {"Volcano", "Fire Crystal", "Helicopter", "Flare",           "Rope",
+                                                 "Compass", "Ice Crystal",  "Lava Rock",  "SOS Bonus sign", "Wild"};
+    return std::string(Names[static_cast<std::size_t>(symbolNumber(reel, position))]);
+}
+
 void EmberpeakGame::spinStarting(GameContext& machine) {
     machine.timers().stop(WildAnimationTimer);
     machine.timers().stop(NudgeButtonBlinking);

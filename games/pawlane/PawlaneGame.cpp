@@ -75,6 +75,13 @@ int PawlaneGame::symbolNumber(int reel, int position) const {
     return cellAt(reel, position);
 }
 
+std::string PawlaneGame::symbolNameAt(int reel, int position) const {
+    static constexpr std::string_view Names[SymbolCount] = {"Wild", "Horse", "Dog",    "Pig",
+                                                            "Cat",  "Rabbit", "Rooster", "Fish"};
+    const std::string name(Names[static_cast<std::size_t>(symbolAt(reel, position))]);
+    return markedStopAt(reel, position) != nullptr ? name + " in a gold ring" : name;
+}
+
 bool PawlaneGame::reelSpins(const GameContext&, int reel) const {
     return !holds_.held(reel);
 }
