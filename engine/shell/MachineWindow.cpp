@@ -148,8 +148,9 @@ bool MachineWindow::startUp() {
     machine_->FullRepaint();
     game_.windowCreated(*machine_);
     // What a screen reader reads of the machine; its presses take the player's paths.
-    new MachineAccessibility(*machine_, *surface_, *view_,
-                             {[this](QPoint p) { pressAt(p); }, [this](int reel) { pressReelControlAsKey(reel); }});
+    access_ = std::make_unique<MachineAccessibility>(
+        *machine_, *surface_, *view_,
+        MachineAccessInput{[this](QPoint p) { pressAt(p); }, [this](int reel) { pressReelControlAsKey(reel); }});
 
     start(MachineTimer::StartUp);
     start(MachineTimer::ButtonBlinking);

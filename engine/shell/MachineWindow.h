@@ -28,6 +28,7 @@ class Game;
 class GameKeeper;
 class GameRecords;
 class HelpViewer;
+class MachineAccessibility;
 class MachineMenu;
 class MachineView;
 
@@ -114,6 +115,8 @@ private:
     MachineView* view_ = nullptr;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<MachineMenu> menu_;
+    // A child of the view, but gone before the machine it listens to.
+    std::unique_ptr<MachineAccessibility> access_;
 
     // Every MachineTimer, in its order; the game feature timers tick the game's hook.
     std::array<QTimer, 8> timers_;
