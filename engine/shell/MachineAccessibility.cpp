@@ -24,7 +24,8 @@ constexpr int WatchIntervalMs = 200;
 enum Meter { CreditsMeter, CoinsMeter, WinningsMeter, StockMeter };
 enum Button { SpinButton, BetOneButton, MaxBetButton };
 
-// Where each meter's caption and digits lie; the stock meter's place is the game's own.
+// Where each meter's caption and digits lie; the stock meter's place is the game's
+// own (FeatureStock::meterPlace).
 constexpr DesignRect MeterPlaces[] = {
     {WinningsClearBox.right, CaptionTop, CreditsMeterRight, WinningsClearBox.bottom},
     {CoinsMeterLeft, CaptionTop, 300, WinningsClearBox.bottom},
@@ -169,9 +170,9 @@ AccessiblePart MachineAccessibility::meter(int index) const {
     a.role = QAccessible::StaticText;
     a.value = values[index];
     a.description = meterText(values[index]);
-    if (index < StockMeter) {
-        a.screenRect = onScreen(MeterPlaces[index].scaled(machine_.geometry()));
-    }
+    const std::optional<FeatureStock>& stock = machine_.game().values().stock;
+    const DesignRect place = index < StockMeter ? MeterPlaces[index] : stock->meterPlace;
+    a.screenRect = onScreen(place.scaled(machine_.geometry()));
     return a;
 }
 

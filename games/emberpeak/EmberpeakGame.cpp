@@ -21,7 +21,7 @@ constexpr GameValues Values{
                "574837291706574635291763513246"},
     .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
     .titleGlass = ShortTitleGlassPlace,
-    .stock = FeatureStock{.name = "nudges", .atNewGame = 6},
+    .stock = FeatureStock{.name = "nudges", .atNewGame = 6, .meterPlace = NudgeCountPlace},
     .colours = {.ground = 0x0c1014, .line = 0xff8a1c}, // the dark steel of the cabinet, orange of its embers
 };
 

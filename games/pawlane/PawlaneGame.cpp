@@ -2,6 +2,7 @@
 
 #include "engine/core/GameContext.h"
 #include "engine/core/MachineDisplay.h"
+#include "engine/display/MachineLayout.h"
 #include "engine/state/ReelStrips.h"
 #include "games/pawlane/PawlaneBonus.h"
 #include "games/pawlane/PawlaneEvaluation.h"
@@ -30,7 +31,9 @@ constexpr GameValues Values{
     .paylineRows = LineRows,
     .titleGlass = ShortTitleGlassPlace,
     .pictures = Pictures,
-    .stock = FeatureStock{.name = "holds", .atNewGame = 6},
+    .stock = FeatureStock{.name = "holds",
+                          .atNewGame = 6,
+                          .meterPlace = {HoldsCaptionLeft, CaptionTop, HoldsMeterRight, WinningsClearBox.bottom}},
     .colours = {.ground = 0x3a0402, .line = 0xfff27a}, // the deep red of the cabinet, yellow of its lamps
 };
 

@@ -93,6 +93,8 @@ TEST_F(MachineAccessibilityTest, TheViewShowsEveryPartWithItsRoleNameAndValue) {
         EXPECT_EQ(view->child(i)->role(), parts[i].second) << parts[i].first;
         EXPECT_EQ(view->indexOfChild(view->child(i)), i);
         EXPECT_EQ(view->child(i)->actionInterface() != nullptr, parts[i].second == QAccessible::Button);
+        const QRect place = view->child(i)->rect();
+        EXPECT_TRUE(!place.isEmpty() && view->rect().contains(place)) << parts[i].first << " lies on the machine";
     }
     EXPECT_EQ(value(part(QStringLiteral("Credits"))), 1000);
     EXPECT_EQ(part(QStringLiteral("Credits"))->text(QAccessible::Description), QStringLiteral("1,000"));
