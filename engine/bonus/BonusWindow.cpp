@@ -1,5 +1,6 @@
 #include "engine/bonus/BonusWindow.h"
 
+#include "engine/bonus/BonusBoxes.h"
 #include "engine/core/Dialogs.h"
 #include "engine/core/GameContext.h"
 #include "engine/core/Random.h"
@@ -23,17 +24,11 @@ constexpr int CloseDelayMs = 3000;
 constexpr int StartSoundDelayMs = 200;
 constexpr int StartSound = 7;
 
-// The boxes on the board: two columns of four, each box 86 pixels square (both
-// bounds count). The left column holds positions 1 to 4, the right one 5 to 8.
-constexpr int BoxColumnLeft[] = {400, 505};
-constexpr int BoxRowTop[] = {30, 125, 220, 315};
-constexpr int BoxSpan = 85;
-
 // The index of the box whose span holds v, or -1.
 template <std::size_t N>
 int spanIndex(const int (&starts)[N], int v) {
     for (std::size_t i = 0; i < N; ++i) {
-        if (v >= starts[i] && v <= starts[i] + BoxSpan) {
+        if (v >= starts[i] && v <= starts[i] + BonusBoxSpan) {
             return static_cast<int>(i);
         }
     }
@@ -42,8 +37,8 @@ int spanIndex(const int (&starts)[N], int v) {
 
 // The box at (x, y) on the board, 1 to 8, or 0 between and around the boxes.
 int boxAt(int x, int y) {
-    const int column = spanIndex(BoxColumnLeft, x);
-    const int row = spanIndex(BoxRowTop, y);
+    const int column = spanIndex(BonusBoxColumnLeft, x);
+    const int row = spanIndex(BonusBoxRowTop, y);
     return column < 0 || row < 0 ? 0 : column * 4 + row + 1;
 }
 
@@ -205,13 +200,11 @@ QRect BonusWindow::boxOnWindow(int position) const {
     if (position < 1 || position > 8) {
         return {};
     }
-    const int column = (position - 1) / 4;
-    const int row = (position - 1) % 4;
     const double sx = board_.own.isEmpty() ? 1 : static_cast<double>(board_.shown.width()) / board_.own.width();
     const double sy = board_.own.isEmpty() ? 1 : static_cast<double>(board_.shown.height()) / board_.own.height();
-    // Both bounds of a box's span belong to it.
-    const QPointF topLeft(BoxColumnLeft[column] * sx, BoxRowTop[row] * sy);
-    const QPointF bottomRight((BoxColumnLeft[column] + BoxSpan + 1) * sx, (BoxRowTop[row] + BoxSpan + 1) * sy);
+    const QRect own = bonusBoxArea(position);
+    const QPointF topLeft(own.left() * sx, own.top() * sy);
+    const QPointF bottomRight((own.right() + 1) * sx, (own.bottom() + 1) * sy);
     return QRectF(topLeft, bottomRight).toAlignedRect().translated(board_.place);
 }
 

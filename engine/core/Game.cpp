@@ -5,6 +5,11 @@
 
 namespace slotmachine {
 
+std::string Game::symbolNameAt(int reel, int position) const {
+    const std::string_view strip = values().strips[static_cast<std::size_t>(reel)];
+    return "Symbol " + std::string(1, strip[static_cast<std::size_t>(position - 1)]);
+}
+
 bool Game::reelSpins(const GameContext&, int) const {
     return true;
 }

@@ -8,6 +8,7 @@
 #include "engine/core/ReelControl.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QPainter;
@@ -50,6 +51,9 @@ public:
     virtual int symbolNumber(int reel, int position) const = 0;
     // The symbol code that a payline position counts as; by default its strip code.
     virtual int paylineSymbol(const GameContext& machine, int reel, int position) const;
+    // The symbol drawn at a strip position in words, as a screen reader says it
+    // ("Horse", "Lantern with an Up arrow"); by default "Symbol" and its strip digit.
+    virtual std::string symbolNameAt(int reel, int position) const;
     // Asked for each reel as the spin's reels start: false leaves the reel alone for
     // the whole spin (no new stop, no frames, no click, no bounce; only the payline
     // is drawn at its bounce steps), so it is paid at the stop it kept. By default

@@ -25,10 +25,12 @@ inline constexpr int MiddleRowOnly[] = {1};
 
 // The fixed values by which one game of the family differs from the others.
 // A feature the player spends between spins, such as holds or nudges, of which a
-// game keeps a stock: what the tools' figures call it and how many a new game has.
+// game keeps a stock: what the tools' figures call it, how many a new game has, and
+// where its meter shows the count (a screen reader's place for it).
 struct FeatureStock {
     std::string_view name; // "holds", "nudges"
     std::int32_t atNewGame = 0;
+    DesignRect meterPlace{0, 0, 0, 0};
 };
 
 // A game's own pair of colours, as 0xRRGGBB, for what the engine draws in the game's

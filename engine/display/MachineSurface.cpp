@@ -149,11 +149,13 @@ void MachineSurface::ShowCoins() {
         painter.fillRect(box, Qt::black);
     }
     markChanged(box);
+    winningsShown_ = 0;
     DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
     drawMeter(state_.Coins, CoinsMeterLeft, true, false, 2 * digitCellFor(geometry_.layoutWidth).width);
 }
 
 void MachineSurface::ShowWinnings(std::int32_t counted) {
+    winningsShown_ = counted;
     drawMeter(counted, WinningsMeterRight, false, true,
               ScaleUnit(WinningsMeterRight) - ScaleUnit(WinningsClearBox.left));
 }

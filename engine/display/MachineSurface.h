@@ -52,6 +52,10 @@ public:
     void showMessage(const TrayMessage& message);
     const TrayMessage& message() const { return message_; }
 
+    // What the Winnings meter shows: the pay counted so far, 0 once a bet or a
+    // repaint has cleared it.
+    std::int32_t winningsShown() const { return winningsShown_; }
+
     // Told of every rectangle drawn over, in surface pixels.
     std::function<void(const QRect&)> changed;
 
@@ -108,6 +112,7 @@ private:
     std::array<QImage, 3> heldReels_;
     std::array<QImage, 3> movePictures_;
     TrayMessage message_;
+    std::int32_t winningsShown_ = 0;
 };
 
 } // namespace slotmachine

@@ -80,8 +80,10 @@ void PlayRecorder::finish(const GameContext& machine, std::int32_t lineWin, std:
 
 void PlayRecorder::add(PlayRecord play) {
     log_.add(play);
-    if (listener_) {
-        listener_(play);
+    // A copy: a listener may add or remove listeners.
+    const auto listeners = listeners_;
+    for (const auto& [owner, listener] : listeners) {
+        listener(play);
     }
 }
 

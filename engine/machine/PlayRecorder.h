@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace slotmachine {
 
@@ -21,8 +22,14 @@ public:
     void setOn(bool on) { on_ = on; }
     bool on() const { return on_; }
 
-    // Called with each play once it is in the log.
-    void setListener(std::function<void(const PlayRecord&)> listener) { listener_ = std::move(listener); }
+    // Calls `listener` with each play once it is in the log, until its `owner`
+    // removes it; listeners are called in the order they were added.
+    void addListener(const void* owner, std::function<void(const PlayRecord&)> listener) {
+        listeners_.emplace_back(owner, std::move(listener));
+    }
+    void removeListeners(const void* owner) {
+        std::erase_if(listeners_, [owner](const auto& entry) { return entry.first == owner; });
+    }
 
     RecallLog& log() { return log_; }
     const RecallLog& log() const { return log_; }
@@ -52,7 +59,7 @@ private:
     bool on_ = false;
     RecallLog log_;
     std::optional<PlayRecord> play_;
-    std::function<void(const PlayRecord&)> listener_;
+    std::vector<std::pair<const void*, std::function<void(const PlayRecord&)>>> listeners_;
     std::int32_t stockSetAsideBefore_ = 0;
 };
 

@@ -160,11 +160,13 @@ public:
     void recordLoanDesk(PlayKind kind, std::int32_t amount, std::int32_t creditsBefore) {
         run_.recorder.recordLoanDesk(*this, kind, amount, creditsBefore);
     }
-    // Called with each play as it is written into the recall log (this session's
-    // figures are kept from them).
-    void setPlayListener(std::function<void(const PlayRecord&)> listener) {
-        run_.recorder.setListener(std::move(listener));
+    // Calls `listener` with each play as it is written into the recall log (this
+    // session's figures are kept from them, a screen reader hears them), until its
+    // `owner` removes it.
+    void addPlayListener(const void* owner, std::function<void(const PlayRecord&)> listener) {
+        run_.recorder.addListener(owner, std::move(listener));
     }
+    void removePlayListeners(const void* owner) { run_.recorder.removeListeners(owner); }
 
 private:
     MachineParts parts_;

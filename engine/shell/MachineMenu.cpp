@@ -52,7 +52,7 @@ MachineMenu::MachineMenu(QMainWindow& window, const QString& gameTitle) : window
 
 void MachineMenu::setParts(const MenuParts& parts) {
     parts_.emplace(parts);
-    parts.machine.setPlayListener([this](const PlayRecord& play) { session_.add(play); });
+    parts.machine.addPlayListener(this, [this](const PlayRecord& play) { session_.add(play); });
 }
 
 void MachineMenu::setPlayOptions(PlayerSettings& settings, Autoplay& autoplay) {
@@ -68,7 +68,7 @@ void MachineMenu::setPlayOptions(PlayerSettings& settings, Autoplay& autoplay) {
 
 MachineMenu::~MachineMenu() {
     if (parts_) {
-        parts_->machine.setPlayListener(nullptr);
+        parts_->machine.removePlayListeners(this);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "engine/records/GameRecords.h"
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/HelpWindow.h"
+#include "engine/shell/MachineAccessibility.h"
 #include "engine/shell/MachineMenu.h"
 #include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindowPlacement.h"
@@ -165,6 +166,10 @@ bool MachineWindow::startUp() {
     records_.loadCurrentGame(state_, machine_->recallLog());
     machine_->FullRepaint();
     game_.windowCreated(*machine_);
+    // What a screen reader reads of the machine; its presses take the player's paths.
+    access_ = std::make_unique<MachineAccessibility>(
+        *machine_, *surface_, *view_,
+        MachineAccessInput{[this](QPoint p) { pressAt(p); }, [this](int reel) { pressReelControlAsKey(reel); }});
 
     start(MachineTimer::StartUp);
     start(MachineTimer::ButtonBlinking);
@@ -263,6 +268,13 @@ void MachineWindow::pressAt(QPoint position) {
                                        }
                                    });
     });
+}
+
+void MachineWindow::pressReelControlAsKey(int reel) {
+    if (keeper_->closing() || interruptAutoplay()) {
+        return;
+    }
+    forward([this, reel] { pressReelControl(*machine_, reel); });
 }
 
 void MachineWindow::keyPressed(int virtualKey) {

@@ -30,6 +30,7 @@ class Game;
 class GameKeeper;
 class GameRecords;
 class HelpViewer;
+class MachineAccessibility;
 class MachineMenu;
 class MachineView;
 
@@ -77,6 +78,8 @@ private:
     void connectTimers();
     void pressAt(QPoint position);
     void keyPressed(int virtualKey);
+    // A press on the game's control over `reel`, as keys 1 to 3 give it.
+    void pressReelControlAsKey(int reel);
     // The coin tray shows that autoplay runs and how many spins are left, or why it
     // stopped, until the player's next key or press.
     void showAutoplay();
@@ -120,6 +123,8 @@ private:
     std::unique_ptr<WinDisplay> winDisplay_;
     std::unique_ptr<HelpViewer> help_;
     std::unique_ptr<MachineMenu> menu_;
+    // A child of the view, but gone before the machine it listens to.
+    std::unique_ptr<MachineAccessibility> access_;
 
     // Every MachineTimer, in its order; the game feature timers tick the game's hook.
     std::array<QTimer, 8> timers_;

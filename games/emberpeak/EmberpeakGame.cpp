@@ -21,7 +21,7 @@ constexpr GameValues Values{
                "574837291706574635291763513246"},
     .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
     .titleGlass = ShortTitleGlassPlace,
-    .stock = FeatureStock{.name = "nudges", .atNewGame = 6},
+    .stock = FeatureStock{.name = "nudges", .atNewGame = 6, .meterPlace = NudgeCountPlace},
     .colours = {.ground = 0x0c1014, .line = 0xff8a1c}, // the dark steel of the cabinet, orange of its embers
 };
 
@@ -62,6 +62,12 @@ EmberpeakGame::EmberpeakGame() : paytable_(PayRules) {}
 int EmberpeakGame::symbolNumber(int reel, int position) const {
     const std::string_view strip = Values.strips[static_cast<std::size_t>(reel)];
     return strip[static_cast<std::size_t>(position - 1)] - '0';
+}
+
+std::string EmberpeakGame::symbolNameAt(int reel, int position) const {
+    static constexpr std::string_view Names[] = {"Volcano", "Fire Crystal", "Helicopter", "Flare",           "Rope",
+                                                 "Compass", "Ice Crystal",  "Lava Rock",  "SOS Bonus sign", "Wild"};
+    return std::string(Names[static_cast<std::size_t>(symbolNumber(reel, position))]);
 }
 
 void EmberpeakGame::spinStarting(GameContext& machine) {

@@ -27,6 +27,7 @@ public:
     const Paytable& paytable() const override { return paytable_; }
 
     int symbolNumber(int reel, int position) const override;
+    std::string symbolNameAt(int reel, int position) const override;
     bool showsBonusMeter() const override { return false; }
 
     // The spin stops the wild animation and the blinking before the reels move,

@@ -66,6 +66,28 @@ int OreveinGame::symbolNumber(int reel, int position) const {
     return cells_[static_cast<std::size_t>(reel)][static_cast<std::size_t>(position)];
 }
 
+std::string OreveinGame::symbolNameAt(int reel, int position) const {
+    const int cell = symbolNumber(reel, position);
+    const int minor = Cart + (cell - FirstUpCell) % 3; // the badged cells run Cart, Lantern, Pickaxe
+    if (cell == ClearCell) {
+        return "Dynamite";
+    }
+    if (cell == BlankCell) {
+        return "Blank";
+    }
+    const std::string name(symbolName(cell < FirstUpCell ? cell : minor));
+    if (isUpCell(cell)) {
+        return name + " with an Up arrow";
+    }
+    if (isDownCell(cell)) {
+        return name + " with a Down arrow";
+    }
+    if (const int points = bonusPointsOf(cell); points > 0) {
+        return name + " with a " + std::to_string(points) + " star";
+    }
+    return name;
+}
+
 int OreveinGame::paylineSymbol(const GameContext& machine, int reel, int position) const {
     if (symbolNumber(reel, position) == ClearCell) {
         return NoSymbol;

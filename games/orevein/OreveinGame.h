@@ -19,6 +19,8 @@ public:
     const Paytable& paytable() const override { return paytable_; }
 
     int symbolNumber(int reel, int position) const override;
+    // The symbol with its badge: an Up or Down arrow, a bonus star.
+    std::string symbolNameAt(int reel, int position) const override;
     // The bonus-clear symbol reads as no symbol at all.
     int paylineSymbol(const GameContext& machine, int reel, int position) const override;
 

@@ -2,6 +2,7 @@
 
 #include "engine/core/GameContext.h"
 #include "engine/core/MachineDisplay.h"
+#include "engine/display/MachineLayout.h"
 #include "engine/state/ReelStrips.h"
 #include "games/pawlane/PawlaneBonus.h"
 #include "games/pawlane/PawlaneEvaluation.h"
@@ -30,7 +31,9 @@ constexpr GameValues Values{
     .paylineRows = LineRows,
     .titleGlass = ShortTitleGlassPlace,
     .pictures = Pictures,
-    .stock = FeatureStock{.name = "holds", .atNewGame = 6},
+    .stock = FeatureStock{.name = "holds",
+                          .atNewGame = 6,
+                          .meterPlace = {HoldsCaptionLeft, CaptionTop, HoldsMeterRight, WinningsClearBox.bottom}},
     .colours = {.ground = 0x3a0402, .line = 0xfff27a}, // the deep red of the cabinet, yellow of its lamps
 };
 
@@ -73,6 +76,13 @@ PawlaneGame::PawlaneGame() : paytable_(PayRules), advisor_(paytable_, meanBoxCre
 
 int PawlaneGame::symbolNumber(int reel, int position) const {
     return cellAt(reel, position);
+}
+
+std::string PawlaneGame::symbolNameAt(int reel, int position) const {
+    static constexpr std::string_view Names[SymbolCount] = {"Wild", "Horse", "Dog",    "Pig",
+                                                            "Cat",  "Rabbit", "Rooster", "Fish"};
+    const std::string name(Names[static_cast<std::size_t>(symbolAt(reel, position))]);
+    return markedStopAt(reel, position) != nullptr ? name + " in a gold ring" : name;
 }
 
 bool PawlaneGame::reelSpins(const GameContext&, int reel) const {

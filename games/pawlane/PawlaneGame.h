@@ -24,6 +24,8 @@ public:
     const Paytable& paytable() const override { return paytable_; }
 
     int symbolNumber(int reel, int position) const override;
+    // The animal, and the gold ring of a marked stop.
+    std::string symbolNameAt(int reel, int position) const override;
     // A held reel keeps its stop through the spin.
     bool reelSpins(const GameContext& machine, int reel) const override;
 

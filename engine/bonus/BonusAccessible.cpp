@@ -1,0 +1,80 @@
+#include "engine/bonus/BonusAccessible.h"
+
+#include "engine/bonus/BonusBoxes.h"
+#include "engine/bonus/BonusWindow.h"
+#include "engine/core/GameState.h"
+#include "engine/display/AccessibleParts.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
+#include <cmath>
+
+namespace slotmachine {
+
+namespace {
+
+// The window pixel that shows the board's own pixel `own`: the first of the
+// pixels that BonusWindowPicture::toOwn maps back to it.
+QPoint onWindow(const BonusWindowPicture& board, QPoint own) {
+    auto shown = [](int v, int ownSize, int shownSize) {
+        return static_cast<int>(std::ceil(static_cast<double>(v) * shownSize / ownSize));
+    };
+    return board.place + QPoint(shown(own.x(), board.own.width(), board.shown.width()),
+                                shown(own.y(), board.own.height(), board.shown.height()));
+}
+
+class BonusBoxParts : public AccessibleParts {
+public:
+    explicit BonusBoxParts(BonusWindow& window) : window_(&window) {}
+
+    int partCount() const override { return BoxCount; }
+
+    AccessiblePart part(int index) const override {
+        AccessiblePart a;
+        a.role = QAccessible::Button;
+        a.name = QStringLiteral("Box %1").arg(index + 1);
+        a.pressable = true;
+        if (window_ != nullptr) {
+            const BonusWindowPicture& board = window_->board();
+            a.unavailable = !board.visible || window_->boxOpened();
+            const QRect area = bonusBoxArea(index + 1);
+            const QRect inWindow(onWindow(board, area.topLeft()), onWindow(board, area.bottomRight() + QPoint(1, 1)));
+            a.screenRect = onScreen(*window_, inWindow.adjusted(0, 0, -1, -1));
+        }
+        return a;
+    }
+
+    // A left button press at the middle of the box, once the event loop runs again.
+    void press(int index) override {
+        QTimer::singleShot(0, window_.data(), [window = window_, index] {
+            if (window == nullptr) {
+                return;
+            }
+            const QPointF at(onWindow(window->board(), bonusBoxArea(index + 1).center()));
+            QMouseEvent event(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(window, &event);
+        });
+    }
+
+private:
+    QPointer<BonusWindow> window_;
+};
+
+// The parts come first, so that they exist when the widget's interface registers them.
+class BonusWindowAccessible final : private BonusBoxParts, public PartsWidgetAccessible {
+public:
+    explicit BonusWindowAccessible(BonusWindow& window)
+        : BonusBoxParts(window), PartsWidgetAccessible(&window, QAccessible::Dialog, *this, window.windowTitle()) {}
+};
+
+} // namespace
+
+QAccessibleInterface* bonusWindowAccessible(QObject* object) {
+    auto* window = dynamic_cast<BonusWindow*>(object);
+    return window != nullptr ? new BonusWindowAccessible(*window) : nullptr;
+}
+
+} // namespace slotmachine
