@@ -38,7 +38,7 @@ struct MenuParts {
 };
 
 // The machine window's menu and its commands: File (New Game, Open Game, Save Game,
-// Exit), Options (Sound, Music, Quick Spin, Autoplay, Borrow, Stats, Game History, Payoffs, Show Advice) and Help (Version, the
+// Exit), Options (Sound, Music, Volume, Quick Spin, Autoplay, Borrow, Stats, Game History, Payoffs, Show Advice) and Help (Version, the
 // manual, the publisher's page, Company Information). Every command runs through
 // the GameKeeper, so a close that comes while one of its windows is open is
 // finished after it.
@@ -61,6 +61,9 @@ public:
     // while a spin or bonus game runs, and after the close has begun.
     bool canReplaceGame() const;
     void updateCommandAvailability();
+    // Every item's availability and check mark as the machine stands now; called
+    // after every command the keeper runs, so a menu open during a spin follows it.
+    void refreshItems();
 
     void newGame();
     void openGame();
@@ -68,6 +71,8 @@ public:
     void exitGame();
     void switchSound();
     void switchMusic();
+    // The volume window; the volumes it sets are kept in the player's settings.
+    void showVolume();
     void openLoanDesk();
     void showStatistics();
     void showGameHistory();
@@ -86,6 +91,8 @@ private:
     void createMenu(const QString& gameTitle);
     QAction* item(QMenu* menu, const QString& caption, void (MachineMenu::*handler)());
     void showSaveOpen(bool saveMode);
+    void followMachine();
+    void rememberSoundSwitches();
     QWidget* parentWindow() const;
 
     QMainWindow& window_;
