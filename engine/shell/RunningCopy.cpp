@@ -76,8 +76,8 @@ bool askRunningCopyToComeForward(const QString& recordPath, int timeoutMs) {
 }
 
 void bringToFront(QWidget& window, const QString& activationToken) {
-    // Qt's Wayland plugin hands the compositor the token it finds here when the
-    // window asks to be activated.
+    // Qt's Wayland plugin, in the versions that look here, hands the compositor this
+    // token when the window asks to be activated; elsewhere it does no harm.
     if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
     }
