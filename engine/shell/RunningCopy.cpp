@@ -21,7 +21,9 @@ constexpr qint64 MostTokenBytes = 4096;
 QString runningCopyServerName(const QString& recordPath) {
     const QFileInfo record(recordPath);
     const QByteArray hash =
-        QCryptographicHash::hash(record.absoluteFilePath().toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+        QCryptographicHash::hash(record.absoluteFilePath().toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16);
     return record.completeBaseName() + QLatin1Char('-') + QString::fromLatin1(hash);
 }
 
@@ -40,7 +42,8 @@ void RaiseRequests::answer() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
         // The request is complete when the asking copy hangs up.
         const auto finish = [this, socket] {
-            const QString token = QString::fromUtf8(socket->read(MostTokenBytes)).section(QLatin1Char('\n'), 0, 0);
+            const QString token =
+                QString::fromUtf8(socket->read(MostTokenBytes)).section(QLatin1Char('\n'), 0, 0);
             socket->deleteLater();
             comeForward_(token.trimmed());
         };

@@ -50,7 +50,8 @@ QHBoxLayout* row(QSlider* slider, QLabel* value) {
 } // namespace
 
 VolumeWindow::VolumeWindow(MachineAudio& audio, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Volume"));
     effects = volumeSlider(audio.effectsVolume(), effectsValue, this,
                            [&audio](int v) { audio.setEffectsVolume(v); });

@@ -14,8 +14,8 @@ using namespace slotmachine;
 TEST(RunningCopy, OnlyTheCopyOfTheSameRecordFileComesForwardWithTheTokenAStaleSocketNotWithstanding) {
     struct Case {
         const char* name;
-        bool otherFolder;     // the second start's record file lies in another folder
-        bool staleSocket;     // a killed copy left its socket behind
+        bool otherFolder; // the second start's record file lies in another folder
+        bool staleSocket; // a killed copy left its socket behind
         bool cameForward;
     };
     const Case cases[] = {
@@ -41,7 +41,8 @@ TEST(RunningCopy, OnlyTheCopyOfTheSameRecordFileComesForwardWithTheTokenAStaleSo
         std::vector<QString> otherTokens;
         std::optional<RaiseRequests> otherRunning;
         if (!c.otherFolder) {
-            otherRunning.emplace(otherRecord, [&otherTokens](const QString& token) { otherTokens.push_back(token); });
+            otherRunning.emplace(otherRecord,
+                                 [&otherTokens](const QString& token) { otherTokens.push_back(token); });
         }
 
         qputenv("XDG_ACTIVATION_TOKEN", "token-42");
@@ -53,7 +54,8 @@ TEST(RunningCopy, OnlyTheCopyOfTheSameRecordFileComesForwardWithTheTokenAStaleSo
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         }
         QCoreApplication::processEvents();
-        EXPECT_EQ(tokens, c.cameForward ? std::vector<QString>{QStringLiteral("token-42")} : std::vector<QString>{});
+        EXPECT_EQ(tokens,
+                  c.cameForward ? std::vector<QString>{QStringLiteral("token-42")} : std::vector<QString>{});
         EXPECT_TRUE(otherTokens.empty());
     }
 }

@@ -1,8 +1,9 @@
 // The player's sound settings as the start reads them, and the volume window's keys.
+#include "engine/shell/SoundSettings.h"
+
 #include "engine/audio/MachineAudio.h"
 #include "engine/core/GameState.h"
 #include "engine/shell/PlayerSettings.h"
-#include "engine/shell/SoundSettings.h"
 #include "engine/shell/VolumeWindow.h"
 #include "tests/support/Recorders.h"
 
