@@ -26,6 +26,10 @@ public:
 
     // Cuts off whatever plays; a wait in progress ends.
     virtual void silence() = 0;
+
+    // The effects' loudness from 0 (silent) to 100 (full), at once, also for a
+    // sound already playing.
+    virtual void setVolume(int percent) = 0;
 };
 
 // The music player of an audio back end: one track open at a time.
@@ -40,6 +44,10 @@ public:
     // Stops the open track at once and closes it. A track closed this way is not
     // reported as played to its end.
     virtual void close() = 0;
+
+    // The music's loudness from 0 (silent) to 100 (full), at once, also for the
+    // track playing.
+    virtual void setVolume(int percent) = 0;
 
     // Called on the user-interface thread when the open track has played to its end.
     std::function<void()> playedToEnd;

@@ -70,6 +70,13 @@ void GameKeeper::settle(std::uint64_t finishedBefore) {
     }
 }
 
+void GameKeeper::ended(std::uint64_t finishedBefore) {
+    settle(finishedBefore);
+    if (commandEnded_) {
+        commandEnded_();
+    }
+}
+
 void GameKeeper::close(const std::function<void()>& shutDown) {
     if (closing_) {
         return;

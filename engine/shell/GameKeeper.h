@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace slotmachine {
 
@@ -37,15 +38,19 @@ public:
             // The failed command has ended all the same: a pending close must not wait on it.
             --depth_;
             if (outermost) {
-                settle(finishedBefore);
+                ended(finishedBefore);
             }
             throw;
         }
         --depth_;
         if (outermost) {
-            settle(finishedBefore);
+            ended(finishedBefore);
         }
     }
+
+    // Called after every outermost command, once it has settled: whatever shows the
+    // machine's state (the menu's items) follows it. Null: nothing is called.
+    void setCommandEnded(std::function<void()> commandEnded) { commandEnded_ = std::move(commandEnded); }
 
     // Stores the running game now (a new game, the loan desk). A failure is reported
     // once, and then not again until a store has succeeded.
@@ -69,12 +74,14 @@ public:
 private:
     std::uint64_t operationsFinished() const;
     void settle(std::uint64_t finishedBefore);
+    void ended(std::uint64_t finishedBefore);
     void finishClose();
 
     SlotMachine& machine_;
     GameRecords& records_;
     Dialogs& dialogs_;
     std::function<void()> quit_;
+    std::function<void()> commandEnded_;
     int depth_ = 0;
     bool closing_ = false;
     bool finishing_ = false;

@@ -17,7 +17,9 @@
 #include "engine/shell/PayChartWindow.h"
 #include "engine/shell/PlayerSettings.h"
 #include "engine/shell/PublisherPage.h"
+#include "engine/shell/SoundSettings.h"
 #include "engine/shell/StartupValues.h"
+#include "engine/shell/VolumeWindow.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -53,6 +55,7 @@ MachineMenu::MachineMenu(QMainWindow& window, const QString& gameTitle) : window
 void MachineMenu::setParts(const MenuParts& parts) {
     parts_.emplace(parts);
     parts.machine.addPlayListener(this, [this](const PlayRecord& play) { session_.add(play); });
+    followMachine();
 }
 
 void MachineMenu::setPlayOptions(PlayerSettings& settings, Autoplay& autoplay) {
@@ -69,6 +72,7 @@ void MachineMenu::setPlayOptions(PlayerSettings& settings, Autoplay& autoplay) {
 MachineMenu::~MachineMenu() {
     if (parts_) {
         parts_->machine.removePlayListeners(this);
+        parts_->keeper.setCommandEnded(nullptr);
     }
 }
 
@@ -108,6 +112,7 @@ void MachineMenu::createMenu(const QString& gameTitle) {
     musicAction_ = item(optionsMenu_, QStringLiteral("Music"), &MachineMenu::switchMusic);
     musicAction_->setCheckable(true);
     musicAction_->setChecked(true);
+    item(optionsMenu_, QStringLiteral("&Volume\u2026"), &MachineMenu::showVolume);
     quickSpinAction_ = item(optionsMenu_, QStringLiteral("&Quick Spin"), &MachineMenu::switchQuickSpin);
     quickSpinAction_->setCheckable(true);
     showShortcut(quickSpinAction_, QKeySequence(Qt::Key_F));
@@ -321,6 +326,7 @@ void MachineMenu::switchSound() {
     // A sound already playing plays on.
     state.SoundOn = !state.SoundOn;
     soundAction_->setChecked(state.SoundOn);
+    rememberSoundSwitches();
 }
 
 void MachineMenu::switchMusic() {
@@ -328,6 +334,36 @@ void MachineMenu::switchMusic() {
     state.MusicOn = !state.MusicOn;
     musicAction_->setChecked(state.MusicOn);
     parts_->audio.music().musicSwitched();
+    rememberSoundSwitches();
+}
+
+void MachineMenu::rememberSoundSwitches() {
+    if (settings_) {
+        settings_->setFlag(SoundKey, parts_->machine.state().SoundOn);
+        settings_->setFlag(MusicKey, parts_->machine.state().MusicOn);
+    }
+}
+
+void MachineMenu::showVolume() {
+    {
+        VolumeWindow window(parts_->audio, parentWindow());
+        window.exec();
+    }
+    if (settings_) {
+        saveVolumes(*settings_, parts_->audio);
+    }
+}
+
+void MachineMenu::followMachine() {
+    parts_->keeper.setCommandEnded([this] { refreshItems(); });
+}
+
+void MachineMenu::refreshItems() {
+    updateCommandAvailability();
+    const GameState& state = parts_->machine.state();
+    soundAction_->setChecked(state.SoundOn);
+    musicAction_->setChecked(state.MusicOn);
+    quickSpinAction_->setChecked(parts_->machine.quickSpin());
 }
 
 } // namespace slotmachine

@@ -39,7 +39,7 @@ struct MenuParts {
 };
 
 // The machine window's menu and its commands: File (New Game, Open Game, Save Game,
-// Exit), Options (Sound, Music, Quick Spin, Autoplay, Borrow, Stats, Game History, Payoffs, Show Advice) and Help (Version, the
+// Exit), Options (Sound, Music, Volume, Quick Spin, Autoplay, Borrow, Stats, Game History, Payoffs, Show Advice) and Help (Version, the
 // manual, the publisher's page, Company Information). Every command runs through
 // the GameKeeper, so a close that comes while one of its windows is open is
 // finished after it.
@@ -65,6 +65,9 @@ public:
     // Runs the menu item that shows `keys` as its shortcut, as a click on it would
     // (nothing while it is unavailable); false when no item shows them.
     bool runShortcut(const QKeySequence& keys);
+    // Every item's availability and check mark as the machine stands now; called
+    // after every command the keeper runs, so a menu open during a spin follows it.
+    void refreshItems();
 
     void newGame();
     void openGame();
@@ -72,6 +75,8 @@ public:
     void exitGame();
     void switchSound();
     void switchMusic();
+    // The volume window; the volumes it sets are kept in the player's settings.
+    void showVolume();
     void openLoanDesk();
     void showStatistics();
     void showGameHistory();
@@ -92,6 +97,8 @@ private:
     void createMenu(const QString& gameTitle);
     QAction* item(QMenu* menu, const QString& caption, void (MachineMenu::*handler)());
     void showSaveOpen(bool saveMode);
+    void followMachine();
+    void rememberSoundSwitches();
     QWidget* parentWindow() const;
 
     QMainWindow& window_;

@@ -11,6 +11,8 @@
 #include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindowPlacement.h"
 #include "engine/shell/PublisherPage.h"
+#include "engine/shell/RunningCopy.h"
+#include "engine/shell/SoundSettings.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -163,6 +165,8 @@ bool MachineWindow::startUp() {
     connectTimers();
 
     machine_->powerOn();
+    applySoundSettings(settings_, state_, *audio_);
+    menu_->refreshItems();
     records_.loadCurrentGame(state_, machine_->recallLog());
     machine_->FullRepaint();
     game_.windowCreated(*machine_);
@@ -364,6 +368,16 @@ void MachineWindow::shutDown() {
     // it runs in once this close has returned to it, and the command that opened
     // it returns; the keeper finishes the close after the outermost one.
     rejectOpenDialogs();
+}
+
+void MachineWindow::comeForward(const QString& activationToken) {
+    if (keeper_->closing()) {
+        return; // hidden for good
+    }
+    bringToFront(*this, activationToken);
+    if (trace_) {
+        std::fprintf(stderr, "slots-trace came forward\n");
+    }
 }
 
 void MachineWindow::endUnattended() {

@@ -62,6 +62,10 @@ public:
     // machine window closes; the game is stored once the spin has settled.
     void endUnattended();
 
+    // Another start of the game asked this copy to come forward (see RunningCopy);
+    // `activationToken` is the one that start was given, if any.
+    void comeForward(const QString& activationToken);
+
     void start(MachineTimer timer) override;
     void stop(MachineTimer timer) override;
     bool isActive(MachineTimer timer) const override;

@@ -9,6 +9,7 @@
 #include "engine/shell/MachineWindow.h"
 #include "engine/shell/PlayerSettings.h"
 #include "engine/shell/ProgramOptions.h"
+#include "engine/shell/RunningCopy.h"
 #include "engine/shell/StartupValues.h"
 #include "engine/shell/TerminationSignals.h"
 
@@ -26,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -250,13 +252,15 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     // from: two copies would each write their own game over the other's. The lock
     // sits beside the record, and one left by a copy that crashed is taken over. A
     // lock that cannot be made at all (a settings folder that cannot be written)
-    // does not stop play; the record file reports that folder in its own words.
+    // does not stop play; the record file reports that folder in its own words. A
+    // second copy asks the first to come forward, and ends.
     const QString programPath = QCoreApplication::applicationFilePath();
     const QString recordPath = recordFilePath(startupValuesFor(values, programPath).ProgramBaseName);
     QDir().mkpath(QFileInfo(recordPath).absolutePath());
     QLockFile lock(recordPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(0);
     if (!lock.tryLock(200) && lock.error() == QLockFile::LockFailedError) {
+        askRunningCopyToComeForward(recordPath);
         return 0;
     }
 
@@ -275,6 +279,10 @@ int runSlotProgram(int argc, char** argv, Game& game) {
     }
     // Pads play as the keyboard does; without one this does nothing.
     const GamepadInput gamepad(window.get());
+    std::optional<RaiseRequests> raiseRequests;
+    if (lock.isLocked()) {
+        raiseRequests.emplace(recordPath, [&window](const QString& token) { window->comeForward(token); });
+    }
     // Asked to end (logout, kill): close as the player would, so the game is kept,
     // but without waiting for anyone to answer a message.
     TerminationSignals termination([&app, &window] {

@@ -112,14 +112,14 @@ TEST_F(AutoplayKeys, FSwitchesQuickSpinWithItsCheckMarkAndTheNextRunKeepsIt) {
         EXPECT_FALSE(window->machine().quickSpin()) << "off at first";
         press(*window, Qt::Key_F);
         EXPECT_TRUE(window->machine().quickSpin());
-        QAction* item = optionsMenu(*window)->actions().at(2);
+        QAction* item = optionsMenu(*window)->actions().at(3);
         EXPECT_EQ(item->text(), QStringLiteral("&Quick Spin"));
         EXPECT_TRUE(item->isChecked());
     }
     auto window = open();
     EXPECT_TRUE(window->machine().quickSpin());
-    EXPECT_TRUE(optionsMenu(*window)->actions().at(2)->isChecked());
-    optionsMenu(*window)->actions().at(2)->trigger();
+    EXPECT_TRUE(optionsMenu(*window)->actions().at(3)->isChecked());
+    optionsMenu(*window)->actions().at(3)->trigger();
     EXPECT_FALSE(window->machine().quickSpin());
     EXPECT_FALSE(PlayerSettings(settingsPath).flag(QuickSpinKey, true));
 }

@@ -15,6 +15,7 @@
 #include "engine/shell/PayChartWindow.h"
 #include "engine/shell/PlayerSettings.h"
 #include "engine/shell/TerminationSignals.h"
+#include "engine/shell/VolumeWindow.h"
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
@@ -27,6 +28,7 @@
 #include <QMessageBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -329,8 +331,8 @@ TEST_F(MachineWindowTest, TheMenuHoldsEveryCommandInItsOrder) {
     ASSERT_TRUE(window);
     const std::vector<QStringList> expected{
         {"&File", "&New Game", "-", "&Open Game", "&Save Game", "-", "E&xit"},
-        {"&Options", "Sound", "Music", "&Quick Spin", "&Autoplay\u2026", "&Borrow", "&Stats", "Game &History",
-         "&Payoffs", "Show &Advice", "F&ull Screen"},
+        {"&Options", "Sound", "Music", "&Volume\u2026", "&Quick Spin", "&Autoplay\u2026", "&Borrow", "&Stats",
+         "Game &History", "&Payoffs", "Show &Advice", "F&ull Screen"},
         {"&Help", "Version", "-", "&Orevein Slots Manual", "-", "&Brightplay Homepage", "-", "&Company Information"},
     };
     EXPECT_EQ(menuTree(*window), expected);
@@ -360,6 +362,63 @@ TEST_F(MachineWindowTest, ShowAdviceIsOffAtFirstAndRememberedInThePlayersSetting
     ASSERT_TRUE(window);
     EXPECT_TRUE(menuItem(*window, QStringLiteral("&Options"), QStringLiteral("Show &Advice"))->isChecked());
     EXPECT_TRUE(game.adviceShown());
+}
+
+// The record file never holds them (GameState has them, but no record section).
+TEST_F(MachineWindowTest, SoundMusicAndVolumesAreRememberedInThePlayersSettingsAndAppliedAtStart) {
+    const QString settingsPath = dir.filePath(QStringLiteral("orevein-slots-settings.ini"));
+    const auto openWithSettings = [&] {
+        cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
+        return MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")),
+                                     nullptr, settingsPath);
+    };
+    auto window = openWithSettings();
+    ASSERT_TRUE(window);
+    menuItem(*window, QStringLiteral("&Options"), QStringLiteral("Sound"))->trigger();
+    menuItem(*window, QStringLiteral("&Options"), QStringLiteral("Music"))->trigger();
+    QTimer::singleShot(0, [] {
+        auto* volume = dynamic_cast<VolumeWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(volume, nullptr);
+        volume->effects->setValue(30);
+        volume->music->setValue(60);
+        press(*volume, Qt::Key_Escape);
+    });
+    menuItem(*window, QStringLiteral("&Options"), QStringLiteral("&Volume\u2026"))->trigger();
+    EXPECT_EQ(effects.volume, 30);
+    EXPECT_EQ(music.volume, 60);
+
+    window.reset();
+    effects.volume = music.volume = -1;
+    window = openWithSettings();
+    ASSERT_TRUE(window);
+    const GameState& state = window->machine().state();
+    EXPECT_FALSE(state.SoundOn);
+    EXPECT_FALSE(state.MusicOn);
+    QMenu* options = window->menuBar()->actions().at(1)->menu();
+    EXPECT_FALSE(options->actions().at(0)->isChecked()) << "Sound, before the menu ever shows";
+    EXPECT_FALSE(options->actions().at(1)->isChecked()) << "Music";
+    EXPECT_EQ(effects.volume, 30);
+    EXPECT_EQ(music.volume, 60);
+}
+
+TEST_F(MachineWindowTest, AMenuOpenDuringASpinFollowsTheMachineWhenTheSpinSettles) {
+    auto window = open();
+    ASSERT_TRUE(window);
+    window->show();
+    window->machine().state().Busy = false;
+    QMenu* options = window->menuBar()->actions().at(1)->menu();
+    QAction* borrow = menuItem(*window, QStringLiteral("&Options"), QStringLiteral("&Borrow"));
+    press(*window, Qt::Key_B);
+    bool enabledDuringSpin = true;
+    QTimer::singleShot(300, [&] {
+        options->popup(window->mapToGlobal(QPoint(10, 10)));
+        enabledDuringSpin = borrow->isEnabled();
+    });
+    press(*window, Qt::Key_Return);
+    EXPECT_FALSE(enabledDuringSpin);
+    EXPECT_TRUE(options->isVisible()) << "the menu stayed open through the spin";
+    EXPECT_TRUE(borrow->isEnabled()) << "without being shown again";
+    options->hide();
 }
 
 TEST_F(MachineWindowTest, CommandsThatReplaceTheGameWaitForTheSpinAndOthersDoNot) {

@@ -43,6 +43,7 @@ public:
         }
     }
     void silence() override {}
+    void setVolume(int) override {}
 
 private:
     Clock& clock_;
@@ -53,6 +54,7 @@ class SilentMusic final : public MusicOutput {
 public:
     bool openAndPlay(const QString&, QString&) override { return true; }
     void close() override {}
+    void setVolume(int) override {}
 };
 
 } // namespace slotmachine::storm

@@ -139,7 +139,9 @@ public:
         log_.push_back("PlayFile " + path.toStdString() + (waitForEnd ? " wait" : ""));
     }
     void silence() override { log_.push_back("Silence"); }
+    void setVolume(int percent) override { volume = percent; }
     std::vector<QByteArray> kept;
+    int volume = -1; // never set
 
 private:
     EventLog& log_;
@@ -160,7 +162,9 @@ public:
         return true;
     }
     void close() override { log_.push_back("Close"); }
+    void setVolume(int percent) override { volume = percent; }
     QStringList opened;
+    int volume = -1; // never set
     QStringList failing;
 
 private:

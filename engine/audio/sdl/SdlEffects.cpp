@@ -157,4 +157,10 @@ void SdlEffects::silence() {
     ++plays_;
 }
 
+void SdlEffects::setVolume(int percent) {
+    if (device_) {
+        Mix_Volume(Channel, MIX_MAX_VOLUME * std::clamp(percent, 0, 100) / 100);
+    }
+}
+
 } // namespace slotmachine

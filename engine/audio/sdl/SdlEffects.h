@@ -24,6 +24,7 @@ public:
     void playKept(int handle) override;
     void playFile(const QString& path, bool waitForEnd) override;
     void silence() override;
+    void setVolume(int percent) override;
 
 private:
     struct Sound {

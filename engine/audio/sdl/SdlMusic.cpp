@@ -3,12 +3,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <SDL_mixer.h>
+#include <algorithm>
 
 namespace slotmachine {
 
 namespace {
 
-// Music sits below the effects in the mix.
+// Music sits below the effects in the mix: at 100 % it plays at three quarters of
+// the mixer's full volume.
 constexpr int MusicVolume = MIX_MAX_VOLUME * 3 / 4;
 
 } // namespace
@@ -80,6 +82,12 @@ void SDLCALL SdlMusic::musicFinished() {
 void SdlMusic::reportFinished(std::uint64_t play) {
     if (play == play_ && music_ != nullptr && playedToEnd) {
         playedToEnd();
+    }
+}
+
+void SdlMusic::setVolume(int percent) {
+    if (device_) {
+        Mix_VolumeMusic(MusicVolume * std::clamp(percent, 0, 100) / 100);
     }
 }
 

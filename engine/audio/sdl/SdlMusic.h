@@ -24,6 +24,7 @@ public:
 
     bool openAndPlay(const QString& path, QString& error) override;
     void close() override;
+    void setVolume(int percent) override;
 
 private:
     static void SDLCALL musicFinished();
