@@ -3,7 +3,7 @@
 // The program that writes one game's pay chart and manual, <game>-docs. Its main is
 // written by slots_add_game (cmake/SlotsGame.cmake) with the game's own parts, so
 // that it links that game alone:
-//   <game>-docs paychart SHEET OUT.bmp
+//   <game>-docs paychart SHEET OUT.bmp [LARGE_SHEET LARGE_OUT.png]
 //   <game>-docs manual TEMPLATE.html OUT.html [RETURNS.json]
 
 #include "tools/assets/paychart/ChartExtras.h"
