@@ -41,6 +41,7 @@ QString finishStyleSheet(const GameColours& c, double scale, double menuBarPoint
     QString sheet = QStringLiteral(R"(
 QDialog, QMessageBox, QWidget#HelpWindow { background: @ground; color: @text; }
 QDialog QLabel, QMessageBox QLabel, QCheckBox, QRadioButton, QGroupBox { color: @text; background: transparent; }
+QDialog QTextBrowser { color: @text; background: transparent; }
 QGroupBox { border: 1px solid @line; border-radius: @r6; margin-top: @m14; padding-top: @p4; background: @panel; }
 QGroupBox::title { subcontrol-origin: margin; left: @p10; padding: 0 @p4; color: @accent; }
 QDialog QFrame[frameShape="1"], QDialog QFrame[frameShape="2"] { border: 1px solid @line; border-radius: @r6; background: @panel; }
