@@ -135,7 +135,7 @@ LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures
     QFont modeFont = font;
     modeFont.setPointSizeF(scaledPointSize(14));
     modeLabel_->setFont(modeFont);
-    modeLabel_->setObjectName(QStringLiteral("Mode")); // in the finish's accent colour
+    modeLabel_->setObjectName(QStringLiteral("Mode")); // in the finish's trim colour
     modeLabel_->move(place(QRect(56, 192, 0, 0)).topLeft());
     modeLabel_->adjustSize();
 

@@ -43,7 +43,7 @@ QDialog, QMessageBox, QWidget#HelpWindow { background: @ground; color: @text; }
 QDialog QLabel, QMessageBox QLabel, QCheckBox, QRadioButton, QGroupBox { color: @text; background: transparent; }
 QDialog QTextBrowser { color: @text; background: transparent; }
 QGroupBox { border: 1px solid @line; border-radius: @r6; margin-top: @m14; padding-top: @p4; background: @panel; }
-QGroupBox::title { subcontrol-origin: margin; left: @p10; padding: 0 @p4; color: @accent; }
+QGroupBox::title { subcontrol-origin: margin; left: @p10; padding: 0 @p4; color: @line; }
 QDialog QFrame[frameShape="1"], QDialog QFrame[frameShape="2"] { border: 1px solid @line; border-radius: @r6; background: @panel; }
 QPushButton, QToolButton {
   color: @buttonText; border: 1px solid @buttonRim; border-radius: @r6; padding: @p4 @p12;
@@ -52,7 +52,7 @@ QPushButton, QToolButton {
 QPushButton:hover, QToolButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @buttonLighter, stop:1 @button); }
 QPushButton:pressed, QToolButton:pressed, QToolButton:checked { background: @buttonDark; }
 QPushButton:default { border: 2px solid @line; }
-QLabel#Mode { color: @accent; }
+QLabel#Mode { color: @line; }
 QPushButton:focus, QToolButton:focus { border: 2px solid @accent; }
 QPushButton:disabled, QToolButton:disabled { color: @textDim; background: @panel; border-color: @panel; }
 QLineEdit, QComboBox, QAbstractSpinBox {

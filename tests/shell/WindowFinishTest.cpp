@@ -180,7 +180,7 @@ TEST_F(WindowFinish, EveryWindowIsInItsGamesPalette) {
             window->ensurePolished();
             const std::string what = std::string(name) + " of " + std::string(values->title);
             EXPECT_EQ(window->palette().color(QPalette::Window), rgb(colours.ground)) << what;
-            // A label or a choice's caption (the loan desk's mode is in the accent colour).
+            // A label or a choice's caption (the loan desk's mode is in the trim colour).
             const QList<QWidget*> children = window->findChildren<QWidget*>();
             const auto caption = std::find_if(children.begin(), children.end(), [](QWidget* w) {
                 return (qobject_cast<QLabel*>(w) != nullptr && w->objectName() != QLatin1String("Mode")) ||
