@@ -264,7 +264,16 @@ function(slots_add_game name)
   endforeach()
   # The pay chart and the manual, both made from the paytable, and the manual's
   # picture of a gamepad.
-  slots_draw_paychart(media PROGRAM ${name}-docs SHEET ${sheet} OUTPUT ${out}/Paychart.bmp)
+  # The large chart's symbols come from the sheet rendered three times larger, from its source.
+  string(REGEX MATCH "^([0-9]+)x([0-9]+)$" sheet_size "${ARG_SHEET_SIZE}")
+  math(EXPR large_sheet_width "${CMAKE_MATCH_1} * 3")
+  math(EXPR large_sheet_height "${CMAKE_MATCH_2} * 3")
+  set(large_sheet ${figures_dir}/${ARG_PREFIX}-large.png)
+  slots_render_picture(large_sheet_files SOURCE ${ARG_SHEET} OUTPUT ${large_sheet}
+    SIZE ${large_sheet_width}x${large_sheet_height})
+  set(large_chart ${figures_dir}/Paychart-large.png)
+  slots_draw_paychart(media PROGRAM ${name}-docs SHEET ${sheet} OUTPUT ${out}/Paychart.bmp
+    LARGE_SHEET ${large_sheet} LARGE_OUTPUT ${large_chart})
   slots_draw_gamepad(media PROGRAM ${name}-docs OUTPUT ${out}/Gamepad.png)
   set(returns ${figures_dir}/payback.json)
   slots_write_manual(media PROGRAM ${name}-docs TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html
@@ -300,6 +309,7 @@ function(slots_add_game name)
   target_link_libraries(${ARG_PROGRAM} PRIVATE ${name}_rules ${name}_pictures slots_widgets)
   set_target_properties(${ARG_PROGRAM} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${out})
   slots_add_returns_resource(${ARG_PROGRAM} PROGRAM_NAME ${ARG_PROGRAM} FILE ${returns})
+  slots_add_large_paychart_resource(${ARG_PROGRAM} PROGRAM_NAME ${ARG_PROGRAM} FILE ${large_chart})
   add_dependencies(${ARG_PROGRAM} ${name}_media)
   list(LENGTH ARG_MUSIC tracks)
   slots_install_game(${name} PROGRAM ${ARG_PROGRAM} PREFIX ${ARG_PREFIX} TRACKS ${tracks} FILES ${media})

@@ -33,12 +33,20 @@ struct FeatureStock {
     DesignRect meterPlace{0, 0, 0, 0};
 };
 
-// A game's own pair of colours, as 0xRRGGBB, for what the engine draws in the game's
-// look beyond its pictures (the statistics window's chart of credits): a dark ground
-// and a bright line on it, both taken from the cabinet's art.
+// A game's own palette, as 0xRRGGBB, taken from its cabinet's art: what the engine
+// draws in the game's look beyond its pictures (the statistics window's chart of
+// credits: `line` on `ground`) and the finish of every window and menu
+// (engine/shell/WindowFinish).
 struct GameColours {
-    std::uint32_t ground = 0x202020;
-    std::uint32_t line = 0xf0c040;
+    std::uint32_t ground = 0x202020;     // a window's background, dark
+    std::uint32_t line = 0xf0c040;       // trim: frames, rules, the default button's rim
+    std::uint32_t panel = 0x303030;      // group boxes, menus, a raised panel on the ground
+    std::uint32_t text = 0xf0f0f0;       // captions and labels on the ground and panels
+    std::uint32_t accent = 0xf0c040;     // headings, selection, checked marks, focus
+    std::uint32_t button = 0x505050;     // a button's face
+    std::uint32_t buttonText = 0xffffff; // a button's caption
+    std::uint32_t field = 0x101010;      // a field the player types or picks in
+    std::uint32_t fieldText = 0xf0f0f0;  // the text in a field
 };
 
 struct GameValues {

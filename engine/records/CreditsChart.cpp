@@ -1,5 +1,7 @@
 #include "engine/records/CreditsChart.h"
 
+#include "engine/display/WindowScale.h"
+
 #include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
@@ -49,11 +51,11 @@ QString CreditsChart::emptyText() {
 }
 
 QSize CreditsChart::minimumSizeHint() const {
-    return {240, 150};
+    return scaledSize(QSize(240, 150));
 }
 
 QSize CreditsChart::sizeHint() const {
-    return {360, 220};
+    return scaledSize(QSize(360, 220));
 }
 
 void CreditsChart::paintEvent(QPaintEvent*) {

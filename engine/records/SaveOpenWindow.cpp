@@ -5,6 +5,7 @@
 #include "engine/core/HelpViewer.h"
 #include "engine/core/RecallLog.h"
 #include "engine/display/WindowPlacement.h"
+#include "engine/display/WindowScale.h"
 #include "engine/records/GameRecords.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ SaveOpenWindow::SaveOpenWindow(GameState& state, RecallLog& log, GameRecords& re
     : QDialog(parent), state_(state), log_(log), records_(records), dialogs_(dialogs), help_(help), saveMode_(saveMode) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     QFont font = QApplication::font();
-    font.setPointSize(8);
+    font.setPointSizeF(scaledPointSize(8));
     font.setBold(true);
     setFont(font);
     createControls(gameTitle);
@@ -71,16 +72,21 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
     nameFont.setBold(false);
     const int frameWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     // Beyond the text a line edit keeps its frame, a margin of 2 on each side and the cursor.
-    const int nameWidth =
-        std::max(MinimumNameWidth, QFontMetrics(nameFont).horizontalAdvance(LongestName) + 2 * frameWidth + 8);
-    const int panelWidth = nameWidth + 2 * Inset;
-    const int buttonLeft = panelWidth - Inset - SlotButton.width();
-    const int labelsWidth = buttonLeft - Inset - Inset;
-    const int clientWidth = 2 * Margin + 2 * panelWidth + PanelGap;
-    const int panelsBottom = Margin + 4 * PanelHeight + 3 * PanelGap;
+    // Every design size grows with the machine (WindowScale.h).
+    const auto px = scaledPixels;
+    const int nameWidth = std::max(px(MinimumNameWidth),
+                                   QFontMetrics(nameFont).horizontalAdvance(LongestName) + 2 * frameWidth + px(8));
+    const int inset = px(Inset);
+    const QSize slotButton = scaledSize(SlotButton);
+    const QSize windowButton = scaledSize(WindowButton);
+    const int panelWidth = nameWidth + 2 * inset;
+    const int buttonLeft = panelWidth - inset - slotButton.width();
+    const int labelsWidth = buttonLeft - inset - inset;
+    const int clientWidth = 2 * px(Margin) + 2 * panelWidth + px(PanelGap);
+    const int panelsBottom = px(Margin + 4 * PanelHeight + 3 * PanelGap);
 
     auto* frame = new QFrame(this);
-    frame->setGeometry(0, 8, clientWidth, panelsBottom);
+    frame->setGeometry(0, px(8), clientWidth, panelsBottom);
     frame->setFrameShape(QFrame::Box);
     frame->setFrameShadow(QFrame::Sunken);
 
@@ -90,27 +96,28 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
         const int column = (slot - 1) / 4;
         const int row = (slot - 1) % 4;
         p.panel = new QFrame(this);
-        p.panel->setGeometry(Margin + column * (panelWidth + PanelGap), Margin + row * (PanelHeight + PanelGap),
-                             panelWidth, PanelHeight);
+        p.panel->setGeometry(px(Margin) + column * (panelWidth + px(PanelGap)),
+                             px(Margin + row * (PanelHeight + PanelGap)), panelWidth, px(PanelHeight));
         p.panel->setFrameShape(QFrame::Panel);
         p.panel->setFrameShadow(QFrame::Raised);
 
         // A framed field in regular weight: it reads as a place to type.
         p.name = new QLineEdit(p.panel);
-        p.name->setGeometry(Inset, NameTop, nameWidth, NameHeight);
+        p.name->setGeometry(inset, px(NameTop), nameWidth, px(NameHeight));
         p.name->setFont(nameFont);
         p.name->setObjectName(QStringLiteral("Name%1").arg(slot));
 
         const int half = labelsWidth / 2;
-        p.game = label(p.panel, {Inset, LineTops[0], half, LineHeight}, Qt::AlignLeft);
+        p.game = label(p.panel, {inset, px(LineTops[0]), half, px(LineHeight)}, Qt::AlignLeft);
         p.game->setText(gameTitle);
-        p.date = label(p.panel, {Inset + half, LineTops[0], labelsWidth - half, LineHeight}, Qt::AlignRight);
-        p.credits = label(p.panel, {Inset, LineTops[1], half, LineHeight}, Qt::AlignLeft);
-        p.borrowed = label(p.panel, {Inset + half, LineTops[1], labelsWidth - half, LineHeight}, Qt::AlignRight);
+        p.date = label(p.panel, {inset + half, px(LineTops[0]), labelsWidth - half, px(LineHeight)}, Qt::AlignRight);
+        p.credits = label(p.panel, {inset, px(LineTops[1]), half, px(LineHeight)}, Qt::AlignLeft);
+        p.borrowed =
+            label(p.panel, {inset + half, px(LineTops[1]), labelsWidth - half, px(LineHeight)}, Qt::AlignRight);
 
         p.button = new QPushButton(check, QString(), p.panel);
-        p.button->setGeometry(QRect(QPoint(buttonLeft, SlotButtonTop), SlotButton));
-        p.button->setIconSize(QSize(24, 24));
+        p.button->setGeometry(QRect(QPoint(buttonLeft, px(SlotButtonTop)), slotButton));
+        p.button->setIconSize(scaledSize(QSize(24, 24)));
         p.button->setAutoDefault(false);
         p.button->setObjectName(slot == 1 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(slot - 1));
         p.button->setToolTip(saveMode_ ? QStringLiteral("Save the game into this slot")
@@ -118,18 +125,18 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
         connect(p.button, &QPushButton::clicked, this, [this, slot] { slotChosen(slot); });
     }
 
-    const int buttonsTop = 8 + panelsBottom + 11;
+    const int buttonsTop = px(8) + panelsBottom + px(11);
     CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
-    CancelBtn->setGeometry(QRect(QPoint(clientWidth - 8 - WindowButton.width(), buttonsTop), WindowButton));
+    CancelBtn->setGeometry(QRect(QPoint(clientWidth - px(8) - windowButton.width(), buttonsTop), windowButton));
     CancelBtn->setAutoDefault(false);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
-    HelpBtn->setGeometry(QRect(QPoint(8, buttonsTop), WindowButton));
+    HelpBtn->setGeometry(QRect(QPoint(px(8), buttonsTop), windowButton));
     HelpBtn->setAutoDefault(false);
     connect(HelpBtn, &QPushButton::clicked, this, [this] { help_.showTopic(HelpSaveOpenWindow); });
     // Tab goes through the slots, then Help and Cancel as they stand, left to right.
     setTabOrder(HelpBtn, CancelBtn);
-    setFixedSize(clientWidth, buttonsTop + WindowButton.height() + 7);
+    setFixedSize(clientWidth, buttonsTop + windowButton.height() + px(7));
 }
 
 void SaveOpenWindow::listSlots() {

@@ -1,6 +1,7 @@
 #include "engine/records/StatisticsWindow.h"
 
 #include "engine/display/WindowPlacement.h"
+#include "engine/display/WindowScale.h"
 #include "engine/records/GameStatistics.h"
 
 #include <QHBoxLayout>
@@ -36,10 +37,10 @@ StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     addTotals(this);
-    setFixedSize(ClientSize);
+    setFixedSize(scaledSize(ClientSize));
 
     okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    okButton->setGeometry(QRect(QPoint(536, 168), OkButtonSize));
+    okButton->setGeometry(scaledRect(QRect(QPoint(536, 168), OkButtonSize)));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -52,12 +53,12 @@ StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& fi
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     auto* totals = new QWidget(this);
-    totals->setFixedSize(TotalsSize);
+    totals->setFixedSize(scaledSize(TotalsSize));
     addTotals(totals);
     playFigures = new PlayFiguresPanel(figures, this);
 
     okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
-    okButton->setMinimumSize(OkButtonSize);
+    okButton->setMinimumSize(scaledSize(OkButtonSize));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -65,7 +66,7 @@ StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& fi
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(totals, 0, Qt::AlignLeft);
     auto* below = new QVBoxLayout;
-    below->setContentsMargins(12, 0, 7, 6);
+    below->setContentsMargins(scaledPixels(12), 0, scaledPixels(7), scaledPixels(6));
     below->addWidget(playFigures, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -78,7 +79,7 @@ StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& fi
     QSize wanted = minimumSizeHint();
     if (const QScreen* screen = this->screen(); screen != nullptr) {
         wanted =
-            wanted.expandedTo((screen->availableGeometry().size() * ScreenShare).boundedTo(LargestWanted));
+            wanted.expandedTo((screen->availableGeometry().size() * ScreenShare).boundedTo(scaledSize(LargestWanted)));
     }
     placeOnScreen(*this, wanted);
 }
@@ -86,7 +87,7 @@ StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& fi
 void StatisticsWindow::addTotals(QWidget* panel) {
     setWindowTitle(QStringLiteral("Your Game Statistics"));
     QFont sans = font();
-    sans.setPointSize(PointSize);
+    sans.setPointSizeF(scaledPointSize(PointSize));
     sans.setBold(false);
     setFont(sans);
 
@@ -108,14 +109,14 @@ QLabel* StatisticsWindow::addRow(QWidget* panel, const QString& caption, QPoint 
     bold.setBold(true);
     value->setFont(bold);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    value->setGeometry(x, y, width, value->fontMetrics().height());
+    value->setGeometry(scaledPixels(x), scaledPixels(y), scaledPixels(width), value->fontMetrics().height());
 
     auto* label = new QLabel(caption, panel);
-    label->move(captionAt);
+    label->move(scaledPixels(captionAt.x()), scaledPixels(captionAt.y()));
     label->adjustSize();
     label->resize(label->width(), value->height());
 
-    rows_[rowCount_++] = Row{label, value, x + width, width};
+    rows_[rowCount_++] = Row{label, value, scaledPixels(x + width), scaledPixels(width)};
     return value;
 }
 
@@ -138,9 +139,9 @@ void StatisticsWindow::setValue(QLabel* value, const QString& text) {
     const auto row =
         std::find_if(rows_.begin(), rows_.end(), [value](const Row& r) { return r.value == value; });
     value->setText(text);
-    const int room = row->right - (row->caption->geometry().right() + 1 + CaptionGap);
+    const int room = row->right - (row->caption->geometry().right() + 1 + scaledPixels(CaptionGap));
     QFont f = value->font();
-    while (value->sizeHint().width() > room && f.pointSizeF() > MinPointSize) {
+    while (value->sizeHint().width() > room && f.pointSizeF() > scaledPointSize(MinPointSize)) {
         f.setPointSizeF(f.pointSizeF() - 0.5);
         value->setFont(f);
     }

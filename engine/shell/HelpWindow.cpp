@@ -2,6 +2,7 @@
 
 #include "engine/core/Dialogs.h"
 #include "engine/display/WindowPlacement.h"
+#include "engine/display/WindowScale.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -80,6 +81,7 @@ bool HelpWindow::show(const QUrl& address) {
 
 void HelpWindow::createWindow() {
     window_ = new QWidget(parent_, Qt::Window);
+    window_->setObjectName(QStringLiteral("HelpWindow")); // the finish's style sheet names it
     window_->setWindowTitle(title_ + QStringLiteral(" Help"));
 
     QStyle* style = window_->style();
@@ -120,7 +122,7 @@ void HelpWindow::createWindow() {
     layout->addWidget(browser_);
 
     // On a small screen the window shrinks so that its frame fits too.
-    placeOnScreen(*window_, DefaultSize);
+    placeOnScreen(*window_, scaledSize(DefaultSize));
 }
 
 void HelpWindow::followLink(const QUrl& link) {

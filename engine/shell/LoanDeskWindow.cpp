@@ -1,7 +1,10 @@
 #include "engine/shell/LoanDeskWindow.h"
 
 #include "engine/display/Digits.h"
+#include "engine/display/FixedSizes.h"
+#include "engine/display/VectorArt.h"
 #include "engine/display/WindowPlacement.h"
+#include "engine/display/WindowScale.h"
 #include "engine/state/LoanDesk.h"
 
 #include <QApplication>
@@ -25,7 +28,7 @@ constexpr int ClientHeight = 300;
 
 struct Chip {
     std::int32_t amount;
-    const char* picture; // under ":/pictures/shared/"
+    const char* picture; // under ":/pictures/shared/", from the drawing "chip-<amount>.svg" there
     const char* label;   // shown instead when the picture is missing
     int left;
 };
@@ -54,21 +57,35 @@ const QString HelpText = QStringLiteral(
     "representing the amount to borrow (or pay back).\n\nTo switch between \"borrow\" and \"pay back\" select the "
     "mode.");
 
-// The glyphs follow the machine's layout width, but the window has a fixed size:
-// ten-digit values of both meters, each with the black cell DrawDigits clears
-// beside it, must fit side by side. Large glyphs (32 wide) need 754 pixels, more
-// than the window has, so a large machine shows the window's meters in the small
-// glyphs of an 800-pixel layout.
+// The width ten-digit values of both meters need side by side, each with the black
+// cell DrawDigits clears beside it, at the glyphs of a layout width.
+int metersWidth(int layoutWidth) {
+    return scaledPixels(BorrowedLeft) + 2 * (MaxDigits + 1) * digitCellFor(layoutWidth).width +
+           scaledPixels(CreditsRightMargin);
+}
+
+// The glyphs follow the machine's layout width. Up to 1024 pixels the window keeps its
+// design size, where large glyphs (32 wide) would need 754 pixels, more than it has,
+// so such a machine shows the window's meters in the small glyphs of an 800-pixel
+// layout; a machine grown beyond that grows the glyphs and the window with it, and
+// the window widens to hold them.
 int meterLayoutWidth(int layoutWidth) {
-    const int cell = digitCellFor(layoutWidth).width;
-    const int needed = BorrowedLeft + 2 * (MaxDigits + 1) * cell + CreditsRightMargin;
-    return needed <= ClientWidth ? layoutWidth : SmallGlyphLayoutWidth;
+    if (layoutWidth > FixedSizeLayoutWidth) {
+        return layoutWidth;
+    }
+    return metersWidth(layoutWidth) <= ClientWidth ? layoutWidth : SmallGlyphLayoutWidth;
 }
 
 // The chip on the button's face: the picture is drawn on black, which turns
-// transparent (the drawing itself never uses pure black).
-QIcon chipIcon(const char* name) {
-    QImage image(QStringLiteral(":/pictures/shared/%1.png").arg(QLatin1String(name)));
+// transparent (the drawing itself never uses pure black). On a grown machine the
+// chip is rendered from its drawing at the grown size.
+QIcon chipIcon(const Chip& chip) {
+    QImage image(QStringLiteral(":/pictures/shared/%1.png").arg(QLatin1String(chip.picture)));
+    if (!image.isNull() && windowScale() > 1) {
+        const QImage grown =
+            renderVectorArt(QStringLiteral(":/pictures/shared/chip-%1.svg").arg(chip.amount), scaledSize(image.size()));
+        image = grown.isNull() ? image : grown;
+    }
     if (image.isNull()) {
         return {};
     }
@@ -88,27 +105,26 @@ LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures
       state_(state), pictures_(pictures), digitLayoutWidth_(meterLayoutWidth(layoutWidth)), dialogs_(dialogs),
       help_(help) {
     setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
-    setFixedSize(ClientWidth, ClientHeight);
+    // Grown with the machine; the controls keep the middle of a window widened for the meters.
+    const int width = std::max(scaledPixels(ClientWidth), metersWidth(digitLayoutWidth_));
+    const int shift = (width - scaledPixels(ClientWidth)) / 2;
+    const auto place = [shift](const QRect& design) { return scaledRect(design).translated(shift, 0); };
+    setFixedSize(width, scaledPixels(ClientHeight));
     QFont font = QApplication::font();
-    font.setPointSize(10);
+    font.setPointSizeF(scaledPointSize(10));
     setFont(font);
-    QPalette text = palette();
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        text.setColor(role, Qt::black);
-    }
-    setPalette(text);
 
     for (int tag = 0; tag < 4; ++tag) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("BitBtn%1").arg(tag + 1));
-        button->setGeometry(QRect(QPoint(Chips[tag].left, ChipTop), ChipButton));
+        button->setGeometry(place(QRect(QPoint(Chips[tag].left, ChipTop), ChipButton)));
         button->setFocusPolicy(Qt::StrongFocus);
-        const QIcon icon = chipIcon(Chips[tag].picture);
+        const QIcon icon = chipIcon(Chips[tag]);
         if (icon.isNull()) {
             button->setText(QString::fromUtf8(Chips[tag].label));
         } else {
             button->setIcon(icon);
-            button->setIconSize(ChipPicture);
+            button->setIconSize(scaledSize(ChipPicture));
         }
         button->setToolTip(QString::fromUtf8(Chips[tag].label));
         connect(button, &QToolButton::clicked, this, [this, tag] { chipClicked(tag); });
@@ -117,27 +133,24 @@ LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures
 
     modeLabel_ = new QLabel(QStringLiteral("Mode:"), this);
     QFont modeFont = font;
-    modeFont.setPointSize(14);
+    modeFont.setPointSizeF(scaledPointSize(14));
     modeLabel_->setFont(modeFont);
-    QPalette red = modeLabel_->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    modeLabel_->setPalette(red);
-    modeLabel_->move(56, 192);
+    modeLabel_->setObjectName(QStringLiteral("Mode")); // in the finish's trim colour
+    modeLabel_->move(place(QRect(56, 192, 0, 0)).topLeft());
     modeLabel_->adjustSize();
 
     borrowButton_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
-    borrowButton_->setGeometry(147, 192, 190, 33);
+    borrowButton_->setGeometry(place(QRect(147, 192, 190, 33)));
     borrowButton_->setChecked(true);
     payBackButton_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
-    payBackButton_->setGeometry(355, 192, 190, 33);
+    payBackButton_->setGeometry(place(QRect(355, 192, 190, 33)));
 
-    // The desktop's icons where it has a theme; Qt's own help icon reads poorly this small.
-    helpButton_ = new QPushButton(QIcon::fromTheme(QStringLiteral("help-contents")), QStringLiteral("&Help"), this);
-    helpButton_->setGeometry(10, 246, 127, 46);
+    helpButton_ = new QPushButton(QStringLiteral("&Help"), this);
+    helpButton_->setGeometry(scaledRect(QRect(10, 246, 127, 46)));
     helpButton_->setAutoDefault(false);
     connect(helpButton_, &QPushButton::clicked, this, [this] { showHelp(); });
-    okButton_ = new QPushButton(QIcon::fromTheme(QStringLiteral("dialog-ok")), QStringLiteral("&OK"), this);
-    okButton_->setGeometry(442, 246, 127, 46);
+    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_->setGeometry(scaledRect(QRect(442, 246, 127, 46)).translated(2 * shift, 0));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -163,21 +176,23 @@ void LoanDeskWindow::showHelp() {
 
 void LoanDeskWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Button));
+    painter.fillRect(rect(), palette().color(QPalette::Window));
 
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(bold);
     const QString credits = QStringLiteral("Credits:");
-    const int baseline = CaptionTop + metrics.ascent();
-    painter.drawText(width() - metrics.horizontalAdvance(credits) - CreditsCaptionRightMargin, baseline, credits);
-    painter.drawText(BorrowedLeft, baseline, QStringLiteral("Borrowed:"));
+    const int baseline = scaledPixels(CaptionTop) + metrics.ascent();
+    painter.drawText(width() - metrics.horizontalAdvance(credits) - scaledPixels(CreditsCaptionRightMargin), baseline,
+                     credits);
+    painter.drawText(scaledPixels(BorrowedLeft), baseline, QStringLiteral("Borrowed:"));
 
-    DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Credits, width() - CreditsRightMargin, DigitsTop,
-               false, true);
-    DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Borrowed, BorrowedLeft, DigitsTop, true, false);
+    DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Credits, width() - scaledPixels(CreditsRightMargin),
+               scaledPixels(DigitsTop), false, true);
+    DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Borrowed, scaledPixels(BorrowedLeft),
+               scaledPixels(DigitsTop), true, false);
 }
 
 void LoanDeskWindow::keyPressEvent(QKeyEvent* event) {

@@ -8,6 +8,8 @@
 #include "engine/shell/HelpWindow.h"
 #include "engine/shell/MachineAccessibility.h"
 #include "engine/shell/MachineMenu.h"
+#include "engine/shell/WindowFinish.h"
+#include "engine/display/FixedSizes.h"
 #include "engine/shell/MachineView.h"
 #include "engine/shell/MachineWindowPlacement.h"
 #include "engine/shell/PublisherPage.h"
@@ -146,6 +148,9 @@ bool MachineWindow::startUp() {
     }
     surface_ = std::make_unique<MachineSurface>(state_, game_, std::move(*pictures),
                                                 SurfaceScreen{machineLayoutWidthOn(*this, *screen), screen->logicalDotsPerInch()});
+    // Every other window in the game's finish, grown as the machine's fixed sizes are.
+    applyWindowFinish(gameValues.colours,
+                      fixedSizeScale(static_cast<int>(surface_->geometry().layoutWidth / devicePixelRatioF())));
     audio_ = std::make_unique<MachineAudio>(state_, audioOutputs_, dialogs_, values_.ProgramDir, values_.SoundPrefix);
     audio_->effects().loadHeldSounds();
     bonusGame_ = std::make_unique<BoxBonusWindow>(builtInFolder, values_.ProgramDir);

@@ -2,8 +2,12 @@
 
 #include "engine/core/Dialogs.h"
 #include "engine/core/HelpViewer.h"
+#include "engine/display/LargePayChart.h"
 #include "engine/display/MachinePictures.h"
 #include "engine/display/WindowPlacement.h"
+#include "engine/display/WindowScale.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QImageReader>
@@ -11,6 +15,8 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 namespace slotmachine {
 
@@ -22,10 +28,15 @@ constexpr QSize DesignClientSize(632, 413);
 
 } // namespace
 
-PayChartWindow::PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent)
+QString largePayChartResource() {
+    return QStringLiteral(":/figures/%1/Paychart-large.png").arg(QCoreApplication::applicationName());
+}
+
+PayChartWindow::PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent,
+                               const QString& largeChart)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      dialogs_(dialogs), help_(help) {
+      dialogs_(dialogs), help_(help), largeChart_(largeChart) {
     setWindowTitle(QStringLiteral("Payoff Chart"));
     chartLabel = new QLabel(this);
     chartLabel->move(0, 0);
@@ -51,6 +62,9 @@ void PayChartWindow::showChart(const QString& programDir) {
         }
     }
     if (!chart.isNull()) {
+        chart = grownPayChart(path, chart, largeChart_, windowScale());
+    }
+    if (!chart.isNull()) {
         // A chart larger than the screen leaves room for is shown smaller, whole.
         if (const QScreen* screen = this->screen(); screen != nullptr) {
             const QSize room =
@@ -72,6 +86,17 @@ void PayChartWindow::showChart(const QString& programDir) {
     if (!failure.isEmpty()) {
         dialogs_.error(failure);
     }
+}
+
+QImage grownPayChart(const QString& path, const QImage& chart, const QString& largeChart, double scale) {
+    QImage large(largeChart);
+    if (scale <= 1 || large.isNull() || large.text(QString::fromLatin1(ChartDigestKey)) != chartFileDigest(path)) {
+        return chart;
+    }
+    scale = std::min(scale, static_cast<double>(LargeChartScale));
+    const QSize size(static_cast<int>(std::lround(chart.width() * scale)),
+                     static_cast<int>(std::lround(chart.height() * scale)));
+    return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 void PayChartWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 #include <QString>
 
 class QLabel;
@@ -10,11 +11,23 @@ namespace slotmachine {
 class Dialogs;
 class HelpViewer;
 
-// The pay chart window: the picture "Paychart.bmp" from beside the program,
-// shown at its own size with nothing drawn over it. F1 opens its help topic.
+// The running program's large pay chart (engine/display/LargePayChart.h).
+QString largePayChartResource();
+
+// The chart to show at a window scale for the chart file at `path`, read as
+// `chart`: the game's own chart grows with the machine, shown as its large drawing
+// `largeChart` reduced to the scale (at most the drawing's own); a player's picture
+// in its place (the large drawing names other bytes) keeps its own size.
+QImage grownPayChart(const QString& path, const QImage& chart, const QString& largeChart, double scale);
+
+// The pay chart window: the picture "Paychart.bmp" from beside the program, with
+// nothing drawn over it. The game's own chart grows with the window scale, drawn
+// from `largeChart`, the same chart drawn large; a player's picture in its place is
+// shown at its own size. F1 opens its help topic.
 class PayChartWindow final : public QDialog {
 public:
-    PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr);
+    PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent = nullptr,
+                   const QString& largeChart = largePayChartResource());
 
     QLabel* chartLabel = nullptr; // shows the pay chart picture
 
@@ -26,6 +39,7 @@ private:
 
     Dialogs& dialogs_;
     HelpViewer& help_;
+    QString largeChart_;
 };
 
 } // namespace slotmachine

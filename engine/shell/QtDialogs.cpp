@@ -1,5 +1,7 @@
 #include "engine/shell/QtDialogs.h"
 
+#include "engine/shell/WindowFinish.h"
+
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -44,12 +46,15 @@ std::optional<QString> QtDialogs::textInput(const QString& title, const QString&
     if (unattended_) {
         return std::nullopt;
     }
-    bool ok = false;
-    QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, value, &ok);
-    if (!ok) {
+    QInputDialog box(parent_);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(value);
+    keepCaptionWhole(box);
+    if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return text;
+    return box.textValue();
 }
 
 } // namespace slotmachine

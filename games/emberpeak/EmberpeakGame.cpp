@@ -22,7 +22,9 @@ constexpr GameValues Values{
     .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
     .titleGlass = ShortTitleGlassPlace,
     .stock = FeatureStock{.name = "nudges", .atNewGame = 6, .meterPlace = NudgeCountPlace},
-    .colours = {.ground = 0x0c1014, .line = 0xff8a1c}, // the dark steel of the cabinet, orange of its embers
+    // The dark steel of the cabinet, the orange of its embers, ice-blue lights, slate panels.
+    .colours = {.ground = 0x0c1014, .line = 0xff8a1c, .panel = 0x1a232c, .text = 0xe6eef6, .accent = 0x7fd0ff,
+                .button = 0x2e3a48, .buttonText = 0xffffff, .field = 0x05080b, .fieldText = 0xe6eef6},
 };
 
 constexpr SymbolSet AnySymbol = symbolSet({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});

@@ -19,7 +19,9 @@ constexpr GameValues Values{
                "493919493929490939194929394909"},
     .boxValues = {250, 100, 50, 50, 25, 10, 0, 0},
     .titleGlass = TallTitleGlassPlace,
-    .colours = {.ground = 0x2a1804, .line = 0xffd24a}, // the dark timber of the cabinet, gold of its trim
+    // The dark timber of the cabinet, the gold of its trim, brass buttons, cream type.
+    .colours = {.ground = 0x2a1804, .line = 0xffd24a, .panel = 0x3f2710, .text = 0xf3e6c8, .accent = 0xe8a33c,
+                .button = 0x6b4a1e, .buttonText = 0xffe9a8, .field = 0x160c03, .fieldText = 0xf3e6c8},
 };
 
 constexpr int BonusClearedSound = 2;

@@ -34,7 +34,9 @@ constexpr GameValues Values{
     .stock = FeatureStock{.name = "holds",
                           .atNewGame = 6,
                           .meterPlace = {HoldsCaptionLeft, CaptionTop, HoldsMeterRight, WinningsClearBox.bottom}},
-    .colours = {.ground = 0x3a0402, .line = 0xfff27a}, // the deep red of the cabinet, yellow of its lamps
+    // The deep red of the cabinet, the yellow of its lamps, its blue bet buttons, cream.
+    .colours = {.ground = 0x3a0402, .line = 0xfff27a, .panel = 0x5a0c08, .text = 0xfff6e0, .accent = 0x3d8ff0,
+                .button = 0x1f4fa8, .buttonText = 0xffffff, .field = 0xfff6e0, .fieldText = 0x3a1a08},
 };
 
 constexpr PayRule wildOr(int symbol, std::int32_t pay, std::string_view description) {

@@ -32,7 +32,7 @@ int runGameDocsProgram(int argc, char** argv, const GameDocs& docs) {
     const std::string name(docs.game.name);
     std::fprintf(stderr,
                  "usage:\n"
-                 "  %s-docs paychart SHEET OUT.bmp\n"
+                 "  %s-docs paychart SHEET OUT.bmp [LARGE_SHEET LARGE_OUT.png]\n"
                  "  %s-docs manual TEMPLATE.html OUT.html [RETURNS.json]\n"
                  "  %s-docs gamepad OUT.png\n",
                  name.c_str(), name.c_str(), name.c_str());

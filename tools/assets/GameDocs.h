@@ -4,7 +4,7 @@
 // picture, <game>-docs. Its main is
 // written by slots_add_game (cmake/SlotsGame.cmake) with the game's own parts, so
 // that it links that game alone:
-//   <game>-docs paychart SHEET OUT.bmp
+//   <game>-docs paychart SHEET OUT.bmp [LARGE_SHEET LARGE_OUT.png]
 //   <game>-docs manual TEMPLATE.html OUT.html [RETURNS.json]
 //   <game>-docs gamepad OUT.png
 

@@ -19,11 +19,16 @@ void SymbolSheet::drawTile(QPainter& painter, int cell, const QRectF& target) co
     window.addRoundedRect(target, 3, 3);
     painter.setClipPath(window);
     if (has(cell)) {
-        // Scaled once with smoothing; drawing scaled by the painter looks soft at this size.
-        const QImage picture =
-            sheet_.copy((cell % 4) * cellSize_, (cell / 4) * cellSize_, cellSize_, cellSize_)
-                .scaled(target.size().toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        painter.drawImage(target.topLeft(), picture);
+        // Scaled once with smoothing to the size it lands at on the picture; drawing
+        // scaled by the painter looks soft at this size.
+        const QImage cellPicture = sheet_.copy((cell % 4) * cellSize_, (cell / 4) * cellSize_, cellSize_, cellSize_);
+        if (painter.transform().isScaling()) {
+            const QSize landing = painter.transform().mapRect(target).size().toSize();
+            painter.drawImage(target, cellPicture.scaled(landing, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        } else {
+            painter.drawImage(target.topLeft(), cellPicture.scaled(target.size().toSize(), Qt::IgnoreAspectRatio,
+                                                                   Qt::SmoothTransformation));
+        }
     } else {
         painter.fillRect(target, style::cream());
     }

@@ -1,5 +1,6 @@
 #include "tools/assets/paychart/Paychart.h"
 
+
 #include "tools/assets/PictureRendering.h"
 #include "tools/assets/paychart/PaychartRows.h"
 
@@ -272,7 +273,7 @@ int fail(const QString& message) {
 
 } // namespace
 
-QImage drawPaychart(const Game& game, const QImage& sheetImage, const ChartExtras* extras, QString& error) {
+QImage drawPaychart(const Game& game, const QImage& sheetImage, const ChartExtras* extras, QString& error, int scale) {
     const int coinLimit = game.values().coinLimit;
     if (coinLimit < 1 || coinLimit > MaxCoinColumns) {
         error = QStringLiteral("a coin limit of %1 does not fit the chart (1 to %2 coins)")
@@ -303,9 +304,12 @@ QImage drawPaychart(const Game& game, const QImage& sheetImage, const ChartExtra
         return {};
     }
 
-    QImage chart(ChartSize, QImage::Format_RGB32);
+    QImage chart(ChartSize * scale, QImage::Format_RGB32);
     QPainter p(&chart);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    if (scale != 1) {
+        p.scale(scale, scale);
+    }
     const QRectF whole(QPointF(0, 0), QSizeF(ChartSize));
     drawFrame(p, whole);
     const QRectF glass = whole.adjusted(Frame, Frame, -Frame, -Frame);
@@ -329,8 +333,8 @@ QImage drawPaychart(const Game& game, const QImage& sheetImage, const ChartExtra
 }
 
 int runPaychartCommand(const Game& game, const ChartExtras* extras, const QStringList& args) {
-    if (args.size() != 2) {
-        return fail(QStringLiteral("usage: paychart SHEET OUT.bmp"));
+    if (args.size() != 2 && args.size() != 4) {
+        return fail(QStringLiteral("usage: paychart SHEET OUT.bmp [LARGE_SHEET LARGE_OUT.png]"));
     }
     const QImage sheet(args[0]);
     if (sheet.isNull()) {
@@ -343,6 +347,25 @@ int runPaychartCommand(const Game& game, const ChartExtras* extras, const QStrin
     }
     if (!assets::toPictureFormat(chart, assets::PictureFormat::Rgb24).save(args[1], "BMP")) {
         return fail(QStringLiteral("cannot write %1").arg(args[1]));
+    }
+    if (args.size() == 4) {
+        // The same chart drawn LargeChartScale times larger, its symbols from a sheet
+        // rendered at least as much larger, for the pay chart window on a grown machine.
+        const QImage largeSheet(args[2]);
+        if (largeSheet.isNull()) {
+            return fail(QStringLiteral("cannot read %1 as a picture").arg(args[2]));
+        }
+        const QImage large = drawPaychart(game, largeSheet, extras, error, LargeChartScale);
+        if (large.isNull()) {
+            return fail(QStringLiteral("%1 (sheet %2)").arg(error, args[2]));
+        }
+        // It names the chart it enlarges, so that the game tells its own chart from
+        // a player's replacement of the same name.
+        QImage written = assets::toPictureFormat(large, assets::PictureFormat::Rgb24);
+        written.setText(QString::fromLatin1(ChartDigestKey), chartFileDigest(args[1]));
+        if (!written.save(args[3], "PNG")) {
+            return fail(QStringLiteral("cannot write %1").arg(args[3]));
+        }
     }
     return 0;
 }
