@@ -295,7 +295,7 @@ void MachineWindow::keyPressed(int virtualKey) {
 
 void MachineWindow::keyPressEvent(QKeyEvent* event) {
     if (!keeper_->closing() && interruptAutoplay()) {
-        return; // any key stops autoplay, and does nothing else
+        return; // any key cuts a big win short or stops autoplay, and does nothing else
     }
     // Ctrl+N, Ctrl+O and Ctrl+S: the menu's commands, as their items run them.
     if ((event->modifiers() & Qt::ControlModifier) != 0 && !keeper_->closing() &&
