@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 
 
@@ -96,8 +97,7 @@ private:
     // The start timer's one tick: the music, the start sound, and Busy cleared.
     void finishStartUp();
     // Hands a player's command (or a game timer's tick) to the machine through the keeper.
-    template <typename Command>
-    void forward(Command command);
+    void forward(const std::function<void()>& command);
     // Makes whatever runs end soon: timers, sound and music stop, the spin settles
     // without waits, and every window open on the machine closes.
     void shutDown();
