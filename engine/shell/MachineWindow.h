@@ -88,9 +88,8 @@ private:
     // The coin tray shows that autoplay runs and how many spins are left, or why it
     // stopped, until the player's next key or press.
     void showAutoplay();
-    // A key or press of the player's: cuts a big win's moment short and stops
-    // autoplay (true: the input is spent on that), and takes a stop note off the
-    // coin tray.
+    // A key or press of the player's: cuts a big win's moment short, stops autoplay
+    // (true: the input is spent on that), and takes a stop note off the coin tray.
     bool interruptAutoplay();
     // While the win lamps flash: the paid symbols framed, what won on the coin tray.
     void showWin(bool shown);

@@ -55,14 +55,16 @@ void MachineWindow::showAutoplay() {
 }
 
 bool MachineWindow::interruptAutoplay() {
-    const bool cut = winDisplay_->cutShort();
+    // A big win's moment ends at any key or press, which then does what it always
+    // does: the player is never kept waiting for the show.
+    winDisplay_->cutShort();
     if (autoplay_->running()) {
         autoplay_->stop(AutoplayStop::Player);
         return true;
     }
     // The note of why the last run stopped goes at the player's next key or click.
     trayNotes_->dismissAutoplayNote();
-    return cut;
+    return false;
 }
 
 void MachineWindow::pressAt(QPoint position) {
@@ -95,7 +97,7 @@ void MachineWindow::keyPressed(int virtualKey) {
 
 void MachineWindow::keyPressEvent(QKeyEvent* event) {
     if (!keeper_->closing() && interruptAutoplay()) {
-        return; // any key cuts a big win short or stops autoplay, and does nothing else
+        return; // any key stops autoplay, and does nothing else
     }
     // Ctrl+N, Ctrl+O and Ctrl+S: the menu's commands, as their items run them.
     if ((event->modifiers() & Qt::ControlModifier) != 0 && !keeper_->closing() &&

@@ -32,8 +32,7 @@ public:
     void show(const WinShow& show);
     // Takes everything away (the next spin starts).
     void clear();
-    // A key or press of the player's: ends a big win's moment. True when one ran,
-    // so the input is spent on that.
+    // A key or press of the player's: ends a big win's moment. True when one ran.
     bool cutShort();
 
     const WinShow& shown() const { return shown_; }
