@@ -9,6 +9,7 @@
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
+#include "tests/support/TestWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,9 +45,7 @@ struct AutoplayKeys : ::testing::Test {
     QString settingsPath = dir.filePath(QStringLiteral("orevein-slots-settings.ini"));
 
     std::unique_ptr<MachineWindow> open() {
-        cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-        auto window = MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")),
-                                            nullptr, settingsPath);
+        auto window = openTestWindow(QDir(dir.path()), game, records, {effects, music}, settingsPath);
         window->machine().state().Busy = false;
         return window;
     }

@@ -8,6 +8,7 @@
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
+#include "tests/support/TestWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -128,9 +129,7 @@ struct Gamepad : ::testing::Test {
     RecordingMusic music{audioLog};
 
     std::unique_ptr<MachineWindow> open() {
-        cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-        auto window = MachineWindow::create(game, records, {effects, music},
-                                            dir.filePath(QStringLiteral("orevein-slots")));
+        auto window = openTestWindow(QDir(dir.path()), game, records, {effects, music});
         window->machine().state().Busy = false;
         window->activateWindow();
         waitUntil([] { return QApplication::activeWindow() != nullptr; });

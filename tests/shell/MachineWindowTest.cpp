@@ -19,6 +19,7 @@
 #include "games/orevein/OreveinGame.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
+#include "tests/support/TestWindow.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -81,8 +82,7 @@ struct MachineWindowTest : ::testing::Test {
     RecordingMusic music{audioLog};
 
     std::unique_ptr<MachineWindow> open() {
-        cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-        return MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+        return openTestWindow(QDir(dir.path()), game, records, {effects, music});
     }
     static void press(QWidget& window, Qt::Key key) {
         QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
@@ -341,11 +341,7 @@ TEST_F(MachineWindowTest, TheMenuHoldsEveryCommandInItsOrder) {
 TEST_F(MachineWindowTest, ShowAdviceIsOffAtFirstAndRememberedInThePlayersSettings) {
     const QString settingsPath = dir.filePath(QStringLiteral("orevein-slots-settings.ini"));
     const PlayerSettings settings(settingsPath);
-    const auto openWithSettings = [&] {
-        cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-        return MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")),
-                                     nullptr, settingsPath);
-    };
+    const auto openWithSettings = [&] { return openTestWindow(QDir(dir.path()), game, records, {effects, music}, settingsPath); };
     auto window = openWithSettings();
     ASSERT_TRUE(window);
     QAction* advice = menuItem(*window, QStringLiteral("&Options"), QStringLiteral("Show &Advice"));
@@ -367,11 +363,7 @@ TEST_F(MachineWindowTest, ShowAdviceIsOffAtFirstAndRememberedInThePlayersSetting
 // The record file never holds them (GameState has them, but no record section).
 TEST_F(MachineWindowTest, SoundMusicAndVolumesAreRememberedInThePlayersSettingsAndAppliedAtStart) {
     const QString settingsPath = dir.filePath(QStringLiteral("orevein-slots-settings.ini"));
-    const auto openWithSettings = [&] {
-        cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-        return MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")),
-                                     nullptr, settingsPath);
-    };
+    const auto openWithSettings = [&] { return openTestWindow(QDir(dir.path()), game, records, {effects, music}, settingsPath); };
     auto window = openWithSettings();
     ASSERT_TRUE(window);
     menuItem(*window, QStringLiteral("&Options"), QStringLiteral("Sound"))->trigger();
@@ -684,8 +676,7 @@ TEST_F(MachineWindowTest, ASpinAtTheSpinCountsLimitAndANudgeFromAGameTimerAreSto
 
     NudgingGame nudging;
     records.stored.clear();
-    cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-    window = MachineWindow::create(nudging, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+    window = openTestWindow(QDir(dir.path()), nudging, records, {effects, music});
     ASSERT_TRUE(window);
     const auto stopBefore = window->machine().state().ReelStop;
     QEventLoop wait;

@@ -8,6 +8,7 @@
 #include "games/orevein/OreveinSymbols.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticPictures.h"
+#include "tests/support/TestWindow.h"
 #include "tests/support/TestMachine.h"
 
 #include <QCoreApplication>
@@ -85,8 +86,7 @@ TEST(WinDisplay, AWinIsFramedAndToldOnTheTrayAndAKeyCutsABigWinShort) {
     EventLog audioLog;
     RecordingEffects effects{audioLog};
     RecordingMusic music{audioLog};
-    cells(4, 4, 76, 76, symbolColour).save(dir.filePath(QStringLiteral("Orev.bmp")), "BMP");
-    auto window = MachineWindow::create(game, records, {effects, music}, dir.filePath(QStringLiteral("orevein-slots")));
+    auto window = openTestWindow(QDir(dir.path()), game, records, {effects, music});
     ASSERT_TRUE(window);
     SlotMachine& machine = window->machine();
     machine.state().Busy = false;
