@@ -12,6 +12,7 @@
 #include "tests/support/TestMachine.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -90,20 +91,30 @@ TEST(WinDisplay, AWinIsFramedAndToldOnTheTrayAndAKeyCutsABigWinShort) {
     ASSERT_TRUE(window);
     SlotMachine& machine = window->machine();
     machine.state().Busy = false;
-    const QImage before = window->centralWidget()->grab().toImage();
+    auto* view = dynamic_cast<MachineView*>(window->centralWidget());
+    ASSERT_NE(view, nullptr);
+    // The view's pixel over the top edge of reel 0's middle cell, and the surface's own there.
+    const ReelGeometry& g = window->surface().geometry();
+    const QPoint onFrame(g.ReelLeft + g.SymbolSize / 2, g.ReelTop + g.SymbolSize + std::max(2, g.SymbolSize / 20));
+    auto shownOnFrame = [&] { return view->grab().toImage().pixelColor(view->machineOrigin() + onFrame); };
+    const QColor plain = shownOnFrame();
 
     showWin(game, machine.state(), {orevein::Ingot, orevein::Ingot, orevein::Ingot}, 1, 250);
     window->start(MachineTimer::WinLamps);
     EXPECT_EQ(window->surface().message(), (TrayMessage{"Win", "Three Ingots \u00b7 250"}));
     ASSERT_TRUE(window->winDisplay().momentRunning());
-    EXPECT_NE(window->centralWidget()->grab().toImage(), before) << "the frames and the moment show";
 
     QKeyEvent key(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier);
     QCoreApplication::sendEvent(window.get(), &key);
     EXPECT_FALSE(window->winDisplay().momentRunning());
-    EXPECT_EQ(window->winDisplay().shown().cells.size(), 3U) << "the frames stay while the lamps flash";
+    EXPECT_EQ(shownOnFrame(), QColor::fromRgb(game.values().colours.line)) << "framed in the trim while the lamps flash";
+    EXPECT_EQ(window->surface().image().pixelColor(onFrame), plain) << "over the surface, never on it";
 
+    // With autoplay running, its spins left stand above the win.
+    window->autoplay().start(AutoplayChoices{});
+    EXPECT_EQ(window->surface().message(), (TrayMessage{"Autoplay \u00b7 10 spins left", "Three Ingots \u00b7 250"}));
     window->stop(MachineTimer::WinLamps);
-    EXPECT_TRUE(window->surface().message().empty());
-    EXPECT_TRUE(window->winDisplay().shown().empty());
+    EXPECT_EQ(window->surface().message(), (TrayMessage{"Autoplay", "10 spins left"}));
+    EXPECT_EQ(shownOnFrame(), plain);
+    window->autoplay().stop(AutoplayStop::Player);
 }
