@@ -155,6 +155,10 @@ AccessiblePart MachineAccessibility::part(int index) const {
         // Its name is the announcement; until this session's first play, the last
         // play the game kept.
         a.name = !result_.isEmpty() || log.empty() ? result_ : playAnnouncement(log[log.size() - 1], machine_.game());
+        // What the coin tray's glass says (autoplay's spins left, what won), as it changes.
+        const TrayMessage& note = surface_.message();
+        a.description = note.heading.isEmpty() || note.text.isEmpty() ? note.heading + note.text
+                                                                       : note.heading + QStringLiteral(": ") + note.text;
         a.screenRect = onScreen(CoinTrayGlass.scaled(machine_.geometry()));
         return a;
     }

@@ -26,7 +26,8 @@ struct MachineAccessInput {
 
 // The machine as a screen reader hears it: the meters (Credits, Coins, Winnings
 // and the game's stock), the Spin and bet buttons, the game's reel controls, the
-// three reels by the symbols on their open rows, and the result of the last play.
+// three reels by the symbols on their open rows, and the result of the last play
+// with what the coin tray says (autoplay's spins left, what won).
 // It is a child object of the machine's view, which shows these parts as its
 // accessible children (installMachineAccessibility), and must go before the
 // machine; it tells a screen reader of every change while one listens.

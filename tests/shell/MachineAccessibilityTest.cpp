@@ -126,6 +126,9 @@ TEST_F(MachineAccessibilityTest, PressesTakeThePlayersPathsAndEachPlayIsTold) {
     EXPECT_TRUE(pressUntil(part(QStringLiteral("Spin")),
                            [&] { return state.Spins == 1 && !window->machine().operationRunning(); }));
     EXPECT_EQ(result()->text(QAccessible::Name), QStringLiteral("No win"));
+    window->autoplay().start(AutoplayChoices{});
+    EXPECT_EQ(result()->text(QAccessible::Description), QStringLiteral("Autoplay: 10 spins left")) << "the coin tray's note";
+    window->autoplay().stop(AutoplayStop::Player);
     EXPECT_EQ(part(QStringLiteral("Credits"))->text(QAccessible::Description), QStringLiteral("999"));
 
     QAccessibleInterface* hold = part(QStringLiteral("Hold reel 2"));
