@@ -1,6 +1,5 @@
 #include "engine/bonus/BonusAccessible.h"
 
-#include "engine/bonus/BonusBoxes.h"
 #include "engine/bonus/BonusWindow.h"
 #include "engine/core/GameState.h"
 #include "engine/display/AccessibleParts.h"
@@ -9,21 +8,10 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
-#include <cmath>
 
 namespace slotmachine {
 
 namespace {
-
-// The window pixel that shows the board's own pixel `own`: the first of the
-// pixels that BonusWindowPicture::toOwn maps back to it.
-QPoint onWindow(const BonusWindowPicture& board, QPoint own) {
-    auto shown = [](int v, int ownSize, int shownSize) {
-        return static_cast<int>(std::ceil(static_cast<double>(v) * shownSize / ownSize));
-    };
-    return board.place + QPoint(shown(own.x(), board.own.width(), board.shown.width()),
-                                shown(own.y(), board.own.height(), board.shown.height()));
-}
 
 class BonusBoxParts : public AccessibleParts {
 public:
@@ -37,11 +25,8 @@ public:
         a.name = QStringLiteral("Box %1").arg(index + 1);
         a.pressable = true;
         if (window_ != nullptr) {
-            const BonusWindowPicture& board = window_->board();
-            a.unavailable = !board.visible || window_->boxOpened();
-            const QRect area = bonusBoxArea(index + 1);
-            const QRect inWindow(onWindow(board, area.topLeft()), onWindow(board, area.bottomRight() + QPoint(1, 1)));
-            a.screenRect = onScreen(*window_, inWindow.adjusted(0, 0, -1, -1));
+            a.unavailable = !window_->board().visible || window_->boxOpened();
+            a.screenRect = onScreen(*window_, window_->boxOnWindow(index + 1));
         }
         return a;
     }
@@ -52,7 +37,7 @@ public:
             if (window == nullptr) {
                 return;
             }
-            const QPointF at(onWindow(window->board(), bonusBoxArea(index + 1).center()));
+            const QPointF at(window->boxOnWindow(index + 1).center());
             QMouseEvent event(QEvent::MouseButtonPress, at, window->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                               Qt::NoModifier);
             QCoreApplication::sendEvent(window, &event);
