@@ -8,6 +8,7 @@
 #include "engine/shell/HistoryCommand.h"
 #include "engine/shell/MachineWindow.h"
 #include "engine/shell/PlayerSettings.h"
+#include "engine/shell/PlayerLanguage.h"
 #include "engine/shell/ProgramOptions.h"
 #include "engine/shell/RunningCopy.h"
 #include "engine/shell/StartupValues.h"
@@ -236,6 +237,8 @@ int runSlotProgram(int argc, char** argv, Game& game) {
                      programName.c_str());
         return 2;
     }
+    // The desktop's language, before any window or message is made.
+    installPlayerLanguage(languageFromEnvironment());
     QApplication::setApplicationName(fromView(values.programName));
     // No application display name: on X11 Qt would add it to every caption
     // ("Payoff Chart — Orevein Slots"), and each window's caption is its own.
