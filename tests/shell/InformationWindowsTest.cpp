@@ -9,6 +9,7 @@
 #include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/HelpWindow.h"
 #include "engine/shell/PayChartWindow.h"
+#include "engine/shell/PlayerLanguage.h"
 #include "engine/shell/WindowFinish.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SyntheticGame.h"
@@ -188,12 +189,15 @@ TEST_F(HelpManual, ATopicAskedForFromAModalWindowCanBeRead) {
 
 // On an 800 x 600 screen every window the games open fits whole, with a title bar
 // of 30 pixels and borders of 4 around it. The offscreen platform's screen is
-// larger: ctest runs this on one of 800 x 600 (windows_fit_800x600).
+// larger: ctest runs this on one of 800 x 600 (windows_fit_800x600), also in each
+// translated language, whose words may run longer (LANGUAGE=de).
 TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     if (screen != QRect(0, 0, 800, 600)) {
         GTEST_SKIP() << "needs an 800 x 600 screen";
     }
+    const QString language = languageFromEnvironment();
+    ASSERT_EQ(installPlayerLanguage(language), language);
     auto fits = [&](const QWidget& w) {
         return screen.contains(QRect(w.pos(), w.size() + QSize(4 + 4, 30 + 4)));
     };
