@@ -219,8 +219,8 @@ foreach(language IN LISTS LANGUAGES)
   if(translated_NAME STREQUAL "")
     set(translated_NAME "${TITLE}")
   endif()
-  # A desktop in this language searches its keywords instead of the English ones,
-  # so they come first, and the language's own words after them.
+  # A desktop in this language searches these keywords instead of the English ones:
+  # the English ones first, so that they stay searchable, then the language's own.
   set(keywords "${KEYWORDS}")
   foreach(keyword IN LISTS translated_KEYWORDS)
     if(NOT keyword STREQUAL "" AND NOT keyword IN_LIST keywords)
