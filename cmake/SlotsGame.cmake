@@ -47,8 +47,9 @@
 # For the desktop (cmake/SlotsInstall.cmake), in games/<name>/desktop/:
 #   icon.svg                         the game's icon
 #   about.txt                        its summary, keywords, releases and description
+#   about.de.txt, about.es.txt       the same in German and Spanish, without releases
 # The call installs the program with every file it reads, its launcher, desktop
-# entry, metainfo, icons and manual page.
+# entry, metainfo, icons and manual pages.
 
 include_guard(GLOBAL)
 include(${CMAKE_CURRENT_LIST_DIR}/SlotsInstall.cmake)

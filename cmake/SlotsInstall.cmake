@@ -6,9 +6,11 @@
 #                                          the link works from any working folder
 #   <prefix>/share/applications/<id>.desktop, share/metainfo/<id>.metainfo.xml,
 #   share/icons/hicolor/{scalable,48x48,...}/apps/<id>.{svg,png},
-#   share/man/man6/<program>.6.gz
+#   share/man/man6/<program>.6.gz and, in each of SLOTS_INSTALL_LANGUAGES,
+#   share/man/<language>/man6/<program>.6.gz
 # slots_add_game() calls slots_install_game() for each game; a game supplies
-# games/<name>/desktop/icon.svg and games/<name>/desktop/about.txt.
+# games/<name>/desktop/icon.svg, games/<name>/desktop/about.txt and, for each of
+# SLOTS_INSTALL_LANGUAGES, its translation about.<language>.txt.
 
 include_guard(GLOBAL)
 include(GNUInstallDirs)
@@ -20,6 +22,10 @@ set(SLOTS_APP_ID_PREFIX org.example.slots CACHE STRING
 set(SLOTS_HOMEPAGE https://slots.example.org CACHE STRING
   "The project's web page; the games' screenshots are under <page>/screenshots/")
 set(SLOTS_DEVELOPER "The Orevein, Pawlane and Emberpeak Slots developers")
+# The languages the desktop entries, metainfo and manual pages speak beside English.
+# Each has a manual page template, cmake/install/game.<language>.6.in, and its
+# GenericName in cmake/install/game.desktop.in.
+set(SLOTS_INSTALL_LANGUAGES de es)
 # The icon sizes rendered for the desktop and built into each program's window.
 set(SLOTS_ICON_SIZES 48 64 128 256)
 foreach(dir IN ITEMS SLOTS_INSTALL_GAMESDIR SLOTS_INSTALL_GAMELIBDIR)
@@ -42,13 +48,21 @@ function(slots_desktop_id out_var program)
   set(${out_var} ${SLOTS_APP_ID_PREFIX}.${id} PARENT_SCOPE)
 endfunction()
 
-# slots_install_man_page(<page> <section>)
+# slots_install_man_page(<page> <section> [LANGUAGE <language>])
 # Installs a manual page compressed, as Debian keeps them, with @SLOTS_GAMESDIR@ and
-# @SLOTS_GAMELIBDIR@ turned into the folders of the prefix it is installed to.
+# @SLOTS_GAMELIBDIR@ turned into the folders of the prefix it is installed to. A page
+# in another language, <name>.<language>.<section>, goes to
+# man/<language>/man<section>/<name>.<section>.gz, where man -L <language> finds it.
 function(slots_install_man_page page section)
+  cmake_parse_arguments(PARSE_ARGV 2 ARG "" "LANGUAGE" "")
   get_filename_component(file ${page} NAME)
+  set(man_dir ${CMAKE_INSTALL_MANDIR}/man${section})
+  if(ARG_LANGUAGE)
+    string(REGEX REPLACE "\\.${ARG_LANGUAGE}\\.${section}$" ".${section}" file ${file})
+    set(man_dir ${CMAKE_INSTALL_MANDIR}/${ARG_LANGUAGE}/man${section})
+  endif()
   install(CODE "
-    set(man_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_MANDIR}/man${section}\")
+    set(man_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${man_dir}\")
     message(STATUS \"Installing: \${man_dir}/${file}.gz\")
     file(READ \"${page}\" page)
     string(REPLACE \"@SLOTS_GAMESDIR@\" \"\${CMAKE_INSTALL_PREFIX}/${SLOTS_INSTALL_GAMESDIR}\" page \"\${page}\")
@@ -68,10 +82,15 @@ endfunction()
 function(slots_install_game name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "PROGRAM;PREFIX;TRACKS" "FILES")
   set(source ${CMAKE_CURRENT_SOURCE_DIR}/${name}/desktop)
-  foreach(file IN ITEMS icon.svg about.txt)
-    if(NOT EXISTS ${source}/${file})
-      message(FATAL_ERROR "slots_add_game(${name}): the desktop needs ${source}/${file} "
-        "(the game's icon as SVG, and its summary, keywords, releases and description)")
+  set(abouts)
+  foreach(language IN LISTS SLOTS_INSTALL_LANGUAGES)
+    list(APPEND abouts ${source}/about.${language}.txt)
+  endforeach()
+  foreach(file IN ITEMS ${source}/icon.svg ${source}/about.txt ${abouts})
+    if(NOT EXISTS ${file})
+      message(FATAL_ERROR "slots_add_game(${name}): the desktop needs ${file} "
+        "(the game's icon as SVG, its summary, keywords, releases and description, "
+        "and their translations into ${SLOTS_INSTALL_LANGUAGES})")
     endif()
   endforeach()
   slots_desktop_id(id ${ARG_PROGRAM})
@@ -89,18 +108,25 @@ function(slots_install_game name)
   qt_add_resources(${ARG_PROGRAM} "${name}_desktop" PREFIX "/desktop/${ARG_PROGRAM}" BASE ${out}
     FILES ${out}/id ${icons})
 
-  # The entry, the metainfo and the manual page, with the name and version the
+  # The entry, the metainfo and the manual pages, with the name and version the
   # program itself reports.
   set(templates ${PROJECT_SOURCE_DIR}/cmake/install)
   set(texts ${out}/${id}.desktop ${out}/${id}.metainfo.xml ${out}/${ARG_PROGRAM}.6)
+  set(page_templates ${templates}/game.6.in)
+  foreach(language IN LISTS SLOTS_INSTALL_LANGUAGES)
+    list(APPEND texts ${out}/${ARG_PROGRAM}.${language}.6)
+    list(APPEND page_templates ${templates}/game.${language}.6.in)
+  endforeach()
+  string(REPLACE ";" "," languages "${SLOTS_INSTALL_LANGUAGES}")
   add_custom_command(OUTPUT ${texts}
     COMMAND ${CMAKE_COMMAND} -DPROGRAM_FILE=$<TARGET_FILE:${ARG_PROGRAM}> -DABOUT=${source}/about.txt
       -DAPP_ID=${id} -DPROGRAM=${ARG_PROGRAM} -DGAME=${name} -DPREFIX=${ARG_PREFIX} -DTRACKS=${ARG_TRACKS}
-      -DHOMEPAGE=${SLOTS_HOMEPAGE} -DDEVELOPER=${SLOTS_DEVELOPER} -DTEMPLATES=${templates} -DOUT=${out}
+      -DHOMEPAGE=${SLOTS_HOMEPAGE} -DDEVELOPER=${SLOTS_DEVELOPER} -DLANGUAGES=${languages}
+      -DTEMPLATES=${templates} -DOUT=${out}
       -P ${templates}/WriteDesktopFiles.cmake
-    DEPENDS ${ARG_PROGRAM} ${source}/about.txt ${templates}/WriteDesktopFiles.cmake
-      ${templates}/game.desktop.in ${templates}/game.metainfo.xml.in ${templates}/game.6.in
-    COMMENT "Writing the desktop entry, metainfo and manual page of ${ARG_PROGRAM}"
+    DEPENDS ${ARG_PROGRAM} ${source}/about.txt ${abouts} ${templates}/WriteDesktopFiles.cmake
+      ${templates}/game.desktop.in ${templates}/game.metainfo.xml.in ${page_templates}
+    COMMENT "Writing the desktop entry, metainfo and manual pages of ${ARG_PROGRAM}"
     VERBATIM)
   add_custom_target(${name}_desktop ALL DEPENDS ${texts} ${icons})
 
@@ -124,5 +150,8 @@ function(slots_install_game name)
       RENAME ${id}.png)
   endforeach()
   slots_install_man_page(${out}/${ARG_PROGRAM}.6 6)
+  foreach(language IN LISTS SLOTS_INSTALL_LANGUAGES)
+    slots_install_man_page(${out}/${ARG_PROGRAM}.${language}.6 6 LANGUAGE ${language})
+  endforeach()
   set_property(GLOBAL PROPERTY SLOTS_GAME_${name}_DESKTOP_ID ${id})
 endfunction()
