@@ -10,6 +10,8 @@
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine::emberpeak {
 
 namespace {
@@ -72,10 +74,12 @@ void EmberpeakGame::awardBox(BoxAward& award) {
     QString text;
     if (award.BonusPrize == NudgeBox) {
         const std::int32_t nudges = multiplyClamped(NudgesPerCoin, s.Coins);
-        text = QString::number(nudges) + QStringLiteral(" Nudges!");
+        //: the bonus game's prize of nudges, at least 2
+        text = QCoreApplication::translate("EmberpeakEvaluation", "%1 Nudges!").arg(nudges);
         s.Stock = addClamped(s.Stock, nudges);
     } else {
-        text = QString::number(award.BonusPrize) + QStringLiteral(" Credits!");
+        //: the bonus game's prize of credits
+        text = QCoreApplication::translate("EmberpeakEvaluation", "%1 Credits!").arg(award.BonusPrize);
         s.SpinWin = award.BonusPrize;
     }
     drawPrizeText(award, text, QColor(255, 0, 0));

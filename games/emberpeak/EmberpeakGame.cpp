@@ -5,6 +5,8 @@
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
 
+#include <QtGlobal>
+
 namespace slotmachine::emberpeak {
 
 namespace {
@@ -21,7 +23,9 @@ constexpr GameValues Values{
                "574837291706574635291763513246"},
     .boxValues = {250, 100, 50, 1, 25, 1, 0, 0},
     .titleGlass = ShortTitleGlassPlace,
-    .stock = FeatureStock{.name = "nudges", .atNewGame = 6, .meterPlace = NudgeCountPlace},
+    .stock = FeatureStock{.name = QT_TRANSLATE_NOOP("GameText", "nudges"),
+                          .atNewGame = 6,
+                          .meterPlace = NudgeCountPlace},
     // The dark steel of the cabinet, the orange of its embers, ice-blue lights, slate panels.
     .colours = {.ground = 0x0c1014, .line = 0xff8a1c, .panel = 0x1a232c, .text = 0xe6eef6, .accent = 0x7fd0ff,
                 .button = 0x2e3a48, .buttonText = 0xffffff, .field = 0x05080b, .fieldText = 0xe6eef6},
@@ -36,16 +40,17 @@ constexpr PayRule threeOf(int symbol, std::int32_t pay, std::string_view descrip
 }
 
 constexpr PayRule PayRules[] = {
-    threeOf(0, 250, "Three Volcanoes"),
-    threeOf(1, 50, "Three Fire Crystals"),
-    threeOf(2, 20, "Three Helicopters"),
-    threeOf(3, 18, "Three Flares"),
-    threeOf(4, 14, "Three Ropes"),
-    threeOf(5, 12, "Three Compasses"),
-    threeOf(6, 10, "Three Ice Crystals"),
-    threeOf(7, 3, "Three Lava Rocks"),
-    threeOf(BonusSymbol, 0, "Three SOS Bonus signs").paying(Payout::BonusGame),
-    reelsIn(AnySymbol, AnySymbol, symbolSet({WildSymbol}), 0, "Wild on the right reel")
+    threeOf(0, 250, QT_TRANSLATE_NOOP("GameText", "Three Volcanoes")),
+    threeOf(1, 50, QT_TRANSLATE_NOOP("GameText", "Three Fire Crystals")),
+    threeOf(2, 20, QT_TRANSLATE_NOOP("GameText", "Three Helicopters")),
+    threeOf(3, 18, QT_TRANSLATE_NOOP("GameText", "Three Flares")),
+    threeOf(4, 14, QT_TRANSLATE_NOOP("GameText", "Three Ropes")),
+    threeOf(5, 12, QT_TRANSLATE_NOOP("GameText", "Three Compasses")),
+    threeOf(6, 10, QT_TRANSLATE_NOOP("GameText", "Three Ice Crystals")),
+    threeOf(7, 3, QT_TRANSLATE_NOOP("GameText", "Three Lava Rocks")),
+    threeOf(BonusSymbol, 0, QT_TRANSLATE_NOOP("GameText", "Three SOS Bonus signs")).paying(Payout::BonusGame),
+    reelsIn(AnySymbol, AnySymbol, symbolSet({WildSymbol}), 0,
+            QT_TRANSLATE_NOOP("GameText", "Wild on the right reel"))
         .paying(Payout::BetBack),
 };
 
@@ -67,8 +72,12 @@ int EmberpeakGame::symbolNumber(int reel, int position) const {
 }
 
 std::string EmberpeakGame::symbolNameAt(int reel, int position) const {
-    static constexpr std::string_view Names[] = {"Volcano", "Fire Crystal", "Helicopter", "Flare",           "Rope",
-                                                 "Compass", "Ice Crystal",  "Lava Rock",  "SOS Bonus sign", "Wild"};
+    static constexpr std::string_view Names[] = {
+        QT_TRANSLATE_NOOP("GameText", "Volcano"),        QT_TRANSLATE_NOOP("GameText", "Fire Crystal"),
+        QT_TRANSLATE_NOOP("GameText", "Helicopter"),     QT_TRANSLATE_NOOP("GameText", "Flare"),
+        QT_TRANSLATE_NOOP("GameText", "Rope"),           QT_TRANSLATE_NOOP("GameText", "Compass"),
+        QT_TRANSLATE_NOOP("GameText", "Ice Crystal"),    QT_TRANSLATE_NOOP("GameText", "Lava Rock"),
+        QT_TRANSLATE_NOOP("GameText", "SOS Bonus sign"), QT_TRANSLATE_NOOP("GameText", "Wild")};
     return std::string(Names[static_cast<std::size_t>(symbolNumber(reel, position))]);
 }
 

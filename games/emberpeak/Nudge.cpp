@@ -10,6 +10,8 @@
 #include "games/emberpeak/NudgeButtons.h"
 #include "games/emberpeak/NudgeCount.h"
 
+#include <QtGlobal>
+
 namespace slotmachine::emberpeak {
 
 namespace {
@@ -78,7 +80,10 @@ std::optional<ReelControl> EmberpeakGame::reelControl(const GameContext& machine
     // As nudge() refuses: no offer, no nudges left, or a spin or nudge under way.
     const bool offered =
         nudgeMode_ && machine.state().Stock > 0 && !machine.state().Busy && !machine.operationRunning();
-    return ReelControl{.name = "Nudge", .place = NudgeButtonPlaces[static_cast<std::size_t>(reel)], .offered = offered};
+    //: what pressing a nudge button does to its reel
+    return ReelControl{.name = QT_TRANSLATE_NOOP("GameText", "Nudge"),
+                       .place = NudgeButtonPlaces[static_cast<std::size_t>(reel)],
+                       .offered = offered};
 }
 
 std::optional<Advice> EmberpeakGame::advice(const GameContext& machine) const {

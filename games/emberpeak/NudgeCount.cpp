@@ -4,6 +4,8 @@
 #include "engine/core/GameState.h"
 #include "engine/core/MachineDisplay.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine::emberpeak {
 
 namespace {
@@ -20,7 +22,8 @@ void ShowNudges(GameContext& machine) {
     machine.display().DrawTextBox(
         NudgeCountPlace,
         {
-            {QStringLiteral("Nudges"), QColor(255, 255, 0), large ? 12 : 10, CaptionTop, CentreX},
+            {QCoreApplication::translate("NudgeCount", "Nudges"), QColor(255, 255, 0), large ? 12 : 10,
+             CaptionTop, CentreX},
             {QString::number(machine.state().Stock), QColor(255, 0, 0), large ? 24 : 18, CountTop, CentreX},
         });
 }

@@ -3,6 +3,8 @@
 #include "engine/core/GameContext.h"
 #include "engine/state/ReelStrips.h"
 
+#include <QtGlobal>
+
 namespace slotmachine::orevein {
 
 namespace {
@@ -42,14 +44,14 @@ int bonusPointsOf(int cell) {
 constexpr SymbolSet Minor = symbolSet({Cart, Lantern, Pickaxe});
 
 constexpr PayRule PayRules[] = {
-    eachReelIn(symbolSet({Nugget}), 1500, "Three Nuggets"),
-    eachReelIn(symbolSet({Ingot}), 250, "Three Ingots"),
-    exactCount(Nugget, 2, 50, "Any two Nuggets"),
-    eachReelIn(symbolSet({Cart}), 20, "Three Ore Carts"),
-    eachReelIn(symbolSet({Lantern}), 10, "Three Lanterns"),
-    eachReelIn(symbolSet({Pickaxe}), 5, "Three Pickaxes"),
-    eachReelIn(Minor, 2, "Any mix of Ore Carts, Lanterns and Pickaxes"),
-    exactCount(Nugget, 1, 2, "Any one Nugget"),
+    eachReelIn(symbolSet({Nugget}), 1500, QT_TRANSLATE_NOOP("GameText", "Three Nuggets")),
+    eachReelIn(symbolSet({Ingot}), 250, QT_TRANSLATE_NOOP("GameText", "Three Ingots")),
+    exactCount(Nugget, 2, 50, QT_TRANSLATE_NOOP("GameText", "Any two Nuggets")),
+    eachReelIn(symbolSet({Cart}), 20, QT_TRANSLATE_NOOP("GameText", "Three Ore Carts")),
+    eachReelIn(symbolSet({Lantern}), 10, QT_TRANSLATE_NOOP("GameText", "Three Lanterns")),
+    eachReelIn(symbolSet({Pickaxe}), 5, QT_TRANSLATE_NOOP("GameText", "Three Pickaxes")),
+    eachReelIn(Minor, 2, QT_TRANSLATE_NOOP("GameText", "Any mix of Ore Carts, Lanterns and Pickaxes")),
+    exactCount(Nugget, 1, 2, QT_TRANSLATE_NOOP("GameText", "Any one Nugget")),
 };
 
 } // namespace
@@ -69,25 +71,7 @@ int OreveinGame::symbolNumber(int reel, int position) const {
 }
 
 std::string OreveinGame::symbolNameAt(int reel, int position) const {
-    const int cell = symbolNumber(reel, position);
-    const int minor = Cart + (cell - FirstUpCell) % 3; // the badged cells run Cart, Lantern, Pickaxe
-    if (cell == ClearCell) {
-        return "Dynamite";
-    }
-    if (cell == BlankCell) {
-        return "Blank";
-    }
-    const std::string name(symbolName(cell < FirstUpCell ? cell : minor));
-    if (isUpCell(cell)) {
-        return name + " with an Up arrow";
-    }
-    if (isDownCell(cell)) {
-        return name + " with a Down arrow";
-    }
-    if (const int points = bonusPointsOf(cell); points > 0) {
-        return name + " with a " + std::to_string(points) + " star";
-    }
-    return name;
+    return std::string(cellName(symbolNumber(reel, position)));
 }
 
 int OreveinGame::paylineSymbol(const GameContext& machine, int reel, int position) const {

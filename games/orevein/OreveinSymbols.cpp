@@ -1,5 +1,7 @@
 #include "games/orevein/OreveinSymbols.h"
 
+#include <QtGlobal>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -71,21 +73,31 @@ int markedCell(Mark mark, int code, int reel, int position) {
 
 } // namespace
 
-std::string_view symbolName(int code) {
-    switch (code) {
-    case Nugget:
-        return "Nugget";
-    case Ingot:
-        return "Ingot";
-    case Cart:
-        return "Ore Cart";
-    case Lantern:
-        return "Lantern";
-    case Pickaxe:
-        return "Pickaxe";
-    default:
-        return "Blank";
-    }
+std::string_view cellName(int cell) {
+    // Each name whole, as a translator sees it; gameText() shows it in the player's language.
+    static constexpr std::string_view Names[] = {
+        QT_TRANSLATE_NOOP("GameText", "Nugget"),
+        QT_TRANSLATE_NOOP("GameText", "Ingot"),
+        QT_TRANSLATE_NOOP("GameText", "Ore Cart"),
+        QT_TRANSLATE_NOOP("GameText", "Lantern"),
+        QT_TRANSLATE_NOOP("GameText", "Pickaxe"),
+        QT_TRANSLATE_NOOP("GameText", "Ore Cart with an Up arrow"),
+        QT_TRANSLATE_NOOP("GameText", "Lantern with an Up arrow"),
+        QT_TRANSLATE_NOOP("GameText", "Pickaxe with an Up arrow"),
+        QT_TRANSLATE_NOOP("GameText", "Ore Cart with a Down arrow"),
+        QT_TRANSLATE_NOOP("GameText", "Lantern with a Down arrow"),
+        QT_TRANSLATE_NOOP("GameText", "Pickaxe with a Down arrow"),
+        //: a symbol with a badge worth 3 bonus points
+        QT_TRANSLATE_NOOP("GameText", "Ore Cart with a 3 star"),
+        //: a symbol with a badge worth 2 bonus points
+        QT_TRANSLATE_NOOP("GameText", "Lantern with a 2 star"),
+        //: a symbol with a badge worth 1 bonus point
+        QT_TRANSLATE_NOOP("GameText", "Pickaxe with a 1 star"),
+        QT_TRANSLATE_NOOP("GameText", "Dynamite"),
+        QT_TRANSLATE_NOOP("GameText", "Blank"),
+    };
+    static_assert(std::size(Names) == BlankCell + 1);
+    return Names[static_cast<std::size_t>(cell >= 0 && cell <= BlankCell ? cell : BlankCell)];
 }
 
 std::span<const MarkedPosition> markedPositions() {

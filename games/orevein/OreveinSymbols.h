@@ -17,8 +17,6 @@ inline constexpr int Lantern = 3;
 inline constexpr int Pickaxe = 4;
 inline constexpr int Blank = 9;
 
-std::string_view symbolName(int code);
-
 // Positions whose symbol is drawn as a variant with a feature of its own.
 enum class Mark { Up, Down, Bonus, Clear };
 
@@ -38,6 +36,10 @@ inline constexpr int FirstDownCell = 8;
 inline constexpr int FirstBonusCell = 11;
 inline constexpr int ClearCell = 14;
 inline constexpr int BlankCell = 15;
+
+// The symbol drawn from a cell in words ("Lantern with an Up arrow"), marked for
+// translation in context "GameText".
+std::string_view cellName(int cell);
 
 // The cell of every position of every reel, worked out from the strips and the marks.
 using CellTable = std::array<std::array<std::int8_t, StripLength + 1>, ReelCount>;

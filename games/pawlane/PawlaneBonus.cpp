@@ -3,6 +3,8 @@
 #include "engine/bonus/BoxAward.h"
 #include "engine/core/ClampedMath.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine::pawlane {
 
 namespace {
@@ -18,7 +20,9 @@ void awardPawlaneBox(BoxAward& award) {
     GameState& s = award.state;
     const std::int32_t prize = multiplyClamped(2, s.Coins);
     s.Stock = addClamped(s.Stock, prize);
-    drawPrizeText(award, QString::number(prize) + QStringLiteral(" Holds!"), PrizeTextColour);
+    //: the bonus game's prize of holds, at least 2
+    drawPrizeText(award, QCoreApplication::translate("PawlaneBonus", "%1 Holds!").arg(prize),
+                  PrizeTextColour);
 }
 
 } // namespace slotmachine::pawlane

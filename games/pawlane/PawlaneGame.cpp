@@ -9,6 +9,8 @@
 #include "games/pawlane/PawlaneSymbols.h"
 #include "games/pawlane/PawlaneTimers.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine::pawlane {
 
 namespace {
@@ -31,7 +33,7 @@ constexpr GameValues Values{
     .paylineRows = LineRows,
     .titleGlass = ShortTitleGlassPlace,
     .pictures = Pictures,
-    .stock = FeatureStock{.name = "holds",
+    .stock = FeatureStock{.name = QT_TRANSLATE_NOOP("GameText", "holds"),
                           .atNewGame = 6,
                           .meterPlace = {HoldsCaptionLeft, CaptionTop, HoldsMeterRight, WinningsClearBox.bottom}},
     // The deep red of the cabinet, the yellow of its lamps, its blue bet buttons, cream.
@@ -44,14 +46,14 @@ constexpr PayRule wildOr(int symbol, std::int32_t pay, std::string_view descript
 }
 
 constexpr PayRule PayRules[] = {
-    eachReelIn(symbolSet({Wild}), 2500, "Three Wilds").paying(Payout::PerLine),
-    wildOr(1, 50, "Three Horses"),
-    wildOr(2, 20, "Three Dogs"),
-    wildOr(3, 18, "Three Pigs"),
-    wildOr(4, 14, "Three Cats"),
-    wildOr(5, 12, "Three Rabbits"),
-    wildOr(6, 10, "Three Roosters"),
-    wildOr(7, 5, "Three Fish"),
+    eachReelIn(symbolSet({Wild}), 2500, QT_TRANSLATE_NOOP("GameText", "Three Wilds")).paying(Payout::PerLine),
+    wildOr(1, 50, QT_TRANSLATE_NOOP("GameText", "Three Horses")),
+    wildOr(2, 20, QT_TRANSLATE_NOOP("GameText", "Three Dogs")),
+    wildOr(3, 18, QT_TRANSLATE_NOOP("GameText", "Three Pigs")),
+    wildOr(4, 14, QT_TRANSLATE_NOOP("GameText", "Three Cats")),
+    wildOr(5, 12, QT_TRANSLATE_NOOP("GameText", "Three Rabbits")),
+    wildOr(6, 10, QT_TRANSLATE_NOOP("GameText", "Three Roosters")),
+    wildOr(7, 5, QT_TRANSLATE_NOOP("GameText", "Three Fish")),
 };
 
 // The mean credit prize of a bonus game: each box equally likely, a box of 1 (holds)
@@ -81,10 +83,24 @@ int PawlaneGame::symbolNumber(int reel, int position) const {
 }
 
 std::string PawlaneGame::symbolNameAt(int reel, int position) const {
-    static constexpr std::string_view Names[SymbolCount] = {"Wild", "Horse", "Dog",    "Pig",
-                                                            "Cat",  "Rabbit", "Rooster", "Fish"};
-    const std::string name(Names[static_cast<std::size_t>(symbolAt(reel, position))]);
-    return markedStopAt(reel, position) != nullptr ? name + " in a gold ring" : name;
+    // Each name whole, as a translator sees it; gameText() shows it in the player's language.
+    static constexpr std::string_view Names[SymbolCount] = {
+        QT_TRANSLATE_NOOP("GameText", "Wild"),    QT_TRANSLATE_NOOP("GameText", "Horse"),
+        QT_TRANSLATE_NOOP("GameText", "Dog"),     QT_TRANSLATE_NOOP("GameText", "Pig"),
+        QT_TRANSLATE_NOOP("GameText", "Cat"),     QT_TRANSLATE_NOOP("GameText", "Rabbit"),
+        QT_TRANSLATE_NOOP("GameText", "Rooster"), QT_TRANSLATE_NOOP("GameText", "Fish")};
+    // The same on a marked stop.
+    static constexpr std::string_view RingedNames[SymbolCount] = {
+        QT_TRANSLATE_NOOP("GameText", "Wild in a gold ring"),
+        QT_TRANSLATE_NOOP("GameText", "Horse in a gold ring"),
+        QT_TRANSLATE_NOOP("GameText", "Dog in a gold ring"),
+        QT_TRANSLATE_NOOP("GameText", "Pig in a gold ring"),
+        QT_TRANSLATE_NOOP("GameText", "Cat in a gold ring"),
+        QT_TRANSLATE_NOOP("GameText", "Rabbit in a gold ring"),
+        QT_TRANSLATE_NOOP("GameText", "Rooster in a gold ring"),
+        QT_TRANSLATE_NOOP("GameText", "Fish in a gold ring")};
+    const auto symbol = static_cast<std::size_t>(symbolAt(reel, position));
+    return std::string(markedStopAt(reel, position) != nullptr ? RingedNames[symbol] : Names[symbol]);
 }
 
 bool PawlaneGame::reelSpins(const GameContext&, int reel) const {
@@ -158,7 +174,9 @@ void PawlaneGame::repaintStep(GameContext& machine, RepaintStep step) {
         PawlaneHolds::show(machine);
         break;
     case RepaintStep::AfterCoinsCaption:
-        machine.display().DrawCaption(QStringLiteral("Holds"), HoldsCaptionLeft, false);
+        //: the caption over the meter of holds left, on the machine
+        machine.display().DrawCaption(QCoreApplication::translate("PawlaneGame", "Holds"), HoldsCaptionLeft,
+                                      false);
         break;
     case RepaintStep::AfterButtons:
         machine.ShowBonusMeter();
@@ -212,7 +230,8 @@ std::optional<ReelControl> PawlaneGame::reelControl(const GameContext& machine, 
     if (reel < 0 || reel >= ReelCount) {
         return std::nullopt;
     }
-    return ReelControl{.name = "Hold",
+    //: what pressing a hold lamp does to its reel
+    return ReelControl{.name = QT_TRANSLATE_NOOP("GameText", "Hold"),
                        .place = HoldLampPlaces[static_cast<std::size_t>(reel)],
                        .offered = holds_.mayHold(machine, reel),
                        .on = holds_.held(reel)};

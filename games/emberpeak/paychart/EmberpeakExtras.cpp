@@ -2,6 +2,8 @@
 // animation frames, the bonus symbols with the prizes of the boxes, and the nudges.
 #include "tools/assets/paychart/ChartExtras.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -24,10 +26,14 @@ constexpr qreal NotePixels = 10;
 constexpr qreal SectionGap = 11; // above a section's heading
 constexpr qreal HeadingGap = 6;  // below it
 
+QFont captionFont() {
+    return style::sans(9, true);
+}
+
 // A small pale-gold word centred in `area`.
 void caption(QPainter& painter, const QRectF& area, const QString& text) {
     painter.save();
-    painter.setFont(style::sans(9, true));
+    painter.setFont(captionFont());
     painter.setPen(style::paleGold());
     painter.drawText(area, Qt::AlignCenter, text);
     painter.restore();
@@ -44,10 +50,13 @@ QString creditPrizes(const GameValues& values) {
     std::sort(credits.rbegin(), credits.rend());
     QStringList words;
     for (const std::int32_t value : credits) {
-        words.append(QString::number(value));
+        words.append(style::number(value));
     }
     const QString last = words.isEmpty() ? QString() : words.takeLast();
-    return words.isEmpty() ? last : words.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return words.isEmpty() ? last
+                           //: the last of a list of prizes: "250, 100, 50 or 25"
+                           : QCoreApplication::translate("EmberpeakExtras", "%1 or %2")
+                                 .arg(words.join(QStringLiteral(", ")), last);
 }
 
 void paintEmberpeak(QPainter& painter, const QRectF& panel, const SymbolSheet& sheet, const Game& game) {
@@ -57,10 +66,14 @@ void paintEmberpeak(QPainter& painter, const QRectF& panel, const SymbolSheet& s
     auto below = [&](qreal top) { return QRectF(left, top, width, panel.bottom() - top); };
     qreal y = panel.top() + 9;
 
-    y = style::drawHeading(painter, below(y), QStringLiteral("Wild")) + HeadingGap;
+    y = style::drawHeading(painter, below(y), QCoreApplication::translate("EmberpeakExtras", "Wild")) +
+        HeadingGap;
     y = style::drawTileWithNote(
-            painter, sheet, WildCell, below(y), QStringLiteral("Right reel only"),
-            QStringLiteral("Stands in for any symbol there. Alone it pays your bet back."), Tile) +
+            painter, sheet, WildCell, below(y),
+            QCoreApplication::translate("EmberpeakExtras", "Right reel only"),
+            QCoreApplication::translate("EmberpeakExtras",
+                                        "Stands in for any symbol there. Alone it pays your bet back."),
+            Tile) +
         5;
     // The frames it glows through while it stands on the payline.
     const qreal framesLeft = left + 2;
@@ -71,31 +84,43 @@ void paintEmberpeak(QPainter& painter, const QRectF& panel, const SymbolSheet& s
     const qreal noteLeft = framesLeft + 3 * (SmallTile + 3) + 5;
     y = std::max(y + SmallTile,
                  style::drawNote(painter, QRectF(noteLeft, y, left + width - noteLeft, 40),
-                                 QStringLiteral("On the payline it glows, and earns a nudge."), NotePixels)) +
+                                 QCoreApplication::translate("EmberpeakExtras",
+                                                             "On the payline it glows, and earns a nudge."),
+                                 NotePixels)) +
         SectionGap;
 
-    y = style::drawHeading(painter, below(y), QStringLiteral("Bonus game")) + HeadingGap;
+    y = style::drawHeading(painter, below(y), QCoreApplication::translate("EmberpeakExtras", "Bonus game")) +
+        HeadingGap;
     for (int i = 0; i < 3; ++i) {
         sheet.drawTile(painter, BonusCell, QRectF(left + 2 + i * (SmallTile + 3), y, SmallTile, SmallTile));
     }
     const qreal orLeft = left + 2 + 3 * (SmallTile + 3);
-    caption(painter, QRectF(orLeft, y, 18, SmallTile), QStringLiteral("or"));
-    sheet.drawTile(painter, WildCell, QRectF(orLeft + 18, y, SmallTile, SmallTile));
+    //: between the three bonus symbols and the wild symbol on the right reel
+    const QString orWord = QCoreApplication::translate("EmberpeakExtras", "or");
+    // 18 wide, or wider for a translation's longer word.
+    const qreal orWidth = std::max<qreal>(18, QFontMetricsF(captionFont()).horizontalAdvance(orWord) + 4);
+    caption(painter, QRectF(orLeft, y, orWidth, SmallTile), orWord);
+    const qreal wildLeft = orLeft + orWidth;
+    sheet.drawTile(painter, WildCell, QRectF(wildLeft, y, SmallTile, SmallTile));
     caption(painter,
-            QRectF(orLeft + 18 + SmallTile + 4, y, left + width - (orLeft + 22 + SmallTile), SmallTile),
-            QStringLiteral("on the right"));
+            QRectF(wildLeft + SmallTile + 4, y, left + width - (wildLeft + 4 + SmallTile), SmallTile),
+            QCoreApplication::translate("EmberpeakExtras", "on the right"));
     y += SmallTile + 4;
     y = style::drawNote(painter, below(y),
-                        QStringLiteral("Open one of eight boxes: %1 credits, two nudges for every coin "
-                                       "bet, or nothing.")
+                        QCoreApplication::translate("EmberpeakExtras",
+                                                    "Open one of eight boxes: %1 credits, two nudges for "
+                                                    "every coin bet, or nothing.")
                             .arg(creditPrizes(values)),
                         NotePixels) +
         SectionGap;
 
-    y = style::drawHeading(painter, below(y), QStringLiteral("Nudges")) + HeadingGap;
+    y = style::drawHeading(painter, below(y), QCoreApplication::translate("EmberpeakExtras", "Nudges")) +
+        HeadingGap;
     style::drawNote(painter, below(y),
-                    QStringLiteral("After a losing spin the NUDGE buttons blink: each press moves its reel "
-                                   "down one stop, and the line pays again. A new game holds %1.")
+                    QCoreApplication::translate("EmberpeakExtras",
+                                                "After a losing spin the NUDGE buttons blink: each press "
+                                                "moves its reel down one stop, and the line "
+                                                "pays again. A new game holds %1.")
                         .arg(values.stock->atNewGame),
                     NotePixels);
 }

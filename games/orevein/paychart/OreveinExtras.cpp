@@ -3,6 +3,7 @@
 #include "games/orevein/OreveinSymbols.h"
 #include "tools/assets/paychart/ChartExtras.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace slotmachine::orevein {
@@ -23,15 +24,21 @@ void paintOrevein(QPainter& painter, const QRectF& panel, const SymbolSheet& she
     auto below = [&](qreal top) { return QRectF(left, top, width, panel.bottom() - top); };
     qreal y = panel.top() + 10;
 
-    y = style::drawHeading(painter, below(y), QStringLiteral("Up and Down")) + HeadingGap;
-    y = style::drawTileWithNote(painter, sheet, FirstUpCell, below(y), QStringLiteral("Up"),
-                                QStringLiteral("Below the payline, moves its reel up one step."), Tile) +
+    y = style::drawHeading(painter, below(y), QCoreApplication::translate("OreveinExtras", "Up and Down")) +
+        HeadingGap;
+    y = style::drawTileWithNote(
+            painter, sheet, FirstUpCell, below(y), QCoreApplication::translate("OreveinExtras", "Up"),
+            QCoreApplication::translate("OreveinExtras", "Below the payline, moves its reel up one step."),
+            Tile) +
         Gap;
-    y = style::drawTileWithNote(painter, sheet, FirstDownCell, below(y), QStringLiteral("Down"),
-                                QStringLiteral("Above the payline, moves its reel down one step."), Tile) +
+    y = style::drawTileWithNote(
+            painter, sheet, FirstDownCell, below(y), QCoreApplication::translate("OreveinExtras", "Down"),
+            QCoreApplication::translate("OreveinExtras", "Above the payline, moves its reel down one step."),
+            Tile) +
         SectionGap;
 
-    y = style::drawHeading(painter, below(y), QStringLiteral("Bonus points")) + HeadingGap;
+    y = style::drawHeading(painter, below(y), QCoreApplication::translate("OreveinExtras", "Bonus points")) +
+        HeadingGap;
     painter.save();
     painter.setFont(style::sans(10, true));
     painter.setPen(style::paleGold());
@@ -41,19 +48,23 @@ void paintOrevein(QPainter& painter, const QRectF& panel, const SymbolSheet& she
         sheet.drawTile(painter, FirstBonusCell + i, tile);
         const int points = 3 - i; // the bonus cells run from the symbol worth 3 down to 1
         painter.drawText(QRectF(tile.left() - 12, tile.bottom() + 1, Tile + 24, 14), Qt::AlignCenter,
-                         points == 1 ? QStringLiteral("1 point") : QStringLiteral("%1 points").arg(points));
+                         points == 1 ? QCoreApplication::translate("OreveinExtras", "1 point")
+                                     : QCoreApplication::translate("OreveinExtras", "%1 points").arg(points));
     }
     painter.restore();
     y += Tile + 17;
-    y = style::drawNote(
-            painter, below(y),
-            QStringLiteral("Score them on the payline: %1 points open the bonus game!").arg(FullBonusPoints),
-            NotePixels) +
+    y = style::drawNote(painter, below(y),
+                        QCoreApplication::translate(
+                            "OreveinExtras", "Score them on the payline: %1 points open the bonus game!")
+                            .arg(FullBonusPoints),
+                        NotePixels) +
         SectionGap;
 
-    y = style::drawHeading(painter, below(y), QStringLiteral("Dynamite")) + HeadingGap;
-    style::drawTileWithNote(painter, sheet, ClearCell, below(y), QStringLiteral("Look out!"),
-                            QStringLiteral("On the payline it empties the bonus meter."), Tile);
+    y = style::drawHeading(painter, below(y), QCoreApplication::translate("OreveinExtras", "Dynamite")) +
+        HeadingGap;
+    style::drawTileWithNote(
+        painter, sheet, ClearCell, below(y), QCoreApplication::translate("OreveinExtras", "Look out!"),
+        QCoreApplication::translate("OreveinExtras", "On the payline it empties the bonus meter."), Tile);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "games/pawlane/PawlaneSymbols.h"
 #include "tools/assets/paychart/ChartExtras.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
@@ -34,10 +34,6 @@ constexpr qreal NotePixels = 10;
 constexpr qreal SectionGap = 14; // above a section's heading
 constexpr qreal HeadingGap = 6;  // below it
 
-QString grouped(std::int32_t value) {
-    return QLocale(QLocale::English).toString(value);
-}
-
 // A row of tiles, each with a caption beneath; returns the bottom edge of the captions.
 qreal captionedTiles(QPainter& painter, const SymbolSheet& sheet, const QRectF& area,
                      const std::vector<std::pair<int, QString>>& tiles) {
@@ -64,9 +60,9 @@ qreal lines(QPainter& painter, const QRectF& area) {
         QString text;
     };
     const Line all[] = {
-        {QColor(236, 40, 36), QStringLiteral("1st coin: middle line")},
-        {QColor(52, 104, 240), QStringLiteral("2nd coin: top line")},
-        {QColor(40, 170, 64), QStringLiteral("3rd coin: bottom line")},
+        {QColor(236, 40, 36), QCoreApplication::translate("PawlaneExtras", "1st coin: middle line")},
+        {QColor(52, 104, 240), QCoreApplication::translate("PawlaneExtras", "2nd coin: top line")},
+        {QColor(40, 170, 64), QCoreApplication::translate("PawlaneExtras", "3rd coin: bottom line")},
     };
     const int rowOf[] = {1, 0, 2}; // middle, top, bottom
     constexpr qreal Window = 9;
@@ -103,42 +99,60 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
 
     // Left: the wild, the lines and the holds.
     const auto rules = game.paytable().rules();
-    const QString topPrize = rules.empty() ? QString() : grouped(rules.front().credits(1));
+    const QString topPrize = rules.empty() ? QString() : style::number(rules.front().credits(1));
     qreal y = leftColumn.top();
-    y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Wild")) + HeadingGap;
-    y = style::drawTileWithNote(painter, sheet, WildCell, below(leftColumn, y),
-                                QStringLiteral("Three pay %1").arg(topPrize),
-                                QStringLiteral("It stands in for every other symbol on a line."), Tile, 7) +
+    y = style::drawHeading(painter, below(leftColumn, y),
+                           QCoreApplication::translate("PawlaneExtras", "Wild")) +
+        HeadingGap;
+    y = style::drawTileWithNote(
+            painter, sheet, WildCell, below(leftColumn, y),
+            QCoreApplication::translate("PawlaneExtras", "Three pay %1").arg(topPrize),
+            QCoreApplication::translate("PawlaneExtras", "It stands in for every other symbol on a line."),
+            Tile, 7) +
         SectionGap;
-    y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Lines")) + HeadingGap;
+    y = style::drawHeading(painter, below(leftColumn, y),
+                           QCoreApplication::translate("PawlaneExtras", "Lines")) +
+        HeadingGap;
     y = lines(painter, below(leftColumn, y)) + 4;
     y = style::drawNote(painter, below(leftColumn, y),
-                        QStringLiteral("Every open line is paid on its own, and the wins add up."),
+                        QCoreApplication::translate(
+                            "PawlaneExtras", "Every open line is paid on its own, and the wins add up."),
                         NotePixels) +
         SectionGap;
-    y = style::drawHeading(painter, below(leftColumn, y), QStringLiteral("Holds")) + HeadingGap;
+    y = style::drawHeading(painter, below(leftColumn, y),
+                           QCoreApplication::translate("PawlaneExtras", "Holds")) +
+        HeadingGap;
     style::drawNote(painter, below(leftColumn, y),
-                    QStringLiteral("After a losing spin the HOLD lamps blink: click up to two, and those "
-                                   "reels stay still on the next spin."),
+                    QCoreApplication::translate("PawlaneExtras",
+                                                "After a losing spin the HOLD lamps blink: click up to two, "
+                                                "and those reels stay still on the next spin."),
                     NotePixels);
 
     // Right: the marked stops and the bonus game.
     y = rightColumn.top();
-    y = style::drawHeading(painter, below(rightColumn, y), QStringLiteral("Marked stops")) + HeadingGap;
-    y = captionedTiles(painter, sheet, below(rightColumn, y),
-                       {{markedCell(MarkEffect::Points, 3), QStringLiteral("3 points")},
-                        {markedCell(MarkEffect::Points, 2), QStringLiteral("2 points")},
-                        {markedCell(MarkEffect::Points, 1), QStringLiteral("1 point")}}) +
+    y = style::drawHeading(painter, below(rightColumn, y),
+                           QCoreApplication::translate("PawlaneExtras", "Marked stops")) +
+        HeadingGap;
+    y = captionedTiles(
+            painter, sheet, below(rightColumn, y),
+            {{markedCell(MarkEffect::Points, 3), QCoreApplication::translate("PawlaneExtras", "3 points")},
+             {markedCell(MarkEffect::Points, 2), QCoreApplication::translate("PawlaneExtras", "2 points")},
+             {markedCell(MarkEffect::Points, 1), QCoreApplication::translate("PawlaneExtras", "1 point")}}) +
         4;
-    y = captionedTiles(painter, sheet, below(rightColumn, y),
-                       {{markedCell(MarkEffect::Reset), QStringLiteral("Meter reset")},
-                        {markedCell(MarkEffect::Hold), QStringLiteral("+1 hold")}}) +
+    y = captionedTiles(
+            painter, sheet, below(rightColumn, y),
+            {{markedCell(MarkEffect::Reset), QCoreApplication::translate("PawlaneExtras", "Meter reset")},
+             {markedCell(MarkEffect::Hold), QCoreApplication::translate("PawlaneExtras", "+1 hold")}}) +
         4;
-    y = style::drawNote(painter, below(rightColumn, y),
-                        QStringLiteral("They count on the row of an open line."), NotePixels) +
+    y = style::drawNote(
+            painter, below(rightColumn, y),
+            QCoreApplication::translate("PawlaneExtras", "They count on the row of an open line."),
+            NotePixels) +
         SectionGap;
 
-    y = style::drawHeading(painter, below(rightColumn, y), QStringLiteral("Bonus game")) + HeadingGap;
+    y = style::drawHeading(painter, below(rightColumn, y),
+                           QCoreApplication::translate("PawlaneExtras", "Bonus game")) +
+        HeadingGap;
     std::vector<std::int32_t> credits;
     int holdBoxes = 0;
     int emptyBoxes = 0;
@@ -152,14 +166,17 @@ void paintPawlane(QPainter& painter, const QRectF& panel, const SymbolSheet& she
     std::sort(credits.begin(), credits.end(), std::greater<>());
     QStringList amounts;
     for (const std::int32_t value : credits) {
-        amounts.append(grouped(value));
+        amounts.append(style::number(value));
     }
     const QString last = amounts.isEmpty() ? QString() : amounts.takeLast();
-    const QString prizes =
-        amounts.isEmpty() ? last : amounts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    const QString prizes = amounts.isEmpty() ? last
+                                             //: the last of a list of prizes: "250, 100 or 50"
+                                             : QCoreApplication::translate("PawlaneExtras", "%1 or %2")
+                                                   .arg(amounts.join(QStringLiteral(", ")), last);
     style::drawNote(painter, below(rightColumn, y),
-                    QStringLiteral("%1 points open it: pick one of %2 animal boxes. %3 hold %4 credits, "
-                                   "%5 hold 2 holds for each coin bet, %6 are empty.")
+                    QCoreApplication::translate("PawlaneExtras",
+                                                "%1 points open it: pick one of %2 animal boxes. %3 hold %4 "
+                                                "credits, %5 hold 2 holds for each coin bet, %6 are empty.")
                         .arg(FullBonusPoints)
                         .arg(game.values().boxValues.size())
                         .arg(credits.size())

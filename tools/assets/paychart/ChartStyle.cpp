@@ -1,6 +1,10 @@
 #include "tools/assets/paychart/ChartStyle.h"
 
+#include "engine/shell/PlayerLanguage.h"
+
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -48,6 +52,10 @@ void SymbolSheet::drawTile(QPainter& painter, int cell, const QRectF& target) co
 
 namespace style {
 
+QString number(std::int32_t value) {
+    return (playerLanguage().isEmpty() ? QLocale(QLocale::English) : QLocale()).toString(value);
+}
+
 QFont sans(qreal pixels, bool bold) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(qRound(pixels));
@@ -60,6 +68,14 @@ QFont serif(qreal pixels, bool bold) {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPixelSize(qRound(pixels));
     font.setBold(bold);
+    return font;
+}
+
+QFont fitted(QFont font, const QString& text, qreal width) {
+    constexpr int SmallestPixels = 5;
+    while (font.pixelSize() > SmallestPixels && QFontMetricsF(font).horizontalAdvance(text) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     return font;
 }
 
@@ -155,11 +171,13 @@ void drawAnyOther(QPainter& painter, const QRectF& target) {
     painter.setBrush(darkBrown());
     painter.setPen(QPen(deepGold(), 1, Qt::DashLine));
     painter.drawRoundedRect(inner, 3, 3);
-    // Never smaller than legible, for the small mark of a legend.
-    QFont font = sans(std::max(7.0, target.height() * 0.3), true);
-    painter.setFont(font);
+    //: the mark drawn where a reel may show any other symbol, in a symbol's small square
+    const QString word = QCoreApplication::translate("PayChart", "ANY");
+    // Never smaller than legible, for the small mark of a legend, unless a longer word
+    // would cross the mark's rim.
+    painter.setFont(fitted(sans(std::max(7.0, target.height() * 0.3), true), word, target.width() - 2));
     painter.setPen(paleGold());
-    painter.drawText(target, Qt::AlignCenter, QStringLiteral("ANY"));
+    painter.drawText(target, Qt::AlignCenter, word);
     painter.restore();
 }
 

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <cstdint>
 
 class QPainter;
 
@@ -55,9 +56,17 @@ inline QColor panelBrown() {
     return {52, 32, 16};
 }
 
+// A pay or prize as the chart's language writes it: English's "1,500" unless a
+// player's language is installed (installPlayerLanguage), then that language's.
+QString number(std::int32_t value);
+
 // DejaVu at a size in pixels, so the chart does not depend on the screen's DPI.
 QFont sans(qreal pixels, bool bold = false);
 QFont serif(qreal pixels, bool bold = true);
+
+// `font` made a pixel smaller at a time until `text` is at most `width` wide, and left
+// as it is when it fits already: for a translation's longer word in a small place.
+QFont fitted(QFont font, const QString& text, qreal width);
 
 // A framed panel: a darker inset with a fine gold rim.
 void drawPanel(QPainter& painter, const QRectF& area);

@@ -1,11 +1,10 @@
 #include "tools/assets/paychart/Paychart.h"
 
-
 #include "tools/assets/PictureRendering.h"
 #include "tools/assets/paychart/PaychartRows.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -25,10 +24,6 @@ constexpr qreal HeaderHeight = 30;
 constexpr qreal NoteHeight = 16;
 constexpr qreal MaxRowHeight = 36;
 constexpr int MaxCoinColumns = 10;
-
-QString grouped(std::int32_t value) {
-    return QLocale(QLocale::English).toString(value);
-}
 
 void drawFrame(QPainter& p, const QRectF& whole) {
     QLinearGradient brass(whole.topLeft(), whole.bottomRight());
@@ -96,7 +91,7 @@ void drawTitle(QPainter& p, const QRectF& glass, const QString& title) {
 
     QFont heading = style::sans(11.5, true);
     heading.setLetterSpacing(QFont::AbsoluteSpacing, 4);
-    const QString text = QStringLiteral("PAYOFF CHART");
+    const QString text = QCoreApplication::translate("PayChart", "PAYOFF CHART");
     const QFontMetricsF metrics(heading);
     const qreal width = metrics.horizontalAdvance(text) - 4; // no spacing after the last letter
     const qreal baseline = glass.top() + 60;
@@ -174,23 +169,36 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
     const QFont number = style::sans(14, true);
     QFont word = style::sans(8, true);
     word.setLetterSpacing(QFont::AbsoluteSpacing, 1);
+    //: under "PAYS", the heading of the one column of a game whose coins open lines
+    const QString eachLine = QCoreApplication::translate("PayChart", "EACH LINE");
+    //: a column heading under the number 1: the pays for one coin bet
+    const QString coin = QCoreApplication::translate("PayChart", "COIN");
+    //: a column heading under a number of coins bet (2 to 5)
+    const QString coins = QCoreApplication::translate("PayChart", "COINS");
+    // A translation's longer words keep a gap to the next column's, all at one size.
+    const QFont columnWord = style::fitted(style::fitted(word, perLine ? eachLine : coins, columnWidth - 4),
+                                           coin, columnWidth - 4);
     const qreal numberBaseline = inner.top() + 15;
     const qreal wordBaseline = inner.top() + HeaderHeight - 5;
     for (int c = 0; c < columns; ++c) {
         const qreal right = column(c).right() - 6;
-        const QString label = perLine ? QStringLiteral("EACH LINE")
-                                      : (c == 0 ? QStringLiteral("COIN") : QStringLiteral("COINS"));
+        const QString label = perLine ? eachLine : (c == 0 ? coin : coins);
         p.setPen(style::paleGold());
         p.setFont(number);
-        const QString count = perLine ? QStringLiteral("PAYS") : QString::number(c + 1);
+        //: over "EACH LINE": the column of what a line pays
+        const QString count =
+            perLine ? QCoreApplication::translate("PayChart", "PAYS") : QString::number(c + 1);
         p.drawText(QPointF(right - QFontMetricsF(number).horizontalAdvance(count), numberBaseline), count);
         p.setPen(style::gold());
-        p.setFont(word);
+        p.setFont(columnWord);
         // Letter spacing also follows the last letter; leave it out of the width.
-        p.drawText(QPointF(right - QFontMetricsF(word).horizontalAdvance(label) + 1, wordBaseline), label);
+        p.drawText(QPointF(right - QFontMetricsF(columnWord).horizontalAdvance(label) + 1, wordBaseline),
+                   label);
     }
     p.setFont(word);
-    p.drawText(QPointF(inner.left() + 2, wordBaseline), QStringLiteral("WINNING LINE"));
+    //: the heading over the column of symbols that a line shows to win
+    p.drawText(QPointF(inner.left() + 2, wordBaseline),
+               QCoreApplication::translate("PayChart", "WINNING LINE"));
     p.setPen(QPen(style::deepGold(), 1));
     p.drawLine(QPointF(inner.left(), rowsTop - 1.5), QPointF(inner.right(), rowsTop - 1.5));
 
@@ -217,8 +225,10 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
             p.setPen(i == 0 ? style::paleGold() : style::cream());
             const QRectF cell(column(c).left(), top, columnWidth - 6, rowHeight);
             p.drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                       row.payout == Payout::BonusGame ? QStringLiteral("BONUS")
-                                                       : grouped(row.pays[static_cast<std::size_t>(c)]));
+                       //: in the pay column of the rule that starts the bonus game
+                       row.payout == Payout::BonusGame
+                           ? QCoreApplication::translate("PayChart", "BONUS")
+                           : style::number(row.pays[static_cast<std::size_t>(c)]));
         }
         if (i + 1 < rows.size()) {
             p.setPen(QPen(QColor(0, 0, 0, 110), 1));
@@ -236,7 +246,8 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
         const QRectF mark(x, legend.top() + 1, 26, NoteHeight - 3);
         style::drawAnyOther(p, mark);
         x = mark.right() + 5;
-        const QString text = QStringLiteral("any other symbol");
+        //: the legend of the mark drawn where a reel may show any symbol but the row's own
+        const QString text = QCoreApplication::translate("PayChart", "any other symbol");
         p.drawText(QRectF(x, legend.top(), legend.right() - x, NoteHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    text);
         x += QFontMetricsF(p.font()).horizontalAdvance(text) + 16;
@@ -245,14 +256,15 @@ void drawPayTable(QPainter& p, const QRectF& panel, const std::vector<ChartRow>&
         const QRectF mark(x, legend.top() + 1, NoteHeight - 2, NoteHeight - 2);
         sheet.drawTile(p, wildCell, mark);
         x = mark.right() + 5;
-        const QString text = QStringLiteral("wild: stands in for them");
+        //: the legend of the wild symbol's small picture: it stands in for the symbols of the rows
+        const QString text = QCoreApplication::translate("PayChart", "wild: stands in for them");
         p.drawText(QRectF(x, legend.top(), legend.right() - x, NoteHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    text);
         x += QFontMetricsF(p.font()).horizontalAdvance(text) + 16;
     }
     if (mixed) {
         p.drawText(QRectF(x, legend.top(), legend.right() - x, NoteHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Different symbols: any mix of them pays"));
+                   QCoreApplication::translate("PayChart", "Different symbols: any mix of them pays"));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "tools/assets/paychart/PaychartRows.h"
 
 #include "engine/core/ClampedMath.h"
+#include "engine/core/GameText.h"
 
 #include <algorithm>
 #include <bit>
@@ -87,8 +88,7 @@ std::vector<ChartRow> chartRows(const Game& game, const SymbolCells& cells) {
     std::vector<ChartRow> rows;
     for (const PayRule& rule : game.paytable().rules()) {
         ChartRow row;
-        row.description =
-            QString::fromUtf8(rule.description.data(), static_cast<qsizetype>(rule.description.size()));
+        row.description = gameText(rule.description);
         if (rule.kind == PayRule::Kind::ExactCount) {
             for (int reel = 0; reel < ReelCount; ++reel) {
                 row.cells[static_cast<std::size_t>(reel)] =

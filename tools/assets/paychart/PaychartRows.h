@@ -31,7 +31,7 @@ struct ChartCell {
 // symbol there: the rows show the symbols it stands in for and name it in
 // `wildCell`. A reel that takes every pictured symbol shows the "any" mark.
 struct ChartRow {
-    QString description;
+    QString description; // the rule's description in the player's language (gameText)
     std::array<ChartCell, ReelCount> cells{};
     bool mixed = false;             // a reel accepts several symbols
     int wildCell = -1;              // the sheet cell of a wild symbol that also stands in on the line
