@@ -129,6 +129,23 @@ QString paytableHtml(const Game& game) {
 
 namespace {
 
+// A count of spins or ways in the manual's language. Qt 6.4 leaves out the first
+// digit group's separator of a number of seven digits where the language groups only
+// numbers of five digits or more, as Spanish does ("1000.000"); from a million on the
+// digits are grouped in threes throughout, as every language the games speak does.
+QString countText(const QLocale& locale, qlonglong count) {
+    if (count < 1'000'000) {
+        return locale.toString(count);
+    }
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = plain.toString(count);
+    for (qsizetype at = text.size() - 3; at > 0; at -= 3) {
+        text.insert(at, locale.groupSeparator());
+    }
+    return text;
+}
+
 // "once in" so many spins: the number, or "never".
 QString onceIn(const QLocale& locale, double probability) {
     if (probability <= 0) {
@@ -310,7 +327,7 @@ QString paybackHtml(const PaybackSheets& figures) {
     const par::ParSheet& top = sheets.back();
     const bool anyEstimate = std::any_of(played.begin(), played.end(),
                                          [](const auto& strategy) { return !strategy.back().exact; });
-    const QString ways = locale.toString(static_cast<qlonglong>(top.cycle));
+    const QString ways = countText(locale, static_cast<qlonglong>(top.cycle));
     const QString carried =
         top.carriedPoints.empty()
             ? QString()
@@ -364,7 +381,7 @@ QString paybackHtml(const PaybackSheets& figures) {
             html += QCoreApplication::translate(
                         "Manual", "it is an estimate from %1 simulated spins, give or take about %2 points.",
                         "second half of a sentence, after a semicolon")
-                        .arg(locale.toString(static_cast<qlonglong>(well.simulatedSpins)),
+                        .arg(countText(locale, static_cast<qlonglong>(well.simulatedSpins)),
                              locale.toString(200.0 * well.rtpStandardError, 'f', 0));
         } else if (well.stockEarned >= well.stockUsed) {
             html += QCoreApplication::translate(
