@@ -19,7 +19,9 @@
 #                                    (default 2 seconds); their recipes are in sound/
 #   [MUSIC <scores...>]              default music/track0.score to music/track4.score,
 #                                    composed into <Prefix>0.mid, <Prefix>1.mid, ...
-#   [MANUAL <template.html>]         default manual/<program-name>.html
+#   [MANUAL <template.html>]         default manual/<program-name>.html; beside it
+#                                    <program-name>.<language>.html, where there is
+#                                    one, for each of SLOTS_DOCS_LANGUAGES
 #   [ART <game>]                     draw with games/<game>/art/ instead of the game's own
 #   PICTURES <Name> <svg> <WxH> [rgb|16|256|mono] ...
 #                                    compiled into the program as
@@ -279,6 +281,22 @@ function(slots_add_game name)
   set(returns ${figures_dir}/payback.json)
   slots_write_manual(media PROGRAM ${name}-docs TEMPLATE ${ARG_MANUAL} OUTPUT ${out}/${ARG_PROGRAM}.html
     RETURNS ${returns})
+  # The same in each translated language: Paychart-de.png, Gamepad-de.png and the
+  # large chart always, and <program>.de.html once the game has that template beside
+  # its English one. (The glob only watches the folder: a template added later
+  # configures the build again.)
+  cmake_path(GET ARG_MANUAL PARENT_PATH manual_dir)
+  file(GLOB manual_templates CONFIGURE_DEPENDS ${manual_dir}/*.html)
+  foreach(language IN LISTS SLOTS_DOCS_LANGUAGES)
+    slots_draw_paychart(media PROGRAM ${name}-docs SHEET ${sheet} OUTPUT ${out}/Paychart-${language}.png
+      LARGE_SHEET ${large_sheet} LARGE_OUTPUT ${figures_dir}/Paychart-large-${language}.png LANGUAGE ${language})
+    slots_draw_gamepad(media PROGRAM ${name}-docs OUTPUT ${out}/Gamepad-${language}.png LANGUAGE ${language})
+    cmake_path(REPLACE_EXTENSION ARG_MANUAL LAST_ONLY .${language}.html OUTPUT_VARIABLE language_manual)
+    if(EXISTS ${language_manual})
+      slots_write_manual(media PROGRAM ${name}-docs TEMPLATE ${language_manual}
+        OUTPUT ${out}/${ARG_PROGRAM}.${language}.html LANGUAGE ${language})
+    endif()
+  endforeach()
   # Every file in one target, ${name}_media, made of one target per kind: each command
   # of a target waits for the tools of all its commands, and the sounds and the music
   # need neither the game's rules nor the engine.
@@ -311,6 +329,10 @@ function(slots_add_game name)
   set_target_properties(${ARG_PROGRAM} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${out})
   slots_add_returns_resource(${ARG_PROGRAM} PROGRAM_NAME ${ARG_PROGRAM} FILE ${returns})
   slots_add_large_paychart_resource(${ARG_PROGRAM} PROGRAM_NAME ${ARG_PROGRAM} FILE ${large_chart})
+  foreach(language IN LISTS SLOTS_DOCS_LANGUAGES)
+    slots_add_large_paychart_resource(${ARG_PROGRAM} PROGRAM_NAME ${ARG_PROGRAM}
+      FILE ${figures_dir}/Paychart-large-${language}.png LANGUAGE ${language})
+  endforeach()
   add_dependencies(${ARG_PROGRAM} ${name}_media)
   list(LENGTH ARG_MUSIC tracks)
   slots_install_game(${name} PROGRAM ${ARG_PROGRAM} PREFIX ${ARG_PREFIX} TRACKS ${tracks} FILES ${media})

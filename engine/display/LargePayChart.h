@@ -2,7 +2,9 @@
 
 // The pay chart drawn large at build time beside the chart file (`<game>-docs
 // paychart`), which the game's pay chart window shows reduced to the window scale of a
-// grown machine; built into the program at ":/figures/<program>/Paychart-large.png".
+// grown machine; built into the program at ":/figures/<program>/Paychart-large.png",
+// and the chart drawn in each translated language beside the program
+// ("Paychart-de.png") at ":/figures/<program>/Paychart-large-de.png".
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,5 +1,6 @@
 #include "engine/shell/GamepadMapping.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <algorithm>
 #include <array>
@@ -14,31 +15,42 @@ constexpr PadKey key(int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 
 // The machine's keys (MachineWindow), the keys every window and menu knows, and
 // the menu bar's first menu, File, by its mnemonic. On the machine the D-pad
-// holds or nudges a reel (keys 1 to 3) where a game has such a feature.
+// holds or nudges a reel (keys 1 to 3) where a game has such a feature. The names
+// and actions are translated where the manual shows them (GamepadTable); the
+// buttons' letters and the names printed on a pad (LB, Start, Back) stay as they are.
 const std::array<PadBinding, 16> Bindings{{
-    {PadControl::A, "A", key(Qt::Key_Space), std::nullopt, key(Qt::Key_Return), "Spin", "Press or choose"},
-    {PadControl::B, "B", key(Qt::Key_Escape), std::nullopt, std::nullopt, "", "Cancel or close"},
-    {PadControl::X, "X", key(Qt::Key_B), std::nullopt, std::nullopt, "Bet 1", ""},
-    {PadControl::Y, "Y", key(Qt::Key_M), std::nullopt, std::nullopt, "Bet max", ""},
-    {PadControl::DpadLeft, "D-pad left", key(Qt::Key_Left), key(Qt::Key_1), std::nullopt, "{stock} reel 1",
-     "Move left"},
-    {PadControl::DpadUp, "D-pad up", key(Qt::Key_Up), key(Qt::Key_2), std::nullopt, "{stock} reel 2",
-     "Move up"},
-    {PadControl::DpadRight, "D-pad right", key(Qt::Key_Right), key(Qt::Key_3), std::nullopt, "{stock} reel 3",
-     "Move right"},
-    {PadControl::DpadDown, "D-pad down", key(Qt::Key_Down), std::nullopt, std::nullopt, "", "Move down"},
+    {PadControl::A, "A", key(Qt::Key_Space), std::nullopt, key(Qt::Key_Return),
+     QT_TRANSLATE_NOOP("GamepadMapping", "Spin"), QT_TRANSLATE_NOOP("GamepadMapping", "Press or choose")},
+    {PadControl::B, "B", key(Qt::Key_Escape), std::nullopt, std::nullopt, "",
+     QT_TRANSLATE_NOOP("GamepadMapping", "Cancel or close")},
+    {PadControl::X, "X", key(Qt::Key_B), std::nullopt, std::nullopt,
+     QT_TRANSLATE_NOOP("GamepadMapping", "Bet 1"), ""},
+    {PadControl::Y, "Y", key(Qt::Key_M), std::nullopt, std::nullopt,
+     QT_TRANSLATE_NOOP("GamepadMapping", "Bet max"), ""},
+    {PadControl::DpadLeft, QT_TRANSLATE_NOOP("GamepadMapping", "D-pad left"), key(Qt::Key_Left),
+     key(Qt::Key_1), std::nullopt, "{stock} reel 1", QT_TRANSLATE_NOOP("GamepadMapping", "Move left")},
+    {PadControl::DpadUp, QT_TRANSLATE_NOOP("GamepadMapping", "D-pad up"), key(Qt::Key_Up), key(Qt::Key_2),
+     std::nullopt, "{stock} reel 2", QT_TRANSLATE_NOOP("GamepadMapping", "Move up")},
+    {PadControl::DpadRight, QT_TRANSLATE_NOOP("GamepadMapping", "D-pad right"), key(Qt::Key_Right),
+     key(Qt::Key_3), std::nullopt, "{stock} reel 3", QT_TRANSLATE_NOOP("GamepadMapping", "Move right")},
+    {PadControl::DpadDown, QT_TRANSLATE_NOOP("GamepadMapping", "D-pad down"), key(Qt::Key_Down), std::nullopt,
+     std::nullopt, "", QT_TRANSLATE_NOOP("GamepadMapping", "Move down")},
     {PadControl::LeftShoulder, "LB", key(Qt::Key_Tab, Qt::ShiftModifier), std::nullopt, std::nullopt, "",
-     "Previous field"},
-    {PadControl::RightShoulder, "RB", key(Qt::Key_Tab), std::nullopt, std::nullopt, "", "Next field"},
-    {PadControl::Start, "Start", key(Qt::Key_F, Qt::AltModifier), std::nullopt, std::nullopt, "Open the menu",
-     ""},
-    {PadControl::Back, "Back", key(Qt::Key_F1), std::nullopt, std::nullopt, "Manual", "Window help"},
-    {PadControl::LeftTrigger, "LT", key(Qt::Key_A), std::nullopt, std::nullopt, "Autoplay", ""},
-    {PadControl::RightTrigger, "RT", key(Qt::Key_F), std::nullopt, std::nullopt, "Quick spin on or off", ""},
-    {PadControl::LeftStick, "Left stick press", key(Qt::Key_H), std::nullopt, std::nullopt, "Game history",
-     ""},
-    {PadControl::RightStick, "Right stick press", key(Qt::Key_F11), std::nullopt, std::nullopt, "Full screen",
-     ""},
+     QT_TRANSLATE_NOOP("GamepadMapping", "Previous field")},
+    {PadControl::RightShoulder, "RB", key(Qt::Key_Tab), std::nullopt, std::nullopt, "",
+     QT_TRANSLATE_NOOP("GamepadMapping", "Next field")},
+    {PadControl::Start, "Start", key(Qt::Key_F, Qt::AltModifier), std::nullopt, std::nullopt,
+     QT_TRANSLATE_NOOP("GamepadMapping", "Open the menu"), ""},
+    {PadControl::Back, "Back", key(Qt::Key_F1), std::nullopt, std::nullopt,
+     QT_TRANSLATE_NOOP("GamepadMapping", "Manual"), QT_TRANSLATE_NOOP("GamepadMapping", "Window help")},
+    {PadControl::LeftTrigger, "LT", key(Qt::Key_A), std::nullopt, std::nullopt,
+     QT_TRANSLATE_NOOP("GamepadMapping", "Autoplay"), ""},
+    {PadControl::RightTrigger, "RT", key(Qt::Key_F), std::nullopt, std::nullopt,
+     QT_TRANSLATE_NOOP("GamepadMapping", "Quick spin on or off"), ""},
+    {PadControl::LeftStick, QT_TRANSLATE_NOOP("GamepadMapping", "Left stick press"), key(Qt::Key_H),
+     std::nullopt, std::nullopt, QT_TRANSLATE_NOOP("GamepadMapping", "Game history"), ""},
+    {PadControl::RightStick, QT_TRANSLATE_NOOP("GamepadMapping", "Right stick press"), key(Qt::Key_F11),
+     std::nullopt, std::nullopt, QT_TRANSLATE_NOOP("GamepadMapping", "Full screen"), ""},
 }};
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "engine/core/Dialogs.h"
 #include "engine/display/WindowPlacement.h"
 #include "engine/display/WindowScale.h"
+#include "engine/shell/PlayerLanguage.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -27,8 +29,17 @@ constexpr QSize DefaultSize(720, 640);
 
 } // namespace
 
+QString manualInLanguage(const QString& manualPath, const QString& language) {
+    if (language.isEmpty() || !manualPath.endsWith(QLatin1String(".html"))) {
+        return manualPath;
+    }
+    const QString translated = manualPath.chopped(5) + QStringLiteral(".%1.html").arg(language);
+    return QFileInfo(translated).isFile() ? translated : manualPath;
+}
+
 HelpWindow::HelpWindow(QString manualPath, QString title, Dialogs& dialogs, QWidget* parent)
-    : manualPath_(std::move(manualPath)), title_(std::move(title)), dialogs_(dialogs), parent_(parent) {}
+    : manualPath_(manualInLanguage(manualPath, playerLanguage())), title_(std::move(title)),
+      dialogs_(dialogs), parent_(parent) {}
 
 HelpWindow::~HelpWindow() {
     // Null when the parent has deleted it already.
@@ -48,13 +59,13 @@ void HelpWindow::showTopic(int topic) {
 bool HelpWindow::show(const QUrl& address) {
     const QFileInfo manual(manualPath_);
     if (!manual.isFile()) {
-        dialogs_.error(
-            QStringLiteral("The manual %1 could not be found.").arg(QDir::toNativeSeparators(manualPath_)));
+        dialogs_.error(QCoreApplication::translate("HelpWindow", "The manual %1 could not be found.")
+                           .arg(QDir::toNativeSeparators(manualPath_)));
         return false;
     }
     if (!manual.isReadable()) {
-        dialogs_.error(
-            QStringLiteral("The manual %1 could not be read.").arg(QDir::toNativeSeparators(manualPath_)));
+        dialogs_.error(QCoreApplication::translate("HelpWindow", "The manual %1 could not be read.")
+                           .arg(QDir::toNativeSeparators(manualPath_)));
         return false;
     }
     if (window_ == nullptr) {
@@ -82,12 +93,15 @@ bool HelpWindow::show(const QUrl& address) {
 void HelpWindow::createWindow() {
     window_ = new QWidget(parent_, Qt::Window);
     window_->setObjectName(QStringLiteral("HelpWindow")); // the finish's style sheet names it
-    window_->setWindowTitle(title_ + QStringLiteral(" Help"));
+    //: The help window's title; %1 is the game's name.
+    window_->setWindowTitle(QCoreApplication::translate("HelpWindow", "%1 Help").arg(title_));
 
     QStyle* style = window_->style();
-    auto* contents = new QPushButton(QStringLiteral("&Contents"));
-    auto* back = new QPushButton(style->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
-    auto* forward = new QPushButton(style->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    auto* contents = new QPushButton(QCoreApplication::translate("HelpWindow", "&Contents"));
+    auto* back = new QPushButton(style->standardIcon(QStyle::SP_ArrowBack),
+                                 QCoreApplication::translate("HelpWindow", "&Back"));
+    auto* forward = new QPushButton(style->standardIcon(QStyle::SP_ArrowForward),
+                                    QCoreApplication::translate("HelpWindow", "&Forward"));
     back->setEnabled(false);
     forward->setEnabled(false);
     for (QPushButton* button : {contents, back, forward}) {
@@ -132,7 +146,9 @@ void HelpWindow::followLink(const QUrl& link) {
         return;
     }
     if (!QDesktopServices::openUrl(target)) {
-        dialogs_.error(QStringLiteral("No web browser could be started to show %1.").arg(target.toString()));
+        dialogs_.error(
+            QCoreApplication::translate("HelpWindow", "No web browser could be started to show %1.")
+                .arg(target.toString()));
     }
 }
 

@@ -13,9 +13,15 @@ namespace slotmachine {
 
 class Dialogs;
 
+// The manual in `language` beside the English one at `manualPath`
+// ("orevein-slots.de.html" beside "orevein-slots.html") when there is one, else the
+// English manual.
+QString manualInLanguage(const QString& manualPath, const QString& language);
+
 // The program's help viewer: the game's HTML manual in a window of its own, each
-// topic an anchor named by its number. The window is created on first use, then
-// reused and raised; it is not modal, so the player can read and play at once.
+// topic an anchor named by its number; the manual in the player's language
+// (playerLanguage()) where the program has one. The window is created on first use,
+// then reused and raised; it is not modal, so the player can read and play at once.
 class HelpWindow final : public HelpViewer {
 public:
     HelpWindow(QString manualPath, QString title, Dialogs& dialogs, QWidget* parent = nullptr);

@@ -6,10 +6,11 @@
 #include "engine/display/MachinePictures.h"
 #include "engine/display/WindowPlacement.h"
 #include "engine/display/WindowScale.h"
+#include "engine/shell/PlayerLanguage.h"
 
 #include <QCoreApplication>
-
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,12 +33,29 @@ QString largePayChartResource() {
     return QStringLiteral(":/figures/%1/Paychart-large.png").arg(QCoreApplication::applicationName());
 }
 
+PayChartFiles payChartInLanguage(const PayChartFiles& chart, const QString& language) {
+    if (language.isEmpty() || chart.path.isEmpty() || !chart.largeChart.endsWith(QLatin1String(".png"))) {
+        return chart;
+    }
+    // The game's own chart file is the one its large drawing names.
+    const QString named = QImageReader(chart.largeChart).text(QString::fromLatin1(ChartDigestKey));
+    if (named.isEmpty() || named != chartFileDigest(chart.path)) {
+        return chart;
+    }
+    const QString file =
+        findFileIgnoringCase(QFileInfo(chart.path).dir(), QStringLiteral("Paychart-%1.png").arg(language));
+    if (file.isEmpty()) {
+        return chart;
+    }
+    return {file, chart.largeChart.chopped(4) + QStringLiteral("-%1.png").arg(language)};
+}
+
 PayChartWindow::PayChartWindow(const QString& programDir, Dialogs& dialogs, HelpViewer& help, QWidget* parent,
                                const QString& largeChart)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs), help_(help), largeChart_(largeChart) {
-    setWindowTitle(QStringLiteral("Payoff Chart"));
+    setWindowTitle(QCoreApplication::translate("PayChartWindow", "Payoff Chart"));
     chartLabel = new QLabel(this);
     chartLabel->move(0, 0);
     showChart(programDir);
@@ -49,20 +67,26 @@ void PayChartWindow::showChart(const QString& programDir) {
     QString failure;
 
     setUpdatesEnabled(false);
-    const QString path = findFileIgnoringCase(dir, ChartFile);
+    // The game's own chart in the player's language, or the file as it is.
+    const PayChartFiles shown =
+        payChartInLanguage({findFileIgnoringCase(dir, ChartFile), largeChart_}, playerLanguage());
     QImage chart;
-    if (path.isEmpty()) {
-        failure = QStringLiteral("The pay chart picture %1 could not be found.").arg(dir.filePath(ChartFile));
+    if (shown.path.isEmpty()) {
+        failure =
+            QCoreApplication::translate("PayChartWindow", "The pay chart picture %1 could not be found.")
+                .arg(dir.filePath(ChartFile));
     } else {
-        QImageReader reader(path);
+        QImageReader reader(shown.path);
         chart = reader.read();
         if (chart.isNull()) {
-            failure = QStringLiteral("The pay chart picture %1 could not be read: %2.")
-                          .arg(path, reader.errorString());
+            //: %1 is the picture's file, %2 what went wrong.
+            failure = QCoreApplication::translate("PayChartWindow",
+                                                  "The pay chart picture %1 could not be read: %2.")
+                          .arg(shown.path, reader.errorString());
         }
     }
     if (!chart.isNull()) {
-        chart = grownPayChart(path, chart, largeChart_, windowScale());
+        chart = grownPayChart(shown.path, chart, shown.largeChart, windowScale());
     }
     if (!chart.isNull()) {
         // A chart larger than the screen leaves room for is shown smaller, whole.
@@ -90,7 +114,8 @@ void PayChartWindow::showChart(const QString& programDir) {
 
 QImage grownPayChart(const QString& path, const QImage& chart, const QString& largeChart, double scale) {
     QImage large(largeChart);
-    if (scale <= 1 || large.isNull() || large.text(QString::fromLatin1(ChartDigestKey)) != chartFileDigest(path)) {
+    if (scale <= 1 || large.isNull() ||
+        large.text(QString::fromLatin1(ChartDigestKey)) != chartFileDigest(path)) {
         return chart;
     }
     scale = std::min(scale, static_cast<double>(LargeChartScale));

@@ -2,12 +2,15 @@
 // topics, and the command the build runs.
 #include "tools/assets/manual/Manual.h"
 
+#include "engine/core/GameText.h"
 #include "engine/shell/GamepadMapping.h"
+#include "engine/shell/PlayerLanguage.h"
 #include "games/Catalog.h"
 #include "games/orevein/OreveinGame.h"
 #include "tools/assets/manual/GamepadPicture.h"
 #include "tools/assets/manual/GamepadTable.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -52,15 +55,25 @@ QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The game's manual template, games/<name>/manual/<program>.html.
-QString manualTemplate(const Game& game, std::string_view name) {
+// The game's manual template, games/<name>/manual/<program>.html, or in a language
+// <program>.<language>.html; empty when there is none.
+QString manualTemplate(const Game& game, std::string_view name, const QString& language = {}) {
     // The test's own place in the source tree leads to the template.
     const QString path = QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-                         QStringLiteral("/../../games/%1/manual/%2.html")
-                             .arg(fromView(name), fromView(game.values().programName));
+                         QStringLiteral("/../../games/%1/manual/%2%3.html")
+                             .arg(fromView(name), fromView(game.values().programName),
+                                  language.isEmpty() ? QString() : QLatin1Char('.') + language);
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
+
+// Installs a language for a test's length.
+struct LanguageInstalled {
+    explicit LanguageInstalled(const QString& language) { installPlayerLanguage(language); }
+    ~LanguageInstalled() { installPlayerLanguage({}); }
+    LanguageInstalled(const LanguageInstalled&) = delete;
+    LanguageInstalled& operator=(const LanguageInstalled&) = delete;
+};
 
 // Orevein with other pay rules.
 class RuledGame final : public Game {
@@ -111,39 +124,59 @@ TEST(ManualPaytable, DescriptionsAreTextNotMarkup) {
     EXPECT_EQ(rows[1].first(), QStringLiteral("Bars & <b>Stars</b>"));
 }
 
+// In English, and in each language whose template the game has, with the same
+// topics and anchors as the English manual and the pictures of that language.
 TEST(ManualTemplate, EachGamesManualHasEveryTopicAndItsPayTable) {
     for (const std::string_view name : gameNames()) {
-        SCOPED_TRACE(std::string(name));
         const std::unique_ptr<Game> game = makeGame(name);
-        const QString text = manualTemplate(*game, name);
-        ASSERT_FALSE(text.isEmpty());
-        QString error;
-        const std::optional<QString> manual = fillManual(text, *game, error);
-        ASSERT_TRUE(manual) << error.toStdString();
-        for (const int topic : {41003, 41005, 41008, 41009, 41010}) {
-            EXPECT_TRUE(manual->contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
-        }
-        EXPECT_FALSE(manual->contains(QString::fromLatin1(PaytableMarker)));
-        for (const PayRule& rule : game->paytable().rules()) {
-            EXPECT_TRUE(manual->contains(fromView(rule.description))) << rule.description;
-        }
-        EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Paychart.bmp\"")));
-        EXPECT_TRUE(manual->contains(QStringLiteral("<img src=\"Gamepad.png\" width=\"%1\" height=\"%2\"")
-                                         .arg(GamepadPictureSize.width())
-                                         .arg(GamepadPictureSize.height())))
-            << "the picture at the size it is drawn";
-        EXPECT_FALSE(manual->contains(QString::fromLatin1(GamepadMarker)));
+        QSet<QString> englishNames;
+        for (const QString& language : QStringList{QString()} + translatedLanguages()) {
+            SCOPED_TRACE(std::string(name) + " " + language.toStdString());
+            const QString text = manualTemplate(*game, name, language);
+            if (!language.isEmpty() && text.isEmpty()) {
+                continue; // not translated yet
+            }
+            ASSERT_FALSE(text.isEmpty());
+            const LanguageInstalled installed(language);
+            QString error;
+            const std::optional<QString> manual = fillManual(text, *game, error);
+            ASSERT_TRUE(manual) << error.toStdString();
+            for (const int topic : {41003, 41005, 41008, 41009, 41010}) {
+                EXPECT_TRUE(manual->contains(QStringLiteral("<a name=\"%1\"></a>").arg(topic))) << topic;
+            }
+            EXPECT_FALSE(manual->contains(QString::fromLatin1(PaytableMarker)));
+            for (const PayRule& rule : game->paytable().rules()) {
+                EXPECT_TRUE(manual->contains(gameText(rule.description).toHtmlEscaped())) << rule.description;
+            }
+            const QString suffix = language.isEmpty() ? QString() : QLatin1Char('-') + language;
+            EXPECT_TRUE(manual->contains(language.isEmpty()
+                                             ? QStringLiteral("<img src=\"Paychart.bmp\"")
+                                             : QStringLiteral("<img src=\"Paychart%1.png\"").arg(suffix)));
+            EXPECT_TRUE(
+                manual->contains(QStringLiteral("<img src=\"Gamepad%1.png\" width=\"%2\" height=\"%3\"")
+                                     .arg(suffix)
+                                     .arg(GamepadPictureSize.width())
+                                     .arg(GamepadPictureSize.height())))
+                << "the picture at the size it is drawn";
+            EXPECT_FALSE(manual->contains(QString::fromLatin1(GamepadMarker)));
 
-        // Every link inside the manual leads to an anchor it has.
-        QSet<QString> names;
-        for (const auto& m :
-             QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(*manual)) {
-            names.insert(m.captured(1));
-        }
-        for (const auto& m : QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(*manual)) {
-            EXPECT_TRUE(names.contains(m.captured(1)))
-                << "href=\"#" << m.captured(1).toStdString() << "\" leads to no <a name=\""
-                << m.captured(1).toStdString() << "\"> in the template or its shared sections";
+            // Every link inside the manual leads to an anchor it has.
+            QSet<QString> names;
+            for (const auto& m :
+                 QRegularExpression(QStringLiteral("<a name=\"([^\"]+)\"")).globalMatch(*manual)) {
+                names.insert(m.captured(1));
+            }
+            for (const auto& m :
+                 QRegularExpression(QStringLiteral("href=\"#([^\"]+)\"")).globalMatch(*manual)) {
+                EXPECT_TRUE(names.contains(m.captured(1)))
+                    << "href=\"#" << m.captured(1).toStdString() << "\" leads to no <a name=\""
+                    << m.captured(1).toStdString() << "\"> in the template or its shared sections";
+            }
+            if (language.isEmpty()) {
+                englishNames = names;
+            } else {
+                EXPECT_EQ(names, englishNames) << "the English manual's anchors";
+            }
         }
     }
 }
@@ -183,6 +216,33 @@ TEST(ManualTemplate, ASharedSectionBecomesThePagesOwnAndAnUnknownOneIsAnError) {
 
     EXPECT_FALSE(fillManual(QStringLiteral("<!-- paytable -->\n<!-- common: nowhere -->"), game, error));
     EXPECT_TRUE(error.contains(QStringLiteral("'nowhere'"))) << error.toStdString();
+}
+
+// With a language installed, as `<game>-docs --language de manual` runs it.
+TEST(ManualCommand, InALanguageThePayTableHasItsWordsAndNumbers) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile in(dir.filePath(QStringLiteral("in.html")));
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly) && in.write("<!-- paytable -->") > 0);
+    in.close();
+    const QString out = dir.filePath(QStringLiteral("out.html"));
+    bool translated = false;
+    {
+        const LanguageInstalled german(QStringLiteral("de"));
+        ASSERT_EQ(playerLanguage(), QStringLiteral("de"));
+        ASSERT_EQ(runManualCommand(*findGame("orevein"), {in.fileName(), out}), 0);
+        translated = QCoreApplication::translate("Manual", "1 coin") != QLatin1String("1 coin");
+    }
+    QFile written(out);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const std::vector<QStringList> rows = tableCells(QString::fromUtf8(written.readAll()));
+    ASSERT_EQ(rows.size(), orevein::oreveinPayRules().size() + 1);
+    EXPECT_EQ(rows[1].last(), QStringLiteral("7.500")) << "German digit groups";
+    if (!translated) {
+        GTEST_SKIP() << "the German translation does not have the manual's words yet";
+    }
+    EXPECT_EQ(rows[0].first(), QStringLiteral("Gewinnlinie"));
+    EXPECT_EQ(rows[0][2], QStringLiteral("2 Münzen"));
 }
 
 TEST(ManualCommand, WritesTheManualOrSaysWhyNot) {

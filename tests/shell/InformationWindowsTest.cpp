@@ -1,13 +1,15 @@
 // The pay chart window and the help window: the picture at its own size, the
-// manual's topics, and clear messages when a file is missing or broken.
-#include "engine/records/SaveOpenWindow.h"
+// manual's topics, each in the player's language where the program has it, and
+// clear messages when a file is missing or broken.
+#include "engine/display/LargePayChart.h"
 #include "engine/records/RecordFile.h"
+#include "engine/records/SaveOpenWindow.h"
 #include "engine/records/SessionTally.h"
 #include "engine/records/StatisticsWindow.h"
 #include "engine/shell/AutoplayWindow.h"
 #include "engine/shell/GameHistoryWindow.h"
-#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/HelpWindow.h"
+#include "engine/shell/LoanDeskWindow.h"
 #include "engine/shell/PayChartWindow.h"
 #include "engine/shell/PlayerLanguage.h"
 #include "engine/shell/WindowFinish.h"
@@ -30,8 +32,8 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 using namespace slotmachine;
@@ -52,7 +54,9 @@ struct InformationWindows : ::testing::Test {
     QTemporaryDir dir;
     QString programDir() const { return dir.path() + QLatin1Char('/'); }
 
-    std::unique_ptr<PayChartWindow> chart() { return std::make_unique<PayChartWindow>(programDir(), dialogs, help); }
+    std::unique_ptr<PayChartWindow> chart() {
+        return std::make_unique<PayChartWindow>(programDir(), dialogs, help);
+    }
 };
 
 } // namespace
@@ -86,6 +90,26 @@ TEST_F(InformationWindows, AMissingOrBrokenPayChartGivesOneMessageAndTheDesignSi
     EXPECT_NE(dialogs.messages[1].find("paychart.bmp"), std::string::npos) << dialogs.messages[1];
     EXPECT_EQ(broken->size(), QSize(632, 413));
     EXPECT_TRUE(broken->updatesEnabled());
+}
+
+// The game's own chart names its bytes in its large drawing; in a language, the
+// chart and large drawing of that language beside them take their place.
+TEST_F(InformationWindows, TheGamesOwnChartShowsInThePlayersLanguageAndAPlayersChartAsItIs) {
+    const QString file = dir.filePath(QStringLiteral("Paychart.bmp"));
+    ASSERT_TRUE(filled(632, 413, Qt::white).save(file, "BMP"));
+    QImage large = filled(632 * LargeChartScale, 413 * LargeChartScale, Qt::white);
+    large.setText(QString::fromLatin1(ChartDigestKey), chartFileDigest(file));
+    const PayChartFiles own{file, dir.filePath(QStringLiteral("Paychart-large.png"))};
+    ASSERT_TRUE(large.save(own.largeChart, "PNG"));
+    ASSERT_TRUE(filled(632, 413, Qt::gray).save(dir.filePath(QStringLiteral("PAYCHART-DE.PNG")), "PNG"));
+
+    EXPECT_EQ(payChartInLanguage(own, QStringLiteral("de")),
+              (PayChartFiles{dir.filePath(QStringLiteral("PAYCHART-DE.PNG")),
+                             dir.filePath(QStringLiteral("Paychart-large-de.png"))}));
+    EXPECT_EQ(payChartInLanguage(own, QString()), own) << "English";
+    EXPECT_EQ(payChartInLanguage(own, QStringLiteral("es")), own) << "no chart in that language";
+    ASSERT_TRUE(filled(500, 300, Qt::white).save(file, "BMP"));
+    EXPECT_EQ(payChartInLanguage(own, QStringLiteral("de")), own) << "a player's chart";
 }
 
 TEST_F(InformationWindows, F1InThePayChartAsksForItsTopic) {
@@ -154,6 +178,14 @@ TEST_F(HelpManual, TopicsScrollToTheirAnchorsInOneReusedWindow) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(scrolled(manual), farDown);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HelpManual, ThePlayersLanguageHasItsOwnManualWhereThereIsOne) {
+    const QString german = dir.filePath(QStringLiteral("orevein-slots.de.html"));
+    write(german, "<html><body><h1>Inhalt</h1></body></html>");
+    EXPECT_EQ(manualInLanguage(path, QStringLiteral("de")), german);
+    EXPECT_EQ(manualInLanguage(path, QStringLiteral("es")), path) << "none in that language: the English one";
+    EXPECT_EQ(manualInLanguage(path, QString()), path);
 }
 
 TEST_F(HelpManual, AMissingManualGivesOneMessageAndNoWindow) {
@@ -229,7 +261,8 @@ TEST_F(HelpManual, EveryWindowFitsASmallScreenWithItsFrame) {
     EXPECT_TRUE(fits(GameHistoryWindow(plays, game, syntheticPictures().SymbolSheet, 800))) << "game history";
     RecordFile records(dir.filePath(QStringLiteral("orevein-slots.ini")), false, QStringLiteral("/"),
                        [] { return QDate(2026, 12, 7); });
-    EXPECT_TRUE(fits(SaveOpenWindow(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
+    EXPECT_TRUE(
+        fits(SaveOpenWindow(state, recall, records, dialogs, help, QStringLiteral("Orevein Slots"), true)))
         << "save and open";
     EXPECT_TRUE(fits(AutoplayWindow(AutoplayChoices{}, nullptr))) << "autoplay";
 }
@@ -238,7 +271,8 @@ TEST_F(HelpManual, EveryControlOfEveryWindowIsReachedByTab) {
     // The controls Tab reaches from the window, in order.
     auto tabChain = [](QWidget& w) {
         std::vector<QWidget*> chain;
-        for (QWidget* next = w.nextInFocusChain(); next != &w && chain.size() < 200; next = next->nextInFocusChain()) {
+        for (QWidget* next = w.nextInFocusChain(); next != &w && chain.size() < 200;
+             next = next->nextInFocusChain()) {
             if (next->isVisibleTo(&w) && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) != 0) {
                 chain.push_back(next);
             }
@@ -254,7 +288,8 @@ TEST_F(HelpManual, EveryControlOfEveryWindowIsReachedByTab) {
             if (interactive && control->isVisibleTo(&w) && control->isEnabled() &&
                 std::find(chain.begin(), chain.end(), control) == chain.end()) {
                 ADD_FAILURE() << w.metaObject()->className() << ": Tab never reaches "
-                              << control->metaObject()->className() << " " << control->objectName().toStdString();
+                              << control->metaObject()->className() << " "
+                              << control->objectName().toStdString();
             }
         }
         return chain;

@@ -1,10 +1,12 @@
 #include "tools/assets/GameDocs.h"
 
+#include "engine/shell/PlayerLanguage.h"
 #include "tools/assets/manual/GamepadPicture.h"
 #include "tools/assets/manual/Manual.h"
 #include "tools/assets/paychart/Paychart.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -17,6 +19,17 @@ int runGameDocsProgram(int argc, char** argv, const GameDocs& docs) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
+    // "--language de", anywhere: the words and numbers drawn and written in that
+    // language, which the program's translations must have.
+    if (const qsizetype at = args.indexOf(QStringLiteral("--language")); at >= 0) {
+        const QString language = at + 1 < args.size() ? args[at + 1] : QString();
+        args.remove(at, std::min<qsizetype>(2, args.size() - at));
+        if (!translatedLanguages().contains(language) || installPlayerLanguage(language) != language) {
+            std::fprintf(stderr, "%s-docs: no translation into '%s'\n", std::string(docs.game.name).c_str(),
+                         language.toLocal8Bit().constData());
+            return 1;
+        }
+    }
     const QString command = args.isEmpty() ? QString() : args.takeFirst();
     if (command == QLatin1String("paychart")) {
         const std::unique_ptr<Game> game = docs.game.make();
@@ -32,9 +45,10 @@ int runGameDocsProgram(int argc, char** argv, const GameDocs& docs) {
     const std::string name(docs.game.name);
     std::fprintf(stderr,
                  "usage:\n"
-                 "  %s-docs paychart SHEET OUT.bmp [LARGE_SHEET LARGE_OUT.png]\n"
+                 "  %s-docs paychart SHEET OUT.bmp|OUT.png [LARGE_SHEET LARGE_OUT.png]\n"
                  "  %s-docs manual TEMPLATE.html OUT.html [RETURNS.json]\n"
-                 "  %s-docs gamepad OUT.png\n",
+                 "  %s-docs gamepad OUT.png\n"
+                 "each in a translated language with --language LANGUAGE\n",
                  name.c_str(), name.c_str(), name.c_str());
     return 1;
 }

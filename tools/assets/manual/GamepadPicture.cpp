@@ -4,6 +4,7 @@
 #include "tools/assets/manual/GamepadTable.h"
 #include "tools/assets/paychart/ChartStyle.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -36,6 +37,10 @@ const Place Places[] = {
 };
 constexpr qreal LeftTextEdge = 184;
 constexpr qreal RightTextEdge = 448;
+// The least room between a label and the picture's edge, and the smallest font a
+// long label shrinks to.
+constexpr qreal TextMargin = 14;
+constexpr int MinLabelPixels = 8;
 
 qreal rowY(int row) {
     return 36 + row * 33;
@@ -122,11 +127,19 @@ void drawControls(QPainter& painter) {
 }
 
 // A control's label: its name in gold, then what it does in cream, towards the pad.
+// A label too long for the room beside the pad (a translation's) takes a smaller font.
 void drawLabel(QPainter& painter, const Place& place, const QString& name, const QString& label) {
     const QFont nameFont = style::sans(10.5, true);
-    const QFont labelFont = style::sans(10.5);
     const qreal nameWidth = QFontMetricsF(nameFont).horizontalAdvance(name + QLatin1Char(' '));
-    const qreal labelWidth = QFontMetricsF(labelFont).horizontalAdvance(label);
+    const qreal room = place.rightColumn ? GamepadPictureSize.width() - TextMargin - RightTextEdge
+                                         : LeftTextEdge - TextMargin;
+    QFont labelFont = style::sans(10.5);
+    qreal labelWidth = QFontMetricsF(labelFont).horizontalAdvance(label);
+    for (int pixels = labelFont.pixelSize() - 1; nameWidth + labelWidth > room && pixels >= MinLabelPixels;
+         --pixels) {
+        labelFont = style::sans(pixels);
+        labelWidth = QFontMetricsF(labelFont).horizontalAdvance(label);
+    }
     const qreal y = rowY(place.row);
     const qreal left = place.rightColumn ? RightTextEdge : LeftTextEdge - nameWidth - labelWidth;
     const QRectF line(left, y - 9, nameWidth + labelWidth, 18);
@@ -162,11 +175,11 @@ QString shortName(const PadBinding& binding) {
     case PadControl::DpadRight:
         return QStringLiteral("\u2192");
     case PadControl::LeftStick:
-        return QStringLiteral("L stick");
+        return QCoreApplication::translate("GamepadPicture", "L stick");
     case PadControl::RightStick:
-        return QStringLiteral("R stick");
+        return QCoreApplication::translate("GamepadPicture", "R stick");
     default:
-        return QString::fromUtf8(binding.name.data(), static_cast<qsizetype>(binding.name.size()));
+        return padControlName(binding);
     }
 }
 

@@ -14,6 +14,13 @@ namespace slotmachine::manual {
 // Where the template wants the table of the pad's controls.
 inline constexpr char GamepadMarker[] = "<!-- gamepad -->";
 
+// Each text in the player's language once one is installed (PlayerLanguage.h).
+
+// A control's name ("D-pad left"), and what it does in a window or menu (empty:
+// nothing).
+QString padControlName(const PadBinding& binding);
+QString padWindowAction(const PadBinding& binding);
+
 // What a control does on the machine, in the game's words ("Hold reel 1" where the
 // game holds reels); empty where it does nothing there.
 QString padMachineAction(const PadBinding& binding, const Game& game);

@@ -1,9 +1,12 @@
 #include "tools/assets/manual/Manual.h"
 
 #include "engine/core/ClampedMath.h"
+#include "engine/core/GameText.h"
+#include "engine/shell/PlayerLanguage.h"
 #include "tools/assets/manual/GamepadTable.h"
 #include "tools/par/ParSheet.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
@@ -18,6 +21,12 @@ namespace {
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Numbers as the manual's language writes them: English's own form, or the
+// installed language's ("7.500", "12,5").
+QLocale manualLocale() {
+    return playerLanguage().isEmpty() ? QLocale(QLocale::English) : QLocale();
 }
 
 int fail(const QString& message) {
@@ -53,11 +62,16 @@ bool fillCommonSections(QString& page, const Game& game, QString& error) {
         {QStringLiteral("{{program}}"), fromView(game.values().programName)},
     };
     const QRegularExpression marker(QString::fromLatin1(CommonSectionPattern));
+    // The installed language's sections are in a folder of their own: common/de/.
+    const QString folder = playerLanguage().isEmpty() ? QString() : playerLanguage() + QLatin1Char('/');
     qsizetype from = 0;
     for (QRegularExpressionMatch m = marker.match(page); m.hasMatch(); m = marker.match(page, from)) {
-        QFile file(QStringLiteral(":/manual/common/%1.html").arg(m.captured(1)));
+        QFile file(QStringLiteral(":/manual/common/%1%2.html").arg(folder, m.captured(1)));
         if (!file.open(QIODevice::ReadOnly)) {
             error = QStringLiteral("there is no shared section '%1'").arg(m.captured(1));
+            if (!folder.isEmpty()) {
+                error += QStringLiteral(" in %1").arg(playerLanguage());
+            }
             return false;
         }
         QString section = QString::fromUtf8(file.readAll());
@@ -74,11 +88,14 @@ bool fillCommonSections(QString& page, const Game& game, QString& error) {
 } // namespace
 
 QString paytableHtml(const Game& game) {
-    const QLocale english(QLocale::English);
+    const QLocale locale = manualLocale();
     const std::int32_t coinLimit = game.values().coinLimit;
-    QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" style=\"border-color: #8a5f22;\">\n"
-        "<tr bgcolor=\"#4a2c12\"><th align=\"left\" style=\"color: #f6dc8c;\">Payline</th>");
+    QString html =
+        QStringLiteral(
+            "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" style=\"border-color: #8a5f22;\">\n"
+            "<tr bgcolor=\"#4a2c12\"><th align=\"left\" style=\"color: #f6dc8c;\">%1</th>")
+            .arg(QCoreApplication::translate("Manual", "Payline",
+                                             "the pay table's first column: the symbols a line pays for"));
     // Where coins open lines, a line pays the same whatever the bet: one column says it.
     const auto rules = game.paytable().rules();
     const bool perLine = !rules.empty() && std::all_of(rules.begin(), rules.end(), [](const PayRule& r) {
@@ -86,9 +103,9 @@ QString paytableHtml(const Game& game) {
     });
     const std::int32_t columns = perLine ? 1 : coinLimit;
     for (std::int32_t coins = 1; coins <= columns; ++coins) {
-        const QString heading = perLine      ? QStringLiteral("Each active line")
-                                : coins == 1 ? QStringLiteral("1 coin")
-                                             : QStringLiteral("%1 coins").arg(coins);
+        const QString heading = perLine      ? QCoreApplication::translate("Manual", "Each active line")
+                                : coins == 1 ? QCoreApplication::translate("Manual", "1 coin")
+                                             : QCoreApplication::translate("Manual", "%1 coins").arg(coins);
         html += QStringLiteral("<th align=\"right\" style=\"color: #f6dc8c;\">%1</th>").arg(heading);
     }
     html += QStringLiteral("</tr>\n");
@@ -96,11 +113,12 @@ QString paytableHtml(const Game& game) {
     for (const PayRule& rule : game.paytable().rules()) {
         html +=
             shaded ? QStringLiteral("<tr bgcolor=\"#f3e4c0\">") : QStringLiteral("<tr bgcolor=\"#fbf3df\">");
-        html += QStringLiteral("<td>%1</td>").arg(fromView(rule.description).toHtmlEscaped());
+        html += QStringLiteral("<td>%1</td>").arg(gameText(rule.description).toHtmlEscaped());
         for (std::int32_t coins = 1; coins <= columns; ++coins) {
             html += QStringLiteral("<td align=\"right\">%1</td>")
-                        .arg(rule.payout == Payout::BonusGame ? QStringLiteral("Bonus game")
-                                                              : english.toString(rule.credits(coins)));
+                        .arg(rule.payout == Payout::BonusGame
+                                 ? QCoreApplication::translate("Manual", "Bonus game")
+                                 : locale.toString(rule.credits(coins)));
         }
         html += QStringLiteral("</tr>\n");
         shaded = !shaded;
@@ -111,12 +129,60 @@ QString paytableHtml(const Game& game) {
 
 namespace {
 
-QString onceIn(const QLocale& english, double probability) {
+// A count of spins or ways in the manual's language. Qt 6.4 leaves out the first
+// digit group's separator of a number of seven digits where the language groups only
+// numbers of five digits or more, as Spanish does ("1000.000"); from a million on the
+// digits are grouped in threes throughout, as every language the games speak does.
+QString countText(const QLocale& locale, qlonglong count) {
+    if (count < 1'000'000) {
+        return locale.toString(count);
+    }
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    QString text = plain.toString(count);
+    for (qsizetype at = text.size() - 3; at > 0; at -= 3) {
+        text.insert(at, locale.groupSeparator());
+    }
+    return text;
+}
+
+// "once in" so many spins: the number, or "never".
+QString onceIn(const QLocale& locale, double probability) {
     if (probability <= 0) {
-        return QStringLiteral("never");
+        return QCoreApplication::translate("Manual", "never",
+                                           "how often a win comes: once in ... spins, or never");
     }
     const double spins = 1.0 / probability;
-    return english.toString(spins, 'f', spins < 100 ? 1 : 0);
+    return locale.toString(spins, 'f', spins < 100 ? 1 : 0);
+}
+
+// "%1 spins" for onceIn's number.
+QString onceInSpins(const QLocale& locale, double probability) {
+    return QCoreApplication::translate("Manual", "%1 spins",
+                                       "once in so many spins (%1 is a number, or the word for never)")
+        .arg(onceIn(locale, probability));
+}
+
+// A return as the manual shows it: "98.01%" for an exact one, "about 105%" for an
+// estimate (machineReturnText, in the manual's language).
+QString returnText(const MachineReturn& value, const QLocale& locale) {
+    return value.exact ? QCoreApplication::translate("Manual", "%1%", "an exact return")
+                             .arg(locale.toString(100.0 * value.rtp, 'f', 2))
+                       : QCoreApplication::translate("Manual", "about %1%", "an estimated return")
+                             .arg(locale.toString(100.0 * value.rtp, 'f', 0));
+}
+
+// The caption of a column of the return table, in the manual's language; `strategy`
+// empty for the column that spends nothing.
+QString returnCaption(std::string_view strategy, const QString& stock) {
+    if (strategy.empty()) {
+        return QCoreApplication::translate("Manual", "Pays back",
+                                           "the return of a game that spends no holds or nudges");
+    }
+    return strategy == "advice" ? QCoreApplication::translate("Manual", "With the machine's advice")
+                                : QCoreApplication::translate("Manual", "With %1 played well",
+                                                              "%1: the game's holds or nudges")
+                                      .arg(stock);
 }
 
 } // namespace
@@ -166,11 +232,17 @@ QString paybackHtml(const PlayableGame& playable) {
 }
 
 QString paybackHtml(const PaybackSheets& figures) {
-    const QLocale english(QLocale::English);
+    const QLocale locale = manualLocale();
     const std::vector<par::ParSheet>& sheets = figures.plain;
     const std::vector<std::vector<par::ParSheet>>& played = figures.played;
     const PaybackReturns returns = paybackReturns(figures);
-    const QString stock = fromView(sheets.front().stockName);
+    const QString stock = sheets.front().stockName.empty() ? QString() : gameText(sheets.front().stockName);
+    // The returns' captions as the manual's language writes them (the returns file
+    // keeps its English ones).
+    QStringList captions{returnCaption({}, stock)};
+    for (const std::vector<par::ParSheet>& strategy : played) {
+        captions.append(returnCaption(strategy.front().strategy, stock));
+    }
     const QString head = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"5\" style=\"border-color: #8a5f22;\">\n"
         "<tr bgcolor=\"#4a2c12\">");
@@ -183,24 +255,25 @@ QString paybackHtml(const PaybackSheets& figures) {
                       : QStringLiteral("<tr bgcolor=\"#fbf3df\">");
     };
 
-    QString html = QStringLiteral("<p>Over a long run of play, this is what the machine gives back for every "
-                                  "credit you bet, and how often good things happen:</p>\n");
-    html += head + th(QStringLiteral("Coins bet"), true);
-    for (const ReturnColumn& column : returns) {
-        html += th(column.caption);
+    QString html = QStringLiteral("<p>%1</p>\n")
+                       .arg(QCoreApplication::translate(
+                           "Manual", "Over a long run of play, this is what the machine gives back for every "
+                                     "credit you bet, and how often good things happen:"));
+    html += head + th(QCoreApplication::translate("Manual", "Coins bet"), true);
+    for (const QString& caption : captions) {
+        html += th(caption);
     }
-    html += th(QStringLiteral("A winning line, once in")) + th(QStringLiteral("The bonus game, once in")) +
-            QStringLiteral("</tr>\n");
+    html += th(QCoreApplication::translate("Manual", "A winning line, once in")) +
+            th(QCoreApplication::translate("Manual", "The bonus game, once in")) + QStringLiteral("</tr>\n");
     bool shaded = false;
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         const par::ParSheet& sheet = sheets[i];
         html += rowStart(shaded) + QStringLiteral("<td>%1</td>").arg(sheet.coins);
         for (const ReturnColumn& column : returns) {
-            html += QStringLiteral("<td align=\"right\">%1</td>")
-                        .arg(machineReturnText(column.byCoins[i], english));
+            html += QStringLiteral("<td align=\"right\">%1</td>").arg(returnText(column.byCoins[i], locale));
         }
-        html += QStringLiteral("<td align=\"right\">%1 spins</td><td align=\"right\">%2 spins</td></tr>\n")
-                    .arg(onceIn(english, sheet.hitFrequency), onceIn(english, sheet.bonusFrequency));
+        html += QStringLiteral("<td align=\"right\">%1</td><td align=\"right\">%2</td></tr>\n")
+                    .arg(onceInSpins(locale, sheet.hitFrequency), onceInSpins(locale, sheet.bonusFrequency));
         shaded = !shaded;
     }
     html += QStringLiteral("</table>\n");
@@ -218,25 +291,30 @@ QString paybackHtml(const PaybackSheets& figures) {
     for (std::size_t rule = 0; rule < sheets.front().rules.size(); ++rule) {
         oneColumn = oneColumn && sameOdds(rule);
     }
-    html += QStringLiteral("<p>How often each line of the pay table comes up on a line you play, on "
-                           "average:</p>\n");
-    html += head + th(QStringLiteral("Payline"), true);
+    html +=
+        QStringLiteral("<p>%1</p>\n")
+            .arg(QCoreApplication::translate(
+                "Manual", "How often each line of the pay table comes up on a line you play, on average:"));
+    html += head + th(QCoreApplication::translate(
+                          "Manual", "Payline", "the pay table's first column: the symbols a line pays for"),
+                      true);
     if (oneColumn) {
-        html += th(QStringLiteral("Once in"));
+        html += th(QCoreApplication::translate("Manual", "Once in"));
     } else {
         for (const par::ParSheet& sheet : sheets) {
-            html += th(sheet.coins == 1 ? QStringLiteral("1 coin: once in")
-                                        : QStringLiteral("%1 coins: once in").arg(sheet.coins));
+            html += th(sheet.coins == 1
+                           ? QCoreApplication::translate("Manual", "1 coin: once in")
+                           : QCoreApplication::translate("Manual", "%1 coins: once in").arg(sheet.coins));
         }
     }
     html += QStringLiteral("</tr>\n");
     shaded = false;
     for (std::size_t rule = 0; rule < sheets.front().rules.size(); ++rule) {
         html += rowStart(shaded) + QStringLiteral("<td>%1</td>")
-                                       .arg(fromView(sheets.front().rules[rule].description).toHtmlEscaped());
+                                       .arg(gameText(sheets.front().rules[rule].description).toHtmlEscaped());
         for (const par::ParSheet& sheet : sheets) {
-            html += QStringLiteral("<td align=\"right\">%1 spins</td>")
-                        .arg(onceIn(english, sheet.rules[rule].probability));
+            html += QStringLiteral("<td align=\"right\">%1</td>")
+                        .arg(onceInSpins(locale, sheet.rules[rule].probability));
             if (oneColumn) {
                 break;
             }
@@ -249,43 +327,83 @@ QString paybackHtml(const PaybackSheets& figures) {
     const par::ParSheet& top = sheets.back();
     const bool anyEstimate = std::any_of(played.begin(), played.end(),
                                          [](const auto& strategy) { return !strategy.back().exact; });
-    html += QStringLiteral("<p>These figures are exact%1: they come from playing every one of the %2 ways "
-                           "the three reels can stop through the machine's own rules")
-                .arg(anyEstimate ? QStringLiteral(" where they do not say &ldquo;about&rdquo;")
-                                 : QStringLiteral(", not guessed"),
-                     english.toString(static_cast<qlonglong>(top.cycle)));
-    if (!top.carriedPoints.empty()) {
-        html += QStringLiteral(", with the bonus points carried from spin to spin");
-    }
-    html += QStringLiteral(". A bonus game is counted at its average prize, %1 credits for a box opened at "
-                           "random.")
-                .arg(english.toString(top.bonusCredits, 'f', 2));
+    const QString ways = countText(locale, static_cast<qlonglong>(top.cycle));
+    const QString carried =
+        top.carriedPoints.empty()
+            ? QString()
+            : QCoreApplication::translate("Manual", ", with the bonus points carried from spin to spin",
+                                          "added to the end of the sentence 'These figures are exact...'");
+    html +=
+        QStringLiteral("<p>") +
+        (anyEstimate
+             ? QCoreApplication::translate(
+                   "Manual",
+                   "These figures are exact where they do not say &ldquo;about&rdquo;: they come from "
+                   "playing "
+                   "every one of the %1 ways the three reels can stop through the machine's own rules%2.",
+                   "%2: nothing, or the words about bonus points carried from spin to spin")
+             : QCoreApplication::translate(
+                   "Manual",
+                   "These figures are exact, not guessed: they come from playing every one of the %1 ways "
+                   "the three reels can stop through the machine's own rules%2.",
+                   "%2: nothing, or the words about bonus points carried from spin to spin"))
+            .arg(ways, carried);
+    html += QLatin1Char(' ') +
+            QCoreApplication::translate(
+                "Manual", "A bonus game is counted at its average prize, %1 credits for a box opened at "
+                          "random.")
+                .arg(locale.toString(top.bonusCredits, 'f', 2));
     if (!top.stockName.empty()) {
-        html += QStringLiteral(" &ldquo;Pays back&rdquo; counts no %1 spent.").arg(stock);
+        html += QLatin1Char(' ') + QCoreApplication::translate("Manual",
+                                                               "&ldquo;Pays back&rdquo; counts no %1 spent.",
+                                                               "%1: the game's holds or nudges")
+                                       .arg(stock);
     }
-    for (const std::vector<par::ParSheet>& strategy : played) {
-        const par::ParSheet& well = strategy.back();
+    for (std::size_t i = 0; i < played.size(); ++i) {
+        const par::ParSheet& well = played[i].back();
+        // One sentence in two halves: how the column plays, then how far its figures go.
         html +=
-            well.strategy == "advice"
-                ? QStringLiteral(
-                      " &ldquo;With the machine's advice&rdquo; spends them after each losing spin "
-                      "as Show Advice advises; ")
-                : QStringLiteral(" &ldquo;With %1 played well&rdquo; spends them after each losing spin as a "
-                                 "careful player would; ")
-                      .arg(stock);
-        html +=
-            well.exact
-                ? QStringLiteral("it is exact as long as you have %1 left, and such play %2.")
-                      .arg(stock, well.stockEarned >= well.stockUsed
-                                      ? QStringLiteral("earns more of them than it spends")
-                                      : QStringLiteral("spends more of them than it earns, so a long "
-                                                       "session pays back less"))
-                : QStringLiteral("it is an estimate from %1 simulated spins, give or take about %2 points.")
-                      .arg(english.toString(static_cast<qlonglong>(well.simulatedSpins)),
-                           english.toString(200.0 * well.rtpStandardError, 'f', 0));
+            QLatin1Char(' ') +
+            (well.strategy == "advice"
+                 ? QCoreApplication::translate(
+                       "Manual",
+                       "&ldquo;With the machine's advice&rdquo; spends them after each losing spin as Show "
+                       "Advice advises",
+                       "first half of a sentence; 'Show Advice' is the menu item")
+                 : QCoreApplication::translate(
+                       "Manual",
+                       "&ldquo;With %1 played well&rdquo; spends them after each losing spin as a careful "
+                       "player would",
+                       "first half of a sentence; %1: the game's holds or nudges")
+                       .arg(stock)) +
+            QStringLiteral("; ");
+        if (!well.exact) {
+            html += QCoreApplication::translate(
+                        "Manual", "it is an estimate from %1 simulated spins, give or take about %2 points.",
+                        "second half of a sentence, after a semicolon")
+                        .arg(countText(locale, static_cast<qlonglong>(well.simulatedSpins)),
+                             locale.toString(200.0 * well.rtpStandardError, 'f', 0));
+        } else if (well.stockEarned >= well.stockUsed) {
+            html += QCoreApplication::translate(
+                        "Manual",
+                        "it is exact as long as you have %1 left, and such play earns more of them than it "
+                        "spends.",
+                        "second half of a sentence, after a semicolon; %1: the game's holds or nudges")
+                        .arg(stock);
+        } else {
+            html += QCoreApplication::translate(
+                        "Manual",
+                        "it is exact as long as you have %1 left, and such play spends more of them than it "
+                        "earns, so a long session pays back less.",
+                        "second half of a sentence, after a semicolon; %1: the game's holds or nudges")
+                        .arg(stock);
+        }
     }
-    html += QStringLiteral(" Any single session can run well above or below them: that is the luck of "
-                           "the reels.</p>");
+    html +=
+        QLatin1Char(' ') +
+        QCoreApplication::translate(
+            "Manual", "Any single session can run well above or below them: that is the luck of the reels.") +
+        QStringLiteral("</p>");
     return html;
 }
 

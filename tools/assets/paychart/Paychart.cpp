@@ -346,8 +346,10 @@ QImage drawPaychart(const Game& game, const QImage& sheetImage, const ChartExtra
 
 int runPaychartCommand(const Game& game, const ChartExtras* extras, const QStringList& args) {
     if (args.size() != 2 && args.size() != 4) {
-        return fail(QStringLiteral("usage: paychart SHEET OUT.bmp [LARGE_SHEET LARGE_OUT.png]"));
+        return fail(QStringLiteral("usage: paychart SHEET OUT.bmp|OUT.png [LARGE_SHEET LARGE_OUT.png]"));
     }
+    // The game's own chart file is a BMP; a translated chart beside it is a PNG.
+    const char* format = args[1].endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
     const QImage sheet(args[0]);
     if (sheet.isNull()) {
         return fail(QStringLiteral("cannot read %1 as a picture").arg(args[0]));
@@ -357,7 +359,7 @@ int runPaychartCommand(const Game& game, const ChartExtras* extras, const QStrin
     if (chart.isNull()) {
         return fail(QStringLiteral("%1 (sheet %2)").arg(error, args[0]));
     }
-    if (!assets::toPictureFormat(chart, assets::PictureFormat::Rgb24).save(args[1], "BMP")) {
+    if (!assets::toPictureFormat(chart, assets::PictureFormat::Rgb24).save(args[1], format)) {
         return fail(QStringLiteral("cannot write %1").arg(args[1]));
     }
     if (args.size() == 4) {

@@ -21,10 +21,10 @@ inline constexpr QSize ChartSize(632, 413);
 // sheet lacks a picture the chart needs or a rule names a symbol without one.
 QImage drawPaychart(const Game& game, const QImage& sheet, const ChartExtras* extras, QString& error, int scale = 1);
 
-// <game>-docs paychart SHEET OUT.bmp [LARGE_SHEET LARGE_OUT.png]: the game's chart
-// with its extras (or none) drawn from the sheet, and, when asked, drawn
-// LargeChartScale times larger from a sheet rendered as much larger, as PNG;
-// returns the process exit status.
+// <game>-docs paychart SHEET OUT.bmp|OUT.png [LARGE_SHEET LARGE_OUT.png]: the game's
+// chart with its extras (or none) drawn from the sheet (as PNG for a name ending in
+// .png, else BMP), and, when asked, drawn LargeChartScale times larger from a sheet
+// rendered as much larger, as PNG; returns the process exit status.
 int runPaychartCommand(const Game& game, const ChartExtras* extras, const QStringList& args);
 
 } // namespace slotmachine::paychart
