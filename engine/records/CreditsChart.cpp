@@ -47,7 +47,7 @@ CreditsChart::CreditsChart(std::vector<std::int32_t> credits, GameColours colour
 }
 
 QString CreditsChart::emptyText() {
-    return QStringLiteral("No plays yet in this game");
+    return tr("No plays yet in this game");
 }
 
 QSize CreditsChart::minimumSizeHint() const {
@@ -116,7 +116,8 @@ void CreditsChart::paintEvent(QPaintEvent*) {
                          Qt::AlignCenter, label);
     }
     painter.drawText(QRectF(plot.left(), plot.bottom() + TickLength + lineHeight, plot.width(), lineHeight),
-                     Qt::AlignCenter, QStringLiteral("plays, oldest first"));
+                     //: Under the chart's axis of plays.
+                     Qt::AlignCenter, tr("plays, oldest first"));
 
     // The level the oldest play began with, dashed.
     QColor level = line;
