@@ -1,5 +1,6 @@
 #include "engine/records/PlayFiguresPanel.h"
 
+#include "engine/display/WindowScale.h"
 #include "engine/records/CreditsChart.h"
 #include "engine/records/GameStatistics.h"
 #include "engine/records/PaybackReturns.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace slotmachine {
 
@@ -32,6 +34,21 @@ QLabel* valueLabel(const QString& text, QWidget* parent) {
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
+
+// A group box never narrower than its title: the finish draws the title inset from
+// the box's left edge and padded on both sides, and a title wider than the box's
+// contents would otherwise be cut off at its right edge.
+class TitledBox final : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+    QSize minimumSizeHint() const override {
+        constexpr int TitleRoom = 20; // the inset, the padding and the border
+        const QSize least = QGroupBox::minimumSizeHint();
+        return {std::max(least.width(), fontMetrics().horizontalAdvance(title()) + scaledPixels(TitleRoom)),
+                least.height()};
+    }
+};
 
 // A caption and its value on the next row of `grid`; the value label.
 QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& value) {
@@ -58,7 +75,7 @@ PlayFiguresPanel::PlayFiguresPanel(const PlayFigures& figures, QWidget* parent)
 }
 
 QWidget* PlayFiguresPanel::returnsBox(const PlayFigures& figures) {
-    auto* box = new QGroupBox(tr("The machine's return over a long run"), this);
+    auto* box = new TitledBox(tr("The machine's return over a long run"), this);
     auto* grid = new QGridLayout(box);
     const std::optional<PaybackReturns> returns = readPaybackReturns(figures.returnsFile);
     // Without its figures the window still shows every bet, with a dash for its return.
@@ -88,7 +105,7 @@ QWidget* PlayFiguresPanel::returnsBox(const PlayFigures& figures) {
 }
 
 QWidget* PlayFiguresPanel::sessionBox() {
-    auto* box = new QGroupBox(tr("This session, since the program started"), this);
+    auto* box = new TitledBox(tr("This session, since the program started"), this);
     auto* grid = new QGridLayout(box);
     sessionTimeValue = addRow(grid, tr("Playing time:"), QString());
     const std::int64_t net = session_.net();
@@ -108,7 +125,7 @@ QWidget* PlayFiguresPanel::chartBox(const PlayFigures& figures) {
         figures.log.size() > 1
             ? tr("Credits over this game's last %1 plays").arg(figures.log.size())
             : tr("Credits over this game's plays");
-    auto* box = new QGroupBox(title, this);
+    auto* box = new TitledBox(title, this);
     auto* layout = new QVBoxLayout(box);
     chart = new CreditsChart(creditsCourse(figures.log), figures.values.colours, box);
     layout->addWidget(chart, 1);

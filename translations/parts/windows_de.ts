@@ -445,11 +445,11 @@ Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
     <message>
         <source>Credits over this game&apos;s last %1 plays</source>
-        <translation>Credits über die letzten %1 Spielzüge</translation>
+        <translation>Credits der letzten %1 Spielzüge</translation>
     </message>
     <message>
         <source>Credits over this game&apos;s plays</source>
-        <translation>Credits über die Spielzüge dieses Spiels</translation>
+        <translation>Credits dieses Spiels</translation>
     </message>
     <message>
         <source>Biggest win (last %1 plays):</source>

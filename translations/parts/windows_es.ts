@@ -180,7 +180,7 @@ Para cambiar entre «pedir prestado» y «devolver», elige el modo.</translatio
     </message>
     <message>
         <source>With the machine&apos;s advice</source>
-        <translation>Con los consejos de la máquina</translation>
+        <translation>Con consejos de la máquina</translation>
     </message>
     <message>
         <source>With %1 played well</source>
@@ -445,11 +445,11 @@ Para cambiar entre «pedir prestado» y «devolver», elige el modo.</translatio
     </message>
     <message>
         <source>Credits over this game&apos;s last %1 plays</source>
-        <translation>Créditos en las últimas %1 jugadas</translation>
+        <translation>Créditos: últimas %1 jugadas</translation>
     </message>
     <message>
         <source>Credits over this game&apos;s plays</source>
-        <translation>Créditos en las jugadas de esta partida</translation>
+        <translation>Créditos de esta partida</translation>
     </message>
     <message>
         <source>Biggest win (last %1 plays):</source>
