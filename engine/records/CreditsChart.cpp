@@ -47,7 +47,7 @@ CreditsChart::CreditsChart(std::vector<std::int32_t> credits, GameColours colour
 }
 
 QString CreditsChart::emptyText() {
-    return QStringLiteral("No plays yet in this game");
+    return tr("No plays yet in this game");
 }
 
 QSize CreditsChart::minimumSizeHint() const {
@@ -115,8 +115,16 @@ void CreditsChart::paintEvent(QPaintEvent*) {
         painter.drawText(QRectF(at - width / 2, plot.bottom() + TickLength, width, lineHeight),
                          Qt::AlignCenter, label);
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + TickLength + lineHeight, plot.width(), lineHeight),
-                     Qt::AlignCenter, QStringLiteral("plays, oldest first"));
+    // The axis's caption stands under the plot, or under the whole chart when it is
+    // wider than the plot.
+    //: Under the chart's axis of plays.
+    const QString playsCaption = tr("plays, oldest first");
+    QRectF captionPlace(plot.left(), plot.bottom() + TickLength + lineHeight, plot.width(), lineHeight);
+    if (metrics.horizontalAdvance(playsCaption) > plot.width()) {
+        captionPlace.setLeft(Pad);
+        captionPlace.setRight(width() - Pad);
+    }
+    painter.drawText(captionPlace, Qt::AlignCenter, playsCaption);
 
     // The level the oldest play began with, dashed.
     QColor level = line;

@@ -2,6 +2,7 @@
 
 #include "engine/core/GameValues.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
@@ -13,6 +14,8 @@ namespace slotmachine {
 // below, and a dashed line at the level the oldest play began with. Without plays
 // it says so.
 class CreditsChart final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(CreditsChart)
+
 public:
     CreditsChart(std::vector<std::int32_t> credits, GameColours colours, QWidget* parent = nullptr);
 

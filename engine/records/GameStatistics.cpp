@@ -1,5 +1,7 @@
 #include "engine/records/GameStatistics.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine {
 
 namespace {
@@ -34,7 +36,8 @@ QString statisticsNumber(std::int64_t value, const QLocale& locale) {
 QString statisticsPercentage(double percent, const QLocale& locale) {
     QLocale ungrouped = locale;
     ungrouped.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return QStringLiteral("%1%").arg(ungrouped.toString(percent, 'f', 2), PercentageWidth);
+    //: A percentage in the statistics window: "98.50%".
+    return QCoreApplication::translate("GameStatistics", "%1%").arg(ungrouped.toString(percent, 'f', 2), PercentageWidth);
 }
 
 } // namespace slotmachine

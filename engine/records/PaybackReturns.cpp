@@ -1,9 +1,13 @@
 #include "engine/records/PaybackReturns.h"
 
+#include "engine/core/GameText.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 namespace slotmachine {
 
@@ -75,9 +79,29 @@ std::optional<PaybackReturns> readPaybackReturns(const QString& path) {
 }
 
 QString machineReturnText(const MachineReturn& value, const QLocale& locale) {
-    return value.exact
-               ? locale.toString(100.0 * value.rtp, 'f', 2) + QStringLiteral("%")
-               : QStringLiteral("about ") + locale.toString(100.0 * value.rtp, 'f', 0) + QStringLiteral("%");
+    if (value.exact) {
+        //: An exact return in percent: "98.01%".
+        return QCoreApplication::translate("PaybackReturns", "%1%").arg(locale.toString(100.0 * value.rtp, 'f', 2));
+    }
+    //: An estimated return in percent: "about 105%".
+    return QCoreApplication::translate("PaybackReturns", "about %1%").arg(locale.toString(100.0 * value.rtp, 'f', 0));
+}
+
+QString returnCaptionText(const QString& caption) {
+    if (caption == QLatin1String("Pays back")) {
+        //: The machine's return when the player makes no choices.
+        return QCoreApplication::translate("PaybackReturns", "Pays back");
+    }
+    if (caption == QLatin1String("With the machine's advice")) {
+        return QCoreApplication::translate("PaybackReturns", "With the machine's advice");
+    }
+    static const QRegularExpression playedWell(QStringLiteral("^With (.+) played well$"));
+    if (const QRegularExpressionMatch match = playedWell.match(caption); match.hasMatch()) {
+        //: %1 is the game's stock: "holds", "nudges".
+        return QCoreApplication::translate("PaybackReturns", "With %1 played well")
+            .arg(gameText(match.captured(1).toStdString()));
+    }
+    return caption;
 }
 
 } // namespace slotmachine

@@ -41,4 +41,9 @@ std::optional<PaybackReturns> readPaybackReturns(const QString& path);
 // estimate.
 QString machineReturnText(const MachineReturn& value, const QLocale& locale);
 
+// A column's caption as the player reads it: the file holds the English caption,
+// shown in the player's language ("With holds played well" names the game's stock
+// in its words). A caption it does not know is shown as it stands.
+QString returnCaptionText(const QString& caption);
+
 } // namespace slotmachine

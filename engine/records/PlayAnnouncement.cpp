@@ -1,20 +1,22 @@
 #include "engine/records/PlayAnnouncement.h"
 
 #include "engine/core/Game.h"
-#include "engine/records/PlayDescription.h"
+#include "engine/core/GameText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace slotmachine {
 
 namespace {
 
-QString credits(std::int64_t n) {
-    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? QStringLiteral("credit") : QStringLiteral("credits"));
-}
+// What a screen reader says after a play, translated in the context "PlayAnnouncement".
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(PlayAnnouncement)
+};
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QString credits(std::int64_t n) {
+    return n == 1 ? Words::tr("%1 credit").arg(n) : Words::tr("%1 credits").arg(n);
 }
 
 // A line that paid, or that started the bonus game, by the rule it matched.
@@ -23,20 +25,35 @@ QString lineAnnouncement(const LineResult& line, const Game& game) {
     if (rule == nullptr || (line.pay <= 0 && rule->payout != Payout::BonusGame)) {
         return {};
     }
-    const QString where = fromView(rule->description) + QStringLiteral(" on the ") + lineName(line.row) +
-                          QStringLiteral(" line");
-    return line.pay > 0 ? where + QStringLiteral(", ") + credits(line.pay) : where;
+    //: %1 is what won, as the pay chart names it: "Three Horses on the middle line".
+    const QString where = line.row == 0   ? Words::tr("%1 on the top line")
+                          : line.row == 2 ? Words::tr("%1 on the bottom line")
+                                          : Words::tr("%1 on the middle line");
+    const QString won = where.arg(gameText(rule->description));
+    return line.pay > 0 ? won + QStringLiteral(", ") + credits(line.pay) : won;
 }
 
+// The stock is shown by its name in the player's language (`stock`).
 QString bonusAnnouncement(const BoxPick& pick, const QString& stock) {
-    const QString box = QStringLiteral("bonus box %1").arg(pick.box + 1);
+    const int box = pick.box + 1;
     if (pick.paid > 0) {
-        return box + QStringLiteral(", ") + credits(pick.paid);
+        return Words::tr("bonus box %1, %2").arg(box).arg(credits(pick.paid));
     }
     if (pick.held > 0 && !stock.isEmpty()) {
-        return box + QStringLiteral(", a prize of ") + stock;
+        //: %2 is the game's stock: "holds", "nudges".
+        return Words::tr("bonus box %1, a prize of %2").arg(box).arg(stock);
     }
-    return box + QStringLiteral(" held nothing");
+    return Words::tr("bonus box %1 held nothing").arg(box);
+}
+
+// "1 nudge earned", "2 nudges earned". The game names its stock in the plural; in
+// English one drops the plural s, a translation takes the name as it stands.
+QString stockAnnouncement(std::int32_t earned, std::string_view stockName) {
+    const QString english = QString::fromUtf8(stockName.data(), static_cast<qsizetype>(stockName.size()));
+    const QString shown = gameText(stockName);
+    const QString name = earned == 1 && shown == english ? english.chopped(1) : shown;
+    //: %2 is the game's stock ("holds", "nudges"), in your language's plural even for one.
+    return Words::tr("%1 %2 earned").arg(earned).arg(name);
 }
 
 QString capitalised(QString text) {
@@ -50,12 +67,12 @@ QString capitalised(QString text) {
 
 QString playAnnouncement(const PlayRecord& play, const Game& game) {
     if (play.kind == PlayKind::Loan) {
-        return QStringLiteral("Borrowed ") + credits(play.loan);
+        return Words::tr("Borrowed %1").arg(credits(play.loan));
     }
     if (play.kind == PlayKind::Payback) {
-        return QStringLiteral("Paid back ") + credits(play.loan);
+        return Words::tr("Paid back %1").arg(credits(play.loan));
     }
-    const QString stock = fromView(stockName(game.values()));
+    const std::string_view stock = stockName(game.values());
     QStringList parts;
     if (play.kind != PlayKind::Bonus) {
         for (const LineResult& line : play.paylines) {
@@ -65,14 +82,13 @@ QString playAnnouncement(const PlayRecord& play, const Game& game) {
         }
     }
     if (play.bonus) {
-        parts << bonusAnnouncement(*play.bonus, stock);
+        parts << bonusAnnouncement(*play.bonus, stock.empty() ? QString() : gameText(stock));
     }
     if (parts.isEmpty()) {
-        parts << QStringLiteral("No win");
+        parts << Words::tr("No win");
     }
-    if (play.stockEarned > 0 && !stock.isEmpty()) {
-        // "1 nudge", "2 nudges": the stock's name without its plural s for one.
-        parts << QStringLiteral("%1 %2 earned").arg(play.stockEarned).arg(play.stockEarned == 1 ? stock.chopped(1) : stock);
+    if (play.stockEarned > 0 && !stock.empty()) {
+        parts << stockAnnouncement(play.stockEarned, stock);
     }
     return capitalised(parts.join(QStringLiteral("; ")));
 }

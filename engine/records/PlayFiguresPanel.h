@@ -3,6 +3,7 @@
 #include "engine/core/GameValues.h"
 #include "engine/core/RecallLog.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -27,6 +28,8 @@ struct PlayFigures {
 // the manual gives it, this session's time and result, the biggest wins and a chart
 // of the credits over the plays in the recall log.
 class PlayFiguresPanel final : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(PlayFiguresPanel)
+
 public:
     explicit PlayFiguresPanel(const PlayFigures& figures, QWidget* parent = nullptr);
 

@@ -5,6 +5,7 @@
 #include "engine/records/GameRecords.h"
 #include "engine/records/RecordKeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,10 +50,13 @@ RecallReading<RecallLog> recallFromKeys(const std::vector<std::pair<std::string,
         }
         const std::size_t number = std::stoul(digits);
         if (number > RecallLog::Capacity) {
-            return {std::nullopt, QStringLiteral("it holds more than %1 plays").arg(RecallLog::Capacity)};
+            return {std::nullopt,
+                    QCoreApplication::translate("RecallSections", "it holds more than %1 plays").arg(RecallLog::Capacity)};
         }
         if (!plays.emplace(number, &value).second) {
-            return {std::nullopt, QStringLiteral("%1 is there twice").arg(QString::fromStdString(key))};
+            //: %1 is a key of the record file: "Play7".
+            return {std::nullopt,
+                    QCoreApplication::translate("RecallSections", "%1 is there twice").arg(QString::fromStdString(key))};
         }
     }
     RecallLog log;
@@ -60,7 +64,9 @@ RecallReading<RecallLog> recallFromKeys(const std::vector<std::pair<std::string,
     for (const auto& [number, value] : plays) {
         const QString key = QLatin1String(recordkeys::RecallPlayKey) + QString::number(number);
         if (number != expected) {
-            return {std::nullopt, QStringLiteral("%1%2 is missing").arg(QLatin1String(recordkeys::RecallPlayKey)).arg(expected)};
+            //: %1 is a key of the record file: "Play7".
+            return {std::nullopt, QCoreApplication::translate("RecallSections", "%1 is missing")
+                                      .arg(QLatin1String(recordkeys::RecallPlayKey) + QString::number(expected))};
         }
         RecallReading<PlayRecord> play = playFromJson(QString::fromUtf8(*value));
         if (!play.value) {

@@ -5,6 +5,7 @@
 #include "engine/records/RecallSections.h"
 #include "engine/records/RecordScan.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -87,8 +88,10 @@ std::optional<QString> keepDamagedFile(const QString& path, const QByteArray& da
         QFile::remove(aside);
         return std::nullopt;
     }
-    return QStringLiteral("The saved games file %1 was damaged (%2).\n\nIt has been kept as %3. "
-                          "The games that could be read are kept, and play goes on with them.")
+    //: %2 says what was wrong: "line 5 is cut off".
+    return QCoreApplication::translate("RecordFile", "The saved games file %1 was damaged (%2).\n\nIt has been kept as "
+                                                     "%3. The games that could be read are kept, and play goes on "
+                                                     "with them.")
         .arg(QDir::toNativeSeparators(path), *scan.problem, QDir::toNativeSeparators(aside));
 }
 
@@ -105,7 +108,7 @@ LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString
         return {};
     }
     if (info.isDir()) {
-        return unreadable(QStringLiteral("a folder stands in its place"));
+        return unreadable(QCoreApplication::translate("RecordFile", "a folder stands in its place"));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -116,7 +119,7 @@ LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString
         return unreadable(file.errorString());
     }
     if (ini.LoadData(data.constData(), static_cast<std::size_t>(data.size())) < 0) {
-        return unreadable(QStringLiteral("it could not be taken in"));
+        return unreadable(QCoreApplication::translate("RecordFile", "it could not be taken in"));
     }
     ScannedFile scan = scanRecordText(std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     compareWithReader(scan, ini);
@@ -128,7 +131,8 @@ LoadResult loadInto(CSimpleIniA& ini, const QString& path, std::optional<QString
     }
     notice = keepDamagedFile(path, data, scan, ini);
     return notice ? LoadResult{FileState::Read, {}}
-                  : unreadable(QStringLiteral("it is damaged (%1), and could not be kept aside").arg(*scan.problem));
+                  : unreadable(QCoreApplication::translate("RecordFile", "it is damaged (%1), and could not be kept aside")
+                                   .arg(*scan.problem));
 }
 
 class SectionReader {
@@ -182,8 +186,9 @@ void RecordFile::noteLoad(const LoadOutcome& outcome) {
     // Said once, until the file can be read again.
     if (!unreadableTold_) {
         unreadableTold_ = true;
-        leaveNotice(QStringLiteral("The saved games in %1 cannot be read (%2).\n\nThey are left untouched. "
-                                   "This game is not kept until the problem is fixed.")
+        leaveNotice(QCoreApplication::translate("RecordFile", "The saved games in %1 cannot be read (%2).\n\nThey are "
+                                                              "left untouched. This game is not kept until the problem "
+                                                              "is fixed.")
                         .arg(QDir::toNativeSeparators(path_), *outcome.whyUnreadable));
     }
 }
@@ -216,7 +221,7 @@ void RecordFile::readGame(int index, GameState& state, RecallLog& log) {
 
 void RecordFile::writeGame(int index, const GameState& state, const RecallLog& log, const QString& name) {
     const auto failure = [this] {
-        return RecordWriteError(QStringLiteral("Unable to write to %1").arg(path_).toStdString());
+        return RecordWriteError(QCoreApplication::translate("RecordFile", "Unable to write to %1").arg(path_).toStdString());
     };
     CSimpleIniA ini;
     ini.SetSpaces(false);

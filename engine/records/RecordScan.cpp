@@ -4,6 +4,7 @@
 #include "engine/records/RecordKeys.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 
@@ -36,20 +37,20 @@ bool isUtf8(std::string_view text) {
     return QByteArrayView(text.data(), static_cast<qsizetype>(text.size())).isValidUtf8();
 }
 
-// Why a line cannot be stored as it is, if it cannot: bytes that end the reader's
-// text early, control characters the writer never writes, text that is not UTF-8.
-std::optional<QString> badBytes(std::string_view line) {
+// Why line `number` cannot be stored as it is, if it cannot: bytes that end the
+// reader's text early, control characters the writer never writes, text that is not UTF-8.
+std::optional<QString> badBytes(std::string_view line, int number) {
     for (const char c : line) {
         if (c == '\0') {
-            return QStringLiteral("holds a NUL byte");
+            return QCoreApplication::translate("RecordScan", "line %1 holds a NUL byte").arg(number);
         }
         const auto byte = static_cast<unsigned char>(c);
         if ((byte < 0x20 && c != '\t') || byte == 0x7f) {
-            return QStringLiteral("holds a control character");
+            return QCoreApplication::translate("RecordScan", "line %1 holds a control character").arg(number);
         }
     }
     if (!isUtf8(line)) {
-        return QStringLiteral("is not UTF-8 text");
+        return QCoreApplication::translate("RecordScan", "line %1 is not UTF-8 text").arg(number);
     }
     return std::nullopt;
 }
@@ -86,9 +87,8 @@ ScannedFile scanRecordText(std::string_view text) {
         const bool cut = end == std::string_view::npos;
         const std::string_view raw = text.substr(0, end);
         text.remove_prefix(cut ? text.size() : end + (text.substr(end).starts_with("\r\n") ? 2 : 1));
-        const auto where = [number] { return QStringLiteral("line %1 ").arg(number); };
         const std::string_view line = trimmed(raw);
-        const std::optional<QString> bad = clean ? std::nullopt : badBytes(raw);
+        const std::optional<QString> bad = clean ? std::nullopt : badBytes(raw, number);
 
         if (line.starts_with('[')) {
             const std::size_t close = line.find(']');
@@ -99,17 +99,19 @@ ScannedFile scanRecordText(std::string_view text) {
             }
             current = found->second;
             if (close == std::string_view::npos) {
-                file.fail(&file.sections[current], where() + QStringLiteral("is a heading without its closing bracket"));
+                file.fail(&file.sections[current],
+                          QCoreApplication::translate("RecordScan", "line %1 is a heading without its closing bracket")
+                              .arg(number));
             }
         }
         ScannedSection& section = file.sections[current];
         if (bad) {
             // A comment holds no game: the file is damaged, the section is not.
             const bool comment = line.starts_with(';') || line.starts_with('#');
-            file.fail(comment ? nullptr : &section, where() + *bad);
+            file.fail(comment ? nullptr : &section, *bad);
         }
         if (cut) {
-            file.fail(&section, where() + QStringLiteral("is cut off"));
+            file.fail(&section, QCoreApplication::translate("RecordScan", "line %1 is cut off").arg(number));
             break;
         }
         if (line.empty() || line.starts_with('[') || line.starts_with(';') || line.starts_with('#')) {
@@ -118,11 +120,14 @@ ScannedFile scanRecordText(std::string_view text) {
         const std::size_t equals = line.find('=');
         const std::string_view key = equals == std::string_view::npos ? std::string_view() : trimmed(line.substr(0, equals));
         if (key.empty()) {
-            file.fail(&section, where() + QStringLiteral("is neither a heading nor a value"));
+            file.fail(&section,
+                      QCoreApplication::translate("RecordScan", "line %1 is neither a heading nor a value").arg(number));
             continue;
         }
         if (!section.lowerKeys.insert(lowered(key)).second) {
-            file.fail(&section, where() + QStringLiteral("repeats a value of [%1]").arg(QString::fromStdString(section.name)));
+            file.fail(&section, QCoreApplication::translate("RecordScan", "line %1 repeats a value of [%2]")
+                                    .arg(number)
+                                    .arg(QString::fromStdString(section.name)));
         }
         section.keys.emplace_back(key, trimmed(line.substr(equals + 1)));
     }
@@ -132,7 +137,7 @@ ScannedFile scanRecordText(std::string_view text) {
         }
         for (const char* key : recordkeys::EveryStoreWrites) {
             if (section.lowerKeys.count(lowered(key)) == 0) {
-                file.fail(&section, QStringLiteral("[%1] lacks its value %2")
+                file.fail(&section, QCoreApplication::translate("RecordScan", "[%1] lacks its value %2")
                                         .arg(QString::fromStdString(section.name), QLatin1String(key)));
                 break;
             }
@@ -151,7 +156,8 @@ void compareWithReader(ScannedFile& file, const CSimpleIniA& ini) {
         // The scan decides which sections were whole; the reader only shows that
         // it did not take the file as the scan did.
         const auto lost = [&section] {
-            return QStringLiteral("the reader lost part of [%1]").arg(QString::fromStdString(section.name));
+            return QCoreApplication::translate("RecordScan", "the reader lost part of [%1]")
+                .arg(QString::fromStdString(section.name));
         };
         if (ini.GetSection(section.name.c_str()) == nullptr) {
             file.fail(nullptr, lost());
@@ -168,7 +174,7 @@ void compareWithReader(ScannedFile& file, const CSimpleIniA& ini) {
     ini.GetAllSections(names);
     for (const CSimpleIniA::Entry& name : names) {
         if (scanned.count(lowered(name.pItem)) == 0) {
-            file.fail(nullptr, QStringLiteral("the reader found a section that is not there"));
+            file.fail(nullptr, QCoreApplication::translate("RecordScan", "the reader found a section that is not there"));
         }
     }
 }

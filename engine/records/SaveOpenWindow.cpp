@@ -14,7 +14,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
 #include <algorithm>
 
@@ -39,6 +41,23 @@ constexpr int SlotButtonTop = 32;
 constexpr int PanelHeight = 78;
 constexpr int MinimumNameWidth = 233;
 constexpr QSize WindowButton(97, 37);
+
+// A slot's date as the player reads it. The record keeps it as "mm/dd/yy" with the
+// separator of the desktop's date format, and English shows it as it is kept; a
+// translation that asks for it shows the date in its locale's short form. A date
+// that does not read as one is shown as it stands.
+QString shownDate(const QString& stored) {
+    //: Answer "yes" to show a saved game's date in your locale's short form
+    //: ("07.12.26"); "no" shows it as the record keeps it, month first ("12/07/26").
+    const bool localeForm = SaveOpenWindow::tr("no", "saved game dates in the locale's form") == QLatin1String("yes");
+    static const QRegularExpression pattern(QStringLiteral("^(\\d\\d)\\D(\\d\\d)\\D(\\d\\d)$"));
+    const QRegularExpressionMatch match = pattern.match(stored);
+    if (!localeForm || !match.hasMatch()) {
+        return stored;
+    }
+    const QDate date(2000 + match.captured(3).toInt(), match.captured(1).toInt(), match.captured(2).toInt());
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : stored;
+}
 
 QLabel* label(QWidget* parent, const QRect& place, Qt::Alignment alignment) {
     auto* l = new QLabel(parent);
@@ -120,17 +139,16 @@ void SaveOpenWindow::createControls(const QString& gameTitle) {
         p.button->setIconSize(scaledSize(QSize(24, 24)));
         p.button->setAutoDefault(false);
         p.button->setObjectName(slot == 1 ? QStringLiteral("OKBtn") : QStringLiteral("BitBtn%1").arg(slot - 1));
-        p.button->setToolTip(saveMode_ ? QStringLiteral("Save the game into this slot")
-                                       : QStringLiteral("Open the game of this slot"));
+        p.button->setToolTip(saveMode_ ? tr("Save the game into this slot") : tr("Open the game of this slot"));
         connect(p.button, &QPushButton::clicked, this, [this, slot] { slotChosen(slot); });
     }
 
     const int buttonsTop = px(8) + panelsBottom + px(11);
-    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("&Cancel"), this);
+    CancelBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
     CancelBtn->setGeometry(QRect(QPoint(clientWidth - px(8) - windowButton.width(), buttonsTop), windowButton));
     CancelBtn->setAutoDefault(false);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("&Help"), this);
+    HelpBtn = new QPushButton(style()->standardIcon(QStyle::SP_DialogHelpButton), tr("&Help"), this);
     HelpBtn->setGeometry(QRect(QPoint(px(8), buttonsTop), windowButton));
     HelpBtn->setAutoDefault(false);
     connect(HelpBtn, &QPushButton::clicked, this, [this] { help_.showTopic(HelpSaveOpenWindow); });
@@ -148,16 +166,15 @@ void SaveOpenWindow::listSlots() {
         return;
     }
     listed_ = true;
-    setWindowTitle(saveMode_ ? QStringLiteral("Save a Game -- Select Game Slot")
-                             : QStringLiteral("Open a Game -- Select Game Slot"));
+    setWindowTitle(saveMode_ ? tr("Save a Game -- Select Game Slot") : tr("Open a Game -- Select Game Slot"));
     for (int slot = 1; slot <= GameSlotCount; ++slot) {
         records_.readGame(slot - 1, state_);
         SlotPanel& p = panels_[static_cast<std::size_t>(slot - 1)];
         p.name->setText(records_.gameName());
         p.name->setCursorPosition(0);
-        p.date->setText(records_.gameDate());
-        p.credits->setText(QStringLiteral("%1 Credits").arg(state_.Credits));
-        p.borrowed->setText(QStringLiteral("%1 Borrowed").arg(state_.Borrowed));
+        p.date->setText(shownDate(records_.gameDate()));
+        p.credits->setText(tr("%1 Credits").arg(state_.Credits));
+        p.borrowed->setText(tr("%1 Borrowed").arg(state_.Borrowed));
     }
 }
 
@@ -169,7 +186,7 @@ void SaveOpenWindow::slotChosen(int slot) {
         if (saveMode_) {
             const QString proposed = panels_[static_cast<std::size_t>(slot - 1)].name->text();
             if (const std::optional<QString> name =
-                    dialogs_.textInput(QStringLiteral("Name for this saved game?"), QString(), proposed)) {
+                    dialogs_.textInput(tr("Name for this saved game?"), QString(), proposed)) {
                 records_.readGame(CurrentGameIndex, state_, log_);
                 records_.writeGame(slot - 1, state_, log_, *name);
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 
@@ -22,6 +23,8 @@ struct GameState;
 // listing and read back when the window closes, however it closes. Opening a slot
 // copies it over the running game's record, so the close brings in the opened game.
 class SaveOpenWindow final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(SaveOpenWindow)
+
 public:
     // `log` is the running game's recall log, carried with it into a slot and
     // replaced by the opened game's.

@@ -39,7 +39,7 @@ StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent)
     addTotals(this);
     setFixedSize(scaledSize(ClientSize));
 
-    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     okButton->setGeometry(scaledRect(QRect(QPoint(536, 168), OkButtonSize)));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -57,7 +57,7 @@ StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& fi
     addTotals(totals);
     playFigures = new PlayFiguresPanel(figures, this);
 
-    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     okButton->setMinimumSize(scaledSize(OkButtonSize));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -85,21 +85,22 @@ StatisticsWindow::StatisticsWindow(const GameState& state, const PlayFigures& fi
 }
 
 void StatisticsWindow::addTotals(QWidget* panel) {
-    setWindowTitle(QStringLiteral("Your Game Statistics"));
+    setWindowTitle(tr("Your Game Statistics"));
     QFont sans = font();
     sans.setPointSizeF(scaledPointSize(PointSize));
     sans.setBold(false);
     setFont(sans);
 
-    spinsValue = addRow(panel, QStringLiteral("Spins:"), {12, 14}, 225, 14, 56);
-    creditsValue = addRow(panel, QStringLiteral("Credits:"), {12, 70}, 225, 70, 56);
-    borrowedValue = addRow(panel, QStringLiteral("Borrowed:"), {12, 126}, 225, 126, 56);
-    totalBetsValue = addRow(panel, QStringLiteral("Total Bets:"), {340, 14}, 553, 14, 56);
-    payoffsValue = addRow(panel, QStringLiteral("Payoffs:"), {340, 46}, 553, 46, 56);
-    normalValue = addRow(panel, QStringLiteral("Normal:"), {364, 70}, 475, 70, 110);
-    bonusValue = addRow(panel, QStringLiteral("Bonus:"), {364, 94}, 475, 94, 110);
+    spinsValue = addRow(panel, tr("Spins:"), {12, 14}, 225, 14, 56);
+    creditsValue = addRow(panel, tr("Credits:"), {12, 70}, 225, 70, 56);
+    borrowedValue = addRow(panel, tr("Borrowed:"), {12, 126}, 225, 126, 56);
+    totalBetsValue = addRow(panel, tr("Total Bets:"), {340, 14}, 553, 14, 56);
+    payoffsValue = addRow(panel, tr("Payoffs:"), {340, 46}, 553, 46, 56);
+    //: Payoffs by the pay table alone, beside those of the bonus game.
+    normalValue = addRow(panel, tr("Normal:"), {364, 70}, 475, 70, 110);
+    bonusValue = addRow(panel, tr("Bonus:"), {364, 94}, 475, 94, 110);
     payoffPercentageValue =
-        addRow(panel, QStringLiteral("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
+        addRow(panel, tr("Overall Payoff Percentage:"), {340, 126}, 561, 126, 56);
 }
 
 QLabel* StatisticsWindow::addRow(QWidget* panel, const QString& caption, QPoint captionAt, int x, int y,

@@ -3,6 +3,7 @@
 #include "engine/core/GameState.h"
 #include "engine/records/PlayFiguresPanel.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPoint>
 #include <array>
@@ -17,6 +18,8 @@ namespace slotmachine {
 // machine's return, this session's play and a chart of credits below them. It only
 // reads the game.
 class StatisticsWindow final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
+
 public:
     // The totals alone, in a window of fixed size.
     explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr);

@@ -131,10 +131,11 @@ private:
             if (move.reel != reel) {
                 continue;
             }
-            const QString word = move.by == ReelMover::Held ? QStringLiteral("held")
-                                 : move.by == ReelMover::Up ? QStringLiteral("moved up")
-                                 : move.by == ReelMover::Down ? QStringLiteral("moved down")
-                                                              : QStringLiteral("nudged");
+            //: Under a reel: what kept or moved it.
+            const QString word = move.by == ReelMover::Held ? GameHistoryWindow::tr("held")
+                                 : move.by == ReelMover::Up ? GameHistoryWindow::tr("moved up")
+                                 : move.by == ReelMover::Down ? GameHistoryWindow::tr("moved down")
+                                                              : GameHistoryWindow::tr("nudged");
             if (!words.contains(word)) {
                 words << word;
             }
@@ -164,7 +165,7 @@ private:
         font.setBold(true);
         painter.setFont(font);
         const QRect tag(row.right() + gap() * 2, row.top(), payWidth() - gap(), row.height());
-        painter.drawText(tag, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("pays\n%1").arg(line.pay));
+        painter.drawText(tag, Qt::AlignLeft | Qt::AlignVCenter, GameHistoryWindow::tr("pays\n%1").arg(line.pay));
     }
 
     const Game& game_;
@@ -180,7 +181,7 @@ GameHistoryWindow::GameHistoryWindow(const RecallLog& log, const Game& game, con
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       plays_(log.begin(), log.end()), terms_(playTermsOf(game)) {
     std::reverse(plays_.begin(), plays_.end());
-    setWindowTitle(QStringLiteral("Game History"));
+    setWindowTitle(tr("Game History"));
     // The layout width is in device pixels, the window's sizes are not.
     const double scale = fixedSizeScale(static_cast<int>(layoutWidth / devicePixelRatioF()));
     QFont font = this->font();
@@ -215,15 +216,17 @@ GameHistoryWindow::GameHistoryWindow(const RecallLog& log, const Game& game, con
     play->addSpacing(grown(scale, Spacing));
     play->addLayout(words, 1);
 
-    first_ = new QPushButton(QStringLiteral("&First"), this);
-    previous_ = new QPushButton(QStringLiteral("&Previous"), this);
-    next_ = new QPushButton(QStringLiteral("&Next"), this);
-    last_ = new QPushButton(QStringLiteral("&Last"), this);
-    close_ = new QPushButton(QStringLiteral("&Close"), this);
-    first_->setToolTip(QStringLiteral("The newest play (Home)"));
-    previous_->setToolTip(QStringLiteral("The next newer play (Left)"));
-    next_->setToolTip(QStringLiteral("The next older play (Right)"));
-    last_->setToolTip(QStringLiteral("The oldest play kept (End)"));
+    //: Shows the newest play.
+    first_ = new QPushButton(tr("&First"), this);
+    previous_ = new QPushButton(tr("&Previous"), this);
+    next_ = new QPushButton(tr("&Next"), this);
+    //: Shows the oldest play kept.
+    last_ = new QPushButton(tr("&Last"), this);
+    close_ = new QPushButton(tr("&Close"), this);
+    first_->setToolTip(tr("The newest play (Home)"));
+    previous_->setToolTip(tr("The next newer play (Left)"));
+    next_->setToolTip(tr("The next older play (Right)"));
+    last_->setToolTip(tr("The oldest play kept (End)"));
     connect(first_, &QPushButton::clicked, this, [this] { showFirst(); });
     connect(previous_, &QPushButton::clicked, this, [this] { showPrevious(); });
     connect(next_, &QPushButton::clicked, this, [this] { showNext(); });
@@ -289,17 +292,17 @@ void GameHistoryWindow::showPlay(std::size_t fromNewest) {
     shown_ = fromNewest;
     const PlayRecord& play = plays_[fromNewest];
     const std::size_t count = plays_.size();
-    QString where = QStringLiteral("Play %1 of %2").arg(fromNewest + 1).arg(count);
+    QString where;
     if (count == 1) {
-        where += QStringLiteral(": the only one so far");
+        where = tr("Play %1 of %2: the only one so far");
     } else if (fromNewest == 0) {
-        where += QStringLiteral(": the newest");
+        where = tr("Play %1 of %2: the newest");
     } else if (fromNewest + 1 == count) {
-        where += QStringLiteral(": the oldest kept");
+        where = tr("Play %1 of %2: the oldest kept");
     } else {
-        where += QStringLiteral(", counted from the newest");
+        where = tr("Play %1 of %2, counted from the newest");
     }
-    position_->setText(where);
+    position_->setText(where.arg(fromNewest + 1).arg(count));
 
     const PlayDescription description = describePlay(play, terms_);
     heading_->setText(description.heading);
@@ -321,12 +324,12 @@ void GameHistoryWindow::showPlay(std::size_t fromNewest) {
 
 void GameHistoryWindow::showEmpty() {
     shown_.reset();
-    position_->setText(QStringLiteral("No plays yet in this game."));
+    position_->setText(tr("No plays yet in this game."));
     heading_->hide();
     time_->hide();
-    steps_->setPlainText(QStringLiteral("The plays of this game show here once it has been played: up to the "
-                                        "last %1, newest first.")
-                             .arg(RecallLog::Capacity));
+    steps_->setPlainText(
+        tr("The plays of this game show here once it has been played: up to the last %1, newest first.")
+            .arg(RecallLog::Capacity));
     reels_->setPlay(nullptr);
     for (QPushButton* button : {first_, previous_, next_, last_}) {
         button->setEnabled(false);

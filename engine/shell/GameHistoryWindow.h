@@ -4,6 +4,7 @@
 #include "engine/core/RecallLog.h"
 #include "engine/records/PlayDescription.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 #include <cstddef>
@@ -26,6 +27,8 @@ class HistoryReels;
 // and so do the arrow keys (Left or Up towards the newest, Right or Down towards
 // the oldest, Home and End to either end). It only reads the log.
 class GameHistoryWindow final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(GameHistoryWindow)
+
 public:
     // `log` is copied as it stands; `symbolSheet` is the machine's, and
     // `layoutWidth` the machine's layout width, which grows the window on large screens.

@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,14 +30,13 @@ constexpr int ClientHeight = 300;
 struct Chip {
     std::int32_t amount;
     const char* picture; // under ":/pictures/shared/", from the drawing "chip-<amount>.svg" there
-    const char* label;   // shown instead when the picture is missing
     int left;
 };
 constexpr Chip Chips[] = {
-    {1000, "Chip1000", "$1,000", 89},
-    {100, "Chip100", "$100", 201},
-    {10, "Chip10", "$10", 313},
-    {1, "Chip1", "$1", 425},
+    {1000, "Chip1000", 89},
+    {100, "Chip100", 201},
+    {10, "Chip10", 313},
+    {1, "Chip1", 425},
 };
 constexpr int ChipTop = 104;
 constexpr QSize ChipButton(80, 57);
@@ -52,10 +52,14 @@ constexpr int CreditsCaptionRightMargin = 35;
 constexpr int MaxDigits = 10; // the 32-bit limit
 constexpr int SmallGlyphLayoutWidth = 800;
 
-const QString HelpText = QStringLiteral(
-    "Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button "
-    "representing the amount to borrow (or pay back).\n\nTo switch between \"borrow\" and \"pay back\" select the "
-    "mode.");
+// A chip's amount in words, its tooltip, and its face when the picture is missing:
+// "$1,000", with the locale's group separator.
+QString chipLabel(const Chip& chip) {
+    QLocale grouped;
+    grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+    //: A chip's value in dollars: "$1,000".
+    return LoanDeskWindow::tr("$%1").arg(grouped.toString(chip.amount));
+}
 
 // The width ten-digit values of both meters need side by side, each with the black
 // cell DrawDigits clears beside it, at the glyphs of a layout width.
@@ -104,7 +108,7 @@ LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state), pictures_(pictures), digitLayoutWidth_(meterLayoutWidth(layoutWidth)), dialogs_(dialogs),
       help_(help) {
-    setWindowTitle(QStringLiteral("Use this form to borrow or pay back credits"));
+    setWindowTitle(tr("Use this form to borrow or pay back credits"));
     // Grown with the machine; the controls keep the middle of a window widened for the meters.
     const int width = std::max(scaledPixels(ClientWidth), metersWidth(digitLayoutWidth_));
     const int shift = (width - scaledPixels(ClientWidth)) / 2;
@@ -121,17 +125,17 @@ LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures
         button->setFocusPolicy(Qt::StrongFocus);
         const QIcon icon = chipIcon(Chips[tag]);
         if (icon.isNull()) {
-            button->setText(QString::fromUtf8(Chips[tag].label));
+            button->setText(chipLabel(Chips[tag]));
         } else {
             button->setIcon(icon);
             button->setIconSize(scaledSize(ChipPicture));
         }
-        button->setToolTip(QString::fromUtf8(Chips[tag].label));
+        button->setToolTip(chipLabel(Chips[tag]));
         connect(button, &QToolButton::clicked, this, [this, tag] { chipClicked(tag); });
         chips_[tag] = button;
     }
 
-    modeLabel_ = new QLabel(QStringLiteral("Mode:"), this);
+    modeLabel_ = new QLabel(tr("Mode:"), this);
     QFont modeFont = font;
     modeFont.setPointSizeF(scaledPointSize(14));
     modeLabel_->setFont(modeFont);
@@ -139,17 +143,17 @@ LoanDeskWindow::LoanDeskWindow(GameState& state, const MachinePictures& pictures
     modeLabel_->move(place(QRect(56, 192, 0, 0)).topLeft());
     modeLabel_->adjustSize();
 
-    borrowButton_ = new QRadioButton(QStringLiteral("Borrow Credits"), this);
+    borrowButton_ = new QRadioButton(tr("Borrow Credits"), this);
     borrowButton_->setGeometry(place(QRect(147, 192, 190, 33)));
     borrowButton_->setChecked(true);
-    payBackButton_ = new QRadioButton(QStringLiteral("Pay Back Credits"), this);
+    payBackButton_ = new QRadioButton(tr("Pay Back Credits"), this);
     payBackButton_->setGeometry(place(QRect(355, 192, 190, 33)));
 
-    helpButton_ = new QPushButton(QStringLiteral("&Help"), this);
+    helpButton_ = new QPushButton(tr("&Help"), this);
     helpButton_->setGeometry(scaledRect(QRect(10, 246, 127, 46)));
     helpButton_->setAutoDefault(false);
     connect(helpButton_, &QPushButton::clicked, this, [this] { showHelp(); });
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_ = new QPushButton(tr("&OK"), this);
     okButton_->setGeometry(scaledRect(QRect(442, 246, 127, 46)).translated(2 * shift, 0));
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -171,7 +175,9 @@ void LoanDeskWindow::chipClicked(int tag) {
 }
 
 void LoanDeskWindow::showHelp() {
-    dialogs_.information(HelpText);
+    dialogs_.information(tr("Use this screen to borrow credits or pay back credits that you borrowed previously.  "
+                            "Click on the button representing the amount to borrow (or pay back).\n\nTo switch "
+                            "between \"borrow\" and \"pay back\" select the mode."));
 }
 
 void LoanDeskWindow::paintEvent(QPaintEvent*) {
@@ -183,11 +189,11 @@ void LoanDeskWindow::paintEvent(QPaintEvent*) {
     painter.setFont(bold);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(bold);
-    const QString credits = QStringLiteral("Credits:");
+    const QString credits = tr("Credits:");
     const int baseline = scaledPixels(CaptionTop) + metrics.ascent();
     painter.drawText(width() - metrics.horizontalAdvance(credits) - scaledPixels(CreditsCaptionRightMargin), baseline,
                      credits);
-    painter.drawText(scaledPixels(BorrowedLeft), baseline, QStringLiteral("Borrowed:"));
+    painter.drawText(scaledPixels(BorrowedLeft), baseline, tr("Borrowed:"));
 
     DrawDigits(painter, pictures_, digitLayoutWidth_, state_.Credits, width() - scaledPixels(CreditsRightMargin),
                scaledPixels(DigitsTop), false, true);

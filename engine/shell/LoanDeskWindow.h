@@ -5,6 +5,7 @@
 #include "engine/core/HelpViewer.h"
 #include "engine/display/MachinePictures.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <array>
 
@@ -20,6 +21,8 @@ namespace slotmachine {
 // Borrowed in green ones. Every change goes straight into the game state; whoever
 // opened the window redraws the machine's meters afterwards.
 class LoanDeskWindow final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(LoanDeskWindow)
+
 public:
     // `pictures` and `layoutWidth` are the machine's: the digit strips and the
     // layout width that picks their glyph size.

@@ -3,6 +3,7 @@
 #include "engine/core/Dialogs.h"
 #include "engine/shell/StartupValues.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -16,14 +17,14 @@ void openPublisherPage(const StartupValues& values, Dialogs& dialogs) {
     if (url.isRelative()) {
         const QString path = QDir(values.ProgramDir).filePath(address);
         if (!QFileInfo::exists(path)) {
-            dialogs.error(QStringLiteral("The publisher's page (%1) could not be found.").arg(path));
+            dialogs.error(QCoreApplication::translate("PublisherPage", "The publisher's page (%1) could not be found.").arg(path));
             return;
         }
         url = QUrl::fromLocalFile(path);
     }
     if (!QDesktopServices::openUrl(url)) {
-        dialogs.error(QStringLiteral("Could not find a web browser on your system!"));
-        dialogs.information(QStringLiteral("Please visit Brightplay, the makers of this game, at\n%1")
+        dialogs.error(QCoreApplication::translate("PublisherPage", "Could not find a web browser on your system!"));
+        dialogs.information(QCoreApplication::translate("PublisherPage", "Please visit Brightplay, the makers of this game, at\n%1")
                                 .arg(url.toDisplayString()));
     }
 }

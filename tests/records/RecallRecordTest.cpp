@@ -2,9 +2,11 @@
 // record without one, and a damaged one kept aside without costing its game.
 #include "engine/records/RecallText.h"
 #include "engine/records/RecordFile.h"
+#include "engine/shell/PlayerLanguage.h"
 #include "tests/records/RecordFolder.h"
 
 #include <QFile>
+#include <QLocale>
 #include <gtest/gtest.h>
 
 using namespace slotmachine;
@@ -121,4 +123,34 @@ TEST_F(RecordFolder, DamagedLogsOfTwoGamesAreKeptAsideInOneRecovery) {
     file.loadCurrentGame(state);
     EXPECT_EQ(state.Credits, 777);
     EXPECT_EQ(damagedFiles().size(), 1) << "the first recovery dropped both logs";
+}
+
+// Nothing the record keeps is in the player's language: the same games written with
+// German installed (its translations and its locale the default one) are byte for
+// byte those written in English.
+TEST_F(RecordFolder, AGameAndItsLogAreWrittenAlikeInEveryLanguage) {
+    const auto written = [this](const QString& language) {
+        EXPECT_EQ(installPlayerLanguage(language), language);
+        RecordFile record(path, true, dateSeparatorOf(QLocale::system()), [] { return slotmachine::testing::RecordToday; });
+        GameState game;
+        game.Credits = 1'234'567;
+        game.TotalBets = 98'765;
+        game.Stock = 4;
+        RecallLog log = playsEndingAt(1'234'567, 3);
+        PlayRecord nudge = log[2];
+        nudge.kind = PlayKind::Nudge;
+        nudge.moves = {ReelMove{1, 12, 13, ReelMover::Nudge}};
+        nudge.bonus = BoxPick{2, 1500, 1500};
+        log.add(nudge);
+        record.writeGame(3, game, log, QStringLiteral("Wochenende"));
+        record.storeCurrentGame(game, log);
+        QByteArray bytes = readText().toUtf8();
+        QFile::remove(path);
+        return bytes;
+    };
+    const QByteArray german = written(QStringLiteral("de"));
+    EXPECT_EQ(QLocale().language(), QLocale::German);
+    const QByteArray english = written(QString());
+    EXPECT_TRUE(german.contains("[GameNo4.Recall]")) << german.toStdString();
+    EXPECT_EQ(german, english);
 }
