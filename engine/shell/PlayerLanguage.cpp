@@ -100,8 +100,10 @@ QString installPlayerLanguage(const QString& language) {
         delete qt;
     }
     // The desktop's own territory when it speaks the same language (de_AT, es_MX),
-    // else the language's main one.
-    const QLocale system = QLocale::system();
+    // else the language's main one. The locale is made afresh from the territory's
+    // name: Qt's system locale takes its language from LANGUAGE but formats as LANG
+    // does, so under LANGUAGE=de with LANG=C it would still write "1,000".
+    const QLocale system(QLocale::system().name());
     QLocale::setDefault(QLocale::languageToCode(system.language()) == language ? system : QLocale(language));
     installedLanguage() = language;
     return language;
