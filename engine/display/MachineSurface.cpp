@@ -8,6 +8,7 @@
 #include "engine/display/VectorArt.h"
 #include "engine/state/ReelStrips.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -150,7 +151,7 @@ void MachineSurface::ShowCoins() {
     }
     markChanged(box);
     winningsShown_ = 0;
-    DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
+    DrawCaption(QCoreApplication::translate("MachineDisplay", "Coins"), CoinsMeterLeft, false);
     drawMeter(state_.Coins, CoinsMeterLeft, true, false, 2 * digitCellFor(geometry_.layoutWidth).width);
 }
 
