@@ -27,11 +27,7 @@ enum Button { SpinButton, BetOneButton, MaxBetButton };
 
 // Where each meter's caption and digits lie; the stock meter's place is the game's
 // own (FeatureStock::meterPlace).
-constexpr DesignRect MeterPlaces[] = {
-    {WinningsClearBox.right, CaptionTop, CreditsMeterRight, WinningsClearBox.bottom},
-    {CoinsMeterLeft, CaptionTop, 300, WinningsClearBox.bottom},
-    {WinningsClearBox.left, CaptionTop, WinningsMeterRight, WinningsClearBox.bottom},
-};
+constexpr DesignRect MeterPlaces[] = {CreditsMeterPlace, CoinsMeterPlace, WinningsMeterPlace};
 constexpr DesignRect ButtonPlaces[] = {SpinButtonPlace, BetOneButtonPlace, BetFiveButtonPlace};
 
 QString capitalised(QString text) {

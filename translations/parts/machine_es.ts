@@ -64,7 +64,7 @@
         <translation>Parar al empezar un &amp;juego de bonificación</translation>
     </message>
     <message>
-        <source>Follow the machine's &amp;advice on holds and nudges</source>
+        <source>Follow the machine&apos;s &amp;advice on holds and nudges</source>
         <translation>Seguir los &amp;consejos de la máquina sobre retenciones y empujones</translation>
     </message>
     <message>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>Spin</source>
-        <extracomment>The machine's button that spins the reels.</extracomment>
+        <extracomment>The machine&apos;s button that spins the reels.</extracomment>
         <translation>Girar</translation>
     </message>
     <message>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>%1 reel %2</source>
-        <extracomment>A button over one reel: %1 is what it does to the reel ("Hold", "Nudge"), %2 the reel's number.</extracomment>
+        <extracomment>A button over one reel: %1 is what it does to the reel (&quot;Hold&quot;, &quot;Nudge&quot;), %2 the reel&apos;s number.</extracomment>
         <translation>Rodillo %2: %1</translation>
     </message>
     <message>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>&amp;%1 Manual</source>
-        <extracomment>The Help menu's item that opens the game's manual; %1 is the game's name.</extracomment>
+        <extracomment>The Help menu&apos;s item that opens the game&apos;s manual; %1 is the game&apos;s name.</extracomment>
         <translation>&amp;Manual de %1</translation>
     </message>
     <message>
@@ -325,7 +325,7 @@
     <name>TrayNotes</name>
     <message>
         <source>Win</source>
-        <extracomment>The coin tray's heading over the win being paid (a noun).</extracomment>
+        <extracomment>The coin tray&apos;s heading over the win being paid (a noun).</extracomment>
         <translation>Premio</translation>
     </message>
 </context>
