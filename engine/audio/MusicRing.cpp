@@ -4,6 +4,7 @@
 #include "engine/core/Dialogs.h"
 #include "engine/core/GameState.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -88,7 +89,7 @@ void MusicRing::openAndPlay(int track) {
     const QString& path = trackList_[static_cast<std::size_t>(track)];
     QString error;
     if (!output_.openAndPlay(path, error)) {
-        dialogs_.error(QStringLiteral("Unable to play the music track %1: %2")
+        dialogs_.error(QCoreApplication::translate("MusicRing", "Unable to play the music track %1: %2")
                            .arg(QDir::toNativeSeparators(path), error));
     }
 }

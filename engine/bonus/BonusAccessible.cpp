@@ -22,7 +22,7 @@ public:
     AccessiblePart part(int index) const override {
         AccessiblePart a;
         a.role = QAccessible::Button;
-        a.name = QStringLiteral("Box %1").arg(index + 1);
+        a.name = QCoreApplication::translate("BonusAccessible", "Box %1").arg(index + 1);
         a.pressable = true;
         if (window_ != nullptr) {
             a.unavailable = !window_->board().visible || window_->boxOpened();

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -234,7 +235,8 @@ void BonusWindow::pressOnBoard(int x, int y) {
 
 void BonusWindow::pressBesideBoard() {
     if (board_.visible) {
-        machine_.dialogs().information(QStringLiteral("Click on one of the Boxes!"));
+        machine_.dialogs().information(
+            QCoreApplication::translate("BonusWindow", "Click on one of the Boxes!"));
     } else {
         accept();
     }

@@ -1,5 +1,6 @@
 #include "engine/bonus/BoxAward.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -31,7 +32,8 @@ void awardCreditPrize(BoxAward& award, QColor textColor) {
     if (award.BonusPrize <= 0) {
         return;
     }
-    drawPrizeText(award, QString::number(award.BonusPrize) + QStringLiteral(" Credits!"), textColor);
+    drawPrizeText(award, QCoreApplication::translate("BoxAward", "%1 Credits!").arg(award.BonusPrize),
+                  textColor);
     award.state.SpinWin = award.BonusPrize;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/core/DesignRect.h"
+#include "engine/core/MachineDisplay.h"
 #include "engine/core/TitleGlass.h"
 
 #include <cstdint>
@@ -25,6 +26,14 @@ inline constexpr DesignRect CoinTrayGlass{69, 544, 207, 580};
 
 inline constexpr std::int32_t CaptionTop = 30; // text top of the meter captions
 inline constexpr std::int32_t MeterTop = 43;   // top of the meter digits
+
+// Where each of the engine's meters shows its caption and digits; a caption wider
+// than its meter's place (a long word in another language) is written smaller.
+inline constexpr DesignRect CreditsMeterPlace{WinningsClearBox.right, CaptionTop, CreditsMeterRight,
+                                              WinningsClearBox.bottom};
+inline constexpr DesignRect CoinsMeterPlace{CoinsMeterLeft, CaptionTop, 300, WinningsClearBox.bottom};
+inline constexpr DesignRect WinningsMeterPlace{WinningsClearBox.left, CaptionTop, WinningsMeterRight,
+                                               WinningsClearBox.bottom};
 
 // The bonus meter picture: a column of 13 cells numbered 0 (full) to 12 (empty).
 inline constexpr int BonusCellWidth = 78;

@@ -8,6 +8,7 @@
 #include "engine/display/VectorArt.h"
 #include "engine/state/ReelStrips.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -150,7 +151,7 @@ void MachineSurface::ShowCoins() {
     }
     markChanged(box);
     winningsShown_ = 0;
-    DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
+    DrawCaption(QCoreApplication::translate("MachineDisplay", "Coins"), CoinsMeterLeft, false);
     drawMeter(state_.Coins, CoinsMeterLeft, true, false, 2 * digitCellFor(geometry_.layoutWidth).width);
 }
 
@@ -162,7 +163,16 @@ void MachineSurface::ShowWinnings(std::int32_t counted) {
 
 void MachineSurface::DrawCaption(const QString& text, std::int32_t designX, bool rightAnchored) {
     QPainter painter(&surface_);
-    const QFont font = captionFont(screen_);
+    QFont font = captionFont(screen_);
+    // The caption of one of the engine's meters stays within the meter's place.
+    for (const DesignRect& place : {CreditsMeterPlace, CoinsMeterPlace, WinningsMeterPlace}) {
+        if ((rightAnchored ? place.right : place.left) == designX) {
+            const int room = ScaleUnit(place.right) - ScaleUnit(place.left);
+            while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(text) > room) {
+                font.setPixelSize(font.pixelSize() - 1);
+            }
+        }
+    }
     const QFontMetrics metrics(font);
     const int width = metrics.horizontalAdvance(text);
     const int x = rightAnchored ? ScaleUnit(designX) - width : ScaleUnit(designX);

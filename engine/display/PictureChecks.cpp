@@ -2,6 +2,8 @@
 
 #include "engine/core/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine {
 
 std::optional<MachinePictures> prepareMachinePictures(MachinePictures pictures, const QDir& programDir,
@@ -9,13 +11,17 @@ std::optional<MachinePictures> prepareMachinePictures(MachinePictures pictures, 
     loadReplacementPictures(pictures, programDir);
     std::optional<QImage> sheet = loadSymbolSheet(programDir, prefix);
     if (colourDepth < 16) {
-        dialogs.information(QStringLiteral("This program is optimized for at least 16-bit color.  The graphics "
-                                           "may be distorted with your current display settings."));
+        dialogs.information(QCoreApplication::translate(
+            "PictureChecks", "This program is optimized for at least 16-bit color.  The "
+                             "graphics may be distorted with your current display settings."));
     }
     if (!sheet) {
-        dialogs.plain(QStringLiteral("Missing a file (") + prefix + QStringLiteral(".bmp).  Program will close."));
-        dialogs.plain(QStringLiteral("There are BMP files missing which may cause this program to not function "
-                                     "properly!"));
+        dialogs.plain(
+            QCoreApplication::translate("PictureChecks", "Missing a file (%1.bmp).  Program will close.")
+                .arg(prefix));
+        dialogs.plain(QCoreApplication::translate("PictureChecks",
+                                                  "There are BMP files missing which may cause this "
+                                                  "program to not function properly!"));
         return std::nullopt;
     }
     pictures.SymbolSheet = std::move(*sheet);

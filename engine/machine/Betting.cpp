@@ -8,6 +8,8 @@
 #include "engine/machine/MachineCommands.h"
 #include "engine/machine/OperationGuard.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine {
 
 namespace {
@@ -20,7 +22,8 @@ void MachineCommands::betOne() {
         return;
     }
     if (s.Credits < 1) {
-        machine_.dialogs().information(QStringLiteral("You are out of credits...better borrow some!"));
+        machine_.dialogs().information(
+            QCoreApplication::translate("Betting", "You are out of credits...better borrow some!"));
         return;
     }
     const std::int32_t limit = machine_.game().values().coinLimit;

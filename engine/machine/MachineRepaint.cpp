@@ -5,6 +5,8 @@
 #include "engine/core/MachineDisplay.h"
 #include "engine/machine/MachineRepaint.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine {
 
 void MachineRepaint::FullRepaint() {
@@ -17,10 +19,10 @@ void MachineRepaint::FullRepaint() {
     d.ShowCredits();
     d.ShowCoins();
     g.repaintStep(machine_, RepaintStep::AfterMeters);
-    d.DrawCaption(QStringLiteral("Credits"), CreditsMeterRight, true);
-    d.DrawCaption(QStringLiteral("Coins"), CoinsMeterLeft, false);
+    d.DrawCaption(QCoreApplication::translate("MachineDisplay", "Credits"), CreditsMeterRight, true);
+    d.DrawCaption(QCoreApplication::translate("MachineDisplay", "Coins"), CoinsMeterLeft, false);
     g.repaintStep(machine_, RepaintStep::AfterCoinsCaption);
-    d.DrawCaption(QStringLiteral("Winnings"), WinningsMeterRight, true);
+    d.DrawCaption(QCoreApplication::translate("MachineDisplay", "Winnings"), WinningsMeterRight, true);
     if (g.showsBonusMeter()) {
         ShowBonusMeter();
     }

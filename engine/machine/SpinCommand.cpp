@@ -13,6 +13,8 @@
 #include "engine/machine/OperationGuard.h"
 #include "engine/machine/ReelMotion.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine {
 
 void MachineCommands::spin() {
@@ -48,7 +50,7 @@ void MachineCommands::runSpinCommand() {
     }
     repeatLastBet();
     if (s.Coins <= 0) {
-        machine_.dialogs().information(QStringLiteral("No bet was placed!"));
+        machine_.dialogs().information(QCoreApplication::translate("SpinCommand", "No bet was placed!"));
         return;
     }
     run_.recorder.begin(machine_, PlayKind::Spin);

@@ -8,6 +8,7 @@
 #include "engine/machine/SpinPayout.h"
 #include "engine/state/ReelStrips.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace slotmachine {
@@ -74,7 +75,8 @@ void SpinPayout::evaluatePayline() {
 
 void SpinPayout::countUp() {
     GameState& s = machine_.state();
-    machine_.display().DrawCaption(QStringLiteral("Winnings"), WinningsMeterRight, true);
+    machine_.display().DrawCaption(QCoreApplication::translate("MachineDisplay", "Winnings"),
+                                   WinningsMeterRight, true);
     std::int32_t counted = 0;
     while (s.SpinWin > 0) {
         const std::int32_t step = countStep(s.SpinWin);

@@ -6,6 +6,7 @@
 #include "engine/shell/GameKeeper.h"
 #include "engine/shell/PlayerSettings.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 #include <algorithm>
 #include <limits>
@@ -48,19 +49,19 @@ void saveAutoplayChoices(PlayerSettings& settings, const AutoplayChoices& choice
 QString autoplayStopText(AutoplayStop why) {
     switch (why) {
     case AutoplayStop::SpinsPlayed:
-        return QStringLiteral("all spins played");
+        return QCoreApplication::translate("Autoplay", "all spins played");
     case AutoplayStop::CreditsBelow:
-        return QStringLiteral("credits below your limit");
+        return QCoreApplication::translate("Autoplay", "credits below your limit");
     case AutoplayStop::BigWin:
-        return QStringLiteral("a big win");
+        return QCoreApplication::translate("Autoplay", "a big win");
     case AutoplayStop::BonusGame:
-        return QStringLiteral("a bonus game");
+        return QCoreApplication::translate("Autoplay", "a bonus game");
     case AutoplayStop::CannotPay:
-        return QStringLiteral("not enough credits for the bet");
+        return QCoreApplication::translate("Autoplay", "not enough credits for the bet");
     case AutoplayStop::Player:
-        return QStringLiteral("stopped by you");
+        return QCoreApplication::translate("Autoplay", "stopped by you");
     case AutoplayStop::Closing:
-        return QStringLiteral("the game is closing");
+        return QCoreApplication::translate("Autoplay", "the game is closing");
     }
     return {};
 }
@@ -175,13 +176,14 @@ void Autoplay::playOneSpin() {
 TrayMessage autoplayMessage(const Autoplay& autoplay) {
     if (autoplay.running()) {
         const int left = autoplay.spinsLeft();
-        return {QStringLiteral("Autoplay"),
-                QStringLiteral("%1 %2 left").arg(left).arg(left == 1 ? QStringLiteral("spin") : QStringLiteral("spins"))};
+        return {QCoreApplication::translate("Autoplay", "Autoplay"),
+                left == 1 ? QCoreApplication::translate("Autoplay", "%1 spin left").arg(left)
+                          : QCoreApplication::translate("Autoplay", "%1 spins left").arg(left)};
     }
     if (autoplay.stopped()) {
         QString why = autoplayStopText(*autoplay.stopped());
         why[0] = why[0].toUpper();
-        return {QStringLiteral("Autoplay stopped"), why};
+        return {QCoreApplication::translate("Autoplay", "Autoplay stopped"), why};
     }
     return {};
 }

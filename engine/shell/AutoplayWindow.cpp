@@ -19,7 +19,8 @@ namespace {
 QLineEdit* amountField(std::optional<std::int32_t> amount, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setValidator(new QIntValidator(1, std::numeric_limits<std::int32_t>::max(), field));
-    field->setPlaceholderText(QStringLiteral("never"));
+    //: Shown in an empty limit: autoplay never stops for it.
+    field->setPlaceholderText(AutoplayWindow::tr("never"));
     if (amount) {
         field->setText(QString::number(*amount));
     }
@@ -39,7 +40,7 @@ std::optional<std::int32_t> amountOf(const QLineEdit& field) {
 
 AutoplayWindow::AutoplayWindow(const AutoplayChoices& choices, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Autoplay"));
+    setWindowTitle(tr("Autoplay"));
 
     spins = new QComboBox(this);
     for (const int count : AutoplaySpinCounts) {
@@ -48,19 +49,20 @@ AutoplayWindow::AutoplayWindow(const AutoplayChoices& choices, QWidget* parent)
     spins->setCurrentIndex(std::max(0, spins->findData(choices.spins)));
     creditsBelow = amountField(choices.creditsBelow, this);
     winAtLeast = amountField(choices.winAtLeast, this);
-    stopOnBonusGame = new QCheckBox(QStringLiteral("Stop when a &bonus game opens"), this);
+    stopOnBonusGame = new QCheckBox(tr("Stop when a &bonus game opens"), this);
     stopOnBonusGame->setChecked(choices.stopOnBonusGame);
-    followAdvice = new QCheckBox(QStringLiteral("Follow the machine's &advice on holds and nudges"), this);
+    followAdvice = new QCheckBox(tr("Follow the machine's &advice on holds and nudges"), this);
     followAdvice->setChecked(choices.followAdvice);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Number of &spins:"), spins);
-    form->addRow(QStringLiteral("Stop when credits fall &below:"), creditsBelow);
-    form->addRow(QStringLiteral("Stop after a single &win of:"), winAtLeast);
+    form->addRow(tr("Number of &spins:"), spins);
+    form->addRow(tr("Stop when credits fall &below:"), creditsBelow);
+    form->addRow(tr("Stop after a single &win of:"), winAtLeast);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* startButton = buttons->button(QDialogButtonBox::Ok);
-    startButton->setText(QStringLiteral("Start"));
+    //: The button that starts autoplay.
+    startButton->setText(tr("Start"));
     startButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -2,6 +2,7 @@
 
 #include "engine/shell/Autoplay.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QCheckBox;
@@ -14,6 +15,8 @@ namespace slotmachine {
 // the machine's advice. Enter (Start) accepts, Escape cancels; an amount left
 // empty means never.
 class AutoplayWindow final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(AutoplayWindow)
+
 public:
     AutoplayWindow(const AutoplayChoices& choices, QWidget* parent);
 

@@ -2,6 +2,7 @@
 
 #include "engine/bonus/BonusAccessible.h"
 #include "engine/core/Game.h"
+#include "engine/core/GameText.h"
 #include "engine/core/MachineDisplay.h"
 #include "engine/display/MachineLayout.h"
 #include "engine/display/MachineSurface.h"
@@ -26,16 +27,8 @@ enum Button { SpinButton, BetOneButton, MaxBetButton };
 
 // Where each meter's caption and digits lie; the stock meter's place is the game's
 // own (FeatureStock::meterPlace).
-constexpr DesignRect MeterPlaces[] = {
-    {WinningsClearBox.right, CaptionTop, CreditsMeterRight, WinningsClearBox.bottom},
-    {CoinsMeterLeft, CaptionTop, 300, WinningsClearBox.bottom},
-    {WinningsClearBox.left, CaptionTop, WinningsMeterRight, WinningsClearBox.bottom},
-};
+constexpr DesignRect MeterPlaces[] = {CreditsMeterPlace, CoinsMeterPlace, WinningsMeterPlace};
 constexpr DesignRect ButtonPlaces[] = {SpinButtonPlace, BetOneButtonPlace, BetFiveButtonPlace};
-
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString capitalised(QString text) {
     if (!text.isEmpty()) {
@@ -66,23 +59,27 @@ MachineAccessibility::MachineAccessibility(SlotMachine& machine, const MachineSu
     : QObject(&view), machine_(machine), surface_(surface), view_(view), input_(std::move(input)) {
     const Game& game = machine.game();
     const GameValues& values = game.values();
-    parts_ = {{Kind::Meter, CreditsMeter, QStringLiteral("Credits")},
-              {Kind::Meter, CoinsMeter, QStringLiteral("Coins")},
-              {Kind::Meter, WinningsMeter, QStringLiteral("Winnings")}};
+    parts_ = {{Kind::Meter, CreditsMeter, tr("Credits")},
+              {Kind::Meter, CoinsMeter, tr("Coins")},
+              {Kind::Meter, WinningsMeter, tr("Winnings")}};
     if (values.stock) {
-        parts_.push_back({Kind::Meter, StockMeter, capitalised(fromView(values.stock->name))});
+        parts_.push_back({Kind::Meter, StockMeter, capitalised(gameText(values.stock->name))});
     }
     // The buttons by their captions: "SPIN", "BET 1", "BET 3".
-    parts_.push_back({Kind::Button, SpinButton, QStringLiteral("Spin")});
-    parts_.push_back({Kind::Button, BetOneButton, QStringLiteral("Bet 1")});
-    parts_.push_back({Kind::Button, MaxBetButton, QStringLiteral("Bet %1").arg(values.coinLimit)});
+    //: The machine's button that spins the reels.
+    parts_.push_back({Kind::Button, SpinButton, tr("Spin")});
+    parts_.push_back({Kind::Button, BetOneButton, tr("Bet 1")});
+    parts_.push_back({Kind::Button, MaxBetButton, tr("Bet %1").arg(values.coinLimit)});
     for (int reel = 0; reel < ReelCount; ++reel) {
         if (const std::optional<ReelControl> control = game.reelControl(machine, reel)) {
-            parts_.push_back({Kind::ReelControl, reel, fromView(control->name) + QStringLiteral(" reel %1").arg(reel + 1)});
+            //: A button over one reel: %1 is what it does to the reel ("Hold", "Nudge"), %2 the reel's
+            //: number.
+            parts_.push_back(
+                {Kind::ReelControl, reel, tr("%1 reel %2").arg(gameText(control->name)).arg(reel + 1)});
         }
     }
     for (int reel = 0; reel < ReelCount; ++reel) {
-        parts_.push_back({Kind::Reel, reel, QStringLiteral("Reel %1").arg(reel + 1)});
+        parts_.push_back({Kind::Reel, reel, tr("Reel %1").arg(reel + 1)});
     }
     parts_.push_back({Kind::Result, 0, QString()}); // named by the last play
 
@@ -220,7 +217,7 @@ QString MachineAccessibility::reelSymbols(int reel, bool atRestNow) const {
     QStringList symbols;
     for (const int row : rows) {
         const QString name =
-            QString::fromStdString(machine_.game().symbolNameAt(reel, rowPosition(machine_.state(), reel, row)));
+            gameText(machine_.game().symbolNameAt(reel, rowPosition(machine_.state(), reel, row)));
         // One open row needs no name; several are told top first.
         symbols << (rows.size() == 1 ? name : lineName(row) + QLatin1Char(' ') + name);
     }

@@ -3,6 +3,7 @@
 #include "engine/core/PlayRecord.h"
 #include "engine/display/AccessibleParts.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPoint>
 #include <QTimer>
@@ -32,6 +33,8 @@ struct MachineAccessInput {
 // accessible children (installMachineAccessibility), and must go before the
 // machine; it tells a screen reader of every change while one listens.
 class MachineAccessibility final : public QObject, public AccessibleParts {
+    Q_DECLARE_TR_FUNCTIONS(MachineAccessibility)
+
 public:
     MachineAccessibility(SlotMachine& machine, const MachineSurface& surface, MachineView& view,
                          MachineAccessInput input);

@@ -43,8 +43,10 @@ void showShortcut(QAction* action, const QKeySequence& keys) {
 }
 
 // The publisher's lines of the Version box.
-constexpr const char* PublisherDistributor = "Distributed by Brightplay Games";
-constexpr const char* PublisherRights = "\u00a9 2026 Brightplay Games. All rights reserved.";
+constexpr const char* PublisherDistributor =
+    QT_TRANSLATE_NOOP("MachineMenu", "Distributed by Brightplay Games");
+constexpr const char* PublisherRights =
+    QT_TRANSLATE_NOOP("MachineMenu", "\u00a9 2026 Brightplay Games. All rights reserved.");
 
 } // namespace
 
@@ -93,51 +95,53 @@ QAction* MachineMenu::item(QMenu* menu, const QString& caption, void (MachineMen
 void MachineMenu::createMenu(const QString& gameTitle) {
     menuBar_ = window_.menuBar();
 
-    fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
-    newGameAction_ = item(fileMenu_, QStringLiteral("&New Game"), &MachineMenu::newGame);
+    fileMenu_ = menuBar_->addMenu(tr("&File"));
+    newGameAction_ = item(fileMenu_, tr("&New Game"), &MachineMenu::newGame);
     showShortcut(newGameAction_, QKeySequence(Qt::CTRL | Qt::Key_N));
     fileMenu_->addSeparator();
-    openGameAction_ = item(fileMenu_, QStringLiteral("&Open Game"), &MachineMenu::openGame);
+    openGameAction_ = item(fileMenu_, tr("&Open Game"), &MachineMenu::openGame);
     showShortcut(openGameAction_, QKeySequence(Qt::CTRL | Qt::Key_O));
-    saveGameAction_ = item(fileMenu_, QStringLiteral("&Save Game"), &MachineMenu::saveGame);
+    saveGameAction_ = item(fileMenu_, tr("&Save Game"), &MachineMenu::saveGame);
     showShortcut(saveGameAction_, QKeySequence(Qt::CTRL | Qt::Key_S));
     fileMenu_->addSeparator();
     // Ctrl+Q, as every desktop program quits; the menu shows the shortcut.
-    item(fileMenu_, QStringLiteral("E&xit"), &MachineMenu::exitGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    item(fileMenu_, tr("E&xit"), &MachineMenu::exitGame)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    optionsMenu_ = menuBar_->addMenu(QStringLiteral("&Options"));
-    soundAction_ = item(optionsMenu_, QStringLiteral("Sound"), &MachineMenu::switchSound);
+    optionsMenu_ = menuBar_->addMenu(tr("&Options"));
+    soundAction_ = item(optionsMenu_, tr("Sound"), &MachineMenu::switchSound);
     soundAction_->setCheckable(true);
     soundAction_->setChecked(true);
-    musicAction_ = item(optionsMenu_, QStringLiteral("Music"), &MachineMenu::switchMusic);
+    musicAction_ = item(optionsMenu_, tr("Music"), &MachineMenu::switchMusic);
     musicAction_->setCheckable(true);
     musicAction_->setChecked(true);
-    item(optionsMenu_, QStringLiteral("&Volume\u2026"), &MachineMenu::showVolume);
-    quickSpinAction_ = item(optionsMenu_, QStringLiteral("&Quick Spin"), &MachineMenu::switchQuickSpin);
+    item(optionsMenu_, tr("&Volume\u2026"), &MachineMenu::showVolume);
+    quickSpinAction_ = item(optionsMenu_, tr("&Quick Spin"), &MachineMenu::switchQuickSpin);
     quickSpinAction_->setCheckable(true);
     showShortcut(quickSpinAction_, QKeySequence(Qt::Key_F));
-    showShortcut(item(optionsMenu_, QStringLiteral("&Autoplay\u2026"), &MachineMenu::startAutoplay),
+    showShortcut(item(optionsMenu_, tr("&Autoplay\u2026"), &MachineMenu::startAutoplay),
                  QKeySequence(Qt::Key_A));
-    borrowAction_ = item(optionsMenu_, QStringLiteral("&Borrow"), &MachineMenu::openLoanDesk);
-    item(optionsMenu_, QStringLiteral("&Stats"), &MachineMenu::showStatistics);
-    showShortcut(item(optionsMenu_, QStringLiteral("Game &History"), &MachineMenu::showGameHistory),
+    borrowAction_ = item(optionsMenu_, tr("&Borrow"), &MachineMenu::openLoanDesk);
+    item(optionsMenu_, tr("&Stats"), &MachineMenu::showStatistics);
+    showShortcut(item(optionsMenu_, tr("Game &History"), &MachineMenu::showGameHistory),
                  QKeySequence(Qt::Key_H));
-    item(optionsMenu_, QStringLiteral("&Payoffs"), &MachineMenu::showPayChart);
-    adviceAction_ = item(optionsMenu_, QStringLiteral("Show &Advice"), &MachineMenu::switchAdvice);
+    item(optionsMenu_, tr("&Payoffs"), &MachineMenu::showPayChart);
+    adviceAction_ = item(optionsMenu_, tr("Show &Advice"), &MachineMenu::switchAdvice);
     adviceAction_->setCheckable(true);
-    fullScreenAction_ = item(optionsMenu_, QStringLiteral("F&ull Screen"), &MachineMenu::switchFullScreen);
+    fullScreenAction_ = item(optionsMenu_, tr("F&ull Screen"), &MachineMenu::switchFullScreen);
     fullScreenAction_->setCheckable(true);
     showShortcut(fullScreenAction_, QKeySequence(Qt::Key_F11));
 
-    helpMenu_ = menuBar_->addMenu(QStringLiteral("&Help"));
-    item(helpMenu_, QStringLiteral("Version"), &MachineMenu::showVersion);
+    helpMenu_ = menuBar_->addMenu(tr("&Help"));
+    item(helpMenu_, tr("Version"), &MachineMenu::showVersion);
     helpMenu_->addSeparator();
-    showShortcut(item(helpMenu_, QStringLiteral("&") + gameTitle + QStringLiteral(" Manual"), &MachineMenu::showManual),
+    showShortcut(item(helpMenu_,
+                      //: The Help menu's item that opens the game's manual; %1 is the game's name.
+                      tr("&%1 Manual").arg(gameTitle), &MachineMenu::showManual),
                  QKeySequence(Qt::Key_F1));
     helpMenu_->addSeparator();
-    item(helpMenu_, QStringLiteral("&Brightplay Homepage"), &MachineMenu::showPublisherPage);
+    item(helpMenu_, tr("&Brightplay Homepage"), &MachineMenu::showPublisherPage);
     helpMenu_->addSeparator();
-    item(helpMenu_, QStringLiteral("&Company Information"), &MachineMenu::showCompanyInformation);
+    item(helpMenu_, tr("&Company Information"), &MachineMenu::showCompanyInformation);
 
     // Commands that replace the game wait until the spin or bonus game has ended.
     QObject::connect(fileMenu_, &QMenu::aboutToShow, fileMenu_, [this] {
@@ -304,9 +308,8 @@ void MachineMenu::switchAdvice() {
 void MachineMenu::showVersion() {
     const QString newline = QStringLiteral("\r\n");
     const StartupValues& values = parts_->values;
-    parts_->dialogs.information(values.GameTitle + newline + QStringLiteral("Version:  ") + values.VersionText +
-                               newline + QLatin1String(PublisherDistributor) + newline +
-                               QString::fromUtf8(PublisherRights));
+    parts_->dialogs.information(values.GameTitle + newline + tr("Version:  %1").arg(values.VersionText) +
+                                newline + tr(PublisherDistributor) + newline + tr(PublisherRights));
 }
 
 void MachineMenu::showManual() {

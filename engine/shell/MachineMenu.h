@@ -3,6 +3,7 @@
 #include "engine/records/SessionTally.h"
 #include "engine/shell/PlayerSettings.h"
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <optional>
 
@@ -44,6 +45,8 @@ struct MenuParts {
 // the GameKeeper, so a close that comes while one of its windows is open is
 // finished after it.
 class MachineMenu final {
+    Q_DECLARE_TR_FUNCTIONS(MachineMenu)
+
 public:
     // Fills the window's menu bar; the window's height below it depends on the menu,
     // so this comes before the machine that the commands work on exists.

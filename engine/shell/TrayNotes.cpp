@@ -1,5 +1,7 @@
 #include "engine/shell/TrayNotes.h"
 
+#include <QCoreApplication>
+
 namespace slotmachine {
 
 void TrayNotes::setAutoplay(const TrayMessage& message, bool running) {
@@ -27,7 +29,8 @@ void TrayNotes::refresh() {
         // The win below, the spins left above it.
         surface_.showMessage({autoplay_.heading + QStringLiteral(" \u00b7 ") + autoplay_.text, win_});
     } else {
-        surface_.showMessage({QStringLiteral("Win"), win_});
+        //: The coin tray's heading over the win being paid (a noun).
+        surface_.showMessage({QCoreApplication::translate("TrayNotes", "Win"), win_});
     }
 }
 

@@ -16,7 +16,8 @@ namespace slotmachine {
 namespace {
 
 QString percentText(int value) {
-    return QStringLiteral("%1 %").arg(value);
+    //: A volume in percent.
+    return QCoreApplication::translate("VolumeWindow", "%1 %").arg(value);
 }
 
 // A slider from 0 to 100 % with its value shown beside it; `moved` hears every value
@@ -52,17 +53,17 @@ QHBoxLayout* row(QSlider* slider, QLabel* value) {
 VolumeWindow::VolumeWindow(MachineAudio& audio, QWidget* parent)
     : QDialog(parent,
               Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("Volume"));
+    setWindowTitle(tr("Volume"));
     effects = volumeSlider(audio.effectsVolume(), effectsValue, this,
                            [&audio](int v) { audio.setEffectsVolume(v); });
-    effects->setAccessibleName(QStringLiteral("Sound effects volume"));
+    effects->setAccessibleName(tr("Sound effects volume"));
     music = volumeSlider(audio.musicVolume(), musicValue, this, [&audio](int v) { audio.setMusicVolume(v); });
-    music->setAccessibleName(QStringLiteral("Music volume"));
+    music->setAccessibleName(tr("Music volume"));
 
     // The captions' mnemonics (Alt+E, Alt+M) move the focus to their slider.
-    auto* effectsCaption = new QLabel(QStringLiteral("Sound &effects:"), this);
+    auto* effectsCaption = new QLabel(tr("Sound &effects:"), this);
     effectsCaption->setBuddy(effects);
-    auto* musicCaption = new QLabel(QStringLiteral("&Music:"), this);
+    auto* musicCaption = new QLabel(tr("&Music:"), this);
     musicCaption->setBuddy(music);
     auto* form = new QFormLayout;
     form->addRow(effectsCaption, row(effects, effectsValue));

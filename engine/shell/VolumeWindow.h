@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLabel;
@@ -14,6 +15,8 @@ class MachineAudio;
 // the focus by 5 %, Page Up and Page Down by 20 %; Tab goes from the effects to the
 // music to Close; Enter and Escape close the window, keeping what was set.
 class VolumeWindow final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(VolumeWindow)
+
 public:
     VolumeWindow(MachineAudio& audio, QWidget* parent);
 

@@ -2,6 +2,7 @@
 
 #include "engine/shell/MachineView.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -168,8 +169,14 @@ void WinDisplay::paintMoment(QPainter& painter, double t) const {
     font.setBold(true);
     font.setPixelSize(std::max(8, static_cast<int>(reels_.height() * 0.2 * pop)));
     QPainterPath text;
-    const QString words = QStringLiteral("BIG WIN");
-    const double width = QFontMetricsF(font).horizontalAdvance(words);
+    const QString words = QCoreApplication::translate("WinDisplay", "BIG WIN");
+    // Words longer than these are lettered smaller, so that they never run out of the reels' window.
+    const double room = reels_.width() * 0.92;
+    double width = QFontMetricsF(font).horizontalAdvance(words);
+    if (width > room) {
+        font.setPixelSize(std::max(8, static_cast<int>(font.pixelSize() * room / width)));
+        width = QFontMetricsF(font).horizontalAdvance(words);
+    }
     text.addText(centre.x() - width / 2, centre.y(), font, words);
     QColor outline(0, 0, 0);
     outline.setAlphaF(0.85 * glow);

@@ -2,8 +2,10 @@
 
 #include "engine/core/Game.h"
 #include "engine/core/GameContext.h"
+#include "engine/core/GameText.h"
 #include "engine/core/Paytable.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 
@@ -54,14 +56,18 @@ WinShow winShowFor(const Game& game, const GameContext& machine, const ReelGeome
     if (best != nullptr) {
         const PayRule* rule = game.paytable().match(best->symbols[0], best->symbols[1], best->symbols[2]);
         const QString what = rule != nullptr && !rule->description.empty()
-                                 ? QString::fromUtf8(rule->description.data(), static_cast<qsizetype>(rule->description.size()))
-                                 : QStringLiteral("Line win");
+                                 ? gameText(rule->description)
+                                 : QCoreApplication::translate("WinShow", "Line win");
         show.words = what + QStringLiteral(" \u00b7 ") + locale.toString(best->pay);
         if (paid > 1) {
-            show.words += QStringLiteral(" (+%1 more)").arg(paid - 1);
+            //: After the best win: how many other lines paid too.
+            show.words +=
+                QLatin1Char(' ') + QCoreApplication::translate("WinShow", "(+%1 more)").arg(paid - 1);
         }
     } else {
-        show.words = QStringLiteral("Win \u00b7 ") + locale.toString(s.SpinWin);
+        //: Before the amount won, when no single line tells the win (a noun).
+        show.words = QCoreApplication::translate("WinShow", "Win") + QStringLiteral(" \u00b7 ") +
+                     locale.toString(s.SpinWin);
     }
     show.big = s.Coins > 0 && std::int64_t{s.SpinWin} >= std::int64_t{BigWinTimesBet} * s.Coins;
     return show;

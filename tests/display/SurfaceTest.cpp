@@ -317,6 +317,26 @@ TEST_F(Surface, ALineTooWideForItsTextBoxIsWrittenSmaller) {
     EXPECT_LT(inkHeight(QStringLiteral("2147483647")), fitting * 3 / 4);
 }
 
+TEST_F(Surface, AMeterCaptionWiderThanItsMeterIsWrittenSmallerWithinIt) {
+    layOut(800);
+    // A long word in another language: at the caption's size it would run on past
+    // the Coins meter into whatever a game shows beside it.
+    surface->DrawCaption(QStringLiteral("Monedas apostadas"), CoinsMeterLeft, false);
+    int inkLeft = 800;
+    int inkRight = -1;
+    for (int y = su(CaptionTop); y < su(CaptionTop) + 20; ++y) {
+        for (int x = 0; x < 800; ++x) {
+            if (at(x, y) != machineColour()) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+        }
+    }
+    EXPECT_GE(inkLeft, su(CoinsMeterPlace.left));
+    EXPECT_LT(inkRight, su(CoinsMeterPlace.right));
+    EXPECT_GT(inkRight, su(CoinsMeterPlace.right) - 8) << "written as large as its place allows";
+}
+
 TEST_F(Surface, GameDrawingCallsDrawHalvesMasksBoxesAndCells) {
     MachinePictures pictures = syntheticPictures();
     QImage lamp(72, 34, QImage::Format_RGB32);
