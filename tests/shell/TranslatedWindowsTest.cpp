@@ -111,14 +111,10 @@ std::vector<Shown> textsOf(const QWidget& window) {
 // language has taken from English.
 const std::set<QString>& sameInLanguage(const QString& language) {
     static const std::set<QString> german = {
-        QStringLiteral("Autoplay"), QStringLiteral("Autoplay…"), QStringLiteral("&Autoplay…"),
-        QStringLiteral("Credits"), QStringLiteral("Credits:"), QStringLiteral("Name"), QStringLiteral("Name:"),
-        QStringLiteral("Bonus"), QStringLiteral("OK"), QStringLiteral("Start"),
+        QStringLiteral("Version"), QStringLiteral("OK"),       QStringLiteral("&OK"),       QStringLiteral("Normal:"),
+        QStringLiteral("Bonus:"),  QStringLiteral("Credits:"), QStringLiteral("Autoplay"), QStringLiteral("&Autoplay…"),
     };
-    static const std::set<QString> spanish = {
-        QStringLiteral("Manual"), QStringLiteral("&Manual"), QStringLiteral("Total"), QStringLiteral("Total:"),
-        QStringLiteral("OK"),
-    };
+    static const std::set<QString> spanish;
     return language == QLatin1String("de") ? german : spanish;
 }
 
