@@ -1394,11 +1394,11 @@ Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Mo
     <message>
         <source>Pays back</source>
         <extracomment>The machine&apos;s return when the player makes no choices.</extracomment>
-        <translation>Zahlt zurück</translation>
+        <translation>Auszahlungsquote</translation>
     </message>
     <message>
         <source>With the machine&apos;s advice</source>
-        <translation>Mit den Tipps der Maschine</translation>
+        <translation>Mit den Tipps des Automaten</translation>
     </message>
     <message>
         <source>With %1 played well</source>
@@ -1653,7 +1653,7 @@ Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Mo
     <name>PlayFiguresPanel</name>
     <message>
         <source>The machine&apos;s return over a long run</source>
-        <translation>Auszahlungsquote der Maschine auf lange Sicht</translation>
+        <translation>Auszahlungsquote des Automaten auf lange Sicht</translation>
     </message>
     <message>
         <source>Coins</source>

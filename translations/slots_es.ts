@@ -1394,16 +1394,16 @@ Para cambiar entre «pedir prestado» y «devolver», elige el modo.</translatio
     <message>
         <source>Pays back</source>
         <extracomment>The machine&apos;s return when the player makes no choices.</extracomment>
-        <translation>Devuelve</translation>
+        <translation>Porcentaje de retorno</translation>
     </message>
     <message>
         <source>With the machine&apos;s advice</source>
-        <translation>Con consejos de la máquina</translation>
+        <translation>Con los consejos de la máquina</translation>
     </message>
     <message>
         <source>With %1 played well</source>
         <extracomment>%1 is the game&apos;s stock: &quot;holds&quot;, &quot;nudges&quot;.</extracomment>
-        <translation>Jugando bien con %1</translation>
+        <translation>Con buen uso de %1</translation>
     </message>
 </context>
 <context>
