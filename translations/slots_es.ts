@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation>Í&amp;ndice</translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Back</source>
