@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>not enough credits for the bet</source>
-        <translation>nicht genug Credits für den Einsatz</translation>
+        <translation>zu wenig Credits für den Einsatz</translation>
     </message>
     <message>
         <source>stopped by you</source>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Any mix of Ore Carts, Lanterns and Pickaxes</source>
-        <translation>Beliebige Mischung aus Erzloren, Laternen und Spitzhacken</translation>
+        <translation>Erzloren, Laternen und Spitzhacken gemischt</translation>
     </message>
     <message>
         <source>Any one Nugget</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>You do not have %1 credits!</source>
-        <translation>Sie haben keine %1 Credits!</translation>
+        <translation>Sie haben keine %L1 Credits!</translation>
     </message>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>

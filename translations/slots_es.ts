@@ -5,11 +5,11 @@
     <name>Autoplay</name>
     <message>
         <source>all spins played</source>
-        <translation>todas las tiradas jugadas</translation>
+        <translation>tiradas completadas</translation>
     </message>
     <message>
         <source>credits below your limit</source>
-        <translation>créditos por debajo de tu límite</translation>
+        <translation>créditos bajo tu límite</translation>
     </message>
     <message>
         <source>a big win</source>
@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>not enough credits for the bet</source>
-        <translation>no hay créditos suficientes para la apuesta</translation>
+        <translation>faltan créditos para la apuesta</translation>
     </message>
     <message>
         <source>stopped by you</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>the game is closing</source>
-        <translation>el juego se está cerrando</translation>
+        <translation>el juego se cierra</translation>
     </message>
     <message>
         <source>Autoplay</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Autoplay stopped</source>
-        <translation>Juego automático detenido</translation>
+        <translation>Automático detenido</translation>
     </message>
 </context>
 <context>
@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Any mix of Ore Carts, Lanterns and Pickaxes</source>
-        <translation>Cualquier mezcla de vagonetas, faroles y picos</translation>
+        <translation>Mezcla de vagonetas, faroles y picos</translation>
     </message>
     <message>
         <source>Any one Nugget</source>
@@ -757,7 +757,7 @@
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation>&amp;Índice</translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -788,7 +788,7 @@
     </message>
     <message>
         <source>You do not have %1 credits!</source>
-        <translation>¡No tienes %1 créditos!</translation>
+        <translation>¡No tienes %L1 créditos!</translation>
     </message>
     <message>
         <source>You cannot pay back more credits than you have borrowed!</source>
@@ -804,7 +804,7 @@
     </message>
     <message>
         <source>Use this form to borrow or pay back credits</source>
-        <translation>Pide prestados o devuelve créditos</translation>
+        <translation>Pedir prestado o devolver créditos</translation>
     </message>
     <message>
         <source>Mode:</source>
@@ -892,7 +892,7 @@ Para cambiar entre «pedir prestado» y «devolver», elige el modo.</translatio
     </message>
     <message>
         <source>Winnings</source>
-        <translation>Ganancias</translation>
+        <translation>Premio</translation>
     </message>
 </context>
 <context>
