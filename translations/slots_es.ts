@@ -1045,11 +1045,11 @@ Para cambiar entre «pedir prestado» y «devolver», elige el modo.</translatio
     <message>
         <source>Pays back</source>
         <comment>the return of a game that spends no holds or nudges</comment>
-        <translation>Porcentaje de retorno</translation>
+        <translation>Retorno</translation>
     </message>
     <message>
         <source>With the machine&apos;s advice</source>
-        <translation>Con los consejos de la máquina</translation>
+        <translation>Con consejos de la máquina</translation>
     </message>
     <message>
         <source>With %1 played well</source>
@@ -1110,12 +1110,12 @@ Para cambiar entre «pedir prestado» y «devolver», elige el modo.</translatio
     <message>
         <source>&amp;ldquo;Pays back&amp;rdquo; counts no %1 spent.</source>
         <comment>%1: the game&apos;s holds or nudges</comment>
-        <translation>&amp;laquo;Porcentaje de retorno&amp;raquo; no cuenta el gasto de %1.</translation>
+        <translation>&amp;laquo;Retorno&amp;raquo; no cuenta el gasto de %1.</translation>
     </message>
     <message>
         <source>&amp;ldquo;With the machine&apos;s advice&amp;rdquo; spends them after each losing spin as Show Advice advises</source>
         <comment>first half of a sentence; &apos;Show Advice&apos; is the menu item</comment>
-        <translation>&amp;laquo;Con los consejos de la máquina&amp;raquo; hace tras cada tirada perdedora lo que aconseja Mostrar consejos</translation>
+        <translation>&amp;laquo;Con consejos de la máquina&amp;raquo; hace tras cada tirada perdedora lo que aconseja Mostrar consejos</translation>
     </message>
     <message>
         <source>&amp;ldquo;With %1 played well&amp;rdquo; spends them after each losing spin as a careful player would</source>
@@ -1394,11 +1394,11 @@ Para cambiar entre «pedir prestado» y «devolver», elige el modo.</translatio
     <message>
         <source>Pays back</source>
         <extracomment>The machine&apos;s return when the player makes no choices.</extracomment>
-        <translation>Porcentaje de retorno</translation>
+        <translation>Retorno</translation>
     </message>
     <message>
         <source>With the machine&apos;s advice</source>
-        <translation>Con los consejos de la máquina</translation>
+        <translation>Con consejos de la máquina</translation>
     </message>
     <message>
         <source>With %1 played well</source>
