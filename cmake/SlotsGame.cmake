@@ -75,10 +75,21 @@ function(_slots_game_pictures outputs_var parsed out_dir)
       ${parsed}_NAMES ${parsed}_SOURCES ${parsed}_SIZES ${parsed}_FORMATS)
     slots_render_picture(files SOURCE ${source} OUTPUT ${out_dir}/${picture}.png SIZE ${size} FORMAT ${format})
     # The bonus game's pictures go in as vector sources too, which large screens
-    # render at their own size.
-    if(picture MATCHES "^Bonus[1-3]$")
+    # render at their own size, and lettered in each translated language where the
+    # game has that language's source beside the English one (bonus-board.de.svg
+    # gives BonusBoard.de.png and BonusBoard.de.svg).
+    if(picture MATCHES "^Bonus(Board|NoPrize|Prize)$")
       set_source_files_properties(${source} PROPERTIES QT_RESOURCE_ALIAS ${picture}.svg)
       list(APPEND vectors ${source})
+      foreach(language IN LISTS SLOTS_DOCS_LANGUAGES)
+        cmake_path(REPLACE_EXTENSION source LAST_ONLY .${language}.svg OUTPUT_VARIABLE language_source)
+        if(EXISTS ${language_source})
+          slots_render_picture(files SOURCE ${language_source} OUTPUT ${out_dir}/${picture}.${language}.png
+            SIZE ${size} FORMAT ${format})
+          set_source_files_properties(${language_source} PROPERTIES QT_RESOURCE_ALIAS ${picture}.${language}.svg)
+          list(APPEND vectors ${language_source})
+        endif()
+      endforeach()
     endif()
   endforeach()
   set(${outputs_var} ${files} PARENT_SCOPE)

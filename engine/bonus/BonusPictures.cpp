@@ -31,10 +31,14 @@ QImage forDrawing(const QImage& image) {
 
 } // namespace
 
-BonusPictures builtInBonusPictures(const QString& programName) {
+BonusPictures builtInBonusPictures(const QString& programName, const QString& language) {
     BonusPictures pictures;
     for (const BonusPictureFile& file : BonusPictureFiles) {
-        const QString stem = QStringLiteral(":/pictures/%1/%2").arg(programName, QLatin1String(file.builtIn));
+        QString stem = QStringLiteral(":/pictures/%1/%2").arg(programName, QLatin1String(file.builtIn));
+        if (const QString lettered = stem + QLatin1Char('.') + language;
+            !language.isEmpty() && QFile::exists(lettered + QStringLiteral(".png"))) {
+            stem = lettered;
+        }
         pictures.*file.picture = forDrawing(QImage(stem + QStringLiteral(".png")));
         if (QFile::exists(stem + QStringLiteral(".svg"))) {
             pictures.vectorSources[static_cast<std::size_t>(file.index)] = stem + QStringLiteral(".svg");

@@ -24,8 +24,10 @@ QImage bonusPictureAt(const BonusPictures& pictures, int index, QSize size);
 
 // The pictures compiled into the program under ":/pictures/<program name>/",
 // as BonusBoard.png to BonusPrize.png, with their vector sources BonusBoard.svg to BonusPrize.svg
-// where the program has them.
-BonusPictures builtInBonusPictures(const QString& programName);
+// where the program has them. In a translated `language` ("de", "es") each is that
+// language's lettering, BonusBoard.de.png and BonusBoard.de.svg, where the program has
+// it, else the English one; English (empty) takes the English ones.
+BonusPictures builtInBonusPictures(const QString& programName, const QString& language = {});
 
 // "bonus1.bmp" to "bonus3.bmp" beside the program replace Board, NoPrize and Prize (and
 // their vector sources). A file that is missing, or is not a picture, leaves the

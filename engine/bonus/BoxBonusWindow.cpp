@@ -9,8 +9,8 @@
 
 namespace slotmachine {
 
-BoxBonusWindow::BoxBonusWindow(QString builtInFolder, QString programDir)
-    : builtInFolder_(std::move(builtInFolder)), programDir_(std::move(programDir)) {}
+BoxBonusWindow::BoxBonusWindow(QString builtInFolder, QString programDir, QString language)
+    : builtInFolder_(std::move(builtInFolder)), programDir_(std::move(programDir)), language_(std::move(language)) {}
 
 bool BoxBonusWindow::play(GameContext& machine) {
     // Once the program is closing, the bonus stays due for the next run.
@@ -20,7 +20,7 @@ bool BoxBonusWindow::play(GameContext& machine) {
     auto window = std::make_unique<BonusWindow>(
         machine,
         [this] {
-            BonusPictures pictures = builtInBonusPictures(builtInFolder_);
+            BonusPictures pictures = builtInBonusPictures(builtInFolder_, language_);
             loadBonusOverrides(pictures, QDir(programDir_));
             return pictures;
         },

@@ -9,12 +9,13 @@ namespace slotmachine {
 class BonusWindow;
 
 // The box bonus game in its own window (BonusWindow), shown modally over the
-// machine. The pictures are read afresh for every game: the built-in ones, then
-// the "bonus1.bmp" to "bonus3.bmp" beside the program.
+// machine. The pictures are read afresh for every game: the built-in ones in the
+// player's language, then the "bonus1.bmp" to "bonus3.bmp" beside the program.
 class BoxBonusWindow final : public BonusGame {
 public:
-    // `builtInFolder`: the program name the built-in pictures are filed under.
-    BoxBonusWindow(QString builtInFolder, QString programDir);
+    // `builtInFolder`: the program name the built-in pictures are filed under;
+    // `language`: the player's language ("de", "es", empty for English).
+    BoxBonusWindow(QString builtInFolder, QString programDir, QString language = {});
 
     bool play(GameContext& machine) override;
     void closeNow() override;
@@ -25,6 +26,7 @@ public:
 private:
     QString builtInFolder_;
     QString programDir_;
+    QString language_;
     BonusWindow* shown_ = nullptr;
     bool closing_ = false;
 };

@@ -7,6 +7,7 @@
 #include "engine/shell/HelpWindow.h"
 #include "engine/shell/MachineAccessibility.h"
 #include "engine/shell/MachineMenu.h"
+#include "engine/shell/PlayerLanguage.h"
 #include "engine/shell/WindowFinish.h"
 #include "engine/display/FixedSizes.h"
 #include "engine/shell/MachineView.h"
@@ -122,7 +123,7 @@ bool MachineWindow::startUp() {
                       fixedSizeScale(static_cast<int>(surface_->geometry().layoutWidth / devicePixelRatioF())));
     audio_ = std::make_unique<MachineAudio>(state_, audioOutputs_, dialogs_, values_.ProgramDir, values_.SoundPrefix);
     audio_->effects().loadHeldSounds();
-    bonusGame_ = std::make_unique<BoxBonusWindow>(builtInFolder, values_.ProgramDir);
+    bonusGame_ = std::make_unique<BoxBonusWindow>(builtInFolder, values_.ProgramDir, playerLanguage());
     machine_ = std::make_unique<SlotMachine>(
         MachineParts{state_, game_, random_, clock_, *audio_, dialogs_, *surface_, *this, *bonusGame_});
     machine_->setGeometry(surface_->geometry());

@@ -236,6 +236,23 @@ def write_pictures(folder, pictures):
             f.write(text)
 
 
+def picture_language(languages):
+    """The language a script's pictures are lettered in: its one argument, one of
+    `languages` ("de", "es"), or "en" without one; stops at any other."""
+    import sys
+    language = sys.argv[1] if len(sys.argv) > 1 else "en"
+    if language != "en" and language not in languages:
+        sys.exit(f"no words in the language '{language}': en, {', '.join(languages)}")
+    return language
+
+
+def in_language(name, language):
+    """The file name of picture `name` lettered in `language`: "bonus-board.svg"
+    itself in English, "bonus-board.de.svg" in German."""
+    stem, ext = os.path.splitext(name)
+    return name if language == "en" else f"{stem}.{language}{ext}"
+
+
 def svg_doc(w, h, title, defs, body):
     return (f'<?xml version="1.0" encoding="UTF-8"?>\n'
             f'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"'

@@ -3,11 +3,25 @@
 the board of eight supply drops, the empty drop and the rescue.
 
 The story: a rope team is cut off high on the fire mountain. The player picks one of
-eight supply drops; a good one brings the helicopter in and the climbers home."""
+eight supply drops; a good one brings the helicopter in and the climbers home. The
+words are English, or, given its code as the one argument, German or Spanish."""
 import math
 import os
 import random
 import sys
+
+# The words on the pictures in each language the game speaks.
+WORDS = {
+    "en": {"heading": "Bonus Game!", "pick": "Pick one of the eight supply drops!", "empty": "The drop came down empty!",
+           "waiting": "The fire mountain keeps the climbers a while longer.", "rescued": "The climbers are rescued!",
+           "paid": "Safe off the fire mountain, and your drop paid:"},
+    "de": {"heading": "Bonusspiel!", "pick": "Wählen Sie eine der acht Versorgungskisten!",
+           "empty": "Die Kiste kam leer herunter!", "waiting": "Der Vulkan hält die Bergsteiger noch eine Weile fest.",
+           "rescued": "Die Bergsteiger sind gerettet!", "paid": "Sicher vom Vulkan herunter, und Ihre Kiste brachte:"},
+    "es": {"heading": "¡Bonificación!", "pick": "¡Elige una de las ocho cajas de suministros!",
+           "empty": "¡La caja llegó vacía!", "waiting": "El volcán retiene a los escaladores un rato más.",
+           "rescued": "¡Los escaladores están a salvo!", "paid": "A salvo del volcán, y tu caja te dio:"},
+}
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.append(os.path.join(HERE, "..", "cabinet"))
@@ -215,7 +229,7 @@ def supply_drop(x0, y0, x1, y1):
     return "\n".join(out)
 
 
-def board_svg():
+def board_svg(words):
     body = [landscape("night", 11),
             volcano(170, 262, 56, True),
             ember_dots(60, 150, 300, 280, 40, 5, "#ffc860", 1.0, 2),
@@ -234,13 +248,12 @@ def board_svg():
             body.append(supply_drop(c0, rw0, c1 + 1, rw1 + 1))
     # the title and the question
     body.append(fiery_word("EMBERPEAK", "serif-bold", 48, 190, 70, 330, "url(#word)", "#2a0600", "#1a0400"))
-    body.append(lettering("Bonus Game!", 40, 190, 124, "url(#iceWord)", "#04182a", depth=4))
+    body.append(lettering(words["heading"], 40, 190, 124, "url(#iceWord)", "#04182a", width_limit=340, depth=4))
     bx0, by0, bx1, by1 = 14, 154, 370, 192
     body.append(rect(bx0 + 2, by0 + 3, bx1 + 2, by1 + 3, "#000000", r=8, extra=' fill-opacity="0.5"'))
     body.append(rect(bx0, by0, bx1, by1, "url(#banner)", r=8, extra=' stroke="#0a2a44" stroke-width="1.6"'))
     body.append(rect(bx0 + 4, by0 + 3, bx1 - 4, by0 + 11, "#ffffff", r=4, extra=' fill-opacity="0.35"'))
-    body.append(path(text_path("Pick one of the eight supply drops!", "sans-bold", 17, (bx0 + bx1) / 2, by1 - 13,
-                               sx=min(1.0, 330 / text_width("Pick one of the eight supply drops!", "sans-bold", 17))),
+    body.append(path(fitted_text_path(words["pick"], "sans-bold", 17, (bx0 + bx1) / 2, by1 - 13, 330),
                      "#0a2a44"))
     body.append(poly([(bx1 + 4, by0 + 6), (bx1 + 20, (by0 + by1) / 2), (bx1 + 4, by1 - 6)], "url(#bannerFire)",
                      ' stroke="#4a0c00" stroke-width="1.2" stroke-linejoin="round"'))
@@ -248,7 +261,7 @@ def board_svg():
     return svg_doc(W, H, "Emberpeak bonus game: pick one of eight supply drops", defs("night"), "\n".join(body))
 
 
-def empty_svg():
+def empty_svg(words):
     body = [landscape("night", 21),
             volcano(440, 210, 80, True, seed=9),
             ember_dots(200, 140, 640, 280, 70, 7, "#ffc860", 1.0, 2.4),
@@ -274,13 +287,13 @@ def empty_svg():
     body.append(rect(cx - 6, y - 12, cx + 46, y - 4, "#1a0a04", extra=' fill-opacity="0.75"'))
     body.append(snowflake(cx + 20, y + 4, 6, "#ffffff", 1.6))
     body.append("</g>")
-    body.append(lettering("The drop came down empty!", 30, 320, 90, "url(#word)", "#2a0600", width_limit=580, depth=3))
-    body.append(lettering("The fire mountain keeps the climbers a while longer.", 17, 320, 122, "#ffffff", "#1a0a04",
+    body.append(lettering(words["empty"], 30, 320, 90, "url(#word)", "#2a0600", width_limit=580, depth=3))
+    body.append(lettering(words["waiting"], 17, 320, 122, "#ffffff", "#1a0a04",
                           width_limit=580, outline_w=3, depth=2))
     return svg_doc(W, H, "Emberpeak bonus game: an empty drop", defs("night"), "\n".join(body))
 
 
-def prize_svg():
+def prize_svg(words):
     body = [landscape("calm", 31),
             volcano(470, 230, 70, False, seed=5),
             ground(392, 12)]
@@ -300,12 +313,21 @@ def prize_svg():
     body.append(rect(x0, y0, x1, y1, "url(#chromeUp)", r=10))
     body.append(rect(x0 + 4, y0 + 4, x1 - 4, y1 - 4, "url(#plaqueFace)", r=7))
     body.append(snowflake(x1 - 14, (y0 + y1) / 2, 7, "#6ab0dc", 1.6))
-    body.append(lettering("The climbers are rescued!", 32, 320, 70, "url(#word)", "#2a0600", width_limit=580, depth=3))
-    body.append(lettering("Safe off the fire mountain, and your drop paid:", 17, 320, 104, "#ffffff", "#0a2a44",
+    body.append(lettering(words["rescued"], 32, 320, 70, "url(#word)", "#2a0600", width_limit=580, depth=3))
+    body.append(lettering(words["paid"], 17, 320, 104, "#ffffff", "#0a2a44",
                           width_limit=580, outline_w=3, depth=2))
     return svg_doc(W, H, "Emberpeak bonus game: the rescue", defs("calm"), "\n".join(body))
 
 
+def main():
+    """Writes the English pictures, or with a language's code ("de", "es") that
+    language's beside them (bonus-board.de.svg and so on)."""
+    language = picture_language([code for code in WORDS if code != "en"])
+    words = WORDS[language]
+    write_pictures("games/emberpeak/art", [(in_language("bonus-board.svg", language), board_svg(words)),
+                                           (in_language("bonus-empty.svg", language), empty_svg(words)),
+                                           (in_language("bonus-prize.svg", language), prize_svg(words))])
+
+
 if __name__ == "__main__":
-    write_pictures("games/emberpeak/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
-                                           ("bonus-prize.svg", prize_svg())])
+    main()

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes Orevein's three bonus pictures (640x480 each) into the game's art folder:
-the crate board, the empty crate and the prize picture."""
+the crate board, the empty crate and the prize picture, lettered in English or, given
+its code as the one argument, in German or Spanish."""
 import math
 
 from pieces import *  # noqa: F403  (also puts the cabinet scripts on the path)
@@ -14,6 +15,17 @@ CRATE_LETTERS = "OREVEINS"  # positions 1-4 down the left column, 5-8 down the r
 
 # The prize text is drawn here at run time; the picture keeps it dark and plain.
 PRIZE_BAND = (30, 188, 340, 250)
+
+# The words on the pictures in each language the game speaks.
+WORDS = {
+    "en": {"heading": "Bonus Game!", "pick": "Pick one of the eight crates!", "empty": "Empty!",
+           "luck": "Better luck next time.", "found": "You found the gold!", "full": "The crate was full of it!"},
+    "de": {"heading": "Bonusspiel!", "pick": "Wählen Sie eine der acht Kisten!", "empty": "Leer!",
+           "luck": "Vielleicht beim nächsten Mal.", "found": "Gold gefunden!",
+           "full": "Die Kiste war voll davon!"},
+    "es": {"heading": "¡Bonificación!", "pick": "¡Elige una de las ocho cajas!", "empty": "¡Vacía!",
+           "luck": "Más suerte la próxima vez.", "found": "¡Encontraste el oro!", "full": "¡La caja estaba llena!"},
+}
 
 FLOOR_Y = 432
 TRACK_Y = 454
@@ -71,7 +83,7 @@ def rack():
     return "\n".join(out)
 
 
-def board_svg():
+def board_svg(words):
     defs = [bonus_defs()]
     nb_d, nb_b = name_board()
     defs += [nb_d, gold_gradient("hdWord", 134, 178)]
@@ -89,9 +101,9 @@ def board_svg():
     body.append(nb_b)
     # heading and the line that says what to do
     body.append(ellipse(192, 156, 170, 40, "url(#ltGlow)"))
-    body.append(lettering("Bonus Game!", "serif-bold", 50, 192, 176, "url(#hdWord)", "#2a0e02", 5, depth=5,
+    body.append(lettering(words["heading"], "serif-bold", 50, 192, 176, "url(#hdWord)", "#2a0e02", 5, depth=5,
                           extr="#1a0802", max_width=330))
-    body.append(instruction_sign(22, 212, 380, 254, "Pick one of the eight crates!"))
+    body.append(instruction_sign(22, 212, 380, 254, words["pick"]))
     for (x, y, r) in ((22, 134, 6), (366, 140, 5), (14, 176, 4), (372, 180, 4)):
         body.append(sparkle(x, y, r, "#fff8d8", 0.9))
     body.append(hanging_lantern(370, 18, 6, 24))
@@ -103,7 +115,7 @@ def board_svg():
     return svg_doc(W, H, "Orevein bonus game: the crate board", "\n".join(defs), "\n".join(body))
 
 
-def empty_svg():
+def empty_svg(words):
     defs = [bonus_defs()]
     nb_d, nb_b = name_board()
     defs += [nb_d, lin("emWord", [(0, "#fffbea"), (0.45, "#f0d8a0"), (0.55, "#c8a468"), (1, "#e8c890")],
@@ -141,10 +153,10 @@ def empty_svg():
     body.append(hanging_lantern(lx, 18, 8, 30))
     body.append(nb_b)
     # the words
-    body.append(lettering("Empty!", "serif-bold", 66, 190, 204, "url(#emWord)", "#2a0e02", 5, depth=5,
-                          extr="#1a0802"))
-    body.append(lettering("Better luck next time.", "sans-bold", 22, 190, 252, "url(#ltCream)", "#1a0a02", 3.6,
-                          spacing=0.3))
+    body.append(lettering(words["empty"], "serif-bold", 66, 190, 204, "url(#emWord)", "#2a0e02", 5, depth=5,
+                          extr="#1a0802", max_width=340))
+    body.append(lettering(words["luck"], "sans-bold", 22, 190, 252, "url(#ltCream)", "#1a0a02", 3.6,
+                          spacing=0.3, max_width=340))
     body.append(tunnel_mouth(84, 310, 286, FLOOR_Y, 61))
     body.append(ore_cart(185, 402, 124, 40, "url(#cart)", "#1e1a20", "#9a9aa4", "#e0e0e8", "#2a2628",
                          "url(#goldHi)", "#7a4204", 0.8, 600, heap=0))
@@ -167,7 +179,7 @@ def prize_band():
     ])
 
 
-def prize_svg():
+def prize_svg(words):
     defs = [bonus_defs()]
     nb_d, nb_b = name_board()
     defs += [nb_d, gold_gradient("pzWord", 142, 178)]
@@ -195,7 +207,7 @@ def prize_svg():
     body.append(nb_b)
     # heading, the prize window, and a word about where the gold came from
     body.append(ellipse(185, 160, 170, 30, "url(#ltGlow)"))
-    body.append(lettering("You found the gold!", "serif-bold", 36, 185, 172, "url(#pzWord)", "#2a0e02", 4.5,
+    body.append(lettering(words["found"], "serif-bold", 36, 185, 172, "url(#pzWord)", "#2a0e02", 4.5,
                           depth=4, extr="#1a0802", max_width=340))
     body.append(prize_band())
     # an opened crate brimming with nuggets
@@ -215,15 +227,20 @@ def prize_svg():
         body.append(nugget(x, y, r, r * 0.72, 950 + i, "url(#goldHi)", 0.8, "#7a4204"))
     for (x, y, r) in ((box.x0 + 60, box.y0 - 30, 6), (box.x0 + 130, box.y0 - 26, 5)):
         body.append(sparkle(x, y, r, "#ffffff", 0.9))
-    body.append(lettering("The crate was full of it!", "sans-bold", 19, 185, 296, "url(#ltCream)", "#1a0a02", 3.2,
-                          spacing=0.3))
+    body.append(lettering(words["full"], "sans-bold", 19, 185, 296, "url(#ltCream)", "#1a0a02", 3.2,
+                          spacing=0.3, max_width=340))
     return svg_doc(W, H, "Orevein bonus game: the prize (the program writes it into the dark window)",
                    "\n".join(defs), "\n".join(body))
 
 
 def main():
-    write_pictures("games/orevein/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
-                                         ("bonus-prize.svg", prize_svg())])
+    """Writes the English pictures, or with a language's code ("de", "es") that
+    language's beside them (bonus-board.de.svg and so on)."""
+    language = picture_language([code for code in WORDS if code != "en"])
+    words = WORDS[language]
+    write_pictures("games/orevein/art", [(in_language("bonus-board.svg", language), board_svg(words)),
+                                         (in_language("bonus-empty.svg", language), empty_svg(words)),
+                                         (in_language("bonus-prize.svg", language), prize_svg(words))])
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes Pawlane's three bonus pictures (640x480 each) into the game's art folder:
-the animal board, the no-prize picture and the prize picture."""
+the animal board, the no-prize picture and the prize picture, lettered in English or,
+given its code as the one argument, in German or Spanish."""
 import math
 import os
 import sys
@@ -17,6 +18,17 @@ BOX_COLUMNS = ((400, 485), (505, 590))
 BOX_ROWS = ((30, 115), (125, 210), (220, 305), (315, 400))
 # The animals read left to right, then top to bottom.
 BOX_ANIMALS = ("horse", "fish", "dog", "pig", "cat", "rabbit", "tortoise", "rooster")
+
+# The words on the pictures in each language the game speaks.
+WORDS = {
+    "en": {"heading": "Farm Bonus!", "pick": "Pick an animal and hope for a reward!", "luck": "Better luck next time!",
+           "done": "Well done!", "fetched": "Rex fetched you a reward."},
+    "de": {"heading": "Bauernhof-Bonus!", "pick": "Wählen Sie ein Tier und hoffen Sie auf eine Belohnung!",
+           "luck": "Vielleicht beim nächsten Mal!", "done": "Gut gemacht!",
+           "fetched": "Rex bringt Ihnen eine Belohnung."},
+    "es": {"heading": "¡Bonificación!", "pick": "¡Elige un animal y espera una recompensa!",
+           "luck": "¡Más suerte la próxima vez!", "done": "¡Bien hecho!", "fetched": "Rex te trajo una recompensa."},
+}
 
 # The prize text is drawn here at run time, in red; the picture keeps it light and plain.
 PRIZE_BAND = (28, 188, 330, 246)
@@ -163,14 +175,14 @@ def woman_and_child(cx, feet):
     return "\n".join(o)
 
 
-def board_svg():
+def board_svg(words):
     body = [rect(0, 0, W, H, "url(#bgYellow)"),
             rays(200, 250, 36, 700, 0, 0, W, H, "#ffffff", 0.22, phase=0.02),
             circle(200, 250, 170, "url(#fmSunHalo)")]
     for i, (x, y, r, a) in enumerate(((40, 140, 9, -20), (90, 110, 7, 10), (340, 120, 8, 15), (350, 330, 7, -10),
                                       (30, 330, 8, 20), (620, 430, 7, 0), (370, 30, 6, 0))):
         body.append(f'<g opacity="0.35">{paw(x, y, r, "#e07a00")}</g>')
-    body.append(lettering("Farm Bonus!", "sans-bold", 46, 190, 66, "url(#ltBlue)", extr="#061a5a", max_width=360))
+    body.append(lettering(words["heading"], "sans-bold", 46, 190, 66, "url(#ltBlue)", extr="#061a5a", max_width=360))
     body.append(woman_and_child(180, 410))
     body.append(chick(82, 398, 16))
     body.append(chick(300, 402, 12, flip=True))
@@ -179,7 +191,7 @@ def board_svg():
         y0, y1 = BOX_ROWS[i // 2]
         body.append(f"<!-- box {i + 1}: {name} -->")
         body.append(animal_box(x0, y0, x1, y1, name))
-    body.append(lettering("Pick an animal and hope for a reward!", "sans-bold", 25, W / 2, 454, "url(#ltRed)",
+    body.append(lettering(words["pick"], "sans-bold", 25, W / 2, 454, "url(#ltRed)",
                           max_width=600))
     return svg_doc(W, H, "Pawlane bonus game: the animal board", bonus_defs(), "\n".join(body))
 
@@ -203,7 +215,7 @@ def sad_dog(cx, cy, s):
     return "\n".join(o)
 
 
-def empty_svg():
+def empty_svg(words):
     body = [sky_and_ground(330, 3)]
     body.append(barn(470, 330, 130, 120))
     body.append(fence(0, 640, 356, 30, 16))
@@ -225,7 +237,7 @@ def empty_svg():
     body.append(rect(x0 - 8, y1 - 24, x1 + 8, y1 - 16, "url(#cageBar)", r=3, extra=f' stroke="{INK}" stroke-width="1.4"'))
     body.append(poly([(x0 - 20, y0 - 2), ((x0 + x1) / 2, y0 - 46), (x1 + 20, y0 - 2)], "url(#kennelRoof)",
                      f' stroke="{INK}" stroke-width="2" stroke-linejoin="round"'))
-    body.append(lettering("Better luck next time!", "sans-bold", 40, W / 2, 112, "url(#ltRed)", max_width=600))
+    body.append(lettering(words["luck"], "sans-bold", 40, W / 2, 112, "url(#ltRed)", max_width=600))
     return svg_doc(W, H, "Pawlane bonus game: no prize this time", bonus_defs(), "\n".join(body))
 
 
@@ -262,7 +274,7 @@ def kennel(x0, y0, x1, y1):
     return "\n".join(o)
 
 
-def prize_svg():
+def prize_svg(words):
     body = [sky_and_ground(300, 5)]
     body.append(fence(330, 640, 318, 34, 18))
     body.append(kennel(410, 200, 590, 360))
@@ -277,21 +289,26 @@ def prize_svg():
     for (x, y, r) in ((40, 400, 10), (110, 414, 8), (200, 404, 9), (270, 420, 7)):
         body.append(flower(x, y, r, stem=16))
     # the heading, the light panel that carries the prize text, and a last word
-    body.append(lettering("Well done!", "sans-bold", 52, 28, 110, "url(#ltBlue)", extr="#061a5a", anchor="start",
+    body.append(lettering(words["done"], "sans-bold", 52, 28, 110, "url(#ltBlue)", extr="#061a5a", anchor="start",
                           max_width=330))
     x0, y0, x1, y1 = PRIZE_BAND
     body.append(rect(x0 + 4, y0 + 5, x1 + 4, y1 + 5, "#000000", r=10, extra=' fill-opacity="0.25"'))
     body.append(rect(x0, y0, x1, y1, "#ffd21a", r=10, extra=f' stroke="{INK}" stroke-width="2"'))
     body.append(rect(x0 + 5, y0 + 5, x1 - 5, y1 - 5, "url(#bandPanel)", r=7))
-    body.append(lettering("Rex fetched you a reward.", "sans-bold", 20, 24, 462, "#ffffff", outline="#0a2a8a",
+    body.append(lettering(words["fetched"], "sans-bold", 20, 24, 462, "#ffffff", outline="#0a2a8a",
                           ow=4, depth=2, extr="#061a5a", anchor="start", max_width=280))
     return svg_doc(W, H, "Pawlane bonus game: the prize (the program writes it on the light panel)",
                    bonus_defs(), "\n".join(body))
 
 
 def main():
-    write_pictures("games/pawlane/art", [("bonus-board.svg", board_svg()), ("bonus-empty.svg", empty_svg()),
-                                         ("bonus-prize.svg", prize_svg())])
+    """Writes the English pictures, or with a language's code ("de", "es") that
+    language's beside them (bonus-board.de.svg and so on)."""
+    language = picture_language([code for code in WORDS if code != "en"])
+    words = WORDS[language]
+    write_pictures("games/pawlane/art", [(in_language("bonus-board.svg", language), board_svg(words)),
+                                         (in_language("bonus-empty.svg", language), empty_svg(words)),
+                                         (in_language("bonus-prize.svg", language), prize_svg(words))])
 
 
 if __name__ == "__main__":
