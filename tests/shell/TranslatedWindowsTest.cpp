@@ -40,14 +40,6 @@ using namespace slotmachine::testing;
 
 namespace {
 
-class NoRecords final : public GameRecords {
-public:
-    void readGame(int, GameState&, RecallLog&) override {}
-    void writeGame(int, const GameState&, const RecallLog&, const QString&) override {}
-    QString gameName() const override { return {}; }
-    QString gameDate() const override { return {}; }
-};
-
 struct Shown {
     QString where;
     QString text;

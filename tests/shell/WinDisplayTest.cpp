@@ -38,14 +38,6 @@ void showWin(const Game& game, GameState& state, std::array<int, 3> codes, std::
     state.SpinWin = win;
 }
 
-class NoRecords final : public GameRecords {
-public:
-    void readGame(int, GameState&, RecallLog&) override {}
-    void writeGame(int, const GameState&, const RecallLog&, const QString&) override {}
-    QString gameName() const override { return {}; }
-    QString gameDate() const override { return {}; }
-};
-
 } // namespace win_display_test
 
 using namespace win_display_test;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/records/GameRecords.h"
 #include "engine/shell/MachineWindow.h"
 #include "tests/support/SyntheticPictures.h"
 
@@ -8,6 +9,15 @@
 #include <memory>
 
 namespace slotmachine::testing {
+
+// Records that keep nothing, for a window whose game is never stored.
+class NoRecords final : public GameRecords {
+public:
+    void readGame(int, GameState&, RecallLog&) override {}
+    void writeGame(int, const GameState&, const RecallLog&, const QString&) override {}
+    QString gameName() const override { return {}; }
+    QString gameDate() const override { return {}; }
+};
 
 // A machine window for `game` in folder `dir`, as the program opens it: Orevein's
 // symbol sheet file ("Orev.bmp") drawn there first, settings kept in `settingsPath`
