@@ -16,7 +16,7 @@ struct Words {
     Q_DECLARE_TR_FUNCTIONS(PlayDescription)
 };
 
-// Amounts of credits in the locale's digits.
+// Amounts of credits: English writes the digits as they are, a translation's %L1 groups them.
 QString credits(std::int64_t n) {
     return n == 1 ? Words::tr("%1 credit").arg(n) : Words::tr("%1 credits").arg(n);
 }
